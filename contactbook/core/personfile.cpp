@@ -1,0 +1,201 @@
+#include "personfile.h"
+
+#include "filelisting.h"
+#include "filewriter.h"
+#include "randomsource.h"
+#include "taggedline.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+EntryKind kindOfFileName(const QString& fileName)
+{
+    if (fileName.isEmpty())
+        return EntryKind::Other;
+    switch (fileName.back().toLower().unicode()) {
+    case u's':
+        return EntryKind::Person;
+    case u'j':
+        return EntryKind::OneOff;
+    case u'b':
+        return EntryKind::Binned;
+    default:
+        return EntryKind::Other;
+    }
+}
+
+DateParts splitDate(const QByteArray& value)
+{
+    return {value.mid(0, 2), value.mid(3, 2), value.mid(6, 4), value.mid(11)};
+}
+
+namespace {
+
+// Where each key's value goes when a file is read.
+using Single = QByteArray PersonRecord::*;
+using Switch = std::optional<QByteArray> PersonRecord::*;
+using Multi = QList<QByteArray> PersonRecord::*;
+
+struct KeyTarget {
+    const char* key;
+    Single single = nullptr;
+    Switch onOff = nullptr;
+    Multi list = nullptr;
+};
+
+const KeyTarget kTargets[] = {
+    {"nazwisko", &PersonRecord::nazwisko},
+    {"ulica", &PersonRecord::ulica},
+    {"nr_domu", &PersonRecord::nr_domu},
+    {"nr_mieszkania", &PersonRecord::nr_mieszkania},
+    {"kod_pocztowy", &PersonRecord::kod_pocztowy},
+    {"poczta", &PersonRecord::poczta},
+    {"miejscowosc", &PersonRecord::miejscowosc},
+    {"wojewodztwo", &PersonRecord::wojewodztwo},
+    {"telefony", nullptr, nullptr, &PersonRecord::telefony},
+    {"NIP", &PersonRecord::NIP},
+    {"regon", &PersonRecord::regon},
+    {"zdjecie", &PersonRecord::zdjecie},
+    {"imieniny", nullptr, &PersonRecord::imieniny},
+    {"urodziny", nullptr, &PersonRecord::urodziny},
+    {"impreza", nullptr, nullptr, &PersonRecord::impreza},
+    {"mail", nullptr, nullptr, &PersonRecord::mail},
+    {"notatka", nullptr, nullptr, &PersonRecord::notatka},
+    {"grupa", nullptr, nullptr, &PersonRecord::grupa},
+};
+
+// Appends the lines of the keys written only when their value is not empty.
+void addIfSet(Lines& out, const PersonRecord& r, std::initializer_list<std::pair<const char*, Single>> keys)
+{
+    for (const auto& [key, field] : keys) {
+        if (!(r.*field).isEmpty())
+            out.append(taggedLine(key, r.*field));
+    }
+}
+
+void addEach(Lines& out, const char* key, const QList<QByteArray>& values)
+{
+    for (const QByteArray& value : values)
+        out.append(taggedLine(key, value));
+}
+
+void addAddress(Lines& out, const PersonRecord& r)
+{
+    addIfSet(out, r,
+             {{"nazwisko", &PersonRecord::nazwisko},
+              {"ulica", &PersonRecord::ulica},
+              {"nr_domu", &PersonRecord::nr_domu},
+              {"nr_mieszkania", &PersonRecord::nr_mieszkania},
+              {"kod_pocztowy", &PersonRecord::kod_pocztowy},
+              {"poczta", &PersonRecord::poczta},
+              {"miejscowosc", &PersonRecord::miejscowosc}});
+}
+
+void addIdentifiersAndDates(Lines& out, const PersonRecord& r)
+{
+    addIfSet(out, r, {{"NIP", &PersonRecord::NIP}, {"regon", &PersonRecord::regon}, {"zdjecie", &PersonRecord::zdjecie}});
+    if (r.imieniny)
+        out.append(taggedLine("imieniny", *r.imieniny));
+    if (r.urodziny)
+        out.append(taggedLine("urodziny", *r.urodziny));
+}
+
+void addOccasionsMailsNotes(Lines& out, const PersonRecord& r)
+{
+    addEach(out, "impreza", r.impreza);
+    addEach(out, "mail", r.mail);
+    addEach(out, "notatka", r.notatka);
+}
+
+} // namespace
+
+PersonRecord PersonRecord::parse(const Lines& lines)
+{
+    PersonRecord r;
+    for (const QByteArray& line : lines) {
+        const QByteArray key = ExtractField(line, QByteArray());
+        for (const KeyTarget& t : kTargets) {
+            if (key != t.key)
+                continue;
+            const QByteArray value = ExtractField(line, key);
+            if (t.single)
+                r.*t.single = value;
+            else if (t.onOff)
+                r.*t.onOff = value;
+            else
+                (r.*t.list).append(value);
+            break;
+        }
+    }
+    return r;
+}
+
+Lines PersonRecord::newEntryLines(const QByteArray& pendingPhone) const
+{
+    Lines out;
+    addAddress(out, *this);
+    if (!pendingPhone.isEmpty())
+        out.append(taggedLine("telefony", pendingPhone));
+    addIfSet(out, *this, {{"wojewodztwo", &PersonRecord::wojewodztwo}});
+    addIdentifiersAndDates(out, *this);
+    addEach(out, "telefony", telefony);
+    addOccasionsMailsNotes(out, *this);
+    addEach(out, "grupa", grupa);
+    return out;
+}
+
+Lines PersonRecord::editedEntryLines() const
+{
+    Lines out;
+    addAddress(out, *this);
+    addEach(out, "telefony", telefony);
+    addIfSet(out, *this, {{"wojewodztwo", &PersonRecord::wojewodztwo}});
+    addEach(out, "grupa", grupa);
+    addIdentifiersAndDates(out, *this);
+    addOccasionsMailsNotes(out, *this);
+    return out;
+}
+
+QString photoFileName(const QString& personFileName)
+{
+    const qsizetype dot = personFileName.lastIndexOf(u'.');
+    return (dot < 0 ? personFileName : personFileName.left(dot)) + QStringLiteral(".bmp");
+}
+
+QString photoPathFor(const QString& personFilePath)
+{
+    const QFileInfo info(personFilePath);
+    const QString folder = info.path();
+    const QString wanted = photoFileName(info.fileName());
+    const QStringList found = listFiles(folder, wanted);
+    return QDir(folder).filePath(found.contains(wanted) || found.isEmpty() ? wanted : found.first());
+}
+
+std::optional<QString> claimNewEntryFile(const QString& folder, const QByteArray& entryType, RandomSource& random,
+                                         const FileWriter& writer, QString* error)
+{
+    const QString extension =
+        entryType == kEntryTypeOneOff ? QStringLiteral(".wpj") : QStringLiteral(".wps");
+    // A folder that cannot take a file fails at once; a name taken in the meantime is drawn again.
+    // With 10^12 names the bound is only reached by a broken random source.
+    for (int attempt = 0; attempt < 10000; ++attempt) {
+        const QString base = QStringLiteral("%1-%2-%3")
+                                 .arg(random.below(10000))
+                                 .arg(random.below(10000))
+                                 .arg(random.below(10000));
+        if (!listFiles(folder, base + QStringLiteral(".*")).isEmpty())
+            continue;
+        const QString name = base + extension;
+        QString why;
+        if (writer.createExclusive(folder + name, &why))
+            return name;
+        if (!QFileInfo::exists(folder + name)) {
+            if (error)
+                *error = why;
+            return std::nullopt;
+        }
+    }
+    if (error)
+        *error = QStringLiteral("%1: no free file name").arg(folder);
+    return std::nullopt;
+}

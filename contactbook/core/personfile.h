@@ -1,0 +1,86 @@
+#pragma once
+
+#include "textlines.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class FileWriter;
+class RandomSource;
+
+// The kind of an entry is the last letter of its file name, compared without regard to case.
+enum class EntryKind {
+    Person, // .wps
+    OneOff, // .wpj, a one-off reminder, deleted once its date has passed
+    Binned, // .wpb, a person in the bin
+    Other,
+};
+
+EntryKind kindOfFileName(const QString& fileName);
+
+// The entry-type words of the editor and the extension each is saved under.
+inline constexpr char kEntryTypePerson[] = "osoba";
+inline constexpr char kEntryTypeOneOff[] = "jednorazowka";
+
+// The date values of a person file are read by character position, 1-based: day 1-2, month 4-5,
+// year 7-10 (digits or "????"), and for an occasion the description from 12. A value shorter than a
+// position gives what stands there, possibly nothing.
+struct DateParts {
+    QByteArray day;
+    QByteArray month;
+    QByteArray year;
+    QByteArray description;
+};
+
+DateParts splitDate(const QByteArray& value);
+
+// Everything a person file holds, by key. Single values are empty when the file has no line for
+// them; `imieniny` and `urodziny` are switched on by the presence of their line.
+struct PersonRecord {
+    QByteArray nazwisko;
+    QByteArray ulica;
+    QByteArray nr_domu;
+    QByteArray nr_mieszkania;
+    QByteArray kod_pocztowy;
+    QByteArray poczta;
+    QByteArray miejscowosc;
+    QByteArray wojewodztwo;
+    QList<QByteArray> telefony;
+    QByteArray NIP;
+    QByteArray regon;
+    QByteArray zdjecie;
+    std::optional<QByteArray> imieniny;
+    std::optional<QByteArray> urodziny;
+    QList<QByteArray> impreza;
+    QList<QByteArray> mail;
+    QList<QByteArray> notatka;
+    QList<QByteArray> grupa;
+
+    // Reads lines in any order: a later line of a single-valued key replaces an earlier one, list
+    // keys add up in file order, lines of other keys are skipped.
+    static PersonRecord parse(const Lines& lines);
+
+    // The two line orders the program writes. A new entry also writes the phone still standing in
+    // the editor's phone field (`pendingPhone`, when not empty) right after the address.
+    Lines newEntryLines(const QByteArray& pendingPhone) const;
+    Lines editedEntryLines() const;
+};
+
+// The photo of a person file: its base name (the name without extension) and ".bmp".
+QString photoFileName(const QString& personFileName);
+
+// Finds the photo of a person file in its folder whatever the case of ".bmp" (files copied from
+// another system may have ".BMP"); the exact-case name when none exists.
+QString photoPathFor(const QString& personFilePath);
+
+// Claims a new, empty entry file in `folder` (ending in "/") for the entry type ("osoba" or
+// "jednorazowka"; any other word means "osoba"): the base name is three random numbers 0..9999
+// joined by "-", drawn again while any file of that base exists in the folder (the photo is named
+// by the base alone, so a reminder must not share a base with a person), and the file is created
+// exclusively so two running programs cannot take one name. Returns the file name, or nothing with
+// `error` set when the folder cannot take a new file.
+std::optional<QString> claimNewEntryFile(const QString& folder, const QByteArray& entryType, RandomSource& random,
+                                         const FileWriter& writer, QString* error);

@@ -1,0 +1,109 @@
+#include "textlines.h"
+
+#include "filewriter.h"
+
+#include <QFile>
+
+namespace {
+
+constexpr char kEndOfFile = 0x1A;
+
+QString describe(const QFile& file)
+{
+    return QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
+}
+
+} // namespace
+
+Lines splitLines(const QByteArray& bytes)
+{
+    qsizetype end = bytes.indexOf(kEndOfFile);
+    if (end < 0)
+        end = bytes.size();
+    Lines lines;
+    qsizetype start = 0;
+    while (start < end) {
+        qsizetype lf = bytes.indexOf('\n', start);
+        if (lf < 0 || lf >= end) {
+            lines.append(bytes.mid(start, end - start));
+            break;
+        }
+        qsizetype stop = lf;
+        if (stop > start && bytes[stop - 1] == '\r')
+            --stop;
+        lines.append(bytes.mid(start, stop - start));
+        start = lf + 1;
+    }
+    return lines;
+}
+
+QByteArray joinLines(const Lines& lines)
+{
+    qsizetype size = 0;
+    for (const QByteArray& line : lines)
+        size += line.size() + 2;
+    QByteArray bytes;
+    bytes.reserve(size);
+    for (const QByteArray& line : lines) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+std::optional<Lines> readLines(const QString& path, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = describe(file);
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = describe(file);
+        return std::nullopt;
+    }
+    return splitLines(bytes);
+}
+
+std::optional<QByteArray> readFirstLine(const QString& path, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = describe(file);
+        return std::nullopt;
+    }
+    // Person files are small; one read almost always holds the whole first line.
+    QByteArray head;
+    char buffer[512];
+    for (;;) {
+        const qint64 n = file.read(buffer, sizeof buffer);
+        if (n < 0) {
+            if (error)
+                *error = describe(file);
+            return std::nullopt;
+        }
+        head.append(buffer, n);
+        if (n == 0 || head.contains('\n') || head.contains(kEndOfFile))
+            break;
+    }
+    const Lines lines = splitLines(head);
+    return lines.isEmpty() ? QByteArray() : lines.first();
+}
+
+bool writeLines(const QString& path, const Lines& lines, const FileWriter& writer, QString* error)
+{
+    return writer.writeAtomically(path, joinLines(lines), error);
+}
+
+QByteArray oneLine(QByteArray value)
+{
+    for (char& c : value) {
+        if (c == '\r' || c == '\n' || c == kEndOfFile)
+            c = ' ';
+    }
+    return value;
+}

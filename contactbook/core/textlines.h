@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class FileWriter;
+
+// Text files of the system are code page 1250 bytes in lines. Reading: a line ends at LF, a CR
+// right before the LF is not part of it, a lone CR stays in the line, Ctrl-Z ends the file and a
+// last line without LF still counts. Writing: CR LF after every line.
+using Lines = QList<QByteArray>;
+
+Lines splitLines(const QByteArray& bytes);
+QByteArray joinLines(const Lines& lines);
+
+// Reads a whole text file into lines; nothing when it cannot be opened or read (`error` says why).
+std::optional<Lines> readLines(const QString& path, QString* error = nullptr);
+
+// Writes the lines through a temporary file and a rename (see FileWriter).
+bool writeLines(const QString& path, const Lines& lines, const FileWriter& writer, QString* error);
+
+// Reads the first line of a file only; an empty file gives an empty line.
+std::optional<QByteArray> readFirstLine(const QString& path, QString* error = nullptr);
+
+// Makes a value safe to be written as part of one line: CR, LF and Ctrl-Z become blanks, so a
+// value can never end its line early or end the file.
+QByteArray oneLine(QByteArray value);

@@ -1,0 +1,80 @@
+#include "textlines.h"
+
+#include "support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Case {
+    QByteArray bytes;
+    Lines lines;
+};
+
+TEST(SplitLines, EndsLinesAtLfAndFilesAtCtrlZ)
+{
+    const Case cases[] = {
+        {"", {}},
+        {"abc", {"abc"}},
+        {"abc\r\n", {"abc"}},
+        {"abc\n", {"abc"}},
+        {"a\r\nb", {"a", "b"}},
+        {"a\r\n\r\nb\r\n", {"a", "", "b"}},
+        {"\r\n", {""}},
+        // A CR not followed by LF stays in the line.
+        {"a\rb\r\n", {"a\rb"}},
+        {"a\r", {"a\r"}},
+        {"a\r\r\n", {"a\r"}},
+        // Ctrl-Z ends the file wherever it stands.
+        {QByteArray("a\r\nb\x1A" "c\r\nd\r\n"), {"a", "b"}},
+        {QByteArray("\x1A" "abc"), {}},
+        {QByteArray("a\r\n\x1A"), {"a"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(splitLines(c.bytes), c.lines) << c.bytes.toStdString();
+}
+
+TEST(JoinLines, WritesCrLfAfterEveryLineAndRoundTrips)
+{
+    EXPECT_EQ(joinLines({}), "");
+    EXPECT_EQ(joinLines({"a", "", "b"}), "a\r\n\r\nb\r\n");
+    const QByteArray stored = "x\r\n\r\ny\xB9\xEA\r\n";
+    EXPECT_EQ(joinLines(splitLines(stored)), stored);
+}
+
+TEST(ReadLines, ReadsFilesAndReportsMissingOnes)
+{
+    TempDir dir;
+    dir.write("a.txt", "one\r\ntwo");
+    EXPECT_EQ(readLines(dir.file("a.txt")), Lines({"one", "two"}));
+    EXPECT_EQ(readFirstLine(dir.file("a.txt")), QByteArray("one"));
+    dir.write("empty.txt", "");
+    EXPECT_EQ(readFirstLine(dir.file("empty.txt")), QByteArray());
+
+    QString error;
+    EXPECT_FALSE(readLines(dir.file("none.txt"), &error));
+    EXPECT_TRUE(error.contains("none.txt"));
+    EXPECT_FALSE(readFirstLine(dir.file("none.txt")));
+}
+
+TEST(ReadFirstLine, TakesALongFirstLineWhole)
+{
+    TempDir dir;
+    const QByteArray longLine(5000, 'x');
+    dir.write("long.txt", longLine + "\r\nsecond\r\n");
+    EXPECT_EQ(readFirstLine(dir.file("long.txt")), longLine);
+}
+
+TEST(WriteLines, FailedWriteKeepsTheOldFile)
+{
+    TempDir dir;
+    dir.write("p.wps", "old\r\n");
+    QString error;
+    EXPECT_FALSE(writeLines(dir.file("p.wps"), {"new content", "more"}, FailingFileWriter(4), &error));
+    EXPECT_EQ(dir.read("p.wps"), "old\r\n");
+    EXPECT_TRUE(error.contains("p.wps"));
+    EXPECT_TRUE(writeLines(dir.file("p.wps"), {"new"}, FileWriter::standard(), &error));
+    EXPECT_EQ(dir.read("p.wps"), "new\r\n");
+}
+
+} // namespace

@@ -1,0 +1,81 @@
+#include "support.h"
+
+#include "codec1250.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
+
+#include <gtest/gtest.h>
+
+TempDir::TempDir()
+{
+    if (!m_dir.isValid())
+        ADD_FAILURE() << "cannot create a temporary folder";
+}
+
+QString TempDir::path() const
+{
+    return m_dir.path() + u'/';
+}
+
+QString TempDir::write(const QString& name, const QByteArray& bytes) const
+{
+    const QString full = file(name);
+    QDir().mkpath(QFileInfo(full).path());
+    QFile f(full);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        ADD_FAILURE() << "cannot write " << full.toStdString();
+    return full;
+}
+
+QByteArray TempDir::read(const QString& name) const
+{
+    QFile f(file(name));
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+bool TempDir::exists(const QString& name) const
+{
+    return QFileInfo::exists(file(name));
+}
+
+QString TempDir::mkdir(const QString& name) const
+{
+    QDir().mkpath(file(name));
+    return file(name) + u'/';
+}
+
+qint64 FailingFileWriter::writeChunk(QIODevice& file, const char* data, qint64 size) const
+{
+    if (m_left <= 0)
+        return -1;
+    const qint64 n = FileWriter::writeChunk(file, data, std::min(size, m_left));
+    m_left -= n;
+    return n;
+}
+
+int SequenceRandom::below(int bound)
+{
+    const int n = m_numbers[m_next % m_numbers.size()];
+    ++m_next;
+    return n % bound;
+}
+
+QByteArray cp(const char* utf8)
+{
+    return cp1250::fromUnicode(QString::fromUtf8(utf8)).value();
+}
+
+QByteArray crlf(std::initializer_list<const char*> lines)
+{
+    QByteArray bytes;
+    for (const char* line : lines) {
+        bytes += cp(line);
+        bytes += "\r\n";
+    }
+    return bytes;
+}

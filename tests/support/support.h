@@ -1,0 +1,94 @@
+#pragma once
+
+#include "clock.h"
+#include "filewriter.h"
+#include "randomsource.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <initializer_list>
+#include <ostream>
+
+// Readable failure messages for Qt strings (found by GoogleTest through the argument's namespace).
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QByteArray& b, std::ostream* os)
+{
+    *os << '"' << b.toStdString() << '"';
+}
+
+// A fresh folder removed after the test; path() ends in "/".
+class TempDir {
+public:
+    TempDir();
+    QString path() const;
+    QString file(const QString& name) const { return path() + name; }
+    // Writes a file (and its folders) with exactly these bytes; returns its full path.
+    QString write(const QString& name, const QByteArray& bytes) const;
+    QByteArray read(const QString& name) const;
+    bool exists(const QString& name) const;
+    QString mkdir(const QString& name) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// A writer whose writes fail after `limit` bytes, as on a full disk.
+class FailingFileWriter : public FileWriter {
+public:
+    explicit FailingFileWriter(qint64 limit)
+        : m_left(limit)
+    {
+    }
+
+protected:
+    qint64 writeChunk(QIODevice& file, const char* data, qint64 size) const override;
+
+private:
+    mutable qint64 m_left;
+};
+
+class FixedClock : public Clock {
+public:
+    explicit FixedClock(QDate day, std::int64_t ticks = 0)
+        : m_day(day)
+        , m_ticks(ticks)
+    {
+    }
+    QDate today() const override { return m_day; }
+    std::int64_t ticks() const override { return m_ticks; }
+    void setToday(QDate day) { m_day = day; }
+    void advance(std::int64_t ms) { m_ticks += ms; }
+
+private:
+    QDate m_day;
+    std::int64_t m_ticks;
+};
+
+// Gives the listed numbers in turn, then starts again.
+class SequenceRandom : public RandomSource {
+public:
+    SequenceRandom(std::initializer_list<int> numbers)
+        : m_numbers(numbers)
+    {
+    }
+    int below(int bound) override;
+    int drawn() const { return m_next; }
+
+private:
+    QList<int> m_numbers;
+    int m_next = 0;
+};
+
+// Code page 1250 bytes of a text written in UTF-8 in the test source; for fixtures whose bytes are
+// not themselves under test.
+QByteArray cp(const char* utf8);
+
+// Lines joined with CR LF after each, as the programs write them.
+QByteArray crlf(std::initializer_list<const char*> lines);
