@@ -1,0 +1,58 @@
+// Reading 10,000 person files: line 1 only (as the person list does) and whole (as showing and
+// searching do), next to reading the same bytes raw.
+#include "bench_support.h"
+
+#include "personfile.h"
+#include "taggedline.h"
+#include "textlines.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kFiles = 10000;
+
+const QStringList& files() {
+    static QTemporaryDir dir;
+    static const QStringList paths = generatePersonFiles(dir.path() + QStringLiteral("/baza"), kFiles);
+    return paths;
+}
+
+void RawRead(benchmark::State& state) {
+    files(); // generated outside the timed loop
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readRaw(files()));
+}
+
+void FirstLineAndName(benchmark::State& state) {
+    for (auto _ : state) {
+        qint64 total = 0;
+        for (const QString& path : files()) {
+            const auto line = readFirstLine(path);
+            if (line && ExtractField(*line, QByteArray()) == "nazwisko")
+                total += ExtractField(*line, "nazwisko").size();
+        }
+        benchmark::DoNotOptimize(total);
+    }
+}
+
+void WholeFileParsed(benchmark::State& state) {
+    for (auto _ : state) {
+        qint64 total = 0;
+        for (const QString& path : files()) {
+            if (const auto lines = readLines(path))
+                total += PersonRecord::parse(*lines).telefony.size();
+        }
+        benchmark::DoNotOptimize(total);
+    }
+}
+
+BENCHMARK(RawRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(FirstLineAndName)->Unit(benchmark::kMillisecond);
+BENCHMARK(WholeFileParsed)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
