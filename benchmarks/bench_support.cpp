@@ -6,7 +6,8 @@
 #include <QDir>
 #include <QFile>
 
-QStringList generatePersonFiles(const QString& folder, int count, int seed) {
+QStringList generatePersonFiles(const QString& folder, int count, int seed)
+{
     QDir().mkpath(folder);
     QStringList paths;
     paths.reserve(count);
@@ -36,7 +37,8 @@ QStringList generatePersonFiles(const QString& folder, int count, int seed) {
     return paths;
 }
 
-qint64 readRaw(const QStringList& paths) {
+qint64 readRaw(const QStringList& paths)
+{
     qint64 total = 0;
     for (const QString& path : paths) {
         QFile f(path);

@@ -14,19 +14,22 @@ namespace {
 
 constexpr int kFiles = 10000;
 
-const QStringList& files() {
+const QStringList& files()
+{
     static QTemporaryDir dir;
     static const QStringList paths = generatePersonFiles(dir.path() + QStringLiteral("/baza"), kFiles);
     return paths;
 }
 
-void RawRead(benchmark::State& state) {
+void RawRead(benchmark::State& state)
+{
     files(); // generated outside the timed loop
     for (auto _ : state)
         benchmark::DoNotOptimize(readRaw(files()));
 }
 
-void FirstLineAndName(benchmark::State& state) {
+void FirstLineAndName(benchmark::State& state)
+{
     for (auto _ : state) {
         qint64 total = 0;
         for (const QString& path : files()) {
@@ -38,7 +41,8 @@ void FirstLineAndName(benchmark::State& state) {
     }
 }
 
-void WholeFileParsed(benchmark::State& state) {
+void WholeFileParsed(benchmark::State& state)
+{
     for (auto _ : state) {
         qint64 total = 0;
         for (const QString& path : files()) {

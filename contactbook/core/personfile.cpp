@@ -93,7 +93,8 @@ void addAddress(Lines& out, const PersonRecord& r)
 
 void addIdentifiersAndDates(Lines& out, const PersonRecord& r)
 {
-    addIfSet(out, r, {{"NIP", &PersonRecord::NIP}, {"regon", &PersonRecord::regon}, {"zdjecie", &PersonRecord::zdjecie}});
+    addIfSet(out, r,
+             {{"NIP", &PersonRecord::NIP}, {"regon", &PersonRecord::regon}, {"zdjecie", &PersonRecord::zdjecie}});
     if (r.imieniny)
         out.append(taggedLine("imieniny", *r.imieniny));
     if (r.urodziny)
@@ -174,15 +175,12 @@ QString photoPathFor(const QString& personFilePath)
 std::optional<QString> claimNewEntryFile(const QString& folder, const QByteArray& entryType, RandomSource& random,
                                          const FileWriter& writer, QString* error)
 {
-    const QString extension =
-        entryType == kEntryTypeOneOff ? QStringLiteral(".wpj") : QStringLiteral(".wps");
+    const QString extension = entryType == kEntryTypeOneOff ? QStringLiteral(".wpj") : QStringLiteral(".wps");
     // A folder that cannot take a file fails at once; a name taken in the meantime is drawn again.
     // With 10^12 names the bound is only reached by a broken random source.
     for (int attempt = 0; attempt < 10000; ++attempt) {
-        const QString base = QStringLiteral("%1-%2-%3")
-                                 .arg(random.below(10000))
-                                 .arg(random.below(10000))
-                                 .arg(random.below(10000));
+        const QString base =
+            QStringLiteral("%1-%2-%3").arg(random.below(10000)).arg(random.below(10000)).arg(random.below(10000));
         if (!listFiles(folder, base + QStringLiteral(".*")).isEmpty())
             continue;
         const QString name = base + extension;

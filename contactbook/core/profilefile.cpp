@@ -101,7 +101,6 @@ bool loadForWrite(const QString& path, Lines& lines)
     return true;
 }
 
-
 } // namespace
 
 bool ProfileFile::fail(QString* error) const
@@ -113,14 +112,12 @@ bool ProfileFile::fail(QString* error) const
 
 ProfileFile::ProfileFile(QString path)
     : ProfileFile(std::move(path), FileWriter::standard())
-{
-}
+{}
 
 ProfileFile::ProfileFile(QString path, const FileWriter& writer)
     : m_path(std::move(path))
     , m_writer(&writer)
-{
-}
+{}
 
 QByteArray ProfileFile::readString(const QByteArray& section, const QByteArray& key, const QByteArray& fallback) const
 {
@@ -133,8 +130,7 @@ std::int32_t ProfileFile::readInteger(const QByteArray& section, const QByteArra
     return text ? toIntegerOr(*text, fallback) : fallback;
 }
 
-bool ProfileFile::writeString(const QByteArray& section, const QByteArray& key, const QByteArray& value,
-                              QString* error)
+bool ProfileFile::writeString(const QByteArray& section, const QByteArray& key, const QByteArray& value, QString* error)
 {
     Lines lines;
     if (!loadForWrite(m_path, lines))

@@ -74,13 +74,29 @@ PersonRecord fullRecord()
 TEST(PersonRecord, WritesTheNewEntryOrder)
 {
     const Lines expected = {
-        T("nazwisko", "Kowalska Anna"), T("ulica", "D\xB3uga"), T("nr_domu", "5"), T("nr_mieszkania", "12"),
-        T("kod_pocztowy", "00-950"), T("poczta", "Warszawa"), T("miejscowosc", "Warszawa"),
-        T("telefony", "pending"), T("wojewodztwo", "mazowieckie"), T("NIP", "123-456"), T("regon", "789"),
-        T("zdjecie", "1-2-3.bmp"), T("imieniny", "26.07"), T("urodziny", "05.11.????"),
-        T("telefony", "22 123"), T("telefony", "600 700 800"), T("impreza", "24.12.2003-Wigilia"),
-        T("mail", "anna@example.org"), T("notatka", "pierwsza"), T("notatka", ""), T("notatka", "trzecia"),
-        T("grupa", "Rodzina"), T("grupa", "Praca"),
+        T("nazwisko", "Kowalska Anna"),
+        T("ulica", "D\xB3uga"),
+        T("nr_domu", "5"),
+        T("nr_mieszkania", "12"),
+        T("kod_pocztowy", "00-950"),
+        T("poczta", "Warszawa"),
+        T("miejscowosc", "Warszawa"),
+        T("telefony", "pending"),
+        T("wojewodztwo", "mazowieckie"),
+        T("NIP", "123-456"),
+        T("regon", "789"),
+        T("zdjecie", "1-2-3.bmp"),
+        T("imieniny", "26.07"),
+        T("urodziny", "05.11.????"),
+        T("telefony", "22 123"),
+        T("telefony", "600 700 800"),
+        T("impreza", "24.12.2003-Wigilia"),
+        T("mail", "anna@example.org"),
+        T("notatka", "pierwsza"),
+        T("notatka", ""),
+        T("notatka", "trzecia"),
+        T("grupa", "Rodzina"),
+        T("grupa", "Praca"),
     };
     EXPECT_EQ(fullRecord().newEntryLines("pending"), expected);
 }
@@ -88,13 +104,28 @@ TEST(PersonRecord, WritesTheNewEntryOrder)
 TEST(PersonRecord, WritesTheEditedEntryOrderAndReadsItBackByteForByte)
 {
     const QByteArray stored = joinLines({
-        T("nazwisko", "Kowalska Anna"), T("ulica", "D\xB3uga"), T("nr_domu", "5"), T("nr_mieszkania", "12"),
-        T("kod_pocztowy", "00-950"), T("poczta", "Warszawa"), T("miejscowosc", "Warszawa"),
-        T("telefony", "22 123"), T("telefony", "600 700 800"), T("wojewodztwo", "mazowieckie"),
-        T("grupa", "Rodzina"), T("grupa", "Praca"), T("NIP", "123-456"), T("regon", "789"),
-        T("zdjecie", "1-2-3.bmp"), T("imieniny", "26.07"), T("urodziny", "05.11.????"),
-        T("impreza", "24.12.2003-Wigilia"), T("mail", "anna@example.org"), T("notatka", "pierwsza"),
-        T("notatka", ""), T("notatka", "trzecia"),
+        T("nazwisko", "Kowalska Anna"),
+        T("ulica", "D\xB3uga"),
+        T("nr_domu", "5"),
+        T("nr_mieszkania", "12"),
+        T("kod_pocztowy", "00-950"),
+        T("poczta", "Warszawa"),
+        T("miejscowosc", "Warszawa"),
+        T("telefony", "22 123"),
+        T("telefony", "600 700 800"),
+        T("wojewodztwo", "mazowieckie"),
+        T("grupa", "Rodzina"),
+        T("grupa", "Praca"),
+        T("NIP", "123-456"),
+        T("regon", "789"),
+        T("zdjecie", "1-2-3.bmp"),
+        T("imieniny", "26.07"),
+        T("urodziny", "05.11.????"),
+        T("impreza", "24.12.2003-Wigilia"),
+        T("mail", "anna@example.org"),
+        T("notatka", "pierwsza"),
+        T("notatka", ""),
+        T("notatka", "trzecia"),
     });
     EXPECT_EQ(joinLines(fullRecord().editedEntryLines()), stored);
     EXPECT_EQ(joinLines(PersonRecord::parse(splitLines(stored)).editedEntryLines()), stored);
@@ -112,8 +143,15 @@ TEST(PersonRecord, WritesOnlyWhatIsSet)
 TEST(PersonRecord, ParsesLaterSinglesOverEarlierAndSkipsOtherKeys)
 {
     const PersonRecord r = PersonRecord::parse({
-        T("ulica", "pierwsza"), T("nazwisko", "A"), T("ulica", "druga"), "no markers", T("nieznany", "x"),
-        T("telefony", "1"), T("telefony", "2"), T("nazwisko", "B"), T("nip", "lower-case key"),
+        T("ulica", "pierwsza"),
+        T("nazwisko", "A"),
+        T("ulica", "druga"),
+        "no markers",
+        T("nieznany", "x"),
+        T("telefony", "1"),
+        T("telefony", "2"),
+        T("nazwisko", "B"),
+        T("nip", "lower-case key"),
         T("imieniny", ""),
     });
     EXPECT_EQ(r.ulica, "druga");

@@ -26,9 +26,11 @@ TEST_F(ProfileFileTest, ReadsValuesByCaseInsensitiveNamesTrimmedAndCapped)
                            "; a comment\r\n"
                            "  Baza_2  =  /home/ala/dane  \r\n"
                            "pusty=\r\n"
-                           "dlugi=" + QByteArray(3000, 'x') + "\r\n"
-                           "[inne]\r\n"
-                           "baza_2=nie ta\r\n");
+                           "dlugi=" +
+                               QByteArray(3000, 'x') +
+                               "\r\n"
+                               "[inne]\r\n"
+                               "baza_2=nie ta\r\n");
     EXPECT_EQ(ini.readString("OPCJE", "baza_2", "brak"), "/home/ala/dane");
     EXPECT_EQ(ini.readString("opcje", "pusty", "brak"), "");
     EXPECT_EQ(ini.readString("opcje", "dlugi", "").size(), 2047);
@@ -89,7 +91,10 @@ TEST_F(ProfileFileTest, WritingTheSameValueLeavesTheBytesAlone)
 TEST_F(ProfileFileTest, ValueCannotBreakTheFile)
 {
     QString error;
-    ASSERT_TRUE(ini.writeString("adres_nadawcy", "linia1", "a\r\n[opcje]\x1A" "b", &error));
+    ASSERT_TRUE(ini.writeString("adres_nadawcy", "linia1",
+                                "a\r\n[opcje]\x1A"
+                                "b",
+                                &error));
     EXPECT_EQ(ini.readString("adres_nadawcy", "linia1", "???"), "a  [opcje] b");
     EXPECT_EQ(ini.readString("opcje", "linia1", "none"), "none");
 }

@@ -27,8 +27,10 @@ TEST(DatabaseSettings, DerivesTheDataFoldersFromOpcje)
         {"jest is case-sensitive", "[opcje]\r\nbaza_1=JEST\r\n", false, false, "brak", "domyslna_baza_danych"},
         {"save into unlisted folder", "[opcje]\r\nbaza_2=brak\r\nzapis_do=/dane\r\n", true, false, "brak", "/dane/"},
         {"empty save target", "[opcje]\r\nzapis_do=\r\n", true, false, "brak", "domyslna_baza_danych"},
-        {"polish folder name", "[opcje]\r\nbaza_2=/home/\xA3\xF3" "d\x9F\r\n", true, true,
-         QString::fromUtf8("/home/Łódź/"), "domyslna_baza_danych"},
+        {"polish folder name",
+         "[opcje]\r\nbaza_2=/home/\xA3\xF3"
+         "d\x9F\r\n",
+         true, true, QString::fromUtf8("/home/Łódź/"), "domyslna_baza_danych"},
     };
     for (const Case& c : cases) {
         TempDir dir;

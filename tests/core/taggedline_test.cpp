@@ -53,7 +53,9 @@ TEST(TaggedLine, BuildsALineTheReaderTakesApart)
 
 TEST(TaggedLine, ValueCannotBreakTheLineOrEndTheFile)
 {
-    EXPECT_EQ(taggedLine("notatka", "a\r\nb\x1A" "c"), O "notatka" C "a  b c");
+    EXPECT_EQ(taggedLine("notatka", "a\r\nb\x1A"
+                                    "c"),
+              O "notatka" C "a  b c");
 }
 
 } // namespace

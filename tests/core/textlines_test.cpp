@@ -26,8 +26,12 @@ TEST(SplitLines, EndsLinesAtLfAndFilesAtCtrlZ)
         {"a\r", {"a\r"}},
         {"a\r\r\n", {"a\r"}},
         // Ctrl-Z ends the file wherever it stands.
-        {QByteArray("a\r\nb\x1A" "c\r\nd\r\n"), {"a", "b"}},
-        {QByteArray("\x1A" "abc"), {}},
+        {QByteArray("a\r\nb\x1A"
+                    "c\r\nd\r\n"),
+         {"a", "b"}},
+        {QByteArray("\x1A"
+                    "abc"),
+         {}},
         {QByteArray("a\r\n\x1A"), {"a"}},
     };
     for (const Case& c : cases)

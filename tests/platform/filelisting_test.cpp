@@ -13,11 +13,11 @@ TEST(MatchesMask, MatchesWildcardsWithoutRegardToCase)
         const char* mask;
         bool matches;
     } cases[] = {
-        {"a.wps", "*.wp?", true},   {"X.WPB", "*.wp?", true},  {"a.wp", "*.wp?", false},
-        {"a.wpsx", "*.wp?", false}, {"a.wps", "*.wps", true},  {"a.b.wps", "*.wps", true},
+        {"a.wps", "*.wp?", true},      {"X.WPB", "*.wp?", true},  {"a.wp", "*.wp?", false},
+        {"a.wpsx", "*.wp?", false},    {"a.wps", "*.wps", true},  {"a.b.wps", "*.wps", true},
         {"lista1.lst", "*.lst", true}, {"pl.lng", "*.lng", true}, {"pl.lng.bak", "*.lng", false},
-        {"abc", "a*c", true},       {"ac", "a*c", true},       {"abd", "a*c", false},
-        {"ŁÓDŹ.wps", "łódź.*", true}, {"", "*", true},         {"x", "", false},
+        {"abc", "a*c", true},          {"ac", "a*c", true},       {"abd", "a*c", false},
+        {"ŁÓDŹ.wps", "łódź.*", true},  {"", "*", true},           {"x", "", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(matchesMask(QString::fromUtf8(c.name), QString::fromUtf8(c.mask)), c.matches)

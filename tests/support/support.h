@@ -44,8 +44,7 @@ class FailingFileWriter : public FileWriter {
 public:
     explicit FailingFileWriter(qint64 limit)
         : m_left(limit)
-    {
-    }
+    {}
 
 protected:
     qint64 writeChunk(QIODevice& file, const char* data, qint64 size) const override;
@@ -59,8 +58,7 @@ public:
     explicit FixedClock(QDate day, std::int64_t ticks = 0)
         : m_day(day)
         , m_ticks(ticks)
-    {
-    }
+    {}
     QDate today() const override { return m_day; }
     std::int64_t ticks() const override { return m_ticks; }
     void setToday(QDate day) { m_day = day; }
@@ -76,8 +74,7 @@ class SequenceRandom : public RandomSource {
 public:
     SequenceRandom(std::initializer_list<int> numbers)
         : m_numbers(numbers)
-    {
-    }
+    {}
     int below(int bound) override;
     int drawn() const { return m_next; }
 
