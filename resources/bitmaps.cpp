@@ -1,0 +1,146 @@
+#include "bitmaps.h"
+
+#include <QFont>
+#include <QHash>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+const QColor kBrown(0x80, 0x40, 0x00);  // the vertical bars' colour
+const QColor kOrange(0xFF, 0x80, 0x00); // the buttons' highlight
+const QColor kCream(0xFE, 0xFB, 0xED);  // the fields' background
+
+QImage canvas(int w, int h, QColor fill)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(fill);
+    return image;
+}
+
+// A card of the contact book with a head-and-shoulders figure.
+void drawCard(QPainter& p, const QRectF& r)
+{
+    p.setPen(QPen(Qt::black, 1.5));
+    p.setBrush(kCream);
+    p.drawRoundedRect(r, 6, 6);
+    const QPointF head(r.center().x(), r.top() + r.height() * 0.36);
+    const qreal radius = r.width() * 0.16;
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBrown);
+    p.drawEllipse(head, radius, radius);
+    QPainterPath body;
+    const qreal bodyTop = head.y() + radius * 1.25;
+    body.moveTo(r.center().x() - r.width() * 0.3, r.bottom() - r.height() * 0.12);
+    body.quadTo(r.center().x() - r.width() * 0.3, bodyTop, r.center().x(), bodyTop);
+    body.quadTo(r.center().x() + r.width() * 0.3, bodyTop, r.center().x() + r.width() * 0.3,
+                r.bottom() - r.height() * 0.12);
+    body.closeSubpath();
+    p.drawPath(body);
+}
+
+QImage drawLogo()
+{
+    QImage image = canvas(100, 100, kBrown);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, 100);
+    sky.setColorAt(0, kOrange);
+    sky.setColorAt(1, kBrown);
+    p.fillRect(image.rect(), sky);
+    drawCard(p, QRectF(22, 8, 56, 62));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(19);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(kCream);
+    p.drawText(QRect(0, 72, 100, 26), Qt::AlignCenter, QStringLiteral("ZUBO"));
+    return image;
+}
+
+QImage drawBanner()
+{
+    QImage image = canvas(400, 100, kBrown);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient band(0, 0, 400, 0);
+    band.setColorAt(0, kBrown);
+    band.setColorAt(1, kOrange);
+    p.fillRect(image.rect(), band);
+    drawCard(p, QRectF(14, 12, 64, 76));
+    QFont title(QStringLiteral("DejaVu Sans"));
+    title.setPixelSize(44);
+    title.setBold(true);
+    p.setFont(title);
+    p.setPen(kCream);
+    p.drawText(QRect(96, 4, 300, 58), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("ZUBO"));
+    QFont line(QStringLiteral("DejaVu Sans"));
+    line.setPixelSize(15);
+    p.setFont(line);
+    p.drawText(QRect(98, 60, 300, 30), Qt::AlignLeft | Qt::AlignVCenter,
+               QString::fromUtf8("kontakty, urodziny, imieniny"));
+    return image;
+}
+
+// A small bell: something is coming.
+QImage drawComing()
+{
+    QImage image = canvas(32, 32, Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath bell;
+    bell.moveTo(6, 24);
+    bell.cubicTo(9, 21, 8, 8, 16, 7);
+    bell.cubicTo(24, 8, 23, 21, 26, 24);
+    bell.closeSubpath();
+    p.setPen(QPen(QColor(0x80, 0x00, 0x00), 1.5));
+    p.setBrush(kOrange);
+    p.drawPath(bell);
+    p.setBrush(kBrown);
+    p.drawEllipse(QPointF(16, 26), 3, 3);
+    p.drawEllipse(QPointF(16, 5.5), 1.8, 1.8);
+    return image;
+}
+
+QImage drawMark(QStringView name)
+{
+    QImage image = canvas(8, 8, Qt::white);
+    QPainter p(&image);
+    if (name == u"PUNKT") {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x40, 0x00, 0x00));
+        p.drawEllipse(QRect(1, 1, 6, 6));
+    } else if (name == u"WYKASOWANE") {
+        p.setPen(QPen(QColor(0x60, 0x60, 0x60), 2));
+        p.drawLine(1, 1, 6, 6);
+        p.drawLine(6, 1, 1, 6);
+    } else {
+        p.fillRect(QRect(3, 0, 2, 8), QColor(0x00, 0x00, 0xFF));
+        p.fillRect(QRect(1, 2, 2, 2), QColor(0x00, 0x00, 0xFF));
+        p.fillRect(QRect(1, 7, 6, 1), QColor(0x00, 0x00, 0xFF));
+    }
+    return image;
+}
+
+} // namespace
+
+QImage bitmapResource(QStringView name)
+{
+    static QHash<QString, QImage> cache;
+    const QString key = name.toString();
+    if (const auto it = cache.constFind(key); it != cache.cend())
+        return *it;
+    QImage image;
+    if (name == u"LOGO")
+        image = drawLogo();
+    else if (name == u"BANER")
+        image = drawBanner();
+    else if (name == u"WAS")
+        image = drawComing();
+    else if (name == u"PUNKT" || name == u"WYKASOWANE" || name == u"JEDYNKA")
+        image = drawMark(name);
+    if (!image.isNull())
+        cache.insert(key, image);
+    return image;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QImage>
+#include <QStringView>
+
+// The programs' built-in pictures, drawn for this project:
+//   "LOGO"        100 x 100  photo placeholder and the checker's logo
+//   "BANER"       400 x 100  the about box's banner
+//   "WAS"          32 x 32   mark of a coming occasion in the checker's list
+//   "PUNKT"         8 x 8    person mark in the person chooser
+//   "WYKASOWANE"    8 x 8    mark of a person in the bin
+//   "JEDYNKA"       8 x 8    mark of a one-off reminder
+// The small marks are drawn on white, which their users treat as transparent. An unknown name
+// gives a null image.
+QImage bitmapResource(QStringView name);
