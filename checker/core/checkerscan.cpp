@@ -1,0 +1,133 @@
+#include "checkerscan.h"
+
+#include "filelisting.h"
+#include "fileremover.h"
+#include "numbers.h"
+#include "personfile.h"
+#include "taggedline.h"
+
+#include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+std::uint8_t readDays(const ProfileFile& file, const char* key, std::uint8_t fallback)
+{
+    const std::int32_t days = file.readInteger(opcje::kSectionOptions, key, fallback);
+    if (days < 0)
+        return fallback;
+    return std::uint8_t(std::min(days, 255));
+}
+
+void scanFolder(OccasionScan& scan, const QString& folder)
+{
+    scan.CurrentFolder = folder;
+    // "*.wp?" also finds the bin (".wpb"); only persons and one-off reminders are read.
+    for (const QString& name : listFiles(folder, QStringLiteral("*.wp?"))) {
+        const EntryKind kind = kindOfFileName(name);
+        if (kind == EntryKind::Person || kind == EntryKind::OneOff)
+            scan.ProcessPersonFile(name);
+    }
+}
+
+void removeIfExists(const QString& path, const FileRemover& remover)
+{
+    if (QFileInfo::exists(path))
+        remover.remove(path);
+}
+
+} // namespace
+
+CheckerSettings CheckerSettings::read(const ProfileFile& file)
+{
+    using namespace opcje;
+    CheckerSettings s;
+    s.LanguageName = file.readString(kSectionLanguage, kLanguageName, kBuiltInLanguage);
+    const DayWindows defaults;
+    s.days.DaysBeforeBirthday = readDays(file, kDaysBeforeBirthday, defaults.DaysBeforeBirthday);
+    s.days.DaysBeforeNameDay = readDays(file, kDaysBeforeNameDay, defaults.DaysBeforeNameDay);
+    s.days.DaysBeforeOccasion = readDays(file, kDaysBeforeOccasion, defaults.DaysBeforeOccasion);
+    s.days.DaysAfterBirthday = readDays(file, kDaysAfterBirthday, defaults.DaysAfterBirthday);
+    s.days.DaysAfterNameDay = readDays(file, kDaysAfterNameDay, defaults.DaysAfterNameDay);
+    s.days.DaysAfterOccasion = readDays(file, kDaysAfterOccasion, defaults.DaysAfterOccasion);
+    s.bases = DatabaseSettings::read(file);
+    return s;
+}
+
+bool CheckerResult::silentEnd() const
+{
+    return ComingList.isEmpty() && PastList.isEmpty() && HolidayText.isEmpty();
+}
+
+Lines CheckerResult::listItems() const
+{
+    using namespace listitem;
+    Lines items;
+    items.append(taggedLine(kToday, Texts.text(checkertext::TodayIs) + ' ' + QByteArray::number(Today.day()) + ' ' +
+                                        Texts.monthName(Today.month()) + ' ' + QByteArray::number(CurrentYear)));
+    if (!HolidayText.isEmpty())
+        items.append(taggedLine(kHoliday, HolidayText));
+    items.append(taggedLine(kCaption, Texts.text(checkertext::ComingHeader)));
+    for (qsizetype i = 0; i < ComingList.size(); ++i)
+        items.append(taggedLine(kComing, QByteArray::number(i)));
+    items.append(taggedLine(kCaption, Texts.text(checkertext::PastHeader)));
+    for (qsizetype i = 0; i < PastList.size(); ++i)
+        items.append(taggedLine(kPast, QByteArray::number(i)));
+    items.append(taggedLine(kCaption, Texts.text(checkertext::ClosingLine)));
+    return items;
+}
+
+QByteArray readHoliday(const QString& path, QDate today)
+{
+    static const QByteArray key("swieto");
+    QByteArray holiday;
+    const Lines lines = readLines(path).value_or(Lines());
+    for (const QByteArray& line : lines) {
+        if (ExtractField(line, QByteArray()) != key)
+            continue;
+        const DateParts parts = splitDate(ExtractField(line, key));
+        const auto day = toInteger(parts.day);
+        const auto month = toInteger(parts.month);
+        if (day && month && *day <= 31 && *month <= 12 && QDate(today.year(), *month, *day) == today)
+            holiday = parts.description;
+    }
+    return holiday;
+}
+
+void deleteExpiredOneOffs(const QStringList& expired, const QList<wpis>& coming, const FileRemover& remover)
+{
+    // One line of a reminder may have passed while another is still announced.
+    QSet<QString> announced;
+    for (const wpis& entry : coming)
+        announced.insert(entry.Path);
+    for (const QString& path : expired) {
+        if (announced.contains(path))
+            continue;
+        removeIfExists(path, remover);
+        removeIfExists(photoPathFor(path), remover);
+    }
+}
+
+CheckerResult CheckerMain(const QString& programDir, QDate today, const FileRemover& remover)
+{
+    CheckerResult result;
+    result.Today = today;
+    result.CurrentYear = std::uint16_t(today.year());
+
+    const CheckerSettings settings = CheckerSettings::read(ProfileFile(settingsPathIn(programDir)));
+    result.Texts = loadCheckerTexts(programDir, settings.LanguageName);
+
+    OccasionScan scan(today, settings.days, result.Texts);
+    if (settings.bases.UseDefaultBase)
+        scanFolder(scan, defaultBaseIn(programDir));
+    if (settings.bases.UseSecondBase)
+        scanFolder(scan, settings.bases.SecondBasePath);
+    deleteExpiredOneOffs(scan.ExpiredOneOffs, scan.ComingList, remover);
+
+    result.ComingList = std::move(scan.ComingList);
+    result.PastList = std::move(scan.PastList);
+    result.HolidayText = readHoliday(defaultBaseIn(programDir) + QStringLiteral("stale/swieta.wps"), today);
+    return result;
+}

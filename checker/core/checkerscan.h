@@ -1,0 +1,66 @@
+#pragma once
+
+#include "checkertexts.h"
+#include "occasions.h"
+#include "settings.h"
+#include "textlines.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+
+class FileRemover;
+
+// What the checker reads from opcje.ini.
+struct CheckerSettings {
+    QByteArray LanguageName;
+    DayWindows days;
+    // The checker takes the data folders by the same rule as the main program; it has no use for
+    // the save target.
+    DatabaseSettings bases;
+
+    // Missing keys take their defaults. A day count that is negative or no number takes its default,
+    // one above 255 is taken as 255, so a hand-edited file never stops the checker.
+    static CheckerSettings read(const ProfileFile& opcje);
+};
+
+// The keys of the results list's rows.
+namespace listitem {
+inline constexpr char kToday[] = "dzis";     // the today line, always first
+inline constexpr char kHoliday[] = "swieto"; // today's holiday, second, only when there is one
+inline constexpr char kCaption[] = "napis";  // the two headers and the closing line
+inline constexpr char kComing[] = "bedzie";  // value: index into ComingList
+inline constexpr char kPast[] = "bylo";      // value: index into PastList
+} // namespace listitem
+
+// The outcome of one checker run, everything the results window shows.
+struct CheckerResult {
+    QDate Today;
+    std::uint16_t CurrentYear = 0;
+    CheckerTexts Texts;
+    QList<wpis> ComingList;
+    QList<wpis> PastList;
+    QByteArray HolidayText;
+
+    // Nothing coming, nothing just passed and no holiday: the checker ends without a window.
+    bool silentEnd() const;
+    // The rows of the results list as tagged lines: the today line, the holiday, the coming header,
+    // one row per coming occasion, the past header, one row per past occasion, the closing line.
+    Lines listItems() const;
+};
+
+// Today's holiday from the holiday file: the text of the last "swieto" line dated with today's day
+// and month (its year is not used); empty when none, or when the file is missing.
+QByteArray readHoliday(const QString& path, QDate today);
+
+// Deletes the passed one-off reminders and their photos, in the order collected. A file that is
+// also listed as coming in this run is kept. Failed deletions are ignored.
+void deleteExpiredOneOffs(const QStringList& expired, const QList<wpis>& coming, const FileRemover& remover);
+
+// The checker's whole work before its window: reads the settings and the chosen language in
+// `programDir` (ending in "/"), scans both data folders, deletes the passed one-off reminders and
+// finds today's holiday. `today` is the system date, taken by the caller.
+CheckerResult CheckerMain(const QString& programDir, QDate today, const FileRemover& remover);

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "checkertexts.h"
+#include "textlines.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+// How many days before its date an occasion is announced and how many days after it it is still
+// listed, per kind. The settings file may hold anything; the reader keeps these within 0..255.
+struct DayWindows {
+    std::uint8_t DaysBeforeNameDay = 7;
+    std::uint8_t DaysBeforeBirthday = 7;
+    std::uint8_t DaysBeforeOccasion = 7;
+    std::uint8_t DaysAfterNameDay = 3;
+    std::uint8_t DaysAfterBirthday = 3;
+    std::uint8_t DaysAfterOccasion = 3;
+};
+
+// One listed occasion: a row of the results window.
+struct wpis {
+    // The value of the last "nazwisko" line before the date line in the same file; empty if none.
+    QByteArray Name;
+    // For example "Urodziny (08 grudnia) - To dzisiaj!!!"; empty when the occasion is 15 or more days
+    // away (or, for a past one, 0 or 15 or more days ago).
+    QByteArray EntryText;
+    // Birthdays and occasions: the year part of the date, as written, or moved by the years between
+    // the listed occurrence and the current year when it is a whole number, so that CurrentYear - Year
+    // is the age or count reached at that occurrence. Name days: empty.
+    QByteArray Year;
+    // "imieniny", "urodziny" or "impreza".
+    QByteArray Kind;
+    // The folder + the file name as found: the person file to open.
+    QString Path;
+};
+
+inline constexpr char kKindNameDay[] = "imieniny";
+inline constexpr char kKindBirthday[] = "urodziny";
+inline constexpr char kKindOccasion[] = "impreza";
+
+// Judges the date lines of person files against today and collects what is coming, what has just
+// passed, and the one-off reminders whose date has passed. Today is given, never read from a clock.
+class OccasionScan {
+public:
+    OccasionScan(QDate today, const DayWindows& days, const CheckerTexts& texts);
+
+    // The folder of the files processed next, ending in "/".
+    QString CurrentFolder;
+
+    // Coming occasions (today included) and those just passed, in the order found.
+    QList<wpis> ComingList;
+    QList<wpis> PastList;
+    // One-off reminders (".wpj") with a passed date line: CurrentFolder + the file name as found, once
+    // per such line.
+    QStringList ExpiredOneOffs;
+
+    // Reads CurrentFolder + `fileName`; a file that cannot be read contributes nothing.
+    void ProcessPersonFile(const QString& fileName);
+    // The same for lines already read; the kind of entry follows from the last letter of `fileName`.
+    void ProcessPersonLines(const Lines& lines, const QString& fileName);
+
+private:
+    void judgeDateLine(const QByteArray& key, const QByteArray& value, const QByteArray& name, const QString& fileName,
+                       bool oneOff);
+
+    QDate m_today;
+    DayWindows m_days;
+    const CheckerTexts* m_texts;
+};
