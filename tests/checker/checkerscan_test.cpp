@@ -190,7 +190,7 @@ TEST(Holiday, IsTheLastLineDatedWithTodaysDayAndMonth)
         {"29.02 in a common year", QDate(2026, 2, 28), odd, ""},
         {"29.02 is not moved to 1 March", QDate(2026, 3, 1), odd, ""},
         {"31.04 matches no day", QDate(2026, 4, 30), odd, ""},
-        {"31.04 matches no day", QDate(2026, 5, 1), odd, ""},
+        {"31.04 is not moved to 1 May, 00.05 and 1x.05 are no days", QDate(2026, 5, 1), odd, ""},
     };
     for (const Case& c : cases) {
         TempDir dir;
