@@ -1,0 +1,135 @@
+#pragma once
+
+#include "FlatColors.h"
+#include "desktop.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPointer>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QFontMetrics;
+class QPainter;
+class QTimer;
+
+// The programs' user-interface font (an 8-point sans serif, 11 pixels high, unsmoothed), in one
+// place so every window looks the same. main() sets it as the application font; controls inherit it.
+QFont DefaultUiFont();
+
+// A rectangle as the drawing code measures it: Right and Bottom are exclusive, so a rectangle
+// (0, 0, 11, 11) covers 11 x 11 pixels.
+struct TRect {
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+
+    int width() const { return Right - Left; }
+    int height() const { return Bottom - Top; }
+    bool isEmpty() const { return Right <= Left || Bottom <= Top; }
+    bool contains(QPoint p) const { return p.x() >= Left && p.x() < Right && p.y() >= Top && p.y() < Bottom; }
+    TRect shrunk(int dx, int dy) const { return {Left + dx, Top + dy, Right - dx, Bottom - dy}; }
+    TRect moved(int dx, int dy) const { return {Left + dx, Top + dy, Right + dx, Bottom + dy}; }
+    QRect toQRect() const { return QRect(Left, Top, Right - Left, Bottom - Top); }
+    static TRect of(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+    bool operator==(const TRect&) const = default;
+};
+
+// Percentage 0..100 of the derived ("advanced") colours.
+using TAdvColors = int;
+
+// The speed button's glyph position relative to its caption.
+enum TButtonLayout { blGlyphLeft = 0, blGlyphRight = 1, blGlyphTop = 2, blGlyphBottom = 3 };
+
+// Percent 0 gives Fallback; otherwise the base colour (system colours resolved) with its scaled
+// lightness raised by 10 and then moved by Percent, clamped to 0..100. The result depends only on
+// the base colour and the percent, so recalculating never compounds.
+TColor ShadeFromParentColor(TColor baseColor, TColor fallbackColor, TAdvColors percent, bool darken);
+
+// A new image of the glyph's size filled with BackColor, on which the glyph's KeyColor pixels are
+// drawn in ShadowColor, and with WithHighlight first once more moved by (1, 1) in HighlightColor:
+// the embossed look of a disabled button.
+QImage MakeDisabledGlyph(const QImage& glyph, TColor keyColor, TColor backColor, TColor highlightColor,
+                         TColor shadowColor, bool withHighlight);
+
+// Places the glyph and the caption of a button in Client (divisions truncate). Margin -1 centres,
+// Spacing -1 centres the caption in the room after the glyph. TextBounds comes back as the
+// caption's rectangle; a null glyph means none.
+void LayoutGlyphAndCaption(const QFontMetrics& fm, const TRect& client, QPoint offset, QPoint& glyphPos,
+                           TRect& textBounds, const QString& caption, int numGlyphs, const QImage& glyph, int margin,
+                           int spacing, TButtonLayout layout);
+
+// Pixel-exact drawing in the controls' coordinates: aliased, one pixel wide, rectangles with
+// exclusive right and bottom edges.
+void FillRect(QPainter& p, const TRect& r, TColor c);
+// One-pixel frame along the inside of r.
+void FrameRect(QPainter& p, const TRect& r, TColor c);
+// Top and left edges in topLeft, bottom and right in bottomRight; r shrinks by one pixel.
+void Frame3D(QPainter& p, TRect& r, TColor topLeft, TColor bottomRight);
+// The pixels of a line from a towards b, without b itself.
+void DrawLine(QPainter& p, QPoint a, QPoint b, TColor c);
+// An open polyline: each segment without its end point, the last point not drawn.
+void DrawPolyline(QPainter& p, const std::vector<QPoint>& points, TColor c);
+// A filled convex polygon whose outline is drawn in the same colour.
+void FillPolygon(QPainter& p, const std::vector<QPoint>& points, TColor c);
+// Draws an image leaving out the pixels of one colour.
+void DrawTransparent(QPainter& p, QPoint at, const QImage& image, QRgb transparent);
+// Disabled text: once moved by (1, 1) in clBtnHighlight, then in place in clBtnShadow.
+void DrawEmbossedText(QPainter& p, const TRect& r, int flags, const QString& text);
+// Embossed filled triangle: white moved by (1, 1), then grey in place.
+void FillEmbossedPolygon(QPainter& p, const std::vector<QPoint>& points);
+
+// One timer shared by all instances of a control class (the hover timer of the buttons and boxes,
+// the scroll timer of the list boxes): created with the first instance, freed with the last, and
+// ticking into one instance at a time. The tick never reaches a destroyed control: leave() stops the
+// timer when its owner goes, and the owner is held by a guarded pointer.
+class ClassTimer {
+public:
+    explicit ClassTimer(int intervalMs);
+    ~ClassTimer();
+
+    void join();
+    void leave(QWidget* control);
+
+    // Gives the ticks to owner and starts the timer.
+    void start(QWidget* owner, std::function<void()> tick);
+    void stop();
+    // Stops the timer and forgets the owner when the owner is control.
+    void release(QWidget* control);
+
+    QWidget* owner() const { return m_owner; }
+    bool isActive() const;
+    int interval() const;
+    void setInterval(int ms);
+    int instances() const { return m_count; }
+    bool exists() const { return m_timer != nullptr; }
+
+private:
+    int m_defaultInterval;
+    int m_count = 0;
+    std::unique_ptr<QTimer> m_timer;
+    QPointer<QWidget> m_owner;
+    std::function<void()> m_tick;
+};
+
+// The hover rule of the timer-tracked controls, run on every mouse move: when the control under the
+// cursor is this one and not yet the hovered one, the previous hovered control leaves; then, only
+// while the application has an active window, this one takes the class timer and enters.
+template <class Control> void TrackHover(Control* self, ClassTimer& timer, QPoint localPos) {
+    const Desktop& desktop = Desktop::current();
+    if (desktop.widgetAt(self->mapToGlobal(localPos)) != self || timer.owner() == self)
+        return;
+    if (auto* previous = qobject_cast<Control*>(timer.owner()))
+        previous->MouseLeave();
+    if (!desktop.activeWindow())
+        return;
+    timer.stop();
+    timer.start(self, [self] { self->HoverTimerTick(); });
+    self->MouseEnter();
+}
+
+// True while the cursor is over w, the test of every hover timer tick.
+bool CursorIsOver(const QWidget* w);
