@@ -8,9 +8,12 @@ namespace {
 
 constexpr char kEndOfFile = 0x1A;
 
-QString describe(const QFile& file)
+void describe(const QFile& file, QString* error, int* code)
 {
-    return QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
+    if (error)
+        *error = QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
+    if (code)
+        *code = file.error();
 }
 
 } // namespace
@@ -51,29 +54,26 @@ QByteArray joinLines(const Lines& lines)
     return bytes;
 }
 
-std::optional<Lines> readLines(const QString& path, QString* error)
+std::optional<Lines> readLines(const QString& path, QString* error, int* code)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = describe(file);
+        describe(file, error, code);
         return std::nullopt;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = describe(file);
+        describe(file, error, code);
         return std::nullopt;
     }
     return splitLines(bytes);
 }
 
-std::optional<QByteArray> readFirstLine(const QString& path, QString* error)
+std::optional<QByteArray> readFirstLine(const QString& path, QString* error, int* code)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = describe(file);
+        describe(file, error, code);
         return std::nullopt;
     }
     // Person files are small; one read almost always holds the whole first line.
@@ -82,8 +82,7 @@ std::optional<QByteArray> readFirstLine(const QString& path, QString* error)
     for (;;) {
         const qint64 n = file.read(buffer, sizeof buffer);
         if (n < 0) {
-            if (error)
-                *error = describe(file);
+            describe(file, error, code);
             return std::nullopt;
         }
         head.append(buffer, n);

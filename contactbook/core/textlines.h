@@ -16,14 +16,15 @@ using Lines = QList<QByteArray>;
 Lines splitLines(const QByteArray& bytes);
 QByteArray joinLines(const Lines& lines);
 
-// Reads a whole text file into lines; nothing when it cannot be opened or read (`error` says why).
-std::optional<Lines> readLines(const QString& path, QString* error = nullptr);
+// Reads a whole text file into lines; nothing when it cannot be opened or read (`error` says why,
+// `code` gets the QFileDevice::FileError number that file error messages show).
+std::optional<Lines> readLines(const QString& path, QString* error = nullptr, int* code = nullptr);
 
 // Writes the lines through a temporary file and a rename (see FileWriter).
 bool writeLines(const QString& path, const Lines& lines, const FileWriter& writer, QString* error);
 
 // Reads the first line of a file only; an empty file gives an empty line.
-std::optional<QByteArray> readFirstLine(const QString& path, QString* error = nullptr);
+std::optional<QByteArray> readFirstLine(const QString& path, QString* error = nullptr, int* code = nullptr);
 
 // Makes a value safe to be written as part of one line: CR, LF and Ctrl-Z become blanks, so a
 // value can never end its line early or end the file.

@@ -2,6 +2,8 @@
 
 #include "support.h"
 
+#include <QFileDevice>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -56,9 +58,13 @@ TEST(ReadLines, ReadsFilesAndReportsMissingOnes)
     EXPECT_EQ(readFirstLine(dir.file("empty.txt")), QByteArray());
 
     QString error;
-    EXPECT_FALSE(readLines(dir.file("none.txt"), &error));
+    int code = 0;
+    EXPECT_FALSE(readLines(dir.file("none.txt"), &error, &code));
     EXPECT_TRUE(error.contains("none.txt"));
-    EXPECT_FALSE(readFirstLine(dir.file("none.txt")));
+    EXPECT_EQ(code, QFileDevice::OpenError);
+    code = 0;
+    EXPECT_FALSE(readFirstLine(dir.file("none.txt"), nullptr, &code));
+    EXPECT_EQ(code, QFileDevice::OpenError);
 }
 
 TEST(ReadFirstLine, TakesALongFirstLineWhole)

@@ -58,6 +58,29 @@ qint64 FailingFileWriter::writeChunk(QIODevice& file, const char* data, qint64 s
     return n;
 }
 
+bool FailingTextReader::fails(const QString& path, int* code) const
+{
+    if (!m_failing.contains(path))
+        return false;
+    if (code)
+        *code = QFileDevice::ReadError;
+    return true;
+}
+
+std::optional<Lines> FailingTextReader::readLines(const QString& path, int* code) const
+{
+    if (fails(path, code))
+        return std::nullopt;
+    return TextReader::readLines(path, code);
+}
+
+std::optional<QByteArray> FailingTextReader::readFirstLine(const QString& path, int* code) const
+{
+    if (fails(path, code))
+        return std::nullopt;
+    return TextReader::readFirstLine(path, code);
+}
+
 int SequenceRandom::below(int bound)
 {
     const int n = m_numbers[m_next % m_numbers.size()];

@@ -3,11 +3,13 @@
 #include "clock.h"
 #include "filewriter.h"
 #include "randomsource.h"
+#include "textreader.h"
 
 #include <QByteArray>
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <initializer_list>
@@ -51,6 +53,23 @@ protected:
 
 private:
     mutable qint64 m_left;
+};
+
+// Reads like the real reader, except that the files named here fail with a read error, as on a
+// damaged disk.
+class FailingTextReader : public TextReader {
+public:
+    explicit FailingTextReader(QStringList failing)
+        : m_failing(std::move(failing))
+    {
+    }
+    std::optional<Lines> readLines(const QString& path, int* code = nullptr) const override;
+    std::optional<QByteArray> readFirstLine(const QString& path, int* code = nullptr) const override;
+
+private:
+    bool fails(const QString& path, int* code) const;
+
+    QStringList m_failing;
 };
 
 class FixedClock : public Clock {

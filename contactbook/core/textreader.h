@@ -1,0 +1,23 @@
+#pragma once
+
+#include "textlines.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// Reads the person files and other text files that the main program takes apart. The real reader
+// reads the disk; tests pass one that fails for chosen files, as a damaged disk would.
+class TextReader {
+public:
+    virtual ~TextReader() = default;
+
+    // The whole file as lines; nothing when it cannot be opened or read, with `code` set to the
+    // QFileDevice::FileError number that file error messages show.
+    virtual std::optional<Lines> readLines(const QString& path, int* code = nullptr) const;
+    // Line 1 only; an empty file gives an empty line.
+    virtual std::optional<QByteArray> readFirstLine(const QString& path, int* code = nullptr) const;
+
+    static const TextReader& standard();
+};
