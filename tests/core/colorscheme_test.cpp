@@ -1,0 +1,130 @@
+#include "colorscheme.h"
+
+#include "profilefile.h"
+#include "settings.h"
+#include "support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+TEST(ColourText, WritesNamesAndEightHexDigits)
+{
+    const struct {
+        ColourValue colour;
+        const char* text;
+    } cases[] = {
+        {0x000000, "clBlack"},     {0x0000FF, "clRed"},       {0xA4A0A0, "clMedGray"},
+        {0xF0CAA6, "clSkyBlue"},   {0x80000005, "clWindow"},  {0x80000000, "clScrollBar"},
+        {0x20000000, "clDefault"}, {0x1FFFFFFF, "clNone"},    {0x8000001C, "clGradientInactiveCaption"},
+        {0x60B3FD, "$0060B3FD"},   {0x004080, "$00004080"},   {0x80000030, "$80000030"},
+        {0xFFFFFFFF, "$FFFFFFFF"}, {0x0000000F, "$0000000F"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(colourToText(c.colour), c.text) << c.text;
+        EXPECT_EQ(colourFromText(c.text), c.colour) << c.text;
+    }
+}
+
+TEST(ColourText, ReadsNamesInAnyCaseAndIntegers)
+{
+    const struct {
+        const char* text;
+        std::optional<ColourValue> colour;
+    } cases[] = {
+        {"clMedGray", 0xA4A0A0},    {"CLMEDGRAY", 0xA4A0A0},      {"$00A4A0A0", 0xA4A0A0}, {"10789024", 0xA4A0A0},
+        {"$a4a0a0", 0xA4A0A0},      {"clwindowtext", 0x80000008}, {"-1", 0xFFFFFFFF},      {"-2147483648", 0x80000000},
+        {"", std::nullopt},         {"red", std::nullopt},        {"$", std::nullopt},     {"12ab", std::nullopt},
+        {"cl Black", std::nullopt}, {"4294967295", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(colourFromText(c.text), c.colour) << c.text;
+}
+
+TEST(ColorScheme, KeepsItsKeysInKeyAndStorageOrder)
+{
+    QList<QByteArray> keyOrder;
+    for (const ColorSchemeKey& k : colorSchemeKeys())
+        keyOrder.append(k.key);
+    EXPECT_EQ(keyOrder,
+              QList<QByteArray>({"tlo_tlo", "tlo_napisy", "paski_tlo", "paski_ramka", "paski_postep", "guziki_tlo",
+                                 "guziki_ramka", "guziki_podswietlenie", "guziki_down", "guziki_tekst", "ComboBox_tlo",
+                                 "ComboBox_podswietlenie", "ComboBox_ramka", "ComboBox_tlo_strzalki",
+                                 "ComboBox_strzalka", "ComboBox_tekst1", "ComboBox_tekst2", "ComboBox_tekst3"}));
+
+    auto keys = colorSchemeKeys();
+    std::sort(keys.begin(), keys.end(),
+              [](const ColorSchemeKey& a, const ColorSchemeKey& b) { return a.storagePosition < b.storagePosition; });
+    QList<QByteArray> storageOrder;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        EXPECT_EQ(keys[i].storagePosition, int(i) + 1);
+        storageOrder.append(keys[i].key);
+    }
+    // Only the three button colours stand elsewhere; the eight the colour editor copies do not move.
+    EXPECT_EQ(storageOrder.mid(6, 3), QList<QByteArray>({"guziki_podswietlenie", "guziki_down", "guziki_ramka"}));
+    EXPECT_EQ(storageOrder.mid(10), keyOrder.mid(10));
+}
+
+ColorScheme edited()
+{
+    ColorScheme s;
+    for (const ColorSchemeKey& k : colorSchemeKeys())
+        s.*k.colour = 0x123456;
+    return s;
+}
+
+TEST(ReadColorScheme, MissingKeysGiveBuiltInsFirstAndTheValuesInMemoryLast)
+{
+    TempDir dir;
+    const ProfileFile none(settingsPathIn(dir.path()));
+    const ColourReading reading = readColorScheme(none, edited());
+    ASSERT_TRUE(reading.complete());
+    const ColorScheme builtIn;
+    int i = 0;
+    for (const ColorSchemeKey& k : colorSchemeKeys()) {
+        EXPECT_EQ(reading.scheme.*k.colour, i < 10 ? builtIn.*k.colour : 0x123456u) << k.key;
+        ++i;
+    }
+    EXPECT_EQ(readColorScheme(none, ColorScheme()).scheme, ColorScheme());
+}
+
+TEST(ReadColorScheme, ReadsEveryFormByKeyName)
+{
+    TempDir dir;
+    dir.write("opcje.ini", crlf({"[kolory]", "TLO_TLO=clRed", "tlo_napisy=$00FFFFFF", "ComboBox_tekst3=255",
+                                 "guziki_ramka = clnavy "}));
+    const ColourReading reading = readColorScheme(ProfileFile(settingsPathIn(dir.path())), ColorScheme());
+    ASSERT_TRUE(reading.complete());
+    ColorScheme expected;
+    expected.tlo_tlo = 0x0000FF;
+    expected.tlo_napisy = 0xFFFFFF;
+    expected.ComboBox_tekst3 = 0x0000FF;
+    expected.guziki_ramka = 0x800000;
+    EXPECT_EQ(reading.scheme, expected);
+}
+
+TEST(ReadColorScheme, StopsAtAValueThatIsNoColour)
+{
+    TempDir dir;
+    dir.write("opcje.ini", crlf({"[kolory]", "tlo_tlo=clRed", "paski_postep=pomarańczowy", "guziki_tlo=clLime",
+                                 "ComboBox_tlo=clAqua"}));
+    const ColorScheme current = edited();
+    const ColourReading reading = readColorScheme(ProfileFile(settingsPathIn(dir.path())), current);
+    EXPECT_EQ(reading.error, QString::fromUtf8("'pomarańczowy' is not a valid integer value"));
+    // The keys before the bad one are read; it and every key after it keep their values.
+    ColorScheme expected = current;
+    expected.tlo_tlo = 0x0000FF;
+    expected.tlo_napisy = ColorScheme().tlo_napisy;
+    expected.paski_tlo = ColorScheme().paski_tlo;
+    expected.paski_ramka = ColorScheme().paski_ramka;
+    EXPECT_EQ(reading.scheme, expected);
+
+    // An empty value is no colour either.
+    dir.write("opcje.ini", crlf({"[kolory]", "ComboBox_tekst1="}));
+    EXPECT_EQ(readColorScheme(ProfileFile(settingsPathIn(dir.path())), current).error,
+              QStringLiteral("'' is not a valid integer value"));
+}
+
+} // namespace
