@@ -1,0 +1,102 @@
+#include "shownperson.h"
+
+#include "codec1250.h"
+#include "numbers.h"
+
+#include <QFileInfo>
+
+namespace {
+
+int itemIndex(std::int32_t number, int items)
+{
+    return number >= 1 && number <= items ? number - 1 : -1;
+}
+
+std::optional<DaySelection> selection(const QByteArray& day, const QByteArray& month)
+{
+    const auto d = toInteger(day);
+    const auto m = toInteger(month);
+    if (!d || !m)
+        return std::nullopt;
+    // A number outside the lists (day 0 or 32, month 13) selects nothing in that list alone.
+    return DaySelection{itemIndex(*d, 31), itemIndex(*m, 12)};
+}
+
+bool isFile(const QString& path)
+{
+    return QFileInfo(path).isFile();
+}
+
+// The photo named in the file, in the person file's folder. Photos copied from another system may
+// end in ".BMP" or another case of it, so every case of the extension is tried.
+QString photoIn(const QString& folder, const QByteArray& name)
+{
+    const QString exact = folder + cp1250::toUnicode(name);
+    if (isFile(exact))
+        return exact;
+    if (!exact.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive))
+        return QString();
+    const QString base = exact.chopped(3);
+    for (int bits = 0; bits < 8; ++bits) {
+        QString ext = QStringLiteral("bmp");
+        for (int i = 0; i < 3; ++i) {
+            if (bits & (1 << i))
+                ext[i] = ext[i].toUpper();
+        }
+        if (isFile(base + ext))
+            return base + ext;
+    }
+    return QString();
+}
+
+} // namespace
+
+std::optional<DaySelection> nameDaySelection(const QByteArray& value)
+{
+    return selection(value.left(2) + value.mid(5), value.mid(3));
+}
+
+std::optional<DaySelection> dateSelection(const QByteArray& value)
+{
+    const DateParts parts = splitDate(value);
+    return selection(parts.day, parts.month);
+}
+
+OccasionFields occasionFields(const QByteArray& value)
+{
+    const DateParts parts = splitDate(value);
+    return {selection(parts.day, parts.month), parts.year, parts.description};
+}
+
+ShowResult ShowPerson(const QString& path, const TextReader& reader)
+{
+    ShowResult result;
+    if (!isFile(path))
+        return result;
+    const auto lines = reader.readLines(path, &result.errorCode);
+    if (!lines) {
+        result.status = ShowResult::Status::Unreadable;
+        return result;
+    }
+    result.status = ShowResult::Status::Shown;
+    ShownPerson& shown = result.person;
+    shown.path = path;
+    shown.record = PersonRecord::parse(*lines);
+    const PersonRecord& r = shown.record;
+
+    if (r.imieniny)
+        shown.nameDay = nameDaySelection(*r.imieniny).value_or(DaySelection());
+    if (r.urodziny) {
+        shown.birthdayYear = splitDate(*r.urodziny).year;
+        shown.birthday = dateSelection(*r.urodziny).value_or(DaySelection());
+    }
+    const EntryKind kind = kindOfFileName(path);
+    shown.showRestore = kind == EntryKind::Binned;
+    shown.showEdit = kind != EntryKind::Binned;
+    shown.showMail = !r.mail.isEmpty();
+    shown.showNip = !r.NIP.isEmpty();
+    shown.showRegon = !r.regon.isEmpty();
+    if (!r.zdjecie.isEmpty())
+        shown.photoPath = photoIn(QFileInfo(path).path() + u'/', r.zdjecie);
+    return result;
+}
