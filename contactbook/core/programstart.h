@@ -1,0 +1,29 @@
+#pragma once
+
+#include "messages.h"
+#include "personlist.h"
+#include "textreader.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The person list the main window starts with, after the command line was taken into account.
+struct StartList {
+    // What the chooser lists. The first entry is the one selected and shown at start (none when the
+    // list is empty): the edit command relies on the shown person being the selected one.
+    QList<PersonListEntry> persons;
+    // The command line named person files: they replace the listing, in argument order, and
+    // "Wszystko" is unchecked in the group filter menu.
+    bool fromCommandLine = false;
+    // One file error message per command-line file that could not be read; that file is skipped.
+    QStringList errors;
+};
+
+// Takes the person files named on the command line (the program's arguments without the program
+// itself). Arguments that name existing files are made absolute against `workingDir`, so the list
+// holds valid paths whatever the working folder, and named by their first "nazwisko" line (empty
+// when they have none). "/showexisting" and every other argument are ignored. With an empty
+// listing the arguments are not looked at.
+StartList takeCommandLine(QList<PersonListEntry> listed, const QStringList& arguments, const QString& workingDir,
+                          const MessageTable& messages, const TextReader& reader = TextReader::standard());
