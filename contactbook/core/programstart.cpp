@@ -1,5 +1,7 @@
 #include "programstart.h"
 
+#include "filelisting.h"
+#include "fileremover.h"
 #include "taggedline.h"
 
 #include <QDir>
@@ -8,6 +10,9 @@
 namespace {
 
 constexpr char kNameKey[] = "nazwisko";
+
+constexpr const char* kOldMainPrograms[] = {"zubo_v34.exe", "zubo_v35.exe", "zubo.exe", "zubo_v36.exe", "zubo_361.exe"};
+constexpr const char* kOldCheckers[] = {"wakto.exe", "wakto16.exe", "wakto17.exe", "wakto18.exe"};
 
 QByteArray firstNameLine(const Lines& lines)
 {
@@ -42,4 +47,22 @@ StartList takeCommandLine(QList<PersonListEntry> listed, const QStringList& argu
     start.fromCommandLine = !named.isEmpty();
     start.persons = start.fromCommandLine ? std::move(named) : std::move(listed);
     return start;
+}
+
+void removeOldProgramFiles(const QString& programDir, const FileRemover& remover)
+{
+    // Names are matched without regard to case: these files come from older installations copied in.
+    const QStringList present = listFiles(programDir, QStringLiteral("*"));
+    const auto removeIfPresent = [&](const char* name) {
+        for (const QString& found : present) {
+            if (found.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+                remover.remove(programDir + found);
+        }
+    };
+    for (const char* name : kOldMainPrograms)
+        removeIfPresent(name);
+    if (!present.contains(QLatin1String(kCheckerFileName)))
+        return;
+    for (const char* name : kOldCheckers)
+        removeIfPresent(name);
 }

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+class FileRemover;
+
 // The person list the main window starts with, after the command line was taken into account.
 struct StartList {
     // What the chooser lists. The first entry is the one selected and shown at start (none when the
@@ -27,3 +29,12 @@ struct StartList {
 // listing the arguments are not looked at.
 StartList takeCommandLine(QList<PersonListEntry> listed, const QStringList& arguments, const QString& workingDir,
                           const MessageTable& messages, const TextReader& reader = TextReader::standard());
+
+// The checker of this installation; the old checkers are removed only when it is there, so the
+// user is never left without one.
+inline constexpr char kCheckerFileName[] = "wakto19";
+
+// Removes the files of older program versions from the program folder, each only when it exists
+// (in any case of its name, as found): the old main programs, then, when the checker is there,
+// the old checkers. A file that cannot be deleted is left without a message.
+void removeOldProgramFiles(const QString& programDir, const FileRemover& remover);

@@ -13,23 +13,6 @@ namespace {
 
 const QDate kToday(2026, 12, 8);
 
-// Records every deletion asked for; the paths in `failing` are not deleted and report failure.
-class RecordingRemover : public FileRemover {
-public:
-    explicit RecordingRemover(QStringList failing = {})
-        : m_failing(std::move(failing))
-    {}
-    bool remove(const QString& path) const override
-    {
-        asked.append(path);
-        return !m_failing.contains(path) && FileRemover::remove(path);
-    }
-    mutable QStringList asked;
-
-private:
-    QStringList m_failing;
-};
-
 std::vector<int> windows(const DayWindows& d)
 {
     return {d.DaysBeforeBirthday, d.DaysBeforeNameDay, d.DaysBeforeOccasion,

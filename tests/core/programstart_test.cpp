@@ -73,4 +73,33 @@ TEST_F(CommandLineTest, AFileThatCannotBeReadIsSkippedWithOneMessage)
     EXPECT_EQ(start.errors.size(), 1);
 }
 
+TEST(OldProgramFiles, AreRemovedInOrderAndTheOldCheckersOnlyBesideTheNewOne)
+{
+    const struct {
+        QStringList present;
+        QStringList removed;
+    } cases[] = {
+        {{"Zubo_37", "opcje.ini", "zubo.exe", "ZUBO_V34.EXE", "zubo_361.exe", "wakto16.exe", "wakto.exe"},
+         {"ZUBO_V34.EXE", "zubo.exe", "zubo_361.exe"}},
+        {{"wakto19", "wakto16.exe", "wakto18.exe", "wakto.exe", "zubo_v36.exe"},
+         {"zubo_v36.exe", "wakto.exe", "wakto16.exe", "wakto18.exe"}},
+        {{"Zubo_37", "wakto19"}, {}},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        for (const QString& name : c.present)
+            dir.write(name, "x");
+        // The first removal fails: it is left, and the rest goes on.
+        const RecordingRemover remover(c.removed.isEmpty() ? QStringList() : QStringList{dir.file(c.removed.first())});
+        removeOldProgramFiles(dir.path(), remover);
+        QStringList expected;
+        for (const QString& name : c.removed)
+            expected.append(dir.file(name));
+        EXPECT_EQ(remover.asked, expected) << c.present.join(' ').toStdString();
+        // Everything else stays, and so does the file whose removal failed.
+        for (const QString& name : c.present)
+            EXPECT_EQ(dir.exists(name), !c.removed.mid(1).contains(name)) << name.toStdString();
+    }
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clock.h"
+#include "fileremover.h"
 #include "filewriter.h"
 #include "randomsource.h"
 #include "textreader.h"
@@ -61,14 +62,30 @@ class FailingTextReader : public TextReader {
 public:
     explicit FailingTextReader(QStringList failing)
         : m_failing(std::move(failing))
-    {
-    }
+    {}
     std::optional<Lines> readLines(const QString& path, int* code = nullptr) const override;
     std::optional<QByteArray> readFirstLine(const QString& path, int* code = nullptr) const override;
 
 private:
     bool fails(const QString& path, int* code) const;
 
+    QStringList m_failing;
+};
+
+// Records every deletion asked for; the paths in `failing` are not deleted and report failure.
+class RecordingRemover : public FileRemover {
+public:
+    explicit RecordingRemover(QStringList failing = {})
+        : m_failing(std::move(failing))
+    {}
+    bool remove(const QString& path) const override
+    {
+        asked.append(path);
+        return !m_failing.contains(path) && FileRemover::remove(path);
+    }
+    mutable QStringList asked;
+
+private:
     QStringList m_failing;
 };
 
