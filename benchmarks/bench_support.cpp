@@ -47,3 +47,13 @@ qint64 readRaw(const QStringList& paths)
     }
     return total;
 }
+
+GeneratedProgramFolder::GeneratedProgramFolder(int perFolder)
+{
+    programDir = dir.path() + u'/';
+    files = generatePersonFiles(programDir + QStringLiteral("baza"), perFolder, 0);
+    files += generatePersonFiles(programDir + QStringLiteral("druga"), perFolder, 1);
+    QFile opcje(programDir + QStringLiteral("opcje.ini"));
+    if (opcje.open(QIODevice::WriteOnly))
+        opcje.write("[opcje]\r\nbaza_2=" + programDir.toUtf8() + "druga\r\n");
+}

@@ -6,8 +6,6 @@
 #include "fileremover.h"
 
 #include <QDate>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -17,25 +15,9 @@ constexpr int kFilesPerFolder = 5000;
 // The generated dates lie in January and February.
 const QDate kNothingDue(2026, 8, 15);
 
-struct ProgramFolder {
-    QTemporaryDir dir;
-    QString programDir;
-    QStringList files;
-
-    ProgramFolder()
-    {
-        programDir = dir.path() + u'/';
-        files = generatePersonFiles(programDir + QStringLiteral("baza"), kFilesPerFolder, 0);
-        files += generatePersonFiles(programDir + QStringLiteral("druga"), kFilesPerFolder, 1);
-        QFile opcje(programDir + QStringLiteral("opcje.ini"));
-        if (opcje.open(QIODevice::WriteOnly))
-            opcje.write("[opcje]\r\nbaza_2=" + programDir.toUtf8() + "druga\r\n");
-    }
-};
-
-const ProgramFolder& program()
+const GeneratedProgramFolder& program()
 {
-    static const ProgramFolder folder;
+    static const GeneratedProgramFolder folder(kFilesPerFolder);
     return folder;
 }
 

@@ -12,8 +12,6 @@
 #include "shownperson.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -22,31 +20,16 @@ namespace {
 constexpr int kFilesPerFolder = 5000;
 const QLocale kPolish(QLocale::Polish, QLocale::Poland);
 
-struct ProgramFolder {
-    QTemporaryDir dir;
-    QString programDir;
-    QStringList files;
-
-    ProgramFolder()
-    {
-        programDir = dir.path() + u'/';
-        files = generatePersonFiles(programDir + QStringLiteral("baza"), kFilesPerFolder, 0);
-        files += generatePersonFiles(programDir + QStringLiteral("druga"), kFilesPerFolder, 1);
-        QFile opcje(settingsPathIn(programDir));
-        if (opcje.open(QIODevice::WriteOnly))
-            opcje.write("[opcje]\r\nbaza_2=" + programDir.toUtf8() + "druga\r\n");
-    }
-
-    QStringList folders() const
-    {
-        return dataFolders(DatabaseSettings::read(ProfileFile(settingsPathIn(programDir))), programDir);
-    }
-};
-
-const ProgramFolder& program()
+const GeneratedProgramFolder& program()
 {
-    static const ProgramFolder folder;
+    static const GeneratedProgramFolder folder(kFilesPerFolder);
     return folder;
+}
+
+QStringList folders()
+{
+    const QString& programDir = program().programDir;
+    return dataFolders(DatabaseSettings::read(ProfileFile(settingsPathIn(programDir))), programDir);
 }
 
 void RawRead(benchmark::State& state)
@@ -58,7 +41,7 @@ void RawRead(benchmark::State& state)
 
 void FirstListingWithGroups(benchmark::State& state)
 {
-    const PersonListing listing(program().folders(), kPolish);
+    const PersonListing listing(folders(), kPolish);
     for (auto _ : state) {
         GroupFilterMenu menu;
         const auto list = listing.RefreshPersonList(menu, true, initialMessages());
@@ -70,7 +53,7 @@ void FirstListingWithGroups(benchmark::State& state)
 
 void LaterListing(benchmark::State& state)
 {
-    const PersonListing listing(program().folders(), kPolish);
+    const PersonListing listing(folders(), kPolish);
     GroupFilterMenu menu;
     for (auto _ : state)
         benchmark::DoNotOptimize(listing.RefreshPersonList(menu, false, initialMessages()).size());

@@ -49,11 +49,14 @@ constexpr const char* kInitialMessages[kMessageCount] = {
     "Czy na pewno wykasować aktualnie wybraną osobę z listy podręcznej",
 };
 
-// Where the built-in language's texts differ from the initial ones.
-constexpr struct {
-    int index;
+// A text with its number: a message index or a language text number.
+struct NumberedText {
+    int number;
     const char* text;
-} kPolishDifferences[] = {
+};
+
+// Where the built-in language's texts differ from the initial ones.
+constexpr NumberedText kPolishDifferences[] = {
     {5, "Wszystkie osoby powiązane z tą grupą stracą powiązanie."},
     {10, "Niewłaściwy (nieobsługiwany) format pliku graficznego"},
     {18, "Czy na pewno wykasować ten telefon: "},
@@ -70,10 +73,7 @@ constexpr int kFirstMessageId = 93;
 
 // The built-in texts of the text numbers that are neither month names nor messages. (138 sets a
 // caption of the entry type dialog and message 15 alike; its text is the message's.)
-constexpr struct {
-    int id;
-    const char* text;
-} kBuiltInTexts[] = {
+constexpr NumberedText kBuiltInTexts[] = {
     {1, "Nazwisko i Imię/Imiona"},
     {2, "Inne okazje"},
     {3, "dzień"},
@@ -167,7 +167,7 @@ QList<int> collectMainProgramIds()
 {
     QList<int> ids;
     for (const auto& t : kBuiltInTexts)
-        ids.append(t.id);
+        ids.append(t.number);
     for (int id = kFirstMonthId; id < kFirstMonthId + 12; ++id)
         ids.append(id);
     for (int id = kFirstMessageId; id <= 105; ++id)
@@ -192,7 +192,7 @@ MessageTable polishMessages()
 {
     MessageTable table = initialMessages();
     for (const auto& d : kPolishDifferences)
-        table[d.index] = text(d.text);
+        table[d.number] = text(d.text);
     return table;
 }
 
@@ -235,7 +235,7 @@ int monthItemOfTextId(int id)
 QByteArray builtInText(int id)
 {
     for (const auto& t : kBuiltInTexts) {
-        if (t.id == id)
+        if (t.number == id)
             return text(t.text);
     }
     if (const int month = monthItemOfTextId(id); month >= 0)
