@@ -1,3 +1,5 @@
+#include "fakes.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -8,6 +10,11 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // A message box that a test did not expect is answered No instead of waiting for a click;
+    // tests that check boxes install their own FakePrompter.
+    FakePrompter noModalDialogs;
+    RecordingLinkOpener noBrowser;
+    RecordingProcessStarter noProcesses;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,59 @@
+#include "fakes.h"
+
+FakePrompter::FakePrompter()
+    : m_previous(&Prompter::current())
+{
+    Prompter::setCurrent(this);
+}
+
+FakePrompter::~FakePrompter()
+{
+    Prompter::setCurrent(m_previous);
+}
+
+Prompter::Answer FakePrompter::askYesNo(QWidget* owner, const QString& caption, const QString& text)
+{
+    shown.append({true, caption, text, owner});
+    return answers.isEmpty() ? Answer::No : answers.takeFirst();
+}
+
+void FakePrompter::showError(QWidget* owner, const QString& caption, const QString& text)
+{
+    shown.append({false, caption, text, owner});
+}
+
+RecordingLinkOpener::RecordingLinkOpener()
+    : m_previous(&LinkOpener::current())
+{
+    LinkOpener::setCurrent(this);
+}
+
+RecordingLinkOpener::~RecordingLinkOpener()
+{
+    LinkOpener::setCurrent(m_previous);
+}
+
+bool RecordingLinkOpener::open(const QString& url)
+{
+    opened.append(url);
+    return succeed;
+}
+
+RecordingProcessStarter::RecordingProcessStarter()
+    : m_previous(&ProcessStarter::current())
+{
+    ProcessStarter::setCurrent(this);
+}
+
+RecordingProcessStarter::~RecordingProcessStarter()
+{
+    ProcessStarter::setCurrent(m_previous);
+}
+
+bool RecordingProcessStarter::startDetached(const QString& program, const QStringList& arguments, QString* error)
+{
+    started.append({program, arguments});
+    if (!succeed && error)
+        *error = QStringLiteral("cannot start %1").arg(program);
+    return succeed;
+}

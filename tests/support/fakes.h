@@ -1,0 +1,74 @@
+#pragma once
+
+#include "linkopener.h"
+#include "processstarter.h"
+#include "prompter.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Test doubles of the outside effects. Each installs itself for its lifetime and puts back the one
+// it replaced, so a test never reaches a real message box, browser or process.
+
+// Answers questions from a script (then No), and records every box it was asked to show.
+class FakePrompter : public Prompter {
+public:
+    struct Shown {
+        bool question;
+        QString caption;
+        QString text;
+        QWidget* owner;
+    };
+
+    FakePrompter();
+    ~FakePrompter() override;
+    FakePrompter(const FakePrompter&) = delete;
+    FakePrompter& operator=(const FakePrompter&) = delete;
+
+    Answer askYesNo(QWidget* owner, const QString& caption, const QString& text) override;
+    void showError(QWidget* owner, const QString& caption, const QString& text) override;
+
+    QList<Answer> answers; // taken from the front
+    QList<Shown> shown;
+
+private:
+    Prompter* m_previous;
+};
+
+class RecordingLinkOpener : public LinkOpener {
+public:
+    RecordingLinkOpener();
+    ~RecordingLinkOpener() override;
+    RecordingLinkOpener(const RecordingLinkOpener&) = delete;
+    RecordingLinkOpener& operator=(const RecordingLinkOpener&) = delete;
+
+    bool open(const QString& url) override;
+
+    QStringList opened;
+    bool succeed = true;
+
+private:
+    LinkOpener* m_previous;
+};
+
+class RecordingProcessStarter : public ProcessStarter {
+public:
+    struct Start {
+        QString program;
+        QStringList arguments;
+    };
+
+    RecordingProcessStarter();
+    ~RecordingProcessStarter() override;
+    RecordingProcessStarter(const RecordingProcessStarter&) = delete;
+    RecordingProcessStarter& operator=(const RecordingProcessStarter&) = delete;
+
+    bool startDetached(const QString& program, const QStringList& arguments, QString* error) override;
+
+    QList<Start> started;
+    bool succeed = true;
+
+private:
+    ProcessStarter* m_previous;
+};
