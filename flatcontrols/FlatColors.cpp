@@ -7,7 +7,8 @@
 
 namespace {
 
-constexpr TColor rgb(int r, int g, int b) {
+constexpr TColor rgb(int r, int g, int b)
+{
     return TColor(r) | TColor(g) << 8 | TColor(b) << 16;
 }
 
@@ -48,7 +49,8 @@ constexpr std::array<TColor, 31> systemColors = {
 
 } // namespace
 
-TColor ColorToRGB(TColor c) {
+TColor ColorToRGB(TColor c)
+{
     if (isSystemColor(c)) {
         const TColor index = c & 0xFF;
         return index < systemColors.size() ? systemColors[index] : clBlack;
@@ -56,31 +58,37 @@ TColor ColorToRGB(TColor c) {
     return c & 0xFFFFFF;
 }
 
-QColor toQColor(TColor c) {
+QColor toQColor(TColor c)
+{
     const TColor v = ColorToRGB(c);
     return QColor(int(v & 0xFF), int(v >> 8 & 0xFF), int(v >> 16 & 0xFF));
 }
 
-TColor fromQColor(const QColor& c) {
+TColor fromQColor(const QColor& c)
+{
     return rgb(c.red(), c.green(), c.blue());
 }
 
-TColor WidgetColor(const QWidget* w) {
+TColor WidgetColor(const QWidget* w)
+{
     return fromQColor(w->palette().color(w->backgroundRole()));
 }
 
-void SetWidgetColor(QWidget* w, TColor c) {
+void SetWidgetColor(QWidget* w, TColor c)
+{
     QPalette p = w->palette();
     p.setColor(w->backgroundRole(), toQColor(c));
     w->setPalette(p);
     w->setAutoFillBackground(true);
 }
 
-TColor FontColor(const QWidget* w) {
+TColor FontColor(const QWidget* w)
+{
     return fromQColor(w->palette().color(w->foregroundRole()));
 }
 
-void SetFontColor(QWidget* w, TColor c) {
+void SetFontColor(QWidget* w, TColor c)
+{
     // Labels and flat controls read WindowText; the text fields' own text role is Text.
     QPalette p = w->palette();
     const QColor q = toQColor(c);

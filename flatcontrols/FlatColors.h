@@ -27,7 +27,8 @@ constexpr TColor clGrayText = 0x80000011;
 constexpr TColor clBtnText = 0x80000012;
 constexpr TColor clBtnHighlight = 0x80000014;
 
-constexpr bool isSystemColor(TColor c) {
+constexpr bool isSystemColor(TColor c)
+{
     return (c & 0xFF000000u) == 0x80000000u;
 }
 

@@ -3,6 +3,7 @@
 #include "HSLUtils.h"
 
 #include <QFontMetrics>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
 
@@ -10,7 +11,8 @@
 #include <cstdlib>
 #include <map>
 
-QFont DefaultUiFont() {
+QFont DefaultUiFont()
+{
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
     // Unsmoothed like the old bitmap font: crisp at this size, and the embossed captions of
@@ -19,7 +21,8 @@ QFont DefaultUiFont() {
     return font;
 }
 
-TColor ShadeFromParentColor(TColor baseColor, TColor fallbackColor, TAdvColors percent, bool darken) {
+TColor ShadeFromParentColor(TColor baseColor, TColor fallbackColor, TAdvColors percent, bool darken)
+{
     if (percent == 0)
         return fallbackColor;
     ScaledHsl hsl = ScaledHslFromColor(ColorToRGB(baseColor));
@@ -33,7 +36,8 @@ namespace {
 
 // The custom raster operation of the disabled glyph: where the mask is set the brush colour is
 // painted, elsewhere the destination keeps its pixel.
-void PaintThroughMask(QImage& dest, const std::vector<bool>& mask, int maskWidth, QPoint at, TColor brush) {
+void PaintThroughMask(QImage& dest, const std::vector<bool>& mask, int maskWidth, QPoint at, TColor brush)
+{
     const QRgb color = toQColor(brush).rgb();
     const int maskHeight = maskWidth ? int(mask.size()) / maskWidth : 0;
     for (int y = 0; y < maskHeight; ++y) {
@@ -48,7 +52,8 @@ void PaintThroughMask(QImage& dest, const std::vector<bool>& mask, int maskWidth
 } // namespace
 
 QImage MakeDisabledGlyph(const QImage& glyph, TColor keyColor, TColor backColor, TColor highlightColor,
-                         TColor shadowColor, bool withHighlight) {
+                         TColor shadowColor, bool withHighlight)
+{
     // A monochrome glyph becomes a colour one through its colour table first.
     const QImage source = glyph.convertToFormat(QImage::Format_RGB32);
     const QRgb key = toQColor(keyColor).rgb() & 0xFFFFFF;
@@ -67,7 +72,8 @@ QImage MakeDisabledGlyph(const QImage& glyph, TColor keyColor, TColor backColor,
 
 void LayoutGlyphAndCaption(const QFontMetrics& fm, const TRect& client, QPoint offset, QPoint& glyphPos,
                            TRect& textBounds, const QString& caption, int numGlyphs, const QImage& glyph, int margin,
-                           int spacing, TButtonLayout layout) {
+                           int spacing, TButtonLayout layout)
+{
     const QPoint clientSize(client.width(), client.height());
     QPoint glyphSize;
     if (!glyph.isNull())
@@ -128,12 +134,14 @@ void LayoutGlyphAndCaption(const QFontMetrics& fm, const TRect& client, QPoint o
     textBounds = TRect{0, 0, textSize.x(), textSize.y()}.moved(textPos.x() + origin.x(), textPos.y() + origin.y());
 }
 
-void FillRect(QPainter& p, const TRect& r, TColor c) {
+void FillRect(QPainter& p, const TRect& r, TColor c)
+{
     if (!r.isEmpty())
         p.fillRect(r.toQRect(), toQColor(c));
 }
 
-void FrameRect(QPainter& p, const TRect& r, TColor c) {
+void FrameRect(QPainter& p, const TRect& r, TColor c)
+{
     if (r.isEmpty())
         return;
     FillRect(p, {r.Left, r.Top, r.Right, r.Top + 1}, c);
@@ -142,7 +150,8 @@ void FrameRect(QPainter& p, const TRect& r, TColor c) {
     FillRect(p, {r.Right - 1, r.Top, r.Right, r.Bottom}, c);
 }
 
-void Frame3D(QPainter& p, TRect& r, TColor topLeft, TColor bottomRight) {
+void Frame3D(QPainter& p, TRect& r, TColor topLeft, TColor bottomRight)
+{
     if (r.isEmpty())
         return;
     // The corners top-right and bottom-left belong to the bottom-right colour.
@@ -156,7 +165,8 @@ void Frame3D(QPainter& p, TRect& r, TColor topLeft, TColor bottomRight) {
 namespace {
 
 // Bresenham's pixels from a towards b, b excluded.
-std::vector<QPoint> LinePixels(QPoint a, QPoint b) {
+std::vector<QPoint> LinePixels(QPoint a, QPoint b)
+{
     std::vector<QPoint> pixels;
     int x = a.x(), y = a.y();
     const int dx = std::abs(b.x() - x), dy = -std::abs(b.y() - y);
@@ -177,7 +187,8 @@ std::vector<QPoint> LinePixels(QPoint a, QPoint b) {
     return pixels;
 }
 
-void PlotPixels(QPainter& p, const std::vector<QPoint>& pixels, TColor c) {
+void PlotPixels(QPainter& p, const std::vector<QPoint>& pixels, TColor c)
+{
     const QColor color = toQColor(c);
     for (const QPoint& px : pixels)
         p.fillRect(QRect(px, QSize(1, 1)), color);
@@ -185,16 +196,19 @@ void PlotPixels(QPainter& p, const std::vector<QPoint>& pixels, TColor c) {
 
 } // namespace
 
-void DrawLine(QPainter& p, QPoint a, QPoint b, TColor c) {
+void DrawLine(QPainter& p, QPoint a, QPoint b, TColor c)
+{
     PlotPixels(p, LinePixels(a, b), c);
 }
 
-void DrawPolyline(QPainter& p, const std::vector<QPoint>& points, TColor c) {
+void DrawPolyline(QPainter& p, const std::vector<QPoint>& points, TColor c)
+{
     for (std::size_t i = 1; i < points.size(); ++i)
         DrawLine(p, points[i - 1], points[i], c);
 }
 
-void FillPolygon(QPainter& p, const std::vector<QPoint>& points, TColor c) {
+void FillPolygon(QPainter& p, const std::vector<QPoint>& points, TColor c)
+{
     // The closed outline covers every vertex; the interior is the span between its pixels per row.
     std::map<int, std::pair<int, int>> spans;
     for (std::size_t i = 0; i < points.size(); ++i) {
@@ -210,7 +224,8 @@ void FillPolygon(QPainter& p, const std::vector<QPoint>& points, TColor c) {
         FillRect(p, {span.first, y, span.second + 1, y + 1}, c);
 }
 
-void DrawTransparent(QPainter& p, QPoint at, const QImage& image, QRgb transparent) {
+void DrawTransparent(QPainter& p, QPoint at, const QImage& image, QRgb transparent)
+{
     QImage masked = image.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < masked.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(masked.scanLine(y));
@@ -221,7 +236,8 @@ void DrawTransparent(QPainter& p, QPoint at, const QImage& image, QRgb transpare
     p.drawImage(at, masked);
 }
 
-void DrawEmbossedText(QPainter& p, const TRect& r, int flags, const QString& text) {
+void DrawEmbossedText(QPainter& p, const TRect& r, int flags, const QString& text)
+{
     p.save();
     p.setPen(toQColor(clBtnHighlight));
     p.drawText(r.moved(1, 1).toQRect(), flags, text);
@@ -230,7 +246,8 @@ void DrawEmbossedText(QPainter& p, const TRect& r, int flags, const QString& tex
     p.restore();
 }
 
-void FillEmbossedPolygon(QPainter& p, const std::vector<QPoint>& points) {
+void FillEmbossedPolygon(QPainter& p, const std::vector<QPoint>& points)
+{
     std::vector<QPoint> moved;
     for (const QPoint& pt : points)
         moved.push_back(pt + QPoint(1, 1));
@@ -239,11 +256,13 @@ void FillEmbossedPolygon(QPainter& p, const std::vector<QPoint>& points) {
 }
 
 ClassTimer::ClassTimer(int intervalMs)
-    : m_defaultInterval(intervalMs) {}
+    : m_defaultInterval(intervalMs)
+{}
 
 ClassTimer::~ClassTimer() = default;
 
-void ClassTimer::join() {
+void ClassTimer::join()
+{
     if (!m_timer) {
         m_timer = std::make_unique<QTimer>();
         m_timer->setInterval(m_defaultInterval);
@@ -257,25 +276,29 @@ void ClassTimer::join() {
     ++m_count;
 }
 
-void ClassTimer::leave(QWidget* control) {
+void ClassTimer::leave(QWidget* control)
+{
     release(control);
     if (--m_count == 0)
         m_timer.reset();
 }
 
-void ClassTimer::start(QWidget* owner, std::function<void()> tick) {
+void ClassTimer::start(QWidget* owner, std::function<void()> tick)
+{
     m_owner = owner;
     m_tick = std::move(tick);
     if (m_timer)
         m_timer->start();
 }
 
-void ClassTimer::stop() {
+void ClassTimer::stop()
+{
     if (m_timer)
         m_timer->stop();
 }
 
-void ClassTimer::release(QWidget* control) {
+void ClassTimer::release(QWidget* control)
+{
     if (m_owner != control)
         return;
     stop();
@@ -283,20 +306,120 @@ void ClassTimer::release(QWidget* control) {
     m_tick = nullptr;
 }
 
-bool ClassTimer::isActive() const {
+bool ClassTimer::isActive() const
+{
     return m_timer && m_timer->isActive();
 }
 
-int ClassTimer::interval() const {
+int ClassTimer::interval() const
+{
     return m_timer ? m_timer->interval() : m_defaultInterval;
 }
 
-void ClassTimer::setInterval(int ms) {
+void ClassTimer::setInterval(int ms)
+{
     if (m_timer)
         m_timer->setInterval(ms);
 }
 
-bool CursorIsOver(const QWidget* w) {
+bool CursorIsOver(const QWidget* w)
+{
     const Desktop& desktop = Desktop::current();
     return desktop.widgetAt(desktop.cursorPos()) == w;
+}
+
+TFlatControl::TFlatControl(QWidget* parent, TColor color, bool parentColor, std::vector<TColor> colors,
+                           std::vector<TAdvColors> advColors, std::vector<AdvColorRule> rules)
+    : QWidget(parent)
+    , m_color(color)
+    , m_parentColor(parentColor)
+    , m_colors(std::move(colors))
+    , m_advColors(std::move(advColors))
+    , m_rules(std::move(rules))
+{}
+
+TColor TFlatControl::Color() const
+{
+    return m_parentColor && parentWidget() ? WidgetColor(parentWidget()) : m_color;
+}
+
+void TFlatControl::SetColor(TColor c)
+{
+    m_color = c;
+    m_parentColor = false;
+    update();
+}
+
+void TFlatControl::SetParentColor(bool on)
+{
+    if (on == m_parentColor)
+        return;
+    m_parentColor = on;
+    update();
+}
+
+void TFlatControl::SetIndexedColor(int index, TColor value)
+{
+    if (index >= 0 && index < int(m_colors.size()))
+        m_colors[std::size_t(index)] = value;
+    update();
+}
+
+void TFlatControl::SetAdvColor(int index, TAdvColors value)
+{
+    if (index >= 0 && index < int(m_advColors.size()))
+        m_advColors[std::size_t(index)] = value;
+    CalcAdvColors();
+    update();
+}
+
+void TFlatControl::SetUseAdvColors(bool on)
+{
+    if (on == m_useAdvColors)
+        return;
+    m_useAdvColors = on;
+    m_parentColor = on;
+    CalcAdvColors();
+    update();
+}
+
+void TFlatControl::CalcAdvColors()
+{
+    if (!m_useAdvColors)
+        return;
+    const TColor base = Color();
+    for (const AdvColorRule& rule : m_rules) {
+        TColor& target = m_colors[std::size_t(rule.color)];
+        target = ShadeFromParentColor(base, target, m_advColors[std::size_t(rule.percent)], rule.darken);
+    }
+}
+
+void TFlatControl::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() != QEvent::PaletteChange && e->type() != QEvent::ParentChange)
+        return;
+    if (m_useAdvColors) {
+        m_parentColor = true;
+        CalcAdvColors();
+    }
+    update();
+}
+
+void TFlatControl::emitMouseDown(const QMouseEvent* e)
+{
+    const QPoint p = e->position().toPoint();
+    emit OnMouseDown(e->button(), e->modifiers(), p.x(), p.y());
+}
+
+void TFlatControl::emitMouseMove(const QMouseEvent* e)
+{
+    const QPoint p = e->position().toPoint();
+    emit OnMouseMove(e->buttons(), e->modifiers(), p.x(), p.y());
+}
+
+void TFlatControl::emitMouseUp(const QMouseEvent* e)
+{
+    const QPoint p = e->position().toPoint();
+    emit OnMouseUp(e->button(), e->modifiers(), p.x(), p.y());
 }

@@ -15,6 +15,7 @@
 #include <vector>
 
 class QFontMetrics;
+class QMouseEvent;
 class QPainter;
 class QTimer;
 
@@ -118,7 +119,8 @@ private:
 // The hover rule of the timer-tracked controls, run on every mouse move: when the control under the
 // cursor is this one and not yet the hovered one, the previous hovered control leaves; then, only
 // while the application has an active window, this one takes the class timer and enters.
-template <class Control> void TrackHover(Control* self, ClassTimer& timer, QPoint localPos) {
+template <class Control> void TrackHover(Control* self, ClassTimer& timer, QPoint localPos)
+{
     const Desktop& desktop = Desktop::current();
     if (desktop.widgetAt(self->mapToGlobal(localPos)) != self || timer.owner() == self)
         return;
@@ -133,3 +135,63 @@ template <class Control> void TrackHover(Control* self, ClassTimer& timer, QPoin
 
 // True while the cursor is over w, the test of every hover timer tick.
 bool CursorIsOver(const QWidget* w);
+
+// A colour derived from the face colour: colour `color` of the table becomes the face colour
+// lightened or darkened by percentage `percent`.
+struct AdvColorRule {
+    int color;
+    int percent;
+    bool darken;
+};
+
+// What the self-drawn flat controls share: the face colour, which is the parent's while
+// ParentColor is on; the table of colours that one indexed setter fills; the derived ("advanced")
+// colours; and the mouse events in the windows' terms.
+class TFlatControl : public QWidget {
+    Q_OBJECT
+public:
+    TColor Color() const;
+    // Setting a colour of its own turns ParentColor off.
+    void SetColor(TColor c);
+    bool ParentColor() const { return m_parentColor; }
+    void SetParentColor(bool on);
+
+    // Stores Value in the colour named by Index and repaints, without comparing with the old value;
+    // an index beyond the table stores nothing but still repaints.
+    void SetIndexedColor(int index, TColor value);
+    // Stores a percentage, recalculates the derived colours and repaints.
+    void SetAdvColor(int index, TAdvColors value);
+    bool UseAdvColors() const { return m_useAdvColors; }
+    void SetUseAdvColors(bool on);
+    // While UseAdvColors is on, derives the colours of the rules from the face colour.
+    void CalcAdvColors();
+
+signals:
+    void OnClick();
+    void OnMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void OnMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
+    void OnMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+
+protected:
+    TFlatControl(QWidget* parent, TColor color, bool parentColor, std::vector<TColor> colors,
+                 std::vector<TAdvColors> advColors, std::vector<AdvColorRule> rules);
+
+    TColor IndexedColor(int index) const { return m_colors[std::size_t(index)]; }
+    TAdvColors AdvColor(int index) const { return m_advColors[std::size_t(index)]; }
+
+    // The parent's colour or the system colours changed: with derived colours on, the control
+    // takes the parent's colour again and derives anew; it always repaints.
+    void changeEvent(QEvent* e) override;
+
+    void emitMouseDown(const QMouseEvent* e);
+    void emitMouseMove(const QMouseEvent* e);
+    void emitMouseUp(const QMouseEvent* e);
+
+private:
+    TColor m_color;
+    bool m_parentColor;
+    std::vector<TColor> m_colors;
+    std::vector<TAdvColors> m_advColors;
+    std::vector<AdvColorRule> m_rules;
+    bool m_useAdvColors = false;
+};

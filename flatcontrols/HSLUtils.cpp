@@ -6,21 +6,25 @@
 namespace {
 
 // Halves go to the even neighbour, as the stored colours were computed.
-int roundHalfEven(double v) {
+int roundHalfEven(double v)
+{
     return int(std::nearbyint(v));
 }
 
 } // namespace
 
-double MaxOfTwo(double a, double b) {
+double MaxOfTwo(double a, double b)
+{
     return a > b ? a : b;
 }
 
-double MinOfTwo(double a, double b) {
+double MinOfTwo(double a, double b)
+{
     return a < b ? a : b;
 }
 
-Hsl HslFromColor(TColor color) {
+Hsl HslFromColor(TColor color)
+{
     const double r = (color & 0xFF) / 255.0;
     const double g = (color >> 8 & 0xFF) / 255.0;
     const double b = (color >> 16 & 0xFF) / 255.0;
@@ -44,12 +48,14 @@ Hsl HslFromColor(TColor color) {
     return hsl;
 }
 
-ScaledHsl ScaledHslFromColor(TColor color) {
+ScaledHsl ScaledHslFromColor(TColor color)
+{
     const Hsl hsl = HslFromColor(color);
     return {roundHalfEven(hsl.H * (HslScale - 1)), roundHalfEven(hsl.S * HslScale), roundHalfEven(hsl.L * HslScale)};
 }
 
-int HueComponent(double m1, double m2, double h) {
+int HueComponent(double m1, double m2, double h)
+{
     if (h < 0)
         h += 1;
     if (h > 1)
@@ -66,7 +72,8 @@ int HueComponent(double m1, double m2, double h) {
     return std::clamp(roundHalfEven(v * 255), 0, 255);
 }
 
-TColor ColorFromHsl(double h, double s, double l) {
+TColor ColorFromHsl(double h, double s, double l)
+{
     int r, g, b;
     if (s == 0) {
         r = g = b = std::clamp(roundHalfEven(l * 255), 0, 255);
@@ -80,7 +87,8 @@ TColor ColorFromHsl(double h, double s, double l) {
     return TColor(r) + 256 * TColor(g) + 65536 * TColor(b);
 }
 
-TColor ColorFromScaledHsl(int h, int s, int l) {
+TColor ColorFromScaledHsl(int h, int s, int l)
+{
     return ColorFromHsl(std::clamp(h, 0, HslScale - 1) / double(HslScale - 1),
                         std::clamp(s, 0, HslScale) / double(HslScale), std::clamp(l, 0, HslScale) / double(HslScale));
 }

@@ -12,8 +12,7 @@
 // What the flat edit and the flat memo share: the colours, the rule that makes a field active
 // (focused, or under the mouse while no field of its class has the focus) and the 3-pixel frame, a
 // one-pixel line in ColorBorder and two in the field's current colour.
-template <class Base>
-class TFlatTextField : public Base {
+template <class Base> class TFlatTextField : public Base {
 public:
     explicit TFlatTextField(QWidget* parent)
         : Base(parent)

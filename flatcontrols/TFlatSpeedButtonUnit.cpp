@@ -6,87 +6,46 @@
 #include <QPainter>
 #include <QPointer>
 
-ClassTimer& TFlatSpeedButton::HoverTimer() {
+ClassTimer& TFlatSpeedButton::HoverTimer()
+{
     static ClassTimer timer(100);
     return timer;
 }
 
 TFlatSpeedButton::TFlatSpeedButton(QWidget* parent)
-    : QWidget(parent) {
+    : TFlatControl(parent, 0xE1EAEB, true, {0xE1EAEB, 0xC5D6D9, 0x8396A0, 0xFFFFFF, 0x000000}, {10, 10, 50},
+                   {{0, 0, false}, {1, 1, true}, {2, 2, true}})
+{
     resize(25, 25);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     HoverTimer().join();
 }
 
-TFlatSpeedButton::~TFlatSpeedButton() {
+TFlatSpeedButton::~TFlatSpeedButton()
+{
     StopHoverTimer();
     HoverTimer().leave(this);
 }
 
-void TFlatSpeedButton::SetIndexedColor(int index, TColor value) {
-    if (index >= 0 && index < int(m_colors.size()))
-        m_colors[std::size_t(index)] = value;
-    update();
-}
-
-TColor TFlatSpeedButton::Color() const {
-    return m_parentColor && parentWidget() ? WidgetColor(parentWidget()) : m_color;
-}
-
-void TFlatSpeedButton::SetColor(TColor c) {
-    m_color = c;
-    m_parentColor = false;
-    update();
-}
-
-void TFlatSpeedButton::SetParentColor(bool on) {
-    if (on == m_parentColor)
-        return;
-    m_parentColor = on;
-    update();
-}
-
-void TFlatSpeedButton::SetAdvColor(int index, TAdvColors value) {
-    if (index >= 0 && index < int(m_advColors.size()))
-        m_advColors[std::size_t(index)] = value;
-    CalcAdvColors();
-    update();
-}
-
-void TFlatSpeedButton::SetUseAdvColors(bool on) {
-    if (on == m_useAdvColors)
-        return;
-    m_useAdvColors = on;
-    m_parentColor = on;
-    CalcAdvColors();
-    update();
-}
-
-void TFlatSpeedButton::CalcAdvColors() {
-    if (!m_useAdvColors)
-        return;
-    const TColor base = Color();
-    m_colors[0] = ShadeFromParentColor(base, m_colors[0], m_advColors[0], false);
-    m_colors[1] = ShadeFromParentColor(base, m_colors[1], m_advColors[1], true);
-    m_colors[2] = ShadeFromParentColor(base, m_colors[2], m_advColors[2], true);
-}
-
-void TFlatSpeedButton::SetAllowAllUp(bool on) {
+void TFlatSpeedButton::SetAllowAllUp(bool on)
+{
     if (on == m_allowAllUp)
         return;
     m_allowAllUp = on;
     UpdateExclusive();
 }
 
-void TFlatSpeedButton::SetGroupIndex(int index) {
+void TFlatSpeedButton::SetGroupIndex(int index)
+{
     if (index == m_groupIndex)
         return;
     m_groupIndex = index;
     UpdateExclusive();
 }
 
-void TFlatSpeedButton::SetDown(bool down) {
+void TFlatSpeedButton::SetDown(bool down)
+{
     if (m_groupIndex == 0)
         down = false;
     // A down button of a group rises only when another one goes down, unless all may be up.
@@ -103,14 +62,16 @@ void TFlatSpeedButton::SetDown(bool down) {
     }
 }
 
-void TFlatSpeedButton::UpdateExclusive() {
+void TFlatSpeedButton::UpdateExclusive()
+{
     if (m_groupIndex == 0 || !parentWidget())
         return;
     for (TFlatSpeedButton* b : parentWidget()->findChildren<TFlatSpeedButton*>(Qt::FindDirectChildrenOnly))
         b->ButtonPressed(m_groupIndex, this);
 }
 
-void TFlatSpeedButton::ButtonPressed(int groupIndex, TFlatSpeedButton* sender) {
+void TFlatSpeedButton::ButtonPressed(int groupIndex, TFlatSpeedButton* sender)
+{
     if (groupIndex != m_groupIndex || sender == this)
         return;
     if (sender->m_down && m_down) {
@@ -121,7 +82,8 @@ void TFlatSpeedButton::ButtonPressed(int groupIndex, TFlatSpeedButton* sender) {
     m_allowAllUp = sender->m_allowAllUp;
 }
 
-void TFlatSpeedButton::SetCaption(const QString& caption) {
+void TFlatSpeedButton::SetCaption(const QString& caption)
+{
     if (caption == m_caption)
         return;
     m_caption = caption;
@@ -129,7 +91,8 @@ void TFlatSpeedButton::SetCaption(const QString& caption) {
     update();
 }
 
-void TFlatSpeedButton::SetGlyph(const QImage& glyph) {
+void TFlatSpeedButton::SetGlyph(const QImage& glyph)
+{
     m_glyph = glyph;
     // A strip of square cells tells how many it holds; more than four cells keep the old count.
     if (!glyph.isNull() && glyph.width() % glyph.height() == 0) {
@@ -140,7 +103,8 @@ void TFlatSpeedButton::SetGlyph(const QImage& glyph) {
     update();
 }
 
-void TFlatSpeedButton::SetNumGlyphs(int n) {
+void TFlatSpeedButton::SetNumGlyphs(int n)
+{
     n = std::clamp(n, 1, 4);
     if (n == m_numGlyphs)
         return;
@@ -148,28 +112,32 @@ void TFlatSpeedButton::SetNumGlyphs(int n) {
     update();
 }
 
-void TFlatSpeedButton::SetLayout(TButtonLayout layout) {
+void TFlatSpeedButton::SetLayout(TButtonLayout layout)
+{
     if (layout == m_layout)
         return;
     m_layout = layout;
     update();
 }
 
-void TFlatSpeedButton::SetMargin(int margin) {
+void TFlatSpeedButton::SetMargin(int margin)
+{
     if (margin < -1 || margin == m_margin)
         return;
     m_margin = margin;
     update();
 }
 
-void TFlatSpeedButton::SetSpacing(int spacing) {
+void TFlatSpeedButton::SetSpacing(int spacing)
+{
     if (spacing == m_spacing)
         return;
     m_spacing = spacing;
     update();
 }
 
-void TFlatSpeedButton::Click() {
+void TFlatSpeedButton::Click()
+{
     QPointer<QDialog> form = parentWidget() ? qobject_cast<QDialog*>(window()) : nullptr;
     if (form)
         form->setResult(m_modalResult);
@@ -178,14 +146,16 @@ void TFlatSpeedButton::Click() {
         form->done(form->result());
 }
 
-void TFlatSpeedButton::MouseEnter() {
+void TFlatSpeedButton::MouseEnter()
+{
     if (!isEnabled() || m_hovered)
         return;
     m_hovered = true;
     update();
 }
 
-void TFlatSpeedButton::MouseLeave() {
+void TFlatSpeedButton::MouseLeave()
+{
     if (!isEnabled() || !m_hovered || m_dragging)
         return;
     m_hovered = false;
@@ -193,16 +163,19 @@ void TFlatSpeedButton::MouseLeave() {
     update();
 }
 
-void TFlatSpeedButton::HoverTimerTick() {
+void TFlatSpeedButton::HoverTimerTick()
+{
     if (!CursorIsOver(this))
         MouseLeave();
 }
 
-void TFlatSpeedButton::StopHoverTimer() {
+void TFlatSpeedButton::StopHoverTimer()
+{
     HoverTimer().release(this);
 }
 
-void TFlatSpeedButton::UpdateTracking() {
+void TFlatSpeedButton::UpdateTracking()
+{
     if (!isEnabled())
         return;
     const bool over = CursorIsOver(this);
@@ -213,19 +186,22 @@ void TFlatSpeedButton::UpdateTracking() {
         MouseLeave();
 }
 
-bool TFlatSpeedButton::IsInside(QPoint p) const {
+bool TFlatSpeedButton::IsInside(QPoint p) const
+{
     // The bottom edge counts as inside, the right edge does not.
     return p.x() >= 0 && p.x() < width() && p.y() >= 0 && p.y() <= height();
 }
 
-void TFlatSpeedButton::setState(TButtonState state) {
+void TFlatSpeedButton::setState(TButtonState state)
+{
     if (state == m_state)
         return;
     m_state = state;
     update();
 }
 
-void TFlatSpeedButton::mousePressEvent(QMouseEvent* e) {
+void TFlatSpeedButton::mousePressEvent(QMouseEvent* e)
+{
     const QPoint p = e->position().toPoint();
     emit OnMouseDown(e->button(), e->modifiers(), p.x(), p.y());
     if (e->button() != Qt::LeftButton || !isEnabled())
@@ -237,9 +213,10 @@ void TFlatSpeedButton::mousePressEvent(QMouseEvent* e) {
     m_dragging = true;
 }
 
-void TFlatSpeedButton::mouseMoveEvent(QMouseEvent* e) {
+void TFlatSpeedButton::mouseMoveEvent(QMouseEvent* e)
+{
+    emitMouseMove(e);
     const QPoint p = e->position().toPoint();
-    emit OnMouseMove(e->buttons(), e->modifiers(), p.x(), p.y());
     TrackHover(this, HoverTimer(), p);
     if (!m_dragging)
         return;
@@ -249,9 +226,10 @@ void TFlatSpeedButton::mouseMoveEvent(QMouseEvent* e) {
         setState(m_down ? bsExclusive : bsUp);
 }
 
-void TFlatSpeedButton::mouseReleaseEvent(QMouseEvent* e) {
+void TFlatSpeedButton::mouseReleaseEvent(QMouseEvent* e)
+{
+    emitMouseUp(e);
     const QPoint p = e->position().toPoint();
-    emit OnMouseUp(e->button(), e->modifiers(), p.x(), p.y());
     if (!m_dragging)
         return;
     m_dragging = false;
@@ -277,32 +255,35 @@ void TFlatSpeedButton::mouseReleaseEvent(QMouseEvent* e) {
     UpdateTracking();
 }
 
-void TFlatSpeedButton::mouseDoubleClickEvent(QMouseEvent* e) {
-    QWidget::mouseDoubleClickEvent(e);
+void TFlatSpeedButton::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    TFlatControl::mouseDoubleClickEvent(e);
     if (m_down)
         emit OnDblClick();
 }
 
-void TFlatSpeedButton::updateShortcut() {
+void TFlatSpeedButton::updateShortcut()
+{
     if (m_shortcutId)
         releaseShortcut(m_shortcutId);
     const QKeySequence key = QKeySequence::mnemonic(m_caption);
     m_shortcutId = key.isEmpty() ? 0 : grabShortcut(key);
 }
 
-bool TFlatSpeedButton::event(QEvent* e) {
+bool TFlatSpeedButton::event(QEvent* e)
+{
     if (e->type() == QEvent::Shortcut) {
         if (isEnabled())
             Click();
         return true;
     }
-    return QWidget::event(e);
+    return TFlatControl::event(e);
 }
 
-void TFlatSpeedButton::changeEvent(QEvent* e) {
-    QWidget::changeEvent(e);
-    switch (e->type()) {
-    case QEvent::EnabledChange:
+void TFlatSpeedButton::changeEvent(QEvent* e)
+{
+    TFlatControl::changeEvent(e);
+    if (e->type() == QEvent::EnabledChange) {
         if (!isEnabled()) {
             m_hovered = false;
             m_state = bsDisabled;
@@ -310,24 +291,13 @@ void TFlatSpeedButton::changeEvent(QEvent* e) {
         }
         UpdateTracking();
         update();
-        break;
-    case QEvent::PaletteChange:
-    case QEvent::ParentChange:
-        if (m_useAdvColors) {
-            m_parentColor = true;
-            CalcAdvColors();
-        }
+    } else if (e->type() == QEvent::FontChange) {
         update();
-        break;
-    case QEvent::FontChange:
-        update();
-        break;
-    default:
-        break;
     }
 }
 
-QImage TFlatSpeedButton::glyphCell(TButtonState state) const {
+QImage TFlatSpeedButton::glyphCell(TButtonState state) const
+{
     static constexpr int cellOf[5][4] = {
         // up, disabled, down, exclusive
         {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 1, 0, 0}, {0, 1, 2, 2}, {0, 1, 2, 3},
@@ -342,7 +312,8 @@ QImage TFlatSpeedButton::glyphCell(TButtonState state) const {
     return image;
 }
 
-void TFlatSpeedButton::paintEvent(QPaintEvent*) {
+void TFlatSpeedButton::paintEvent(QPaintEvent*)
+{
     QPainter p(this);
     p.setFont(font());
     const TRect client{0, 0, width(), height()};

@@ -13,7 +13,8 @@ public:
     QWidget* widgetAt(const QPoint& global) const override { return QApplication::widgetAt(global); }
     QWidget* activeWindow() const override { return QApplication::activeWindow(); }
     int wheelScrollLines() const override { return QApplication::wheelScrollLines(); }
-    QRect screenGeometry(const QPoint& global) const override {
+    QRect screenGeometry(const QPoint& global) const override
+    {
         QScreen* screen = QGuiApplication::screenAt(global);
         if (!screen)
             screen = QGuiApplication::primaryScreen();
@@ -26,10 +27,12 @@ const Desktop* installed = nullptr;
 
 } // namespace
 
-const Desktop& Desktop::current() {
+const Desktop& Desktop::current()
+{
     return installed ? *installed : systemDesktop;
 }
 
-void Desktop::setCurrent(const Desktop* desktop) {
+void Desktop::setCurrent(const Desktop* desktop)
+{
     installed = desktop;
 }

@@ -7,7 +7,8 @@
 #include <QPainter>
 #include <QTimer>
 
-TEST(FlatColors, SystemColoursComeFromTheFixedTableAndRedStaysLow) {
+TEST(FlatColors, SystemColoursComeFromTheFixedTableAndRedStaysLow)
+{
     EXPECT_EQ(ColorToRGB(clBtnFace), 0xC8D0D4u);
     EXPECT_EQ(ColorToRGB(clWindow), 0xFFFFFFu);
     EXPECT_EQ(ColorToRGB(0x800000FF), 0x000000u); // no such system colour
@@ -16,7 +17,8 @@ TEST(FlatColors, SystemColoursComeFromTheFixedTableAndRedStaysLow) {
     EXPECT_EQ(fromQColor(QColor(0x60, 0xB3, 0xFD)), 0xFDB360u);
 }
 
-TEST(ShadeFromParentColor, ClampsLightnessAndIgnoresThePreviousResult) {
+TEST(ShadeFromParentColor, ClampsLightnessAndIgnoresThePreviousResult)
+{
     // Percent 0 hands back the fallback whatever the base.
     EXPECT_EQ(ShadeFromParentColor(0x123456, 0xABCDEF, 0, true), 0xABCDEFu);
     EXPECT_EQ(ShadeFromParentColor(0x123456, 0xABCDEF, 0, false), 0xABCDEFu);
@@ -34,7 +36,8 @@ TEST(ShadeFromParentColor, ClampsLightnessAndIgnoresThePreviousResult) {
     EXPECT_EQ(ShadeFromParentColor(clBtnFace, 0, 20, true), ShadeFromParentColor(0xC8D0D4, 0, 20, true));
 }
 
-TEST(LayoutGlyphAndCaption, PlacesGlyphAndCaption) {
+TEST(LayoutGlyphAndCaption, PlacesGlyphAndCaption)
+{
     const QFont font = DefaultUiFont();
     const QFontMetrics fm(font);
     const QSize text = fm.size(Qt::TextSingleLine, "Ab");
@@ -114,7 +117,8 @@ TEST(LayoutGlyphAndCaption, PlacesGlyphAndCaption) {
     }
 }
 
-TEST(MakeDisabledGlyph, KeyPixelsBecomeEmbossedOnTheBackColour) {
+TEST(MakeDisabledGlyph, KeyPixelsBecomeEmbossedOnTheBackColour)
+{
     // A black 2 x 2 square in a 5 x 5 white glyph.
     QImage glyph(5, 5, QImage::Format_RGB32);
     glyph.fill(Qt::white);
@@ -134,7 +138,8 @@ TEST(MakeDisabledGlyph, KeyPixelsBecomeEmbossedOnTheBackColour) {
     EXPECT_EQ(fromQColor(flat.pixelColor(3, 3)), 0x111111u);
 }
 
-TEST(Drawing, PixelExactShapes) {
+TEST(Drawing, PixelExactShapes)
+{
     QImage image(12, 12, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
@@ -165,7 +170,8 @@ TEST(Drawing, PixelExactShapes) {
     EXPECT_EQ(at(5, 9), Hex{0xFFFFFF});
 }
 
-TEST(ClassTimer, LivesWithItsInstancesAndNeverTicksIntoAGoneOwner) {
+TEST(ClassTimer, LivesWithItsInstancesAndNeverTicksIntoAGoneOwner)
+{
     ClassTimer timer(100);
     int ticks = 0;
     auto a = std::make_unique<QWidget>();

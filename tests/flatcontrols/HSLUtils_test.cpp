@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(HSLUtils, ScaledHslOfKnownColours) {
+TEST(HSLUtils, ScaledHslOfKnownColours)
+{
     struct Case {
         TColor color;
         ScaledHsl expected;
@@ -19,7 +20,8 @@ TEST(HSLUtils, ScaledHslOfKnownColours) {
         EXPECT_EQ(ScaledHslFromColor(c.color), c.expected) << std::hex << c.color;
 }
 
-TEST(HSLUtils, ScaledRoundTripKeepsColoursOnTheScale) {
+TEST(HSLUtils, ScaledRoundTripKeepsColoursOnTheScale)
+{
     EXPECT_EQ(ColorFromScaledHsl(0, 0, 240), 0xFFFFFFu);
     EXPECT_EQ(ColorFromScaledHsl(0, 240, 120), 0x0000FFu);
     EXPECT_EQ(ColorFromScaledHsl(159, 240, 120) & 0xFF0000, 0xFF0000u);
@@ -35,7 +37,8 @@ TEST(HSLUtils, ScaledRoundTripKeepsColoursOnTheScale) {
     }
 }
 
-TEST(HSLUtils, OutOfScaleArgumentsNeverOverflowAChannel) {
+TEST(HSLUtils, OutOfScaleArgumentsNeverOverflowAChannel)
+{
     EXPECT_EQ(ColorFromScaledHsl(0, 0, 1000), 0xFFFFFFu);
     EXPECT_EQ(ColorFromScaledHsl(-5, -5, -5), 0x000000u);
     EXPECT_EQ(ColorFromScaledHsl(500, 500, 240), 0xFFFFFFu);

@@ -16,8 +16,7 @@ protected:
         QApplication::setActiveWindow(&form);
     }
 
-    template <class Field>
-    Field* field(QPoint at = QPoint(10, 10))
+    template <class Field> Field* field(QPoint at = QPoint(10, 10))
     {
         auto* f = new Field(&form);
         f->move(at);

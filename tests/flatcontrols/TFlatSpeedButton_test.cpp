@@ -8,7 +8,8 @@ namespace {
 class SpeedButtonTest : public FlatTest {
 protected:
     // A 25 x 25 button on the form with colours that tell the states apart.
-    TFlatSpeedButton* button(int groupIndex = 0, QWidget* parent = nullptr) {
+    TFlatSpeedButton* button(int groupIndex = 0, QWidget* parent = nullptr)
+    {
         auto* b = new TFlatSpeedButton(parent ? parent : &form);
         b->SetColor(0x101010);
         b->SetColorFocused(0x202020);
@@ -23,7 +24,8 @@ protected:
 
 } // namespace
 
-TEST_F(SpeedButtonTest, DefaultsOfANewButton) {
+TEST_F(SpeedButtonTest, DefaultsOfANewButton)
+{
     TFlatSpeedButton b;
     EXPECT_EQ(b.size(), QSize(25, 25));
     EXPECT_EQ(b.Color(), 0xE1EAEBu);
@@ -42,7 +44,8 @@ TEST_F(SpeedButtonTest, DefaultsOfANewButton) {
 }
 
 // Frame (top-left and bottom-right pixel) and fill of every state.
-TEST_F(SpeedButtonTest, PaintsFrameAndFillOfEachState) {
+TEST_F(SpeedButtonTest, PaintsFrameAndFillOfEachState)
+{
     struct Case {
         const char* name;
         std::function<void(TFlatSpeedButton&)> setUp;
@@ -84,7 +87,8 @@ TEST_F(SpeedButtonTest, PaintsFrameAndFillOfEachState) {
     }
 }
 
-TEST_F(SpeedButtonTest, CaptionIsCentredInTheFontColourAndEmbossedWhenDisabled) {
+TEST_F(SpeedButtonTest, CaptionIsCentredInTheFontColourAndEmbossedWhenDisabled)
+{
     std::unique_ptr<TFlatSpeedButton> b(button());
     b->resize(17, 17);
     b->SetCaption("I");
@@ -101,7 +105,8 @@ TEST_F(SpeedButtonTest, CaptionIsCentredInTheFontColourAndEmbossedWhenDisabled) 
     EXPECT_GT(countNear(disabled, ColorToRGB(clBtnHighlight)), 4);
 }
 
-TEST_F(SpeedButtonTest, GlyphCellsByStateWithTheBottomLeftColourTransparent) {
+TEST_F(SpeedButtonTest, GlyphCellsByStateWithTheBottomLeftColourTransparent)
+{
     // Four 8 x 8 cells in four colours on a magenta key, each with a magenta bottom-left pixel.
     QImage strip(32, 8, QImage::Format_RGB32);
     const TColor cellColours[] = {0x0000AA, 0x00AA00, 0xAA0000, 0xAAAA00};
@@ -129,7 +134,8 @@ TEST_F(SpeedButtonTest, GlyphCellsByStateWithTheBottomLeftColourTransparent) {
     EXPECT_EQ(Hex{pixel(snapshot(*b), centre.x(), centre.y())}, Hex{0x00AA00});
 }
 
-TEST_F(SpeedButtonTest, ASingleGlyphIsEmbossedWhenDisabled) {
+TEST_F(SpeedButtonTest, ASingleGlyphIsEmbossedWhenDisabled)
+{
     QImage glyph(8, 8, QImage::Format_RGB32);
     glyph.fill(Qt::white);
     for (int x = 2; x < 6; ++x)
@@ -147,7 +153,8 @@ TEST_F(SpeedButtonTest, ASingleGlyphIsEmbossedWhenDisabled) {
     EXPECT_EQ(Hex{pixel(image, 11, 13)}, Hex{0x101010});
 }
 
-TEST_F(SpeedButtonTest, GlyphWidthSetsTheCellCountOnlyForOneToFourSquareCells) {
+TEST_F(SpeedButtonTest, GlyphWidthSetsTheCellCountOnlyForOneToFourSquareCells)
+{
     struct Case {
         QSize size;
         int numGlyphs;
@@ -166,7 +173,8 @@ TEST_F(SpeedButtonTest, GlyphWidthSetsTheCellCountOnlyForOneToFourSquareCells) {
     EXPECT_EQ(b.Margin(), 3);
 }
 
-TEST_F(SpeedButtonTest, GroupButtonsAreExclusivePerGroupAndParent) {
+TEST_F(SpeedButtonTest, GroupButtonsAreExclusivePerGroupAndParent)
+{
     QWidget panel(&form);
     TFlatSpeedButton* a = button(1);
     TFlatSpeedButton* b = button(1);
@@ -192,7 +200,8 @@ TEST_F(SpeedButtonTest, GroupButtonsAreExclusivePerGroupAndParent) {
     EXPECT_EQ(plain->State(), TFlatSpeedButton::bsUp);
 }
 
-TEST_F(SpeedButtonTest, AllowAllUpDecidesWhetherAClickRaisesADownButton) {
+TEST_F(SpeedButtonTest, AllowAllUpDecidesWhetherAClickRaisesADownButton)
+{
     for (bool allowAllUp : {false, true}) {
         SCOPED_TRACE(allowAllUp);
         std::unique_ptr<TFlatSpeedButton> a(button(1)), b(button(1));
@@ -209,7 +218,8 @@ TEST_F(SpeedButtonTest, AllowAllUpDecidesWhetherAClickRaisesADownButton) {
     }
 }
 
-TEST_F(SpeedButtonTest, ReleaseInsideTestCountsTheBottomEdgeButNotTheRightEdge) {
+TEST_F(SpeedButtonTest, ReleaseInsideTestCountsTheBottomEdgeButNotTheRightEdge)
+{
     struct Case {
         QPoint at;
         bool clicks;
@@ -224,7 +234,8 @@ TEST_F(SpeedButtonTest, ReleaseInsideTestCountsTheBottomEdgeButNotTheRightEdge) 
     }
 }
 
-TEST_F(SpeedButtonTest, AGroupButtonReleasedOutsideIsNeverLeftLookingPressed) {
+TEST_F(SpeedButtonTest, AGroupButtonReleasedOutsideIsNeverLeftLookingPressed)
+{
     for (bool down : {false, true}) {
         SCOPED_TRACE(down);
         std::unique_ptr<TFlatSpeedButton> b(button(1));
@@ -238,7 +249,8 @@ TEST_F(SpeedButtonTest, AGroupButtonReleasedOutsideIsNeverLeftLookingPressed) {
     }
 }
 
-TEST_F(SpeedButtonTest, DraggingOutAndBackShowsPressedOnlyInside) {
+TEST_F(SpeedButtonTest, DraggingOutAndBackShowsPressedOnlyInside)
+{
     std::unique_ptr<TFlatSpeedButton> b(button());
     press(*b, {5, 5});
     moveOff(*b, {30, 5}, Qt::LeftButton);
@@ -247,7 +259,8 @@ TEST_F(SpeedButtonTest, DraggingOutAndBackShowsPressedOnlyInside) {
     EXPECT_EQ(b->State(), TFlatSpeedButton::bsDown);
 }
 
-TEST_F(SpeedButtonTest, ClickHandsItsModalResultToTheDialog) {
+TEST_F(SpeedButtonTest, ClickHandsItsModalResultToTheDialog)
+{
     QDialog dialog;
     auto* ok = new TFlatSpeedButton(&dialog);
     ok->SetModalResult(mrOk);
@@ -271,7 +284,8 @@ TEST_F(SpeedButtonTest, ClickHandsItsModalResultToTheDialog) {
     EXPECT_FALSE(dialog.isVisible());
 }
 
-TEST_F(SpeedButtonTest, DoubleClickIsReportedOnlyWhileDown) {
+TEST_F(SpeedButtonTest, DoubleClickIsReportedOnlyWhileDown)
+{
     std::unique_ptr<TFlatSpeedButton> plain(button(0)), grouped(button(3));
     grouped->SetAllowAllUp(false);
     int plainDouble = 0, groupedDouble = 0;
@@ -283,7 +297,8 @@ TEST_F(SpeedButtonTest, DoubleClickIsReportedOnlyWhileDown) {
     EXPECT_EQ(groupedDouble, 1);
 }
 
-TEST_F(SpeedButtonTest, HoverMovesFromButtonToButtonAndNeedsAnActiveWindow) {
+TEST_F(SpeedButtonTest, HoverMovesFromButtonToButtonAndNeedsAnActiveWindow)
+{
     std::unique_ptr<TFlatSpeedButton> a(button()), b(button());
     moveOnto(*a);
     EXPECT_TRUE(a->Hovered());
@@ -307,7 +322,8 @@ TEST_F(SpeedButtonTest, HoverMovesFromButtonToButtonAndNeedsAnActiveWindow) {
     EXPECT_FALSE(a->Hovered());
 }
 
-TEST_F(SpeedButtonTest, TheSharedHoverTimerOutlivesNoButtonAndNeverTicksIntoADestroyedOne) {
+TEST_F(SpeedButtonTest, TheSharedHoverTimerOutlivesNoButtonAndNeverTicksIntoADestroyedOne)
+{
     ClassTimer& timer = TFlatSpeedButton::HoverTimer();
     const int before = timer.instances();
     auto* a = button();
@@ -329,7 +345,8 @@ TEST_F(SpeedButtonTest, TheSharedHoverTimerOutlivesNoButtonAndNeverTicksIntoADes
     }
 }
 
-TEST_F(SpeedButtonTest, DisablingEndsHoverAndPaintsDisabled) {
+TEST_F(SpeedButtonTest, DisablingEndsHoverAndPaintsDisabled)
+{
     std::unique_ptr<TFlatSpeedButton> b(button(1));
     b->SetDown(true);
     moveOnto(*b);
@@ -343,7 +360,8 @@ TEST_F(SpeedButtonTest, DisablingEndsHoverAndPaintsDisabled) {
     EXPECT_EQ(b->State(), TFlatSpeedButton::bsExclusive);
 }
 
-TEST_F(SpeedButtonTest, IndexedColoursAndDerivedColours) {
+TEST_F(SpeedButtonTest, IndexedColoursAndDerivedColours)
+{
     TFlatSpeedButton b(&form);
     b.SetIndexedColor(5, 0x123456); // beyond the table: nothing stored
     EXPECT_EQ(b.ColorFocused(), 0xE1EAEBu);

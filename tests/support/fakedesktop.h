@@ -21,7 +21,8 @@ public:
     QRect screenGeometry(const QPoint&) const override { return screen; }
 
     // Puts the cursor on a point of w (local coordinates), or off every widget when w is null.
-    void moveOnto(QWidget* w, QPoint local = QPoint(1, 1)) {
+    void moveOnto(QWidget* w, QPoint local = QPoint(1, 1))
+    {
         under = w;
         cursor = w ? w->mapToGlobal(local) : QPoint(-10000, -10000);
     }
