@@ -1,0 +1,103 @@
+#pragma once
+
+#include "FlatUtilitys.h"
+
+enum TCheckBoxLayout { checkboxLeft = 0, checkboxRight = 1 };
+enum TRadioButtonLayout { radioLeft = 0, radioRight = 1 };
+
+// What the flat check box and radio button share: a small mark beside a word-wrapped caption,
+// filled with ColorFocused while hovered or focused and ColorDown while the left button is held on
+// it; hover tracked by a timer of the control's class.
+class TFlatMarkControl : public TFlatControl {
+    Q_OBJECT
+public:
+    ~TFlatMarkControl() override;
+
+    // Colours by index (SetIndexedColor): 0 ColorFocused, 1 ColorDown, 2 the mark's colour,
+    // 3 ColorBorder. Derived colours (SetAdvColor): 0 AdvColorFocused, 1 AdvColorDown,
+    // 2 AdvColorBorder.
+    TColor ColorFocused() const { return IndexedColor(0); }
+    TColor ColorDown() const { return IndexedColor(1); }
+    TColor ColorBorder() const { return IndexedColor(3); }
+    TAdvColors AdvColorFocused() const { return AdvColor(0); }
+    TAdvColors AdvColorDown() const { return AdvColor(1); }
+    TAdvColors AdvColorBorder() const { return AdvColor(2); }
+
+    QString Caption() const { return m_caption; }
+    void SetCaption(const QString& caption);
+    bool Checked() const { return m_checked; }
+    virtual void SetChecked(bool checked) = 0;
+    // Whether Tab reaches the control (a click always gives it the focus).
+    bool TabStop() const { return focusPolicy() == Qt::StrongFocus; }
+    void SetTabStop(bool on) { setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus); }
+
+    bool Hovered() const { return m_hovered; }
+    void MouseEnter();
+    void MouseLeave();
+    void HoverTimerTick();
+    void StopHoverTimer();
+
+protected:
+    TFlatMarkControl(QWidget* parent, bool tabStop);
+
+    // The hover timer of the concrete class.
+    virtual ClassTimer& ClassHoverTimer() const = 0;
+    // Paints the mark at the left or the right.
+    virtual void DrawMark(QPainter& p) const = 0;
+    // The left button came up at p after a press on the control.
+    virtual void LeftReleased(QPoint p) = 0;
+    // The caption's accelerator was pressed.
+    virtual void AcceleratorPressed() = 0;
+
+    // The mark's fill: Color at rest, ColorDown while pressed, else ColorFocused.
+    TColor MarkFill() const;
+    bool MarkAtRight() const { return m_markAtRight; }
+    void SetMarkAtRight(bool right);
+    void StoreChecked(bool checked);
+
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+    bool m_mouseDown = false;
+
+private:
+    void updateShortcut();
+
+    QString m_caption;
+    bool m_checked = false;
+    bool m_markAtRight = false;
+    bool m_hovered = false;
+    bool m_focused = false;
+    bool m_clicked = false;
+    int m_shortcutId = 0;
+};
+
+// The flat check box. Every change of Checked raises OnClick, so a mouse click raises it twice: the
+// control's own click, then the change.
+class TFlatCheckBox : public TFlatMarkControl {
+    Q_OBJECT
+public:
+    explicit TFlatCheckBox(QWidget* parent = nullptr);
+    ~TFlatCheckBox() override;
+
+    TColor ColorCheck() const { return IndexedColor(2); }
+    TCheckBoxLayout Layout() const { return MarkAtRight() ? checkboxRight : checkboxLeft; }
+    void SetLayout(TCheckBoxLayout layout) { SetMarkAtRight(layout == checkboxRight); }
+
+    void SetChecked(bool checked) override;
+
+    static ClassTimer& HoverTimer();
+
+protected:
+    ClassTimer& ClassHoverTimer() const override { return HoverTimer(); }
+    void DrawMark(QPainter& p) const override;
+    void LeftReleased(QPoint p) override;
+    void AcceleratorPressed() override;
+    void keyPressEvent(QKeyEvent* e) override;
+};
