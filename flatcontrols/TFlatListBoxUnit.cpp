@@ -246,14 +246,12 @@ void TFlatListBox::DrawScrollBands(QPainter& p)
     if (isEnabled() && m_firstItem != 0) {
         FillPolygon(p, {{m - 2, t + 6}, {m + 2, t + 6}, {m, t + 4}}, ColorArrow());
     } else {
-        FillPolygon(p, {{m - 1, t + 7}, {m + 3, t + 7}, {m + 1, t + 5}}, clWhite);
-        FillPolygon(p, {{m - 2, t + 6}, {m + 2, t + 6}, {m, t + 4}}, clGray);
+        FillEmbossedPolygon(p, {{m - 2, t + 6}, {m + 2, t + 6}, {m, t + 4}});
     }
     if (isEnabled() && CanScrollDown(1)) {
         FillPolygon(p, {{m - 2, b - 7}, {m + 2, b - 7}, {m, b - 5}}, ColorArrow());
     } else {
-        FillPolygon(p, {{m - 1, b - 6}, {m + 3, b - 6}, {m + 1, b - 4}}, clWhite);
-        FillPolygon(p, {{m - 2, b - 7}, {m + 2, b - 7}, {m, b - 5}}, clGray);
+        FillEmbossedPolygon(p, {{m - 2, b - 7}, {m + 2, b - 7}, {m, b - 5}});
     }
 }
 
