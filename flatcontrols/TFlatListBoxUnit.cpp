@@ -39,8 +39,6 @@ TFlatListBox::TFlatListBox(QWidget* parent)
     setFocusPolicy(Qt::ClickFocus);
     ScrollTimer().join();
     resize(137, 99);
-    m_visibleCount = RowsFor(height());
-    BuildItemSlots();
 }
 
 TFlatListBox::~TFlatListBox()
@@ -132,7 +130,7 @@ void TFlatListBox::SetSorted(bool on)
 void TFlatListBox::ItemsChanged()
 {
     // A list refilled with fewer items would otherwise stay scrolled past its end and look empty.
-    m_firstItem = std::min(m_firstItem, std::max(int(m_items.size()) - m_visibleCount, 0));
+    m_firstItem = std::min(m_firstItem, std::max(int(m_items.size()) - VisibleCount(), 0));
     if (isEnabled())
         m_selected.reset();
     update();
@@ -154,10 +152,10 @@ void TFlatListBox::SetSelected(int index, bool value)
 
 void TFlatListBox::SetItemHeight(int height)
 {
-    m_visibleCount = RowsFor(this->height());
+    const int rows = VisibleCount();
     m_itemHeight = std::max(height, 1);
-    resize(width(), HeightFor(m_visibleCount));
-    BuildItemSlots();
+    resize(width(), HeightFor(rows));
+    update();
 }
 
 void TFlatListBox::SetScrollBars(bool on)
@@ -166,30 +164,28 @@ void TFlatListBox::SetScrollBars(bool on)
         return;
     m_scrollBars = on;
     resize(width(), height() + (on ? 20 : -20));
-    BuildItemSlots();
+    update();
 }
 
-void TFlatListBox::BuildItemSlots()
+std::vector<TRect> TFlatListBox::ItemSlots() const
 {
-    m_slots.clear();
-    m_visibleCount = RowsFor(height());
+    std::vector<TRect> rows;
     int y = m_scrollBars ? 13 : 3;
-    for (int row = 0; row < m_visibleCount; ++row) {
-        m_slots.push_back({3, y, width() - 3, y + m_itemHeight});
+    for (int row = 0; row < VisibleCount(); ++row) {
+        rows.push_back({3, y, width() - 3, y + m_itemHeight});
         y += m_itemHeight + 2;
     }
-    update();
+    return rows;
 }
 
 void TFlatListBox::resizeEvent(QResizeEvent* e)
 {
     TFlatControl::resizeEvent(e);
     // The height always holds whole rows.
-    m_visibleCount = RowsFor(height());
-    const int wanted = HeightFor(m_visibleCount);
+    const int wanted = HeightFor(VisibleCount());
     if (wanted != height())
         resize(width(), wanted);
-    BuildItemSlots();
+    update();
 }
 
 void TFlatListBox::changeEvent(QEvent* e)
@@ -201,7 +197,7 @@ void TFlatListBox::changeEvent(QEvent* e)
 
 bool TFlatListBox::CanScrollDown(int by) const
 {
-    return m_items.size() >= m_firstItem + m_visibleCount + by;
+    return m_items.size() >= m_firstItem + VisibleCount() + by;
 }
 
 void TFlatListBox::paintEvent(QPaintEvent*)
@@ -216,11 +212,12 @@ void TFlatListBox::paintEvent(QPaintEvent*)
 
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
     p.setPen(toQColor(FontColor(this)));
-    for (std::size_t row = 0; row < m_slots.size(); ++row) {
+    const std::vector<TRect> rows = ItemSlots();
+    for (std::size_t row = 0; row < rows.size(); ++row) {
         const int index = m_firstItem + int(row);
         if (index >= m_items.size())
             break;
-        const TRect& slot = m_slots[row];
+        const TRect& slot = rows[row];
         if (GetSelected(index)) {
             FillRect(p, slot, ColorItemsSelect());
             FrameRect(p, slot, ColorBorder());
@@ -259,8 +256,9 @@ void TFlatListBox::mousePressEvent(QMouseEvent* e)
 {
     const QPoint pt = e->position().toPoint();
     if (!m_items.isEmpty() && e->button() == Qt::LeftButton) {
-        for (std::size_t row = 0; row < m_slots.size(); ++row) {
-            if (!m_slots[row].contains(pt))
+        const std::vector<TRect> rows = ItemSlots();
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            if (!rows[row].contains(pt))
                 continue;
             // A row without an item below the last one still selects its index.
             const int index = m_firstItem + int(row);
@@ -341,13 +339,14 @@ void TFlatListBox::wheelEvent(QWheelEvent* e)
 
     int lines = Desktop::current().wheelScrollLines();
     // 0 and out-of-range settings (such as "a page at a time") scroll a page.
+    const int visible = VisibleCount();
     if (lines <= 0 || lines > MaxItems)
-        lines = m_visibleCount;
+        lines = visible;
     const int count = int(m_items.size());
     for (int i = 0; i < std::abs(notches); ++i) {
         if (notches < 0) {
-            if (count < m_firstItem + m_visibleCount + lines)
-                m_firstItem = std::max(count - m_visibleCount, 0);
+            if (count < m_firstItem + visible + lines)
+                m_firstItem = std::max(count - visible, 0);
             else
                 m_firstItem += lines;
         } else {

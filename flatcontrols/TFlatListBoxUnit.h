@@ -53,9 +53,10 @@ public:
     void SetScrollBars(bool on);
 
     int FirstItem() const { return m_firstItem; }
-    int VisibleCount() const { return m_visibleCount; }
+    // Whole rows that fit the current height.
+    int VisibleCount() const { return RowsFor(height()); }
     // Row rectangles in client coordinates.
-    const std::vector<TRect>& ItemSlots() const { return m_slots; }
+    std::vector<TRect> ItemSlots() const;
 
     void ScrollTimerTick();
     // The scroll timer shared by all list boxes.
@@ -74,7 +75,6 @@ private:
     enum class Direction { Up, Down };
 
     void ItemsChanged();
-    void BuildItemSlots();
     void DrawScrollBands(QPainter& p);
     int RowsFor(int height) const;
     int HeightFor(int rows) const;
@@ -88,8 +88,6 @@ private:
     int m_itemHeight = 17;
     bool m_scrollBars = false;
     int m_firstItem = 0;
-    int m_visibleCount = 0;
-    std::vector<TRect> m_slots;
     std::bitset<MaxItems> m_selected;
     Direction m_direction = Direction::Down;
     int m_wheelDelta = 0;

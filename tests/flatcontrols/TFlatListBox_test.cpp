@@ -32,7 +32,7 @@ protected:
     // The centre of row k.
     static QPoint row(const TFlatListBox& l, int k)
     {
-        const TRect& r = l.ItemSlots()[std::size_t(k)];
+        const TRect r = l.ItemSlots()[std::size_t(k)];
         return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
     }
 };
@@ -256,4 +256,17 @@ TEST_F(ListBoxTest, ARefilledListIsNotLeftScrolledPastItsEnd)
     EXPECT_EQ(l->FirstItem(), 0);
     EXPECT_EQ(Hex{pixel(snapshot(*l), 3, row(*l, 0).y())}, Hex{0x404040});
     EXPECT_GT(countNear(snapshot(*l), FontColor(l), QRect(6, 13, 40, 17)), 3);
+}
+
+TEST_F(ListBoxTest, AListBoxNotYetShownScrollsByItsCurrentHeight)
+{
+    // Windows lay out their controls before showing them.
+    TFlatListBox l;
+    l.SetScrollBars(true);
+    l.setGeometry(0, 0, 137, 100);
+    QStringList items{"0", "1", "2", "3", "4", "5", "6"};
+    l.SetItems(items);
+    EXPECT_EQ(l.VisibleCount(), 4);
+    wheel(l, -120);
+    EXPECT_EQ(l.FirstItem(), 3);
 }
