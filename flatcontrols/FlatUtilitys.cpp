@@ -3,6 +3,7 @@
 #include "HSLUtils.h"
 
 #include <QFontMetrics>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -422,4 +423,84 @@ void TFlatControl::emitMouseUp(const QMouseEvent* e)
 {
     const QPoint p = e->position().toPoint();
     emit OnMouseUp(e->button(), e->modifiers(), p.x(), p.y());
+}
+
+TFlatButtonControl::TFlatButtonControl(QWidget* parent, ClassTimer& timer, TColor color, std::vector<TColor> colors,
+                                       std::vector<TAdvColors> advColors, std::vector<AdvColorRule> rules)
+    : TFlatControl(parent, color, true, std::move(colors), std::move(advColors), std::move(rules))
+    , m_hoverTimer(timer)
+{
+    setMouseTracking(true);
+    m_hoverTimer.join();
+}
+
+TFlatButtonControl::~TFlatButtonControl()
+{
+    StopHoverTimer();
+    m_hoverTimer.leave(this);
+}
+
+void TFlatButtonControl::MouseEnter()
+{
+    if (!isEnabled() || m_hovered)
+        return;
+    m_hovered = true;
+    update();
+}
+
+void TFlatButtonControl::MouseLeave()
+{
+    if (!isEnabled() || !m_hovered || m_leftHeld)
+        return;
+    m_hovered = false;
+    StopHoverTimer();
+    update();
+}
+
+void TFlatButtonControl::HoverTimerTick()
+{
+    if (!CursorIsOver(this))
+        MouseLeave();
+}
+
+void TFlatButtonControl::StopHoverTimer()
+{
+    m_hoverTimer.release(this);
+}
+
+void TFlatButtonControl::TrackHover(QPoint localPos)
+{
+    const Desktop& desktop = Desktop::current();
+    if (desktop.widgetAt(mapToGlobal(localPos)) != this || m_hoverTimer.owner() == this)
+        return;
+    // One timer per class, so the control it ticks for is the one hovered so far.
+    if (auto* previous = qobject_cast<TFlatButtonControl*>(m_hoverTimer.owner()))
+        previous->MouseLeave();
+    if (!desktop.activeWindow())
+        return;
+    m_hoverTimer.stop();
+    m_hoverTimer.start(this, [this] { HoverTimerTick(); });
+    MouseEnter();
+}
+
+void TFlatButtonControl::SetCaption(const QString& caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    if (m_shortcutId)
+        releaseShortcut(m_shortcutId);
+    const QKeySequence key = QKeySequence::mnemonic(m_caption);
+    m_shortcutId = key.isEmpty() ? 0 : grabShortcut(key);
+    update();
+}
+
+bool TFlatButtonControl::event(QEvent* e)
+{
+    if (e->type() == QEvent::Shortcut) {
+        if (isEnabled())
+            AcceleratorPressed();
+        return true;
+    }
+    return TFlatControl::event(e);
 }

@@ -116,23 +116,6 @@ private:
     std::function<void()> m_tick;
 };
 
-// The hover rule of the timer-tracked controls, run on every mouse move: when the control under the
-// cursor is this one and not yet the hovered one, the previous hovered control leaves; then, only
-// while the application has an active window, this one takes the class timer and enters.
-template <class Control> void TrackHover(Control* self, ClassTimer& timer, QPoint localPos)
-{
-    const Desktop& desktop = Desktop::current();
-    if (desktop.widgetAt(self->mapToGlobal(localPos)) != self || timer.owner() == self)
-        return;
-    if (auto* previous = qobject_cast<Control*>(timer.owner()))
-        previous->MouseLeave();
-    if (!desktop.activeWindow())
-        return;
-    timer.stop();
-    timer.start(self, [self] { self->HoverTimerTick(); });
-    self->MouseEnter();
-}
-
 // True while the cursor is over w, the test of every hover timer tick.
 bool CursorIsOver(const QWidget* w);
 
@@ -194,4 +177,44 @@ private:
     std::vector<TAdvColors> m_advColors;
     std::vector<AdvColorRule> m_rules;
     bool m_useAdvColors = false;
+};
+
+// What the buttons and boxes share: a caption whose marked letter (after "&") is an accelerator,
+// and the hover rule, tracked by one 100 ms timer per control class: on a mouse move onto the
+// control the control hovered before leaves and, only while the application has an active window,
+// this one takes the timer and lights up; each tick checks that the cursor is still there. The
+// hover stays while the left button is held on the control.
+class TFlatButtonControl : public TFlatControl {
+    Q_OBJECT
+public:
+    ~TFlatButtonControl() override;
+
+    QString Caption() const { return m_caption; }
+    void SetCaption(const QString& caption);
+
+    bool Hovered() const { return m_hovered; }
+    void MouseEnter();
+    void MouseLeave();
+    void HoverTimerTick();
+    void StopHoverTimer();
+
+protected:
+    // timer: the hover timer of the concrete class, which this instance joins.
+    TFlatButtonControl(QWidget* parent, ClassTimer& timer, TColor color, std::vector<TColor> colors,
+                       std::vector<TAdvColors> advColors, std::vector<AdvColorRule> rules);
+
+    // Runs the hover rule for a mouse move to a point of the control.
+    void TrackHover(QPoint localPos);
+    // The caption's accelerator was pressed while the control is enabled.
+    virtual void AcceleratorPressed() = 0;
+    bool event(QEvent* e) override;
+
+    bool m_hovered = false;
+    // The left button went down on the control and is not yet released.
+    bool m_leftHeld = false;
+
+private:
+    ClassTimer& m_hoverTimer;
+    QString m_caption;
+    int m_shortcutId = 0;
 };

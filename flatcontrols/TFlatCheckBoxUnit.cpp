@@ -5,26 +5,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-TFlatMarkControl::TFlatMarkControl(QWidget* parent, bool tabStop)
-    : TFlatControl(parent, 0xE1EAEB, true, {0xFFFFFF, 0xC5D6D9, 0x000000, 0x8396A0}, {10, 10, 50},
-                   {{0, 0, false}, {1, 1, true}, {3, 2, true}})
+TFlatMarkControl::TFlatMarkControl(QWidget* parent, ClassTimer& timer, bool tabStop)
+    : TFlatButtonControl(parent, timer, 0xE1EAEB, {0xFFFFFF, 0xC5D6D9, 0x000000, 0x8396A0}, {10, 10, 50},
+                         {{0, 0, false}, {1, 1, true}, {3, 2, true}})
 {
     setGeometry(0, 0, 121, 17);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(true);
     SetTabStop(tabStop);
 }
 
 TFlatMarkControl::~TFlatMarkControl() = default;
-
-void TFlatMarkControl::SetCaption(const QString& caption)
-{
-    if (caption == m_caption)
-        return;
-    m_caption = caption;
-    updateShortcut();
-    update();
-}
 
 void TFlatMarkControl::SetMarkAtRight(bool right)
 {
@@ -42,36 +32,7 @@ TColor TFlatMarkControl::MarkFill() const
 {
     if (!m_focused && !m_hovered)
         return Color();
-    return m_mouseDown ? ColorDown() : ColorFocused();
-}
-
-void TFlatMarkControl::MouseEnter()
-{
-    if (!isEnabled() || m_hovered)
-        return;
-    m_hovered = true;
-    update();
-}
-
-void TFlatMarkControl::MouseLeave()
-{
-    // The hover stays while the left button is held on the control.
-    if (!isEnabled() || !m_hovered || m_mouseDown)
-        return;
-    m_hovered = false;
-    StopHoverTimer();
-    update();
-}
-
-void TFlatMarkControl::HoverTimerTick()
-{
-    if (!CursorIsOver(this))
-        MouseLeave();
-}
-
-void TFlatMarkControl::StopHoverTimer()
-{
-    ClassHoverTimer().release(this);
+    return m_leftHeld ? ColorDown() : ColorFocused();
 }
 
 void TFlatMarkControl::paintEvent(QPaintEvent*)
@@ -86,19 +47,19 @@ void TFlatMarkControl::paintEvent(QPaintEvent*)
     p.setFont(font());
     if (isEnabled()) {
         p.setPen(toQColor(FontColor(this)));
-        p.drawText(text.toQRect(), flags, m_caption);
+        p.drawText(text.toQRect(), flags, Caption());
     } else {
-        DrawEmbossedText(p, text, flags, m_caption);
+        DrawEmbossedText(p, text, flags, Caption());
     }
 }
 
 void TFlatMarkControl::changeEvent(QEvent* e)
 {
-    TFlatControl::changeEvent(e);
+    TFlatButtonControl::changeEvent(e);
     if (e->type() == QEvent::EnabledChange) {
         if (!isEnabled()) {
             m_hovered = false;
-            m_mouseDown = false;
+            m_leftHeld = false;
             StopHoverTimer();
         }
         update();
@@ -113,7 +74,7 @@ void TFlatMarkControl::mousePressEvent(QMouseEvent* e)
         return;
     m_clicked = true;
     setFocus(Qt::MouseFocusReason);
-    m_mouseDown = true;
+    m_leftHeld = true;
     update();
     emitMouseDown(e);
 }
@@ -129,7 +90,7 @@ void TFlatMarkControl::mouseReleaseEvent(QMouseEvent* e)
         if (rect().contains(p))
             emit OnClick();
     }
-    m_mouseDown = false;
+    m_leftHeld = false;
     LeftReleased(p);
     update();
     emitMouseUp(e);
@@ -138,12 +99,12 @@ void TFlatMarkControl::mouseReleaseEvent(QMouseEvent* e)
 void TFlatMarkControl::mouseMoveEvent(QMouseEvent* e)
 {
     emitMouseMove(e);
-    TrackHover(static_cast<TFlatMarkControl*>(this), ClassHoverTimer(), e->position().toPoint());
+    TrackHover(e->position().toPoint());
 }
 
 void TFlatMarkControl::focusInEvent(QFocusEvent* e)
 {
-    TFlatControl::focusInEvent(e);
+    TFlatButtonControl::focusInEvent(e);
     if (isEnabled()) {
         m_focused = true;
         update();
@@ -152,32 +113,12 @@ void TFlatMarkControl::focusInEvent(QFocusEvent* e)
 
 void TFlatMarkControl::focusOutEvent(QFocusEvent* e)
 {
-    TFlatControl::focusOutEvent(e);
+    TFlatButtonControl::focusOutEvent(e);
     if (isEnabled()) {
         m_hovered = false;
         m_focused = false;
         update();
     }
-}
-
-void TFlatMarkControl::updateShortcut()
-{
-    if (m_shortcutId)
-        releaseShortcut(m_shortcutId);
-    const QKeySequence key = QKeySequence::mnemonic(m_caption);
-    m_shortcutId = key.isEmpty() ? 0 : grabShortcut(key);
-}
-
-bool TFlatMarkControl::event(QEvent* e)
-{
-    if (e->type() == QEvent::Shortcut) {
-        if (isEnabled() && isVisible()) {
-            setFocus(Qt::ShortcutFocusReason);
-            AcceleratorPressed();
-        }
-        return true;
-    }
-    return TFlatControl::event(e);
 }
 
 ClassTimer& TFlatCheckBox::HoverTimer()
@@ -187,16 +128,8 @@ ClassTimer& TFlatCheckBox::HoverTimer()
 }
 
 TFlatCheckBox::TFlatCheckBox(QWidget* parent)
-    : TFlatMarkControl(parent, true)
-{
-    HoverTimer().join();
-}
-
-TFlatCheckBox::~TFlatCheckBox()
-{
-    StopHoverTimer();
-    HoverTimer().leave(this);
-}
+    : TFlatMarkControl(parent, HoverTimer(), true)
+{}
 
 void TFlatCheckBox::SetChecked(bool checked)
 {
@@ -233,6 +166,9 @@ void TFlatCheckBox::LeftReleased(QPoint)
 
 void TFlatCheckBox::AcceleratorPressed()
 {
+    if (!isVisible())
+        return;
+    setFocus(Qt::ShortcutFocusReason);
     SetChecked(!Checked());
 }
 

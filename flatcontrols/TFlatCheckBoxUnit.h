@@ -8,7 +8,7 @@ enum TRadioButtonLayout { radioLeft = 0, radioRight = 1 };
 // What the flat check box and radio button share: a small mark beside a word-wrapped caption,
 // filled with ColorFocused while hovered or focused and ColorDown while the left button is held on
 // it; hover tracked by a timer of the control's class.
-class TFlatMarkControl : public TFlatControl {
+class TFlatMarkControl : public TFlatButtonControl {
     Q_OBJECT
 public:
     ~TFlatMarkControl() override;
@@ -23,31 +23,20 @@ public:
     TAdvColors AdvColorDown() const { return AdvColor(1); }
     TAdvColors AdvColorBorder() const { return AdvColor(2); }
 
-    QString Caption() const { return m_caption; }
-    void SetCaption(const QString& caption);
     bool Checked() const { return m_checked; }
     virtual void SetChecked(bool checked) = 0;
     // Whether Tab reaches the control (a click always gives it the focus).
     bool TabStop() const { return focusPolicy() == Qt::StrongFocus; }
     void SetTabStop(bool on) { setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus); }
 
-    bool Hovered() const { return m_hovered; }
-    void MouseEnter();
-    void MouseLeave();
-    void HoverTimerTick();
-    void StopHoverTimer();
-
 protected:
-    TFlatMarkControl(QWidget* parent, bool tabStop);
+    // timer: the hover timer of the concrete class.
+    TFlatMarkControl(QWidget* parent, ClassTimer& timer, bool tabStop);
 
-    // The hover timer of the concrete class.
-    virtual ClassTimer& ClassHoverTimer() const = 0;
     // Paints the mark at the left or the right.
     virtual void DrawMark(QPainter& p) const = 0;
     // The left button came up at p after a press on the control.
     virtual void LeftReleased(QPoint p) = 0;
-    // The caption's accelerator was pressed.
-    virtual void AcceleratorPressed() = 0;
 
     // The mark's fill: Color at rest, ColorDown while pressed, else ColorFocused.
     TColor MarkFill() const;
@@ -55,7 +44,6 @@ protected:
     void SetMarkAtRight(bool right);
     void StoreChecked(bool checked);
 
-    bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void changeEvent(QEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
@@ -64,18 +52,11 @@ protected:
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
 
-    bool m_mouseDown = false;
-
 private:
-    void updateShortcut();
-
-    QString m_caption;
     bool m_checked = false;
     bool m_markAtRight = false;
-    bool m_hovered = false;
     bool m_focused = false;
     bool m_clicked = false;
-    int m_shortcutId = 0;
 };
 
 // The flat check box. Every change of Checked raises OnClick, so a mouse click raises it twice: the
@@ -84,7 +65,6 @@ class TFlatCheckBox : public TFlatMarkControl {
     Q_OBJECT
 public:
     explicit TFlatCheckBox(QWidget* parent = nullptr);
-    ~TFlatCheckBox() override;
 
     TColor ColorCheck() const { return IndexedColor(2); }
     TCheckBoxLayout Layout() const { return MarkAtRight() ? checkboxRight : checkboxLeft; }
@@ -95,7 +75,6 @@ public:
     static ClassTimer& HoverTimer();
 
 protected:
-    ClassTimer& ClassHoverTimer() const override { return HoverTimer(); }
     void DrawMark(QPainter& p) const override;
     void LeftReleased(QPoint p) override;
     void AcceleratorPressed() override;

@@ -9,16 +9,8 @@ ClassTimer& TFlatRadioButton::HoverTimer()
 }
 
 TFlatRadioButton::TFlatRadioButton(QWidget* parent)
-    : TFlatMarkControl(parent, false)
-{
-    HoverTimer().join();
-}
-
-TFlatRadioButton::~TFlatRadioButton()
-{
-    StopHoverTimer();
-    HoverTimer().leave(this);
-}
+    : TFlatMarkControl(parent, HoverTimer(), false)
+{}
 
 void TFlatRadioButton::SetChecked(bool checked)
 {
@@ -65,11 +57,13 @@ void TFlatRadioButton::LeftReleased(QPoint p)
 void TFlatRadioButton::AcceleratorPressed()
 {
     // The accelerator only moves the focus here; it does not check the button.
+    if (isVisible())
+        setFocus(Qt::ShortcutFocusReason);
 }
 
 void TFlatRadioButton::focusInEvent(QFocusEvent* e)
 {
-    if (m_mouseDown && Hovered())
+    if (m_leftHeld && Hovered())
         SetChecked(true);
     TFlatMarkControl::focusInEvent(e);
 }

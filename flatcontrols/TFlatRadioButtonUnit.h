@@ -9,7 +9,6 @@ class TFlatRadioButton : public TFlatMarkControl {
     Q_OBJECT
 public:
     explicit TFlatRadioButton(QWidget* parent = nullptr);
-    ~TFlatRadioButton() override;
 
     TColor ColorDot() const { return IndexedColor(2); }
     TRadioButtonLayout Layout() const { return MarkAtRight() ? radioRight : radioLeft; }
@@ -22,7 +21,6 @@ public:
     static ClassTimer& HoverTimer();
 
 protected:
-    ClassTimer& ClassHoverTimer() const override { return HoverTimer(); }
     void DrawMark(QPainter& p) const override;
     void LeftReleased(QPoint p) override;
     void AcceleratorPressed() override;

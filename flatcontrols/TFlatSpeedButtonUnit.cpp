@@ -13,20 +13,14 @@ ClassTimer& TFlatSpeedButton::HoverTimer()
 }
 
 TFlatSpeedButton::TFlatSpeedButton(QWidget* parent)
-    : TFlatControl(parent, 0xE1EAEB, true, {0xE1EAEB, 0xC5D6D9, 0x8396A0, 0xFFFFFF, 0x000000}, {10, 10, 50},
-                   {{0, 0, false}, {1, 1, true}, {2, 2, true}})
+    : TFlatButtonControl(parent, HoverTimer(), 0xE1EAEB, {0xE1EAEB, 0xC5D6D9, 0x8396A0, 0xFFFFFF, 0x000000},
+                         {10, 10, 50}, {{0, 0, false}, {1, 1, true}, {2, 2, true}})
 {
     resize(25, 25);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(true);
-    HoverTimer().join();
 }
 
-TFlatSpeedButton::~TFlatSpeedButton()
-{
-    StopHoverTimer();
-    HoverTimer().leave(this);
-}
+TFlatSpeedButton::~TFlatSpeedButton() = default;
 
 void TFlatSpeedButton::SetAllowAllUp(bool on)
 {
@@ -80,15 +74,6 @@ void TFlatSpeedButton::ButtonPressed(int groupIndex, TFlatSpeedButton* sender)
         update();
     }
     m_allowAllUp = sender->m_allowAllUp;
-}
-
-void TFlatSpeedButton::SetCaption(const QString& caption)
-{
-    if (caption == m_caption)
-        return;
-    m_caption = caption;
-    updateShortcut();
-    update();
 }
 
 void TFlatSpeedButton::SetGlyph(const QImage& glyph)
@@ -146,34 +131,6 @@ void TFlatSpeedButton::Click()
         form->done(form->result());
 }
 
-void TFlatSpeedButton::MouseEnter()
-{
-    if (!isEnabled() || m_hovered)
-        return;
-    m_hovered = true;
-    update();
-}
-
-void TFlatSpeedButton::MouseLeave()
-{
-    if (!isEnabled() || !m_hovered || m_dragging)
-        return;
-    m_hovered = false;
-    StopHoverTimer();
-    update();
-}
-
-void TFlatSpeedButton::HoverTimerTick()
-{
-    if (!CursorIsOver(this))
-        MouseLeave();
-}
-
-void TFlatSpeedButton::StopHoverTimer()
-{
-    HoverTimer().release(this);
-}
-
 void TFlatSpeedButton::UpdateTracking()
 {
     if (!isEnabled())
@@ -210,15 +167,15 @@ void TFlatSpeedButton::mousePressEvent(QMouseEvent* e)
         m_state = bsDown;
         update();
     }
-    m_dragging = true;
+    m_leftHeld = true;
 }
 
 void TFlatSpeedButton::mouseMoveEvent(QMouseEvent* e)
 {
     emitMouseMove(e);
     const QPoint p = e->position().toPoint();
-    TrackHover(this, HoverTimer(), p);
-    if (!m_dragging)
+    TrackHover(p);
+    if (!m_leftHeld)
         return;
     if (IsInside(p))
         setState(m_down ? bsExclusive : bsDown);
@@ -230,9 +187,9 @@ void TFlatSpeedButton::mouseReleaseEvent(QMouseEvent* e)
 {
     emitMouseUp(e);
     const QPoint p = e->position().toPoint();
-    if (!m_dragging)
+    if (!m_leftHeld)
         return;
-    m_dragging = false;
+    m_leftHeld = false;
     const bool inside = IsInside(p);
     if (m_groupIndex == 0) {
         m_state = bsUp;
@@ -257,32 +214,14 @@ void TFlatSpeedButton::mouseReleaseEvent(QMouseEvent* e)
 
 void TFlatSpeedButton::mouseDoubleClickEvent(QMouseEvent* e)
 {
-    TFlatControl::mouseDoubleClickEvent(e);
+    TFlatButtonControl::mouseDoubleClickEvent(e);
     if (m_down)
         emit OnDblClick();
 }
 
-void TFlatSpeedButton::updateShortcut()
-{
-    if (m_shortcutId)
-        releaseShortcut(m_shortcutId);
-    const QKeySequence key = QKeySequence::mnemonic(m_caption);
-    m_shortcutId = key.isEmpty() ? 0 : grabShortcut(key);
-}
-
-bool TFlatSpeedButton::event(QEvent* e)
-{
-    if (e->type() == QEvent::Shortcut) {
-        if (isEnabled())
-            Click();
-        return true;
-    }
-    return TFlatControl::event(e);
-}
-
 void TFlatSpeedButton::changeEvent(QEvent* e)
 {
-    TFlatControl::changeEvent(e);
+    TFlatButtonControl::changeEvent(e);
     if (e->type() == QEvent::EnabledChange) {
         if (!isEnabled()) {
             m_hovered = false;
@@ -320,14 +259,14 @@ void TFlatSpeedButton::paintEvent(QPaintEvent*)
     const QPoint offset = m_state == bsDown || m_state == bsExclusive ? QPoint(1, 1) : QPoint(0, 0);
     QPoint glyphPos;
     TRect textBounds;
-    LayoutGlyphAndCaption(p.fontMetrics(), client, offset, glyphPos, textBounds, m_caption, m_numGlyphs, m_glyph,
+    LayoutGlyphAndCaption(p.fontMetrics(), client, offset, glyphPos, textBounds, Caption(), m_numGlyphs, m_glyph,
                           m_margin, m_spacing, m_layout);
 
     if (isEnabled() && m_state == bsDisabled)
         m_state = m_groupIndex != 0 && m_down ? bsExclusive : bsUp;
     else if (!isEnabled()) {
         m_state = bsDisabled;
-        m_dragging = false;
+        m_leftHeld = false;
     }
 
     TRect r = client;
@@ -365,9 +304,9 @@ void TFlatSpeedButton::paintEvent(QPaintEvent*)
 
     const int flags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
     if (m_state == bsDisabled) {
-        DrawEmbossedText(p, textBounds, flags, m_caption);
+        DrawEmbossedText(p, textBounds, flags, Caption());
     } else {
         p.setPen(toQColor(FontColor(this)));
-        p.drawText(textBounds.toQRect(), flags, m_caption);
+        p.drawText(textBounds.toQRect(), flags, Caption());
     }
 }

@@ -11,7 +11,7 @@ enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2 };
 
 // The flat command button of both programs: a flat face with a one-pixel frame, a hover highlight,
 // pressed and down states, groups of mutually exclusive buttons and a glyph of up to four cells.
-class TFlatSpeedButton : public TFlatControl {
+class TFlatSpeedButton : public TFlatButtonControl {
     Q_OBJECT
 public:
     enum TButtonState { bsUp = 0, bsDisabled = 1, bsDown = 2, bsExclusive = 3 };
@@ -44,8 +44,6 @@ public:
     bool Down() const { return m_down; }
     void SetDown(bool down);
 
-    QString Caption() const { return m_caption; }
-    void SetCaption(const QString& caption);
     const QImage& Glyph() const { return m_glyph; }
     void SetGlyph(const QImage& glyph);
     int NumGlyphs() const { return m_numGlyphs; }
@@ -64,12 +62,6 @@ public:
     void Click();
 
     TButtonState State() const { return m_state; }
-    bool Hovered() const { return m_hovered; }
-
-    void MouseEnter();
-    void MouseLeave();
-    void HoverTimerTick();
-    void StopHoverTimer();
     void UpdateTracking();
 
     // The hover timer shared by all speed buttons.
@@ -79,7 +71,7 @@ signals:
     void OnDblClick();
 
 protected:
-    bool event(QEvent* e) override;
+    void AcceleratorPressed() override { Click(); }
     void changeEvent(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
@@ -92,22 +84,17 @@ private:
     void ButtonPressed(int groupIndex, TFlatSpeedButton* sender);
     bool IsInside(QPoint p) const;
     void setState(TButtonState state);
-    void updateShortcut();
     QImage glyphCell(TButtonState state) const;
 
     bool m_allowAllUp = false;
     int m_groupIndex = 0;
     bool m_down = false;
-    QString m_caption;
     QImage m_glyph;
     int m_numGlyphs = 1;
     TButtonLayout m_layout = blGlyphTop;
     int m_margin = -1;
     int m_spacing = 4;
     int m_modalResult = mrNone;
-    int m_shortcutId = 0;
 
     TButtonState m_state = bsUp;
-    bool m_hovered = false;
-    bool m_dragging = false;
 };
