@@ -2,6 +2,8 @@
 #include "flattest.h"
 
 #include <QDialog>
+#include <QEventLoop>
+#include <QTimer>
 
 namespace {
 
@@ -311,9 +313,11 @@ TEST_F(SpeedButtonTest, HoverMovesFromButtonToButtonAndNeedsAnActiveWindow)
     EXPECT_TRUE(b->Hovered());
     EXPECT_EQ(TFlatSpeedButton::HoverTimer().owner(), b.get());
 
-    // The timer's tick finds the cursor gone and ends the hover.
+    // Within a tick of the 100 ms timer the cursor is found gone and the hover ends.
     desktop.moveOnto(nullptr);
-    b->HoverTimerTick();
+    QEventLoop loop;
+    QTimer::singleShot(400, &loop, &QEventLoop::quit);
+    loop.exec();
     EXPECT_FALSE(b->Hovered());
     EXPECT_FALSE(TFlatSpeedButton::HoverTimer().isActive());
 
