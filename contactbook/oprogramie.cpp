@@ -1,0 +1,169 @@
+#include "oprogramie.h"
+
+#include "FlatUtilitys.h"
+#include "TFlatHintUnit.h"
+#include "TFlatSpeedButtonUnit.h"
+#include "bitmaps.h"
+#include "linkopener.h"
+#include "schemecolours.h"
+#include "shape.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+namespace oprogramie {
+namespace {
+
+QStringList descriptionLines(Edition edition)
+{
+    const char* first = edition == Edition::Checker ? "Zubo v3.7 - program do zarządzania kontaktami pod Windows "
+                                                    : "Zubo v3.7.1 - program do zarządzania kontaktami pod Windows ";
+    return {QString::fromUtf8(first), QStringLiteral("9x/Me/XP."),
+            QString::fromUtf8("Przypomina o imieninach, urodzinach i innych okazjach.")};
+}
+
+QLabel* makeLabel(QWidget* parent, int x, int y, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+void makeLink(QLabel* label, const QString& hint)
+{
+    QFont font = label->font();
+    font.setUnderline(true);
+    label->setFont(font);
+    label->adjustSize();
+    label->setCursor(Qt::PointingHandCursor);
+    label->setToolTip(hint);
+}
+
+QString mailto(const char* address)
+{
+    return QStringLiteral("mailto:") + QLatin1String(address) + QStringLiteral("?Subject=Zubo");
+}
+
+} // namespace
+
+TForm2::TForm2(const ColorScheme& scheme, Edition edition, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+    , m_scheme(scheme)
+{
+    setWindowTitle(QStringLiteral("..::  -- ZUBO --  ::.."));
+    setFixedSize(421, 354);
+    setFont(DefaultUiFont());
+    SetWidgetColor(this, clMedGray);
+    SetFontColor(this, clWindowText);
+
+    // The frame first, so everything else lies over it.
+    Shape2 = new TShape(this);
+    Shape2->setGeometry(0, 4, 417, 347);
+    Shape2->SetFilled(false);
+    Shape2->SetPenWidth(3);
+    Shape1 = new TShape(this);
+    Shape1->setGeometry(368, -44, 17, 489);
+
+    Image1 = new QLabel(this);
+    Image1->setPixmap(QPixmap::fromImage(bitmapResource(u"BANER")));
+    Image1->move(8, 8);
+    Image1->adjustSize();
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setGeometry(8, 112, 353, 57);
+    Memo1->setFrameStyle(QFrame::NoFrame);
+    Memo1->setReadOnly(true);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The text stands on the window's own colour.
+    Memo1->viewport()->setBackgroundRole(QPalette::Window);
+    QTextOption centred = Memo1->document()->defaultTextOption();
+    centred.setAlignment(Qt::AlignHCenter);
+    Memo1->document()->setDefaultTextOption(centred);
+    Memo1->setPlainText(descriptionLines(edition).join(QLatin1Char('\n')));
+    Memo1->installEventFilter(this);
+
+    Label3 = makeLabel(this, 16, 264, QString::fromUtf8("Podziękowania dla:"));
+    Label4 = makeLabel(this, 16, 280, QString::fromUtf8(kThanksName));
+    makeLink(Label4, QString());
+    Label1 = makeLabel(this, 8, 328, QLatin1String(kMakerMail));
+    makeLink(Label1, QLatin1String(kMakerMail));
+    Label2 = makeLabel(this, 200, 328, QLatin1String(kMakerPage));
+    makeLink(Label2, QLatin1String(kMakerPage).toString().section(QStringLiteral("://"), 1));
+    for (QLabel* link : {Label1, Label2, Label4})
+        link->installEventFilter(this);
+
+    FlatSpeedButton2 = new TFlatSpeedButton(this);
+    FlatSpeedButton2->setGeometry(368, 296, 17, 17);
+    FlatSpeedButton2->SetCaption(QStringLiteral("X"));
+    FlatSpeedButton2->setToolTip(QStringLiteral("Zamknij okno"));
+    FlatSpeedButton2->SetModalResult(mrCancel);
+
+    FlatHint1 = new TFlatHint(this);
+    FlatHint1->SetFont(DefaultUiFont());
+
+    Memo1->setFocus();
+}
+
+void TForm2::FormShow()
+{
+    const ColorScheme& s = m_scheme;
+    schemecolours::applyToWindow(this, s);
+    schemecolours::applyToBar(Shape1, s);
+    schemecolours::applyToFrame(Shape2, s);
+    schemecolours::apply(FlatSpeedButton2, s);
+    for (QLabel* label : {Label1, Label2, Label3, Label4})
+        schemecolours::applyToLabel(label, s);
+}
+
+// The shell's answer is not used: a link that does not open leaves the box as it is.
+void TForm2::Label1Click()
+{
+    LinkOpener::current().open(mailto(kMakerMail));
+}
+
+void TForm2::Label2Click()
+{
+    LinkOpener::current().open(QLatin1String(kMakerPage));
+}
+
+void TForm2::Label4Click()
+{
+    LinkOpener::current().open(mailto(kThanksMail));
+}
+
+void TForm2::showEvent(QShowEvent* e)
+{
+    FormShow();
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    Memo1->setFocus();
+    QDialog::showEvent(e);
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == Memo1 && e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+        done(mrCancel);
+        return true;
+    }
+    if (e->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(e);
+        const auto* label = qobject_cast<QLabel*>(watched);
+        if (mouse->button() == Qt::LeftButton && label && label->rect().contains(mouse->position().toPoint())) {
+            if (label == Label1)
+                Label1Click();
+            else if (label == Label2)
+                Label2Click();
+            else if (label == Label4)
+                Label4Click();
+        }
+    }
+    return QDialog::eventFilter(watched, e);
+}
+
+} // namespace oprogramie
