@@ -1,0 +1,118 @@
+#include "resultrows.h"
+
+#include "checkerscan.h"
+#include "numbers.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+QByteArray ageWord(std::int64_t age, const CheckerTexts& texts)
+{
+    return texts.text(ageWordId(age));
+}
+
+} // namespace
+
+int rowHeight(const QByteArray& key, int fontHeight)
+{
+    using namespace listitem;
+    if (key == kToday || key == kCaption)
+        return fontHeight + 20;
+    if (key == kHoliday)
+        return 2 * fontHeight + 20;
+    if (key == kComing || key == kPast)
+        return 2 * fontHeight + 40;
+    return kDefaultRowHeight;
+}
+
+int ageWordId(std::int64_t age)
+{
+    const std::int64_t years = age < 0 ? -age : age;
+    if (years == 1)
+        return checkertext::YearRok;
+    const std::int64_t lastDigit = years % 10;
+    const std::int64_t lastTwo = years % 100;
+    if (lastDigit >= 2 && lastDigit <= 4 && !(lastTwo >= 12 && lastTwo <= 14))
+        return checkertext::YearsLata;
+    return checkertext::YearsLat;
+}
+
+RowFirstLine rowFirstLine(const wpis& entry, std::uint16_t currentYear, const CheckerTexts& texts)
+{
+    const auto year = toInteger(entry.Year);
+    const std::int64_t count = year ? std::int64_t(currentYear) - *year : 0;
+    if (entry.Kind == kKindNameDay)
+        return {entry.Name, "..."};
+    if (entry.Kind == kKindBirthday) {
+        if (year && count == 0)
+            return {entry.Name, "..."};
+        QByteArray age;
+        QByteArray word;
+        if (year) {
+            age = QByteArray::number(count);
+            word = ageWord(count, texts);
+        } else {
+            // The unknown age reads "nie wiadomo ile lat": the word goes by the text's last letter.
+            age = texts.text(checkertext::AgeUnknown);
+            const char last = age.isEmpty() ? '\0' : age.back();
+            word =
+                texts.text(last == '2' || last == '3' || last == '4' ? checkertext::YearsLata : checkertext::YearsLat);
+        }
+        return {entry.Name + " - " + texts.text(checkertext::Turns) + ' ' + age + ' ' + word, "..."};
+    }
+    if (entry.Kind == kKindOccasion) {
+        if (!year)
+            return {entry.Name, "..."};
+        if (count == 0)
+            return {entry.Name, " ..."};
+        return {entry.Name + " - " + texts.text(checkertext::Passes) + ' ' + QByteArray::number(count) + ' ' +
+                    texts.text(checkertext::YearRok),
+                " ..."};
+    }
+    return {};
+}
+
+QString fitText(QString text, const QString& ending, int rowWidth, const TextWidth& width)
+{
+    if (text.isEmpty() || width(text) <= rowWidth - 6)
+        return text;
+    while (!text.isEmpty() && width(text + ending) >= rowWidth - 16)
+        text.chop(1);
+    return text + ending;
+}
+
+TwoLines splitHoliday(const QString& text, int rowWidth, const TextWidth& width)
+{
+    TwoLines lines{text, QString()};
+    if (width(lines.first) > rowWidth - 6) {
+        while (!lines.first.isEmpty() && width(lines.first) >= rowWidth - 16) {
+            lines.second.prepend(lines.first.back());
+            lines.first.chop(1);
+        }
+    }
+    lines.second = fitText(lines.second, QStringLiteral("..."), rowWidth, width);
+    return lines;
+}
+
+int halfRoundedToEven(int n)
+{
+    const int half = n / 2; // towards zero
+    if (n % 2 == 0)
+        return half;
+    // Exactly between half and its neighbour away from zero: take the even one.
+    const int other = n > 0 ? half + 1 : half - 1;
+    return half % 2 == 0 ? half : other;
+}
+
+int centredTextX(int left, int rowWidth, int textWidth)
+{
+    return std::max(left + halfRoundedToEven(rowWidth + 10 - textWidth), left + 10);
+}
+
+ProgramStart OpenPersonCommand(const QString& programDir, const QString& personPath)
+{
+    return {programDir + QLatin1String(kMainProgramFile), {QFileInfo(personPath).absoluteFilePath()}};
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "checkertexts.h"
+#include "occasions.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+
+// The layout arithmetic and the texts of the results list's rows; the window only measures and
+// paints.
+
+// A row whose key is none of the list's keys keeps the list's default height.
+inline constexpr int kDefaultRowHeight = 16;
+
+// The height of a row by its key, from the height of the list's font.
+int rowHeight(const QByteArray& key, int fontHeight);
+
+// The text id of the word after an age ("lat", "lata" or "rok") by the rules of Polish: 1 takes
+// "rok"; an age whose last digit is 2, 3 or 4 and whose last two digits are not 12, 13 or 14 takes
+// "lata"; every other age "lat". A negative age (a year in the future) goes by its digits.
+int ageWordId(std::int64_t age);
+
+// The first line of a coming or past row and the ending it gets when it is too wide.
+struct RowFirstLine {
+    QByteArray text;
+    QByteArray ending;
+};
+
+// Name days: the name. Birthdays: the name and the age turned ("kończy 47 lat"), or only the name
+// at age 0. Other occasions: the name and the years passed ("mija 26 rok"), or only the name when
+// the year is no number or the count is 0. Any other kind: no text.
+RowFirstLine rowFirstLine(const wpis& entry, std::uint16_t currentYear, const CheckerTexts& texts);
+
+using TextWidth = std::function<int(const QString&)>;
+
+// Fits a text into a row `rowWidth` wide: a text no wider than rowWidth - 6 stays as it is; a wider
+// one loses characters from its end until it and `ending` are narrower than rowWidth - 16, then
+// takes the ending. Ends on any width: an empty text stays empty, and a text cut down to nothing
+// is only the ending.
+QString fitText(QString text, const QString& ending, int rowWidth, const TextWidth& width);
+
+// The holiday row's two lines: a text wider than rowWidth - 6 gives its end to the second line
+// until the first is narrower than rowWidth - 16; the second line is then fitted with "...".
+struct TwoLines {
+    QString first;
+    QString second;
+};
+TwoLines splitHoliday(const QString& text, int rowWidth, const TextWidth& width);
+
+// Where a centred text starts in a row: the row's middle (shifted 5 pixels right) minus half the
+// text, halves rounded to the even neighbour, at least 10 pixels in.
+int centredTextX(int left, int rowWidth, int textWidth);
+
+// Half of n rounded to the nearest integer, halves to the even neighbour.
+int halfRoundedToEven(int n);
+
+// The main program started on one person: the program file beside the checker and the person
+// file's absolute path as its one argument.
+struct ProgramStart {
+    QString program;
+    QStringList arguments;
+};
+ProgramStart OpenPersonCommand(const QString& programDir, const QString& personPath);
+
+// The main program's file name in the program folder.
+inline constexpr char kMainProgramFile[] = "Zubo_37";
