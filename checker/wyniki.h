@@ -1,0 +1,91 @@
+#pragma once
+
+#include "checkerscan.h"
+#include "colorscheme.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+
+class FileRemover;
+class QLabel;
+class QListWidget;
+class QPainter;
+class TFlatHint;
+class TFlatSpeedButton;
+class TShape;
+
+namespace oprogramie {
+class TForm2;
+}
+
+// The checker's results window: today's date and holiday, the coming and the just passed occasions
+// as owner-drawn rows, and the commands on them.
+namespace wyniki {
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    // Reads the colour scheme from the settings file in `programDir` (the checker's folder, ending in
+    // "/") and colours the window; the about box takes the same scheme. Passed one-off reminders are
+    // deleted through `remover`.
+    TForm1(const QString& programDir, const FileRemover& remover, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    QListWidget* ListBox1;
+    QLabel* Image1;
+    TShape* Shape1;
+    TFlatSpeedButton* FlatSpeedButton1; // "K": deletes a coming one-off reminder
+    TFlatSpeedButton* FlatSpeedButton6; // "O": the about box
+    TFlatSpeedButton* FlatSpeedButton5; // "X": ends the checker
+    TFlatHint* FlatHint1;
+    oprogramie::TForm2* Form2;
+
+    // The window's copies of the run's lists; the list rows index them.
+    QList<wpis> ComingEvents;
+    QList<wpis> PastEvents;
+    QDate Today;
+    std::uint16_t CurrentYear = 0;
+
+    const ColorScheme& Scheme() const { return m_scheme; }
+
+    // The chosen language's texts on the buttons and in the about box; the rows' words come from
+    // them too.
+    void ApplyTexts(const CheckerTexts& texts);
+    // The rows of one run, none selected.
+    void Fill(const CheckerResult& result);
+
+    // The selected row, or -1.
+    int ItemIndex() const;
+    // The tagged line of a row.
+    QByteArray Item(int row) const;
+
+    int ListBox1MeasureItem(int row) const;
+    void ListBox1DrawItem(QPainter& canvas, int row, const QRect& rect, bool selected) const;
+    void ListBox1Click();
+    void ListBox1DblClick();
+    void FlatSpeedButton1Click();
+    void FlatSpeedButton5Click();
+    void FlatSpeedButton6Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void FormCreate();
+    // The record of a coming or past row; null for the other rows.
+    const wpis* recordOf(int row) const;
+    bool isComingOneOff(int row) const;
+    void drawEntryRow(QPainter& canvas, const QByteArray& key, const wpis& entry, const QRect& rect,
+                      bool selected) const;
+
+    QString m_programDir;
+    const FileRemover& m_remover;
+    ColorScheme m_scheme;
+    CheckerTexts m_texts;
+};
+
+} // namespace wyniki
