@@ -1,5 +1,6 @@
 #include "prompter.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace {
@@ -8,13 +9,17 @@ class MessageBoxPrompter final : public Prompter {
 public:
     Answer askYesNo(QWidget* owner, const QString& caption, const QString& text) override
     {
-        const auto button = QMessageBox::question(owner, caption, text, QMessageBox::Yes | QMessageBox::No);
-        return button == QMessageBox::Yes ? Answer::Yes : Answer::No;
+        QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, owner);
+        // The users are Polish; the desktop's language may be another.
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("Tak"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("Nie"));
+        return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
     }
 
     void showError(QWidget* owner, const QString& caption, const QString& text) override
     {
-        QMessageBox::critical(owner, caption, text);
+        QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, owner);
+        box.exec();
     }
 };
 
