@@ -1,0 +1,26 @@
+// The contact book's entry: the application, its windows in their order, the message loop.
+#include "FlatUtilitys.h"
+#include "mainprogram.h"
+#include "settings.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    // The application title; a language text may replace it.
+    QCoreApplication::setApplicationName(QStringLiteral("ZUBO"));
+    QApplication::setFont(DefaultUiFont());
+
+    start::StartSetup setup;
+    setup.programDir = programDirOf(QCoreApplication::applicationDirPath());
+    setup.arguments = QCoreApplication::arguments().mid(1);
+    setup.workingDir = QDir::currentPath();
+
+    const std::unique_ptr<MainProgram> windows = createWindows(setup);
+    if (!windows->Form1->Started())
+        return 1;
+    windows->Form1->show();
+    return app.exec();
+}

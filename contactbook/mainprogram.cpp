@@ -1,0 +1,34 @@
+#include "mainprogram.h"
+
+#include "TFlatHintUnit.h"
+#include "TFlatSpeedButtonUnit.h"
+
+#include <QPlainTextEdit>
+
+namespace {
+
+void registerTexts(TextTargets& texts, oprogramie::TForm2* about)
+{
+    texts.add(67, TextTargets::caption(about->FlatSpeedButton2));
+    texts.add(77, TextTargets::hint(about->FlatSpeedButton2));
+    texts.add(106, [memo = about->Memo1](const QString& text) { memo->setPlainText(text); });
+}
+
+} // namespace
+
+std::unique_ptr<MainProgram> createWindows(const start::StartSetup& setup)
+{
+    auto program = std::make_unique<MainProgram>();
+    program->Form1 = std::make_unique<start::TForm1>(setup);
+    start::TForm1* form1 = program->Form1.get();
+    start::Form1 = form1;
+    // Every hint of the program takes its look from the main window's hint component.
+    TFlatHint::SetMainForm(form1);
+    if (!form1->Started())
+        return program;
+
+    program->Form2 = std::make_unique<oprogramie::TForm2>(form1->Colors);
+    registerTexts(form1->Texts, program->Form2.get());
+    form1->AboutBox = program->Form2.get();
+    return program;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "oprogramie.h"
+#include "start.h"
+
+#include <memory>
+
+// Every window of the main program, created once at start in a fixed order and alive until the
+// program ends: the main window first (its create step runs before any other window exists), then
+// the others.
+struct MainProgram {
+    std::unique_ptr<start::TForm1> Form1;
+    std::unique_ptr<oprogramie::TForm2> Form2;
+};
+
+// Creates the windows in their order and registers each one's language texts with the main window.
+// When the main window's create step failed, only the main window exists and the program is to end.
+std::unique_ptr<MainProgram> createWindows(const start::StartSetup& setup);

@@ -1,0 +1,721 @@
+#include "start.h"
+
+#include "TFlatEditUnit.h"
+#include "TFlatHintUnit.h"
+#include "TFlatListBoxUnit.h"
+#include "TFlatMemoUnit.h"
+#include "TFlatSpeedButtonUnit.h"
+#include "ZuboComboBox.h"
+#include "bitmaps.h"
+#include "codec1250.h"
+#include "favourites.h"
+#include "fileremover.h"
+#include "picture.h"
+#include "profilefile.h"
+#include "programstart.h"
+#include "prompter.h"
+#include "schemecolours.h"
+#include "shape.h"
+#include "shownperson.h"
+#include "textreader.h"
+
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace start {
+namespace {
+
+constexpr char kCaption[] = "..::  -- ZUBO --  ::..";
+// Message boxes of the main program carry this caption and have no owner window.
+constexpr char kBoxCaption[] = "Zubo";
+
+constexpr int kClientWidth = 687;
+constexpr int kClientHeight = 470;
+constexpr int kEditHeight = 19;
+constexpr int kComboHeight = 21;
+constexpr int kButtonSize = 17;
+constexpr int kLeftBar = 440;
+constexpr int kRightBar = 664;
+
+QString text(const QByteArray& bytes)
+{
+    return cp1250::toUnicode(bytes);
+}
+
+QByteArray bytes(const QString& s)
+{
+    return cp1250::fromUnicode(s).value_or(QByteArray());
+}
+
+// Menus show "&" as an accelerator mark; a caption shows exactly what the file holds.
+QString menuText(const QByteArray& caption)
+{
+    return text(caption).replace(u'&', QStringLiteral("&&"));
+}
+
+void select(TZuboComboBox* combo, int index)
+{
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+}
+
+void select(TZuboComboBox* day, TZuboComboBox* month, const DaySelection& date)
+{
+    select(day, date.day);
+    select(month, date.month);
+}
+
+void setItems(TFlatListBox* list, const QList<QByteArray>& values)
+{
+    list->ClearItems();
+    for (const QByteArray& value : values)
+        list->AddItem(text(value));
+}
+
+void reportError(const QString& message)
+{
+    Prompter::current().showError(nullptr, QString::fromLatin1(kBoxCaption), message);
+}
+
+const QImage& markBitmap(ChooserRow::Mark mark)
+{
+    static const QImage person = bitmapResource(u"PUNKT");
+    static const QImage binned = bitmapResource(u"WYKASOWANE");
+    static const QImage oneOff = bitmapResource(u"JEDYNKA");
+    static const QImage none;
+    switch (mark) {
+    case ChooserRow::Mark::Person:
+        return person;
+    case ChooserRow::Mark::Binned:
+        return binned;
+    case ChooserRow::Mark::OneOff:
+        return oneOff;
+    case ChooserRow::Mark::None:
+        break;
+    }
+    return none;
+}
+
+} // namespace
+
+TForm1::TForm1(const StartSetup& setup, QWidget* parent)
+    : QWidget(parent)
+    , m_reader(setup.reader ? setup.reader : &TextReader::standard())
+    , m_remover(setup.remover ? setup.remover : &FileRemover::standard())
+{
+    createControls();
+    registerTexts();
+    FormCreate(setup);
+}
+
+TForm1::~TForm1()
+{
+    if (Form1 == this)
+        Form1 = nullptr;
+}
+
+void TForm1::createControls()
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(DefaultUiFont());
+    // The colours of the built-in scheme until the settings file's are applied.
+    schemecolours::applyToWindow(this, Colors);
+
+    Shape1 = new TShape(this);
+    Shape2 = new TShape(this);
+    // The bars run past the top and bottom edges, so only their sides show an outline.
+    Shape1->setGeometry(kLeftBar, -1, kButtonSize, kClientHeight + 2);
+    Shape2->setGeometry(kRightBar, -1, kButtonSize, kClientHeight + 2);
+
+    struct LabelPlace {
+        int id;
+        int x, y;
+        int rightAlignedWidth; // 0: the label sizes itself to its caption
+    };
+    static constexpr LabelPlace kLabels[] = {
+        {1, 24, 8, 0},     {2, 0, 136, 97},  {3, 112, 48, 0},  {4, 176, 48, 0},   {5, 264, 48, 0},   {6, 472, 8, 0},
+        {7, 472, 56, 0},   {8, 544, 56, 0},  {9, 472, 104, 0}, {10, 560, 104, 0}, {11, 472, 152, 0}, {12, 472, 352, 0},
+        {13, 472, 248, 0}, {14, 24, 296, 0}, {15, 24, 160, 0}, {16, 472, 200, 0}, {17, 0, 72, 97},   {18, 0, 104, 97},
+    };
+    for (const LabelPlace& place : kLabels) {
+        auto* label = new QLabel(this);
+        label->setTextFormat(Qt::PlainText);
+        label->move(place.x, place.y);
+        if (place.rightAlignedWidth) {
+            label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+            label->resize(place.rightAlignedWidth, 13);
+        }
+        Label[std::size_t(place.id)] = label;
+    }
+
+    ZuboComboBox1 = new TZuboComboBox(this);
+    ZuboComboBox1->SetStyle(csOwnerDrawFixed);
+    ZuboComboBox1->SetItemHeight(13);
+    ZuboComboBox1->setGeometry(48, 24, 361, 19);
+    connect(ZuboComboBox1, &TZuboComboBox::OnDrawItem, this,
+            [this](QPainter* canvas, int index, const QRect& rect, TOwnerDrawState state) {
+                FlatComboBox1DrawItem(canvas, index, rect, state);
+            });
+    connect(ZuboComboBox1, &TZuboComboBox::OnChange, this, &TForm1::FlatComboBox1Change);
+
+    QStringList days;
+    for (int day = 1; day <= 31; ++day)
+        days << QString::number(day);
+    QStringList months;
+    for (const QByteArray& month : MonthNames())
+        months << text(month);
+    const auto dateLists = [&](int y, TZuboComboBox*& day, TZuboComboBox*& month) {
+        day = new TZuboComboBox(this);
+        day->SetStyle(csDropDownList);
+        day->SetItems(days);
+        day->setMaxVisibleItems(31);
+        day->setGeometry(104, y, 49, kComboHeight);
+        day->setEnabled(false);
+        month = new TZuboComboBox(this);
+        month->SetStyle(csDropDownList);
+        month->SetItems(months);
+        month->setMaxVisibleItems(12);
+        month->setGeometry(168, y, 73, kComboHeight);
+        month->setEnabled(false);
+    };
+    dateLists(72, ZuboComboBox2, ZuboComboBox3);
+    dateLists(104, ZuboComboBox4, ZuboComboBox5);
+    dateLists(136, ZuboComboBox6, ZuboComboBox7);
+
+    const auto edit = [this](int x, int y, int width) {
+        auto* e = new TFlatEdit(this);
+        e->setGeometry(x, y, width, kEditHeight);
+        e->setReadOnly(true);
+        e->setEnabled(false);
+        return e;
+    };
+    FlatEdit2 = edit(256, 104, 57);
+    FlatEdit3 = edit(256, 136, 57);
+    FlatEdit11 = edit(24, 176, 409);
+    FlatEdit4 = edit(472, 24, 177);
+    FlatEdit5 = edit(472, 72, 57);
+    FlatEdit6 = edit(544, 72, 105);
+    FlatEdit7 = edit(472, 120, 73);
+    FlatEdit8 = edit(560, 120, 89);
+    FlatEdit9 = edit(472, 168, 177);
+    FlatEdit13 = edit(472, 216, 177);
+
+    Image1 = new TImage(this);
+    Image1->setGeometry(333, 64, 100, 100);
+    Image1->SetStretch(true);
+
+    const auto list = [this](int x, int y, int width, int height) {
+        auto* l = new TFlatListBox(this);
+        l->setGeometry(x, y, width, height);
+        l->SetScrollBars(true);
+        return l;
+    };
+    FlatListBox1 = list(24, 192, 409, 100);
+    FlatListBox2 = list(472, 264, 177, 81);
+    FlatListBox3 = list(472, 368, 177, 100);
+    connect(FlatListBox1, &TFlatListBox::OnMouseUp, this, &TForm1::FlatListBox1MouseUp);
+
+    FlatMemo1 = new TFlatMemo(this);
+    FlatMemo1->setGeometry(24, 312, 409, 153);
+    FlatMemo1->SetScrollBars(ssVertical);
+    FlatMemo1->setReadOnly(true);
+
+    const auto panel = [this](int y) {
+        auto* p = new QLabel(this);
+        p->setTextFormat(Qt::PlainText);
+        p->setGeometry(0, y, 681, 105);
+        p->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        p->setAlignment(Qt::AlignCenter);
+        p->setAutoFillBackground(true);
+        QFont font(QStringLiteral("Verdana"));
+        font.setPixelSize(29);
+        font.setBold(true);
+        p->setFont(font);
+        p->hide();
+        return p;
+    };
+    Panel1 = panel(360);
+    Panel2 = panel(85);
+
+    struct ButtonPlace {
+        int number;
+        int x, y, width;
+        bool visible, enabled;
+    };
+    // The one-letter commands down the right bar, browsing and the dialogs down the left one, NIP and
+    // REGON above the photo.
+    static constexpr ButtonPlace kButtons[] = {
+        {4, kRightBar, 24, kButtonSize, true, true},
+        {2, kRightBar, 48, kButtonSize, true, true},
+        {9, kRightBar, 72, kButtonSize, true, true},
+        {3, kRightBar, 96, kButtonSize, true, true},
+        {1, kRightBar, 120, kButtonSize, true, true},
+        {10, kRightBar, 144, kButtonSize, false, false},
+        {6, kRightBar, 424, kButtonSize, true, true},
+        {5, kRightBar, 448, kButtonSize, true, true},
+        {8, kLeftBar, 24, kButtonSize, true, true},
+        {7, kLeftBar, 48, kButtonSize, true, true},
+        {11, kLeftBar, 88, kButtonSize, false, true},
+        {12, kLeftBar, 128, kButtonSize, true, false},
+        {17, kLeftBar, 152, kButtonSize, true, false},
+        {18, 333, 44, 31, false, true},
+        {19, 369, 44, 31, false, true},
+    };
+    for (const ButtonPlace& place : kButtons) {
+        auto* b = new TFlatSpeedButton(this);
+        b->setGeometry(place.x, place.y, place.width, kButtonSize);
+        b->setVisible(place.visible);
+        b->setEnabled(place.enabled);
+        FlatSpeedButton[std::size_t(place.number)] = b;
+    }
+    // Captions and hints of the buttons that no language text names.
+    static constexpr struct {
+        int number;
+        const char* caption;
+        const char* hint;
+    } kOwnTexts[] = {
+        {11, "P", "Przywróć"},    {12, "S", "Szukaj ..."},    {17, "I", "Baza imienin"},
+        {18, "NIP", "Pokaż NIP"}, {19, "REG", "Pokaż Regon"},
+    };
+    for (const auto& t : kOwnTexts) {
+        FlatSpeedButton[std::size_t(t.number)]->SetCaption(QString::fromUtf8(t.caption));
+        FlatSpeedButton[std::size_t(t.number)]->setToolTip(QString::fromUtf8(t.hint));
+    }
+    const auto onClick = [this](int number, void (TForm1::*handler)()) {
+        connect(FlatSpeedButton[std::size_t(number)], &TFlatSpeedButton::OnClick, this, handler);
+    };
+    onClick(3, &TForm1::FlatSpeedButton3Click);
+    onClick(5, &TForm1::FlatSpeedButton5Click);
+    onClick(6, &TForm1::FlatSpeedButton6Click);
+    onClick(7, &TForm1::FlatSpeedButton7Click);
+    onClick(8, &TForm1::FlatSpeedButton8Click);
+    onClick(10, &TForm1::FlatSpeedButton10Click);
+
+    FlatHint1 = new TFlatHint(this);
+    FlatHint1->SetFont(DefaultUiFont());
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu2 = new QMenu(this);
+    PopupMenu6 = new QMenu(this);
+    m_languageGroup = new QActionGroup(this);
+    m_languageGroup->setExclusive(true);
+}
+
+void TForm1::registerTexts()
+{
+    for (int id = 1; id <= 18; ++id)
+        Texts.add(id, TextTargets::caption(Label[std::size_t(id)]));
+    for (int number = 1; number <= 10; ++number) {
+        Texts.add(20 + number, TextTargets::caption(FlatSpeedButton[std::size_t(number)]));
+        Texts.add(30 + number, TextTargets::hint(FlatSpeedButton[std::size_t(number)]));
+    }
+    Texts.add(80, [](const QString& title) { QCoreApplication::setApplicationName(title); });
+    for (int month = 0; month < 12; ++month) {
+        for (TZuboComboBox* list : {ZuboComboBox3, ZuboComboBox5, ZuboComboBox7})
+            Texts.add(81 + month, TextTargets::item(list, month));
+    }
+    // The window starts with the built-in texts.
+    for (const int id : mainProgramTextIds()) {
+        if (id != 80 && Texts.has(id))
+            Texts.apply(id, text(builtInText(id)));
+    }
+}
+
+void TForm1::FormCreate(const StartSetup& setup)
+{
+    ProgramDir = setup.programDir;
+    ProfileFile opcje(settingsPathIn(ProgramDir));
+    Settings = DatabaseSettings::read(opcje);
+
+    const QString base = defaultBaseIn(ProgramDir);
+    if (!QFileInfo(base).isDir() && !QDir().mkdir(base)) {
+        // The program cannot work without its data folder; the answer does not matter.
+        Prompter::current().askYesNo(nullptr, QString::fromLatin1(kBoxCaption), text(Messages[2]));
+        return;
+    }
+
+    BuildLanguageMenu();
+
+    m_listing = std::make_unique<PersonListing>(dataFolders(Settings, ProgramDir), setup.locale, *m_reader);
+    FirstListing = true;
+    RefreshPersonList();
+    FirstListing = false;
+
+    Image1->SetPicture(logo());
+
+    // Unreadable favourites or command-line files are reported and skipped; the rest of the start
+    // goes on, so the window never opens half made.
+    const FavouritesLoad favourites =
+        loadFavourites(base + QLatin1String(kFavouritesFileName), PersonList, Messages, *m_reader);
+    if (!favourites.error.isEmpty())
+        reportError(favourites.error);
+    Favourites = favourites.entries;
+    rebuildFavouritesMenu();
+
+    if (!PersonList.isEmpty()) {
+        const StartList startList = takeCommandLine(PersonList, setup.arguments, setup.workingDir, Messages, *m_reader);
+        for (const QString& error : startList.errors)
+            reportError(error);
+        if (startList.fromCommandLine) {
+            GroupMenu.setChecked(GroupFilterMenu::All, false);
+            rebuildGroupMenu();
+        }
+        // The first listed person is selected and shown, so the edit command always finds the
+        // shown person selected.
+        fillChooser(startList.persons);
+        showOneOf(PersonList);
+    }
+
+    removeOldProgramFiles(ProgramDir, *m_remover);
+
+    setWindowTitle(QString::fromLatin1(kCaption));
+    FlatSpeedButton[12]->setEnabled(true);
+    FlatSpeedButton[17]->setEnabled(true);
+
+    LoadColours();
+    m_started = true;
+}
+
+QImage TForm1::logo() const
+{
+    static const QImage picture = bitmapResource(u"LOGO");
+    return picture;
+}
+
+void TForm1::fillChooser(QList<PersonListEntry> entries)
+{
+    PersonList = std::move(entries);
+    QStringList paths;
+    paths.reserve(PersonList.size());
+    for (const PersonListEntry& entry : PersonList)
+        paths << entry.Path;
+    ZuboComboBox1->SetItems(paths);
+    FlatSpeedButton[9]->setEnabled(!PersonList.isEmpty());
+    FlatSpeedButton[2]->setEnabled(!PersonList.isEmpty());
+}
+
+void TForm1::showOneOf(const QList<PersonListEntry>& entries)
+{
+    if (entries.isEmpty()) {
+        ClearPersonView();
+        return;
+    }
+    ZuboComboBox1->setCurrentIndex(0);
+    ShowPerson(entries.first().Path);
+}
+
+void TForm1::RefreshPersonList()
+{
+    FlatSpeedButton[11]->hide();
+    QList<PersonListEntry> entries = m_listing->RefreshPersonList(GroupMenu, FirstListing, Messages);
+    if (FirstListing)
+        rebuildGroupMenu();
+    fillChooser(std::move(entries));
+}
+
+void TForm1::ListPersonsByGroup()
+{
+    fillChooser(m_listing->ListPersonsByGroup(GroupMenu));
+}
+
+void TForm1::rebuildGroupMenu()
+{
+    PopupMenu1->clear();
+    const QList<GroupFilterMenu::Item>& items = GroupMenu.items();
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (i == GroupFilterMenu::Separator) {
+            PopupMenu1->addSeparator();
+            continue;
+        }
+        QAction* action = PopupMenu1->addAction(menuText(items[i].caption));
+        action->setCheckable(true);
+        action->setChecked(items[i].checked);
+        // The item's check mark has toggled by the time the filter runs.
+        connect(action, &QAction::triggered, this, [this, index = int(i)](bool checked) {
+            GroupMenu.setChecked(index, checked);
+            w1Click(index);
+        });
+    }
+}
+
+void TForm1::rebuildFavouritesMenu()
+{
+    PopupMenu6->clear();
+    auto* group = new QActionGroup(PopupMenu6);
+    for (const PersonListEntry& entry : Favourites) {
+        QAction* action = PopupMenu6->addAction(menuText(entry.Name));
+        action->setCheckable(true);
+        group->addAction(action);
+    }
+}
+
+void TForm1::w1Click(int)
+{
+    if (GroupMenu.showsAll())
+        RefreshPersonList();
+    else
+        ListPersonsByGroup();
+    showOneOf(PersonList);
+}
+
+void TForm1::ClearPersonView()
+{
+    for (TFlatEdit* e : {FlatEdit2, FlatEdit3, FlatEdit4, FlatEdit5, FlatEdit6, FlatEdit7, FlatEdit8, FlatEdit9,
+                         FlatEdit11, FlatEdit13})
+        e->clear();
+    for (TFlatListBox* l : {FlatListBox1, FlatListBox2, FlatListBox3})
+        l->ClearItems();
+    FlatMemo1->clear();
+    for (TZuboComboBox* c : {ZuboComboBox2, ZuboComboBox3, ZuboComboBox4, ZuboComboBox5, ZuboComboBox6, ZuboComboBox7})
+        c->setCurrentIndex(-1);
+    Image1->SetPicture(logo());
+    HasPhoto = false;
+}
+
+void TForm1::ShowPerson(const QString& path)
+{
+    const ShowResult result = ::ShowPerson(path, *m_reader);
+    switch (result.status) {
+    case ShowResult::Status::Missing:
+        return;
+    case ShowResult::Status::Unreadable:
+        // A question box whose answer is not used, as every file error of the main program.
+        Prompter::current().askYesNo(nullptr, QString::fromLatin1(kBoxCaption),
+                                     fileErrorMessage(Messages, path, result.errorCode));
+        return;
+    case ShowResult::Status::Shown:
+        break;
+    }
+    const ShownPerson& person = result.person;
+    const PersonRecord& r = person.record;
+
+    ClearPersonView();
+    FlatSpeedButton[1]->setVisible(person.showMail);
+    FlatSpeedButton[18]->setVisible(person.showNip);
+    FlatSpeedButton[19]->setVisible(person.showRegon);
+    FlatSpeedButton[11]->setVisible(person.showRestore);
+    FlatSpeedButton[9]->setVisible(person.showEdit);
+    Panel1->hide();
+
+    ShownName = person.ShownName();
+    ShownNip = person.ShownNip();
+    ShownRegon = person.ShownRegon();
+
+    FlatEdit4->setText(text(r.ulica));
+    FlatEdit5->setText(text(r.nr_domu));
+    FlatEdit6->setText(text(r.nr_mieszkania));
+    FlatEdit7->setText(text(r.kod_pocztowy));
+    FlatEdit8->setText(text(r.poczta));
+    FlatEdit9->setText(text(r.miejscowosc));
+    FlatEdit13->setText(text(r.wojewodztwo));
+    FlatEdit2->setText(text(person.birthdayYear));
+    setItems(FlatListBox3, r.telefony);
+    setItems(FlatListBox1, r.impreza);
+    setItems(FlatListBox2, r.mail);
+    select(ZuboComboBox2, ZuboComboBox3, person.nameDay);
+    select(ZuboComboBox4, ZuboComboBox5, person.birthday);
+    QStringList notes;
+    for (const QByteArray& line : r.notatka)
+        notes << text(line);
+    FlatMemo1->SetLines(notes);
+
+    // A photo that is missing or no picture leaves the built-in one, and the entry counts as one
+    // without a photo.
+    HasPhoto = !person.photoPath.isEmpty() && Image1->LoadFromFile(person.photoPath);
+}
+
+void TForm1::LoadColours()
+{
+    const ColourReading reading = readColorScheme(ProfileFile(settingsPathIn(ProgramDir)), Colors);
+    Colors = reading.scheme;
+    if (!reading.complete()) {
+        // The keys read before the bad one are kept; the window keeps the colours it shows.
+        reportError(reading.error);
+        return;
+    }
+    using namespace schemecolours;
+    applyToWindow(this, Colors);
+    // The large number panels are drawn inverted.
+    for (QLabel* panel : {Panel1, Panel2}) {
+        SetWidgetColor(panel, Colors.tlo_napisy);
+        SetFontColor(panel, Colors.tlo_tlo);
+    }
+    applyToBar(Shape1, Colors);
+    applyToBar(Shape2, Colors);
+    for (int number = 1; number <= 23; ++number) {
+        if (TFlatSpeedButton* button = FlatSpeedButton[std::size_t(number)])
+            apply(button, Colors);
+    }
+    for (TFlatEdit* e : {FlatEdit2, FlatEdit3, FlatEdit4, FlatEdit5, FlatEdit6, FlatEdit7, FlatEdit8, FlatEdit9,
+                         FlatEdit11, FlatEdit13})
+        apply(e, Colors, EditFont::Keep);
+    for (TZuboComboBox* c :
+         {ZuboComboBox1, ZuboComboBox2, ZuboComboBox3, ZuboComboBox4, ZuboComboBox5, ZuboComboBox6, ZuboComboBox7})
+        apply(c, Colors);
+    for (TFlatListBox* l : {FlatListBox1, FlatListBox2, FlatListBox3})
+        apply(l, Colors);
+    apply(FlatMemo1, Colors);
+}
+
+void TForm1::BuildLanguageMenu()
+{
+    const LanguageMenu menu = ::BuildLanguageMenu(ProgramDir, ProfileFile(settingsPathIn(ProgramDir)));
+    PopupMenu2->clear();
+    m_languageCaptions = menu.captions;
+    for (qsizetype i = 0; i < menu.captions.size(); ++i) {
+        QAction* action = PopupMenu2->addAction(menuText(menu.captions[i]));
+        action->setCheckable(true);
+        action->setChecked(i == menu.checked);
+        m_languageGroup->addAction(action);
+        connect(action, &QAction::triggered, this, &TForm1::Polski1Click);
+        if (i == 0)
+            Polski1 = action;
+    }
+    FlatSpeedButton[10]->setEnabled(menu.buttonEnabled);
+}
+
+void TForm1::ApplyLanguage()
+{
+    const QList<QAction*> items = PopupMenu2->actions();
+    qsizetype checked = 0;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (items[i]->isChecked())
+            checked = i;
+    }
+    ProfileFile opcje(settingsPathIn(ProgramDir));
+    const LanguageSwitch change = ::ApplyLanguage(ProgramDir, m_languageCaptions.value(checked), Messages, opcje);
+    if (!change.readError.isEmpty())
+        reportError(change.readError);
+    if (!change.applies)
+        return;
+    for (const LanguageText& t : change.texts)
+        Texts.apply(t.id, text(t.text));
+    Messages = change.messages;
+    GroupMenu.setCaptions(Messages);
+    rebuildGroupMenu();
+    if (!change.settingsError.isEmpty())
+        reportError(change.settingsError);
+}
+
+void TForm1::Polski1Click()
+{
+    ApplyLanguage();
+}
+
+void TForm1::FormShow()
+{
+    const int nameDayMonth = ZuboComboBox3->currentIndex();
+    const int birthdayMonth = ZuboComboBox5->currentIndex();
+    ApplyLanguage();
+    ZuboComboBox3->setCurrentIndex(nameDayMonth);
+    ZuboComboBox5->setCurrentIndex(birthdayMonth);
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (!m_centred) {
+        m_centred = true;
+        if (const QScreen* s = screen()) {
+            QRect r = rect();
+            r.moveCenter(s->availableGeometry().center());
+            move(r.topLeft());
+        }
+    }
+    FormShow();
+}
+
+QPoint TForm1::popupPointOf(const TFlatSpeedButton* button) const
+{
+    return mapToGlobal(button->pos() + QPoint(0, 20));
+}
+
+void TForm1::FlatSpeedButton3Click()
+{
+    PopupMenu1->popup(popupPointOf(FlatSpeedButton[3]));
+}
+
+void TForm1::FlatSpeedButton5Click()
+{
+    close();
+}
+
+void TForm1::FlatSpeedButton6Click()
+{
+    if (AboutBox)
+        AboutBox->exec();
+}
+
+void TForm1::FlatSpeedButton7Click()
+{
+    if (ZuboComboBox1->count() == 0)
+        return;
+    if (const auto next = nextPersonIndex(ZuboComboBox1->currentIndex(), ZuboComboBox1->count())) {
+        ZuboComboBox1->setCurrentIndex(*next);
+        ShowPerson(ZuboComboBox1->itemText(*next));
+    }
+}
+
+void TForm1::FlatSpeedButton8Click()
+{
+    if (ZuboComboBox1->count() == 0)
+        return;
+    if (const auto previous = previousPersonIndex(ZuboComboBox1->currentIndex())) {
+        ZuboComboBox1->setCurrentIndex(*previous);
+        ShowPerson(ZuboComboBox1->itemText(*previous));
+    }
+}
+
+void TForm1::FlatSpeedButton10Click()
+{
+    PopupMenu2->popup(popupPointOf(FlatSpeedButton[10]));
+}
+
+void TForm1::FlatComboBox1Change()
+{
+    const int index = ZuboComboBox1->currentIndex();
+    if (index >= 0)
+        ShowPerson(ZuboComboBox1->itemText(index));
+}
+
+void TForm1::FlatComboBox1DrawItem(QPainter* canvas, int index, const QRect& rect, TOwnerDrawState state)
+{
+    const QString path = index >= 0 && index < ZuboComboBox1->count() ? ZuboComboBox1->itemText(index) : QString();
+    const ChooserRow row = chooserRow(PersonList, index, path, state.Selected, Colors);
+    FillRect(*canvas, TRect::of(rect), row.background);
+    const QImage& mark = markBitmap(row.mark);
+    if (!mark.isNull())
+        DrawTransparent(*canvas, rect.topLeft() + QPoint(1, 2), mark, qRgb(255, 255, 255));
+    canvas->setFont(ZuboComboBox1->font());
+    canvas->setPen(toQColor(row.text));
+    canvas->drawText(rect.adjusted(10, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text(row.name));
+}
+
+void TForm1::FlatListBox1MouseUp()
+{
+    int row = -1;
+    for (int i = FlatListBox1->Items().size() - 1; i >= 0 && row < 0; --i) {
+        if (FlatListBox1->GetSelected(i))
+            row = i;
+    }
+    if (row < 0)
+        return;
+    const OccasionFields fields = occasionFields(bytes(FlatListBox1->Items().at(row)));
+    FlatEdit11->setText(text(fields.description));
+    FlatEdit3->setText(text(fields.year));
+    if (fields.date)
+        select(ZuboComboBox6, ZuboComboBox7, *fields.date);
+}
+
+} // namespace start

@@ -1,0 +1,173 @@
+#pragma once
+
+#include "colorscheme.h"
+#include "languagechoice.h"
+#include "messages.h"
+#include "personlist.h"
+#include "settings.h"
+#include "texttargets.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class FileRemover;
+class QAction;
+class QDialog;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QPainter;
+class TFlatEdit;
+class TFlatHint;
+class TFlatListBox;
+class TFlatMemo;
+class TFlatSpeedButton;
+class TImage;
+class TShape;
+class TextReader;
+class TZuboComboBox;
+struct TOwnerDrawState;
+
+// The main window of the contact book: one person at a time, the person chooser, the group filter
+// and the language menu. It owns the state every other window of the program reads and writes.
+namespace start {
+
+// What the create step takes from outside the window.
+struct StartSetup {
+    QString programDir;                   // the folder of the program, ending in "/"
+    QStringList arguments;                // the command line without the program itself
+    QString workingDir;                   // against which command-line paths are made absolute
+    QLocale locale;                       // the name order of the person list
+    const TextReader* reader = nullptr;   // the standard reader when null
+    const FileRemover* remover = nullptr; // the standard remover when null
+};
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    // Builds the window and runs its create step.
+    explicit TForm1(const StartSetup& setup, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // False when the create step could not make the data folder: the program then ends without
+    // showing the window.
+    bool Started() const { return m_started; }
+
+    // The display.
+    TZuboComboBox* ZuboComboBox1; // the person chooser: item i is the path of PersonList[i]
+    TZuboComboBox* ZuboComboBox2; // name day: day, month
+    TZuboComboBox* ZuboComboBox3;
+    TZuboComboBox* ZuboComboBox4; // birthday: day, month, with the year in FlatEdit2
+    TZuboComboBox* ZuboComboBox5;
+    TZuboComboBox* ZuboComboBox6; // the occasion picked in FlatListBox1: day, month, with the year
+    TZuboComboBox* ZuboComboBox7; // in FlatEdit3 and the description in FlatEdit11
+    TFlatEdit* FlatEdit2;
+    TFlatEdit* FlatEdit3;
+    TFlatEdit* FlatEdit4; // street
+    TFlatEdit* FlatEdit5; // house number
+    TFlatEdit* FlatEdit6; // flat number
+    TFlatEdit* FlatEdit7; // postal code
+    TFlatEdit* FlatEdit8; // post office
+    TFlatEdit* FlatEdit9; // town
+    TFlatEdit* FlatEdit11;
+    TFlatEdit* FlatEdit13;      // province
+    TFlatListBox* FlatListBox1; // occasions
+    TFlatListBox* FlatListBox2; // e-mail addresses
+    TFlatListBox* FlatListBox3; // phones
+    TFlatMemo* FlatMemo1;       // notes
+    TImage* Image1;             // the photo, or the built-in picture
+    // Label1..Label18 by their text numbers; Label[0] is unused.
+    std::array<QLabel*, 19> Label{};
+    QLabel* Panel1; // the large phone number
+    QLabel* Panel2; // NIP or REGON
+    TShape* Shape1; // the two vertical bars the buttons sit on
+    TShape* Shape2;
+    // FlatSpeedButton1..FlatSpeedButton24 by number; null for the buttons this window does not have
+    // yet.
+    std::array<TFlatSpeedButton*, 25> FlatSpeedButton{};
+    TFlatHint* FlatHint1;
+    QMenu* PopupMenu1; // the group filter, a view of GroupMenu
+    QMenu* PopupMenu2; // the languages
+    QMenu* PopupMenu6; // the favourites
+    QAction* Polski1;  // the built-in language, first item of PopupMenu2
+    // The about box "O" shows modally, once the windows after this one exist.
+    QDialog* AboutBox = nullptr;
+
+    // The program's state.
+    QString ProgramDir;
+    DatabaseSettings Settings;
+    QList<PersonListEntry> PersonList;
+    bool FirstListing = false;
+    QList<PersonListEntry> Favourites;
+    GroupFilterMenu GroupMenu;
+    MessageTable Messages = initialMessages();
+    ColorScheme Colors;
+    // The targets of the language texts; each window registers its own when it is built.
+    TextTargets Texts;
+
+    // The shown person, for the commands that act on it.
+    QByteArray ShownName;
+    bool HasPhoto = false;
+    QByteArray ShownNip;
+    QByteArray ShownRegon;
+
+    // Reads a person file whole and shows it. A missing file changes nothing; an unreadable one
+    // changes nothing and is reported.
+    void ShowPerson(const QString& path);
+    void ClearPersonView();
+    // The listings fill PersonList and the chooser together and leave the chooser without a
+    // selection.
+    void RefreshPersonList();
+    void ListPersonsByGroup();
+    void LoadColours();
+    void BuildLanguageMenu();
+    void ApplyLanguage();
+
+    // Handlers.
+    void FlatSpeedButton3Click();  // "G": the group filter menu
+    void FlatSpeedButton5Click();  // "X": ends the program
+    void FlatSpeedButton6Click();  // "O": the about box
+    void FlatSpeedButton7Click();  // ">>"
+    void FlatSpeedButton8Click();  // "<<"
+    void FlatSpeedButton10Click(); // "J": the language menu
+    void FlatComboBox1Change();
+    void FlatComboBox1DrawItem(QPainter* canvas, int index, const QRect& rect, TOwnerDrawState state);
+    void FlatListBox1MouseUp();
+    void w1Click(int index);
+    void Polski1Click();
+    void FormShow();
+
+    // The menu point below a button at which its pop-up menu opens.
+    QPoint popupPointOf(const TFlatSpeedButton* button) const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createControls();
+    void registerTexts();
+    void FormCreate(const StartSetup& setup);
+    void fillChooser(QList<PersonListEntry> entries);
+    void rebuildGroupMenu();
+    void rebuildFavouritesMenu();
+    void showOneOf(const QList<PersonListEntry>& entries);
+    QImage logo() const;
+
+    const TextReader* m_reader;
+    const FileRemover* m_remover;
+    std::unique_ptr<PersonListing> m_listing;
+    QActionGroup* m_languageGroup = nullptr;
+    QList<QByteArray> m_languageCaptions; // the names of the PopupMenu2 items, as stored
+    bool m_started = false;
+    bool m_centred = false;
+};
+
+// The program's main window, set by the entry once it is created.
+inline TForm1* Form1 = nullptr;
+
+} // namespace start

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class QLabel;
+class QWidget;
+class TFlatButtonControl;
+class TZuboComboBox;
+
+// Where each language text goes: every window that exists registers the controls its texts name,
+// by text number, when it is built; choosing a language then sets them all. One number may have
+// several targets, which all receive the same text.
+class TextTargets {
+public:
+    using Setter = std::function<void(const QString&)>;
+
+    void add(int id, Setter setter);
+    // Sets the text on every target of the number; a number without targets changes nothing.
+    void apply(int id, const QString& text) const;
+    bool has(int id) const { return m_targets.contains(id); }
+
+    // The usual targets: a label's or a button's caption, a control's hint, an item of a list.
+    static Setter caption(QLabel* label);
+    static Setter caption(TFlatButtonControl* control);
+    static Setter hint(QWidget* control);
+    // The item keeps its place; the list keeps its length and its selection.
+    static Setter item(TZuboComboBox* list, int index);
+
+private:
+    QHash<int, QList<Setter>> m_targets;
+};

@@ -1,0 +1,611 @@
+#include "start.h"
+
+#include "TFlatEditUnit.h"
+#include "TFlatListBoxUnit.h"
+#include "TFlatMemoUnit.h"
+#include "TFlatSpeedButtonUnit.h"
+#include "ZuboComboBox.h"
+#include "bitmaps.h"
+#include "codec1250.h"
+#include "fakes.h"
+#include "mainprogram.h"
+#include "picture.h"
+#include "profilefile.h"
+#include "support.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPlainTextEdit>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using start::StartSetup;
+using start::TForm1;
+
+const QLocale kPolish(QLocale::Polish, QLocale::Poland);
+
+// A program folder in a temporary folder, started as the program would be started in it.
+class MainWindowTest : public ::testing::Test {
+protected:
+    QString write(const QString& name, std::initializer_list<const char*> lines)
+    {
+        return dir.write(name, crlf(lines));
+    }
+
+    // Persons in both data folders, found in an order other than their name order.
+    void writeTwoFolders()
+    {
+        write("opcje.ini", {"[opcje]", ("baza_2=" + dir.path().toStdString() + "druga/").c_str()});
+        write("baza/1-1-1.wps", {"<$@$>nazwisko</$@$>Marek Zając", "<$@$>grupa</$@$>Praca", "<$@$>mail</$@$>m@x.pl"});
+        write("baza/2-2-2.wps", {"<$@$>nazwisko</$@$>łucja Nowak", "<$@$>grupa</$@$>Rodzina"});
+        write("baza/3-3-3.wpb", {"<$@$>nazwisko</$@$>Adam Kosz"});
+        write("baza/4-4-4.wpj", {"<$@$>nazwisko</$@$>Rocznica", "<$@$>impreza</$@$>01.05.2030-Rocznica"});
+        write("druga/5-5-5.wps", {"<$@$>nazwisko</$@$>Lucyna Bąk", "<$@$>grupa</$@$>Rodzina"});
+        write("druga/6-6-6.wps", {"<$@$>ulica</$@$>Polna", "<$@$>grupa</$@$>Praca"});
+    }
+
+    std::unique_ptr<TForm1> startWith(const QStringList& arguments = {}, const TextReader* reader = nullptr,
+                                      const FileRemover* remover = nullptr)
+    {
+        return std::make_unique<TForm1>(setup(arguments, reader, remover));
+    }
+
+    StartSetup setup(const QStringList& arguments = {}, const TextReader* reader = nullptr,
+                     const FileRemover* remover = nullptr)
+    {
+        StartSetup s;
+        s.programDir = dir.path();
+        s.arguments = arguments;
+        s.workingDir = dir.path();
+        s.locale = kPolish;
+        s.reader = reader;
+        s.remover = remover;
+        return s;
+    }
+
+    static QStringList names(const TForm1& form)
+    {
+        QStringList list;
+        for (const PersonListEntry& e : form.PersonList)
+            list << cp1250::toUnicode(e.Name);
+        return list;
+    }
+
+    static QStringList chooserPaths(const TForm1& form)
+    {
+        QStringList list;
+        for (const PersonListEntry& e : form.PersonList)
+            list << e.Path;
+        return list;
+    }
+
+    // The group filter menu's items as the user sees them: "x " before a checked one.
+    static QStringList groupMenu(const TForm1& form)
+    {
+        QStringList items;
+        for (const QAction* a : form.PopupMenu1->actions())
+            items << (a->isSeparator() ? QStringLiteral("-") : (a->isChecked() ? "x " : "") + a->text());
+        return items;
+    }
+
+    static QAction* groupItem(const TForm1& form, const QString& caption)
+    {
+        for (QAction* a : form.PopupMenu1->actions()) {
+            if (a->text() == caption)
+                return a;
+        }
+        ADD_FAILURE() << "no group item " << caption.toStdString();
+        return nullptr;
+    }
+
+    TempDir dir;
+    FakePrompter prompter;
+};
+
+TEST_F(MainWindowTest, ListsBothFoldersInNameOrderAndShowsTheFirst)
+{
+    writeTwoFolders();
+    const auto form = startWith();
+    ASSERT_TRUE(form->Started());
+
+    // Persons only at start, in the Polish order whatever the case; a file without a name line is
+    // listed as "???".
+    EXPECT_EQ(names(*form), QStringList({"???", "Lucyna Bąk", "łucja Nowak", "Marek Zając"}));
+    EXPECT_EQ(form->ZuboComboBox1->Items(), chooserPaths(*form));
+    EXPECT_EQ(form->PersonList[1].Path, dir.file("druga/5-5-5.wps"));
+    EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 0);
+    EXPECT_EQ(form->FlatEdit4->text(), "Polna");
+    EXPECT_TRUE(form->FlatSpeedButton[9]->isEnabled());
+    EXPECT_TRUE(form->FlatSpeedButton[2]->isEnabled());
+    EXPECT_EQ(groupMenu(*form),
+              QStringList({"Jednorazowe przypomnienie", "Wykasowane", "-", "x Wszystko", "Praca", "Rodzina"}));
+    EXPECT_EQ(form->windowTitle(), "..::  -- ZUBO --  ::..");
+    EXPECT_TRUE(form->FlatSpeedButton[12]->isEnabled());
+    EXPECT_TRUE(form->FlatSpeedButton[17]->isEnabled());
+    EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+TEST_F(MainWindowTest, WithoutPersonsNothingIsShownAndTheCommandsAreOff)
+{
+    const QString file = write("elsewhere/1.wps", {"<$@$>nazwisko</$@$>Jan"});
+    const auto form = startWith({file});
+    EXPECT_TRUE(QFileInfo(dir.file("baza")).isDir()); // made at start
+    EXPECT_TRUE(form->PersonList.isEmpty());          // the command line is not looked at
+    EXPECT_EQ(form->ZuboComboBox1->count(), 0);
+    EXPECT_FALSE(form->FlatSpeedButton[9]->isEnabled());
+    EXPECT_FALSE(form->FlatSpeedButton[2]->isEnabled());
+    EXPECT_EQ(form->Image1->Picture(), bitmapResource(u"LOGO"));
+}
+
+TEST_F(MainWindowTest, ADataFolderThatCannotBeMadeEndsTheProgram)
+{
+    dir.write("baza", "a file where the folder should be");
+    const auto program = createWindows(setup());
+    EXPECT_FALSE(program->Form1->Started());
+    EXPECT_FALSE(program->Form2); // no other window is made
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_TRUE(prompter.shown[0].question);
+    EXPECT_EQ(prompter.shown[0].caption, "Zubo");
+    EXPECT_EQ(prompter.shown[0].text, cp1250::toUnicode(initialMessages()[2]));
+    EXPECT_EQ(prompter.shown[0].owner, nullptr);
+}
+
+TEST_F(MainWindowTest, CommandLineFilesReplaceTheList)
+{
+    writeTwoFolders();
+    const QString blanks = write("z innego/z spacjami.wps", {"<$@$>ulica</$@$>Leśna", "<$@$>nazwisko</$@$>Ewa Las"});
+    const QString nameless = write("baza/7-7-7.wps", {"<$@$>ulica</$@$>Bez Nazwiska"});
+    struct Case {
+        const char* what;
+        QStringList arguments;
+        QStringList listed;
+        QStringList names;
+        const char* street; // of the shown person
+    };
+    const Case cases[] = {
+        {"one path with blanks", {blanks}, {blanks}, {"Ewa Las"}, "Leśna"},
+        {"two files in argument order, a relative path made absolute",
+         {"baza/7-7-7.wps", "/showexisting", blanks},
+         {nameless, blanks},
+         {"", "Ewa Las"},
+         "Bez Nazwiska"},
+        {"no existing file: the full list, its first shown",
+         {"/showexisting", "missing.wps"},
+         {},
+         {"???", "???", "Lucyna Bąk", "łucja Nowak", "Marek Zając"},
+         "Bez Nazwiska"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto form = startWith(c.arguments);
+        EXPECT_EQ(names(*form), c.names);
+        if (!c.listed.isEmpty()) {
+            EXPECT_EQ(chooserPaths(*form), c.listed);
+        }
+        EXPECT_EQ(form->ZuboComboBox1->Items(), chooserPaths(*form));
+        EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 0);
+        EXPECT_EQ(form->FlatEdit4->text(), QString::fromUtf8(c.street));
+        EXPECT_EQ(groupItem(*form, "Wszystko")->isChecked(), c.listed.isEmpty());
+    }
+    EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+TEST_F(MainWindowTest, UnreadableStartFilesAreSkippedWithOneMessageEachAndTheStartFinishes)
+{
+    writeTwoFolders();
+    write("opcje.ini", {"[kolory]", "tlo_tlo=clRed"});
+    const QString good = write("cmd/good.wps", {"<$@$>nazwisko</$@$>Dobry"});
+    const QString bad = write("cmd/bad.wps", {"<$@$>nazwisko</$@$>Zły"});
+    const QString favourites = write("baza/ulubione.sps", {dir.file("baza/1-1-1.wps").toUtf8().constData()});
+    dir.write("zubo.exe", "old");
+    const FailingTextReader reader({bad, favourites});
+    const RecordingRemover remover;
+
+    const auto form = startWith({bad, good}, &reader, &remover);
+    ASSERT_TRUE(form->Started());
+    ASSERT_EQ(prompter.shown.size(), 2);
+    EXPECT_TRUE(prompter.shown[0].text.startsWith("Błąd pliku [id:" + favourites));
+    EXPECT_TRUE(prompter.shown[1].text.startsWith("Błąd pliku [id:" + bad));
+    EXPECT_TRUE(form->Favourites.isEmpty());
+    EXPECT_EQ(names(*form), QStringList({"Dobry"}));
+    // The steps after them ran: old files, caption, buttons, colours.
+    EXPECT_EQ(remover.asked, QStringList({dir.file("zubo.exe")}));
+    EXPECT_EQ(form->windowTitle(), "..::  -- ZUBO --  ::..");
+    EXPECT_TRUE(form->FlatSpeedButton[12]->isEnabled());
+    EXPECT_EQ(WidgetColor(form.get()), 0x0000FFu);
+}
+
+TEST_F(MainWindowTest, FavouritesAreLoadedWithTheNamesOfTheListedPersons)
+{
+    writeTwoFolders();
+    const QByteArray listed = dir.file("baza/2-2-2.wps").toUtf8();
+    dir.write("baza/ulubione.sps", listed + "\r\n\r\n" + dir.file("baza/4-4-4.wpj").toUtf8() + "\r\n");
+    const auto form = startWith();
+    ASSERT_EQ(form->Favourites.size(), 2);
+    EXPECT_EQ(form->Favourites[0].Name, cp("łucja Nowak"));
+    EXPECT_EQ(form->Favourites[1].Name, ""); // a one-off reminder is not in the list at start
+    ASSERT_EQ(form->PopupMenu6->actions().size(), 2);
+    EXPECT_EQ(form->PopupMenu6->actions()[0]->text(), "łucja Nowak");
+}
+
+TEST_F(MainWindowTest, ShowsEveryValueOfThePersonInItsControl)
+{
+    const QString path = write("baza/1-2-3.wps", {
+                                                     "<$@$>nazwisko</$@$>Kowalska Anna",
+                                                     "<$@$>ulica</$@$>Długa",
+                                                     "<$@$>nr_domu</$@$>5a",
+                                                     "<$@$>nr_mieszkania</$@$>12",
+                                                     "<$@$>kod_pocztowy</$@$>00-950",
+                                                     "<$@$>poczta</$@$>Warszawa 1",
+                                                     "<$@$>miejscowosc</$@$>Warszawa",
+                                                     "<$@$>wojewodztwo</$@$>mazowieckie",
+                                                     "<$@$>telefony</$@$>22 123",
+                                                     "<$@$>telefony</$@$>600 700 800",
+                                                     "<$@$>imieniny</$@$>26.07",
+                                                     "<$@$>urodziny</$@$>05.11.????",
+                                                     "<$@$>impreza</$@$>24.12.2003-Wigilia",
+                                                     "<$@$>impreza</$@$>ab.12.2003-Zła data",
+                                                     "<$@$>mail</$@$>anna@example.org",
+                                                     "<$@$>notatka</$@$>pierwsza",
+                                                     "<$@$>notatka</$@$>",
+                                                     "<$@$>notatka</$@$>trzecia",
+                                                     "<$@$>NIP</$@$>123-456",
+                                                     "<$@$>regon</$@$>",
+                                                 });
+    const auto form = startWith();
+    ASSERT_EQ(form->ZuboComboBox1->Items(), QStringList({path}));
+
+    struct Field {
+        const char* what;
+        QString shown;
+        const char* expected;
+    };
+    const Field fields[] = {
+        {"street", form->FlatEdit4->text(), "Długa"},
+        {"house", form->FlatEdit5->text(), "5a"},
+        {"flat", form->FlatEdit6->text(), "12"},
+        {"postal code", form->FlatEdit7->text(), "00-950"},
+        {"post office", form->FlatEdit8->text(), "Warszawa 1"},
+        {"town", form->FlatEdit9->text(), "Warszawa"},
+        {"province", form->FlatEdit13->text(), "mazowieckie"},
+        {"phones", form->FlatListBox3->Items().join('|'), "22 123|600 700 800"},
+        {"occasions", form->FlatListBox1->Items().join('|'), "24.12.2003-Wigilia|ab.12.2003-Zła data"},
+        {"mails", form->FlatListBox2->Items().join('|'), "anna@example.org"},
+        {"notes", form->FlatMemo1->Lines().join('|'), "pierwsza||trzecia"},
+        {"name day", form->ZuboComboBox2->currentText() + " " + form->ZuboComboBox3->currentText(), "26 lipca"},
+        {"birthday", form->ZuboComboBox4->currentText() + " " + form->ZuboComboBox5->currentText(), "5 listopada"},
+        {"birth year", form->FlatEdit2->text(), "????"},
+        {"occasion year", form->FlatEdit3->text(), ""},
+        {"occasion text", form->FlatEdit11->text(), ""},
+    };
+    for (const Field& f : fields)
+        EXPECT_EQ(f.shown, QString::fromUtf8(f.expected)) << f.what;
+    EXPECT_EQ(form->ZuboComboBox6->currentIndex(), -1);
+    EXPECT_EQ(form->ShownName, cp("Kowalska Anna"));
+    EXPECT_EQ(form->ShownNip, "123-456");
+    EXPECT_EQ(form->ShownRegon, "");
+    EXPECT_FALSE(form->FlatSpeedButton[1]->isHidden());  // "M": the person has an address
+    EXPECT_FALSE(form->FlatSpeedButton[18]->isHidden()); // "NIP"
+    EXPECT_TRUE(form->FlatSpeedButton[19]->isHidden());  // an empty REGON keeps "REG" hidden
+    EXPECT_FALSE(form->HasPhoto);
+
+    // A click on an occasion fills its fields; one whose day is no number keeps the date lists.
+    const auto pick = [&](int row) {
+        form->FlatListBox1->SetSelected(row, true);
+        emit form->FlatListBox1->OnMouseUp(Qt::LeftButton, Qt::NoModifier, 5, 5);
+    };
+    pick(0);
+    EXPECT_EQ(form->ZuboComboBox6->currentText() + " " + form->ZuboComboBox7->currentText(), "24 grudnia");
+    EXPECT_EQ(form->FlatEdit3->text(), "2003");
+    EXPECT_EQ(form->FlatEdit11->text(), "Wigilia");
+    pick(1);
+    EXPECT_EQ(form->ZuboComboBox6->currentText(), "24");
+    EXPECT_EQ(form->FlatEdit11->text(), "Zła data");
+}
+
+TEST_F(MainWindowTest, TheNextPersonReplacesEverythingOfThePreviousOne)
+{
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>A Pierwsza", "<$@$>mail</$@$>a@x.pl", "<$@$>NIP</$@$>1",
+                         "<$@$>urodziny</$@$>01.01.1990", "<$@$>ulica</$@$>Stara"});
+    const QString nameless = write("baza/2.wps", {"<$@$>ulica</$@$>Nowa"});
+    write("baza/3.wpb", {"<$@$>nazwisko</$@$>C Wykasowana"});
+    const QString reminder = write("baza/4.wpj", {"<$@$>nazwisko</$@$>D Jednorazowa"});
+    const auto form = startWith();
+    form->ShowPerson(dir.file("baza/1.wps"));
+    ASSERT_EQ(form->ShownName, "A Pierwsza");
+
+    form->ShowPerson(nameless);
+    // The edit command writes the shown name into the shown file: it must not be the previous one's.
+    EXPECT_EQ(form->ShownName, "");
+    EXPECT_EQ(form->ShownNip, "");
+    EXPECT_EQ(form->FlatEdit4->text(), "Nowa");
+    EXPECT_EQ(form->FlatEdit2->text(), "");
+    EXPECT_EQ(form->ZuboComboBox4->currentIndex(), -1);
+    EXPECT_TRUE(form->FlatSpeedButton[1]->isHidden());
+    EXPECT_TRUE(form->FlatSpeedButton[18]->isHidden());
+
+    struct Kind {
+        QString path;
+        bool restoreShown, editShown;
+    };
+    for (const Kind& k : {Kind{dir.file("baza/3.wpb"), true, false}, Kind{reminder, false, true},
+                          Kind{dir.file("baza/1.wps"), false, true}}) {
+        form->ShowPerson(k.path);
+        EXPECT_EQ(!form->FlatSpeedButton[11]->isHidden(), k.restoreShown) << k.path.toStdString();
+        EXPECT_EQ(!form->FlatSpeedButton[9]->isHidden(), k.editShown) << k.path.toStdString();
+    }
+
+    form->ShowPerson(dir.file("baza/gone.wps")); // a missing file changes nothing
+    EXPECT_EQ(form->ShownName, "A Pierwsza");
+    EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+TEST_F(MainWindowTest, AFileThatCannotBeReadChangesNothingAndIsReportedOnce)
+{
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>A Pierwsza", "<$@$>ulica</$@$>Stara", "<$@$>telefony</$@$>1"});
+    const QString broken = write("baza/2.wps", {"<$@$>nazwisko</$@$>B Druga", "<$@$>ulica</$@$>Nowa"});
+    const FailingTextReader reader({broken});
+    const auto form = startWith({}, &reader);
+    form->ShowPerson(broken);
+    EXPECT_EQ(form->ShownName, "A Pierwsza");
+    EXPECT_EQ(form->FlatEdit4->text(), "Stara");
+    EXPECT_EQ(form->FlatListBox3->Items(), QStringList({"1"}));
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_TRUE(prompter.shown[0].question);
+    EXPECT_TRUE(prompter.shown[0].text.startsWith("Błąd pliku [id:" + broken + " err: "));
+}
+
+TEST_F(MainWindowTest, PhotosOfEveryReadableTypeAreShownAndABadOneLeavesTheBuiltInPicture)
+{
+    QImage photo(120, 80, QImage::Format_RGB32);
+    photo.fill(Qt::red);
+    dir.mkdir("baza");
+    struct Case {
+        const char* file;
+        bool loads;
+    };
+    for (const Case c : {Case{"p.bmp", true}, Case{"p.png", true}, Case{"p.jpg", true}, Case{"zly.bmp", false},
+                         Case{"brak.bmp", false}}) {
+        SCOPED_TRACE(c.file);
+        if (QByteArray(c.file) == "zly.bmp") {
+            dir.write("baza/zly.bmp", "BM this is no picture");
+        } else if (c.loads) {
+            ASSERT_TRUE(photo.save(dir.file(QStringLiteral("baza/") + c.file)));
+        }
+        const QString path =
+            write("baza/1.wps", {"<$@$>nazwisko</$@$>Z Fotografią",
+                                 ("<$@$>zdjecie</$@$>" + std::string(c.file)).c_str(), "<$@$>ulica</$@$>Dalsza"});
+        const auto form = startWith();
+        form->ShowPerson(path);
+        EXPECT_EQ(form->HasPhoto, c.loads);
+        EXPECT_EQ(form->Image1->Picture().size(), c.loads ? QSize(120, 80) : QSize(100, 100));
+        if (!c.loads) {
+            EXPECT_EQ(form->Image1->Picture(), bitmapResource(u"LOGO"));
+        }
+        EXPECT_EQ(form->FlatEdit4->text(), "Dalsza"); // the rest of the person is still shown
+    }
+    EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+TEST_F(MainWindowTest, NextAndPreviousStopAtTheEndsAndTheChooserShowsItsChoice)
+{
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>A", "<$@$>ulica</$@$>a"});
+    write("baza/2.wps", {"<$@$>nazwisko</$@$>B", "<$@$>ulica</$@$>b"});
+    write("baza/3.wps", {"<$@$>nazwisko</$@$>C", "<$@$>ulica</$@$>c"});
+    const auto form = startWith();
+    TFlatSpeedButton* next = form->FlatSpeedButton[7];
+    TFlatSpeedButton* previous = form->FlatSpeedButton[8];
+    struct Step {
+        TFlatSpeedButton* button;
+        int index;
+        const char* street;
+    };
+    const Step steps[] = {{previous, 0, "a"}, {next, 1, "b"}, {next, 2, "c"}, {next, 2, "c"}, {previous, 1, "b"}};
+    for (const Step& s : steps) {
+        s.button->Click();
+        EXPECT_EQ(form->ZuboComboBox1->currentIndex(), s.index);
+        EXPECT_EQ(form->FlatEdit4->text(), s.street);
+    }
+    form->ZuboComboBox1->setCurrentIndex(2);
+    emit form->ZuboComboBox1->OnChange();
+    EXPECT_EQ(form->FlatEdit4->text(), "c");
+    form->ZuboComboBox1->setCurrentIndex(-1);
+    next->Click(); // from no selection to the first
+    EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 0);
+    EXPECT_EQ(form->FlatEdit4->text(), "a");
+}
+
+TEST_F(MainWindowTest, TheGroupFilterListsTheCheckedGroupsAndKinds)
+{
+    writeTwoFolders();
+    const auto form = startWith();
+    struct Step {
+        const char* item; // clicked: its check mark toggles
+        QStringList names;
+        const char* shownName;
+    };
+    const Step steps[] = {
+        {"Wszystko", {}, nullptr}, // nothing checked: an empty list clears the view
+        {"Rodzina", {"Lucyna Bąk", "łucja Nowak"}, "Lucyna Bąk"},
+        {"Praca", {"0", "Lucyna Bąk", "łucja Nowak", "Marek Zając"}, ""},
+        {"Rodzina", {"0", "Marek Zając"}, ""},
+        {"Wykasowane", {"0", "Adam Kosz", "Marek Zając"}, ""},
+        {"Praca", {"Adam Kosz"}, "Adam Kosz"},
+        {"Jednorazowe przypomnienie", {"Adam Kosz", "Rocznica"}, "Adam Kosz"},
+        {"Wszystko", {"???", "Adam Kosz", "Lucyna Bąk", "łucja Nowak", "Marek Zając", "Rocznica"}, ""},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.item);
+        groupItem(*form, QString::fromUtf8(s.item))->trigger();
+        EXPECT_EQ(names(*form), s.names);
+        EXPECT_EQ(form->ZuboComboBox1->Items(), chooserPaths(*form));
+        EXPECT_EQ(form->FlatSpeedButton[9]->isEnabled(), !s.names.isEmpty());
+        if (s.shownName) {
+            EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 0);
+            EXPECT_EQ(form->ShownName, cp(s.shownName));
+        } else {
+            EXPECT_EQ(form->FlatEdit4->text(), "");
+            EXPECT_EQ(form->Image1->Picture(), bitmapResource(u"LOGO"));
+            EXPECT_FALSE(form->HasPhoto);
+        }
+    }
+}
+
+TEST_F(MainWindowTest, ChooserRowsCarryTheMarkAndColourOfTheirKind)
+{
+    write("baza/1.wps", {"<$@$>ulica</$@$>Bez nazwiska"});
+    write("baza/2.wpb", {"<$@$>nazwisko</$@$>B Wykasowany"});
+    write("baza/3.wps", {"<$@$>nazwisko</$@$>C Osoba"});
+    write("baza/4.wpj", {"<$@$>nazwisko</$@$>D Jednorazowe"});
+    write("opcje.ini", {"[kolory]", "ComboBox_tlo=$00EEEEEE", "ComboBox_tekst1=$00000001", "ComboBox_tekst2=$00FF0000",
+                        "ComboBox_tekst3=$0000FF00"});
+    const auto form = startWith();
+    groupItem(*form, "Wykasowane")->trigger();
+    groupItem(*form, "Jednorazowe przypomnienie")->trigger();
+    ASSERT_EQ(names(*form), QStringList({"???", "B Wykasowany", "C Osoba", "D Jednorazowe"}));
+
+    const QRect rowRect(0, 0, 200, 13);
+    const auto drawRow = [&](int index) {
+        QImage row(rowRect.size(), QImage::Format_RGB32);
+        QPainter p(&row);
+        form->FlatComboBox1DrawItem(&p, index, rowRect, TOwnerDrawState{});
+        return row;
+    };
+    const auto hasColour = [](const QImage& image, const QRect& area, QRgb colour) {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (image.pixel(x, y) == colour)
+                    return true;
+        return false;
+    };
+    struct Case {
+        int index;
+        const char16_t* mark; // nullptr: none
+        QRgb text;
+    };
+    const Case cases[] = {
+        {0, nullptr, qRgb(1, 0, 0)},         // "???" has no mark
+        {1, u"WYKASOWANE", qRgb(0, 255, 0)}, // in the bin
+        {2, u"PUNKT", qRgb(1, 0, 0)},        // a person
+        {3, u"JEDYNKA", qRgb(0, 0, 255)},    // a one-off reminder
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.index);
+        const QImage row = drawRow(c.index);
+        const QImage markArea = row.copy(1, 2, 8, 8);
+        if (c.mark) {
+            const QImage mark = bitmapResource(c.mark);
+            for (int y = 0; y < 8; ++y)
+                for (int x = 0; x < 8; ++x) {
+                    const QRgb want =
+                        mark.pixel(x, y) == qRgb(255, 255, 255) ? qRgb(0xEE, 0xEE, 0xEE) : mark.pixel(x, y);
+                    EXPECT_EQ(markArea.pixel(x, y), want) << x << "," << y;
+                }
+        } else {
+            QImage background(markArea.size(), markArea.format());
+            background.fill(qRgb(0xEE, 0xEE, 0xEE));
+            EXPECT_EQ(markArea, background);
+        }
+        EXPECT_TRUE(hasColour(row, QRect(10, 0, 190, 13), c.text));
+    }
+}
+
+TEST_F(MainWindowTest, TheSchemeColoursTheWindowAndABadValueLeavesItAsItWas)
+{
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>A"});
+    write("opcje.ini", {"[kolory]", "tlo_tlo=$00102030", "tlo_napisy=$00405060", "guziki_tlo=clRed",
+                        "ComboBox_tlo=clYellow", "ComboBox_tlo_strzalki=clLime"});
+    {
+        const auto form = startWith();
+        EXPECT_EQ(WidgetColor(form.get()), 0x102030u);
+        EXPECT_EQ(WidgetColor(form->Panel1), 0x405060u); // the panels are inverted
+        EXPECT_EQ(FontColor(form->Panel2), 0x102030u);
+        EXPECT_EQ(form->FlatSpeedButton[5]->Color(), 0x0000FFu);
+        EXPECT_EQ(form->FlatEdit4->ColorFlat(), 0x00FFFFu);
+        EXPECT_EQ(form->ZuboComboBox1->Color(), 0x00FFFFu);
+        EXPECT_EQ(form->FlatListBox1->Color(), 0x00FF00u);
+        EXPECT_EQ(form->FlatMemo1->ColorFlat(), 0x00FFFFu);
+        EXPECT_TRUE(prompter.shown.isEmpty());
+    }
+    write("opcje.ini", {"[kolory]", "tlo_tlo=$00102030", "guziki_tlo=no colour"});
+    const auto form = startWith();
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_EQ(prompter.shown[0].text, "'no colour' is not a valid integer value");
+    EXPECT_EQ(form->Colors.tlo_tlo, 0x102030u);    // read before the bad key
+    EXPECT_EQ(WidgetColor(form.get()), clMedGray); // but the window is not recoloured
+    EXPECT_TRUE(form->Started());
+}
+
+TEST_F(MainWindowTest, ALanguageSetsItsTextsOnEveryWindowAndPolishRestoresThemAll)
+{
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>A", "<$@$>urodziny</$@$>05.01.1990"});
+    write("lng/en.lng",
+          {"<$@$>jezyk</$@$>English", "<$@$>25</$@$>Q", "<$@$>35</$@$>Quit", "<$@$>1</$@$>Name", "<$@$>81</$@$>January",
+           "<$@$>93</$@$>File error", "<$@$>94</$@$>All", "<$@$>143</$@$>Bin", "<$@$>67</$@$>C",
+           "<$@$>106</$@$>About Zubo", "<$@$>80</$@$>ZUBO EN", "<$@$>200</$@$>ignored"});
+    write("opcje.ini", {"[jezyk]", "nazwa=english"});
+    const auto program = createWindows(setup());
+    TForm1& form = *program->Form1;
+    ASSERT_TRUE(form.FlatSpeedButton[10]->isEnabled()); // a language file is there
+    ASSERT_EQ(form.PopupMenu2->actions().size(), 2);
+    EXPECT_TRUE(form.PopupMenu2->actions()[1]->isChecked());
+
+    form.show(); // the show step applies the saved language
+    struct Text {
+        const char* what;
+        QString shown;
+        const char* english;
+        const char* polish;
+    };
+    const auto shownTexts = [&] {
+        return std::vector<Text>{
+            {"X caption", form.FlatSpeedButton[5]->Caption(), "Q", "X"},
+            {"X hint", form.FlatSpeedButton[5]->toolTip(), "Quit", "Zamknij program"},
+            {"O caption", form.FlatSpeedButton[6]->Caption(), "O", "O"}, // not in the file
+            {"label 1", form.Label[1]->text(), "Name", "Nazwisko i Imię/Imiona"},
+            {"label 2", form.Label[2]->text(), "Inne okazje", "Inne okazje"},
+            {"month item", form.ZuboComboBox7->itemText(0), "January", "stycznia"},
+            {"chosen month", form.ZuboComboBox5->currentText(), "January", "stycznia"},
+            {"message 0", cp1250::toUnicode(form.Messages[0]), "File error", "Błąd pliku"},
+            {"message 10", cp1250::toUnicode(form.Messages[10]),
+             "Jakaś lipa z tym obrazkiem, bo nie wiem, czy wiesz, ale to ma być obrazek",
+             "Niewłaściwy (nieobsługiwany) format pliku graficznego"},
+            {"filter item 3", form.PopupMenu1->actions()[3]->text(), "All", "Wszystko"},
+            {"filter item 1", form.PopupMenu1->actions()[1]->text(), "Bin", "Wykasowane"},
+            {"about X", program->Form2->FlatSpeedButton2->Caption(), "C", "X"},
+            {"about text", program->Form2->Memo1->toPlainText().section('\n', 0, 0), "About Zubo",
+             "Zubo v3.7 - program do zarządzania kontaktami pod Windows 9x/Me/XP."},
+            {"title", QCoreApplication::applicationName(), "ZUBO EN", "ZUBO"},
+        };
+    };
+    for (const Text& t : shownTexts())
+        EXPECT_EQ(t.shown, QString::fromUtf8(t.english)) << t.what;
+    EXPECT_EQ(form.ZuboComboBox5->currentIndex(), 0); // the birthday month stays chosen
+    EXPECT_EQ(ProfileFile(dir.file("opcje.ini")).readString("jezyk", "nazwa", ""), "English");
+
+    form.Polski1->trigger();
+    for (const Text& t : shownTexts())
+        EXPECT_EQ(t.shown, QString::fromUtf8(t.polish)) << t.what;
+    EXPECT_EQ(ProfileFile(dir.file("opcje.ini")).readString("jezyk", "nazwa", ""), "Polski");
+    EXPECT_TRUE(prompter.shown.isEmpty());
+    QCoreApplication::setApplicationName(QString());
+}
+
+TEST_F(MainWindowTest, WindowsAreCreatedInOrderAndXClosesTheMainOne)
+{
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>A"});
+    const auto program = createWindows(setup());
+    ASSERT_TRUE(program->Form1 && program->Form2);
+    EXPECT_EQ(start::Form1, program->Form1.get());
+    EXPECT_EQ(program->Form1->AboutBox, program->Form2.get());
+    program->Form1->show();
+    ASSERT_TRUE(program->Form1->isVisible());
+    program->Form1->FlatSpeedButton[5]->Click();
+    EXPECT_FALSE(program->Form1->isVisible());
+}
+
+} // namespace
