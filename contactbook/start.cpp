@@ -215,8 +215,9 @@ void TForm1::createControls()
 
     const auto list = [this](int x, int y, int width, int height) {
         auto* l = new TFlatListBox(this);
-        l->setGeometry(x, y, width, height);
+        // The bands first: they add to the height, and the sizes here include them.
         l->SetScrollBars(true);
+        l->setGeometry(x, y, width, height);
         return l;
     };
     FlatListBox1 = list(24, 192, 409, 100);

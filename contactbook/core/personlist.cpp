@@ -204,10 +204,15 @@ void PersonListing::sortByName(QList<PersonListEntry>& entries) const
 {
     // One sort key per name instead of a collation per comparison: the first listing sorts every
     // person of both folders.
+    // In the C locale (a session without a language setting) the sort keys are the plain text and
+    // ignore the case setting, so the names are folded first.
+    const bool plainKeys = m_collator.locale().language() == QLocale::C;
     std::vector<QCollatorSortKey> keys;
     keys.reserve(entries.size());
-    for (const PersonListEntry& e : entries)
-        keys.push_back(m_collator.sortKey(cp1250::toUnicode(e.Name)));
+    for (const PersonListEntry& e : entries) {
+        const QString name = cp1250::toUnicode(e.Name);
+        keys.push_back(m_collator.sortKey(plainKeys ? name.toCaseFolded() : name));
+    }
     std::vector<qsizetype> order(entries.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),

@@ -54,6 +54,19 @@ TEST(SortByName, FollowsPolishCollationAndKeepsEqualNamesInScanOrder)
     }
 }
 
+TEST(SortByName, IgnoresCaseAlsoWithoutALanguageSetting)
+{
+    const PersonListing listing({}, QLocale::c());
+    QList<PersonListEntry> entries;
+    for (const char* name : {"nowak", "kowalski", "Nowak", "Kowalska", "adam"})
+        entries.append({QString::fromLatin1(name), name, QByteArray()});
+    listing.sortByName(entries);
+    QStringList order;
+    for (const PersonListEntry& e : entries)
+        order.append(e.Path);
+    EXPECT_EQ(order, QStringList({"adam", "Kowalska", "kowalski", "nowak", "Nowak"}));
+}
+
 // Two data folders; listing order within a folder is by file name.
 class PersonListTest : public ::testing::Test {
 protected:

@@ -129,6 +129,41 @@ TEST_F(MainWindowTest, ListsBothFoldersInNameOrderAndShowsTheFirst)
     EXPECT_TRUE(prompter.shown.isEmpty());
 }
 
+TEST_F(MainWindowTest, DisplayControlsStandAtTheirPlaces)
+{
+    const auto form = startWith();
+    EXPECT_EQ(form->size(), QSize(687, 470));
+    struct Place {
+        const char* what;
+        QWidget* control;
+        QRect rect;
+    };
+    const Place places[] = {
+        {"chooser", form->ZuboComboBox1, {48, 24, 361, 19}},
+        {"name-day month", form->ZuboComboBox3, {168, 72, 73, 21}},
+        {"birthday day", form->ZuboComboBox4, {104, 104, 49, 21}},
+        {"birth year", form->FlatEdit2, {256, 104, 57, 19}},
+        {"occasion year", form->FlatEdit3, {256, 136, 57, 19}},
+        {"photo", form->Image1, {333, 64, 100, 100}},
+        {"occasion text", form->FlatEdit11, {24, 176, 409, 19}},
+        {"occasions", form->FlatListBox1, {24, 192, 409, 100}},
+        {"notes", form->FlatMemo1, {24, 312, 409, 153}},
+        {"flat number", form->FlatEdit6, {544, 72, 105, 19}},
+        {"post office", form->FlatEdit8, {560, 120, 89, 19}},
+        {"province", form->FlatEdit13, {472, 216, 177, 19}},
+        {"mails", form->FlatListBox2, {472, 264, 177, 81}},
+        {"phones", form->FlatListBox3, {472, 368, 177, 100}},
+        {"phone panel", form->Panel1, {0, 360, 681, 105}},
+        {"NIP panel", form->Panel2, {0, 85, 681, 105}},
+    };
+    for (const Place& p : places)
+        EXPECT_EQ(p.control->geometry(), p.rect) << p.what;
+    // Labels stand clear of the lists and fields below them.
+    EXPECT_EQ(form->Label[14]->pos(), QPoint(24, 296));
+    EXPECT_LT(form->FlatListBox1->geometry().bottom(), form->Label[14]->y());
+    EXPECT_LT(form->FlatListBox2->geometry().bottom(), form->Label[12]->y());
+}
+
 TEST_F(MainWindowTest, WithoutPersonsNothingIsShownAndTheCommandsAreOff)
 {
     const QString file = write("elsewhere/1.wps", {"<$@$>nazwisko</$@$>Jan"});
