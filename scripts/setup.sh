@@ -9,6 +9,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
     xvfb xauth
+    # For looking at the running programs under Xvfb: screenshots and mouse clicks.
+    imagemagick xdotool
 )
 
 missing=()
