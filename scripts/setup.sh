@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build and the tests need; does nothing when all are there.
+# With --look-tools it also installs what is used to look at the running programs under Xvfb
+# (screenshots and mouse clicks); neither the programs nor the tests need those.
 set -euo pipefail
 
 packages=(
@@ -8,10 +10,10 @@ packages=(
     libjpeg62-turbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
-    xvfb xauth
-    # For looking at the running programs under Xvfb: screenshots and mouse clicks.
-    imagemagick xdotool
 )
+if [ "${1:-}" = "--look-tools" ]; then
+    packages+=(xvfb xauth imagemagick xdotool)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
