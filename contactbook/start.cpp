@@ -8,6 +8,7 @@
 #include "ZuboComboBox.h"
 #include "bitmaps.h"
 #include "codec1250.h"
+#include "dialogrunner.h"
 #include "favourites.h"
 #include "fileremover.h"
 #include "picture.h"
@@ -655,7 +656,7 @@ void TForm1::FlatSpeedButton5Click()
 void TForm1::FlatSpeedButton6Click()
 {
     if (AboutBox)
-        AboutBox->exec();
+        DialogRunner::current().run(*AboutBox);
 }
 
 void TForm1::FlatSpeedButton7Click()

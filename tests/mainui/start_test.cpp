@@ -14,6 +14,7 @@
 #include "support.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -638,6 +639,18 @@ TEST_F(MainWindowTest, WindowsAreCreatedInOrderAndXClosesTheMainOne)
     EXPECT_EQ(start::Form1, program->Form1.get());
     EXPECT_EQ(program->Form1->AboutBox, program->Form2.get());
     program->Form1->show();
+
+    ScriptedDialogRunner dialogs;
+    bool aboutShown = false;
+    dialogs.scripts << [&](QDialog& d) {
+        aboutShown = d.isVisible();
+        program->Form2->FlatSpeedButton2->Click();
+    };
+    program->Form1->FlatSpeedButton[6]->Click();
+    EXPECT_TRUE(aboutShown);
+    EXPECT_EQ(dialogs.shown, QList<QDialog*>{program->Form2.get()});
+    EXPECT_FALSE(program->Form2->isVisible());
+
     ASSERT_TRUE(program->Form1->isVisible());
     program->Form1->FlatSpeedButton[5]->Click();
     EXPECT_FALSE(program->Form1->isVisible());

@@ -1,5 +1,7 @@
 #include "fakes.h"
 
+#include <QDialog>
+
 FakePrompter::FakePrompter()
     : m_previous(&Prompter::current())
 {
@@ -56,4 +58,26 @@ bool RecordingProcessStarter::startDetached(const QString& program, const QStrin
     if (!succeed && error)
         *error = QStringLiteral("cannot start %1").arg(program);
     return succeed;
+}
+
+ScriptedDialogRunner::ScriptedDialogRunner()
+    : m_previous(&DialogRunner::current())
+{
+    DialogRunner::setCurrent(this);
+}
+
+ScriptedDialogRunner::~ScriptedDialogRunner()
+{
+    DialogRunner::setCurrent(m_previous);
+}
+
+int ScriptedDialogRunner::run(QDialog& dialog)
+{
+    shown.append(&dialog);
+    dialog.open();
+    if (!scripts.isEmpty())
+        scripts.takeFirst()(dialog);
+    if (dialog.isVisible())
+        dialog.reject();
+    return dialog.result();
 }

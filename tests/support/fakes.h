@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogrunner.h"
 #include "linkopener.h"
 #include "processstarter.h"
 #include "prompter.h"
@@ -7,6 +8,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 // Test doubles of the outside effects. Each installs itself for its lifetime and puts back the one
 // it replaced, so a test never reaches a real message box, browser or process.
@@ -71,4 +74,25 @@ public:
 
 private:
     ProcessStarter* m_previous;
+};
+
+// Opens each dialog without blocking, runs the next script on it (which clicks, types and so
+// closes it) and returns the result the dialog closed with. A dialog still open after its script,
+// or shown without one, is closed as by its window's close box.
+class ScriptedDialogRunner : public DialogRunner {
+public:
+    using Script = std::function<void(QDialog&)>;
+
+    ScriptedDialogRunner();
+    ~ScriptedDialogRunner() override;
+    ScriptedDialogRunner(const ScriptedDialogRunner&) = delete;
+    ScriptedDialogRunner& operator=(const ScriptedDialogRunner&) = delete;
+
+    int run(QDialog& dialog) override;
+
+    QList<Script> scripts; // taken from the front
+    QList<QDialog*> shown;
+
+private:
+    DialogRunner* m_previous;
 };

@@ -15,6 +15,7 @@ int main(int argc, char** argv)
     FakePrompter noModalDialogs;
     RecordingLinkOpener noBrowser;
     RecordingProcessStarter noProcesses;
+    ScriptedDialogRunner noBlockingDialogs;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
