@@ -81,3 +81,21 @@ int ScriptedDialogRunner::run(QDialog& dialog)
         dialog.reject();
     return dialog.result();
 }
+
+FixedPictureChooser::FixedPictureChooser(QString answer)
+    : answer(std::move(answer))
+    , m_previous(&PictureChooser::current())
+{
+    PictureChooser::setCurrent(this);
+}
+
+FixedPictureChooser::~FixedPictureChooser()
+{
+    PictureChooser::setCurrent(m_previous);
+}
+
+QString FixedPictureChooser::choosePicture(QWidget*)
+{
+    ++asked;
+    return answer;
+}

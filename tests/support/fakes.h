@@ -2,6 +2,7 @@
 
 #include "dialogrunner.h"
 #include "linkopener.h"
+#include "picturechooser.h"
 #include "processstarter.h"
 #include "prompter.h"
 
@@ -95,4 +96,21 @@ public:
 
 private:
     DialogRunner* m_previous;
+};
+
+// Answers the picture-open dialog with a fixed path (empty: the user cancelled).
+class FixedPictureChooser : public PictureChooser {
+public:
+    explicit FixedPictureChooser(QString answer = QString());
+    ~FixedPictureChooser() override;
+    FixedPictureChooser(const FixedPictureChooser&) = delete;
+    FixedPictureChooser& operator=(const FixedPictureChooser&) = delete;
+
+    QString choosePicture(QWidget* owner) override;
+
+    QString answer;
+    int asked = 0;
+
+private:
+    PictureChooser* m_previous;
 };

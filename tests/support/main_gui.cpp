@@ -10,12 +10,14 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // A message box that a test did not expect is answered No instead of waiting for a click;
-    // tests that check boxes install their own FakePrompter.
+    // A message box that a test did not expect is answered No instead of waiting for a click, a
+    // modal dialog is closed at once and the picture dialog is cancelled; tests that check them
+    // install their own doubles.
     FakePrompter noModalDialogs;
     RecordingLinkOpener noBrowser;
     RecordingProcessStarter noProcesses;
     ScriptedDialogRunner noBlockingDialogs;
+    FixedPictureChooser noPictureDialog;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileDevice>
 #include <QFileInfo>
 #include <QIODevice>
 
@@ -47,6 +48,15 @@ QString TempDir::mkdir(const QString& name) const
 {
     QDir().mkpath(file(name));
     return file(name) + u'/';
+}
+
+qint64 FileWriterFailingFor::writeChunk(QIODevice& file, const char* data, qint64 size) const
+{
+    // The device is the writer's temporary file, which knows the name of the file it replaces.
+    const auto* device = qobject_cast<const QFileDevice*>(&file);
+    if (device && m_failing.contains(device->fileName()))
+        return -1;
+    return FileWriter::writeChunk(file, data, size);
 }
 
 qint64 FailingFileWriter::writeChunk(QIODevice& file, const char* data, qint64 size) const

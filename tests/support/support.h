@@ -56,6 +56,20 @@ private:
     mutable qint64 m_left;
 };
 
+// A writer whose writes fail for the files named here only, as for one damaged file among many.
+class FileWriterFailingFor : public FileWriter {
+public:
+    explicit FileWriterFailingFor(QStringList failing)
+        : m_failing(std::move(failing))
+    {}
+
+protected:
+    qint64 writeChunk(QIODevice& file, const char* data, qint64 size) const override;
+
+private:
+    QStringList m_failing;
+};
+
 // Reads like the real reader, except that the files named here fail with a read error, as on a
 // damaged disk.
 class FailingTextReader : public TextReader {
