@@ -1,0 +1,115 @@
+#include "groupmanagement.h"
+
+#include "filelisting.h"
+#include "personfile.h"
+#include "taggedline.h"
+
+#include <optional>
+
+namespace {
+
+constexpr char kGroupKey[] = "grupa";
+constexpr char kMarked[] = "v    ";
+constexpr char kUnmarked[] = "     ";
+
+bool holdsGroup(const QByteArray& line, const QByteArray& name)
+{
+    if (ExtractField(line, QByteArray()) != kGroupKey)
+        return false;
+    const QByteArray value = ExtractField(line, kGroupKey);
+    return value == name || value == '&' + name;
+}
+
+// Without a new name the group's lines are dropped. A person file is written anew only when it
+// held the group. Every file is replaced at once through the writer, so no copy of it is needed
+// while it is rewritten.
+GroupRewrite rewriteGroup(const QStringList& folders, const QByteArray& name, const std::optional<QByteArray>& newName,
+                          const TextReader& reader, const FileWriter& writer)
+{
+    GroupRewrite result;
+    for (const QString& folder : folders) {
+        for (const QString& fileName : listFiles(folder, QStringLiteral("*.wps"))) {
+            const QString path = folder + fileName;
+            const std::optional<Lines> lines = reader.readLines(path);
+            if (!lines)
+                continue;
+            Lines rewritten;
+            bool held = false;
+            for (const QByteArray& line : *lines) {
+                if (!holdsGroup(line, name)) {
+                    rewritten.append(line);
+                    continue;
+                }
+                held = true;
+                if (newName)
+                    rewritten.append(taggedLine(kGroupKey, *newName));
+            }
+            if (!held)
+                continue;
+            QString error;
+            if (writeLines(path, rewritten, writer, &error))
+                result.rewritten.append(path);
+            else
+                result.errors.append(error);
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+QByteArray groupListItem(const MarkedGroup& group)
+{
+    return (group.marked ? kMarked : kUnmarked) + group.name;
+}
+
+bool isPseudoGroup(const QByteArray& name, const QByteArray& pseudo)
+{
+    return name == pseudo || name == '&' + pseudo;
+}
+
+bool isProtectedGroup(const QByteArray& name, const MessageTable& messages)
+{
+    return isPseudoGroup(name, messages[kMsgAll]) || isPseudoGroup(name, messages[kMsgOneOffs]);
+}
+
+void toggleGroupMark(MarkedGroup& group, const MessageTable& messages)
+{
+    if (isPseudoGroup(group.name, messages[kMsgOneOffs]) || isPseudoGroup(group.name, messages[kMsgBin]))
+        return;
+    if (isPseudoGroup(group.name, messages[kMsgAll])) {
+        group = {messages[kMsgAll], true};
+        return;
+    }
+    group.marked = !group.marked;
+}
+
+QList<GroupMenuItem> editorGroupMenu(const QList<MarkedGroup>& groups, const QByteArray& entryType,
+                                     const MessageTable& messages)
+{
+    QList<GroupMenuItem> menu = {
+        {messages[kMsgOneOffs], entryType == kEntryTypeOneOff, false, false},
+        {messages[kMsgBin], false, false, false},
+        {"-", false, true, false},
+        {messages[kMsgAll], true, false, true},
+    };
+    for (const MarkedGroup& group : groups) {
+        if (isPseudoGroup(group.name, messages[kMsgAll]))
+            menu.append({group.name, true, false, true});
+        else
+            menu.append({group.name, group.marked, true, true});
+    }
+    return menu;
+}
+
+GroupRewrite RemoveGroupFromFiles(const QStringList& folders, const QByteArray& name, const TextReader& reader,
+                                  const FileWriter& writer)
+{
+    return rewriteGroup(folders, name, std::nullopt, reader, writer);
+}
+
+GroupRewrite RenameGroupInFiles(const QStringList& folders, const QByteArray& oldName, const QByteArray& newName,
+                                const TextReader& reader, const FileWriter& writer)
+{
+    return rewriteGroup(folders, oldName, newName, reader, writer);
+}
