@@ -30,5 +30,9 @@ std::unique_ptr<MainProgram> createWindows(const start::StartSetup& setup)
     program->Form2 = std::make_unique<oprogramie::TForm2>(form1->Colors);
     registerTexts(form1->Texts, program->Form2.get());
     form1->AboutBox = program->Form2.get();
+
+    program->Form5 = std::make_unique<zarzadzanie_grupami::TForm5>(*form1);
+    program->Form5->RegisterTexts(form1->Texts);
+    zarzadzanie_grupami::Form5 = program->Form5.get();
     return program;
 }

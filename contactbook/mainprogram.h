@@ -2,6 +2,7 @@
 
 #include "oprogramie.h"
 #include "start.h"
+#include "zarzadzanie_grupami.h"
 
 #include <memory>
 
@@ -11,6 +12,7 @@
 struct MainProgram {
     std::unique_ptr<start::TForm1> Form1;
     std::unique_ptr<oprogramie::TForm2> Form2;
+    std::unique_ptr<zarzadzanie_grupami::TForm5> Form5;
 };
 
 // Creates the windows in their order and registers each one's language texts with the main window.

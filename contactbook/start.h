@@ -142,6 +142,9 @@ public:
     void Polski1Click();
     void FormShow();
 
+    // Shows GroupMenu in PopupMenu1 again, after the group dialog changed it.
+    void rebuildGroupMenu();
+
     // The menu point below a button at which its pop-up menu opens.
     QPoint popupPointOf(const TFlatSpeedButton* button) const;
 
@@ -153,7 +156,6 @@ private:
     void registerTexts();
     void FormCreate(const StartSetup& setup);
     void fillChooser(QList<PersonListEntry> entries);
-    void rebuildGroupMenu();
     void rebuildFavouritesMenu();
     void showOneOf(const QList<PersonListEntry>& entries);
     QImage logo() const;

@@ -1,0 +1,255 @@
+#include "zarzadzanie_grupami.h"
+
+#include "FlatUtilitys.h"
+#include "TFlatEditUnit.h"
+#include "TFlatListBoxUnit.h"
+#include "TFlatSpeedButtonUnit.h"
+#include "codec1250.h"
+#include "dialogrunner.h"
+#include "fieldtext.h"
+#include "filewriter.h"
+#include "personlist.h"
+#include "prompter.h"
+#include "schemecolours.h"
+#include "shape.h"
+#include "start.h"
+#include "texttargets.h"
+
+#include <QLabel>
+
+namespace zarzadzanie_grupami {
+namespace {
+
+constexpr char kBoxCaption[] = "Zubo";
+constexpr int kButtonSize = 17;
+constexpr int kBar = 171;
+
+QString text(const QByteArray& bytes)
+{
+    return cp1250::toUnicode(bytes);
+}
+
+} // namespace
+
+TForm5::TForm5(start::TForm1& main, QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_main(main)
+    , m_reader(&TextReader::standard())
+    , m_writer(&FileWriter::standard())
+{
+    setWindowTitle(QString::fromUtf8("zarządzanie grupami"));
+    setFixedSize(372, 242);
+    setFont(DefaultUiFont());
+
+    FlatListBox1 = new TFlatListBox(this);
+    FlatListBox1->SetScrollBars(true);
+    FlatListBox1->setGeometry(8, 8, 145, 233);
+    connect(FlatListBox1, &TFlatListBox::OnMouseUp, this, &TForm5::FlatListBox1MouseUp);
+
+    Shape1 = new TShape(this);
+    Shape1->setGeometry(kBar, -1, kButtonSize, height() + 2);
+
+    struct ButtonPlace {
+        TFlatSpeedButton*& button;
+        int y;
+        const char* caption;
+        const char* hint;
+    };
+    const ButtonPlace buttons[] = {
+        {FlatSpeedButton3, 16, "D", "Dodaj grupę"},
+        {FlatSpeedButton1, 40, "K", "Kasuj grupę"},
+        {FlatSpeedButton5, 64, "N", "Zmień nazwę zaznaczonej grupy"},
+        {FlatSpeedButton4, 184, "Z", "Przypisz wybraną osobę do zaznaczonych grup"},
+        {FlatSpeedButton2, 208, "X", "Zamknij okno"},
+    };
+    for (const ButtonPlace& place : buttons) {
+        place.button = new TFlatSpeedButton(this);
+        place.button->setGeometry(kBar, place.y, kButtonSize, kButtonSize);
+        place.button->SetCaption(QString::fromUtf8(place.caption));
+        place.button->setToolTip(QString::fromUtf8(place.hint));
+    }
+    // Unlike the other dialogs, "X" ends with OK too: the editor then counts its entry as changed.
+    FlatSpeedButton4->SetModalResult(mrOk);
+    FlatSpeedButton2->SetModalResult(mrOk);
+    connect(FlatSpeedButton3, &TFlatSpeedButton::OnClick, this, &TForm5::FlatSpeedButton3Click);
+    connect(FlatSpeedButton1, &TFlatSpeedButton::OnClick, this, &TForm5::FlatSpeedButton1Click);
+    connect(FlatSpeedButton5, &TFlatSpeedButton::OnClick, this, &TForm5::FlatSpeedButton5Click);
+    connect(FlatSpeedButton4, &TFlatSpeedButton::OnClick, this, &TForm5::FlatSpeedButton4Click);
+
+    Label1 = new QLabel(QString::fromUtf8("nazwa nowej grupy"), this);
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->move(208, 0);
+    Label1->adjustSize();
+    FlatEdit1 = new TFlatEdit(this);
+    FlatEdit1->setGeometry(208, 16, 153, 19);
+}
+
+TForm5::~TForm5()
+{
+    if (Form5 == this)
+        Form5 = nullptr;
+}
+
+void TForm5::RegisterTexts(TextTargets& texts)
+{
+    texts.add(19, TextTargets::caption(Label1));
+    texts.add(20, [this](const QString& caption) { setWindowTitle(caption); });
+    TFlatSpeedButton* const numbered[] = {FlatSpeedButton1, FlatSpeedButton2, FlatSpeedButton3, FlatSpeedButton4};
+    for (int i = 0; i < 4; ++i) {
+        texts.add(63 + i, TextTargets::caption(numbered[i]));
+        texts.add(73 + i, TextTargets::hint(numbered[i]));
+    }
+}
+
+void TForm5::SetFileAccess(const TextReader& reader, const FileWriter& writer)
+{
+    m_reader = &reader;
+    m_writer = &writer;
+}
+
+void TForm5::FillGroups(const QList<MarkedGroup>& groups, const QByteArray& entryType)
+{
+    m_groups = groups;
+    m_entryType = entryType;
+    EditorMenu.reset();
+    FlatListBox1->ClearItems();
+    for (const MarkedGroup& group : m_groups)
+        FlatListBox1->AddItem(text(groupListItem(group)));
+}
+
+void TForm5::showEvent(QShowEvent* event)
+{
+    move(288, 194);
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void TForm5::FormShow()
+{
+    GroupsChanged = QString::fromLatin1(kGroupsUnchanged);
+    const ColorScheme& s = m_main.Colors;
+    using namespace schemecolours;
+    applyToWindow(this, s);
+    applyToBar(Shape1, s);
+    // The rename button keeps its own look.
+    for (TFlatSpeedButton* button : {FlatSpeedButton1, FlatSpeedButton2, FlatSpeedButton3, FlatSpeedButton4})
+        apply(button, s);
+    apply(FlatEdit1, s, EditFont::Keep);
+    apply(FlatListBox1, s);
+}
+
+// With several rows selected the last one counts.
+int TForm5::selectedRow() const
+{
+    for (int row = int(m_groups.size()) - 1; row >= 0; --row) {
+        if (FlatListBox1->GetSelected(row))
+            return row;
+    }
+    return -1;
+}
+
+void TForm5::setRow(int row)
+{
+    FlatListBox1->SetItem(row, text(groupListItem(m_groups[row])));
+}
+
+void TForm5::FlatListBox1MouseUp()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    toggleGroupMark(m_groups[row], m_main.Messages);
+    setRow(row);
+    FlatListBox1->SetSelected(row, true);
+}
+
+// The name typed for adding or renaming; nothing, after a message naming the field, when it holds a
+// character that person files cannot store.
+std::optional<QByteArray> TForm5::typedName()
+{
+    QString error;
+    std::optional<QByteArray> name = storableText(FlatEdit1->text(), Label1->text(), &error);
+    if (!name)
+        Prompter::current().showError(nullptr, QString::fromLatin1(kBoxCaption), error);
+    return name;
+}
+
+void TForm5::FlatSpeedButton3Click()
+{
+    if (FlatEdit1->text().isEmpty())
+        return;
+    const std::optional<QByteArray> name = typedName();
+    if (!name)
+        return;
+    // The entry joins the new group; the name stays in the field.
+    m_groups.append({*name, true});
+    FlatListBox1->AddItem(text(groupListItem(m_groups.last())));
+}
+
+void TForm5::FlatSpeedButton1Click()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    const QByteArray name = m_groups[row].name;
+    if (isProtectedGroup(name, m_main.Messages))
+        return;
+    // The main window rebuilds its list after the editor even when the question is answered No.
+    GroupsChanged = QString::fromLatin1(kGroupsChanged);
+    const MessageTable& m = m_main.Messages;
+    if (Prompter::current().askYesNo(nullptr, QString::fromLatin1(kBoxCaption), text(m[4] + name + " ?" + m[5])) !=
+        Prompter::Answer::Yes)
+        return;
+    m_groups.removeAt(row);
+    FlatListBox1->DeleteItem(row);
+    groupsRewritten(RemoveGroupFromFiles(dataFolders(m_main.Settings, m_main.ProgramDir), name, *m_reader, *m_writer));
+}
+
+void TForm5::FlatSpeedButton5Click()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    const QByteArray oldName = m_groups[row].name;
+    if (isProtectedGroup(oldName, m_main.Messages) || FlatEdit1->text().isEmpty())
+        return;
+    const std::optional<QByteArray> newName = typedName();
+    if (!newName)
+        return;
+    GroupsChanged = QString::fromLatin1(kGroupsChanged);
+    m_groups[row] = {*newName, false};
+    setRow(row);
+    groupsRewritten(
+        RenameGroupInFiles(dataFolders(m_main.Settings, m_main.ProgramDir), oldName, *newName, *m_reader, *m_writer));
+}
+
+// After a deletion or renaming: the files that could not be rewritten are named, and both group
+// menus show the dialog's list.
+void TForm5::groupsRewritten(const GroupRewrite& result)
+{
+    if (!result.errors.isEmpty()) {
+        Prompter::current().showError(nullptr, QString::fromLatin1(kBoxCaption),
+                                      text(m_main.Messages[kMsgFileError]) + u'\n' +
+                                          result.errors.join(QLatin1Char('\n')));
+    }
+    EditorMenu = editorGroupMenu(m_groups, m_entryType, m_main.Messages);
+    GroupFilterMenu& filter = m_main.GroupMenu;
+    filter.rebuild(m_main.Messages);
+    for (const MarkedGroup& group : m_groups)
+        filter.addGroup(group.name, m_main.Messages[kMsgAll]);
+    m_main.rebuildGroupMenu();
+}
+
+void TForm5::FlatSpeedButton4Click()
+{
+    EditorMenu = editorGroupMenu(m_groups, m_entryType, m_main.Messages);
+}
+
+GroupDialogResult ShowGroupDialog(TForm5& dialog, const QList<MarkedGroup>& groups, const QByteArray& entryType)
+{
+    dialog.FillGroups(groups, entryType);
+    const int result = DialogRunner::current().run(dialog);
+    return {result == mrOk, dialog.EditorMenu};
+}
+
+} // namespace zarzadzanie_grupami

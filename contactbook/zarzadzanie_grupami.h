@@ -1,0 +1,106 @@
+#pragma once
+
+#include "groupmanagement.h"
+
+#include <QByteArray>
+#include <QDialog>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class FileWriter;
+class QLabel;
+class TextReader;
+class TextTargets;
+class TFlatEdit;
+class TFlatListBox;
+class TFlatSpeedButton;
+class TShape;
+
+namespace start {
+class TForm1;
+}
+
+// The group dialog, opened from the entry editor's "G": the groups with a mark for those the
+// edited entry belongs to. Marks and added groups go back to the editor; deleting and renaming a
+// group change every person file at once.
+namespace zarzadzanie_grupami {
+
+// The values of GroupsChanged.
+inline constexpr char kGroupsUnchanged[] = "nie";
+inline constexpr char kGroupsChanged[] = "tak";
+
+class TForm5 : public QDialog {
+    Q_OBJECT
+public:
+    // `main` is the main window, whose data folders, messages, colours and group filter menu the
+    // dialog uses; it must outlive the dialog.
+    explicit TForm5(start::TForm1& main, QWidget* parent = nullptr);
+    ~TForm5() override;
+
+    TFlatListBox* FlatListBox1; // the groups: a mark of five characters, then the name
+    TShape* Shape1;
+    TFlatSpeedButton* FlatSpeedButton3; // "D" add
+    TFlatSpeedButton* FlatSpeedButton1; // "K" delete
+    TFlatSpeedButton* FlatSpeedButton5; // "N" rename
+    TFlatSpeedButton* FlatSpeedButton4; // "Z" back to the editor with the marks
+    TFlatSpeedButton* FlatSpeedButton2; // "X"
+    QLabel* Label1;
+    TFlatEdit* FlatEdit1; // the name for adding and renaming
+
+    // "nie" when the dialog is shown, "tak" once a group was deleted or renamed in the files. The
+    // main window's edit command reads it, and sets it back, after the editor closed unsaved.
+    QString GroupsChanged = QString::fromLatin1(kGroupsUnchanged);
+
+    // Fills the list for one showing: the editor's groups with their marks, and its entry type,
+    // which the rebuilt editor menu needs. Clears EditorMenu.
+    void FillGroups(const QList<MarkedGroup>& groups, const QByteArray& entryType);
+    const QList<MarkedGroup>& Groups() const { return m_groups; }
+    // The editor's group menu as "Z", a deletion or a renaming last rebuilt it during this showing;
+    // nothing when none of them ran.
+    std::optional<QList<GroupMenuItem>> EditorMenu;
+
+    void RegisterTexts(TextTargets& texts);
+    // Tests pass a reader and a writer that fail; both must outlive the dialog.
+    void SetFileAccess(const TextReader& reader, const FileWriter& writer);
+
+    void FormShow();
+    void FlatListBox1MouseUp();
+    void FlatSpeedButton3Click(); // "D"
+    void FlatSpeedButton1Click(); // "K"
+    void FlatSpeedButton5Click(); // "N"
+    void FlatSpeedButton4Click(); // "Z"
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    int selectedRow() const;
+    void showGroups();
+    void setRow(int row);
+    std::optional<QByteArray> typedName();
+    void groupsRewritten(const GroupRewrite& result);
+
+    start::TForm1& m_main;
+    const TextReader* m_reader;
+    const FileWriter* m_writer;
+    QList<MarkedGroup> m_groups;
+    QByteArray m_entryType;
+};
+
+// What the editor's "G" got from the dialog.
+struct GroupDialogResult {
+    bool accepted = false; // "Z" or "X"; the close box gives false
+    // The editor's group menu to show from now on, when the dialog rebuilt it.
+    std::optional<QList<GroupMenuItem>> editorMenu;
+};
+
+// The editor's "G": fills the dialog with the editor's groups (its menu items from index 4 on,
+// caption and check mark) and shows it modally.
+GroupDialogResult ShowGroupDialog(TForm5& dialog, const QList<MarkedGroup>& groups, const QByteArray& entryType);
+
+// The program's group dialog, set when the windows are created.
+inline TForm5* Form5 = nullptr;
+
+} // namespace zarzadzanie_grupami

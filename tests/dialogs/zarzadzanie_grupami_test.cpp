@@ -1,0 +1,282 @@
+#include "zarzadzanie_grupami.h"
+
+#include "TFlatEditUnit.h"
+#include "TFlatListBoxUnit.h"
+#include "TFlatSpeedButtonUnit.h"
+#include "codec1250.h"
+#include "fakes.h"
+#include "flattest.h"
+#include "shape.h"
+#include "start.h"
+#include "support.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using zarzadzanie_grupami::GroupDialogResult;
+using zarzadzanie_grupami::ShowGroupDialog;
+using zarzadzanie_grupami::TForm5;
+
+// A program folder with persons in both data folders, the main window started on it and the group
+// dialog over it.
+class GroupDialogTest : public FlatTest {
+protected:
+    GroupDialogTest()
+    {
+        dir.write("opcje.ini", crlf({"[opcje]", ("baza_2=" + dir.path().toStdString() + "druga/").c_str()}));
+        dir.write("baza/1.wps", crlf({"<$@$>nazwisko</$@$>Anna", "<$@$>grupa</$@$>Dom", "<$@$>grupa</$@$>Praca"}));
+        dir.write("baza/2.wps", crlf({"<$@$>nazwisko</$@$>Bartek", "<$@$>grupa</$@$>&Praca"}));
+        dir.write("druga/3.wps", crlf({"<$@$>nazwisko</$@$>Ewa", "<$@$>grupa</$@$>Praca"}));
+        start::StartSetup setup;
+        setup.programDir = dir.path();
+        setup.workingDir = dir.path();
+        main = std::make_unique<start::TForm1>(setup);
+        dialog = std::make_unique<TForm5>(*main);
+    }
+
+    // The editor's groups: Dom marked, Praca not, and the pseudo-group "Wszystko".
+    void fill() { dialog->FillGroups({{"Dom", true}, {"Praca", false}, {"Wszystko", false}}, "osoba"); }
+
+    void clickRow(int row)
+    {
+        const QPoint at = dialog->FlatListBox1->ItemSlots().at(std::size_t(row)).toQRect().center();
+        click(*dialog->FlatListBox1, at);
+    }
+
+    QStringList items() const { return dialog->FlatListBox1->Items(); }
+
+    QStringList filterMenu() const
+    {
+        QStringList captions;
+        for (const QAction* a : main->PopupMenu1->actions())
+            captions << (a->isChecked() ? "x " : "") + a->text();
+        return captions;
+    }
+
+    TempDir dir;
+    FakePrompter prompter;
+    ScriptedDialogRunner runner;
+    std::unique_ptr<start::TForm1> main;
+    std::unique_ptr<TForm5> dialog;
+};
+
+TEST_F(GroupDialogTest, ClicksMarkGroupsAndZHandsTheEditorItsNewMenu)
+{
+    runner.scripts << [this](QDialog&) {
+        EXPECT_EQ(items(), QStringList({"v    Dom", "     Praca", "     Wszystko"}));
+        clickRow(0);
+        clickRow(1);
+        clickRow(2);
+        EXPECT_EQ(items(), QStringList({"     Dom", "v    Praca", "v    Wszystko"}));
+        // The clicked row stays selected; clicking "Wszystko" again keeps its mark.
+        EXPECT_TRUE(dialog->FlatListBox1->GetSelected(2));
+        clickRow(2);
+        EXPECT_EQ(items().at(2), "v    Wszystko");
+        dialog->FlatSpeedButton4->Click();
+    };
+    const GroupDialogResult result =
+        ShowGroupDialog(*dialog, {{"Dom", true}, {"Praca", false}, {"Wszystko", false}}, "osoba");
+
+    EXPECT_TRUE(result.accepted);
+    ASSERT_TRUE(result.editorMenu);
+    const QList<GroupMenuItem> expected = {
+        {"Jednorazowe przypomnienie", false, false, false},
+        {"Wykasowane", false, false, false},
+        {"-", false, true, false},
+        {"Wszystko", true, false, true},
+        {"Dom", false, true, true},
+        {"Praca", true, true, true},
+        {"Wszystko", true, false, true},
+    };
+    EXPECT_EQ(*result.editorMenu, expected);
+    EXPECT_EQ(dialog->GroupsChanged, "nie");
+}
+
+TEST_F(GroupDialogTest, XAcceptsWithoutRebuildingAndTheCloseBoxCancels)
+{
+    runner.scripts << [this](QDialog&) {
+        clickRow(1);
+        dialog->FlatSpeedButton2->Click();
+    };
+    const GroupDialogResult x = ShowGroupDialog(*dialog, {{"Dom", true}, {"Praca", false}}, "osoba");
+    EXPECT_TRUE(x.accepted);
+    EXPECT_FALSE(x.editorMenu);
+
+    runner.scripts << [](QDialog& d) { d.close(); };
+    EXPECT_FALSE(ShowGroupDialog(*dialog, {{"Dom", true}}, "osoba").accepted);
+}
+
+TEST_F(GroupDialogTest, AddAppendsAMarkedGroupAndRefusesWhatCannotBeStored)
+{
+    fill();
+    const QStringList before = items();
+    dialog->FlatSpeedButton3->Click();
+    EXPECT_EQ(items(), before) << "an empty name adds nothing";
+
+    dialog->FlatEdit1->setText(QString::fromUtf8("Przyjaciele łódź"));
+    dialog->FlatSpeedButton3->Click();
+    dialog->FlatSpeedButton3->Click();
+    EXPECT_EQ(items().mid(3),
+              QStringList({QString::fromUtf8("v    Przyjaciele łódź"), QString::fromUtf8("v    Przyjaciele łódź")}));
+    EXPECT_EQ(dialog->Groups().last().name, cp("Przyjaciele łódź"));
+    EXPECT_EQ(dialog->FlatEdit1->text(), QString::fromUtf8("Przyjaciele łódź"));
+
+    dialog->FlatEdit1->setText(QString::fromUtf8("Rodzina ✓"));
+    dialog->FlatSpeedButton3->Click();
+    EXPECT_EQ(items().size(), 5);
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_FALSE(prompter.shown[0].question);
+    EXPECT_EQ(prompter.shown[0].text, QString::fromUtf8("Pole „nazwa nowej grupy” zawiera znak „✓”, którego nie "
+                                                        "można zapisać."));
+    EXPECT_TRUE(dir.read("baza/1.wps").contains("Dom")) << "adding touches no file";
+}
+
+TEST_F(GroupDialogTest, DeleteAsksFirstAndThenRewritesTheFilesAndBothMenus)
+{
+    fill();
+    dialog->FormShow();
+    const QByteArray anna = dir.read("baza/1.wps");
+
+    // "No": nothing is deleted, but the main window is told that groups changed.
+    prompter.answers = {Prompter::Answer::No};
+    clickRow(1);
+    clickRow(1); // back to unmarked, still selected
+    dialog->FlatSpeedButton1->Click();
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_TRUE(prompter.shown[0].question);
+    EXPECT_EQ(prompter.shown[0].caption, "Zubo");
+    EXPECT_EQ(prompter.shown[0].owner, nullptr);
+    EXPECT_EQ(prompter.shown[0].text,
+              QString::fromUtf8("Czy na pewno wykasować grupę: Praca ? Wszystkie osoby powiązane z tą grupą stracą "
+                                "powiązanie."));
+    EXPECT_EQ(dialog->GroupsChanged, "tak");
+    EXPECT_EQ(items().size(), 3);
+    EXPECT_EQ(dir.read("baza/1.wps"), anna);
+    EXPECT_FALSE(dialog->EditorMenu);
+
+    prompter.answers = {Prompter::Answer::Yes};
+    dialog->FlatSpeedButton1->Click();
+    EXPECT_EQ(items(), QStringList({"v    Dom", "     Wszystko"}));
+    EXPECT_EQ(dir.read("baza/1.wps"), crlf({"<$@$>nazwisko</$@$>Anna", "<$@$>grupa</$@$>Dom"}));
+    EXPECT_EQ(dir.read("baza/2.wps"), crlf({"<$@$>nazwisko</$@$>Bartek"}));
+    EXPECT_EQ(dir.read("druga/3.wps"), crlf({"<$@$>nazwisko</$@$>Ewa"}));
+    EXPECT_EQ(filterMenu(), QStringList({"Jednorazowe przypomnienie", "Wykasowane", "", "x Wszystko", "Dom"}));
+    ASSERT_TRUE(dialog->EditorMenu);
+    EXPECT_EQ(dialog->EditorMenu->size(), 6);
+    EXPECT_EQ(dialog->EditorMenu->at(4), (GroupMenuItem{"Dom", true, true, true}));
+}
+
+TEST_F(GroupDialogTest, RenameUnmarksTheGroupAndRewritesTheFilesWithoutAQuestion)
+{
+    fill();
+    dialog->FormShow();
+    clickRow(0); // Dom: unmarked
+    clickRow(0); // marked again, selected
+    dialog->FlatEdit1->setText(QStringLiteral("Rodzina"));
+    dialog->FlatSpeedButton5->Click();
+
+    EXPECT_TRUE(prompter.shown.isEmpty());
+    EXPECT_EQ(dialog->GroupsChanged, "tak");
+    EXPECT_EQ(items(), QStringList({"     Rodzina", "     Praca", "     Wszystko"}));
+    EXPECT_EQ(dir.read("baza/1.wps"),
+              crlf({"<$@$>nazwisko</$@$>Anna", "<$@$>grupa</$@$>Rodzina", "<$@$>grupa</$@$>Praca"}));
+    EXPECT_EQ(filterMenu(),
+              QStringList({"Jednorazowe przypomnienie", "Wykasowane", "", "x Wszystko", "Rodzina", "Praca"}));
+    ASSERT_TRUE(dialog->EditorMenu);
+    EXPECT_EQ(dialog->EditorMenu->at(4), (GroupMenuItem{"Rodzina", false, true, true}));
+}
+
+TEST_F(GroupDialogTest, ProtectedGroupsNoSelectionAndAnEmptyNameChangeNothing)
+{
+    dialog->FillGroups({{"Dom", true}, {"&Wszystko", false}, {"Jednorazowe przypomnienie", false}}, "osoba");
+    dialog->FormShow();
+    dialog->FlatEdit1->setText(QStringLiteral("Nowa"));
+    const auto tryAll = [this] {
+        dialog->FlatSpeedButton1->Click();
+        dialog->FlatSpeedButton5->Click();
+    };
+
+    tryAll(); // nothing selected
+    clickRow(1);
+    tryAll();
+    clickRow(2);
+    tryAll();
+    clickRow(0); // unmarks Dom and selects it
+    dialog->FlatEdit1->clear();
+    dialog->FlatSpeedButton5->Click();
+
+    EXPECT_TRUE(prompter.shown.isEmpty());
+    EXPECT_EQ(dialog->GroupsChanged, "nie");
+    EXPECT_EQ(items(), QStringList({"     Dom", "v    Wszystko", "     Jednorazowe przypomnienie"}));
+    EXPECT_FALSE(dialog->EditorMenu);
+}
+
+TEST_F(GroupDialogTest, AFileThatCannotBeRewrittenIsNamedAndTheOthersAreDone)
+{
+    const FileWriterFailingFor writer({dir.file("baza/2.wps")});
+    dialog->SetFileAccess(TextReader::standard(), writer);
+    fill();
+    clickRow(1);
+    dialog->FlatEdit1->setText(QStringLiteral("Biuro"));
+    dialog->FlatSpeedButton5->Click();
+
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_FALSE(prompter.shown[0].question);
+    EXPECT_TRUE(prompter.shown[0].text.startsWith(QString::fromUtf8("Błąd pliku\n")));
+    EXPECT_TRUE(prompter.shown[0].text.contains(dir.file("baza/2.wps")));
+    EXPECT_EQ(dir.read("baza/2.wps"), crlf({"<$@$>nazwisko</$@$>Bartek", "<$@$>grupa</$@$>&Praca"}));
+    EXPECT_EQ(dir.read("druga/3.wps"), crlf({"<$@$>nazwisko</$@$>Ewa", "<$@$>grupa</$@$>Biuro"}));
+}
+
+TEST_F(GroupDialogTest, TakesTheSchemeOnShowExceptTheRenameButton)
+{
+    ColorScheme& s = main->Colors;
+    s.tlo_tlo = 0x203040;
+    s.tlo_napisy = 0xE0E0E0;
+    s.paski_tlo = 0x00FF00;
+    s.guziki_tlo = 0x0000FF;
+    s.ComboBox_tlo = 0xFFFF00;
+    s.ComboBox_tlo_strzalki = 0x00FFFF;
+    fill();
+    dialog->show();
+    const QImage image = snapshot(*dialog);
+    const struct {
+        const char* what;
+        QPoint at;
+        TColor expected;
+    } pixels[] = {
+        {"window", {190, 150}, s.tlo_tlo},          {"bar", {175, 150}, s.paski_tlo},
+        {"delete button", {173, 42}, s.guziki_tlo}, {"close button", {173, 210}, s.guziki_tlo},
+        {"list row", {100, 60}, s.ComboBox_tlo},    {"list band", {30, 12}, s.ComboBox_tlo_strzalki},
+    };
+    for (const auto& p : pixels)
+        EXPECT_EQ(Hex{pixel(image, p.at.x(), p.at.y())}, Hex{p.expected}) << p.what;
+    EXPECT_NE(Hex{pixel(image, 173, 66)}, Hex{s.guziki_tlo}) << "rename button";
+    EXPECT_EQ(Hex{FontColor(dialog->FlatListBox1)}, Hex{s.ComboBox_tekst1});
+    EXPECT_EQ(dialog->FlatEdit1->ColorFlat(), s.ComboBox_tlo);
+    EXPECT_EQ(dialog->pos(), QPoint(288, 194));
+}
+
+TEST_F(GroupDialogTest, LanguageTextsReachCaptionsAndHints)
+{
+    TextTargets texts;
+    dialog->RegisterTexts(texts);
+    for (int id : {19, 20, 63, 64, 65, 66, 73, 74, 75, 76})
+        texts.apply(id, QStringLiteral("t%1").arg(id));
+    EXPECT_EQ(dialog->Label1->text(), "t19");
+    EXPECT_EQ(dialog->windowTitle(), "t20");
+    const TFlatSpeedButton* numbered[] = {dialog->FlatSpeedButton1, dialog->FlatSpeedButton2, dialog->FlatSpeedButton3,
+                                          dialog->FlatSpeedButton4};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(numbered[i]->Caption(), QStringLiteral("t%1").arg(63 + i));
+        EXPECT_EQ(numbered[i]->toolTip(), QStringLiteral("t%1").arg(73 + i));
+    }
+    EXPECT_EQ(dialog->FlatSpeedButton5->Caption(), "N");
+}
+
+} // namespace
