@@ -21,6 +21,12 @@ public:
         QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, owner);
         box.exec();
     }
+
+    void inform(QWidget* owner, const QString& caption, const QString& text) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
+        box.exec();
+    }
 };
 
 Prompter* g_current = nullptr;

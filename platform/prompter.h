@@ -16,6 +16,11 @@ public:
     virtual Answer askYesNo(QWidget* owner, const QString& caption, const QString& text) = 0;
     // An error report with the button OK.
     virtual void showError(QWidget* owner, const QString& caption, const QString& text) = 0;
+    // A notice with the button OK; a double that does not tell notices apart records it as an error.
+    virtual void inform(QWidget* owner, const QString& caption, const QString& text)
+    {
+        showError(owner, caption, text);
+    }
 
     // The prompter in use: the real message boxes unless another was set (tests set a double).
     static Prompter& current();

@@ -130,11 +130,11 @@ std::int32_t ProfileFile::readInteger(const QByteArray& section, const QByteArra
     return text ? toIntegerOr(*text, fallback) : fallback;
 }
 
-bool ProfileFile::writeString(const QByteArray& section, const QByteArray& key, const QByteArray& value, QString* error)
+namespace {
+
+// Sets one key in the lines; false when it already had that value.
+bool setKey(Lines& lines, const QByteArray& section, const QByteArray& key, const QByteArray& value)
 {
-    Lines lines;
-    if (!loadForWrite(m_path, lines))
-        return fail(error);
     const QByteArray safeValue = oneLine(value).trimmed();
     const QByteArray newLine = oneLine(key).trimmed() + '=' + safeValue;
     const SectionRange range = findSection(lines, section);
@@ -144,7 +144,7 @@ bool ProfileFile::writeString(const QByteArray& section, const QByteArray& key, 
     } else if (const qsizetype at = findKey(lines, range, key); at >= 0) {
         const QByteArray& old = lines[at];
         if (old.mid(old.indexOf('=') + 1).trimmed() == safeValue)
-            return true; // already so: leave the file's bytes alone
+            return false;
         lines[at] = old.left(old.indexOf('=')).trimmed() + '=' + safeValue;
     } else {
         // After the section's last non-blank line, so blank separator lines stay before the next header.
@@ -153,6 +153,41 @@ bool ProfileFile::writeString(const QByteArray& section, const QByteArray& key, 
             --insertAt;
         lines.insert(insertAt, newLine);
     }
+    return true;
+}
+
+} // namespace
+
+bool ProfileFile::writeString(const QByteArray& section, const QByteArray& key, const QByteArray& value, QString* error)
+{
+    return writeStrings(section, {{key, value}}, error);
+}
+
+bool ProfileFile::writeStrings(const QByteArray& section, const KeyValues& values, QString* error)
+{
+    Lines lines;
+    if (!loadForWrite(m_path, lines))
+        return fail(error);
+    bool changed = false;
+    for (const auto& [key, value] : values)
+        changed = setKey(lines, section, key, value) || changed;
+    if (!changed)
+        return true; // already so: leave the file's bytes alone
+    return writeLines(m_path, lines, *m_writer, nullptr) || fail(error);
+}
+
+bool ProfileFile::replaceSection(const QByteArray& section, const KeyValues& values, QString* error)
+{
+    Lines lines;
+    if (!loadForWrite(m_path, lines))
+        return fail(error);
+    const SectionRange range = findSection(lines, section);
+    if (range.found())
+        lines.remove(range.header + 1, range.end - range.header - 1);
+    else
+        lines.append('[' + oneLine(section).trimmed() + ']');
+    for (const auto& [key, value] : values)
+        setKey(lines, section, key, value);
     return writeLines(m_path, lines, *m_writer, nullptr) || fail(error);
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <cstdint>
+#include <utility>
 
 class FileWriter;
 
@@ -31,6 +33,14 @@ public:
     bool writeInteger(const QByteArray& section, const QByteArray& key, std::int32_t value, QString* error);
     // Removes the section's header and all its lines.
     bool eraseSection(const QByteArray& section, QString* error);
+
+    using KeyValues = QList<std::pair<QByteArray, QByteArray>>;
+    // Sets several keys of one section, in this order, in one replacement of the file: a failure
+    // leaves none of them written.
+    bool writeStrings(const QByteArray& section, const KeyValues& values, QString* error);
+    // Replaces the whole section by these keys, in one replacement of the file; the section keeps
+    // its place in the file.
+    bool replaceSection(const QByteArray& section, const KeyValues& values, QString* error);
 
 private:
     bool fail(QString* error) const;

@@ -131,3 +131,34 @@ TEST_F(ProfileFileTest, UnreadableFileIsNeverReplaced)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ProfileFileTest, SeveralKeysGoInOneWriteOrNotAtAll)
+{
+    dir.write("opcje.ini", "[opcje]\r\nbaza_1=jest\r\n");
+    FailingFileWriter full(0);
+    ProfileFile failing(path, full);
+    QString error;
+    EXPECT_FALSE(failing.writeStrings("opcje", {{"baza_1", "brak"}, {"baza_2", "/dane/"}}, &error));
+    EXPECT_EQ(error, "Unable to write to " + path);
+    EXPECT_EQ(dir.read("opcje.ini"), "[opcje]\r\nbaza_1=jest\r\n");
+
+    EXPECT_TRUE(ini.writeStrings("opcje", {{"baza_1", "brak"}, {"baza_2", "/dane/"}}, &error));
+    EXPECT_EQ(dir.read("opcje.ini"), "[opcje]\r\nbaza_1=brak\r\nbaza_2=/dane/\r\n");
+}
+
+TEST_F(ProfileFileTest, ReplacingASectionDropsItsOldKeysAndKeepsItsPlace)
+{
+    dir.write("opcje.ini", "[adres_nadawcy]\r\nlinia1=a\r\nlinia2=b\r\nlinia3=c\r\n[jezyk]\r\nnazwa=Polski\r\n");
+    QString error;
+    EXPECT_TRUE(ini.replaceSection("adres_nadawcy", {{"linia1", "x"}, {"linia2", "y\r\nz"}}, &error));
+    EXPECT_EQ(dir.read("opcje.ini"), "[adres_nadawcy]\r\nlinia1=x\r\nlinia2=y  z\r\n[jezyk]\r\nnazwa=Polski\r\n");
+
+    FailingFileWriter full(0);
+    ProfileFile failing(path, full);
+    EXPECT_FALSE(failing.replaceSection("adres_nadawcy", {{"linia1", "nowa"}}, &error));
+    EXPECT_EQ(ini.readString("adres_nadawcy", "linia2", "???"), "y  z");
+}
+
+} // namespace

@@ -1,3 +1,4 @@
+#include "fakedialogs.h"
 #include "fakes.h"
 
 #include <QApplication>
@@ -18,6 +19,9 @@ int main(int argc, char** argv)
     RecordingProcessStarter noProcesses;
     ScriptedDialogRunner noBlockingDialogs;
     FixedPictureChooser noPictureDialog;
+    // File dialogs are cancelled, and nothing reaches a real printer.
+    FakeFileChooser noFileDialogs;
+    FakePrinter noPaper;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

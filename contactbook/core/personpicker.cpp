@@ -1,0 +1,141 @@
+#include "personpicker.h"
+
+#include "codec1250.h"
+#include "filelisting.h"
+#include "settings.h"
+#include "taggedline.h"
+
+#include <QFileInfo>
+
+namespace {
+
+constexpr char kNameKey[] = "nazwisko";
+constexpr char kMailKey[] = "mail";
+constexpr char kGroupKey[] = "grupa";
+constexpr int kItemDigits = 10;
+
+bool isName(const QByteArray& name)
+{
+    return !name.isEmpty() && name != "0";
+}
+
+template <typename Visit> void forEachPersonFile(const QStringList& folders, Visit visit)
+{
+    for (const QString& folder : folders) {
+        for (const QString& name : listFiles(folder, QStringLiteral("*.wps")))
+            visit(folder + name);
+    }
+}
+
+} // namespace
+
+QString pickerItem(int index)
+{
+    return QStringLiteral("%1").arg(index, kItemDigits, 10, QLatin1Char('0'));
+}
+
+int pickerIndex(const QString& item)
+{
+    bool ok = false;
+    const int index = item.toInt(&ok);
+    return ok && index >= 0 ? index : -1;
+}
+
+QList<PersonListEntry> scanPrintEntries(const QStringList& folders, const TextReader& reader)
+{
+    QList<PersonListEntry> entries;
+    forEachPersonFile(folders, [&](const QString& path) {
+        const auto first = reader.readFirstLine(path);
+        if (!first)
+            return;
+        // Line 1 is asked for the name directly: a file that begins with another line is left out.
+        const QByteArray name = ExtractField(*first, kNameKey);
+        if (isName(name))
+            entries.append({path, name, QByteArray()});
+    });
+    return entries;
+}
+
+QList<PersonListEntry> scanMailEntries(const QStringList& folders, const TextReader& reader)
+{
+    QList<PersonListEntry> entries;
+    forEachPersonFile(folders, [&](const QString& path) {
+        const auto lines = reader.readLines(path);
+        if (!lines)
+            return;
+        QByteArray name;
+        QByteArray mail;
+        for (const QByteArray& line : *lines) {
+            const QByteArray key = ExtractField(line, QByteArray());
+            if (key == kMailKey) {
+                mail = ExtractField(line, kMailKey);
+                break;
+            }
+            if (key == kNameKey)
+                name = ExtractField(line, kNameKey);
+        }
+        if (isName(name) && !mail.isEmpty())
+            entries.append({path, name, mail});
+    });
+    return entries;
+}
+
+bool inAnyGroup(const Lines& personFile, const QList<QByteArray>& groups)
+{
+    for (const QByteArray& line : personFile) {
+        if (ExtractField(line, QByteArray()) == kGroupKey && groups.contains(ExtractField(line, kGroupKey)))
+            return true;
+    }
+    return false;
+}
+
+QString listFolder(const DatabaseSettings& settings, const QString& programDir)
+{
+    if (settings.UseDefaultBase || settings.SecondBasePath.isEmpty())
+        return defaultBaseIn(programDir);
+    return settings.SecondBasePath;
+}
+
+QString firstFreeListName(const QString& folder)
+{
+    for (int n = 1;; ++n) {
+        const QString name = QStringLiteral("lista%1.lst").arg(n);
+        if (!QFileInfo::exists(folder + name))
+            return name;
+    }
+}
+
+std::optional<QByteArray> listFileContent(const QStringList& paths, QString* refused)
+{
+    Lines lines;
+    for (const QString& path : paths) {
+        const std::optional<QByteArray> stored = cp1250::fromUnicode(path);
+        // A path with a line break or Ctrl-Z would read back as lines that name no person.
+        if (!stored || *stored != oneLine(*stored)) {
+            if (refused)
+                *refused = path;
+            return std::nullopt;
+        }
+        lines.append(*stored);
+    }
+    return joinLines(lines);
+}
+
+QList<int> chooseFromList(const Lines& listFile, const QList<PersonListEntry>& entries)
+{
+    QList<bool> chosen(entries.size(), false);
+    QList<int> order;
+    for (const QByteArray& line : listFile) {
+        if (line.isEmpty())
+            continue;
+        const QString part = cp1250::toUnicode(line);
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            if (!chosen[i] && entries[i].Path.contains(part, Qt::CaseSensitive)) {
+                chosen[i] = true;
+                order.append(int(i));
+                break;
+            }
+        }
+    }
+    return order;
+}

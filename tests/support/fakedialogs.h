@@ -1,0 +1,91 @@
+#pragma once
+
+#include "drives.h"
+#include "filechooser.h"
+#include "printer.h"
+
+#include <QImage>
+#include <QList>
+#include <QPainter>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+// Doubles of the file dialogs, the printer and the drives. Each installs itself for its lifetime and puts
+// back the one it replaced.
+
+// Answers file dialogs from a script (then "cancelled") and records what they were asked.
+class FakeFileChooser : public FileChooser {
+public:
+    FakeFileChooser();
+    ~FakeFileChooser() override;
+    FakeFileChooser(const FakeFileChooser&) = delete;
+    FakeFileChooser& operator=(const FakeFileChooser&) = delete;
+
+    std::optional<QString> saveFile(QWidget* owner, const Request& request) override;
+    std::optional<QString> openFile(QWidget* owner, const Request& request) override;
+
+    QList<std::optional<QString>> answers; // taken from the front
+    QList<Request> saveRequests;
+    QList<Request> openRequests;
+
+private:
+    std::optional<QString> next();
+    FileChooser* m_previous;
+};
+
+// A printer whose pages are images at a fixed resolution: A4 at 100 dots per inch by default.
+class FakePrinter : public Printer {
+public:
+    static constexpr int kDotsPerInch = 100;
+
+    FakePrinter();
+    ~FakePrinter() override;
+    FakePrinter(const FakePrinter&) = delete;
+    FakePrinter& operator=(const FakePrinter&) = delete;
+
+    void setDocumentTitle(const QString& title) override { documentTitle = title; }
+    void setOrientation(Orientation o) override { orientation = o; }
+    QSize pageSize() const override;
+    bool setup(QWidget* owner) override;
+    QPainter* beginDocument() override;
+    void newPage() override;
+    void endDocument() override;
+
+    // The portrait page; landscape swaps it.
+    QSize portraitPage{827, 1169};
+    bool setupAnswer = true;
+    bool canPrint = true;
+    // What the dialog left chosen: a page size that replaces portraitPage once it is accepted.
+    std::optional<QSize> setupPage;
+
+    QString documentTitle;
+    Orientation orientation = Orientation::Portrait;
+    int setupShown = 0;
+    int documents = 0;
+    bool documentOpen = false;
+    QList<QImage> pages; // every finished page, in order
+
+private:
+    void startPage();
+    void finishPage();
+    Printer* m_previous;
+    // The page being drawn: kept apart from `pages` so the painter's device never moves.
+    std::unique_ptr<QImage> m_page;
+    std::unique_ptr<QPainter> m_painter;
+};
+
+class FixedDrives : public DriveList {
+public:
+    explicit FixedDrives(QStringList points);
+    ~FixedDrives() override;
+    FixedDrives(const FixedDrives&) = delete;
+    FixedDrives& operator=(const FixedDrives&) = delete;
+
+    QStringList mountPoints() const override { return m_points; }
+
+private:
+    QStringList m_points;
+    const DriveList* m_previous;
+};
