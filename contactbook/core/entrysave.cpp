@@ -1,0 +1,69 @@
+#include "entrysave.h"
+
+#include "fieldtext.h"
+#include "fileremover.h"
+#include "filewriter.h"
+#include "textlines.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// The photo is named by the person file's name as it stands, so the "zdjecie" value and the file
+// agree also on a file system that tells the cases apart.
+bool writePhoto(const QString& folder, const QString& personFileName, const QByteArray& bytes, const FileWriter& writer,
+                PersonRecord& record, QString* error)
+{
+    const QString name = photoFileName(personFileName);
+    const std::optional<QByteArray> value = storableText(name, QStringLiteral("zdjecie"), error);
+    if (!value || !writer.writeAtomically(folder + name, bytes, error))
+        return false;
+    record.zdjecie = *value;
+    return true;
+}
+
+EntrySaveResult saveNew(const EntrySave& entry, RandomSource& random, const FileWriter& writer,
+                        const FileRemover& remover)
+{
+    EntrySaveResult result;
+    const std::optional<QString> name = claimNewEntryFile(entry.folder, entry.entryType, random, writer, &result.error);
+    if (!name)
+        return result;
+    const QString path = entry.folder + *name;
+    PersonRecord record = entry.record;
+    if (entry.photo && !writePhoto(entry.folder, *name, *entry.photo, writer, record, &result.error)) {
+        remover.remove(path);
+        return result;
+    }
+    if (!writeLines(path, record.newEntryLines(entry.pendingPhone), writer, &result.error)) {
+        if (entry.photo)
+            remover.remove(entry.folder + photoFileName(*name));
+        remover.remove(path);
+        return result;
+    }
+    result.saved = true;
+    result.fileName = *name;
+    return result;
+}
+
+EntrySaveResult saveEdited(const EntrySave& entry, const FileWriter& writer)
+{
+    EntrySaveResult result;
+    const QFileInfo file(entry.editedPath);
+    PersonRecord record = entry.record;
+    if (entry.photo && !writePhoto(file.path() + u'/', file.fileName(), *entry.photo, writer, record, &result.error))
+        return result;
+    if (!writeLines(entry.editedPath, record.editedEntryLines(), writer, &result.error))
+        return result;
+    result.saved = true;
+    result.fileName = file.fileName();
+    return result;
+}
+
+} // namespace
+
+EntrySaveResult saveEntry(const EntrySave& entry, RandomSource& random, const FileWriter& writer,
+                          const FileRemover& remover)
+{
+    return entry.addMode ? saveNew(entry, random, writer, remover) : saveEdited(entry, writer);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "personfile.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+class FileRemover;
+class FileWriter;
+class RandomSource;
+
+// What the editor's save writes: a new entry under a new random name in the save folder, or an
+// edited one rewritten in place under its own name; with a photo, the photo file beside it.
+struct EntrySave {
+    bool addMode = true;
+    QByteArray entryType;    // new entry: "osoba" or "jednorazowka" (any other word means "osoba")
+    QString folder;          // new entry: the save folder, ending in "/"
+    QString editedPath;      // edited entry: its file
+    PersonRecord record;     // every value but the photo's name, which the save sets
+    QByteArray pendingPhone; // new entry: the phone still standing in the phone field
+    // The photo file's bytes when the entry is saved with a photo.
+    std::optional<QByteArray> photo;
+};
+
+struct EntrySaveResult {
+    bool saved = false;
+    QString fileName; // the file written, without folder
+    QString error;    // why nothing was saved
+};
+
+// Writes the entry. The photo goes first and the person file last, each through a temporary file
+// and a rename, so a reader never meets a person file that names a photo not yet written. When a
+// write fails the save is undone as far as it went: a new entry leaves neither its claimed file nor
+// its photo behind, an edited one keeps its old file.
+EntrySaveResult saveEntry(const EntrySave& entry, RandomSource& random, const FileWriter& writer,
+                          const FileRemover& remover);

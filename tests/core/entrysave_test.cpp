@@ -1,0 +1,129 @@
+#include "entrysave.h"
+
+#include "support.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+#define T(key, value) "<$@$>" key "</$@$>" value
+
+class EntrySaveTest : public ::testing::Test {
+protected:
+    EntrySave newEntry(const char* type = "osoba") const
+    {
+        EntrySave e;
+        e.addMode = true;
+        e.entryType = type;
+        e.folder = dir.path();
+        e.record.nazwisko = cp("Nowak Jan");
+        e.record.telefony = {"22 100"};
+        e.record.grupa = {"Praca"};
+        e.pendingPhone = "600";
+        return e;
+    }
+
+    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files, QDir::Name); }
+
+    TempDir dir;
+    SequenceRandom random{1, 2, 3, 4, 5, 6};
+    RecordingRemover remover;
+    const QByteArray photo = QByteArray(300, 'B');
+};
+
+TEST_F(EntrySaveTest, NewEntryTakesARandomNameByTypeWithItsPhotoBeside)
+{
+    struct Case {
+        const char* type;
+        const char* file;
+    };
+    const Case cases[] = {{"osoba", "1-2-3.wps"}, {"jednorazowka", "4-5-6.wpj"}, {"cokolwiek", "1-2-3.wps"}};
+    for (const Case& c : cases) {
+        TempDir folder;
+        EntrySave e = newEntry(c.type);
+        e.folder = folder.path();
+        e.photo = photo;
+        const EntrySaveResult r = saveEntry(e, random, FileWriter::standard(), remover);
+        ASSERT_TRUE(r.saved) << r.error.toStdString();
+        EXPECT_EQ(r.fileName, c.file);
+        const QString base = QString::fromLatin1(c.file).chopped(4);
+        EXPECT_EQ(folder.read(base + ".bmp"), photo);
+        const std::string photoLine = T("zdjecie", "") + base.toStdString() + ".bmp";
+        EXPECT_EQ(folder.read(c.file), crlf({T("nazwisko", "Nowak Jan"), T("telefony", "600"), photoLine.c_str(),
+                                             T("telefony", "22 100"), T("grupa", "Praca")}));
+    }
+}
+
+TEST_F(EntrySaveTest, NewEntryWithoutPhotoHasNoPhotoLine)
+{
+    const EntrySaveResult r = saveEntry(newEntry(), random, FileWriter::standard(), remover);
+    ASSERT_TRUE(r.saved);
+    EXPECT_EQ(files(), QStringList{"1-2-3.wps"});
+    EXPECT_FALSE(dir.read("1-2-3.wps").contains("zdjecie"));
+}
+
+TEST_F(EntrySaveTest, FailedNewEntryLeavesNoFileBehind)
+{
+    // Failing at once fails the photo; failing after the photo's bytes fails the person file.
+    for (const qint64 limit : {qint64(0), qint64(300), qint64(320)}) {
+        TempDir folder;
+        EntrySave e = newEntry();
+        e.folder = folder.path();
+        e.photo = photo;
+        const FailingFileWriter full(limit);
+        const EntrySaveResult r = saveEntry(e, random, full, remover);
+        EXPECT_FALSE(r.saved) << limit;
+        EXPECT_FALSE(r.error.isEmpty()) << limit;
+        EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty()) << limit;
+    }
+}
+
+TEST_F(EntrySaveTest, NewEntryIntoAMissingFolderFails)
+{
+    EntrySave e = newEntry();
+    e.folder = dir.file("brak/");
+    const EntrySaveResult r = saveEntry(e, random, FileWriter::standard(), remover);
+    EXPECT_FALSE(r.saved);
+    EXPECT_FALSE(r.error.isEmpty());
+}
+
+TEST_F(EntrySaveTest, EditRewritesInPlaceWithThePhotoNamedAsTheFileStands)
+{
+    const QString path = dir.write("AB-1.WPJ", crlf({T("nazwisko", "Stary"), T("ulica", "Stara")}));
+    EntrySave e;
+    e.addMode = false;
+    e.editedPath = path;
+    e.record.nazwisko = "Nowy";
+    e.record.telefony = {"1"};
+    e.record.grupa = {"G"};
+    e.pendingPhone = "never written for an edit";
+    e.photo = photo;
+    const EntrySaveResult r = saveEntry(e, random, FileWriter::standard(), remover);
+    ASSERT_TRUE(r.saved) << r.error.toStdString();
+    EXPECT_EQ(r.fileName, "AB-1.WPJ");
+    EXPECT_EQ(files(), QStringList({"AB-1.WPJ", "AB-1.bmp"}));
+    EXPECT_EQ(dir.read("AB-1.WPJ"),
+              crlf({T("nazwisko", "Nowy"), T("telefony", "1"), T("grupa", "G"), T("zdjecie", "AB-1.bmp")}));
+    EXPECT_EQ(random.drawn(), 0);
+}
+
+TEST_F(EntrySaveTest, FailedEditKeepsTheOldFile)
+{
+    const QByteArray old = crlf({T("nazwisko", "Stary")});
+    const QString path = dir.write("1-1-1.wps", old);
+    EntrySave e;
+    e.addMode = false;
+    e.editedPath = path;
+    e.record.nazwisko = "Nowy";
+    for (const bool withPhoto : {false, true}) {
+        e.photo = withPhoto ? std::optional(photo) : std::nullopt;
+        const FailingFileWriter full(withPhoto ? 0 : 5);
+        EXPECT_FALSE(saveEntry(e, random, full, remover).saved);
+        EXPECT_EQ(dir.read("1-1-1.wps"), old);
+        EXPECT_EQ(files(), QStringList{"1-1-1.wps"});
+    }
+}
+
+} // namespace
