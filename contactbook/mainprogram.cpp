@@ -31,8 +31,19 @@ std::unique_ptr<MainProgram> createWindows(const start::StartSetup& setup)
     registerTexts(form1->Texts, program->Form2.get());
     form1->AboutBox = program->Form2.get();
 
+    program->Form3 = std::make_unique<dodaj_nowy::TForm3>(*form1);
+    program->Form3->RegisterTexts(form1->Texts);
+    form1->Editor = program->Form3.get();
+
     program->Form5 = std::make_unique<zarzadzanie_grupami::TForm5>(*form1);
     program->Form5->RegisterTexts(form1->Texts);
     zarzadzanie_grupami::Form5 = program->Form5.get();
+
+    program->Form6 = std::make_unique<wybor_typu_nowego::TForm6>(form1->Colors);
+    program->Form6->RegisterTexts(form1->Texts);
+    form1->EntryTypeDialog = program->Form6.get();
+
+    program->Form14 = std::make_unique<dane_biznesowe::TForm14>(form1->Colors);
+    program->Form3->BusinessData = program->Form14.get();
     return program;
 }

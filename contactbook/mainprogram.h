@@ -1,7 +1,10 @@
 #pragma once
 
+#include "dane_biznesowe.h"
+#include "dodaj_nowy.h"
 #include "oprogramie.h"
 #include "start.h"
+#include "wybor_typu_nowego.h"
 #include "zarzadzanie_grupami.h"
 
 #include <memory>
@@ -12,7 +15,10 @@
 struct MainProgram {
     std::unique_ptr<start::TForm1> Form1;
     std::unique_ptr<oprogramie::TForm2> Form2;
+    std::unique_ptr<dodaj_nowy::TForm3> Form3;
     std::unique_ptr<zarzadzanie_grupami::TForm5> Form5;
+    std::unique_ptr<wybor_typu_nowego::TForm6> Form6;
+    std::unique_ptr<dane_biznesowe::TForm14> Form14;
 };
 
 // Creates the windows in their order and registers each one's language texts with the main window.

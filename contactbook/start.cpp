@@ -9,6 +9,7 @@
 #include "bitmaps.h"
 #include "codec1250.h"
 #include "dialogrunner.h"
+#include "dodaj_nowy.h"
 #include "favourites.h"
 #include "fileremover.h"
 #include "picture.h"
@@ -296,10 +297,12 @@ void TForm1::createControls()
         connect(FlatSpeedButton[std::size_t(number)], &TFlatSpeedButton::OnClick, this, handler);
     };
     onClick(3, &TForm1::FlatSpeedButton3Click);
+    onClick(4, &TForm1::FlatSpeedButton4Click);
     onClick(5, &TForm1::FlatSpeedButton5Click);
     onClick(6, &TForm1::FlatSpeedButton6Click);
     onClick(7, &TForm1::FlatSpeedButton7Click);
     onClick(8, &TForm1::FlatSpeedButton8Click);
+    onClick(9, &TForm1::FlatSpeedButton9Click);
     onClick(10, &TForm1::FlatSpeedButton10Click);
 
     FlatHint1 = new TFlatHint(this);
@@ -646,6 +649,18 @@ QPoint TForm1::popupPointOf(const TFlatSpeedButton* button) const
 void TForm1::FlatSpeedButton3Click()
 {
     PopupMenu1->popup(popupPointOf(FlatSpeedButton[3]));
+}
+
+void TForm1::FlatSpeedButton4Click()
+{
+    if (Editor && EntryTypeDialog)
+        dodaj_nowy::NewEntryCommand(*this, *Editor, *EntryTypeDialog);
+}
+
+void TForm1::FlatSpeedButton9Click()
+{
+    if (Editor)
+        dodaj_nowy::EditEntryCommand(*this, *Editor);
 }
 
 void TForm1::FlatSpeedButton5Click()

@@ -35,6 +35,13 @@ struct TOwnerDrawState;
 
 // The main window of the contact book: one person at a time, the person chooser, the group filter
 // and the language menu. It owns the state every other window of the program reads and writes.
+namespace dodaj_nowy {
+class TForm3;
+}
+namespace wybor_typu_nowego {
+class TForm6;
+}
+
 namespace start {
 
 // What the create step takes from outside the window.
@@ -97,6 +104,9 @@ public:
     QAction* Polski1;  // the built-in language, first item of PopupMenu2
     // The about box "O" shows modally, once the windows after this one exist.
     QDialog* AboutBox = nullptr;
+    // The entry editor and the entry type dialog of "N" and "E", once they exist.
+    dodaj_nowy::TForm3* Editor = nullptr;
+    wybor_typu_nowego::TForm6* EntryTypeDialog = nullptr;
 
     // The program's state.
     QString ProgramDir;
@@ -130,10 +140,12 @@ public:
 
     // Handlers.
     void FlatSpeedButton3Click();  // "G": the group filter menu
+    void FlatSpeedButton4Click();  // "N": a new entry
     void FlatSpeedButton5Click();  // "X": ends the program
     void FlatSpeedButton6Click();  // "O": the about box
     void FlatSpeedButton7Click();  // ">>"
     void FlatSpeedButton8Click();  // "<<"
+    void FlatSpeedButton9Click();  // "E": edit the selected entry
     void FlatSpeedButton10Click(); // "J": the language menu
     void FlatComboBox1Change();
     void FlatComboBox1DrawItem(QPainter* canvas, int index, const QRect& rect, TOwnerDrawState state);
@@ -144,6 +156,8 @@ public:
 
     // Shows GroupMenu in PopupMenu1 again, after the group dialog changed it.
     void rebuildGroupMenu();
+    // The reader of the person files.
+    const TextReader& Reader() const { return *m_reader; }
 
     // The menu point below a button at which its pop-up menu opens.
     QPoint popupPointOf(const TFlatSpeedButton* button) const;

@@ -2,6 +2,8 @@
 
 #include "FlatUtilitys.h"
 #include "ZuboComboBox.h"
+#include "codec1250.h"
+#include "messages.h"
 
 #include <QLabel>
 
@@ -17,6 +19,12 @@ void TextTargets::apply(int id, const QString& text) const
         return;
     for (const Setter& set : *it)
         set(text);
+}
+
+void TextTargets::applyBuiltIn() const
+{
+    for (auto it = m_targets.cbegin(); it != m_targets.cend(); ++it)
+        apply(it.key(), cp1250::toUnicode(builtInText(it.key())));
 }
 
 TextTargets::Setter TextTargets::caption(QLabel* label)

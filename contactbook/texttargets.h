@@ -22,6 +22,9 @@ public:
     // Sets the text on every target of the number; a number without targets changes nothing.
     void apply(int id, const QString& text) const;
     bool has(int id) const { return m_targets.contains(id); }
+    // Sets the built-in text of every registered number: a window built with its own targets
+    // starts with the texts the built-in language gives.
+    void applyBuiltIn() const;
 
     // The usual targets: a label's or a button's caption, a control's hint, an item of a list.
     static Setter caption(QLabel* label);

@@ -123,6 +123,61 @@ QImage drawMark(QStringView name)
     return image;
 }
 
+// The small pictures the windows show as they are stand on a transparent ground.
+QImage clearCanvas(int w, int h)
+{
+    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+// A warning triangle with an exclamation mark.
+QImage drawWarning()
+{
+    QImage image = clearCanvas(16, 16);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF corners[] = {{8, 1}, {15, 14.5}, {1, 14.5}};
+    p.setPen(QPen(QColor(0x80, 0x00, 0x00), 1));
+    p.setBrush(QColor(0xFF, 0xD0, 0x00));
+    p.drawPolygon(corners, 3);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawRect(QRectF(7.2, 5, 1.6, 5.5));
+    p.drawRect(QRectF(7.2, 11.5, 1.6, 1.6));
+    return image;
+}
+
+// A magnifying glass: looking up name days.
+QImage drawSearch()
+{
+    QImage image = clearCanvas(16, 16);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kBrown, 2));
+    p.setBrush(kCream);
+    p.drawEllipse(QPointF(6.5, 6.5), 4.5, 4.5);
+    p.setPen(QPen(kBrown, 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(10, 10), QPointF(14, 14));
+    return image;
+}
+
+// A briefcase: the business identifiers.
+QImage drawBriefcase()
+{
+    QImage image = clearCanvas(16, 16);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(5.5, 2.5, 5, 3), 1, 1);
+    p.setBrush(kBrown);
+    p.drawRoundedRect(QRectF(1.5, 4.5, 13, 9), 1.5, 1.5);
+    p.setPen(QPen(kOrange, 1));
+    p.drawLine(QPointF(2, 8.5), QPointF(14, 8.5));
+    return image;
+}
+
 } // namespace
 
 QImage bitmapResource(QStringView name)
@@ -140,6 +195,12 @@ QImage bitmapResource(QStringView name)
         image = drawComing();
     else if (name == u"PUNKT" || name == u"WYKASOWANE" || name == u"JEDYNKA")
         image = drawMark(name);
+    else if (name == u"UWAGA")
+        image = drawWarning();
+    else if (name == u"SZUKAJ")
+        image = drawSearch();
+    else if (name == u"TECZKA")
+        image = drawBriefcase();
     if (!image.isNull())
         cache.insert(key, image);
     return image;

@@ -10,6 +10,10 @@
 //   "PUNKT"         8 x 8    person mark in the person chooser
 //   "WYKASOWANE"    8 x 8    mark of a person in the bin
 //   "JEDYNKA"       8 x 8    mark of a one-off reminder
-// The small marks are drawn on white, which their users treat as transparent. An unknown name
+//   "UWAGA"        16 x 16   warning beside a date that may be no date of the calendar
+//   "SZUKAJ"       16 x 16   glyph of the name-day search
+//   "TECZKA"       16 x 16   glyph of the business data
+// The 8 x 8 marks are drawn on white, which their users treat as transparent; the 16 x 16 pictures
+// on a transparent ground. An unknown name
 // gives a null image.
 QImage bitmapResource(QStringView name);

@@ -1,0 +1,996 @@
+#include "dodaj_nowy.h"
+
+#include "TFlatCheckBoxUnit.h"
+#include "TFlatEditUnit.h"
+#include "TFlatHintUnit.h"
+#include "TFlatListBoxUnit.h"
+#include "TFlatMemoUnit.h"
+#include "TFlatRadioButtonUnit.h"
+#include "TFlatSpeedButtonUnit.h"
+#include "ZuboComboBox.h"
+#include "bitmaps.h"
+#include "clock.h"
+#include "codec1250.h"
+#include "dane_biznesowe.h"
+#include "dialogrunner.h"
+#include "entrysave.h"
+#include "fieldtext.h"
+#include "fileremover.h"
+#include "filewriter.h"
+#include "picture.h"
+#include "prompter.h"
+#include "randomsource.h"
+#include "schemecolours.h"
+#include "shape.h"
+#include "start.h"
+#include "textreader.h"
+#include "texttargets.h"
+#include "wybor_typu_nowego.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QToolButton>
+
+namespace dodaj_nowy {
+namespace {
+
+constexpr char kBoxCaption[] = "Zubo";
+constexpr int kEditHeight = 19;
+constexpr int kComboHeight = 21;
+constexpr int kButtonSize = 17;
+constexpr int kBar = 440;
+
+// Message numbers of the editor.
+constexpr int kMsgBadYear = 6;
+constexpr int kMsgMailNoAt = 7;
+constexpr int kMsgMailNoDot = 8;
+constexpr int kMsgSaveWithoutBirthday = 9;
+constexpr int kMsgDeleteMail = 11;
+constexpr int kMsgDeleteOccasion = 12;
+constexpr int kMsgSaveChanges = 13;
+constexpr int kMsgDeletePhone = 18;
+constexpr int kMsgOccasionWithoutDate = 19;
+
+QString text(const QByteArray& bytes)
+{
+    return cp1250::toUnicode(bytes);
+}
+
+QString boxCaption()
+{
+    return QString::fromLatin1(kBoxCaption);
+}
+
+DaySelection selectionOf(const TZuboComboBox* day, const TZuboComboBox* month)
+{
+    return {day->currentIndex(), month->currentIndex()};
+}
+
+// Setting a selection from code raises no change; an index outside the list selects nothing.
+void select(TZuboComboBox* combo, int index)
+{
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+}
+
+void selectFirstWhenNone(TZuboComboBox* combo)
+{
+    if (combo->currentIndex() < 0)
+        combo->setCurrentIndex(0);
+}
+
+// The list's selected item: the last one when several are selected, -1 when none is.
+int lastSelected(const TFlatListBox* list)
+{
+    for (int i = int(list->Items().size()) - 1; i >= 0; --i) {
+        if (list->GetSelected(i))
+            return i;
+    }
+    return -1;
+}
+
+void setItems(TFlatListBox* list, const QStringList& items)
+{
+    list->ClearItems();
+    for (const QString& item : items)
+        list->AddItem(item);
+}
+
+// The stored bytes of a list's items; false, naming the field, at the first that cannot be stored.
+bool storedList(const QStringList& items, const QString& field, QList<QByteArray>& out, QString* error)
+{
+    out.clear();
+    for (const QString& item : items) {
+        const std::optional<QByteArray> bytes = storableText(item, field, error);
+        if (!bytes)
+            return false;
+        out.append(*bytes);
+    }
+    return true;
+}
+
+QImage logo()
+{
+    return bitmapResource(u"LOGO");
+}
+
+bool isPersonType(const QByteArray& type)
+{
+    return type == kEntryTypePerson;
+}
+
+} // namespace
+
+TForm3::TForm3(start::TForm1& main, const EditorServices& services, QWidget* parent)
+    : QDialog(parent)
+    , m_main(main)
+    , m_random(services.random ? services.random : &RandomSource::standard())
+    , m_writer(services.writer ? services.writer : &FileWriter::standard())
+    , m_remover(services.remover ? services.remover : &FileRemover::standard())
+    , m_clock(services.clock ? services.clock : &Clock::standard())
+{
+    createControls();
+    TextTargets own;
+    RegisterTexts(own);
+    own.applyBuiltIn();
+    Groups = EntryGroupMenu::forNewEntry(main.GroupMenu);
+    RebuildGroupMenu();
+}
+
+TForm3::~TForm3() = default;
+
+void TForm3::createControls()
+{
+    setWindowTitle(QStringLiteral("..::  -- ZUBO --  ::.."));
+    setFixedSize(688, 469);
+    setFont(DefaultUiFont());
+
+    Shape1 = new TShape(this);
+    Shape1->setGeometry(kBar, -1, kButtonSize, height() + 2);
+
+    struct LabelPlace {
+        int id;
+        int x, y;
+    };
+    static constexpr LabelPlace kLabels[] = {
+        {1, 24, 8},     {2, 16, 138},  {3, 120, 52},  {4, 184, 52},   {5, 280, 88},   {6, 472, 8},
+        {7, 472, 48},   {8, 544, 48},  {9, 472, 88},  {10, 560, 88},  {11, 472, 128}, {12, 472, 344},
+        {13, 472, 208}, {14, 24, 296}, {15, 24, 160}, {16, 472, 168},
+    };
+    for (const LabelPlace& place : kLabels) {
+        auto* label = new QLabel(this);
+        label->setTextFormat(Qt::PlainText);
+        label->move(place.x, place.y);
+        Label[std::size_t(place.id)] = label;
+    }
+
+    const auto edit = [this](int x, int y, int width) {
+        auto* e = new TFlatEdit(this);
+        e->setGeometry(x, y, width, kEditHeight);
+        return e;
+    };
+    FlatEdit1 = edit(24, 24, 409);
+
+    // The check boxes lie under the date lists that overlap their right ends; they start at the
+    // window's edge so that "Urodzony(a) dnia" shows whole beside the lists.
+    FlatCheckBox1 = new TFlatCheckBox(this);
+    FlatCheckBox1->setGeometry(0, 72, 121, 17);
+    FlatCheckBox2 = new TFlatCheckBox(this);
+    FlatCheckBox2->setGeometry(0, 104, 121, 17);
+
+    QStringList days;
+    for (int day = 1; day <= 31; ++day)
+        days << QString::number(day);
+    QStringList months;
+    for (const QByteArray& month : MonthNames())
+        months << text(month);
+    const auto dateLists = [&](int y, TZuboComboBox*& day, TZuboComboBox*& month) {
+        day = new TZuboComboBox(this);
+        day->SetStyle(csDropDownList);
+        day->SetItems(days);
+        day->setMaxVisibleItems(31);
+        day->setGeometry(112, y, 49, kComboHeight);
+        day->setCurrentIndex(-1);
+        month = new TZuboComboBox(this);
+        month->SetStyle(csDropDownList);
+        month->SetItems(months);
+        month->setMaxVisibleItems(12);
+        month->setGeometry(176, y, 73, kComboHeight);
+        month->setCurrentIndex(-1);
+    };
+    dateLists(72, ZuboComboBox2, ZuboComboBox3);
+    dateLists(104, ZuboComboBox4, ZuboComboBox5);
+    dateLists(136, ZuboComboBox6, ZuboComboBox7);
+
+    const auto warning = [this](int y) {
+        auto* image = new TImage(this);
+        image->setGeometry(253, y, 16, 16);
+        image->SetPicture(bitmapResource(u"UWAGA"));
+        image->setToolTip(QString::fromUtf8("Data może być nieprawidłowa."));
+        image->hide();
+        return image;
+    };
+    Image4 = warning(74);
+    Image2 = warning(106);
+    Image3 = warning(138);
+
+    const auto glyphButton = [this](int x, const char16_t* glyph, const char* hint) {
+        auto* b = new QToolButton(this);
+        b->setGeometry(x, 72, 23, 22);
+        b->setAutoRaise(true);
+        b->setIcon(QPixmap::fromImage(bitmapResource(glyph)));
+        b->setToolTip(QString::fromUtf8(hint));
+        b->setFocusPolicy(Qt::NoFocus);
+        return b;
+    };
+    SpeedButton1 = glyphButton(272, u"SZUKAJ", "Szukanie imienin");
+    SpeedButton2 = glyphButton(304, u"TECZKA", "Uzupełnij dane biznesowe (NIP, Regon)");
+
+    FlatEdit2 = edit(272, 104, 57);
+    FlatEdit2->setText(QStringLiteral("1990"));
+    FlatEdit3 = edit(272, 136, 57);
+    FlatEdit3->setText(QStringLiteral("1990"));
+    FlatEdit11 = edit(24, 176, 409);
+
+    const auto list = [this](int x, int y, int width, int height) {
+        auto* l = new TFlatListBox(this);
+        // The bands first: they add to the height, and the sizes here include them.
+        l->SetScrollBars(true);
+        l->setGeometry(x, y, width, height);
+        return l;
+    };
+    FlatListBox1 = list(24, 192, 409, 100);
+
+    FlatMemo1 = new TFlatMemo(this);
+    FlatMemo1->setGeometry(24, 312, 409, 153);
+    FlatMemo1->SetScrollBars(ssVertical);
+
+    Image1 = new TImage(this);
+    Image1->setGeometry(333, 64, 100, 100);
+    Image1->SetStretch(true);
+    Image1->SetPicture(logo());
+
+    FlatEdit4 = edit(472, 24, 177);
+    FlatEdit5 = edit(472, 64, 57);
+    FlatEdit6 = edit(544, 64, 105);
+    FlatEdit7 = edit(472, 104, 73);
+    FlatEdit8 = edit(560, 104, 89);
+    FlatEdit9 = edit(472, 144, 177);
+    FlatEdit13 = edit(472, 184, 177);
+    FlatEdit12 = edit(472, 224, 177);
+    FlatListBox2 = list(472, 248, 177, 81);
+    FlatEdit10 = edit(472, 360, 177);
+    FlatListBox3 = list(472, 384, 177, 81);
+
+    const auto button = [this](int x, int y) {
+        auto* b = new TFlatSpeedButton(this);
+        b->setGeometry(x, y, kButtonSize, kButtonSize);
+        return b;
+    };
+    FlatSpeedButton1 = button(kBar, 72);
+    FlatSpeedButton3 = button(kBar, 96);
+    FlatSpeedButton10 = button(kBar, 136);
+    FlatSpeedButton8 = button(kBar, 392);
+    FlatSpeedButton8->setEnabled(false);
+    FlatSpeedButton5 = button(kBar, 424);
+    FlatSpeedButton6 = button(0, 176);
+    FlatSpeedButton7 = button(0, 200);
+    FlatSpeedButton2 = button(656, 224);
+    FlatSpeedButton4 = button(656, 248);
+    FlatSpeedButton9 = button(656, 360);
+    FlatSpeedButton11 = button(656, 384);
+
+    FlatHint1 = new TFlatHint(this);
+    FlatHint1->SetFont(DefaultUiFont());
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu2 = new QMenu(this);
+    for (int i = 0; i < quickDateItems().size(); ++i) {
+        const QuickDateItem& item = quickDateItems()[i];
+        if (item.kind == QuickDateItem::Kind::Separator) {
+            PopupMenu2->addSeparator();
+            continue;
+        }
+        QAction* action = PopupMenu2->addAction(QString::fromUtf8(item.caption));
+        action->setEnabled(item.kind == QuickDateItem::Kind::Date);
+        connect(action, &QAction::triggered, this, [this, i] { poniedziaek2Click(i); });
+    }
+
+    setTabOrder(FlatEdit1, FlatCheckBox1);
+    QWidget* order[] = {FlatEdit1,     FlatCheckBox1, FlatCheckBox2, FlatEdit2,    FlatEdit3,     FlatEdit11,
+                        FlatMemo1,     FlatEdit4,     FlatEdit5,     FlatEdit6,    FlatEdit7,     FlatEdit8,
+                        FlatEdit9,     FlatEdit13,    FlatEdit12,    FlatEdit10,   ZuboComboBox2, ZuboComboBox3,
+                        ZuboComboBox4, ZuboComboBox5, ZuboComboBox6, ZuboComboBox7};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    // Every change of a field counts as a change of the entry.
+    for (TFlatEdit* e : {FlatEdit1, FlatEdit4, FlatEdit5, FlatEdit6, FlatEdit7, FlatEdit8, FlatEdit9, FlatEdit13})
+        connect(e, &QLineEdit::textChanged, this, &TForm3::FlatEdit4Change);
+    for (TFlatEdit* e : {FlatEdit2, FlatEdit3})
+        connect(e, &QLineEdit::textChanged, this, &TForm3::FlatEdit2Change);
+    connect(FlatMemo1, &QPlainTextEdit::textChanged, this, &TForm3::FlatMemo1Change);
+    for (TZuboComboBox* c : {ZuboComboBox2, ZuboComboBox3})
+        connect(c, &TZuboComboBox::OnChange, this, &TForm3::FlatComboBox2Change);
+    for (TZuboComboBox* c : {ZuboComboBox4, ZuboComboBox5})
+        connect(c, &TZuboComboBox::OnChange, this, &TForm3::FlatComboBox4Change);
+    for (TZuboComboBox* c : {ZuboComboBox6, ZuboComboBox7})
+        connect(c, &TZuboComboBox::OnChange, this, &TForm3::FlatComboBox6Change);
+    connect(FlatCheckBox1, &TFlatCheckBox::OnClick, this, &TForm3::FlatCheckBox1Click);
+    connect(FlatCheckBox2, &TFlatCheckBox::OnClick, this, &TForm3::FlatCheckBox2Click);
+
+    connect(FlatSpeedButton6, &TFlatSpeedButton::OnClick, this, &TForm3::FlatSpeedButton6Click);
+    connect(FlatEdit11, &QLineEdit::returnPressed, this, &TForm3::FlatSpeedButton6Click);
+    connect(FlatSpeedButton2, &TFlatSpeedButton::OnClick, this, &TForm3::FlatSpeedButton2Click);
+    connect(FlatEdit12, &QLineEdit::returnPressed, this, &TForm3::FlatSpeedButton2Click);
+    connect(FlatSpeedButton9, &TFlatSpeedButton::OnClick, this, &TForm3::FlatSpeedButton9Click);
+    connect(FlatEdit10, &QLineEdit::returnPressed, this, &TForm3::FlatSpeedButton9Click);
+    connect(FlatSpeedButton7, &TFlatSpeedButton::OnClick, this, &TForm3::FlatSpeedButton7Click);
+    connect(FlatSpeedButton4, &TFlatSpeedButton::OnClick, this, &TForm3::FlatSpeedButton4Click);
+    connect(FlatSpeedButton11, &TFlatSpeedButton::OnClick, this, &TForm3::FlatSpeedButton11Click);
+    connect(FlatListBox1, &TFlatListBox::OnMouseUp, this, &TForm3::FlatListBox1MouseUp);
+    connect(FlatSpeedButton3, &TFlatSpeedButton::OnClick, this, &TForm3::FlatSpeedButton3Click);
+    connect(FlatSpeedButton1, &TFlatSpeedButton::OnClick, this, &TForm3::FlatSpeedButton1Click);
+    connect(FlatSpeedButton10, &TFlatSpeedButton::OnClick, this, &TForm3::FlatSpeedButton10Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm3::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TForm3::SpeedButton2Click);
+    connect(FlatSpeedButton8, &TFlatSpeedButton::OnClick, this, &TForm3::FlatSpeedButton8Click);
+    connect(FlatSpeedButton5, &TFlatSpeedButton::OnClick, this, &TForm3::FlatSpeedButton5Click);
+
+    // A right click on "G" shows the entry's groups themselves.
+    FlatSpeedButton10->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(FlatSpeedButton10, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenu1->popup(FlatSpeedButton10->mapToGlobal(at)); });
+    // The quick dates are the menu of the year edits and the date lists; the field it is opened on
+    // says which date it fills.
+    for (QWidget* w : std::initializer_list<QWidget*>{FlatEdit2, FlatEdit3, ZuboComboBox2, ZuboComboBox3, ZuboComboBox4,
+                                                      ZuboComboBox5, ZuboComboBox6, ZuboComboBox7}) {
+        w->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(w, &QWidget::customContextMenuRequested, this, [this, w](const QPoint& at) {
+            PopupMenu2Popup(w);
+            PopupMenu2->popup(w->mapToGlobal(at));
+        });
+    }
+}
+
+void TForm3::RegisterTexts(TextTargets& texts)
+{
+    for (int id = 1; id <= 16; ++id)
+        texts.add(id, TextTargets::caption(Label[std::size_t(id)]));
+    texts.add(17, TextTargets::caption(FlatCheckBox1));
+    texts.add(18, TextTargets::caption(FlatCheckBox2));
+    const struct {
+        int id;
+        TFlatSpeedButton* button;
+    } captions[] = {
+        {41, FlatSpeedButton1}, {42, FlatSpeedButton2},  {42, FlatSpeedButton9},  {43, FlatSpeedButton3},
+        {44, FlatSpeedButton4}, {44, FlatSpeedButton11}, {45, FlatSpeedButton5},  {46, FlatSpeedButton6},
+        {47, FlatSpeedButton7}, {48, FlatSpeedButton8},  {50, FlatSpeedButton10},
+    };
+    for (const auto& c : captions)
+        texts.add(c.id, TextTargets::caption(c.button));
+    const struct {
+        int id;
+        QWidget* control;
+    } hints[] = {
+        {51, FlatSpeedButton1},  {52, FlatSpeedButton2},  {53, FlatSpeedButton3},   {54, FlatSpeedButton4},
+        {55, FlatSpeedButton5},  {56, FlatSpeedButton6},  {57, FlatSpeedButton7},   {58, FlatSpeedButton8},
+        {60, FlatSpeedButton10}, {146, FlatSpeedButton9}, {147, FlatSpeedButton11}, {78, FlatEdit2},
+        {78, FlatEdit3},
+    };
+    for (const auto& h : hints)
+        texts.add(h.id, TextTargets::hint(h.control));
+    for (int month = 0; month < 12; ++month) {
+        for (TZuboComboBox* list : {ZuboComboBox3, ZuboComboBox5, ZuboComboBox7})
+            texts.add(81 + month, TextTargets::item(list, month));
+    }
+}
+
+void TForm3::ClearForNewEntry()
+{
+    for (TFlatEdit* e : {FlatEdit1, FlatEdit2, FlatEdit3, FlatEdit4, FlatEdit5, FlatEdit6, FlatEdit7, FlatEdit8,
+                         FlatEdit9, FlatEdit10, FlatEdit11, FlatEdit12, FlatEdit13})
+        e->clear();
+    for (TFlatListBox* l : {FlatListBox1, FlatListBox2, FlatListBox3})
+        l->ClearItems();
+    FlatMemo1->clear();
+    for (TZuboComboBox* c : {ZuboComboBox2, ZuboComboBox3, ZuboComboBox4, ZuboComboBox5, ZuboComboBox6, ZuboComboBox7})
+        c->setCurrentIndex(-1);
+    Image1->SetPicture(logo());
+    FlatCheckBox1->SetChecked(false);
+    FlatCheckBox2->SetChecked(false);
+    FlatSpeedButton8->setEnabled(false);
+    Nip.clear();
+    Regon.clear();
+    FlatEdit1->setFocus();
+}
+
+void TForm3::FillFromMainWindow(const start::TForm1& main)
+{
+    FlatEdit1->setText(text(main.ShownName));
+    const std::pair<TFlatEdit*, const TFlatEdit*> edits[] = {
+        {FlatEdit2, main.FlatEdit2}, {FlatEdit3, main.FlatEdit3}, {FlatEdit4, main.FlatEdit4},
+        {FlatEdit5, main.FlatEdit5}, {FlatEdit6, main.FlatEdit6}, {FlatEdit7, main.FlatEdit7},
+        {FlatEdit8, main.FlatEdit8}, {FlatEdit9, main.FlatEdit9}, {FlatEdit13, main.FlatEdit13},
+    };
+    for (const auto& [to, from] : edits)
+        to->setText(from->text());
+    for (TFlatEdit* e : {FlatEdit10, FlatEdit11, FlatEdit12})
+        e->clear();
+    setItems(FlatListBox1, main.FlatListBox1->Items());
+    setItems(FlatListBox2, main.FlatListBox2->Items());
+    setItems(FlatListBox3, main.FlatListBox3->Items());
+    select(ZuboComboBox2, main.ZuboComboBox2->currentIndex());
+    select(ZuboComboBox3, main.ZuboComboBox3->currentIndex());
+    select(ZuboComboBox4, main.ZuboComboBox4->currentIndex());
+    select(ZuboComboBox5, main.ZuboComboBox5->currentIndex());
+    select(ZuboComboBox6, -1);
+    select(ZuboComboBox7, -1);
+    Nip = text(main.ShownNip);
+    Regon = text(main.ShownRegon);
+    FlatCheckBox1->SetChecked(ZuboComboBox2->currentIndex() >= 0);
+    FlatCheckBox2->SetChecked(ZuboComboBox4->currentIndex() >= 0);
+    Image1->SetPicture(main.Image1->Picture());
+    FlatMemo1->SetLines(main.FlatMemo1->Lines());
+    UpdateEditorState();
+}
+
+void TForm3::RebuildGroupMenu()
+{
+    PopupMenu1->clear();
+    for (qsizetype i = 0; i < Groups.items.size(); ++i) {
+        const EntryGroupMenu::Item& item = Groups.items[i];
+        if (i == EntryGroupMenu::Separator) {
+            PopupMenu1->addSeparator();
+            continue;
+        }
+        // Menus show "&" as an accelerator mark; the caption shows what the files hold.
+        QAction* action = PopupMenu1->addAction(text(item.caption).replace(u'&', QStringLiteral("&&")));
+        action->setCheckable(true);
+        action->setChecked(item.checked);
+        action->setEnabled(item.enabled);
+        connect(action, &QAction::triggered, this, [this, i](bool checked) {
+            if (!Groups.items[i].autoCheck)
+                return;
+            Groups.items[i].checked = checked;
+            PopupMenu1Change();
+        });
+    }
+}
+
+void TForm3::NameDayFound(int day, int month)
+{
+    select(ZuboComboBox2, day - 1);
+    select(ZuboComboBox3, month - 1);
+    FlatCheckBox1->SetChecked(true);
+}
+
+void TForm3::showMessage(int index, const QString& suffix) const
+{
+    Prompter::current().showError(nullptr, boxCaption(), text(m_main.Messages[std::size_t(index)]) + suffix);
+}
+
+bool TForm3::NormalizeYearField(TFlatEdit* edit)
+{
+    const std::optional<QByteArray> typed = cp1250::fromUnicode(edit->text());
+    // A character the code page lacks is no digit either.
+    const YearField year = typed ? ::NormalizeYearField(*typed) : YearField{};
+    if (year.valid) {
+        edit->setText(text(year.text));
+        return true;
+    }
+    showMessage(kMsgBadYear, edit->text());
+    edit->setFocus();
+    return false;
+}
+
+void TForm3::UpdateEditorState()
+{
+    const bool anyAddress = !FlatEdit4->text().isEmpty() || !FlatEdit5->text().isEmpty() ||
+                            !FlatEdit6->text().isEmpty() || !FlatEdit7->text().isEmpty() ||
+                            !FlatEdit8->text().isEmpty() || !FlatEdit9->text().isEmpty() ||
+                            !FlatEdit10->text().isEmpty() || !FlatEdit13->text().isEmpty();
+    // The phone list, the pending entries, the photo, the groups and the business data alone do
+    // not make an entry.
+    FlatSpeedButton8->setEnabled(!FlatEdit1->text().isEmpty() || FlatCheckBox1->Checked() || FlatCheckBox2->Checked() ||
+                                 !FlatListBox1->Items().isEmpty() || !FlatMemo1->Lines().isEmpty() || anyAddress ||
+                                 !FlatListBox2->Items().isEmpty());
+    const auto year = [](const TFlatEdit* e) { return cp1250::fromUnicode(e->text()).value_or(QByteArray()); };
+    Image2->setVisible(dateMayBeInvalid(selectionOf(ZuboComboBox4, ZuboComboBox5), year(FlatEdit2)));
+    Image3->setVisible(dateMayBeInvalid(selectionOf(ZuboComboBox6, ZuboComboBox7), year(FlatEdit3)));
+    Image4->setVisible(dateMayBeInvalid(selectionOf(ZuboComboBox2, ZuboComboBox3), QByteArray()));
+}
+
+void TForm3::FormShow()
+{
+    PickedPictureName.clear();
+    EditorModified = false;
+    using namespace schemecolours;
+    const ColorScheme& s = m_main.Colors;
+    applyToWindow(this, s);
+    applyToBar(Shape1, s);
+    for (TFlatSpeedButton* b :
+         {FlatSpeedButton1, FlatSpeedButton2, FlatSpeedButton3, FlatSpeedButton4, FlatSpeedButton5, FlatSpeedButton6,
+          FlatSpeedButton7, FlatSpeedButton8, FlatSpeedButton9, FlatSpeedButton10, FlatSpeedButton11})
+        apply(b, s);
+    for (TFlatEdit* e : {FlatEdit1, FlatEdit2, FlatEdit3, FlatEdit4, FlatEdit5, FlatEdit6, FlatEdit7, FlatEdit8,
+                         FlatEdit9, FlatEdit10, FlatEdit11, FlatEdit12, FlatEdit13})
+        apply(e, s, EditFont::FromScheme);
+    for (TZuboComboBox* c : {ZuboComboBox2, ZuboComboBox3, ZuboComboBox4, ZuboComboBox5, ZuboComboBox6, ZuboComboBox7})
+        apply(c, s);
+    for (TFlatListBox* l : {FlatListBox1, FlatListBox2, FlatListBox3})
+        apply(l, s);
+    apply(FlatCheckBox1, s);
+    apply(FlatCheckBox2, s);
+    apply(FlatMemo1, s);
+}
+
+void TForm3::FlatEdit4Change()
+{
+    UpdateEditorState();
+    EditorModified = true;
+}
+
+void TForm3::FlatEdit2Change()
+{
+    FlatEdit4Change();
+}
+
+void TForm3::FlatMemo1Change()
+{
+    FlatEdit4Change();
+}
+
+void TForm3::FlatComboBox6Change()
+{
+    FlatEdit4Change();
+}
+
+void TForm3::FlatComboBox2Change()
+{
+    FlatCheckBox1->SetChecked(true);
+    FlatEdit4Change();
+}
+
+void TForm3::FlatComboBox4Change()
+{
+    FlatCheckBox2->SetChecked(true);
+    FlatEdit4Change();
+}
+
+void TForm3::FlatCheckBox1Click()
+{
+    if (FlatCheckBox1->Checked()) {
+        selectFirstWhenNone(ZuboComboBox2);
+        selectFirstWhenNone(ZuboComboBox3);
+    }
+    FlatEdit4Change();
+}
+
+void TForm3::FlatCheckBox2Click()
+{
+    if (FlatCheckBox2->Checked()) {
+        selectFirstWhenNone(ZuboComboBox4);
+        selectFirstWhenNone(ZuboComboBox5);
+    }
+    FlatEdit4Change();
+}
+
+void TForm3::PopupMenu1Change()
+{
+    EditorModified = true;
+}
+
+void TForm3::FlatSpeedButton6Click()
+{
+    if (FlatEdit11->text().isEmpty())
+        return;
+    const DaySelection date = selectionOf(ZuboComboBox6, ZuboComboBox7);
+    if (date.day < 0 || date.month < 0) {
+        showMessage(kMsgOccasionWithoutDate);
+        return;
+    }
+    QString error;
+    const std::optional<QByteArray> description = storableText(FlatEdit11->text(), Label[15]->text(), &error);
+    if (!description) {
+        Prompter::current().showError(nullptr, boxCaption(), error);
+        return;
+    }
+    const bool valid = NormalizeYearField(FlatEdit3);
+    const QByteArray year = cp1250::fromUnicode(FlatEdit3->text()).value_or(QByteArray());
+    FlatListBox1->AddItem(text(occasionItem(date, {year, valid}, *description)));
+    FlatEdit11->clear();
+    FlatEdit11->setFocus();
+    FlatEdit4Change();
+}
+
+void TForm3::FlatSpeedButton2Click()
+{
+    if (FlatEdit12->text().isEmpty())
+        return;
+    QString error;
+    const std::optional<QByteArray> address = storableText(FlatEdit12->text(), Label[13]->text(), &error);
+    if (!address) {
+        Prompter::current().showError(nullptr, boxCaption(), error);
+        return;
+    }
+    switch (mailProblem(*address)) {
+    case MailProblem::NoAt:
+        showMessage(kMsgMailNoAt);
+        return;
+    case MailProblem::NoDot:
+        showMessage(kMsgMailNoDot);
+        return;
+    case MailProblem::None:
+        break;
+    }
+    FlatListBox2->AddItem(FlatEdit12->text());
+    FlatEdit12->clear();
+    FlatEdit12->setFocus();
+    FlatEdit4Change();
+}
+
+void TForm3::FlatSpeedButton9Click()
+{
+    if (FlatEdit10->text().isEmpty())
+        return;
+    QString error;
+    if (!storableText(FlatEdit10->text(), Label[12]->text(), &error)) {
+        Prompter::current().showError(nullptr, boxCaption(), error);
+        return;
+    }
+    FlatListBox3->AddItem(FlatEdit10->text());
+    FlatEdit10->clear();
+    FlatEdit10->setFocus();
+    FlatEdit4Change();
+}
+
+void TForm3::deleteWithQuestion(TFlatListBox* list, TFlatEdit* entry, int message)
+{
+    const int row = lastSelected(list);
+    if (row < 0)
+        return;
+    const QString question =
+        text(m_main.Messages[std::size_t(message)]) + list->Items().at(row) + QStringLiteral(" ?!");
+    if (Prompter::current().askYesNo(nullptr, boxCaption(), question) == Prompter::Answer::Yes) {
+        list->DeleteItem(row);
+        entry->clear();
+        entry->setFocus();
+    }
+    FlatEdit4Change();
+}
+
+void TForm3::FlatSpeedButton7Click()
+{
+    deleteWithQuestion(FlatListBox1, FlatEdit11, kMsgDeleteOccasion);
+}
+
+void TForm3::FlatSpeedButton4Click()
+{
+    deleteWithQuestion(FlatListBox2, FlatEdit12, kMsgDeleteMail);
+}
+
+void TForm3::FlatSpeedButton11Click()
+{
+    deleteWithQuestion(FlatListBox3, FlatEdit10, kMsgDeletePhone);
+}
+
+void TForm3::FlatListBox1MouseUp()
+{
+    const int row = lastSelected(FlatListBox1);
+    if (row < 0)
+        return;
+    // An item written by hand without a date keeps the date lists as they are.
+    const OccasionFields fields =
+        occasionFields(cp1250::fromUnicode(FlatListBox1->Items().at(row)).value_or(QByteArray()));
+    FlatEdit11->setText(text(fields.description));
+    FlatEdit3->setText(text(fields.year));
+    if (fields.date) {
+        select(ZuboComboBox6, fields.date->day);
+        select(ZuboComboBox7, fields.date->month);
+    }
+}
+
+void TForm3::PopupMenu2Popup(QWidget* requester)
+{
+    if (requester == FlatEdit2 || requester == ZuboComboBox4 || requester == ZuboComboBox5)
+        QuickDateTarget = DateTarget::Birthday;
+    else if (requester == FlatEdit3 || requester == ZuboComboBox6 || requester == ZuboComboBox7)
+        QuickDateTarget = DateTarget::Occasion;
+    else if (requester == ZuboComboBox2 || requester == ZuboComboBox3)
+        QuickDateTarget = DateTarget::NameDay;
+}
+
+void TForm3::poniedziaek2Click(int index)
+{
+    if (const std::optional<CalendarDay> date = quickDate(index, m_clock->today()))
+        applyQuickDate(*date);
+}
+
+void TForm3::applyQuickDate(const CalendarDay& date)
+{
+    switch (QuickDateTarget) {
+    case DateTarget::NameDay:
+        select(ZuboComboBox2, date.day - 1);
+        select(ZuboComboBox3, date.month - 1);
+        FlatCheckBox1->SetChecked(true);
+        break;
+    case DateTarget::Birthday:
+        select(ZuboComboBox4, date.day - 1);
+        select(ZuboComboBox5, date.month - 1);
+        FlatEdit2->setText(QString::number(date.year));
+        FlatCheckBox2->SetChecked(true);
+        break;
+    case DateTarget::Occasion:
+        select(ZuboComboBox6, date.day - 1);
+        select(ZuboComboBox7, date.month - 1);
+        FlatEdit3->setText(QString::number(date.year));
+        break;
+    case DateTarget::None:
+        return;
+    }
+    // The date lists changed from code raise nothing, and the year or the check box may have stood
+    // as they are: the warnings and the change mark follow the new date all the same.
+    FlatEdit4Change();
+}
+
+void TForm3::FlatSpeedButton3Click()
+{
+    PickedPictureName.clear();
+    Image1->SetPicture(logo());
+    EditorModified = true;
+}
+
+void TForm3::FlatSpeedButton1Click()
+{
+    // Choosing and cropping a photo: the crop dialog opens here once it exists.
+}
+
+void TForm3::FlatSpeedButton10Click()
+{
+    // The group dialog opens here once it exists.
+}
+
+void TForm3::SpeedButton1Click()
+{
+    // The name-day search opens here once it exists; it hands its date to NameDayFound.
+}
+
+void TForm3::SpeedButton2Click()
+{
+    if (!BusinessData)
+        return;
+    BusinessData->FlatEdit1->setText(Nip);
+    BusinessData->FlatEdit2->setText(Regon);
+    if (DialogRunner::current().run(*BusinessData) != mrOk)
+        return;
+    Nip = BusinessData->FlatEdit1->text();
+    Regon = BusinessData->FlatEdit2->text();
+}
+
+// The stored bytes of every text of the entry but its dates and photo; false, naming the field,
+// when a text holds a character the code page lacks.
+bool TForm3::collectRecord(PersonRecord& r, QByteArray& pendingPhone, QString* error) const
+{
+    const std::pair<const TFlatEdit*, QByteArray PersonRecord::*> fields[] = {
+        {FlatEdit1, &PersonRecord::nazwisko},     {FlatEdit4, &PersonRecord::ulica},
+        {FlatEdit5, &PersonRecord::nr_domu},      {FlatEdit6, &PersonRecord::nr_mieszkania},
+        {FlatEdit7, &PersonRecord::kod_pocztowy}, {FlatEdit8, &PersonRecord::poczta},
+        {FlatEdit9, &PersonRecord::miejscowosc},  {FlatEdit13, &PersonRecord::wojewodztwo},
+    };
+    const int labels[] = {1, 6, 7, 8, 9, 10, 11, 16};
+    for (std::size_t i = 0; i < std::size(fields); ++i) {
+        const std::optional<QByteArray> value =
+            storableText(fields[i].first->text(), Label[std::size_t(labels[i])]->text(), error);
+        if (!value)
+            return false;
+        r.*fields[i].second = *value;
+    }
+    const std::optional<QByteArray> nip = storableText(Nip, QStringLiteral("NIP"), error);
+    const std::optional<QByteArray> regon = nip ? storableText(Regon, QStringLiteral("Regon"), error) : std::nullopt;
+    const std::optional<QByteArray> pending =
+        regon ? storableText(FlatEdit10->text(), Label[12]->text(), error) : std::nullopt;
+    if (!pending)
+        return false;
+    r.NIP = *nip;
+    r.regon = *regon;
+    pendingPhone = *pending;
+    return storedList(FlatListBox3->Items(), Label[12]->text(), r.telefony, error) &&
+           storedList(FlatListBox1->Items(), Label[2]->text(), r.impreza, error) &&
+           storedList(FlatListBox2->Items(), Label[13]->text(), r.mail, error) &&
+           storedList(FlatMemo1->Lines(), Label[14]->text(), r.notatka, error);
+}
+
+// The photo file: the picture as shown, 100 x 100, as a bitmap.
+std::optional<QByteArray> TForm3::photoFile() const
+{
+    const bool withPhoto = !PickedPictureName.isEmpty() || (!AddMode && m_main.HasPhoto);
+    if (!withPhoto)
+        return std::nullopt;
+    const QImage picture = Image1->Picture()
+                               .scaled(100, 100, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                               .convertToFormat(QImage::Format_RGB888);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "BMP");
+    return buffer.data();
+}
+
+bool TForm3::SavePersonFile()
+{
+    EntrySave entry;
+    entry.addMode = AddMode;
+    QString error;
+    if (!collectRecord(entry.record, entry.pendingPhone, &error)) {
+        Prompter::current().showError(nullptr, boxCaption(), error);
+        return false;
+    }
+    entry.record.grupa = Groups.checkedGroups();
+
+    if (AddMode) {
+        if (EntryType != kEntryTypePerson && EntryType != kEntryTypeOneOff)
+            EntryType = kEntryTypePerson;
+        if (FlatCheckBox2->Checked() && !NormalizeYearField(FlatEdit2) &&
+            Prompter::current().askYesNo(nullptr, boxCaption(), text(m_main.Messages[kMsgSaveWithoutBirthday])) ==
+                Prompter::Answer::No)
+            return false;
+        entry.entryType = EntryType;
+        entry.folder = m_main.Settings.saveFolder(m_main.ProgramDir);
+    } else {
+        entry.editedPath = EditedPath;
+        entry.pendingPhone.clear();
+    }
+
+    if (FlatCheckBox1->Checked()) {
+        selectFirstWhenNone(ZuboComboBox2);
+        selectFirstWhenNone(ZuboComboBox3);
+        entry.record.imieniny = dayMonth(selectionOf(ZuboComboBox2, ZuboComboBox3));
+    }
+    if (FlatCheckBox2->Checked()) {
+        const bool valid = NormalizeYearField(FlatEdit2);
+        if (!valid) {
+            selectFirstWhenNone(ZuboComboBox4);
+            selectFirstWhenNone(ZuboComboBox5);
+        }
+        const QByteArray year = cp1250::fromUnicode(FlatEdit2->text()).value_or(QByteArray());
+        entry.record.urodziny = birthdayValue(selectionOf(ZuboComboBox4, ZuboComboBox5), {year, valid});
+    }
+    entry.photo = photoFile();
+
+    const EntrySaveResult result = saveEntry(entry, *m_random, *m_writer, *m_remover);
+    if (!result.saved) {
+        Prompter::current().showError(nullptr, boxCaption(),
+                                      text(m_main.Messages[kMsgFileError]) + QStringLiteral(": ") + result.error);
+        return false;
+    }
+    if (AddMode)
+        NewFileName = result.fileName;
+    EditorModified = false;
+    done(mrOk);
+    return true;
+}
+
+void TForm3::FlatSpeedButton8Click()
+{
+    SavePersonFile();
+}
+
+void TForm3::FlatSpeedButton5Click()
+{
+    if (EditorModified && !FlatEdit1->text().isEmpty()) {
+        if (Prompter::current().askYesNo(nullptr, boxCaption(), text(m_main.Messages[kMsgSaveChanges])) ==
+            Prompter::Answer::Yes) {
+            SavePersonFile();
+            return;
+        }
+    }
+    EditorModified = false;
+    done(mrCancel);
+}
+
+void TForm3::reject()
+{
+    done(mrCancel);
+}
+
+void TForm3::showEvent(QShowEvent* e)
+{
+    FormShow();
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    QDialog::showEvent(e);
+}
+
+// Esc does not close the editor: closing goes through "X", which asks before changes are lost.
+void TForm3::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape) {
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void NewEntryCommand(start::TForm1& main, TForm3& editor, wybor_typu_nowego::TForm6& entryType)
+{
+    editor.AddMode = true;
+    editor.ClearForNewEntry();
+    editor.Groups = EntryGroupMenu::forNewEntry(main.GroupMenu);
+    editor.RebuildGroupMenu();
+
+    entryType.FlatRadioButton1->SetChecked(true);
+    entryType.FlatRadioButton1->setFocus();
+    entryType.move(main.pos() + QPoint(216, 24));
+    if (DialogRunner::current().run(entryType) != mrOk)
+        return;
+    editor.EntryType = entryType.EntryType;
+    editor.FlatSpeedButton10->setEnabled(isPersonType(editor.EntryType));
+    if (DialogRunner::current().run(editor) != mrOk)
+        return;
+
+    main.FirstListing = true;
+    main.RefreshPersonList();
+    main.FirstListing = false;
+    if (main.ZuboComboBox1->count() == 0)
+        return;
+    if (!isPersonType(editor.EntryType)) {
+        // One-off reminders are not listed under the refreshed filter. The first entry is shown as
+        // well as selected: "E" edits the selected file with the shown values, so the two must agree.
+        main.ZuboComboBox1->setCurrentIndex(0);
+        main.ShowPerson(main.ZuboComboBox1->itemText(0));
+        return;
+    }
+    for (int i = 0; i < main.ZuboComboBox1->count(); ++i) {
+        const QString path = main.ZuboComboBox1->itemText(i);
+        if (QFileInfo(path).fileName() == editor.NewFileName) {
+            main.ZuboComboBox1->setCurrentIndex(i);
+            main.ShowPerson(path);
+            return;
+        }
+    }
+}
+
+namespace {
+
+// Lists the entries again and selects and shows the one at `path`, listed or not.
+void showAfterEdit(start::TForm1& main, const QString& path)
+{
+    main.FirstListing = true;
+    main.RefreshPersonList();
+    main.FirstListing = false;
+    main.ZuboComboBox1->setCurrentIndex(main.ZuboComboBox1->findText(path, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    main.ShowPerson(path);
+}
+
+} // namespace
+
+void EditEntryCommand(start::TForm1& main, TForm3& editor)
+{
+    const int selected = main.ZuboComboBox1->currentIndex();
+    if (selected < 0)
+        return;
+    const QString path = main.ZuboComboBox1->itemText(selected);
+    int code = 0;
+    const std::optional<Lines> lines = QFileInfo(path).isFile() ? main.Reader().readLines(path, &code) : std::nullopt;
+    if (!lines) {
+        // A question box whose answer is not used, as every file error of the main program.
+        Prompter::current().askYesNo(nullptr, boxCaption(), fileErrorMessage(main.Messages, path, code));
+        return;
+    }
+    const EntryKind kind = kindOfFileName(path);
+
+    editor.AddMode = false;
+    editor.EditedPath = path;
+    editor.FillFromMainWindow(main);
+    editor.FlatSpeedButton10->setEnabled(kind == EntryKind::Person || kind == EntryKind::Binned);
+    editor.Groups = EntryGroupMenu::forEditedEntry(main.GroupMenu, PersonRecord::parse(*lines).grupa, kind);
+    editor.RebuildGroupMenu();
+
+    if (DialogRunner::current().run(editor) == mrOk)
+        showAfterEdit(main, path);
+}
+
+} // namespace dodaj_nowy

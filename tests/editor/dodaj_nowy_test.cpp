@@ -1,0 +1,606 @@
+#include "dodaj_nowy.h"
+
+#include "TFlatCheckBoxUnit.h"
+#include "TFlatEditUnit.h"
+#include "TFlatListBoxUnit.h"
+#include "TFlatMemoUnit.h"
+#include "TFlatSpeedButtonUnit.h"
+#include "ZuboComboBox.h"
+#include "codec1250.h"
+#include "dane_biznesowe.h"
+#include "fakes.h"
+#include "flattest.h"
+#include "picture.h"
+#include "start.h"
+#include "support.h"
+#include "texttargets.h"
+
+#include <QAction>
+#include <QDir>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using dodaj_nowy::EditorServices;
+using dodaj_nowy::TForm3;
+using start::TForm1;
+
+#define T(key, value) "<$@$>" key "</$@$>" value
+
+const char kYearMessage[] = "Nieprawidłowy format roku: ";
+
+// A program folder with a person in a group, the main window started in it and its editor.
+class EditorTest : public FlatTest {
+protected:
+    EditorTest()
+    {
+        dir.write("baza/9-9-9.wps", crlf({T("nazwisko", "Inny"), T("grupa", "&Rodzina"), T("grupa", "Praca")}));
+    }
+
+    void start(const FileWriter& writer = FileWriter::standard())
+    {
+        start::StartSetup setup;
+        setup.programDir = dir.path();
+        setup.workingDir = dir.path();
+        main = std::make_unique<TForm1>(setup);
+        editor = std::make_unique<TForm3>(*main, EditorServices{&random, &writer, nullptr, &clock});
+    }
+
+    // The editor as the new-entry command leaves it, shown without blocking.
+    void openNew(const char* type = "osoba")
+    {
+        if (!editor)
+            start();
+        editor->AddMode = true;
+        editor->ClearForNewEntry();
+        editor->EntryType = type;
+        editor->Groups = EntryGroupMenu::forNewEntry(main->GroupMenu);
+        editor->RebuildGroupMenu();
+        editor->open();
+    }
+
+    // What the user does to a date list: choose an item, which raises the change.
+    static void choose(TZuboComboBox* combo, int index)
+    {
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+
+    static void pressEnter(QWidget* w)
+    {
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QApplication::sendEvent(w, &enter);
+    }
+
+    QAction* groupItem(const char* caption) const
+    {
+        for (QAction* a : editor->PopupMenu1->actions()) {
+            if (a->text() == QString::fromUtf8(caption))
+                return a;
+        }
+        ADD_FAILURE() << "no group item " << caption;
+        return nullptr;
+    }
+
+    QStringList messages() const
+    {
+        QStringList texts;
+        for (const FakePrompter::Shown& s : prompter.shown)
+            texts << s.text;
+        return texts;
+    }
+
+    QStringList newFiles() const
+    {
+        QStringList files = QDir(dir.file("baza")).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        files.removeAll(QStringLiteral("9-9-9.wps"));
+        return files;
+    }
+
+    TempDir dir;
+    FakePrompter prompter;
+    SequenceRandom random{1, 2, 3};
+    FixedClock clock{QDate(2024, 1, 15)}; // a Monday
+    std::unique_ptr<TForm1> main;
+    std::unique_ptr<TForm3> editor;
+};
+
+TEST_F(EditorTest, NewEntryIsWrittenInTheNewEntryOrder)
+{
+    openNew();
+    editor->FlatEdit1->setText(QString::fromUtf8("Nowak Anna"));
+    editor->FlatEdit4->setText(QString::fromUtf8("Długa"));
+    editor->FlatEdit5->setText(QStringLiteral("5"));
+    editor->FlatEdit7->setText(QStringLiteral("00-950"));
+    editor->FlatEdit13->setText(QStringLiteral("mazowieckie"));
+    editor->FlatEdit10->setText(QStringLiteral("22 123"));
+    editor->FlatSpeedButton9->Click();
+    editor->FlatEdit10->setText(QStringLiteral("600")); // typed but not added
+    editor->FlatEdit12->setText(QStringLiteral("anna@example.org"));
+    pressEnter(editor->FlatEdit12);
+    // The name day switched on without a choice is 01.01.
+    editor->FlatCheckBox1->SetChecked(true);
+    choose(editor->ZuboComboBox4, 4);
+    choose(editor->ZuboComboBox5, 10);
+    editor->FlatEdit2->setText(QStringLiteral("80"));
+    choose(editor->ZuboComboBox6, 23);
+    choose(editor->ZuboComboBox7, 11);
+    editor->FlatEdit3->clear();
+    editor->FlatEdit11->setText(QStringLiteral("Wigilia"));
+    editor->FlatSpeedButton6->Click();
+    editor->FlatMemo1->setPlainText(QStringLiteral("pierwsza\n\n\nczwarta"));
+    editor->Nip = QStringLiteral("123-45");
+    groupItem("&&Rodzina")->trigger();
+
+    EXPECT_TRUE(editor->FlatCheckBox2->Checked()) << "choosing a birthday switches it on";
+    ASSERT_TRUE(editor->FlatSpeedButton8->isEnabled());
+    editor->FlatSpeedButton8->Click();
+
+    EXPECT_EQ(messages(), QStringList());
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(editor->result(), mrOk);
+    EXPECT_FALSE(editor->EditorModified);
+    EXPECT_EQ(editor->NewFileName, "1-2-3.wps");
+    EXPECT_EQ(newFiles(), QStringList{"1-2-3.wps"});
+    EXPECT_EQ(dir.read("baza/1-2-3.wps"),
+              crlf({T("nazwisko", "Nowak Anna"), T("ulica", "Długa"), T("nr_domu", "5"), T("kod_pocztowy", "00-950"),
+                    T("telefony", "600"), T("wojewodztwo", "mazowieckie"), T("NIP", "123-45"), T("imieniny", "01.01"),
+                    T("urodziny", "05.11.1980"), T("telefony", "22 123"), T("impreza", "24.12.????-Wigilia"),
+                    T("mail", "anna@example.org"), T("notatka", "pierwsza"), T("notatka", ""), T("notatka", ""),
+                    T("notatka", "czwarta"), T("grupa", "Rodzina")}));
+}
+
+TEST_F(EditorTest, ReminderGoesToTheSecondFolderWhenItIsTheSaveTarget)
+{
+    dir.mkdir("druga");
+    dir.write("opcje.ini", crlf({"[opcje]", ("baza_2=" + dir.file("druga/").toStdString()).c_str(),
+                                 ("zapis_do=" + dir.file("druga/").toStdString()).c_str()}));
+    openNew("jednorazowka");
+    editor->FlatEdit1->setText(QStringLiteral("Rocznica"));
+    editor->FlatSpeedButton8->Click();
+    EXPECT_EQ(editor->NewFileName, "1-2-3.wpj");
+    EXPECT_EQ(dir.read("druga/1-2-3.wpj"), crlf({T("nazwisko", "Rocznica")}));
+}
+
+TEST_F(EditorTest, NewEntryWithABadBirthYearAsksWhetherToSaveWithoutIt)
+{
+    openNew();
+    editor->FlatEdit1->setText(QStringLiteral("Jan"));
+    choose(editor->ZuboComboBox4, 4);
+    choose(editor->ZuboComboBox5, 10);
+    editor->FlatEdit2->setText(QStringLiteral("19x0"));
+    const QString yearMessage = QString::fromUtf8(kYearMessage) + "19x0";
+    const QString question = QString::fromUtf8("Czy zapisać wszystko z pominięciem urodzin?");
+
+    // No: nothing is written and the editor stays as it was.
+    prompter.answers = {Prompter::Answer::No};
+    editor->FlatSpeedButton8->Click();
+    EXPECT_EQ(messages(), QStringList({yearMessage, question}));
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->FlatEdit2->text(), "19x0");
+    EXPECT_TRUE(newFiles().isEmpty());
+
+    // Yes: the birthday is saved without its year, and the year is reported once more.
+    prompter.shown.clear();
+    prompter.answers = {Prompter::Answer::Yes};
+    editor->FlatSpeedButton8->Click();
+    EXPECT_EQ(messages(), QStringList({yearMessage, question, yearMessage}));
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(dir.read("baza/1-2-3.wps"), crlf({T("nazwisko", "Jan"), T("urodziny", "05.11.????")}));
+}
+
+TEST_F(EditorTest, EditRewritesTheFileInItsOrderWithThePhotoUnderItsName)
+{
+    QImage red(100, 100, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    red.save(dir.file("baza/AB-1.bmp"), "BMP");
+    const QString path = dir.write(
+        "baza/AB-1.WPJ", crlf({T("nazwisko", "Rocznica"), T("zdjecie", "AB-1.bmp"), T("urodziny", "05.11.19x0"),
+                               T("telefony", "1"), T("grupa", "Praca"), T("notatka", "n")}));
+    start();
+    main->ShowPerson(path);
+    ASSERT_TRUE(main->HasPhoto);
+    editor->AddMode = false;
+    editor->EditedPath = path;
+    editor->FillFromMainWindow(*main);
+    editor->Groups = EntryGroupMenu::forEditedEntry(main->GroupMenu, {"Praca"}, EntryKind::OneOff);
+    editor->open();
+    editor->FlatEdit1->setText(QStringLiteral("Rocznica ślubu"));
+    editor->FlatEdit10->setText(QStringLiteral("dropped for an edit"));
+    editor->FlatSpeedButton8->Click();
+
+    // A bad year is reported once, without the question, and written as "????".
+    EXPECT_EQ(messages(), QStringList{QString::fromUtf8(kYearMessage) + "19x0"});
+    EXPECT_EQ(editor->result(), mrOk);
+    EXPECT_EQ(dir.read("baza/AB-1.WPJ"),
+              crlf({T("nazwisko", "Rocznica ślubu"), T("telefony", "1"), T("grupa", "Praca"),
+                    T("zdjecie", "AB-1.bmp"), T("urodziny", "05.11.????"), T("notatka", "n")}));
+    EXPECT_EQ(newFiles(), QStringList({"AB-1.WPJ", "AB-1.bmp"}));
+    const QImage photo(dir.file("baza/AB-1.bmp"));
+    EXPECT_EQ(photo.size(), QSize(100, 100));
+    EXPECT_EQ(photo.pixel(50, 50), QColor(Qt::red).rgb());
+}
+
+TEST_F(EditorTest, SaveThatCannotBeDoneKeepsTheEditorOpenAndWritesNothing)
+{
+    struct Case {
+        const char* what;
+        std::function<void(TForm3&)> fill;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"a character the code page lacks",
+         [](TForm3& e) { e.FlatEdit4->setText(QString::fromUtf8("ul. \xE2\x98\xBA")); },
+         "Pole „ulica” zawiera znak „\xE2\x98\xBA”, którego nie można zapisać."},
+        {"in a list", [](TForm3& e) { e.FlatMemo1->setPlainText(QString::fromUtf8("\xE2\x82\xAC ok\n\xE4\xB8\xAD")); },
+         "Pole „notatki” zawiera znak „\xE4\xB8\xAD”, którego nie można zapisać."},
+        {"a full disk", [](TForm3& e) { e.FlatEdit4->setText(QStringLiteral("Polna")); }, "Błąd pliku: "},
+    };
+    const FailingFileWriter full(0);
+    start(full);
+    for (const Case& c : cases) {
+        prompter.shown.clear();
+        openNew();
+        editor->FlatEdit1->setText(QStringLiteral("Jan"));
+        c.fill(*editor);
+        editor->FlatSpeedButton8->Click();
+        ASSERT_EQ(prompter.shown.size(), 1) << c.what;
+        EXPECT_TRUE(prompter.shown[0].text.startsWith(QString::fromUtf8(c.message))) << c.what;
+        EXPECT_TRUE(editor->isVisible()) << c.what;
+        EXPECT_TRUE(newFiles().isEmpty()) << c.what;
+    }
+}
+
+TEST_F(EditorTest, OccasionsNeedADateAndTakeTheYearOrFourQuestionMarks)
+{
+    openNew();
+    editor->FlatEdit11->setText(QStringLiteral("Imieniny psa"));
+    editor->FlatSpeedButton6->Click();
+    EXPECT_EQ(messages(), QStringList{QString::fromUtf8("Wybierz datę dla okazji.")});
+    EXPECT_TRUE(editor->FlatListBox1->Items().isEmpty());
+
+    prompter.shown.clear();
+    choose(editor->ZuboComboBox6, 0);
+    choose(editor->ZuboComboBox7, 4);
+    struct Case {
+        const char* year;
+        const char* item;
+        int messages;
+    };
+    const Case cases[] = {{"7", "01.05.2007-Imieniny psa", 0},
+                          {"19x0", "01.05.????-Imieniny psa", 1},
+                          {"", "01.05.????-Imieniny psa", 0}};
+    for (const Case& c : cases) {
+        prompter.shown.clear();
+        editor->FlatListBox1->ClearItems();
+        editor->FlatEdit3->setText(QString::fromUtf8(c.year));
+        editor->FlatEdit11->setText(QStringLiteral("Imieniny psa"));
+        pressEnter(editor->FlatEdit11);
+        EXPECT_EQ(editor->FlatListBox1->Items(), QStringList{QString::fromUtf8(c.item)}) << c.year;
+        EXPECT_EQ(prompter.shown.size(), c.messages) << c.year;
+        EXPECT_TRUE(editor->FlatEdit11->text().isEmpty());
+    }
+}
+
+TEST_F(EditorTest, AddressesNeedAnAtAndADotAndPhonesAreTakenAsTyped)
+{
+    openNew();
+    struct Case {
+        TFlatEdit* edit;
+        TFlatSpeedButton* add;
+        const char* typed;
+        const char* message; // empty when added
+    };
+    const Case cases[] = {
+        {editor->FlatEdit12, editor->FlatSpeedButton2, "jan@localhost", "Nieprawidłowy adres, brakuje kropki"},
+        {editor->FlatEdit12, editor->FlatSpeedButton2, "jan.example.org", "Nieprawidłowy adres, brakuje małpy \"@\""},
+        {editor->FlatEdit12, editor->FlatSpeedButton2, "jan@example.org", ""},
+        {editor->FlatEdit10, editor->FlatSpeedButton9, "+48 (22) 1", ""},
+        {editor->FlatEdit10, editor->FlatSpeedButton9, "", ""},
+    };
+    for (const Case& c : cases) {
+        prompter.shown.clear();
+        editor->EditorModified = false;
+        c.edit->setText(QString::fromUtf8(c.typed));
+        c.add->Click();
+        const bool added = *c.typed && !*c.message;
+        EXPECT_EQ(messages(), *c.message ? QStringList{QString::fromUtf8(c.message)} : QStringList()) << c.typed;
+        EXPECT_EQ(c.edit->text().isEmpty(), added || !*c.typed) << c.typed;
+        EXPECT_EQ(editor->EditorModified, added) << c.typed;
+    }
+    EXPECT_EQ(editor->FlatListBox2->Items(), QStringList{"jan@example.org"});
+    EXPECT_EQ(editor->FlatListBox3->Items(), QStringList{"+48 (22) 1"});
+}
+
+TEST_F(EditorTest, DeletingAListItemAsksFirst)
+{
+    openNew();
+    editor->FlatListBox3->AddItem(QStringLiteral("600"));
+    editor->FlatListBox3->AddItem(QStringLiteral("700"));
+    editor->EditorModified = false;
+
+    // Nothing selected: no question and no change.
+    editor->FlatSpeedButton11->Click();
+    EXPECT_TRUE(prompter.shown.isEmpty());
+    EXPECT_FALSE(editor->EditorModified);
+
+    editor->FlatListBox3->SetSelected(1, true);
+    editor->FlatEdit10->setText(QStringLiteral("typed"));
+    prompter.answers = {Prompter::Answer::No};
+    editor->FlatSpeedButton11->Click();
+    EXPECT_EQ(messages(), QStringList{QString::fromUtf8("Czy napewno wykasować telefon: 700 ?!")});
+    EXPECT_EQ(editor->FlatListBox3->Items().size(), 2);
+    EXPECT_TRUE(editor->EditorModified) << "answering No still counts";
+
+    editor->FlatListBox3->SetSelected(1, true);
+    prompter.answers = {Prompter::Answer::Yes};
+    editor->FlatSpeedButton11->Click();
+    EXPECT_EQ(editor->FlatListBox3->Items(), QStringList{"600"});
+    EXPECT_TRUE(editor->FlatEdit10->text().isEmpty());
+
+    // The occasion and e-mail lists ask their own questions.
+    editor->FlatListBox1->AddItem(QStringLiteral("01.05.????-Majówka"));
+    editor->FlatListBox1->SetSelected(0, true);
+    editor->FlatListBox2->AddItem(QStringLiteral("a@b.pl"));
+    editor->FlatListBox2->SetSelected(0, true);
+    prompter.shown.clear();
+    editor->FlatSpeedButton7->Click();
+    editor->FlatSpeedButton4->Click();
+    EXPECT_EQ(messages(), QStringList({QString::fromUtf8("Czy na pewno wykasować wpis: 01.05.????-Majówka ?!"),
+                                       QString::fromUtf8("Czy na pewno wykasować ten adres: a@b.pl ?!")}));
+}
+
+TEST_F(EditorTest, SaveIsOfferedOnlyForAnEntryWithContent)
+{
+    struct Case {
+        const char* what;
+        std::function<void(TForm3&)> fill;
+        bool enabled;
+    };
+    const Case cases[] = {
+        {"nothing", [](TForm3&) {}, false},
+        {"only phones",
+         [](TForm3& e) {
+             e.FlatEdit10->setText("1");
+             e.FlatSpeedButton9->Click();
+         },
+         false},
+        {"only business data",
+         [](TForm3& e) {
+             e.Nip = "1";
+             e.FlatEdit2->setText("1990");
+         },
+         false},
+        {"a name", [](TForm3& e) { e.FlatEdit1->setText("A"); }, true},
+        {"a town", [](TForm3& e) { e.FlatEdit9->setText("Kraków"); }, true},
+        {"a note", [](TForm3& e) { e.FlatMemo1->setPlainText("x"); }, true},
+        {"a name day", [](TForm3& e) { e.FlatCheckBox1->SetChecked(true); }, true},
+        {"an address",
+         [](TForm3& e) {
+             e.FlatEdit12->setText("a@b.pl");
+             e.FlatSpeedButton2->Click();
+         },
+         true},
+    };
+    for (const Case& c : cases) {
+        openNew();
+        c.fill(*editor);
+        EXPECT_EQ(editor->FlatSpeedButton8->isEnabled(), c.enabled) << c.what;
+    }
+}
+
+TEST_F(EditorTest, DateWarningsShowForDaysTheMonthDoesNotHave)
+{
+    openNew();
+    choose(editor->ZuboComboBox2, 30); // 31 lutego
+    choose(editor->ZuboComboBox3, 1);
+    EXPECT_TRUE(editor->Image4->isVisibleTo(editor.get()));
+    choose(editor->ZuboComboBox2, 28); // 29 lutego: the name day has no year
+    EXPECT_FALSE(editor->Image4->isVisibleTo(editor.get()));
+
+    choose(editor->ZuboComboBox4, 28);
+    choose(editor->ZuboComboBox5, 1);
+    EXPECT_FALSE(editor->Image2->isVisibleTo(editor.get())) << "no year counts as a leap year";
+    editor->FlatEdit2->setText(QStringLiteral("2003"));
+    EXPECT_TRUE(editor->Image2->isVisibleTo(editor.get()));
+    EXPECT_FALSE(editor->Image3->isVisibleTo(editor.get()));
+    EXPECT_EQ(editor->Image2->toolTip(), QString::fromUtf8("Data może być nieprawidłowa."));
+}
+
+TEST_F(EditorTest, QuickDatesFillTheDateTheMenuWasOpenedOn)
+{
+    openNew();
+    const auto pick = [&](QWidget* on, int item) {
+        editor->PopupMenu2Popup(on);
+        editor->PopupMenu2->actions().at(item)->trigger();
+    };
+    // "Dzisiaj" on a name-day list switches the name day on.
+    pick(editor->ZuboComboBox3, 18);
+    EXPECT_EQ(editor->ZuboComboBox2->currentIndex(), 14);
+    EXPECT_EQ(editor->ZuboComboBox3->currentIndex(), 0);
+    EXPECT_TRUE(editor->FlatCheckBox1->Checked());
+
+    // "w najbliższy(ą) poniedziałek" on the birthday's year: a week ahead, with the year.
+    pick(editor->FlatEdit2, 30);
+    EXPECT_EQ(editor->ZuboComboBox4->currentIndex(), 21);
+    EXPECT_EQ(editor->ZuboComboBox5->currentIndex(), 0);
+    EXPECT_EQ(editor->FlatEdit2->text(), "2024");
+    EXPECT_TRUE(editor->FlatCheckBox2->Checked());
+
+    // "rok temu" on an occasion list fills the occasion; the change counts even when the year
+    // stands as it was.
+    editor->FlatEdit3->setText(QStringLiteral("2023"));
+    editor->EditorModified = false;
+    pick(editor->ZuboComboBox6, 17);
+    EXPECT_EQ(editor->ZuboComboBox6->currentIndex(), 14);
+    EXPECT_EQ(editor->FlatEdit3->text(), "2023");
+    EXPECT_TRUE(editor->EditorModified);
+
+    // A month back from 31 March is 31 February: filled, and warned about.
+    clock.setToday(QDate(2024, 3, 31));
+    pick(editor->ZuboComboBox2, 16);
+    EXPECT_EQ(editor->ZuboComboBox2->currentIndex(), 30);
+    EXPECT_EQ(editor->ZuboComboBox3->currentIndex(), 1);
+    EXPECT_TRUE(editor->Image4->isVisibleTo(editor.get()));
+}
+
+TEST_F(EditorTest, ClosingAsksOnlyWhenANamedEntryWasChanged)
+{
+    struct Case {
+        const char* what;
+        const char* name;
+        bool change;
+        QList<Prompter::Answer> answers;
+        int questions;
+        int result;
+    };
+    const Case cases[] = {
+        {"unchanged", "Jan", false, {}, 0, mrCancel},
+        {"changed without a name", "", true, {}, 0, mrCancel},
+        {"changed, not saved", "Jan", true, {Prompter::Answer::No}, 1, mrCancel},
+        {"changed, saved", "Jan", true, {Prompter::Answer::Yes}, 1, mrOk},
+    };
+    for (const Case& c : cases) {
+        prompter.shown.clear();
+        openNew();
+        editor->FlatEdit1->setText(QString::fromUtf8(c.name));
+        editor->FormShow(); // the filling before the showing does not count
+        if (c.change)
+            editor->FlatEdit9->setText(QStringLiteral("Kraków"));
+        prompter.answers = c.answers;
+        editor->FlatSpeedButton5->Click();
+        EXPECT_EQ(prompter.shown.size(), c.questions) << c.what;
+        EXPECT_FALSE(editor->isVisible()) << c.what;
+        EXPECT_EQ(editor->result(), c.result) << c.what;
+        EXPECT_FALSE(editor->EditorModified) << c.what;
+    }
+    EXPECT_EQ(newFiles(), QStringList{"1-2-3.wps"});
+
+    // The close box and Esc never ask; only the close box closes.
+    prompter.shown.clear();
+    openNew();
+    editor->FlatEdit1->setText(QStringLiteral("Jan"));
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(editor.get(), &esc);
+    EXPECT_TRUE(editor->isVisible());
+    editor->close();
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(editor->result(), mrCancel);
+    EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+TEST_F(EditorTest, TakesTheSchemeEachTimeItIsShown)
+{
+    start();
+    ColorScheme& s = main->Colors;
+    s.tlo_tlo = 0x202020;
+    s.paski_tlo = 0x00FF00;
+    s.guziki_tlo = 0x0000FF;
+    s.ComboBox_tlo = 0xFFFF00;
+    s.ComboBox_tlo_strzalki = 0x00FFFF;
+    openNew();
+    const QImage image = snapshot(*editor);
+    struct Case {
+        const char* what;
+        QPoint at;
+        TColor expected;
+    };
+    const Case pixels[] = {
+        {"window", {460, 300}, s.tlo_tlo},
+        {"bar", {448, 300}, s.paski_tlo},
+        {"close button", {444, 428}, s.guziki_tlo},
+        {"street", {560, 33}, s.ComboBox_tlo},
+        {"phone list band", {560, 386}, s.ComboBox_tlo_strzalki},
+    };
+    for (const Case& c : pixels)
+        EXPECT_EQ(Hex{pixel(image, c.at.x(), c.at.y())}, Hex{c.expected}) << c.what;
+    EXPECT_EQ(Hex{FontColor(editor->FlatEdit4)}, Hex{s.ComboBox_tekst1});
+}
+
+TEST_F(EditorTest, BusinessDataChangesOnlyWhenConfirmed)
+{
+    start();
+    dane_biznesowe::TForm14 business(main->Colors);
+    editor->BusinessData = &business;
+    ScriptedDialogRunner dialogs;
+    openNew();
+    editor->Nip = QStringLiteral("111");
+    editor->Regon = QStringLiteral("222");
+    editor->EditorModified = false;
+
+    // "K" then "X": nothing changes.
+    dialogs.scripts = {[&](QDialog&) {
+        EXPECT_EQ(business.FlatEdit1->text(), "111");
+        EXPECT_EQ(business.FlatEdit2->text(), "222");
+        business.FlatSpeedButton3->Click();
+        business.FlatSpeedButton1->Click();
+    }};
+    editor->SpeedButton2->click();
+    EXPECT_EQ(editor->Nip, "111");
+
+    // Any text is taken with "Z", an emptied one too; it counts as no change of the entry.
+    dialogs.scripts = {[&](QDialog&) {
+        business.FlatSpeedButton4->Click();
+        business.FlatEdit1->setText(QStringLiteral("abc"));
+        business.FlatSpeedButton2->Click();
+    }};
+    editor->SpeedButton2->click();
+    EXPECT_EQ(editor->Nip, "abc");
+    EXPECT_EQ(editor->Regon, "");
+    EXPECT_FALSE(editor->EditorModified);
+    EXPECT_FALSE(editor->FlatSpeedButton8->isEnabled());
+}
+
+TEST_F(EditorTest, LanguageTextsReachEveryTargetOfTheirNumber)
+{
+    start();
+    TextTargets texts;
+    editor->RegisterTexts(texts);
+    texts.apply(42, QStringLiteral("A"));
+    texts.apply(78, QStringLiteral("year hint"));
+    texts.apply(83, QStringLiteral("March"));
+    texts.apply(18, QStringLiteral("Born"));
+    EXPECT_EQ(editor->FlatSpeedButton2->Caption(), "A");
+    EXPECT_EQ(editor->FlatSpeedButton9->Caption(), "A");
+    EXPECT_EQ(editor->FlatEdit2->toolTip(), "year hint");
+    EXPECT_EQ(editor->FlatEdit3->toolTip(), "year hint");
+    for (TZuboComboBox* months : {editor->ZuboComboBox3, editor->ZuboComboBox5, editor->ZuboComboBox7}) {
+        EXPECT_EQ(months->itemText(2), "March");
+        EXPECT_EQ(months->count(), 12);
+    }
+    EXPECT_EQ(editor->FlatCheckBox2->Caption(), "Born");
+    // Built with the built-in texts.
+    EXPECT_EQ(editor->Label[16]->text(), QString::fromUtf8("województwo"));
+    EXPECT_EQ(editor->FlatSpeedButton8->toolTip(), QString::fromUtf8("Zapisz zmiany i wyjdź"));
+}
+
+TEST_F(EditorTest, OccasionClickedInTheListComesBackIntoItsFields)
+{
+    openNew();
+    editor->FlatListBox1->AddItem(QStringLiteral("24.12.2003-Wigilia-kolacja"));
+    editor->FlatListBox1->AddItem(QStringLiteral("bez daty"));
+    struct Case {
+        int row;
+        const char* description;
+        const char* year;
+        int day, month;
+    };
+    const Case cases[] = {{0, "Wigilia-kolacja", "2003", 23, 11}, {1, "", "ty", 23, 11}};
+    for (const Case& c : cases) {
+        editor->FlatListBox1->SetSelected(c.row, true);
+        emit editor->FlatListBox1->OnMouseUp(Qt::LeftButton, Qt::NoModifier, 5, 5);
+        EXPECT_EQ(editor->FlatEdit11->text(), c.description);
+        EXPECT_EQ(editor->FlatEdit3->text(), c.year);
+        EXPECT_EQ(editor->ZuboComboBox6->currentIndex(), c.day) << "a row without a date keeps the lists";
+        EXPECT_EQ(editor->ZuboComboBox7->currentIndex(), c.month);
+        EXPECT_EQ(editor->FlatListBox1->Items().size(), 2);
+    }
+}
+
+} // namespace

@@ -1,0 +1,223 @@
+#include "dodaj_nowy.h"
+
+#include "TFlatCheckBoxUnit.h"
+#include "TFlatEditUnit.h"
+#include "TFlatListBoxUnit.h"
+#include "TFlatMemoUnit.h"
+#include "TFlatRadioButtonUnit.h"
+#include "TFlatSpeedButtonUnit.h"
+#include "ZuboComboBox.h"
+#include "codec1250.h"
+#include "fakes.h"
+#include "mainprogram.h"
+#include "support.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+#define T(key, value) "<$@$>" key "</$@$>" value
+
+// The main program started in a program folder with two persons, the user's part in its dialogs
+// played by scripts.
+class EntryCommandsTest : public ::testing::Test {
+protected:
+    EntryCommandsTest()
+    {
+        dir.write("baza/1-1-1.wps",
+                  crlf({T("nazwisko", "Adam Abacki"), T("ulica", "Pierwsza"), T("grupa", "Praca"), T("NIP", "777"),
+                        T("imieniny", "24.12"), T("urodziny", "05.11.????"), T("telefony", "600"),
+                        T("impreza", "01.05.2000-Majówka"), T("mail", "adam@example.org"), T("notatka", "raz"),
+                        T("notatka", "dwa"), T("grupa", "&Rodzina")}));
+        dir.write("baza/2-2-2.wps", crlf({T("nazwisko", "Bogdan Bak"), T("ulica", "Druga")}));
+    }
+
+    void start(const QStringList& arguments = {})
+    {
+        start::StartSetup setup;
+        setup.programDir = dir.path();
+        setup.workingDir = dir.path();
+        setup.arguments = arguments;
+        program = createWindows(setup);
+        ASSERT_TRUE(program->Form1->Started());
+    }
+
+    start::TForm1& main() const { return *program->Form1; }
+    dodaj_nowy::TForm3& editor() const { return *program->Form3; }
+    wybor_typu_nowego::TForm6& entryType() const { return *program->Form6; }
+
+    QString shownStreet() const { return main().FlatEdit4->text(); }
+    QString selectedPath() const
+    {
+        const int i = main().ZuboComboBox1->currentIndex();
+        return i < 0 ? QString() : main().ZuboComboBox1->itemText(i);
+    }
+
+    static ScriptedDialogRunner::Script choose(bool person)
+    {
+        return [person](QDialog& d) {
+            auto& type = static_cast<wybor_typu_nowego::TForm6&>(d);
+            (person ? type.FlatRadioButton1 : type.FlatRadioButton2)->SetChecked(true);
+            type.FlatSpeedButton1->Click();
+        };
+    }
+
+    ScriptedDialogRunner::Script save(const char* name, const char* street)
+    {
+        return [this, name, street](QDialog&) {
+            editor().FlatEdit1->setText(QString::fromUtf8(name));
+            editor().FlatEdit4->setText(QString::fromUtf8(street));
+            editor().FlatSpeedButton8->Click();
+        };
+    }
+
+    TempDir dir;
+    FakePrompter prompter;
+    ScriptedDialogRunner dialogs;
+    std::unique_ptr<MainProgram> program;
+};
+
+TEST_F(EntryCommandsTest, NewPersonIsListedSelectedAndShown)
+{
+    start();
+    dialogs.scripts = {choose(true), save("Cezary Cis", "Trzecia")};
+    main().FlatSpeedButton[4]->Click();
+
+    ASSERT_EQ(dialogs.shown.size(), 2);
+    EXPECT_EQ(dialogs.shown[0], &entryType());
+    EXPECT_EQ(entryType().pos(), main().pos() + QPoint(216, 24));
+    const QString file = editor().NewFileName;
+    ASSERT_TRUE(file.endsWith(".wps")) << file.toStdString();
+    EXPECT_EQ(selectedPath(), dir.file("baza/" + file));
+    EXPECT_EQ(shownStreet(), "Trzecia");
+    EXPECT_EQ(main().ShownName, "Cezary Cis");
+    EXPECT_EQ(main().PersonList.size(), 3);
+}
+
+TEST_F(EntryCommandsTest, CancelledEntryTypeOrEditorChangesNothing)
+{
+    start();
+    const QString shown = selectedPath();
+    struct Case {
+        const char* what;
+        QList<ScriptedDialogRunner::Script> scripts;
+        int dialogsShown;
+    };
+    const Case cases[] = {
+        {"X in the entry type",
+         {[](QDialog& d) { static_cast<wybor_typu_nowego::TForm6&>(d).FlatSpeedButton2->Click(); }},
+         1},
+        {"X in the editor", {choose(true), [this](QDialog&) { editor().FlatSpeedButton5->Click(); }}, 2},
+    };
+    for (const Case& c : cases) {
+        dialogs.shown.clear();
+        dialogs.scripts = c.scripts;
+        main().FlatSpeedButton[4]->Click();
+        EXPECT_EQ(dialogs.shown.size(), c.dialogsShown) << c.what;
+        EXPECT_EQ(selectedPath(), shown) << c.what;
+        EXPECT_EQ(main().PersonList.size(), 2) << c.what;
+    }
+}
+
+TEST_F(EntryCommandsTest, NewReminderSelectsAndShowsTheFirstEntry)
+{
+    start();
+    main().ZuboComboBox1->setCurrentIndex(1);
+    main().ShowPerson(main().ZuboComboBox1->itemText(1));
+    ASSERT_EQ(shownStreet(), "Druga");
+
+    bool groupsOffered = true;
+    dialogs.scripts = {choose(false), [&](QDialog& d) {
+                           groupsOffered = editor().FlatSpeedButton10->isEnabled();
+                           save("Rocznica", "")(d);
+                       }};
+    main().FlatSpeedButton[4]->Click();
+    EXPECT_FALSE(groupsOffered);
+    EXPECT_TRUE(editor().NewFileName.endsWith(".wpj"));
+    EXPECT_TRUE(QFileInfo::exists(dir.file("baza/" + editor().NewFileName)));
+    // The reminder is not listed; the first entry is selected and shown, so that "E" edits what
+    // the window shows.
+    EXPECT_EQ(selectedPath(), dir.file("baza/1-1-1.wps"));
+    EXPECT_EQ(shownStreet(), "Pierwsza");
+
+    // The next "N" starts on "Osoba" again: Enter at once makes a person with groups.
+    dialogs.scripts = {[](QDialog& d) {
+                           auto& type = static_cast<wybor_typu_nowego::TForm6&>(d);
+                           QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+                           QApplication::sendEvent(type.FlatRadioButton1, &enter);
+                       },
+                       [&](QDialog&) { groupsOffered = editor().FlatSpeedButton10->isEnabled(); }};
+    main().FlatSpeedButton[4]->Click();
+    EXPECT_EQ(entryType().EntryType, "osoba");
+    EXPECT_TRUE(groupsOffered);
+}
+
+TEST_F(EntryCommandsTest, EditStartsFromTheShownEntryAndShowsItAgain)
+{
+    start();
+    ASSERT_EQ(selectedPath(), dir.file("baza/1-1-1.wps"));
+    dialogs.scripts = {[this](QDialog&) {
+        dodaj_nowy::TForm3& e = editor();
+        EXPECT_FALSE(e.AddMode);
+        EXPECT_EQ(e.FlatEdit1->text(), "Adam Abacki");
+        EXPECT_EQ(e.FlatEdit4->text(), "Pierwsza");
+        EXPECT_EQ(e.FlatListBox1->Items(), QStringList{QString::fromUtf8("01.05.2000-Majówka")});
+        EXPECT_EQ(e.FlatListBox2->Items(), QStringList{"adam@example.org"});
+        EXPECT_EQ(e.FlatMemo1->Lines(), QStringList({"raz", "dwa"}));
+        EXPECT_TRUE(e.FlatCheckBox1->Checked());
+        EXPECT_TRUE(e.FlatCheckBox2->Checked());
+        EXPECT_EQ(e.ZuboComboBox2->currentIndex(), 23);
+        EXPECT_EQ(e.ZuboComboBox5->currentIndex(), 10);
+        EXPECT_EQ(e.Nip, "777");
+        EXPECT_FALSE(e.EditorModified) << "the filling before the showing does not count";
+        EXPECT_EQ(e.Groups.checkedGroups(), QList<QByteArray>({"Praca", "Rodzina"}));
+        e.FlatEdit4->setText(QStringLiteral("Nowa"));
+        e.FlatSpeedButton8->Click();
+    }};
+    main().FlatSpeedButton[9]->Click();
+
+    EXPECT_EQ(shownStreet(), "Nowa");
+    EXPECT_EQ(selectedPath(), dir.file("baza/1-1-1.wps"));
+    EXPECT_EQ(dir.read("baza/1-1-1.wps"),
+              crlf({T("nazwisko", "Adam Abacki"), T("ulica", "Nowa"), T("telefony", "600"), T("grupa", "Praca"),
+                    T("grupa", "Rodzina"), T("NIP", "777"), T("imieniny", "24.12"), T("urodziny", "05.11.????"),
+                    T("impreza", "01.05.2000-Majówka"), T("mail", "adam@example.org"), T("notatka", "raz"),
+                    T("notatka", "dwa")}));
+}
+
+TEST_F(EntryCommandsTest, EditOfAFileGoneMissingReportsItAndOpensNothing)
+{
+    start();
+    QFile::remove(dir.file("baza/1-1-1.wps"));
+    main().FlatSpeedButton[9]->Click();
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_TRUE(prompter.shown[0].question);
+    EXPECT_TRUE(prompter.shown[0].text.startsWith(QString::fromUtf8("Błąd pliku [id:") + dir.file("baza/1-1-1.wps")));
+}
+
+TEST_F(EntryCommandsTest, EditOfAReminderOffersNoGroups)
+{
+    const QString reminder = dir.write("baza/3-3-3.wpj", crlf({T("nazwisko", "Termin"), T("telefony", "9")}));
+    start({reminder});
+    ASSERT_EQ(selectedPath(), reminder);
+    dialogs.scripts = {[this](QDialog&) {
+        EXPECT_FALSE(editor().FlatSpeedButton10->isEnabled());
+        const QList<QAction*> items = editor().PopupMenu1->actions();
+        EXPECT_TRUE(items[0]->isChecked()) << "the one-off reminder item";
+        EXPECT_FALSE(items[1]->isChecked());
+        EXPECT_FALSE(items[0]->isEnabled());
+        editor().FlatSpeedButton5->Click();
+    }};
+    main().FlatSpeedButton[9]->Click();
+    EXPECT_EQ(dialogs.shown.size(), 1);
+}
+
+} // namespace
