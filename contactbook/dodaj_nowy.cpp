@@ -26,6 +26,7 @@
 #include "textreader.h"
 #include "texttargets.h"
 #include "wybor_typu_nowego.h"
+#include "zarzadzanie_grupami.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -751,7 +752,20 @@ void TForm3::FlatSpeedButton1Click()
 
 void TForm3::FlatSpeedButton10Click()
 {
-    // The group dialog opens here once it exists.
+    if (!zarzadzanie_grupami::Form5)
+        return;
+    // An edited entry's own kind decides the fixed item of one-off reminders in the rebuilt menu.
+    const QByteArray type =
+        AddMode ? EntryType
+                : QByteArray(kindOfFileName(EditedPath) == EntryKind::OneOff ? kEntryTypeOneOff : kEntryTypePerson);
+    const zarzadzanie_grupami::GroupDialogResult result =
+        zarzadzanie_grupami::ShowGroupDialog(*zarzadzanie_grupami::Form5, Groups.markedGroups(), type);
+    if (result.editorMenu) {
+        Groups.items = *result.editorMenu;
+        RebuildGroupMenu();
+    }
+    if (result.accepted)
+        EditorModified = true;
 }
 
 void TForm3::SpeedButton1Click()
@@ -989,8 +1003,16 @@ void EditEntryCommand(start::TForm1& main, TForm3& editor)
     editor.Groups = EntryGroupMenu::forEditedEntry(main.GroupMenu, PersonRecord::parse(*lines).grupa, kind);
     editor.RebuildGroupMenu();
 
-    if (DialogRunner::current().run(editor) == mrOk)
+    if (DialogRunner::current().run(editor) == mrOk) {
         showAfterEdit(main, path);
+        return;
+    }
+    // A group deleted or renamed in the dialog changed the files, saved or not.
+    zarzadzanie_grupami::TForm5* groups = zarzadzanie_grupami::Form5;
+    if (groups && groups->GroupsChanged == QLatin1String(zarzadzanie_grupami::kGroupsChanged)) {
+        groups->GroupsChanged = QString::fromLatin1(zarzadzanie_grupami::kGroupsUnchanged);
+        showAfterEdit(main, path);
+    }
 }
 
 } // namespace dodaj_nowy

@@ -214,10 +214,10 @@ QList<QByteArray> EntryGroupMenu::checkedGroups() const
     return groups;
 }
 
-QList<QByteArray> EntryGroupMenu::dialogRows() const
+QList<MarkedGroup> EntryGroupMenu::markedGroups() const
 {
-    QList<QByteArray> rows;
+    QList<MarkedGroup> groups;
     for (qsizetype i = FirstGroup; i < items.size(); ++i)
-        rows.append((items[i].checked ? "v    " : "     ") + items[i].caption);
-    return rows;
+        groups.append({items[i].caption, items[i].checked});
+    return groups;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "groupmanagement.h"
 #include "personfile.h"
 #include "personlist.h"
 #include "shownperson.h"
@@ -76,13 +77,7 @@ std::optional<CalendarDay> quickDate(int index, QDate today);
 // to them. A caption may start with "&", which is no part of the group name.
 struct EntryGroupMenu {
     enum Index { OneOffs = 0, Bin = 1, Separator = 2, All = 3, FirstGroup = 4 };
-    struct Item {
-        QByteArray caption;
-        bool checked = false;
-        bool enabled = true;
-        bool autoCheck = true; // the item checks and unchecks itself when clicked
-        bool operator==(const Item&) const = default;
-    };
+    using Item = GroupMenuItem;
     QList<Item> items;
 
     // For a new entry: the group filter menu's items, every group unchecked, "everything" checked.
@@ -94,7 +89,6 @@ struct EntryGroupMenu {
 
     // The "grupa" values to save: the checked groups, without a leading "&".
     QList<QByteArray> checkedGroups() const;
-    // The group dialog's rows: "v    " and the caption for a checked group, five blanks and the
-    // caption for another.
-    QList<QByteArray> dialogRows() const;
+    // The groups as the group dialog lists them, marked when checked.
+    QList<MarkedGroup> markedGroups() const;
 };

@@ -198,10 +198,10 @@ TEST_F(EntryGroupMenuTest, EditedEntryHasTheGroupsOfItsFileAndItsKind)
     }
 }
 
-TEST_F(EntryGroupMenuTest, DialogRowsMarkTheGroupsOfTheEntry)
+TEST_F(EntryGroupMenuTest, TheGroupDialogListsTheGroupsMarkedWhenChecked)
 {
     const EntryGroupMenu menu = EntryGroupMenu::forEditedEntry(filter, {"Sport"}, EntryKind::Person);
-    EXPECT_EQ(menu.dialogRows(), (QList<QByteArray>{"     Praca", "     &Rodzina", "v    Sport"}));
+    EXPECT_EQ(menu.markedGroups(), (QList<MarkedGroup>{{"Praca", false}, {"&Rodzina", false}, {"Sport", true}}));
 }
 
 } // namespace

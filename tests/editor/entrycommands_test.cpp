@@ -11,6 +11,7 @@
 #include "fakes.h"
 #include "mainprogram.h"
 #include "support.h"
+#include "zarzadzanie_grupami.h"
 
 #include <QAction>
 #include <QApplication>
@@ -190,6 +191,53 @@ TEST_F(EntryCommandsTest, EditStartsFromTheShownEntryAndShowsItAgain)
                     T("grupa", "Rodzina"), T("NIP", "777"), T("imieniny", "24.12"), T("urodziny", "05.11.????"),
                     T("impreza", "01.05.2000-Majówka"), T("mail", "adam@example.org"), T("notatka", "raz"),
                     T("notatka", "dwa")}));
+}
+
+TEST_F(EntryCommandsTest, GroupsMarkedInTheGroupDialogAreSavedWithTheEntry)
+{
+    start();
+    dialogs.scripts = {[this](QDialog&) {
+                           editor().FlatSpeedButton10->Click();
+                           EXPECT_TRUE(editor().EditorModified);
+                           editor().FlatSpeedButton8->Click();
+                       },
+                       [](QDialog& d) {
+                           auto& groups = static_cast<zarzadzanie_grupami::TForm5&>(d);
+                           EXPECT_EQ(groups.FlatListBox1->Items(), QStringList({"v    Praca", "v    &Rodzina"}));
+                           groups.FlatListBox1->SetSelected(0, true);
+                           groups.FlatListBox1MouseUp();
+                           groups.FlatEdit1->setText(QStringLiteral("Sport"));
+                           groups.FlatSpeedButton3Click();
+                           groups.FlatSpeedButton4->Click();
+                       }};
+    main().FlatSpeedButton[9]->Click();
+    ASSERT_EQ(dialogs.shown.size(), 2);
+    const QByteArray file = dir.read("baza/1-1-1.wps");
+    EXPECT_FALSE(file.contains("Praca"));
+    EXPECT_TRUE(file.contains(crlf({T("grupa", "Rodzina"), T("grupa", "Sport")})));
+}
+
+TEST_F(EntryCommandsTest, GroupRenamedInAnEditLeftUnsavedStillRefreshesTheList)
+{
+    start();
+    dialogs.scripts = {[this](QDialog&) {
+                           editor().FlatSpeedButton10->Click();
+                           editor().FlatSpeedButton5->Click();
+                       },
+                       [](QDialog& d) {
+                           auto& groups = static_cast<zarzadzanie_grupami::TForm5&>(d);
+                           groups.FlatListBox1->SetSelected(0, true);
+                           groups.FlatEdit1->setText(QStringLiteral("Firma"));
+                           groups.FlatSpeedButton5Click();
+                           groups.FlatSpeedButton2->Click();
+                       }};
+    prompter.answers = {Prompter::Answer::No}; // do not save the entry
+    main().FlatSpeedButton[9]->Click();
+    EXPECT_EQ(editor().result(), mrCancel);
+    EXPECT_TRUE(dir.read("baza/1-1-1.wps").contains(T("grupa", "Firma")));
+    EXPECT_EQ(main().GroupMenu.groups(), QList<QByteArray>({"Firma", "&Rodzina"}));
+    EXPECT_EQ(zarzadzanie_grupami::Form5->GroupsChanged, "nie");
+    EXPECT_EQ(selectedPath(), dir.file("baza/1-1-1.wps"));
 }
 
 TEST_F(EntryCommandsTest, EditOfAFileGoneMissingReportsItAndOpensNothing)
