@@ -30,11 +30,15 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
+#include <QVBoxLayout>
+#include <QWidgetAction>
 
 namespace dodaj_nowy {
 namespace {
@@ -289,16 +293,7 @@ void TForm3::createControls()
 
     PopupMenu1 = new QMenu(this);
     PopupMenu2 = new QMenu(this);
-    for (int i = 0; i < quickDateItems().size(); ++i) {
-        const QuickDateItem& item = quickDateItems()[i];
-        if (item.kind == QuickDateItem::Kind::Separator) {
-            PopupMenu2->addSeparator();
-            continue;
-        }
-        QAction* action = PopupMenu2->addAction(QString::fromUtf8(item.caption));
-        action->setEnabled(item.kind == QuickDateItem::Kind::Date);
-        connect(action, &QAction::triggered, this, [this, i] { poniedziaek2Click(i); });
-    }
+    createQuickDates();
 
     setTabOrder(FlatEdit1, FlatCheckBox1);
     QWidget* order[] = {FlatEdit1,     FlatCheckBox1, FlatCheckBox2, FlatEdit2,    FlatEdit3,     FlatEdit11,
@@ -355,6 +350,55 @@ void TForm3::createControls()
             PopupMenu2->popup(w->mapToGlobal(at));
         });
     }
+}
+
+// The quick dates stand in five columns, from the last weekdays on the left to the next ones on the
+// right; a menu of the platform would put them all in one column taller than the screen.
+void TForm3::createQuickDates()
+{
+    auto* grid = new QWidget(PopupMenu2);
+    auto* columns = new QHBoxLayout(grid);
+    columns->setContentsMargins(2, 2, 2, 2);
+    columns->setSpacing(4);
+    QVBoxLayout* column = nullptr;
+    for (int i = 0; i < int(quickDateItems().size()); ++i) {
+        const QuickDateItem& item = quickDateItems()[i];
+        if (!column || item.newColumn) {
+            if (column)
+                column->addStretch();
+            column = new QVBoxLayout;
+            column->setSpacing(0);
+            columns->addLayout(column);
+        }
+        auto* action = new QAction(QString::fromUtf8(item.caption), this);
+        QuickDates.append(action);
+        if (item.kind == QuickDateItem::Kind::Separator) {
+            action->setSeparator(true);
+            auto* line = new QFrame(grid);
+            line->setFrameShape(QFrame::HLine);
+            line->setFrameShadow(QFrame::Sunken);
+            column->addWidget(line);
+            continue;
+        }
+        action->setEnabled(item.kind == QuickDateItem::Kind::Date);
+        connect(action, &QAction::triggered, this, [this, i] {
+            PopupMenu2->hide();
+            poniedziaek2Click(i);
+        });
+        auto* entry = new QPushButton(action->text(), grid);
+        entry->setFlat(true);
+        entry->setFocusPolicy(Qt::NoFocus);
+        entry->setEnabled(action->isEnabled());
+        entry->setStyleSheet(QStringLiteral("QPushButton { text-align: left; border: none; padding: 3px 12px; }"
+                                            "QPushButton:hover:enabled { background: palette(highlight);"
+                                            " color: palette(highlighted-text); }"));
+        connect(entry, &QPushButton::clicked, action, &QAction::trigger);
+        column->addWidget(entry);
+    }
+    column->addStretch();
+    auto* holder = new QWidgetAction(PopupMenu2);
+    holder->setDefaultWidget(grid);
+    PopupMenu2->addAction(holder);
 }
 
 void TForm3::RegisterTexts(TextTargets& texts)

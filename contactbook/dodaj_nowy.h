@@ -12,6 +12,7 @@ class Clock;
 class FileRemover;
 class FileWriter;
 class QLabel;
+class QAction;
 class QMenu;
 class QToolButton;
 class RandomSource;
@@ -103,6 +104,8 @@ public:
     std::array<QLabel*, 17> Label{};
     QMenu* PopupMenu1; // the entry's groups, a view of Groups
     QMenu* PopupMenu2; // quick dates
+    // The quick-date items in their order, separators and headings included.
+    QList<QAction*> QuickDates;
     TFlatHint* FlatHint1;
 
     // The business data dialog, set once it exists.
@@ -176,6 +179,7 @@ protected:
 
 private:
     void createControls();
+    void createQuickDates();
     void deleteWithQuestion(TFlatListBox* list, TFlatEdit* entry, int message);
     void applyQuickDate(const CalendarDay& date);
     bool collectRecord(PersonRecord& record, QByteArray& pendingPhone, QString* error) const;

@@ -418,7 +418,7 @@ TEST_F(EditorTest, QuickDatesFillTheDateTheMenuWasOpenedOn)
     openNew();
     const auto pick = [&](QWidget* on, int item) {
         editor->PopupMenu2Popup(on);
-        editor->PopupMenu2->actions().at(item)->trigger();
+        editor->QuickDates.at(item)->trigger();
     };
     // "Dzisiaj" on a name-day list switches the name day on.
     pick(editor->ZuboComboBox3, 18);
