@@ -35,6 +35,10 @@ std::unique_ptr<MainProgram> createWindows(const start::StartSetup& setup)
     program->Form3->RegisterTexts(form1->Texts);
     form1->Editor = program->Form3.get();
 
+    program->Form4 = std::make_unique<zdjecia::TForm4>(*form1);
+    program->Form4->RegisterTexts(form1->Texts);
+    zdjecia::Form4 = program->Form4.get();
+
     program->Form5 = std::make_unique<zarzadzanie_grupami::TForm5>(*form1);
     program->Form5->RegisterTexts(form1->Texts);
     zarzadzanie_grupami::Form5 = program->Form5.get();

@@ -6,6 +6,7 @@
 #include "start.h"
 #include "wybor_typu_nowego.h"
 #include "zarzadzanie_grupami.h"
+#include "zdjecia.h"
 
 #include <memory>
 
@@ -16,6 +17,7 @@ struct MainProgram {
     std::unique_ptr<start::TForm1> Form1;
     std::unique_ptr<oprogramie::TForm2> Form2;
     std::unique_ptr<dodaj_nowy::TForm3> Form3;
+    std::unique_ptr<zdjecia::TForm4> Form4;
     std::unique_ptr<zarzadzanie_grupami::TForm5> Form5;
     std::unique_ptr<wybor_typu_nowego::TForm6> Form6;
     std::unique_ptr<dane_biznesowe::TForm14> Form14;

@@ -1,0 +1,138 @@
+#pragma once
+
+#include "FlatColors.h"
+#include "messages.h"
+#include "photocrop.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QString>
+
+class FileWriter;
+class QScrollArea;
+class TextTargets;
+class TFlatGauge;
+class TFlatSpeedButton;
+class TImage;
+class TShape;
+
+namespace start {
+class TForm1;
+}
+
+// The photo crop window: the chosen picture in a scroll box with a square over it that the user
+// drags and resizes; "Z" cuts the square out and makes the 100 x 100 photo of it.
+namespace zdjecia {
+
+// The selection square and its resize handle: rectangles that take the mouse, reporting the
+// pointer in their own coordinates.
+class TCropShape : public QWidget {
+    Q_OBJECT
+public:
+    explicit TCropShape(QWidget* parent = nullptr);
+
+    void SetBrush(TColor color, Qt::BrushStyle style);
+    void SetPenColor(TColor color);
+
+signals:
+    void OnMouseDown(QPoint at);
+    void OnMouseMove(QPoint at);
+    void OnMouseUp(QPoint at);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    TColor m_brushColor = clWhite;
+    Qt::BrushStyle m_brushStyle = Qt::SolidPattern;
+    TColor m_penColor = clBlack;
+};
+
+class TForm4 : public QDialog {
+    Q_OBJECT
+public:
+    // `main` is the main window, whose program folder, messages and colours the window uses; it
+    // must outlive the window.
+    explicit TForm4(start::TForm1& main, QWidget* parent = nullptr);
+    ~TForm4() override;
+
+    QScrollArea* ScrollBox1;
+    TImage* Image1;     // the picture, at the top left corner of the scroll box's content
+    TCropShape* Shape2; // the selection square
+    TCropShape* Shape3; // its resize handle
+    TShape* Shape1;     // the button bar
+    TFlatGauge* FlatGauge1;
+    TFlatSpeedButton* FlatSpeedButton2; // "Z"
+    TFlatSpeedButton* FlatSpeedButton1; // "X"
+
+    // The photo "Z" made last, 100 x 100.
+    QImage Thumbnail;
+
+    // Loads a picture file for cropping: a JPEG name through the JPEG decoder (the picture also goes
+    // to the scratch bitmap baza/bufor.bmp), any other through the readers of the platform. False,
+    // with the window unchanged, when the file is no picture that can be loaded.
+    bool LoadPicture(const QString& path);
+    // Shows a picture: scrolled to its top left corner, the square 100 x 100 there.
+    void SetPicture(const QImage& picture);
+    CropView View() const;
+
+    // The square cut out and resampled to 100 x 100 (also written to the scratch bitmap, which
+    // `error` names when it cannot be written; the photo is then null).
+    QImage CropPhotoToThumbnail(QString* error = nullptr);
+
+    // The main window's message table, from which the window's reports take their texts.
+    const MessageTable& Messages() const;
+
+    void RegisterTexts(TextTargets& texts);
+    // Tests pass a writer that fails; it must outlive the window.
+    void SetFileWriter(const FileWriter& writer) { m_writer = &writer; }
+
+    void FormShow();
+    void Shape2MouseDown(QPoint at);
+    void Shape2MouseMove(QPoint at);
+    void Shape2MouseUp();
+    void Shape3MouseDown(QPoint at);
+    void Shape3MouseMove(QPoint at);
+    void Shape3MouseUp();
+    void FlatSpeedButton2Click(); // "Z"
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void setView(const CropView& view);
+    QString scratchPath() const;
+    bool writeScratch(const QImage& picture, QString* error) const;
+
+    start::TForm1& m_main;
+    const FileWriter* m_writer;
+    QWidget* m_content;
+    QImage m_picture; // 32-bit, what the scroll box shows
+    bool m_dragging = false;
+    bool m_resizing = false;
+    QPoint m_dragPress;
+    QPoint m_resizePress;
+};
+
+// What the editor's "..." did.
+struct PhotoChoice {
+    // The chosen file; empty when the user cancelled the picture dialog or the file could not be
+    // loaded. Set also when the crop is then cancelled.
+    QString pickedName;
+    // The crop window ended with "Z": `photo` is the 100 x 100 photo for the editor's picture.
+    bool cropped = false;
+    QImage photo;
+};
+
+// The editor's "...": the picture-open dialog, the picture loaded into the crop window, which is
+// then shown modally. A file that cannot be loaded is reported (message 10) and the crop window is
+// not shown.
+PhotoChoice ChoosePhoto(TForm4& cropWindow, QWidget* owner);
+
+// The program's crop window, set when the windows are created.
+inline TForm4* Form4 = nullptr;
+
+} // namespace zdjecia
