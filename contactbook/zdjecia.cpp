@@ -362,8 +362,8 @@ PhotoChoice ChoosePhoto(TForm4& cropWindow, QWidget* owner)
     if (path.isEmpty())
         return {};
     if (!cropWindow.LoadPicture(path)) {
-        Prompter::current().showError(nullptr, QString::fromLatin1(kBoxCaption),
-                                      cp1250::toUnicode(cropWindow.Messages()[kPictureError]));
+        Prompter::current().inform(nullptr, QString::fromLatin1(kBoxCaption),
+                                   cp1250::toUnicode(cropWindow.Messages()[kPictureError]));
         return {};
     }
     PhotoChoice choice;
