@@ -12,6 +12,7 @@
 #include "clock.h"
 #include "codec1250.h"
 #include "dane_biznesowe.h"
+#include "datefields.h"
 #include "dialogrunner.h"
 #include "entrysave.h"
 #include "fieldtext.h"
@@ -75,26 +76,10 @@ DaySelection selectionOf(const TZuboComboBox* day, const TZuboComboBox* month)
     return {day->currentIndex(), month->currentIndex()};
 }
 
-// Setting a selection from code raises no change; an index outside the list selects nothing.
-void select(TZuboComboBox* combo, int index)
-{
-    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
-}
-
 void selectFirstWhenNone(TZuboComboBox* combo)
 {
     if (combo->currentIndex() < 0)
         combo->setCurrentIndex(0);
-}
-
-// The list's selected item: the last one when several are selected, -1 when none is.
-int lastSelected(const TFlatListBox* list)
-{
-    for (int i = int(list->Items().size()) - 1; i >= 0; --i) {
-        if (list->GetSelected(i))
-            return i;
-    }
-    return -1;
 }
 
 void setItems(TFlatListBox* list, const QStringList& items)
@@ -186,25 +171,11 @@ void TForm3::createControls()
     FlatCheckBox2 = new TFlatCheckBox(this);
     FlatCheckBox2->setGeometry(0, 104, 121, 17);
 
-    QStringList days;
-    for (int day = 1; day <= 31; ++day)
-        days << QString::number(day);
-    QStringList months;
-    for (const QByteArray& month : MonthNames())
-        months << text(month);
     const auto dateLists = [&](int y, TZuboComboBox*& day, TZuboComboBox*& month) {
-        day = new TZuboComboBox(this);
-        day->SetStyle(csDropDownList);
-        day->SetItems(days);
-        day->setMaxVisibleItems(31);
+        day = newDayList(this);
         day->setGeometry(112, y, 49, kComboHeight);
-        day->setCurrentIndex(-1);
-        month = new TZuboComboBox(this);
-        month->SetStyle(csDropDownList);
-        month->SetItems(months);
-        month->setMaxVisibleItems(12);
+        month = newMonthList(this);
         month->setGeometry(176, y, 73, kComboHeight);
-        month->setCurrentIndex(-1);
     };
     dateLists(72, ZuboComboBox2, ZuboComboBox3);
     dateLists(104, ZuboComboBox4, ZuboComboBox5);
@@ -387,6 +358,7 @@ void TForm3::createQuickDates()
         });
         auto* entry = new QPushButton(action->text(), grid);
         entry->setFlat(true);
+        entry->setAutoDefault(false);
         entry->setFocusPolicy(Qt::NoFocus);
         entry->setEnabled(action->isEnabled());
         entry->setStyleSheet(QStringLiteral("QPushButton { text-align: left; border: none; padding: 3px 12px; }"
@@ -468,12 +440,9 @@ void TForm3::FillFromMainWindow(const start::TForm1& main)
     setItems(FlatListBox1, main.FlatListBox1->Items());
     setItems(FlatListBox2, main.FlatListBox2->Items());
     setItems(FlatListBox3, main.FlatListBox3->Items());
-    select(ZuboComboBox2, main.ZuboComboBox2->currentIndex());
-    select(ZuboComboBox3, main.ZuboComboBox3->currentIndex());
-    select(ZuboComboBox4, main.ZuboComboBox4->currentIndex());
-    select(ZuboComboBox5, main.ZuboComboBox5->currentIndex());
-    select(ZuboComboBox6, -1);
-    select(ZuboComboBox7, -1);
+    selectDate(ZuboComboBox2, ZuboComboBox3, selectionOf(main.ZuboComboBox2, main.ZuboComboBox3));
+    selectDate(ZuboComboBox4, ZuboComboBox5, selectionOf(main.ZuboComboBox4, main.ZuboComboBox5));
+    selectDate(ZuboComboBox6, ZuboComboBox7, {});
     Nip = text(main.ShownNip);
     Regon = text(main.ShownRegon);
     FlatCheckBox1->SetChecked(ZuboComboBox2->currentIndex() >= 0);
@@ -508,8 +477,7 @@ void TForm3::RebuildGroupMenu()
 
 void TForm3::NameDayFound(int day, int month)
 {
-    select(ZuboComboBox2, day - 1);
-    select(ZuboComboBox3, month - 1);
+    selectDate(ZuboComboBox2, ZuboComboBox3, {day - 1, month - 1});
     FlatCheckBox1->SetChecked(true);
 }
 
@@ -629,6 +597,26 @@ void TForm3::PopupMenu1Change()
     EditorModified = true;
 }
 
+// The stored bytes of an entry field's text; nothing, after a message naming the field by its label,
+// when it holds a character that person files cannot store.
+std::optional<QByteArray> TForm3::typedText(const TFlatEdit* entry, int label) const
+{
+    QString error;
+    std::optional<QByteArray> bytes = storableText(entry->text(), Label[std::size_t(label)]->text(), &error);
+    if (!bytes)
+        Prompter::current().showError(nullptr, boxCaption(), error);
+    return bytes;
+}
+
+// Appends an item to a list from its entry field, which is emptied and keeps the focus.
+void TForm3::addToList(TFlatListBox* list, const QString& item, TFlatEdit* entry)
+{
+    list->AddItem(item);
+    entry->clear();
+    entry->setFocus();
+    FlatEdit4Change();
+}
+
 void TForm3::FlatSpeedButton6Click()
 {
     if (FlatEdit11->text().isEmpty())
@@ -638,30 +626,21 @@ void TForm3::FlatSpeedButton6Click()
         showMessage(kMsgOccasionWithoutDate);
         return;
     }
-    QString error;
-    const std::optional<QByteArray> description = storableText(FlatEdit11->text(), Label[15]->text(), &error);
-    if (!description) {
-        Prompter::current().showError(nullptr, boxCaption(), error);
+    const std::optional<QByteArray> description = typedText(FlatEdit11, 15);
+    if (!description)
         return;
-    }
     const bool valid = NormalizeYearField(FlatEdit3);
     const QByteArray year = cp1250::fromUnicode(FlatEdit3->text()).value_or(QByteArray());
-    FlatListBox1->AddItem(text(occasionItem(date, {year, valid}, *description)));
-    FlatEdit11->clear();
-    FlatEdit11->setFocus();
-    FlatEdit4Change();
+    addToList(FlatListBox1, text(occasionItem(date, {year, valid}, *description)), FlatEdit11);
 }
 
 void TForm3::FlatSpeedButton2Click()
 {
     if (FlatEdit12->text().isEmpty())
         return;
-    QString error;
-    const std::optional<QByteArray> address = storableText(FlatEdit12->text(), Label[13]->text(), &error);
-    if (!address) {
-        Prompter::current().showError(nullptr, boxCaption(), error);
+    const std::optional<QByteArray> address = typedText(FlatEdit12, 13);
+    if (!address)
         return;
-    }
     switch (mailProblem(*address)) {
     case MailProblem::NoAt:
         showMessage(kMsgMailNoAt);
@@ -672,30 +651,18 @@ void TForm3::FlatSpeedButton2Click()
     case MailProblem::None:
         break;
     }
-    FlatListBox2->AddItem(FlatEdit12->text());
-    FlatEdit12->clear();
-    FlatEdit12->setFocus();
-    FlatEdit4Change();
+    addToList(FlatListBox2, FlatEdit12->text(), FlatEdit12);
 }
 
 void TForm3::FlatSpeedButton9Click()
 {
-    if (FlatEdit10->text().isEmpty())
-        return;
-    QString error;
-    if (!storableText(FlatEdit10->text(), Label[12]->text(), &error)) {
-        Prompter::current().showError(nullptr, boxCaption(), error);
-        return;
-    }
-    FlatListBox3->AddItem(FlatEdit10->text());
-    FlatEdit10->clear();
-    FlatEdit10->setFocus();
-    FlatEdit4Change();
+    if (!FlatEdit10->text().isEmpty() && typedText(FlatEdit10, 12))
+        addToList(FlatListBox3, FlatEdit10->text(), FlatEdit10);
 }
 
 void TForm3::deleteWithQuestion(TFlatListBox* list, TFlatEdit* entry, int message)
 {
-    const int row = lastSelected(list);
+    const int row = lastSelectedRow(list);
     if (row < 0)
         return;
     const QString question =
@@ -725,18 +692,7 @@ void TForm3::FlatSpeedButton11Click()
 
 void TForm3::FlatListBox1MouseUp()
 {
-    const int row = lastSelected(FlatListBox1);
-    if (row < 0)
-        return;
-    // An item written by hand without a date keeps the date lists as they are.
-    const OccasionFields fields =
-        occasionFields(cp1250::fromUnicode(FlatListBox1->Items().at(row)).value_or(QByteArray()));
-    FlatEdit11->setText(text(fields.description));
-    FlatEdit3->setText(text(fields.year));
-    if (fields.date) {
-        select(ZuboComboBox6, fields.date->day);
-        select(ZuboComboBox7, fields.date->month);
-    }
+    pickOccasion(FlatListBox1, FlatEdit11, FlatEdit3, ZuboComboBox6, ZuboComboBox7);
 }
 
 void TForm3::PopupMenu2Popup(QWidget* requester)
@@ -759,19 +715,16 @@ void TForm3::applyQuickDate(const CalendarDay& date)
 {
     switch (QuickDateTarget) {
     case DateTarget::NameDay:
-        select(ZuboComboBox2, date.day - 1);
-        select(ZuboComboBox3, date.month - 1);
+        selectDate(ZuboComboBox2, ZuboComboBox3, {date.day - 1, date.month - 1});
         FlatCheckBox1->SetChecked(true);
         break;
     case DateTarget::Birthday:
-        select(ZuboComboBox4, date.day - 1);
-        select(ZuboComboBox5, date.month - 1);
+        selectDate(ZuboComboBox4, ZuboComboBox5, {date.day - 1, date.month - 1});
         FlatEdit2->setText(QString::number(date.year));
         FlatCheckBox2->SetChecked(true);
         break;
     case DateTarget::Occasion:
-        select(ZuboComboBox6, date.day - 1);
-        select(ZuboComboBox7, date.month - 1);
+        selectDate(ZuboComboBox6, ZuboComboBox7, {date.day - 1, date.month - 1});
         FlatEdit3->setText(QString::number(date.year));
         break;
     case DateTarget::None:

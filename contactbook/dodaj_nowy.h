@@ -180,6 +180,8 @@ protected:
 private:
     void createControls();
     void createQuickDates();
+    std::optional<QByteArray> typedText(const TFlatEdit* entry, int label) const;
+    void addToList(TFlatListBox* list, const QString& item, TFlatEdit* entry);
     void deleteWithQuestion(TFlatListBox* list, TFlatEdit* entry, int message);
     void applyQuickDate(const CalendarDay& date);
     bool collectRecord(PersonRecord& record, QByteArray& pendingPhone, QString* error) const;

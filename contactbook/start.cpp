@@ -8,6 +8,7 @@
 #include "ZuboComboBox.h"
 #include "bitmaps.h"
 #include "codec1250.h"
+#include "datefields.h"
 #include "dialogrunner.h"
 #include "dodaj_nowy.h"
 #include "favourites.h"
@@ -52,26 +53,10 @@ QString text(const QByteArray& bytes)
     return cp1250::toUnicode(bytes);
 }
 
-QByteArray bytes(const QString& s)
-{
-    return cp1250::fromUnicode(s).value_or(QByteArray());
-}
-
 // Menus show "&" as an accelerator mark; a caption shows exactly what the file holds.
 QString menuText(const QByteArray& caption)
 {
     return text(caption).replace(u'&', QStringLiteral("&&"));
-}
-
-void select(TZuboComboBox* combo, int index)
-{
-    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
-}
-
-void select(TZuboComboBox* day, TZuboComboBox* month, const DaySelection& date)
-{
-    select(day, date.day);
-    select(month, date.month);
 }
 
 void setItems(TFlatListBox* list, const QList<QByteArray>& values)
@@ -169,23 +154,11 @@ void TForm1::createControls()
             });
     connect(ZuboComboBox1, &TZuboComboBox::OnChange, this, &TForm1::FlatComboBox1Change);
 
-    QStringList days;
-    for (int day = 1; day <= 31; ++day)
-        days << QString::number(day);
-    QStringList months;
-    for (const QByteArray& month : MonthNames())
-        months << text(month);
     const auto dateLists = [&](int y, TZuboComboBox*& day, TZuboComboBox*& month) {
-        day = new TZuboComboBox(this);
-        day->SetStyle(csDropDownList);
-        day->SetItems(days);
-        day->setMaxVisibleItems(31);
+        day = newDayList(this);
         day->setGeometry(104, y, 49, kComboHeight);
         day->setEnabled(false);
-        month = new TZuboComboBox(this);
-        month->SetStyle(csDropDownList);
-        month->SetItems(months);
-        month->setMaxVisibleItems(12);
+        month = newMonthList(this);
         month->setGeometry(168, y, 73, kComboHeight);
         month->setEnabled(false);
     };
@@ -526,8 +499,8 @@ void TForm1::ShowPerson(const QString& path)
     setItems(FlatListBox3, r.telefony);
     setItems(FlatListBox1, r.impreza);
     setItems(FlatListBox2, r.mail);
-    select(ZuboComboBox2, ZuboComboBox3, person.nameDay);
-    select(ZuboComboBox4, ZuboComboBox5, person.birthday);
+    selectDate(ZuboComboBox2, ZuboComboBox3, person.nameDay);
+    selectDate(ZuboComboBox4, ZuboComboBox5, person.birthday);
     QStringList notes;
     for (const QByteArray& line : r.notatka)
         notes << text(line);
@@ -721,18 +694,7 @@ void TForm1::FlatComboBox1DrawItem(QPainter* canvas, int index, const QRect& rec
 
 void TForm1::FlatListBox1MouseUp()
 {
-    int row = -1;
-    for (int i = FlatListBox1->Items().size() - 1; i >= 0 && row < 0; --i) {
-        if (FlatListBox1->GetSelected(i))
-            row = i;
-    }
-    if (row < 0)
-        return;
-    const OccasionFields fields = occasionFields(bytes(FlatListBox1->Items().at(row)));
-    FlatEdit11->setText(text(fields.description));
-    FlatEdit3->setText(text(fields.year));
-    if (fields.date)
-        select(ZuboComboBox6, ZuboComboBox7, *fields.date);
+    pickOccasion(FlatListBox1, FlatEdit11, FlatEdit3, ZuboComboBox6, ZuboComboBox7);
 }
 
 } // namespace start
