@@ -28,6 +28,7 @@
 #include "texttargets.h"
 #include "wybor_typu_nowego.h"
 #include "zarzadzanie_grupami.h"
+#include "zdjecia.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -483,7 +484,7 @@ void TForm3::NameDayFound(int day, int month)
 
 void TForm3::showMessage(int index, const QString& suffix) const
 {
-    Prompter::current().showError(nullptr, boxCaption(), text(m_main.Messages[std::size_t(index)]) + suffix);
+    Prompter::current().inform(nullptr, boxCaption(), text(m_main.Messages[std::size_t(index)]) + suffix);
 }
 
 bool TForm3::NormalizeYearField(TFlatEdit* edit)
@@ -744,7 +745,17 @@ void TForm3::FlatSpeedButton3Click()
 
 void TForm3::FlatSpeedButton1Click()
 {
-    // Choosing and cropping a photo: the crop dialog opens here once it exists.
+    if (!zdjecia::Form4)
+        return;
+    const zdjecia::PhotoChoice choice = zdjecia::ChoosePhoto(*zdjecia::Form4, this);
+    // A chosen picture counts even when its crop is cancelled: the save then writes the picture
+    // the editor shows as the entry's photo.
+    if (!choice.pickedName.isEmpty())
+        PickedPictureName = choice.pickedName;
+    if (choice.cropped) {
+        Image1->SetPicture(choice.photo);
+        EditorModified = true;
+    }
 }
 
 void TForm3::FlatSpeedButton10Click()

@@ -10,8 +10,10 @@
 #include "codec1250.h"
 #include "fakes.h"
 #include "mainprogram.h"
+#include "picture.h"
 #include "support.h"
 #include "zarzadzanie_grupami.h"
+#include "zdjecia.h"
 
 #include <QAction>
 #include <QApplication>
@@ -100,6 +102,46 @@ TEST_F(EntryCommandsTest, NewPersonIsListedSelectedAndShown)
     EXPECT_EQ(shownStreet(), "Trzecia");
     EXPECT_EQ(main().ShownName, "Cezary Cis");
     EXPECT_EQ(main().PersonList.size(), 3);
+}
+
+TEST_F(EntryCommandsTest, PictureChosenInTheEditorIsSavedAsThePhotoBesideTheNewEntry)
+{
+    start();
+    QImage red(200, 150, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    const QString picture = dir.file("wakacje.bmp");
+    red.save(picture, "BMP");
+    FixedPictureChooser chooser(picture);
+    const QImage logo = editor().Image1->Picture();
+    struct Case {
+        const char* what;
+        ScriptedDialogRunner::Script crop;
+        QRgb photo; // the saved photo's pixel
+    };
+    const Case cases[] = {
+        {"cropped", [](QDialog& d) { static_cast<zdjecia::TForm4&>(d).FlatSpeedButton2->Click(); },
+         QColor(Qt::red).rgb()},
+        // A cancelled crop keeps the editor's picture, which still becomes the photo.
+        {"crop cancelled", [](QDialog& d) { static_cast<zdjecia::TForm4&>(d).FlatSpeedButton1->Click(); },
+         logo.pixel(50, 50)},
+    };
+    for (const Case& c : cases) {
+        dialogs.scripts = {choose(true),
+                           [&](QDialog& d) {
+                               editor().FlatSpeedButton1->Click();
+                               EXPECT_EQ(editor().PickedPictureName, picture) << c.what;
+                               save("Foto", "Polna")(d);
+                           },
+                           c.crop};
+        main().FlatSpeedButton[4]->Click();
+        const QString base = editor().NewFileName.chopped(4);
+        EXPECT_TRUE(dir.read("baza/" + editor().NewFileName).contains(T("zdjecie", "") + base.toLatin1() + ".bmp"))
+            << c.what;
+        const QImage photo(dir.file("baza/" + base + ".bmp"));
+        EXPECT_EQ(photo.size(), QSize(100, 100)) << c.what;
+        EXPECT_EQ(photo.pixel(50, 50), c.photo) << c.what;
+        EXPECT_TRUE(main().HasPhoto) << c.what;
+    }
 }
 
 TEST_F(EntryCommandsTest, CancelledEntryTypeOrEditorChangesNothing)
