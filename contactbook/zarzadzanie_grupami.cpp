@@ -37,7 +37,6 @@ TForm5::TForm5(start::TForm1& main, QWidget* parent)
     , m_reader(&TextReader::standard())
     , m_writer(&FileWriter::standard())
 {
-    setWindowTitle(QString::fromUtf8("zarządzanie grupami"));
     setFixedSize(372, 242);
     setFont(DefaultUiFont());
 
@@ -49,25 +48,17 @@ TForm5::TForm5(start::TForm1& main, QWidget* parent)
     Shape1 = new TShape(this);
     Shape1->setGeometry(kBar, -1, kButtonSize, height() + 2);
 
-    struct ButtonPlace {
-        TFlatSpeedButton*& button;
-        int y;
-        const char* caption;
-        const char* hint;
+    const std::pair<TFlatSpeedButton*&, int> buttons[] = {
+        {FlatSpeedButton3, 16},  {FlatSpeedButton1, 40},  {FlatSpeedButton5, 64},
+        {FlatSpeedButton4, 184}, {FlatSpeedButton2, 208},
     };
-    const ButtonPlace buttons[] = {
-        {FlatSpeedButton3, 16, "D", "Dodaj grupę"},
-        {FlatSpeedButton1, 40, "K", "Kasuj grupę"},
-        {FlatSpeedButton5, 64, "N", "Zmień nazwę zaznaczonej grupy"},
-        {FlatSpeedButton4, 184, "Z", "Przypisz wybraną osobę do zaznaczonych grup"},
-        {FlatSpeedButton2, 208, "X", "Zamknij okno"},
-    };
-    for (const ButtonPlace& place : buttons) {
-        place.button = new TFlatSpeedButton(this);
-        place.button->setGeometry(kBar, place.y, kButtonSize, kButtonSize);
-        place.button->SetCaption(QString::fromUtf8(place.caption));
-        place.button->setToolTip(QString::fromUtf8(place.hint));
+    for (const auto& [button, y] : buttons) {
+        button = new TFlatSpeedButton(this);
+        button->setGeometry(kBar, y, kButtonSize, kButtonSize);
     }
+    // The rename button's texts are no language texts.
+    FlatSpeedButton5->SetCaption(QStringLiteral("N"));
+    FlatSpeedButton5->setToolTip(QString::fromUtf8("Zmień nazwę zaznaczonej grupy"));
     // Unlike the other dialogs, "X" ends with OK too: the editor then counts its entry as changed.
     FlatSpeedButton4->SetModalResult(mrOk);
     FlatSpeedButton2->SetModalResult(mrOk);
@@ -76,12 +67,16 @@ TForm5::TForm5(start::TForm1& main, QWidget* parent)
     connect(FlatSpeedButton5, &TFlatSpeedButton::OnClick, this, &TForm5::FlatSpeedButton5Click);
     connect(FlatSpeedButton4, &TFlatSpeedButton::OnClick, this, &TForm5::FlatSpeedButton4Click);
 
-    Label1 = new QLabel(QString::fromUtf8("nazwa nowej grupy"), this);
+    Label1 = new QLabel(this);
     Label1->setTextFormat(Qt::PlainText);
     Label1->move(208, 0);
-    Label1->adjustSize();
     FlatEdit1 = new TFlatEdit(this);
     FlatEdit1->setGeometry(208, 16, 153, 19);
+
+    // The window starts with the built-in texts of its language targets.
+    TextTargets own;
+    RegisterTexts(own);
+    own.applyBuiltIn();
 }
 
 TForm5::~TForm5()

@@ -134,8 +134,6 @@ TForm4::TForm4(start::TForm1& main, QWidget* parent)
     Shape2->SetBrush(clWhite, Qt::BDiagPattern);
     Shape2->SetPenColor(clBlack);
     Shape2->setCursor(Qt::SizeAllCursor);
-    Shape2->setToolTip(QString::fromUtf8("Przesuń ten kwadrat w miejsce, które pokrywa wybrany przez Ciebie obszar, "
-                                         "powiększ go w razie konieczności i naciśnij \"Z\""));
     Shape3 = new TCropShape(m_content);
     Shape3->SetBrush(clMaroon, Qt::SolidPattern);
     Shape3->SetPenColor(clWhite);
@@ -158,16 +156,17 @@ TForm4::TForm4(start::TForm1& main, QWidget* parent)
 
     FlatSpeedButton2 = new TFlatSpeedButton(this);
     FlatSpeedButton2->setGeometry(660, 408, 17, 17);
-    FlatSpeedButton2->SetCaption(QStringLiteral("Z"));
-    FlatSpeedButton2->setToolTip(QString::fromUtf8("Przypisz osobie wybrany obszar zdjęcia i wyjdź"));
     connect(FlatSpeedButton2, &TFlatSpeedButton::OnClick, this, &TForm4::FlatSpeedButton2Click);
     FlatSpeedButton1 = new TFlatSpeedButton(this);
     FlatSpeedButton1->setGeometry(660, 432, 17, 17);
-    FlatSpeedButton1->SetCaption(QStringLiteral("X"));
-    FlatSpeedButton1->setToolTip(QStringLiteral("Zamknij okno bez dokonywania zmian"));
     FlatSpeedButton1->SetModalResult(mrCancel);
 
     SetPicture(QImage());
+
+    // The window starts with the built-in texts of its language targets.
+    TextTargets own;
+    RegisterTexts(own);
+    own.applyBuiltIn();
 }
 
 TForm4::~TForm4()

@@ -264,6 +264,12 @@ TEST_F(GroupDialogTest, TakesTheSchemeOnShowExceptTheRenameButton)
 
 TEST_F(GroupDialogTest, LanguageTextsReachCaptionsAndHints)
 {
+    // Built-in texts first.
+    EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8("zarządzanie grupami"));
+    EXPECT_EQ(dialog->Label1->text(), "nazwa nowej grupy");
+    EXPECT_EQ(dialog->FlatSpeedButton1->Caption(), "K");
+    EXPECT_EQ(dialog->FlatSpeedButton4->toolTip(), QString::fromUtf8("Przypisz wybraną osobę do zaznaczonych grup"));
+
     TextTargets texts;
     dialog->RegisterTexts(texts);
     for (int id : {19, 20, 63, 64, 65, 66, 73, 74, 75, 76})

@@ -294,6 +294,10 @@ TEST_F(CropWindowTest, TakesTheSchemeOnShowAndItsLanguageTexts)
     window->show();
     EXPECT_EQ(window->FlatGauge1->Progress(), 0);
 
+    EXPECT_EQ(window->FlatSpeedButton2->Caption(), "Z");
+    EXPECT_EQ(window->FlatSpeedButton1->toolTip(), "Zamknij okno bez dokonywania zmian");
+    EXPECT_TRUE(window->Shape2->toolTip().startsWith(QString::fromUtf8("Przesuń ten kwadrat")));
+
     TextTargets texts;
     window->RegisterTexts(texts);
     for (int id : {61, 62, 71, 72, 79})
