@@ -29,6 +29,13 @@ public:
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         // The desktop's own dialog cannot take the preview.
         dialog.setOption(QFileDialog::DontUseNativeDialog);
+        // The users are Polish; the desktop's language may be another.
+        dialog.setWindowTitle(QString::fromUtf8("Wczytaj zdjęcie"));
+        dialog.setLabelText(QFileDialog::LookIn, QString::fromUtf8("Szukaj w:"));
+        dialog.setLabelText(QFileDialog::FileName, QString::fromUtf8("Nazwa pliku:"));
+        dialog.setLabelText(QFileDialog::FileType, QString::fromUtf8("Pliki typu:"));
+        dialog.setLabelText(QFileDialog::Accept, QString::fromUtf8("Otwórz"));
+        dialog.setLabelText(QFileDialog::Reject, QString::fromUtf8("Anuluj"));
         dialog.setNameFilters({
             QStringLiteral("Wszystkie obrazy (%1)").arg(patterns({"jpg", "jpeg", "bmp", "ico"})),
             QStringLiteral("Obrazy JPEG (%1)").arg(patterns({"jpg", "jpeg"})),
