@@ -47,7 +47,18 @@ std::unique_ptr<MainProgram> createWindows(const start::StartSetup& setup)
     program->Form6->RegisterTexts(form1->Texts);
     form1->EntryTypeDialog = program->Form6.get();
 
+    program->Form8 = std::make_unique<drukowanie::TForm8>(*form1);
+    form1->PrintDialog = program->Form8.get();
+    program->Form10 = std::make_unique<mail_zbiorowy::TForm10>(*form1);
+    form1->MailDialog = program->Form10.get();
+    program->Form13 = std::make_unique<adres_nadawcy::TForm13>(*form1);
+    program->Form8->SenderAddress = program->Form13.get();
+    program->Form10->SenderAddress = program->Form13.get();
+
     program->Form14 = std::make_unique<dane_biznesowe::TForm14>(form1->Colors);
     program->Form3->BusinessData = program->Form14.get();
+
+    program->Form15 = std::make_unique<opcje::TForm15>(*form1);
+    form1->OptionsDialog = program->Form15.get();
     return program;
 }

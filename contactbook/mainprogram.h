@@ -1,7 +1,11 @@
 #pragma once
 
+#include "adres_nadawcy.h"
 #include "dane_biznesowe.h"
 #include "dodaj_nowy.h"
+#include "drukowanie.h"
+#include "mail_zbiorowy.h"
+#include "opcje.h"
 #include "oprogramie.h"
 #include "start.h"
 #include "wybor_typu_nowego.h"
@@ -20,7 +24,11 @@ struct MainProgram {
     std::unique_ptr<zdjecia::TForm4> Form4;
     std::unique_ptr<zarzadzanie_grupami::TForm5> Form5;
     std::unique_ptr<wybor_typu_nowego::TForm6> Form6;
+    std::unique_ptr<drukowanie::TForm8> Form8;
+    std::unique_ptr<mail_zbiorowy::TForm10> Form10;
+    std::unique_ptr<adres_nadawcy::TForm13> Form13;
     std::unique_ptr<dane_biznesowe::TForm14> Form14;
+    std::unique_ptr<opcje::TForm15> Form15;
 };
 
 // Creates the windows in their order and registers each one's language texts with the main window.

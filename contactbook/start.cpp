@@ -11,8 +11,10 @@
 #include "datefields.h"
 #include "dialogrunner.h"
 #include "dodaj_nowy.h"
+#include "drukowanie.h"
 #include "favourites.h"
 #include "fileremover.h"
+#include "personpicker.h"
 #include "picture.h"
 #include "profilefile.h"
 #include "programstart.h"
@@ -243,6 +245,9 @@ void TForm1::createControls()
         {11, kLeftBar, 88, kButtonSize, false, true},
         {12, kLeftBar, 128, kButtonSize, true, false},
         {17, kLeftBar, 152, kButtonSize, true, false},
+        {13, kLeftBar, 192, kButtonSize, true, true},
+        {15, kLeftBar, 216, kButtonSize, true, true},
+        {21, kLeftBar, 240, kButtonSize, true, true},
         {18, 333, 44, 31, false, true},
         {19, 369, 44, 31, false, true},
     };
@@ -259,8 +264,14 @@ void TForm1::createControls()
         const char* caption;
         const char* hint;
     } kOwnTexts[] = {
-        {11, "P", "Przywróć"},    {12, "S", "Szukaj ..."},    {17, "I", "Baza imienin"},
-        {18, "NIP", "Pokaż NIP"}, {19, "REG", "Pokaż Regon"},
+        {11, "P", "Przywróć"},
+        {12, "S", "Szukaj ..."},
+        {17, "I", "Baza imienin"},
+        {18, "NIP", "Pokaż NIP"},
+        {19, "REG", "Pokaż Regon"},
+        {13, "D", "Drukuj ..."},
+        {15, "M", "Mail zbiorowy (do wielu osób na raz)"},
+        {21, "U", "Opcje"},
     };
     for (const auto& t : kOwnTexts) {
         FlatSpeedButton[std::size_t(t.number)]->SetCaption(QString::fromUtf8(t.caption));
@@ -277,6 +288,9 @@ void TForm1::createControls()
     onClick(8, &TForm1::FlatSpeedButton8Click);
     onClick(9, &TForm1::FlatSpeedButton9Click);
     onClick(10, &TForm1::FlatSpeedButton10Click);
+    onClick(13, &TForm1::FlatSpeedButton13Click);
+    onClick(15, &TForm1::FlatSpeedButton15Click);
+    onClick(21, &TForm1::FlatSpeedButton21Click);
 
     FlatHint1 = new TFlatHint(this);
     FlatHint1->SetFont(DefaultUiFont());
@@ -670,6 +684,43 @@ void TForm1::FlatSpeedButton8Click()
 void TForm1::FlatSpeedButton10Click()
 {
     PopupMenu2->popup(popupPointOf(FlatSpeedButton[10]));
+}
+
+void TForm1::FillPrintDialog()
+{
+    QList<PersonListEntry> entries = scanPrintEntries(dataFolders(Settings, ProgramDir), *m_reader);
+    m_listing->sortByName(entries);
+    PrintDialog->Fill(std::move(entries), GroupMenu.groups());
+}
+
+void TForm1::FillMailDialog()
+{
+    QList<PersonListEntry> entries = scanMailEntries(dataFolders(Settings, ProgramDir), *m_reader);
+    m_listing->sortByName(entries);
+    MailDialog->Fill(std::move(entries), GroupMenu.groups());
+}
+
+// The pickers' and the options' results are not used: nothing of the main window changes.
+void TForm1::FlatSpeedButton13Click()
+{
+    if (!PrintDialog)
+        return;
+    FillPrintDialog();
+    DialogRunner::current().run(*PrintDialog);
+}
+
+void TForm1::FlatSpeedButton15Click()
+{
+    if (!MailDialog)
+        return;
+    FillMailDialog();
+    DialogRunner::current().run(*MailDialog);
+}
+
+void TForm1::FlatSpeedButton21Click()
+{
+    if (OptionsDialog)
+        DialogRunner::current().run(*OptionsDialog);
 }
 
 void TForm1::FlatComboBox1Change()

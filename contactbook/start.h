@@ -41,6 +41,9 @@ class TForm3;
 namespace wybor_typu_nowego {
 class TForm6;
 }
+namespace drukowanie {
+class TForm8;
+}
 
 namespace start {
 
@@ -107,6 +110,10 @@ public:
     // The entry editor and the entry type dialog of "N" and "E", once they exist.
     dodaj_nowy::TForm3* Editor = nullptr;
     wybor_typu_nowego::TForm6* EntryTypeDialog = nullptr;
+    // The print picker, the bulk e-mail picker (a print picker too) and the options dialog.
+    drukowanie::TForm8* PrintDialog = nullptr;
+    drukowanie::TForm8* MailDialog = nullptr;
+    QDialog* OptionsDialog = nullptr;
 
     // The program's state.
     QString ProgramDir;
@@ -147,6 +154,13 @@ public:
     void FlatSpeedButton8Click();  // "<<"
     void FlatSpeedButton9Click();  // "E": edit the selected entry
     void FlatSpeedButton10Click(); // "J": the language menu
+    void FlatSpeedButton13Click(); // "Drukuj ..."
+    void FlatSpeedButton15Click(); // "Mail zbiorowy"
+    void FlatSpeedButton21Click(); // "Opcje"
+    // Offer the persons of the data folders in use to a picker: all named persons to print, those
+    // with an address to mail.
+    void FillPrintDialog();
+    void FillMailDialog();
     void FlatComboBox1Change();
     void FlatComboBox1DrawItem(QPainter* canvas, int index, const QRect& rect, TOwnerDrawState state);
     void FlatListBox1MouseUp();

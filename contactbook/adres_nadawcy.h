@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QString>
+
+class ProfileFile;
+class QLabel;
+class TFlatMemo;
+class TFlatSpeedButton;
+class TShape;
+
+namespace start {
+class TForm1;
+}
+
+// The sender address dialog, shown before envelopes are printed: "Z" stores the address and starts
+// the printing, "X" cancels it.
+namespace adres_nadawcy {
+
+class TForm13 : public QDialog {
+    Q_OBJECT
+public:
+    // `main` gives the program folder and the colours; it must outlive the dialog.
+    explicit TForm13(start::TForm1& main, QWidget* parent = nullptr);
+
+    QLabel* Label1;
+    TFlatMemo* FlatMemo1; // the address, one line per line
+    TShape* Shape1;
+    TFlatSpeedButton* FlatSpeedButton1; // "Z"
+    TFlatSpeedButton* FlatSpeedButton2; // "X"
+
+    // The address as the dialog closed, as stored bytes.
+    QList<QByteArray> AddressLines() const { return m_lines; }
+
+    void FormShow();
+    void FlatSpeedButton1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    start::TForm1& m_main;
+    QList<QByteArray> m_lines;
+};
+
+} // namespace adres_nadawcy

@@ -1,0 +1,423 @@
+#include "drukowanie.h"
+
+#include "FlatUtilitys.h"
+#include "TFlatGaugeUnit.h"
+#include "TFlatRadioButtonUnit.h"
+#include "TFlatSpeedButtonUnit.h"
+#include "adres_nadawcy.h"
+#include "bitmaps.h"
+#include "clock.h"
+#include "codec1250.h"
+#include "dialogrunner.h"
+#include "filechooser.h"
+#include "filewriter.h"
+#include "personpicker.h"
+#include "printer.h"
+#include "printouts.h"
+#include "prompter.h"
+#include "schemecolours.h"
+#include "shape.h"
+#include "start.h"
+#include "textreader.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStyledItemDelegate>
+
+namespace drukowanie {
+namespace {
+
+constexpr char kBoxCaption[] = "Zubo";
+constexpr char kListDialogTitle[] = "..:: -- Zubo -- ::.. - Zapis listy";
+constexpr char kListFilter[] = "Listy (*.lst)";
+constexpr int kItemHeight = 16;
+// The group's stored name, beside the text the list shows.
+constexpr int kGroupRole = Qt::UserRole;
+
+using DrawItem = void (TForm8::*)(const QListWidget*, QPainter*, int, const QRect&, bool) const;
+
+// Draws the rows of a picker list through the picker's own drawing handler.
+class ItemDrawer : public QStyledItemDelegate {
+public:
+    ItemDrawer(const TForm8& form, DrawItem draw, QObject* parent)
+        : QStyledItemDelegate(parent)
+        , m_form(form)
+        , m_draw(draw)
+    {}
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        painter->save();
+        (m_form.*m_draw)(static_cast<const QListWidget*>(parent()), painter, index.row(), option.rect,
+                         option.state & QStyle::State_Selected);
+        painter->restore();
+    }
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return {0, kItemHeight}; }
+
+private:
+    const TForm8& m_form;
+    DrawItem m_draw;
+};
+
+QListWidget* makeList(TForm8* form, QRect place, bool sorted, DrawItem draw)
+{
+    auto* list = new QListWidget(form);
+    list->setGeometry(place);
+    list->setFrameStyle(QFrame::NoFrame);
+    list->setSelectionMode(QAbstractItemView::MultiSelection);
+    list->setUniformItemSizes(true);
+    list->setSortingEnabled(sorted);
+    list->setItemDelegate(new ItemDrawer(*form, draw, list));
+    return list;
+}
+
+} // namespace
+
+TForm8::TForm8(start::TForm1& main, QWidget* parent)
+    : QDialog(parent)
+    , m_main(main)
+    , m_reader(&TextReader::standard())
+    , m_writer(&FileWriter::standard())
+    , m_clock(&Clock::standard())
+{
+    setWindowTitle(QStringLiteral("..::  -- ZUBO --  ::.."));
+    setFixedSize(477, 453);
+    setFont(DefaultUiFont());
+
+    Shape2 = new TShape(this);
+    Shape2->setGeometry(216, 28, 17, 229);
+    Shape1 = new TShape(this);
+    Shape1->setGeometry(440, -36, 17, 489);
+
+    const auto label = [this](int x, int y, const char* text) {
+        auto* l = new QLabel(QString::fromUtf8(text), this);
+        l->move(x, y);
+        l->adjustSize();
+        return l;
+    };
+    Label1 = label(8, 8, "Osoby");
+    Label2 = label(248, 8, "Do drukowania");
+    Label3 = label(8, 304, "Grupy");
+
+    ListBox1 = makeList(this, QRect(8, 24, 193, 273), true, &TForm8::ListBox1DrawItem);
+    ListBox2 = makeList(this, QRect(8, 320, 193, 121), false, &TForm8::ListBox2DrawItem);
+    ListBox3 = makeList(this, QRect(248, 24, 177, 353), true, &TForm8::ListBox1DrawItem);
+    connect(ListBox1, &QListWidget::doubleClicked, this, &TForm8::FlatSpeedButton2Click);
+    connect(ListBox3, &QListWidget::doubleClicked, this, &TForm8::FlatSpeedButton3Click);
+    connect(ListBox2, &QListWidget::clicked, this, &TForm8::ListBox2Click);
+
+    const auto button = [this](int x, int y, const char* caption, const char* hint) {
+        auto* b = new TFlatSpeedButton(this);
+        b->setGeometry(x, y, 17, 17);
+        b->SetCaption(QString::fromUtf8(caption));
+        b->setToolTip(QString::fromUtf8(hint));
+        return b;
+    };
+    FlatSpeedButton2 = button(216, 88, ">", "Dodaj zaznaczone osoby do listy");
+    FlatSpeedButton3 = button(216, 112, "<", "Wycofaj zaznaczone osoby z listy");
+    FlatSpeedButton4 = button(216, 144, ">>", "Dodaj wszystkie osoby");
+    FlatSpeedButton5 = button(216, 168, "<<", "Wycofaj wszystkie osoby");
+    FlatSpeedButton7 = button(440, 24, "Z", "Zapisz listę do pliku");
+    FlatSpeedButton8 = button(440, 56, "W", "Wczytaj listę z pliku");
+    FlatSpeedButton6 = button(440, 392, "D", "Drukuj");
+    FlatSpeedButton1 = button(440, 424, "X", "Zamknij okno");
+    FlatSpeedButton1->SetModalResult(mrCancel);
+    connect(FlatSpeedButton2, &TFlatSpeedButton::OnClick, this, &TForm8::FlatSpeedButton2Click);
+    connect(FlatSpeedButton3, &TFlatSpeedButton::OnClick, this, &TForm8::FlatSpeedButton3Click);
+    connect(FlatSpeedButton4, &TFlatSpeedButton::OnClick, this, &TForm8::FlatSpeedButton4Click);
+    connect(FlatSpeedButton5, &TFlatSpeedButton::OnClick, this, &TForm8::FlatSpeedButton5Click);
+    connect(FlatSpeedButton7, &TFlatSpeedButton::OnClick, this, &TForm8::FlatSpeedButton7Click);
+    connect(FlatSpeedButton8, &TFlatSpeedButton::OnClick, this, &TForm8::FlatSpeedButton8Click);
+    // Through the virtual handler, so the bulk e-mail window's action replaces printing.
+    connect(FlatSpeedButton6, &TFlatSpeedButton::OnClick, this, [this] { FlatSpeedButton6Click(); });
+
+    FlatGauge1 = new TFlatGauge(this);
+    FlatGauge1->setGeometry(432, 368, 33, 17);
+    FlatGauge1->SetShowText(false);
+    FlatGauge1->SetProgress(0);
+
+    const auto radio = [this](int y, int width, const char* caption, const char* hint) {
+        auto* r = new TFlatRadioButton(this);
+        r->setGeometry(208, y, width, 17);
+        r->SetCaption(QString::fromUtf8(caption));
+        r->setToolTip(QString::fromUtf8(hint));
+        return r;
+    };
+    FlatRadioButton1 = radio(384, 177, "8 osób na stronie", "Drukowanie zbiorczych informacji o osobach");
+    FlatRadioButton3 = radio(400, 225, "Adresowanie kopert (koperta C6 na A4)",
+                             "Jeśli masz typową drukarkę formatu A4 i chcesz zaadresować kopertę C6 (zwykła koperta "
+                             "wiekości pocztówki) to wybierz tę opcję");
+    FlatRadioButton4 = radio(416, 225, "Adresowanie kopert (koperta DL na A4)",
+                             "Jeśli masz typową drukarkę formatu A4 i chcesz zaadresować kopertę DL (podłużna, "
+                             "przychodzą w takich najczęściej rachunki, albo wyciągi z banków) to wybierz tę opcję");
+    FlatRadioButton2 = radio(432, 225, "Adresowanie kopert (wybór koperty)",
+                             "Jeśli chcesz zaadresować koperty o znanym formacie wybierz tę opcję");
+    FlatRadioButton1->SetChecked(true);
+}
+
+TForm8::~TForm8() = default;
+
+void TForm8::SetOutsideEffects(const TextReader& reader, const FileWriter& writer, const Clock& clock)
+{
+    m_reader = &reader;
+    m_writer = &writer;
+    m_clock = &clock;
+}
+
+void TForm8::Fill(QList<PersonListEntry> entries, const QList<QByteArray>& groups)
+{
+    FlatGauge1->SetProgress(0);
+    ListBox1->clear();
+    ListBox2->clear();
+    ListBox3->clear();
+    PickerEntries = std::move(entries);
+    for (qsizetype i = 0; i < PickerEntries.size(); ++i)
+        ListBox1->addItem(pickerItem(int(i)));
+    for (const QByteArray& group : groups) {
+        auto* item = new QListWidgetItem(cp1250::toUnicode(group), ListBox2);
+        item->setData(kGroupRole, group);
+    }
+}
+
+QList<PersonListEntry> TForm8::Chosen() const
+{
+    QList<PersonListEntry> chosen;
+    for (int row = 0; row < ListBox3->count(); ++row) {
+        const int index = pickerIndex(ListBox3->item(row)->text());
+        if (index >= 0 && index < PickerEntries.size())
+            chosen.append(PickerEntries[index]);
+    }
+    return chosen;
+}
+
+void TForm8::FormShow()
+{
+    using namespace schemecolours;
+    const ColorScheme& s = m_main.Colors;
+    applyToWindow(this, s);
+    for (QLabel* label : {Label1, Label2, Label3})
+        applyToLabel(label, s);
+    applyToBar(Shape1, s);
+    applyToBar(Shape2, s);
+    for (TFlatSpeedButton* b : {FlatSpeedButton1, FlatSpeedButton2, FlatSpeedButton3, FlatSpeedButton4,
+                                FlatSpeedButton5, FlatSpeedButton6, FlatSpeedButton7, FlatSpeedButton8})
+        apply(b, s);
+    for (TFlatRadioButton* r : {FlatRadioButton1, FlatRadioButton2, FlatRadioButton3, FlatRadioButton4})
+        apply(r, s);
+    apply(FlatGauge1, s);
+    for (QListWidget* list : {ListBox1, ListBox2, ListBox3})
+        applyToPlainList(list, s);
+}
+
+void TForm8::ListBox1DrawItem(const QListWidget* list, QPainter* canvas, int index, const QRect& rect,
+                              bool selected) const
+{
+    const ColorScheme& s = m_main.Colors;
+    FillRect(*canvas, TRect::of(rect), selected ? s.ComboBox_podswietlenie : s.ComboBox_tlo);
+    QByteArray name;
+    if (index >= 0 && index < list->count()) {
+        const int entry = pickerIndex(list->item(index)->text());
+        if (entry >= 0 && entry < PickerEntries.size())
+            name = PickerEntries[entry].Name;
+    }
+    if (!name.isEmpty() && name != "???") {
+        static const QImage bullet = bitmapResource(u"PUNKT");
+        DrawTransparent(*canvas, rect.topLeft() + QPoint(1, 2), bullet, qRgb(255, 255, 255));
+    }
+    canvas->setPen(toQColor(s.ComboBox_tekst1));
+    canvas->drawText(rect.adjusted(10, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                     cp1250::toUnicode(name));
+}
+
+void TForm8::ListBox2DrawItem(const QListWidget* list, QPainter* canvas, int index, const QRect& rect,
+                              bool selected) const
+{
+    const ColorScheme& s = m_main.Colors;
+    FillRect(*canvas, TRect::of(rect), selected ? s.ComboBox_podswietlenie : s.ComboBox_tlo);
+    canvas->setPen(toQColor(s.ComboBox_tekst1));
+    const QString text = index >= 0 && index < list->count() ? list->item(index)->text() : QString();
+    canvas->drawText(rect.adjusted(10, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+}
+
+void TForm8::moveSelected(QListWidget* from, QListWidget* to)
+{
+    const QList<QListWidgetItem*> selected = from->selectedItems();
+    for (QListWidgetItem* item : selected) {
+        to->addItem(item->text());
+        delete from->takeItem(from->row(item));
+    }
+}
+
+void TForm8::putAll(QListWidget* into)
+{
+    ListBox1->clear();
+    ListBox3->clear();
+    for (qsizetype i = 0; i < PickerEntries.size(); ++i)
+        into->addItem(pickerItem(int(i)));
+}
+
+void TForm8::FlatSpeedButton2Click()
+{
+    moveSelected(ListBox1, ListBox3);
+}
+
+void TForm8::FlatSpeedButton3Click()
+{
+    moveSelected(ListBox3, ListBox1);
+}
+
+void TForm8::FlatSpeedButton4Click()
+{
+    putAll(ListBox3);
+}
+
+void TForm8::FlatSpeedButton5Click()
+{
+    putAll(ListBox1);
+}
+
+void TForm8::ListBox2Click()
+{
+    if (ListBox2->count() == 0)
+        return;
+    QList<QByteArray> groups;
+    for (const QListWidgetItem* item : ListBox2->selectedItems())
+        groups.append(item->data(kGroupRole).toByteArray());
+    for (int row = 0; row < ListBox1->count(); ++row) {
+        QListWidgetItem* item = ListBox1->item(row);
+        item->setSelected(false);
+        const int index = pickerIndex(item->text());
+        if (index < 0 || index >= PickerEntries.size())
+            continue;
+        // A file that cannot be read selects nothing.
+        const auto lines = m_reader->readLines(PickerEntries[index].Path);
+        if (lines && inAnyGroup(*lines, groups))
+            item->setSelected(true);
+    }
+}
+
+void TForm8::report(const QString& text) const
+{
+    Prompter::current().showError(nullptr, QString::fromLatin1(kBoxCaption), text);
+}
+
+void TForm8::FlatSpeedButton7Click()
+{
+    if (ListBox3->count() == 0)
+        return;
+    const QString folder = listFolder(m_main.Settings, m_main.ProgramDir);
+    FileChooser::Request request{QString::fromUtf8(kListDialogTitle), folder, firstFreeListName(folder),
+                                 QString::fromLatin1(kListFilter), QStringLiteral("lst")};
+    const std::optional<QString> path = FileChooser::current().saveFile(this, request);
+    if (!path)
+        return;
+    QStringList paths;
+    for (const PersonListEntry& entry : Chosen())
+        paths << entry.Path;
+    QString refused;
+    const std::optional<QByteArray> content = listFileContent(paths, &refused);
+    if (!content) {
+        report(QString::fromUtf8("Listy nie zapisano: ścieżki „%1” nie można zapisać w pliku listy.").arg(refused));
+        return;
+    }
+    QString error;
+    if (!m_writer->writeAtomically(*path, *content, &error))
+        report(error);
+}
+
+void TForm8::FlatSpeedButton8Click()
+{
+    if (PickerEntries.isEmpty())
+        return;
+    FileChooser::Request request{QString::fromUtf8(kListDialogTitle), listFolder(m_main.Settings, m_main.ProgramDir),
+                                 QString(), QString::fromLatin1(kListFilter), QStringLiteral("lst")};
+    const std::optional<QString> path = FileChooser::current().openFile(this, request);
+    if (!path)
+        return;
+    int code = 0;
+    const auto lines = m_reader->readLines(*path, &code);
+    // A list that cannot be read is reported, and the choice made so far stays.
+    if (!lines) {
+        report(fileErrorMessage(m_main.Messages, *path, code));
+        return;
+    }
+    putAll(ListBox1);
+    for (const int index : chooseFromList(*lines, PickerEntries)) {
+        const QList<QListWidgetItem*> found = ListBox1->findItems(pickerItem(index), Qt::MatchExactly);
+        if (found.isEmpty())
+            continue;
+        ListBox3->addItem(found.first()->text());
+        delete ListBox1->takeItem(ListBox1->row(found.first()));
+    }
+}
+
+void TForm8::FlatSpeedButton6Click()
+{
+    if (ListBox3->count() == 0)
+        return;
+    FlatGauge1->SetProgress(0);
+    FlatGauge1->SetMaxValue(ListBox3->count());
+    if (FlatRadioButton1->Checked())
+        PrintPersonSheets();
+    if (FlatRadioButton2->Checked()) {
+        Prompter::current().inform(nullptr, QString::fromLatin1(kBoxCaption), cp1250::toUnicode(m_main.Messages[22]));
+        PrintEnvelopesChosenFormat();
+    }
+    if (FlatRadioButton3->Checked())
+        PrintEnvelopesOnA4(90, 56, 55, 27);
+    if (FlatRadioButton4->Checked())
+        PrintEnvelopesOnA4(127, 60, 83, 31);
+    FlatGauge1->SetProgress(0);
+    done(mrOk);
+}
+
+namespace {
+
+constexpr char kPrinterRefused[] = "Drukarka nie przyjęła wydruku.";
+
+} // namespace
+
+void TForm8::PrintPersonSheets()
+{
+    if (!printouts::printPersonSheets(Printer::current(), Chosen(), *m_reader, m_clock->today(),
+                                      [this](int progress) { FlatGauge1->SetProgress(progress); }))
+        report(QString::fromUtf8(kPrinterRefused));
+}
+
+void TForm8::printEnvelopes(const EnvelopeFormat& format)
+{
+    const auto sender = [this](QList<QByteArray>* lines) {
+        if (!SenderAddress || DialogRunner::current().run(*SenderAddress) != mrOk)
+            return false;
+        *lines = SenderAddress->AddressLines();
+        return true;
+    };
+    if (!printouts::printEnvelopes(
+            Printer::current(), format, Chosen(), *m_reader, sender,
+            [this](int progress) { FlatGauge1->SetProgress(progress); }, this))
+        report(QString::fromUtf8(kPrinterRefused));
+}
+
+void TForm8::PrintEnvelopesOnA4(int leftMm, int bottomMm, int widthMm, int blockHeightMm)
+{
+    printEnvelopes({leftMm, bottomMm, widthMm, blockHeightMm, false});
+}
+
+void TForm8::PrintEnvelopesChosenFormat()
+{
+    printEnvelopes(kEnvelopeChosen);
+}
+
+void TForm8::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) {
+        FormShow();
+        if (const QScreen* s = screen())
+            move(s->availableGeometry().center() - rect().center());
+    }
+    QDialog::showEvent(event);
+}
+
+} // namespace drukowanie

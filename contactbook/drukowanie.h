@@ -1,0 +1,111 @@
+#pragma once
+
+#include "personlist.h"
+#include "printlayout.h"
+
+#include <QByteArray>
+#include <QDialog>
+#include <QList>
+#include <QStringList>
+
+class Clock;
+class FileWriter;
+class QLabel;
+class QListWidget;
+class QPainter;
+class TextReader;
+class TFlatGauge;
+class TFlatRadioButton;
+class TFlatSpeedButton;
+class TShape;
+
+namespace start {
+class TForm1;
+}
+namespace adres_nadawcy {
+class TForm13;
+}
+
+// The print picker: the user moves persons from the candidates to the chosen list, by hand or by
+// group, saves and loads such lists, and prints the chosen persons as sheets or envelopes. The bulk
+// e-mail window is the same picker with another action.
+namespace drukowanie {
+
+class TForm8 : public QDialog {
+    Q_OBJECT
+public:
+    // `main` gives the program folder, the data folder settings, the messages and the colours; it
+    // must outlive the picker.
+    explicit TForm8(start::TForm1& main, QWidget* parent = nullptr);
+    ~TForm8() override;
+
+    // The persons on offer, sorted by name; the lists hold indexes into it.
+    QList<PersonListEntry> PickerEntries;
+    // The sender address dialog the envelopes ask, made after the picker; without it envelopes are
+    // not printed.
+    adres_nadawcy::TForm13* SenderAddress = nullptr;
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QListWidget* ListBox1; // the candidates
+    QListWidget* ListBox2; // the groups
+    QListWidget* ListBox3; // the chosen persons
+    TShape* Shape1;
+    TShape* Shape2;
+    TFlatSpeedButton* FlatSpeedButton1; // "X"
+    TFlatSpeedButton* FlatSpeedButton2; // ">"
+    TFlatSpeedButton* FlatSpeedButton3; // "<"
+    TFlatSpeedButton* FlatSpeedButton4; // ">>"
+    TFlatSpeedButton* FlatSpeedButton5; // "<<"
+    TFlatSpeedButton* FlatSpeedButton6; // "D": print
+    TFlatSpeedButton* FlatSpeedButton7; // "Z": save the list
+    TFlatSpeedButton* FlatSpeedButton8; // "W": load a list
+    TFlatGauge* FlatGauge1;
+    TFlatRadioButton* FlatRadioButton1; // person sheets
+    TFlatRadioButton* FlatRadioButton3; // envelopes C6 on A4
+    TFlatRadioButton* FlatRadioButton4; // envelopes DL on A4
+    TFlatRadioButton* FlatRadioButton2; // envelopes of a chosen format
+
+    // Empties the lists and offers these persons (sorted by name) and groups for one showing.
+    void Fill(QList<PersonListEntry> entries, const QList<QByteArray>& groups);
+    // The chosen persons in list order.
+    QList<PersonListEntry> Chosen() const;
+
+    // Tests pass a reader, a writer and a clock of their own; they must outlive the picker.
+    void SetOutsideEffects(const TextReader& reader, const FileWriter& writer, const Clock& clock);
+
+    void FormShow();
+    // Row `index` of a person list (ListBox1 or ListBox3): the entry's name after a bullet.
+    void ListBox1DrawItem(const QListWidget* list, QPainter* canvas, int index, const QRect& rect, bool selected) const;
+    void ListBox2DrawItem(const QListWidget* list, QPainter* canvas, int index, const QRect& rect, bool selected) const;
+    void FlatSpeedButton2Click();
+    void FlatSpeedButton3Click();
+    void FlatSpeedButton4Click();
+    void FlatSpeedButton5Click();
+    void ListBox2Click();
+    void FlatSpeedButton7Click();
+    void FlatSpeedButton8Click();
+    virtual void FlatSpeedButton6Click();
+
+    void PrintPersonSheets();
+    void PrintEnvelopesOnA4(int leftMm, int bottomMm, int widthMm, int blockHeightMm);
+    void PrintEnvelopesChosenFormat();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void report(const QString& text) const;
+
+    start::TForm1& m_main;
+
+private:
+    void moveSelected(QListWidget* from, QListWidget* to);
+    void putAll(QListWidget* into);
+    void printEnvelopes(const EnvelopeFormat& format);
+
+    const TextReader* m_reader;
+    const FileWriter* m_writer;
+    const Clock* m_clock;
+};
+
+} // namespace drukowanie

@@ -1,0 +1,38 @@
+#include "mail_zbiorowy.h"
+
+#include "TFlatRadioButtonUnit.h"
+#include "TFlatSpeedButtonUnit.h"
+#include "linkopener.h"
+#include "personpicker.h"
+
+#include <QLabel>
+#include <QListWidget>
+
+namespace mail_zbiorowy {
+
+TForm10::TForm10(start::TForm1& main, QWidget* parent)
+    : TForm8(main, parent)
+{
+    setWindowTitle(QString::fromUtf8("Wysyłanie maila do wielu osób"));
+    Label2->setText(QStringLiteral("Adresaci"));
+    Label2->adjustSize();
+    ListBox3->resize(ListBox3->width(), 417);
+    FlatSpeedButton6->SetCaption(QStringLiteral("R"));
+    FlatSpeedButton6->setToolTip(QStringLiteral("Redaguj maila"));
+    for (TFlatRadioButton* r : {FlatRadioButton1, FlatRadioButton2, FlatRadioButton3, FlatRadioButton4})
+        r->hide();
+}
+
+void TForm10::FlatSpeedButton6Click()
+{
+    if (ListBox3->count() == 0)
+        return;
+    QList<QByteArray> addresses;
+    for (const PersonListEntry& entry : Chosen())
+        addresses << entry.Mail;
+    // Whether a mail program took the address is not looked at: the window closes either way.
+    LinkOpener::current().open(bulkMailUrl(addresses));
+    done(mrOk);
+}
+
+} // namespace mail_zbiorowy
