@@ -1,0 +1,78 @@
+#include "adres_nadawcy.h"
+
+#include "TFlatMemoUnit.h"
+#include "TFlatSpeedButtonUnit.h"
+#include "profilefile.h"
+#include "programfixture.h"
+
+namespace {
+
+class SenderDialogTest : public ProgramTest {
+protected:
+    adres_nadawcy::TForm13& form() { return *program->Form13; }
+    // Shows the dialog, lets `act` work on it, and returns the result it closed with.
+    int runWith(std::function<void(adres_nadawcy::TForm13&)> act)
+    {
+        dialogs.scripts.append([&](QDialog&) { act(form()); });
+        return dialogs.run(form());
+    }
+    ProfileFile ini() const { return ProfileFile(dir.file("opcje.ini")); }
+};
+
+TEST_F(SenderDialogTest, ShowsTheStoredAddressAndStoresItWholeOnZ)
+{
+    write("opcje.ini", {"[adres_nadawcy]", "linia1=Jan Kos", "linia2=ul. Polna 1", "linia3=???", "linia4=stara"});
+    start();
+    QStringList shown;
+    const int result = runWith([&](adres_nadawcy::TForm13& f) {
+        shown = f.FlatMemo1->Lines();
+        f.FlatMemo1->SetLines({QString::fromUtf8("Jan Kos"), QString(), QString::fromUtf8("00-950 Łódź")});
+        f.FlatSpeedButton1->Click();
+    });
+    EXPECT_EQ(shown, (QStringList{"Jan Kos", "ul. Polna 1"}));
+    EXPECT_EQ(result, mrOk);
+    EXPECT_EQ(form().AddressLines(), (QList<QByteArray>{"Jan Kos", "", cp("00-950 Łódź")}));
+    EXPECT_EQ(ini().readString("adres_nadawcy", "linia3", "???"), cp("00-950 Łódź"));
+    EXPECT_EQ(ini().readString("adres_nadawcy", "linia4", "???"), "???");
+}
+
+TEST_F(SenderDialogTest, AnEmptyAddressPrintsNoneAndKeepsTheStoredOne)
+{
+    write("opcje.ini", {"[adres_nadawcy]", "linia1=Jan Kos"});
+    start();
+    const int result = runWith([](adres_nadawcy::TForm13& f) {
+        f.FlatMemo1->clear();
+        f.FlatSpeedButton1->Click();
+    });
+    EXPECT_EQ(result, mrOk);
+    EXPECT_TRUE(form().AddressLines().isEmpty());
+    EXPECT_EQ(ini().readString("adres_nadawcy", "linia1", "???"), "Jan Kos");
+}
+
+TEST_F(SenderDialogTest, XCancelsAndStoresNothing)
+{
+    start();
+    const int result = runWith([](adres_nadawcy::TForm13& f) {
+        f.FlatMemo1->SetLines({"Nowy"});
+        f.FlatSpeedButton2->Click();
+    });
+    EXPECT_EQ(result, mrCancel);
+    EXPECT_FALSE(dir.exists("opcje.ini") && ini().readString("adres_nadawcy", "linia1", "???") != "???");
+}
+
+TEST_F(SenderDialogTest, ALineOutsideTheCodePageIsRefusedByNameAndTheDialogStaysOpen)
+{
+    start();
+    bool stillOpen = false;
+    runWith([&](adres_nadawcy::TForm13& f) {
+        f.FlatMemo1->SetLines({"Jan", QString::fromUtf8("Київ")});
+        f.FlatSpeedButton1->Click();
+        stillOpen = f.isVisible();
+    });
+    EXPECT_TRUE(stillOpen);
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_TRUE(prompter.shown[0].text.contains(QString::fromUtf8("adres nadawcy")));
+    EXPECT_EQ(ini().readString("adres_nadawcy", "linia1", "???"), "???");
+}
+
+} // namespace

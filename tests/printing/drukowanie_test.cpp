@@ -1,0 +1,269 @@
+#include "drukowanie.h"
+
+#include "TFlatGaugeUnit.h"
+#include "TFlatMemoUnit.h"
+#include "TFlatRadioButtonUnit.h"
+#include "TFlatSpeedButtonUnit.h"
+#include "adres_nadawcy.h"
+#include "mail_zbiorowy.h"
+#include "programfixture.h"
+
+#include <QListWidget>
+
+namespace {
+
+QStringList texts(const QListWidget* list)
+{
+    QStringList items;
+    for (int row = 0; row < list->count(); ++row)
+        items << list->item(row)->text();
+    return items;
+}
+
+void selectRows(QListWidget* list, std::initializer_list<int> rows)
+{
+    for (const int row : rows)
+        list->item(row)->setSelected(true);
+}
+
+class PickerTest : public ProgramTest {
+protected:
+    // Four persons found in another order than their names', in two groups, one of them without a
+    // mail address; a one-off reminder and a file not starting with the name are never offered.
+    void writePersons()
+    {
+        write("baza/1.wps", {"<$@$>nazwisko</$@$>Zenon Zając", "<$@$>grupa</$@$>Praca", "<$@$>mail</$@$>z@x.pl",
+                             "<$@$>telefony</$@$>111"});
+        write("baza/2.wps", {"<$@$>nazwisko</$@$>adam Nowak", "<$@$>grupa</$@$>Rodzina", "<$@$>grupa</$@$>Praca",
+                             "<$@$>ulica</$@$>Długa", "<$@$>nr_domu</$@$>5", "<$@$>kod_pocztowy</$@$>00-950",
+                             "<$@$>miejscowosc</$@$>Wólka"});
+        write("baza/3.wps", {"<$@$>nazwisko</$@$>Beata Kos", "<$@$>grupa</$@$>Rodzina", "<$@$>mail</$@$>b@x.pl"});
+        write("baza/4.wps", {"<$@$>nazwisko</$@$>Celina Lis", "<$@$>mail</$@$>c@x.pl"});
+        write("baza/5.wpj", {"<$@$>nazwisko</$@$>Przypomnienie"});
+        write("baza/6.wps", {"<$@$>ulica</$@$>Polna", "<$@$>nazwisko</$@$>Ukryta"});
+    }
+
+    drukowanie::TForm8& picker() { return *program->Form8; }
+
+    // Opens the print picker from the main window and works in it.
+    void openPrint(std::function<void(drukowanie::TForm8&)> act)
+    {
+        dialogs.scripts.append([this, act](QDialog&) { act(picker()); });
+        program->Form1->FlatSpeedButton[13]->Click();
+    }
+
+    static QStringList names(const drukowanie::TForm8& f, const QListWidget* list)
+    {
+        QStringList shown;
+        for (const QString& item : texts(list))
+            shown << cp1250::toUnicode(f.PickerEntries[item.toInt()].Name);
+        return shown;
+    }
+};
+
+TEST_F(PickerTest, OffersNamedPersonsSortedWithTheGroupsOfTheFilterMenu)
+{
+    writePersons();
+    start();
+    QStringList offered, groups;
+    openPrint([&](drukowanie::TForm8& f) {
+        offered = names(f, f.ListBox1);
+        groups = texts(f.ListBox2);
+    });
+    EXPECT_EQ(offered, (QStringList{"adam Nowak", "Beata Kos", "Celina Lis", QString::fromUtf8("Zenon Zając")}));
+    EXPECT_EQ(texts(picker().ListBox1), (QStringList{"0000000000", "0000000001", "0000000002", "0000000003"}));
+    EXPECT_EQ(groups, (QStringList{"Praca", "Rodzina"}));
+}
+
+TEST_F(PickerTest, MovingKeepsBothListsInNameOrder)
+{
+    for (int i = 0; i < 11; ++i)
+        write(QStringLiteral("baza/%1.wps").arg(i),
+              {("<$@$>nazwisko</$@$>Osoba " + std::string(1, char('a' + i))).c_str()});
+    start();
+    QStringList chosen, left;
+    openPrint([&](drukowanie::TForm8& f) {
+        f.FlatSpeedButton4->Click(); // ">>"
+        selectRows(f.ListBox3, {10, 2});
+        f.FlatSpeedButton3->Click(); // "<"
+        selectRows(f.ListBox1, {0});
+        emit f.ListBox1->doubleClicked(f.ListBox1->model()->index(0, 0));
+        chosen = texts(f.ListBox3);
+        left = texts(f.ListBox1);
+    });
+    EXPECT_EQ(left, (QStringList{"0000000010"}));
+    EXPECT_EQ(chosen.first(), "0000000000");
+    EXPECT_EQ(chosen.size(), 10);
+    EXPECT_TRUE(std::is_sorted(chosen.begin(), chosen.end()));
+}
+
+TEST_F(PickerTest, AGroupClickSelectsTheCandidatesOfTheSelectedGroups)
+{
+    writePersons();
+    start();
+    QStringList selected;
+    openPrint([&](drukowanie::TForm8& f) {
+        // "Beata Kos" is chosen already and so is not looked at.
+        selectRows(f.ListBox1, {1});
+        f.FlatSpeedButton2->Click();
+        selectRows(f.ListBox2, {1}); // Rodzina
+        f.ListBox2Click();
+        for (const QListWidgetItem* item : f.ListBox1->selectedItems())
+            selected << cp1250::toUnicode(f.PickerEntries[item->text().toInt()].Name);
+    });
+    EXPECT_EQ(selected, (QStringList{"adam Nowak"}));
+}
+
+TEST_F(PickerTest, SavedListsAreProposedByFreeNumberAndLoadAgainInEitherPicker)
+{
+    writePersons();
+    start();
+    files.answers = {dir.file("baza/lista1.lst"), dir.file("baza/moja.lst")};
+    openPrint([&](drukowanie::TForm8& f) {
+        f.FlatSpeedButton7->Click(); // nothing chosen: nothing happens
+        selectRows(f.ListBox1, {3, 0});
+        f.FlatSpeedButton2->Click();
+        f.FlatSpeedButton7->Click();
+        f.FlatSpeedButton7->Click();
+    });
+    ASSERT_EQ(files.saveRequests.size(), 2);
+    EXPECT_EQ(files.saveRequests[0].folder, dir.file("baza/"));
+    EXPECT_EQ(files.saveRequests[0].fileName, "lista1.lst");
+    EXPECT_EQ(files.saveRequests[1].fileName, "lista2.lst");
+    EXPECT_EQ(dir.read("baza/lista1.lst"),
+              crlf({dir.file("baza/2.wps").toUtf8().constData(), dir.file("baza/1.wps").toUtf8().constData()}));
+
+    // A list with a bare file name, a line matching nobody and the same path twice.
+    dir.write("baza/reczna.lst", crlf({"1.wps", "/nigdzie/9.wps", "4.wps", "4.wps"}));
+    files.answers = {dir.file("baza/reczna.lst")};
+    QStringList chosen;
+    dialogs.scripts.append([&](QDialog& d) {
+        auto& mail = static_cast<mail_zbiorowy::TForm10&>(d);
+        mail.FlatSpeedButton8->Click();
+        for (const QString& item : texts(mail.ListBox3))
+            chosen << cp1250::toUnicode(mail.PickerEntries[item.toInt()].Name);
+    });
+    program->Form1->FlatSpeedButton[15]->Click();
+    EXPECT_EQ(chosen, (QStringList{"Celina Lis", QString::fromUtf8("Zenon Zając")}));
+}
+
+TEST_F(PickerTest, AListThatCannotBeWrittenOrReadIsReportedAndTheChoiceStays)
+{
+    writePersons();
+    start();
+    const FailingFileWriter full(3);
+    const FailingTextReader broken({dir.file("baza/zla.lst")});
+    picker().SetOutsideEffects(broken, full, Clock::standard());
+    files.answers = {dir.file("baza/lista1.lst"), dir.file("baza/zla.lst")};
+    dir.write("baza/zla.lst", "1.wps\r\n");
+    QStringList chosen;
+    openPrint([&](drukowanie::TForm8& f) {
+        selectRows(f.ListBox1, {0});
+        f.FlatSpeedButton2->Click();
+        f.FlatSpeedButton7->Click();
+        f.FlatSpeedButton8->Click();
+        chosen = texts(f.ListBox3);
+    });
+    EXPECT_FALSE(dir.exists("baza/lista1.lst"));
+    ASSERT_EQ(prompter.shown.size(), 2);
+    EXPECT_TRUE(prompter.shown[0].text.contains(dir.file("baza/lista1.lst")));
+    EXPECT_TRUE(prompter.shown[1].text.startsWith(msg(0)));
+    EXPECT_EQ(chosen, (QStringList{"0000000000"}));
+}
+
+TEST_F(PickerTest, PrintingWithNobodyChosenDoesNothingAndStaysOpen)
+{
+    writePersons();
+    start();
+    bool open = false;
+    openPrint([&](drukowanie::TForm8& f) {
+        f.FlatSpeedButton6->Click();
+        open = f.isVisible();
+    });
+    EXPECT_TRUE(open);
+    EXPECT_EQ(printer.documents, 0);
+}
+
+TEST_F(PickerTest, SheetsPrintTheChosenAndTheDialogClosesWithOk)
+{
+    writePersons();
+    start();
+    const FixedClock day(QDate(2007, 3, 5));
+    picker().SetOutsideEffects(TextReader::standard(), FileWriter::standard(), day);
+    int result = -1;
+    dialogs.scripts.append([&](QDialog& d) {
+        auto& f = static_cast<drukowanie::TForm8&>(d);
+        f.FlatSpeedButton4->Click();
+        f.FlatSpeedButton6->Click();
+        result = f.result();
+    });
+    program->Form1->FillPrintDialog();
+    dialogs.run(picker());
+    EXPECT_EQ(result, mrOk);
+    EXPECT_EQ(printer.documents, 1);
+    EXPECT_EQ(printer.documentTitle, "ZUBO - drukowanie");
+    EXPECT_EQ(printer.orientation, Printer::Orientation::Portrait);
+    EXPECT_EQ(printer.pages.size(), 1);
+    EXPECT_EQ(picker().FlatGauge1->Progress(), 0);
+}
+
+TEST_F(PickerTest, EnvelopesNeedTheSenderDialogAndTheChosenFormatThePrinterSetup)
+{
+    writePersons();
+    write("opcje.ini", {"[adres_nadawcy]", "linia1=Jan Kos"});
+    start();
+    const auto printWith = [&](TFlatRadioButton* drukowanie::TForm8::*radio, bool confirmSender) {
+        dialogs.scripts.append([&, radio, confirmSender](QDialog& d) {
+            auto& f = static_cast<drukowanie::TForm8&>(d);
+            (f.*radio)->SetChecked(true);
+            f.FlatSpeedButton4->Click();
+            dialogs.scripts.prepend([confirmSender](QDialog& sender) {
+                auto& s = static_cast<adres_nadawcy::TForm13&>(sender);
+                (confirmSender ? s.FlatSpeedButton1 : s.FlatSpeedButton2)->Click();
+            });
+            f.FlatSpeedButton6->Click();
+        });
+        program->Form1->FlatSpeedButton[13]->Click();
+    };
+
+    printWith(&drukowanie::TForm8::FlatRadioButton3, false);
+    EXPECT_EQ(printer.documents, 0);
+    EXPECT_EQ(printer.orientation, Printer::Orientation::Landscape);
+
+    printWith(&drukowanie::TForm8::FlatRadioButton4, true);
+    EXPECT_EQ(printer.documents, 1);
+    EXPECT_EQ(printer.pages.size(), 4);
+
+    printer.setupAnswer = false;
+    prompter.shown.clear();
+    printWith(&drukowanie::TForm8::FlatRadioButton2, true);
+    EXPECT_EQ(shownTexts(), (QStringList{msg(22)}));
+    EXPECT_EQ(printer.setupShown, 1);
+    EXPECT_EQ(printer.documents, 1);
+}
+
+TEST_F(PickerTest, BulkMailOpensOneMessageToAllChosenInNameOrder)
+{
+    writePersons();
+    start();
+    RecordingLinkOpener links;
+    QStringList offered;
+    bool openAfterEmptyR = false;
+    int result = -1;
+    dialogs.scripts.append([&](QDialog& d) {
+        auto& f = static_cast<mail_zbiorowy::TForm10&>(d);
+        f.FlatSpeedButton6->Click(); // "R" with nobody chosen
+        openAfterEmptyR = f.isVisible();
+        offered = names(f, f.ListBox1);
+        f.FlatSpeedButton4->Click();
+        f.FlatSpeedButton6->Click();
+        result = f.result();
+    });
+    program->Form1->FlatSpeedButton[15]->Click();
+    EXPECT_TRUE(openAfterEmptyR);
+    EXPECT_EQ(offered, (QStringList{"Beata Kos", "Celina Lis", QString::fromUtf8("Zenon Zając")}));
+    EXPECT_EQ(links.opened, (QStringList{"mailto:b@x.pl; c@x.pl; z@x.pl; "}));
+    EXPECT_EQ(result, mrOk);
+}
+
+} // namespace

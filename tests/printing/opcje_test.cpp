@@ -1,0 +1,149 @@
+#include "opcje.h"
+
+#include "TFlatCheckBoxUnit.h"
+#include "TFlatEditUnit.h"
+#include "TFlatRadioButtonUnit.h"
+#include "TFlatSpeedButtonUnit.h"
+#include "ZuboComboBox.h"
+#include "profilefile.h"
+#include "programfixture.h"
+#include "start.h"
+
+#include <QComboBox>
+#include <QFileSystemModel>
+#include <QTreeView>
+
+namespace {
+
+class OptionsDialogTest : public ProgramTest {
+protected:
+    opcje::TForm15& form() { return *program->Form15; }
+    int runWith(std::function<void(opcje::TForm15&)> act)
+    {
+        dialogs.scripts.append([&](QDialog&) { act(form()); });
+        return dialogs.run(form());
+    }
+    QByteArray key(const char* name) const
+    {
+        return ProfileFile(dir.file("opcje.ini")).readString("opcje", name, "(brak klucza)");
+    }
+    QList<int> days(opcje::TForm15& f) const
+    {
+        QList<int> list;
+        for (int box = 1; box <= 6; ++box)
+            list << f.ZuboComboBox[std::size_t(box)]->currentIndex();
+        return list;
+    }
+};
+
+TEST_F(OptionsDialogTest, WithoutSettingsShowsDefaultsAndRecordsTheDefaultBaseAtOnce)
+{
+    start();
+    QList<int> shown;
+    bool standard = false, other = true, saveDefault = false;
+    QString folder = "x";
+    // Opened by the main window's "Opcje".
+    dialogs.scripts.append([&](QDialog& d) {
+        auto& f = static_cast<opcje::TForm15&>(d);
+        shown = days(f);
+        standard = f.FlatCheckBox1->Checked();
+        other = f.FlatCheckBox2->Checked();
+        saveDefault = f.FlatRadioButton1->Checked();
+        folder = f.FlatEdit1->text();
+        f.FlatSpeedButton2->Click(); // "X"
+    });
+    program->Form1->FlatSpeedButton[21]->Click();
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_EQ(dialogs.shown[0], &form());
+    EXPECT_EQ(shown, (QList<int>{7, 3, 7, 3, 7, 3}));
+    EXPECT_TRUE(standard);
+    EXPECT_FALSE(other);
+    EXPECT_TRUE(saveDefault);
+    EXPECT_TRUE(folder.isEmpty());
+    // Only what opening writes.
+    EXPECT_EQ(dir.read("opcje.ini"), "[opcje]\r\nbaza_1=jest\r\n");
+}
+
+TEST_F(OptionsDialogTest, SavesWhatIsShownAndTellsToRestart)
+{
+    write("opcje.ini",
+          {"[opcje]", "dni_do_urodzin=20", "dni_po_imieninach=1", "baza_1=brak", "baza_2=/dane", "zapis_do=/dane"});
+    start();
+    QList<int> shown;
+    bool standard = true;
+    const int result = runWith([&](opcje::TForm15& f) {
+        shown = days(f);
+        // A default base saved as not in use must not come back by opening and confirming.
+        standard = f.FlatCheckBox1->Checked();
+        f.ZuboComboBox[1]->setCurrentIndex(14);
+        f.FlatSpeedButton3->Click();
+    });
+    EXPECT_EQ(shown, (QList<int>{-1, 3, 7, 1, 7, 3}));
+    EXPECT_FALSE(standard);
+    EXPECT_EQ(result, mrOk);
+    EXPECT_EQ(shownTexts(), (QStringList{msg(14)}));
+    EXPECT_EQ(key("dni_do_urodzin"), "14");
+    EXPECT_EQ(key("dni_po_imieninach"), "1");
+    EXPECT_EQ(key("baza_1"), "brak");
+    EXPECT_EQ(key("baza_2"), "/dane"); // as typed, without a trailing "/"
+    EXPECT_EQ(key("zapis_do"), "/dane");
+}
+
+TEST_F(OptionsDialogTest, ChecksCorrectTheChoiceWithTheirMessagesInOrder)
+{
+    start();
+    runWith([&](opcje::TForm15& f) {
+        f.FlatCheckBox2->SetChecked(true); // "Inna" without a folder
+        f.FlatRadioButton2->SetChecked(true);
+        f.FlatSpeedButton3->Click();
+    });
+    EXPECT_EQ(shownTexts(), (QStringList{msg(25), msg(26), msg(14)}));
+    EXPECT_EQ(key("baza_1"), "jest");
+    EXPECT_EQ(key("baza_2"), "brak");
+    EXPECT_EQ(key("zapis_do"), "domyslna_baza_danych");
+
+    prompter.shown.clear();
+    runWith([&](opcje::TForm15& f) {
+        f.FlatCheckBox1->SetChecked(false);
+        f.FlatSpeedButton3->Click();
+    });
+    EXPECT_EQ(shownTexts(), (QStringList{msg(27), msg(14)}));
+    EXPECT_EQ(key("baza_1"), "jest");
+}
+
+TEST_F(OptionsDialogTest, AFolderDoubleClickedInTheBrowserIsTheSecondBase)
+{
+    dir.mkdir("dane");
+    FixedDrives drives({dir.path()});
+    start();
+    bool browserShown = false;
+    runWith([&](opcje::TForm15& f) {
+        f.FlatSpeedButton1->Click();
+        browserShown = f.DirectoryListBox1->isVisible() && f.DriveComboBox1->isVisible();
+        const QModelIndex index = f.DirectoryModel->index(dir.file("dane"));
+        emit f.DirectoryListBox1->doubleClicked(index);
+        f.FlatSpeedButton1->Click();
+        f.FlatSpeedButton3->Click();
+    });
+    EXPECT_TRUE(browserShown);
+    EXPECT_EQ(key("baza_2").toStdString(), dir.file("dane").toStdString());
+    EXPECT_FALSE(form().DirectoryListBox1->isVisible());
+}
+
+TEST_F(OptionsDialogTest, AFolderOutsideTheCodePageIsRefusedAndTheDialogStaysOpen)
+{
+    start();
+    bool open = false;
+    runWith([&](opcje::TForm15& f) {
+        f.FlatCheckBox2->SetChecked(true);
+        f.FlatEdit1->setText(QString::fromUtf8("/дані"));
+        f.FlatSpeedButton3->Click();
+        open = f.isVisible();
+    });
+    EXPECT_TRUE(open);
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_TRUE(prompter.shown[0].text.contains(QString::fromUtf8("„Inna”")));
+    EXPECT_EQ(key("baza_2"), "(brak klucza)");
+}
+
+} // namespace
