@@ -143,16 +143,20 @@ TForm8::TForm8(start::TForm1& main, QWidget* parent)
         r->setGeometry(208, y, width, 17);
         r->SetCaption(QString::fromUtf8(caption));
         r->setToolTip(QString::fromUtf8(hint));
+        // The captions run to the bar; a slightly narrower face keeps them whole there.
+        QFont font = r->font();
+        font.setStretch(QFont::SemiCondensed);
+        r->setFont(font);
         return r;
     };
     FlatRadioButton1 = radio(384, 177, "8 osób na stronie", "Drukowanie zbiorczych informacji o osobach");
-    FlatRadioButton3 = radio(400, 225, "Adresowanie kopert (koperta C6 na A4)",
+    FlatRadioButton3 = radio(400, 232, "Adresowanie kopert (koperta C6 na A4)",
                              "Jeśli masz typową drukarkę formatu A4 i chcesz zaadresować kopertę C6 (zwykła koperta "
                              "wiekości pocztówki) to wybierz tę opcję");
-    FlatRadioButton4 = radio(416, 225, "Adresowanie kopert (koperta DL na A4)",
+    FlatRadioButton4 = radio(416, 232, "Adresowanie kopert (koperta DL na A4)",
                              "Jeśli masz typową drukarkę formatu A4 i chcesz zaadresować kopertę DL (podłużna, "
                              "przychodzą w takich najczęściej rachunki, albo wyciągi z banków) to wybierz tę opcję");
-    FlatRadioButton2 = radio(432, 225, "Adresowanie kopert (wybór koperty)",
+    FlatRadioButton2 = radio(432, 232, "Adresowanie kopert (wybór koperty)",
                              "Jeśli chcesz zaadresować koperty o znanym formacie wybierz tę opcję");
     FlatRadioButton1->SetChecked(true);
 }

@@ -59,7 +59,7 @@ TForm15::TForm15(start::TForm1& main, QWidget* parent)
     label(11, 8, 88, "Domyślnie zapisuje nowe rekordy w bazie:");
 
     FlatCheckBox1 = new TFlatCheckBox(this);
-    FlatCheckBox1->setGeometry(8, 32, 233, 17);
+    FlatCheckBox1->setGeometry(8, 32, 393, 17);
     FlatCheckBox1->SetCaption(QStringLiteral("Standardowa (przypisana do programu)"));
     FlatCheckBox1->SetChecked(true);
     FlatCheckBox2 = new TFlatCheckBox(this);
@@ -92,8 +92,8 @@ TForm15::TForm15(start::TForm1& main, QWidget* parent)
         const int y = kRows[row].y;
         const int first = 2 + 3 * row;
         label(first, 8, y + 4, kRows[row].what);
-        label(first + 1, 224, y + 4, "dni przed nimi i ");
-        label(first + 2, 344, y + 4, "dni po nich");
+        label(first + 1, 236, y + 4, "dni przed nimi i ");
+        label(first + 2, 374, y + 4, "dni po nich");
         for (int k = 0; k < 2; ++k) {
             const int box = 1 + 2 * row + k;
             auto* combo = new TZuboComboBox(this);
@@ -103,7 +103,7 @@ TForm15::TForm15(start::TForm1& main, QWidget* parent)
                 items << QString::number(days);
             combo->SetItems(items);
             combo->setMaxVisibleItems(15);
-            combo->setGeometry(k == 0 ? 176 : 304, y, 41, 21);
+            combo->setGeometry(k == 0 ? 190 : 328, y, 41, 21);
             ZuboComboBox[std::size_t(box)] = combo;
         }
     }
