@@ -12,9 +12,9 @@
 #include "settings.h"
 #include "shape.h"
 #include "start.h"
+#include "windowplace.h"
 
 #include <QLabel>
-#include <QScreen>
 #include <QShowEvent>
 
 namespace adres_nadawcy {
@@ -98,8 +98,7 @@ void TForm13::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
         FormShow();
-        if (const QScreen* s = screen())
-            move(s->availableGeometry().center() - rect().center());
+        centreOnScreen(this);
     }
     QDialog::showEvent(event);
 }

@@ -19,11 +19,11 @@
 #include "shape.h"
 #include "start.h"
 #include "textreader.h"
+#include "windowplace.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
-#include <QScreen>
 #include <QShowEvent>
 #include <QStyledItemDelegate>
 
@@ -418,8 +418,7 @@ void TForm8::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
         FormShow();
-        if (const QScreen* s = screen())
-            move(s->availableGeometry().center() - rect().center());
+        centreOnScreen(this);
     }
     QDialog::showEvent(event);
 }

@@ -15,12 +15,12 @@
 #include "settings.h"
 #include "shape.h"
 #include "start.h"
+#include "windowplace.h"
 
 #include <QComboBox>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTreeView>
 
@@ -264,8 +264,7 @@ void TForm15::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
         FormShow();
-        if (const QScreen* s = screen())
-            move(s->availableGeometry().center() - rect().center());
+        centreOnScreen(this);
     }
     QDialog::showEvent(event);
 }
