@@ -133,3 +133,11 @@ ColourReading readColorScheme(const ProfileFile& opcje, const ColorScheme& curre
     }
     return reading;
 }
+
+bool writeColorScheme(ProfileFile& opcje, const ColorScheme& scheme, QString* error)
+{
+    ProfileFile::KeyValues values;
+    for (const ColorSchemeKey& k : kKeys)
+        values.append({k.key, colourToText(scheme.*k.colour)});
+    return opcje.writeStrings(opcje::kSectionColours, values, error);
+}

@@ -67,3 +67,8 @@ struct ColourReading {
 // Reads section "kolory" on top of `current`. A missing key takes its built-in value for the first
 // ten keys and the value `current` holds for the last eight (those the colour editor edits).
 ColourReading readColorScheme(const ProfileFile& opcje, const ColorScheme& current);
+
+// Writes all eighteen keys of section "kolory" in key order, in the colour text form, in one
+// replacement of the settings file: a failed write leaves the file as it was and sets `error`
+// ("Unable to write to" and the path).
+bool writeColorScheme(ProfileFile& opcje, const ColorScheme& scheme, QString* error);

@@ -127,4 +127,60 @@ TEST(ReadColorScheme, StopsAtAValueThatIsNoColour)
               QStringLiteral("'' is not a valid integer value"));
 }
 
+TEST(WriteColorScheme, WritesAllEighteenKeysInKeyOrderAndReadsBack)
+{
+    TempDir dir;
+    dir.write("opcje.ini",
+              crlf({"[opcje]", "baza_1=jest", "[kolory]", "guziki_tekst=clLime", "[jezyk]", "nazwa=Polski"}));
+    ProfileFile opcje(settingsPathIn(dir.path()));
+    ColorScheme scheme;
+    scheme.tlo_tlo = 0x0000FF;
+    scheme.ComboBox_tlo_strzalki = 0x60B3FD;
+    QString error;
+    ASSERT_TRUE(writeColorScheme(opcje, scheme, &error));
+    // A key already in the file keeps its place, the others follow it in key order; the other
+    // sections stay as they were.
+    EXPECT_EQ(dir.read("opcje.ini"), crlf({"[opcje]",
+                                           "baza_1=jest",
+                                           "[kolory]",
+                                           "guziki_tekst=clBlack",
+                                           "tlo_tlo=clRed",
+                                           "tlo_napisy=clBlack",
+                                           "paski_tlo=$00004080",
+                                           "paski_ramka=clBlack",
+                                           "paski_postep=$000080FF",
+                                           "guziki_tlo=clMedGray",
+                                           "guziki_ramka=$00000040",
+                                           "guziki_podswietlenie=$000080FF",
+                                           "guziki_down=$000063C6",
+                                           "ComboBox_tlo=$00EDFBFE",
+                                           "ComboBox_podswietlenie=$0060B3FD",
+                                           "ComboBox_ramka=$00000040",
+                                           "ComboBox_tlo_strzalki=$0060B3FD",
+                                           "ComboBox_strzalka=clMaroon",
+                                           "ComboBox_tekst1=$00000040",
+                                           "ComboBox_tekst2=clBlue",
+                                           "ComboBox_tekst3=$00606060",
+                                           "[jezyk]",
+                                           "nazwa=Polski"}));
+    EXPECT_EQ(readColorScheme(opcje, ColorScheme()).scheme, scheme);
+}
+
+TEST(WriteColorScheme, AFailedWriteLeavesTheFileAsItWas)
+{
+    TempDir dir;
+    const QByteArray before = crlf({"[kolory]", "tlo_tlo=clLime"});
+    dir.write("opcje.ini", before);
+    FailingFileWriter full(40);
+    ProfileFile opcje(settingsPathIn(dir.path()), full);
+    ColorScheme scheme;
+    scheme.tlo_tlo = 0x0000FF;
+    scheme.tlo_napisy = 0xFFFFFF;
+    QString error;
+    EXPECT_FALSE(writeColorScheme(opcje, scheme, &error));
+    EXPECT_EQ(error, QStringLiteral("Unable to write to %1").arg(settingsPathIn(dir.path())));
+    // No key of the new scheme reached the file, not even the first ones.
+    EXPECT_EQ(dir.read("opcje.ini"), before);
+}
+
 } // namespace
