@@ -19,24 +19,6 @@ constexpr char kGroupKey[] = "grupa";
 constexpr char kAllGroup[] = "Wszystko";
 constexpr char kNoName[] = "???";
 
-} // namespace
-
-// The kinds a listing takes: persons always, one-off reminders and binned persons when their menu
-// items are checked. Other files the mask lets through (".wpx") are never listed.
-struct PersonListing::KindFilter {
-    bool oneOffs = false;
-    bool binned = false;
-
-    QString mask() const { return oneOffs || binned ? QStringLiteral("*.wp?") : QStringLiteral("*.wps"); }
-    bool accepts(EntryKind kind) const
-    {
-        return kind == EntryKind::Person || (kind == EntryKind::OneOff && oneOffs) ||
-               (kind == EntryKind::Binned && binned);
-    }
-};
-
-namespace {
-
 using KindFilter = PersonListing::KindFilter;
 
 KindFilter kindsOf(const GroupFilterMenu& menu)
@@ -44,17 +26,11 @@ KindFilter kindsOf(const GroupFilterMenu& menu)
     return {menu.showsOneOffs(), menu.showsBin()};
 }
 
-// Calls `visit(path, kind)` for each file of the accepted kinds, default folder first, each folder in
-// listing order.
+// Calls `visit(path, kind)` for each file of the accepted kinds.
 template <typename Visit> void forEachFile(const QStringList& folders, const KindFilter& kinds, Visit visit)
 {
-    for (const QString& folder : folders) {
-        for (const QString& name : listFiles(folder, kinds.mask())) {
-            const EntryKind kind = kindOfFileName(name);
-            if (kinds.accepts(kind))
-                visit(folder + name, kind);
-        }
-    }
+    for (const PersonListing::EntryFile& file : PersonListing::entryFiles(folders, kinds))
+        visit(file.path, file.kind);
 }
 
 QList<QByteArray> groupsOf(const Lines& lines)
@@ -126,6 +102,19 @@ bool GroupFilterMenu::isChecked(const QByteArray& group) const
     return std::any_of(m_items.begin(), m_items.end(), [&](const Item& item) {
         return item.checked && (item.caption == group || item.caption == '&' + group);
     });
+}
+
+QList<PersonListing::EntryFile> PersonListing::entryFiles(const QStringList& folders, const KindFilter& kinds)
+{
+    QList<EntryFile> files;
+    for (const QString& folder : folders) {
+        for (const QString& name : listFiles(folder, kinds.mask())) {
+            const EntryKind kind = kindOfFileName(name);
+            if (kinds.accepts(kind))
+                files.append({folder + name, kind});
+        }
+    }
+    return files;
 }
 
 PersonListing::PersonListing(QStringList folders, const QLocale& locale, const TextReader& reader)

@@ -2,6 +2,7 @@
 
 #include "colorscheme.h"
 #include "messages.h"
+#include "personfile.h"
 #include "textreader.h"
 
 #include <QByteArray>
@@ -92,7 +93,25 @@ public:
     // Ascending by name in the locale's case-insensitive collation; equal names keep their order.
     void sortByName(QList<PersonListEntry>& entries) const;
 
-    struct KindFilter;
+    // The kinds a listing takes: persons always, one-off reminders and binned persons when asked
+    // for. Other files the mask lets through (".wpx") are never listed.
+    struct KindFilter {
+        bool oneOffs = false;
+        bool binned = false;
+
+        QString mask() const { return oneOffs || binned ? QStringLiteral("*.wp?") : QStringLiteral("*.wps"); }
+        bool accepts(EntryKind kind) const
+        {
+            return kind == EntryKind::Person || (kind == EntryKind::OneOff && oneOffs) ||
+                   (kind == EntryKind::Binned && binned);
+        }
+    };
+    struct EntryFile {
+        QString path; // the folder and the file name as found
+        EntryKind kind;
+    };
+    // The files of the accepted kinds, default folder first, each folder in listing order.
+    static QList<EntryFile> entryFiles(const QStringList& folders, const KindFilter& kinds);
 
 private:
     // The entries of the given kinds, unsorted; with `groupScan`, every group name met is added to it.
