@@ -99,3 +99,20 @@ QString FixedPictureChooser::choosePicture(QWidget*)
     ++asked;
     return answer;
 }
+
+FakeColourPicker::FakeColourPicker()
+    : m_previous(&ColourPicker::current())
+{
+    ColourPicker::setCurrent(this);
+}
+
+FakeColourPicker::~FakeColourPicker()
+{
+    ColourPicker::setCurrent(m_previous);
+}
+
+std::optional<QColor> FakeColourPicker::pick(QWidget*, const QColor& initial)
+{
+    opened.append(initial);
+    return answer;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colourpicker.h"
 #include "dialogrunner.h"
 #include "linkopener.h"
 #include "picturechooser.h"
@@ -113,4 +114,21 @@ public:
 
 private:
     PictureChooser* m_previous;
+};
+
+// Answers the colour dialog with `answer` (nothing: Cancel) and records the colour it opened on.
+class FakeColourPicker : public ColourPicker {
+public:
+    FakeColourPicker();
+    ~FakeColourPicker() override;
+    FakeColourPicker(const FakeColourPicker&) = delete;
+    FakeColourPicker& operator=(const FakeColourPicker&) = delete;
+
+    std::optional<QColor> pick(QWidget* parent, const QColor& initial) override;
+
+    std::optional<QColor> answer;
+    QList<QColor> opened;
+
+private:
+    ColourPicker* m_previous;
 };

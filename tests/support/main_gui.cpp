@@ -22,6 +22,7 @@ int main(int argc, char** argv)
     // File dialogs are cancelled, and nothing reaches a real printer.
     FakeFileChooser noFileDialogs;
     FakePrinter noPaper;
+    FakeColourPicker noColourDialog;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
