@@ -47,10 +47,16 @@ std::unique_ptr<MainProgram> createWindows(const start::StartSetup& setup)
     program->Form6->RegisterTexts(form1->Texts);
     form1->EntryTypeDialog = program->Form6.get();
 
+    program->Form7 = std::make_unique<szukanie::TForm7>(*form1);
+    form1->SearchDialog = program->Form7.get();
     program->Form8 = std::make_unique<drukowanie::TForm8>(*form1);
     form1->PrintDialog = program->Form8.get();
     program->Form10 = std::make_unique<mail_zbiorowy::TForm10>(*form1);
     form1->MailDialog = program->Form10.get();
+    program->Form11 = std::make_unique<kolory::TForm11>(*form1);
+    form1->ColourEditor = program->Form11.get();
+    program->Form12 = std::make_unique<imieniny::TForm12>(*form1);
+    form1->NameDayDialog = program->Form12.get();
     program->Form13 = std::make_unique<adres_nadawcy::TForm13>(*form1);
     program->Form8->SenderAddress = program->Form13.get();
     program->Form10->SenderAddress = program->Form13.get();

@@ -4,10 +4,13 @@
 #include "dane_biznesowe.h"
 #include "dodaj_nowy.h"
 #include "drukowanie.h"
+#include "imieniny.h"
+#include "kolory.h"
 #include "mail_zbiorowy.h"
 #include "opcje.h"
 #include "oprogramie.h"
 #include "start.h"
+#include "szukanie.h"
 #include "wybor_typu_nowego.h"
 #include "zarzadzanie_grupami.h"
 #include "zdjecia.h"
@@ -24,8 +27,11 @@ struct MainProgram {
     std::unique_ptr<zdjecia::TForm4> Form4;
     std::unique_ptr<zarzadzanie_grupami::TForm5> Form5;
     std::unique_ptr<wybor_typu_nowego::TForm6> Form6;
+    std::unique_ptr<szukanie::TForm7> Form7;
     std::unique_ptr<drukowanie::TForm8> Form8;
     std::unique_ptr<mail_zbiorowy::TForm10> Form10;
+    std::unique_ptr<kolory::TForm11> Form11;
+    std::unique_ptr<imieniny::TForm12> Form12;
     std::unique_ptr<adres_nadawcy::TForm13> Form13;
     std::unique_ptr<dane_biznesowe::TForm14> Form14;
     std::unique_ptr<opcje::TForm15> Form15;

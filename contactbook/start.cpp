@@ -7,6 +7,7 @@
 #include "TFlatSpeedButtonUnit.h"
 #include "ZuboComboBox.h"
 #include "bitmaps.h"
+#include "chooserrow.h"
 #include "codec1250.h"
 #include "datefields.h"
 #include "dialogrunner.h"
@@ -14,6 +15,8 @@
 #include "drukowanie.h"
 #include "favourites.h"
 #include "fileremover.h"
+#include "imieniny.h"
+#include "kolory.h"
 #include "personpicker.h"
 #include "picture.h"
 #include "profilefile.h"
@@ -22,6 +25,7 @@
 #include "schemecolours.h"
 #include "shape.h"
 #include "shownperson.h"
+#include "szukanie.h"
 #include "textreader.h"
 
 #include <QActionGroup>
@@ -71,25 +75,6 @@ void setItems(TFlatListBox* list, const QList<QByteArray>& values)
 void reportError(const QString& message)
 {
     Prompter::current().showError(nullptr, QString::fromLatin1(kBoxCaption), message);
-}
-
-const QImage& markBitmap(ChooserRow::Mark mark)
-{
-    static const QImage person = bitmapResource(u"PUNKT");
-    static const QImage binned = bitmapResource(u"WYKASOWANE");
-    static const QImage oneOff = bitmapResource(u"JEDYNKA");
-    static const QImage none;
-    switch (mark) {
-    case ChooserRow::Mark::Person:
-        return person;
-    case ChooserRow::Mark::Binned:
-        return binned;
-    case ChooserRow::Mark::OneOff:
-        return oneOff;
-    case ChooserRow::Mark::None:
-        break;
-    }
-    return none;
 }
 
 } // namespace
@@ -248,6 +233,7 @@ void TForm1::createControls()
         {13, kLeftBar, 192, kButtonSize, true, true},
         {15, kLeftBar, 216, kButtonSize, true, true},
         {21, kLeftBar, 240, kButtonSize, true, true},
+        {16, kLeftBar, 264, kButtonSize, true, true},
         {18, 333, 44, 31, false, true},
         {19, 369, 44, 31, false, true},
     };
@@ -288,9 +274,14 @@ void TForm1::createControls()
     onClick(8, &TForm1::FlatSpeedButton8Click);
     onClick(9, &TForm1::FlatSpeedButton9Click);
     onClick(10, &TForm1::FlatSpeedButton10Click);
+    onClick(12, &TForm1::FlatSpeedButton12Click);
     onClick(13, &TForm1::FlatSpeedButton13Click);
     onClick(15, &TForm1::FlatSpeedButton15Click);
+    onClick(16, &TForm1::FlatSpeedButton16Click);
+    onClick(17, &TForm1::FlatSpeedButton17Click);
     onClick(21, &TForm1::FlatSpeedButton21Click);
+    FlatSpeedButton[16]->SetGlyph(bitmapResource(u"KOLORY"));
+    FlatSpeedButton[16]->setToolTip(QString::fromUtf8("Zmiana kolorów programu"));
 
     FlatHint1 = new TFlatHint(this);
     FlatHint1->SetFont(DefaultUiFont());
@@ -325,6 +316,7 @@ void TForm1::registerTexts()
 void TForm1::FormCreate(const StartSetup& setup)
 {
     ProgramDir = setup.programDir;
+    Locale = setup.locale;
     ProfileFile opcje(settingsPathIn(ProgramDir));
     Settings = DatabaseSettings::read(opcje);
 
@@ -417,6 +409,15 @@ void TForm1::RefreshPersonList()
 void TForm1::ListPersonsByGroup()
 {
     fillChooser(m_listing->ListPersonsByGroup(GroupMenu));
+}
+
+void TForm1::ShowSearchHits(QList<PersonListEntry> hits)
+{
+    fillChooser(std::move(hits));
+    showOneOf(PersonList);
+    for (int i = 0; i < GroupMenu.items().size(); ++i)
+        GroupMenu.setChecked(i, false);
+    rebuildGroupMenu();
 }
 
 void TForm1::rebuildGroupMenu()
@@ -723,6 +724,24 @@ void TForm1::FlatSpeedButton21Click()
         DialogRunner::current().run(*OptionsDialog);
 }
 
+void TForm1::FlatSpeedButton12Click()
+{
+    if (SearchDialog)
+        SearchDialog->ShowSearch();
+}
+
+void TForm1::FlatSpeedButton16Click()
+{
+    if (ColourEditor && ColourEditor->EditColours())
+        LoadColours();
+}
+
+void TForm1::FlatSpeedButton17Click()
+{
+    if (NameDayDialog)
+        NameDayDialog->ShowLookup();
+}
+
 void TForm1::FlatComboBox1Change()
 {
     const int index = ZuboComboBox1->currentIndex();
@@ -733,14 +752,7 @@ void TForm1::FlatComboBox1Change()
 void TForm1::FlatComboBox1DrawItem(QPainter* canvas, int index, const QRect& rect, TOwnerDrawState state)
 {
     const QString path = index >= 0 && index < ZuboComboBox1->count() ? ZuboComboBox1->itemText(index) : QString();
-    const ChooserRow row = chooserRow(PersonList, index, path, state.Selected, Colors);
-    FillRect(*canvas, TRect::of(rect), row.background);
-    const QImage& mark = markBitmap(row.mark);
-    if (!mark.isNull())
-        DrawTransparent(*canvas, rect.topLeft() + QPoint(1, 2), mark, qRgb(255, 255, 255));
-    canvas->setFont(ZuboComboBox1->font());
-    canvas->setPen(toQColor(row.text));
-    canvas->drawText(rect.adjusted(10, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text(row.name));
+    DrawChooserRow(*canvas, chooserRow(PersonList, index, path, state.Selected, Colors), rect, ZuboComboBox1->font());
 }
 
 void TForm1::FlatListBox1MouseUp()

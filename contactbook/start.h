@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 
 class FileRemover;
@@ -33,18 +34,27 @@ class TextReader;
 class TZuboComboBox;
 struct TOwnerDrawState;
 
-// The main window of the contact book: one person at a time, the person chooser, the group filter
-// and the language menu. It owns the state every other window of the program reads and writes.
 namespace dodaj_nowy {
 class TForm3;
 }
 namespace wybor_typu_nowego {
 class TForm6;
 }
+namespace szukanie {
+class TForm7;
+}
+namespace kolory {
+class TForm11;
+}
+namespace imieniny {
+class TForm12;
+}
 namespace drukowanie {
 class TForm8;
 }
 
+// The main window of the contact book: one person at a time, the person chooser, the group filter
+// and the language menu. It owns the state every other window of the program reads and writes.
 namespace start {
 
 // What the create step takes from outside the window.
@@ -114,9 +124,15 @@ public:
     drukowanie::TForm8* PrintDialog = nullptr;
     drukowanie::TForm8* MailDialog = nullptr;
     QDialog* OptionsDialog = nullptr;
+    // The dialogs of "S", the colours command and "I", set once they exist.
+    szukanie::TForm7* SearchDialog = nullptr;
+    kolory::TForm11* ColourEditor = nullptr;
+    imieniny::TForm12* NameDayDialog = nullptr;
 
     // The program's state.
     QString ProgramDir;
+    // The user's locale: the order of names and the folding of the name-day search.
+    QLocale Locale;
     DatabaseSettings Settings;
     QList<PersonListEntry> PersonList;
     bool FirstListing = false;
@@ -141,6 +157,9 @@ public:
     // selection.
     void RefreshPersonList();
     void ListPersonsByGroup();
+    // Lists the hits of a search in place of the person list and shows the first. The list then
+    // follows no filter, so no item of the group filter is checked.
+    void ShowSearchHits(QList<PersonListEntry> hits);
     void LoadColours();
     void BuildLanguageMenu();
     void ApplyLanguage();
@@ -161,6 +180,9 @@ public:
     // with an address to mail.
     void FillPrintDialog();
     void FillMailDialog();
+    void FlatSpeedButton12Click(); // "S": the search
+    void FlatSpeedButton16Click(); // the colour scheme editor
+    void FlatSpeedButton17Click(); // "I": the name days
     void FlatComboBox1Change();
     void FlatComboBox1DrawItem(QPainter* canvas, int index, const QRect& rect, TOwnerDrawState state);
     void FlatListBox1MouseUp();
@@ -199,5 +221,9 @@ private:
 
 // The program's main window, set by the entry once it is created.
 inline TForm1* Form1 = nullptr;
+
+// The tick of the last mouse release in the phone list or the name-day hit list. The two lists share
+// it, so a double click in either counts from the last click in both.
+inline std::int64_t LastPhoneClick = 0;
 
 } // namespace start

@@ -178,6 +178,32 @@ QImage drawBriefcase()
     return image;
 }
 
+// Upright bands of the spectrum, for the button that opens the colour dialog.
+QImage drawRainbow()
+{
+    QImage image = canvas(15, 33, Qt::white);
+    QPainter p(&image);
+    QLinearGradient spectrum(0, 1, 0, 32);
+    for (int i = 0; i <= 6; ++i)
+        spectrum.setColorAt(i / 6.0, QColor::fromHsv((i * 60) % 360, 255, 255));
+    p.fillRect(QRect(2, 1, 11, 31), spectrum);
+    p.setPen(Qt::black);
+    p.drawRect(QRect(2, 1, 10, 30));
+    return image;
+}
+
+// Four colour squares: the colour scheme command. White stays transparent on the button.
+QImage drawPalette()
+{
+    QImage image = canvas(11, 11, Qt::white);
+    QPainter p(&image);
+    p.fillRect(QRect(1, 1, 4, 4), QColor(0xFF, 0x00, 0x00));
+    p.fillRect(QRect(6, 1, 4, 4), QColor(0x00, 0xA0, 0x00));
+    p.fillRect(QRect(1, 6, 4, 4), QColor(0x00, 0x00, 0xFF));
+    p.fillRect(QRect(6, 6, 4, 4), kOrange);
+    return image;
+}
+
 } // namespace
 
 QImage bitmapResource(QStringView name)
@@ -201,6 +227,10 @@ QImage bitmapResource(QStringView name)
         image = drawSearch();
     else if (name == u"TECZKA")
         image = drawBriefcase();
+    else if (name == u"TECZA")
+        image = drawRainbow();
+    else if (name == u"KOLORY")
+        image = drawPalette();
     if (!image.isNull())
         cache.insert(key, image);
     return image;

@@ -13,6 +13,8 @@
 //   "UWAGA"        16 x 16   warning beside a date that may be no date of the calendar
 //   "SZUKAJ"       16 x 16   glyph of the name-day search
 //   "TECZKA"       16 x 16   glyph of the business data
+//   "TECZA"        15 x 33   rainbow of the button that opens the colour dialog
+//   "KOLORY"       11 x 11   glyph of the colour scheme command, on white
 // The 8 x 8 marks are drawn on white, which their users treat as transparent; the 16 x 16 pictures
 // on a transparent ground. An unknown name
 // gives a null image.

@@ -1,0 +1,242 @@
+#include "imieniny.h"
+
+#include "TFlatEditUnit.h"
+#include "TFlatListBoxUnit.h"
+#include "TFlatSpeedButtonUnit.h"
+#include "ZuboComboBox.h"
+#include "programfixture.h"
+#include "stringgrid.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+
+namespace {
+
+using imieniny::TForm12;
+
+// A small calendar of made-up days, in the shapes the data files take.
+class NameDayWindowTest : public ProgramFixture {
+protected:
+    void SetUp() override
+    {
+        write("baza/stale/Imiona_wg_dat.wps", {
+                                                  "<$@$>03.05</$@$>@Maria|Antonina|Jan",
+                                                  "<$@$>12.06</$@$>@Jan|Danuta",
+                                                  "<$@$>07.07</$@$>@Janina",
+                                                  "<$@$>14.02</$@$>Walenty",
+                                                  "<$@$>31.08</$@$>@Rajmund",
+                                              });
+        write("baza/stale/Imiona_index.ind", {"<$@$>Jan</$@$>|Jan|Janek|Jaś|", "<$@$>Anna</$@$>|Anna|Ania|"});
+        startMain();
+        start::LastPhoneClick = 0;
+        names = std::make_unique<TForm12>(*main, clock);
+    }
+
+    QStringList lastRow() const
+    {
+        return {names->StringGrid1->Cell(0, 4), names->StringGrid1->Cell(1, 4), names->StringGrid1->Cell(2, 4)};
+    }
+
+    // A release on hit row `row` at tick `at`.
+    void clickHit(int row, std::int64_t at)
+    {
+        clock.advance(at - clock.ticks());
+        click(*names->FlatListBox1, names->FlatListBox1->ItemSlots()[std::size_t(row)].toQRect().center());
+    }
+
+    void searchFor(const char* text)
+    {
+        names->FlatEdit1->setText(QString::fromUtf8(text));
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(names->FlatEdit1, &enter);
+    }
+
+    FixedClock clock{QDate(2024, 5, 3), 100000};
+    std::unique_ptr<TForm12> names;
+};
+
+TEST_F(NameDayWindowTest, OpensOnTodayWithItsNames)
+{
+    const struct {
+        QDate today;
+        int col, row;
+        const char* principal;
+        const char* further;
+    } cases[] = {
+        {QDate(2024, 5, 3), 2, 0, "Maria", "Antonina, Jan"},
+        {QDate(2024, 7, 7), 6, 0, "Janina", ""},
+        {QDate(2024, 2, 14), 6, 1, "Nie znaleziono imienin na dzień dzisiejszy", "Walenty"},
+        {QDate(2024, 1, 28), 6, 3, "Nie znaleziono imienin na dzień dzisiejszy", ""},
+        {QDate(2024, 8, 31), 2, 4, "Rajmund", ""},
+    };
+    for (const auto& c : cases) {
+        clock.setToday(c.today);
+        names->open();
+        EXPECT_EQ(names->StringGrid1->Col(), c.col) << c.principal;
+        EXPECT_EQ(names->StringGrid1->Row(), c.row) << c.principal;
+        EXPECT_EQ(names->ZuboComboBox1->currentIndex(), c.today.month() - 1);
+        EXPECT_EQ(names->Label1->text(), QString::fromUtf8("Dzisiaj są imieniny:"));
+        EXPECT_EQ(names->Label2->text(), QString::fromUtf8(c.principal));
+        EXPECT_EQ(names->Label4->text(), QString::fromUtf8(c.further));
+        EXPECT_EQ(names->Label3->isVisibleTo(names.get()), *c.further != '\0') << c.principal;
+        names->reject();
+    }
+    EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+TEST_F(NameDayWindowTest, MonthAndDayChoicesShowThatDay)
+{
+    names->open();
+    const auto chooseMonth = [&](int index) {
+        names->ZuboComboBox1->setCurrentIndex(index);
+        emit names->ZuboComboBox1->activated(index);
+    };
+    chooseMonth(1);
+    EXPECT_EQ(lastRow(), QStringList({"29", "", ""}));
+    EXPECT_EQ(names->Label1->text(), QString::fromUtf8("3 lutego są imieniny:"));
+    chooseMonth(3);
+    EXPECT_EQ(lastRow(), QStringList({"29", "30", ""}));
+    chooseMonth(5);
+    const QRect day12 = names->StringGrid1->CellRect(4, 1);
+    click(*names->StringGrid1, day12.center());
+    EXPECT_EQ(names->Label1->text(), QString::fromUtf8("12 czerwca są imieniny:"));
+    EXPECT_EQ(names->Label2->text(), QStringLiteral("Jan"));
+    EXPECT_EQ(names->Label4->text(), QStringLiteral("Danuta"));
+
+    // An empty cell can be chosen and changes nothing; a month without that day keeps the labels.
+    click(*names->StringGrid1, names->StringGrid1->CellRect(5, 4).center());
+    EXPECT_EQ(names->Label1->text(), QString::fromUtf8("12 czerwca są imieniny:"));
+    EXPECT_EQ(names->StringGrid1->Col(), 5);
+}
+
+TEST_F(NameDayWindowTest, GridDrawsDaysEmptyCellsAndTheChosenDay)
+{
+    ColourValue value = 0x102030;
+    for (const ColorSchemeKey& k : colorSchemeKeys())
+        main->Colors.*k.colour = value += 0x050403;
+    const ColorScheme& s = main->Colors;
+    names->open(); // 3 May: column 2 of row 0
+    const QImage grid = snapshot(*names->StringGrid1);
+    EXPECT_EQ(Hex{pixel(grid, 2 * 24 + 20, 20)}, Hex{s.ComboBox_podswietlenie});
+    EXPECT_EQ(Hex{pixel(grid, 1 * 24 + 20, 20)}, Hex{s.ComboBox_tlo});
+    EXPECT_EQ(Hex{pixel(grid, 6 * 24 + 20, 4 * 24 + 20)}, Hex{s.tlo_tlo});
+    // Neighbouring frames overlap into one line.
+    EXPECT_EQ(Hex{pixel(grid, 24, 10)}, Hex{s.ComboBox_ramka});
+    EXPECT_EQ(Hex{pixel(grid, 23, 10)}, Hex{s.ComboBox_tlo});
+    EXPECT_GT(countNear(grid, s.ComboBox_tekst1, QRect(2 * 24 + 2, 2, 20, 20)), 0);
+}
+
+TEST_F(NameDayWindowTest, SearchListsTheDaysOfTheNamesAndAHitShowsItsDay)
+{
+    names->open();
+    searchFor("Jaś, Ania");
+    EXPECT_EQ(names->FlatListBox1->Items(), QStringList({"03 maja (Jan)", "12 czerwca (Jan)", "07 lipca (Jan)"}));
+    ASSERT_EQ(names->Hits.size(), 3);
+
+    clickHit(1, 200000);
+    EXPECT_EQ(names->PickedIndex, 1);
+    EXPECT_EQ(names->ZuboComboBox1->currentIndex(), 5);
+    EXPECT_EQ(names->StringGrid1->Cell(names->StringGrid1->Col(), names->StringGrid1->Row()), QStringLiteral("12"));
+    EXPECT_EQ(names->Label1->text(), QString::fromUtf8("12 czerwca są imieniny:"));
+    EXPECT_TRUE(names->isVisible());
+
+    // An empty text clears the list and finds nothing.
+    searchFor("");
+    EXPECT_TRUE(names->FlatListBox1->Items().isEmpty());
+    EXPECT_TRUE(names->Hits.isEmpty());
+}
+
+TEST_F(NameDayWindowTest, TwoQuickReleasesOnOneHitChooseIt)
+{
+    names->open();
+    searchFor("Jan");
+    clickHit(0, 200000);
+    clickHit(1, 200300); // another hit: only chosen
+    EXPECT_TRUE(names->isVisible());
+    clickHit(1, 201000); // 700 ms later: not a double click
+    EXPECT_TRUE(names->isVisible());
+    clickHit(1, 201699);
+    EXPECT_FALSE(names->isVisible());
+    EXPECT_EQ(names->result(), mrOk);
+    EXPECT_EQ(names->PickedIndex, 1);
+}
+
+TEST_F(NameDayWindowTest, TheDoubleClickTimeIsSharedWithThePhoneList)
+{
+    names->open();
+    searchFor("Jan");
+    clickHit(2, 200000);
+    start::LastPhoneClick = 205000; // a release in the phone list
+    clickHit(2, 205500);
+    EXPECT_FALSE(names->isVisible());
+    EXPECT_EQ(names->PickedIndex, 2);
+}
+
+TEST_F(NameDayWindowTest, EditorPicksADayWithW)
+{
+    std::optional<NameDayHit> picked;
+    dialogs.scripts << [&](QDialog&) {
+        EXPECT_TRUE(names->FlatSpeedButton3->isVisible());
+        EXPECT_TRUE(names->FlatEdit1->text().isEmpty());
+        names->FlatSpeedButton3->Click(); // nothing chosen yet: nothing happens
+        EXPECT_TRUE(names->isVisible());
+        clickHit(2, 300000);
+        names->FlatSpeedButton3->Click();
+    };
+    picked = names->PickNameDay(QStringLiteral("Janek"));
+    ASSERT_TRUE(picked);
+    EXPECT_EQ(*picked, (NameDayHit{"Jan", 7, 7, "07 lipca (Jan)"}));
+    EXPECT_EQ(names->KeepResults, 0);
+}
+
+TEST_F(NameDayWindowTest, CancelledChoiceKeepsTheHitsForTheNextShow)
+{
+    EXPECT_FALSE(names->PickNameDay(QStringLiteral("Jan")));
+    EXPECT_EQ(names->KeepResults, imieniny::kKeepResults);
+
+    QStringList kept;
+    bool chooseHidden = false;
+    dialogs.scripts << [&](QDialog&) {
+        kept = names->FlatListBox1->Items();
+        chooseHidden = !names->FlatSpeedButton3->isVisible();
+    };
+    main->NameDayDialog = names.get();
+    main->FlatSpeedButton[17]->Click();
+    EXPECT_EQ(kept.size(), 3);
+    EXPECT_TRUE(chooseHidden);
+    EXPECT_EQ(names->Hits.size(), 3);
+
+    // Once a show clears them, they are gone.
+    names->KeepResults = 0;
+    names->open();
+    EXPECT_TRUE(names->FlatListBox1->Items().isEmpty());
+    EXPECT_TRUE(names->Hits.isEmpty());
+}
+
+TEST_F(NameDayWindowTest, MissingDataShowsNoNamesAndAnUnreadableFileIsReported)
+{
+    QFile::remove(dir.file("baza/stale/Imiona_index.ind"));
+    names->open();
+    searchFor("Jan");
+    EXPECT_TRUE(names->FlatListBox1->Items().isEmpty());
+    names->reject();
+
+    QFile::remove(dir.file("baza/stale/Imiona_wg_dat.wps"));
+    names->open();
+    EXPECT_EQ(names->Label2->text(), QString::fromUtf8("Nie znaleziono imienin na dzień dzisiejszy"));
+    EXPECT_TRUE(names->Label4->text().isEmpty());
+    EXPECT_FALSE(names->Label3->isVisibleTo(names.get()));
+    EXPECT_TRUE(prompter.shown.isEmpty());
+    names->reject();
+
+    // A data file that exists but cannot be read is a file error, not an empty day.
+    dir.mkdir("baza/stale/Imiona_wg_dat.wps");
+    names->open();
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_TRUE(prompter.shown[0].text.startsWith(QString::fromUtf8("Błąd pliku [id:") +
+                                                  dir.file("baza/stale/Imiona_wg_dat.wps")));
+}
+
+} // namespace

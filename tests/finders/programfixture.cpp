@@ -1,0 +1,28 @@
+#include "programfixture.h"
+
+QString ProgramFixture::write(const QString& name, std::initializer_list<const char*> lines)
+{
+    QByteArray bytes;
+    for (const char* line : lines)
+        bytes += cp(line) + "\r\n";
+    return dir.write(name, bytes);
+}
+
+start::TForm1& ProgramFixture::startMain()
+{
+    start::StartSetup setup;
+    setup.programDir = dir.path();
+    setup.workingDir = dir.path();
+    setup.locale = QLocale(QLocale::Polish, QLocale::Poland);
+    main = std::make_unique<start::TForm1>(setup);
+    start::Form1 = main.get();
+    return *main;
+}
+
+QStringList ProgramFixture::messages() const
+{
+    QStringList texts;
+    for (const FakePrompter::Shown& box : prompter.shown)
+        texts << box.text;
+    return texts;
+}
