@@ -15,10 +15,11 @@
 #include "shape.h"
 #include "start.h"
 #include "stringgrid.h"
+#include "windowparts.h"
+#include "windowplace.h"
 
 #include <QLabel>
 #include <QPainter>
-#include <QScreen>
 #include <QToolButton>
 
 namespace imieniny {
@@ -29,17 +30,13 @@ constexpr char kNoNames[] = "Nie znaleziono imienin na dzień dzisiejszy";
 constexpr int kDoubleClickMs = 700;
 constexpr int kGridCols = 7;
 
-QLabel* makeLabel(QWidget* parent, const QString& text, QRect place, Qt::Alignment alignment)
+// A label of a fixed box, its text aligned in it.
+QLabel* boxedLabel(QWidget* parent, const QString& text, QRect place, Qt::Alignment alignment)
 {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(alignment);
-    if (place.width() > 0) {
-        label->setGeometry(place);
-    } else {
-        label->move(place.topLeft());
-        label->adjustSize();
-    }
+    label->setGeometry(place);
     return label;
 }
 
@@ -59,8 +56,8 @@ TForm12::TForm12(start::TForm1& main, const Clock& clock, QWidget* parent)
     setFixedSize(552, 453);
     setFont(DefaultUiFont());
 
-    Label6 = makeLabel(this, QStringLiteral("Szukanie imienin"), QRect(0, 16, 433, 20), Qt::AlignHCenter);
-    Label5 = makeLabel(this, QString::fromUtf8("Podaj imię"), QRect(16, 48, 0, 0), Qt::AlignLeft);
+    Label6 = boxedLabel(this, QStringLiteral("Szukanie imienin"), QRect(0, 16, 433, 20), Qt::AlignHCenter);
+    Label5 = makeLabel(this, QString::fromUtf8("Podaj imię"), 16, 48);
     FlatEdit1 = new TFlatEdit(this);
     FlatEdit1->setGeometry(16, 64, 177, 19);
     connect(FlatEdit1, &QLineEdit::returnPressed, this, &TForm12::SpeedButton1Click);
@@ -71,8 +68,8 @@ TForm12::TForm12(start::TForm1& main, const Clock& clock, QWidget* parent)
     SpeedButton1->setToolTip(QString::fromUtf8("Znajdź imieniny"));
     SpeedButton1->setFocusPolicy(Qt::NoFocus);
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm12::SpeedButton1Click);
-    Label7 = makeLabel(this, QStringLiteral("lub"), QRect(88, 96, 0, 0), Qt::AlignLeft);
-    Label8 = makeLabel(this, QString::fromUtf8("Wybierz datę"), QRect(16, 136, 0, 0), Qt::AlignLeft);
+    Label7 = makeLabel(this, QStringLiteral("lub"), 88, 96);
+    Label8 = makeLabel(this, QString::fromUtf8("Wybierz datę"), 16, 136);
 
     ZuboComboBox1 = new TZuboComboBox(this);
     ZuboComboBox1->SetStyle(csDropDownList);
@@ -101,12 +98,12 @@ TForm12::TForm12(start::TForm1& main, const Clock& clock, QWidget* parent)
     Shape2 = new TShape(this);
     Shape2->setGeometry(8, 288, 417, 1);
     Shape2->SetFilled(false);
-    Label1 = makeLabel(this, QString::fromUtf8("Dzisiaj są imieniny:"), QRect(8, 304, 417, 20), Qt::AlignHCenter);
-    Label2 = makeLabel(this, QString(), QRect(8, 336, 417, 33), Qt::AlignHCenter | Qt::AlignTop);
+    Label1 = boxedLabel(this, QString::fromUtf8("Dzisiaj są imieniny:"), QRect(8, 304, 417, 20), Qt::AlignHCenter);
+    Label2 = boxedLabel(this, QString(), QRect(8, 336, 417, 33), Qt::AlignHCenter | Qt::AlignTop);
     Label2->setWordWrap(true);
-    Label3 = makeLabel(this, QStringLiteral("oraz"), QRect(8, 376, 417, 13), Qt::AlignHCenter);
+    Label3 = boxedLabel(this, QStringLiteral("oraz"), QRect(8, 376, 417, 13), Qt::AlignHCenter);
     Label3->hide();
-    Label4 = makeLabel(this, QString(), QRect(8, 408, 417, 33), Qt::AlignHCenter | Qt::AlignTop);
+    Label4 = boxedLabel(this, QString(), QRect(8, 408, 417, 33), Qt::AlignHCenter | Qt::AlignTop);
     Label4->setWordWrap(true);
 
     Shape1 = new TShape(this);
@@ -308,8 +305,7 @@ void TForm12::FlatSpeedButton3Click()
 void TForm12::showEvent(QShowEvent* e)
 {
     FormShow();
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     QDialog::showEvent(e);
 }
 

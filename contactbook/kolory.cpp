@@ -23,12 +23,13 @@
 #include "settings.h"
 #include "shape.h"
 #include "start.h"
+#include "windowparts.h"
+#include "windowplace.h"
 
 #include <QFocusEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QToolButton>
 
 namespace kolory {
@@ -49,15 +50,6 @@ const QList<PersonListEntry> kPreviewEntries = {
     {QStringLiteral("stale\\0.wpj"), "Jednorazowe przypomnienie", QByteArray()},
     {QStringLiteral("stale\\0.wpb"), "Osoba trzecia (wykasowana)", QByteArray()},
 };
-
-QLabel* makeLabel(QWidget* parent, const QString& text, int x, int y)
-{
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
 
 bool choosesFieldByFocus(const QEvent* e)
 {
@@ -228,14 +220,7 @@ void TForm11::createEditorControls()
     Memo1 = new QPlainTextEdit(this);
     // Room for the eight lines the text wraps to in this font.
     Memo1->setGeometry(472, 16, 177, 120);
-    Memo1->setFrameStyle(QFrame::NoFrame);
-    Memo1->setReadOnly(true);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->viewport()->setBackgroundRole(QPalette::Window);
-    QTextOption centred = Memo1->document()->defaultTextOption();
-    centred.setAlignment(Qt::AlignHCenter);
-    Memo1->document()->setDefaultTextOption(centred);
+    makeCentredText(Memo1);
     Memo1->document()->setDocumentMargin(0);
     // One paragraph that the memo wraps at its width: the lines of the text end in blanks, so they
     // flow on.
@@ -445,8 +430,7 @@ void TForm11::FlatSpeedButton6Click()
 void TForm11::showEvent(QShowEvent* e)
 {
     FormShow();
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     Memo1->setFocus();
     QDialog::showEvent(e);
 }

@@ -7,12 +7,13 @@
 #include "linkopener.h"
 #include "schemecolours.h"
 #include "shape.h"
+#include "windowparts.h"
+#include "windowplace.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QScreen>
 
 namespace oprogramie {
 namespace {
@@ -23,14 +24,6 @@ QStringList descriptionLines(Edition edition)
                                                     : "Zubo v3.7.1 - program do zarządzania kontaktami pod Windows ";
     return {QString::fromUtf8(first), QStringLiteral("9x/Me/XP."),
             QString::fromUtf8("Przypomina o imieninach, urodzinach i innych okazjach.")};
-}
-
-QLabel* makeLabel(QWidget* parent, int x, int y, const QString& text)
-{
-    auto* label = new QLabel(text, parent);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
 }
 
 void makeLink(QLabel* label, const QString& hint)
@@ -75,24 +68,16 @@ TForm2::TForm2(const ColorScheme& scheme, Edition edition, QWidget* parent)
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setGeometry(8, 112, 353, 57);
-    Memo1->setFrameStyle(QFrame::NoFrame);
-    Memo1->setReadOnly(true);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The text stands on the window's own colour.
-    Memo1->viewport()->setBackgroundRole(QPalette::Window);
-    QTextOption centred = Memo1->document()->defaultTextOption();
-    centred.setAlignment(Qt::AlignHCenter);
-    Memo1->document()->setDefaultTextOption(centred);
+    makeCentredText(Memo1);
     Memo1->setPlainText(descriptionLines(edition).join(QLatin1Char('\n')));
     Memo1->installEventFilter(this);
 
-    Label3 = makeLabel(this, 16, 264, QString::fromUtf8("Podziękowania dla:"));
-    Label4 = makeLabel(this, 16, 280, QString::fromUtf8(kThanksName));
+    Label3 = makeLabel(this, QString::fromUtf8("Podziękowania dla:"), 16, 264);
+    Label4 = makeLabel(this, QString::fromUtf8(kThanksName), 16, 280);
     makeLink(Label4, QString());
-    Label1 = makeLabel(this, 8, 328, QLatin1String(kMakerMail));
+    Label1 = makeLabel(this, QLatin1String(kMakerMail), 8, 328);
     makeLink(Label1, QLatin1String(kMakerMail));
-    Label2 = makeLabel(this, 200, 328, QLatin1String(kMakerPage));
+    Label2 = makeLabel(this, QLatin1String(kMakerPage), 200, 328);
     makeLink(Label2, QLatin1String(kMakerPage).toString().section(QStringLiteral("://"), 1));
     for (QLabel* link : {Label1, Label2, Label4})
         link->installEventFilter(this);
@@ -139,8 +124,7 @@ void TForm2::Label4Click()
 void TForm2::showEvent(QShowEvent* e)
 {
     FormShow();
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     Memo1->setFocus();
     QDialog::showEvent(e);
 }

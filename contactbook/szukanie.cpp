@@ -12,9 +12,10 @@
 #include "schemecolours.h"
 #include "shape.h"
 #include "start.h"
+#include "windowparts.h"
+#include "windowplace.h"
 
 #include <QLabel>
-#include <QScreen>
 
 namespace szukanie {
 namespace {
@@ -52,15 +53,6 @@ constexpr Row kRows[] = {
 // The edits of the rows other than the phone row, top to bottom.
 constexpr int kRowEdits[] = {1, 2, 3, 4, 5, 0, 9, 10, 11, 12};
 constexpr int kPhoneRow = 5;
-
-QLabel* makeLabel(QWidget* parent, const QString& text, int x, int y)
-{
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
 
 // A thin line, drawn as the outline of a shape one pixel wide or high.
 TShape* line(QWidget* parent, int x, int y, int w, int h)
@@ -226,8 +218,7 @@ void TForm7::FormShow()
 void TForm7::showEvent(QShowEvent* e)
 {
     FormShow();
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     QDialog::showEvent(e);
 }
 

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QPlainTextEdit;
+class QWidget;
+
+// Small parts that the windows of both programs build the same way.
+
+// A label of plain text at a place, as wide as its text.
+QLabel* makeLabel(QWidget* parent, const QString& text, int x, int y);
+
+// Makes a memo a read-only text without frame or scroll bars, each line centred, on the window's
+// own colour.
+void makeCentredText(QPlainTextEdit* memo);
