@@ -5,9 +5,9 @@
 #include "TFlatSpeedButtonUnit.h"
 #include "schemecolours.h"
 #include "shape.h"
+#include "windowplace.h"
 
 #include <QLabel>
-#include <QScreen>
 
 namespace dane_biznesowe {
 namespace {
@@ -84,8 +84,7 @@ void TForm14::reject()
 void TForm14::showEvent(QShowEvent* e)
 {
     FormShow();
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     QDialog::showEvent(e);
 }
 

@@ -26,6 +26,7 @@
 #include "start.h"
 #include "textreader.h"
 #include "texttargets.h"
+#include "windowplace.h"
 #include "wybor_typu_nowego.h"
 #include "zarzadzanie_grupami.h"
 #include "zdjecia.h"
@@ -37,7 +38,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWidgetAction>
@@ -921,8 +921,7 @@ void TForm3::reject()
 void TForm3::showEvent(QShowEvent* e)
 {
     FormShow();
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     QDialog::showEvent(e);
 }
 
