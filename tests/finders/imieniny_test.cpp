@@ -1,9 +1,12 @@
 #include "imieniny.h"
 
+#include "TFlatCheckBoxUnit.h"
+
 #include "TFlatEditUnit.h"
 #include "TFlatListBoxUnit.h"
 #include "TFlatSpeedButtonUnit.h"
 #include "ZuboComboBox.h"
+#include "mainprogram.h"
 #include "programfixture.h"
 #include "stringgrid.h"
 
@@ -11,6 +14,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QToolButton>
 
 namespace {
 
@@ -189,6 +193,24 @@ TEST_F(NameDayWindowTest, EditorPicksADayWithW)
     ASSERT_TRUE(picked);
     EXPECT_EQ(*picked, (NameDayHit{"Jan", 7, 7, "07 lipca (Jan)"}));
     EXPECT_EQ(names->KeepResults, 0);
+}
+
+TEST_F(NameDayWindowTest, TheEditorsSearchTakesTheChosenDay)
+{
+    const auto program = createWindows(setup());
+    dodaj_nowy::TForm3& editor = *program->Form3;
+    TForm12& dialog = *program->Form12;
+    editor.FlatEdit1->setText(QStringLiteral("Jaś Nowak"));
+    dialogs.scripts << [&](QDialog&) {
+        ASSERT_EQ(dialog.FlatListBox1->Items().size(), 3);
+        click(*dialog.FlatListBox1, dialog.FlatListBox1->ItemSlots()[0].toQRect().center());
+        dialog.FlatSpeedButton3->Click();
+    };
+    editor.SpeedButton1->click();
+    EXPECT_EQ(dialogs.shown, QList<QDialog*>{&dialog});
+    EXPECT_EQ(editor.ZuboComboBox2->currentIndex(), 2);
+    EXPECT_EQ(editor.ZuboComboBox3->currentIndex(), 4);
+    EXPECT_TRUE(editor.FlatCheckBox1->Checked());
 }
 
 TEST_F(NameDayWindowTest, CancelledChoiceKeepsTheHitsForTheNextShow)

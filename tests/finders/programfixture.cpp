@@ -8,13 +8,18 @@ QString ProgramFixture::write(const QString& name, std::initializer_list<const c
     return dir.write(name, bytes);
 }
 
+start::StartSetup ProgramFixture::setup() const
+{
+    start::StartSetup s;
+    s.programDir = dir.path();
+    s.workingDir = dir.path();
+    s.locale = QLocale(QLocale::Polish, QLocale::Poland);
+    return s;
+}
+
 start::TForm1& ProgramFixture::startMain()
 {
-    start::StartSetup setup;
-    setup.programDir = dir.path();
-    setup.workingDir = dir.path();
-    setup.locale = QLocale(QLocale::Polish, QLocale::Poland);
-    main = std::make_unique<start::TForm1>(setup);
+    main = std::make_unique<start::TForm1>(setup());
     start::Form1 = main.get();
     return *main;
 }

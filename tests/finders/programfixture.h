@@ -13,6 +13,8 @@ class ProgramFixture : public FlatTest {
 protected:
     // Writes a text file of code page 1250 lines, each ended by CR LF.
     QString write(const QString& name, std::initializer_list<const char*> lines);
+    // How the program starts in the folder.
+    start::StartSetup setup() const;
     // Starts the main window on what the folder holds now.
     start::TForm1& startMain();
 
