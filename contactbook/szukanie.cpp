@@ -178,8 +178,8 @@ void TForm7::RunSearch()
 {
     const SearchRequest r = request();
     const auto message = [this](int number) {
-        Prompter::current().showError(nullptr, QString::fromLatin1(kBoxCaption),
-                                      cp1250::toUnicode(m_main.Messages[std::size_t(number)]));
+        Prompter::current().inform(nullptr, QString::fromLatin1(kBoxCaption),
+                                   cp1250::toUnicode(m_main.Messages[std::size_t(number)]));
     };
     if (r.isEmpty()) {
         message(kMsgNoCriteria);
