@@ -18,6 +18,7 @@
 #include "fieldtext.h"
 #include "fileremover.h"
 #include "filewriter.h"
+#include "imieniny.h"
 #include "picture.h"
 #include "prompter.h"
 #include "randomsource.h"
@@ -480,6 +481,8 @@ void TForm3::NameDayFound(int day, int month)
 {
     selectDate(ZuboComboBox2, ZuboComboBox3, {day - 1, month - 1});
     FlatCheckBox1->SetChecked(true);
+    // With the name day already on, the check box raises nothing: the date changed all the same.
+    FlatEdit4Change();
 }
 
 void TForm3::showMessage(int index, const QString& suffix) const
@@ -778,7 +781,10 @@ void TForm3::FlatSpeedButton10Click()
 
 void TForm3::SpeedButton1Click()
 {
-    // The name-day search opens here once it exists; it hands its date to NameDayFound.
+    if (!m_main.NameDayDialog)
+        return;
+    if (const std::optional<NameDayHit> hit = m_main.NameDayDialog->PickNameDay(FlatEdit1->text()))
+        NameDayFound(hit->day, hit->month);
 }
 
 void TForm3::SpeedButton2Click()

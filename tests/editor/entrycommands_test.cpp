@@ -9,6 +9,7 @@
 #include "ZuboComboBox.h"
 #include "codec1250.h"
 #include "fakes.h"
+#include "imieniny.h"
 #include "mainprogram.h"
 #include "picture.h"
 #include "support.h"
@@ -21,6 +22,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -142,6 +144,30 @@ TEST_F(EntryCommandsTest, PictureChosenInTheEditorIsSavedAsThePhotoBesideTheNewE
         EXPECT_EQ(photo.pixel(50, 50), c.photo) << c.what;
         EXPECT_TRUE(main().HasPhoto) << c.what;
     }
+}
+
+TEST_F(EntryCommandsTest, NameDayChosenInTheSearchFillsTheEditorsNameDay)
+{
+    dir.write("baza/stale/Imiona_wg_dat.wps", crlf({"<$@$>24.06</$@$>@Jan", "<$@$>27.12</$@$>@Jan|Fabiola"}));
+    dir.write("baza/stale/Imiona_index.ind", crlf({"<$@$>Jan</$@$>|Jan|Janek|"}));
+    start();
+    dialogs.scripts = {choose(true),
+                       [this](QDialog& d) {
+                           editor().FlatEdit1->setText(QStringLiteral("Kos Janek"));
+                           editor().SpeedButton1->click();
+                           EXPECT_TRUE(editor().FlatCheckBox1->Checked());
+                           EXPECT_EQ(editor().ZuboComboBox2->currentIndex(), 26);
+                           EXPECT_EQ(editor().ZuboComboBox3->currentIndex(), 11);
+                           save("Kos Janek", "")(d);
+                       },
+                       [](QDialog& d) {
+                           auto& names = static_cast<imieniny::TForm12&>(d);
+                           ASSERT_EQ(names.Hits.size(), 2);
+                           names.FlatListBox1->SetSelected(1, true);
+                           names.FlatSpeedButton3->Click();
+                       }};
+    main().FlatSpeedButton[4]->Click();
+    EXPECT_TRUE(dir.read("baza/" + editor().NewFileName).contains(T("imieniny", "27.12")));
 }
 
 TEST_F(EntryCommandsTest, CancelledEntryTypeOrEditorChangesNothing)
