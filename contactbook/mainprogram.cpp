@@ -1,11 +1,9 @@
 #include "mainprogram.h"
 
-#include "TFlatEditUnit.h"
 #include "TFlatHintUnit.h"
 #include "TFlatSpeedButtonUnit.h"
 
 #include <QPlainTextEdit>
-#include <QToolButton>
 
 namespace {
 
@@ -59,12 +57,6 @@ std::unique_ptr<MainProgram> createWindows(const start::StartSetup& setup)
     form1->ColourEditor = program->Form11.get();
     program->Form12 = std::make_unique<imieniny::TForm12>(*form1);
     form1->NameDayDialog = program->Form12.get();
-    // The editor's name-day search shows the days of the entry's name and takes the one chosen.
-    QObject::connect(program->Form3->SpeedButton1, &QToolButton::clicked, program->Form12.get(),
-                     [editor = program->Form3.get(), names = program->Form12.get()] {
-                         if (const auto hit = names->PickNameDay(editor->FlatEdit1->text()))
-                             editor->NameDayFound(hit->day, hit->month);
-                     });
     program->Form13 = std::make_unique<adres_nadawcy::TForm13>(*form1);
     program->Form8->SenderAddress = program->Form13.get();
     program->Form10->SenderAddress = program->Form13.get();
