@@ -9,6 +9,7 @@ class SystemClock final : public Clock {
 public:
     SystemClock() { m_timer.start(); }
     QDate today() const override { return QDate::currentDate(); }
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
     std::int64_t ticks() const override { return m_timer.elapsed(); }
 
 private:

@@ -22,6 +22,13 @@ public:
         box.exec();
     }
 
+    bool askOkCancel(QWidget* owner, const QString& caption, const QString& text) override
+    {
+        QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok | QMessageBox::Cancel, owner);
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Anuluj"));
+        return box.exec() == QMessageBox::Ok;
+    }
+
     void inform(QWidget* owner, const QString& caption, const QString& text) override
     {
         QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);

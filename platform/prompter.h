@@ -21,6 +21,8 @@ public:
     {
         showError(owner, caption, text);
     }
+    // A notice with the buttons OK and Cancel; true for OK.
+    virtual bool askOkCancel(QWidget* owner, const QString& caption, const QString& text) = 0;
 
     // The prompter in use: the real message boxes unless another was set (tests set a double).
     static Prompter& current();

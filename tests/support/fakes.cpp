@@ -15,13 +15,24 @@ FakePrompter::~FakePrompter()
 
 Prompter::Answer FakePrompter::askYesNo(QWidget* owner, const QString& caption, const QString& text)
 {
-    shown.append({true, caption, text, owner});
+    shown.append({true, caption, text, owner, Box::YesNo});
     return answers.isEmpty() ? Answer::No : answers.takeFirst();
 }
 
 void FakePrompter::showError(QWidget* owner, const QString& caption, const QString& text)
 {
-    shown.append({false, caption, text, owner});
+    shown.append({false, caption, text, owner, Box::Error});
+}
+
+bool FakePrompter::askOkCancel(QWidget* owner, const QString& caption, const QString& text)
+{
+    shown.append({true, caption, text, owner, Box::OkCancel});
+    return !answers.isEmpty() && answers.takeFirst() == Answer::Yes;
+}
+
+void FakePrompter::inform(QWidget* owner, const QString& caption, const QString& text)
+{
+    shown.append({false, caption, text, owner, Box::Notice});
 }
 
 RecordingLinkOpener::RecordingLinkOpener()
@@ -115,4 +126,15 @@ std::optional<QColor> FakeColourPicker::pick(QWidget*, const QColor& initial)
 {
     opened.append(initial);
     return answer;
+}
+
+RecordingClipboard::RecordingClipboard()
+    : m_previous(&Clipboard::current())
+{
+    Clipboard::setCurrent(this);
+}
+
+RecordingClipboard::~RecordingClipboard()
+{
+    Clipboard::setCurrent(m_previous);
 }

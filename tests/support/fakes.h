@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clipboard.h"
 #include "colourpicker.h"
 #include "dialogrunner.h"
 #include "linkopener.h"
@@ -16,14 +17,17 @@
 // Test doubles of the outside effects. Each installs itself for its lifetime and puts back the one
 // it replaced, so a test never reaches a real message box, browser or process.
 
-// Answers questions from a script (then No), and records every box it was asked to show.
+// Answers questions from a script (then No; Yes stands for OK and No for Cancel), and records every
+// box it was asked to show.
 class FakePrompter : public Prompter {
 public:
+    enum class Box { YesNo, Error, OkCancel, Notice };
     struct Shown {
-        bool question;
+        bool question; // Yes and No, or OK and Cancel
         QString caption;
         QString text;
         QWidget* owner;
+        Box box;
     };
 
     FakePrompter();
@@ -33,6 +37,8 @@ public:
 
     Answer askYesNo(QWidget* owner, const QString& caption, const QString& text) override;
     void showError(QWidget* owner, const QString& caption, const QString& text) override;
+    bool askOkCancel(QWidget* owner, const QString& caption, const QString& text) override;
+    void inform(QWidget* owner, const QString& caption, const QString& text) override;
 
     QList<Answer> answers; // taken from the front
     QList<Shown> shown;
@@ -131,4 +137,19 @@ public:
 
 private:
     ColourPicker* m_previous;
+};
+
+class RecordingClipboard : public Clipboard {
+public:
+    RecordingClipboard();
+    ~RecordingClipboard() override;
+    RecordingClipboard(const RecordingClipboard&) = delete;
+    RecordingClipboard& operator=(const RecordingClipboard&) = delete;
+
+    void setText(const QString& text) override { texts.append(text); }
+
+    QStringList texts;
+
+private:
+    Clipboard* m_previous;
 };

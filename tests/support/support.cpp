@@ -91,6 +91,73 @@ std::optional<QByteArray> FailingTextReader::readFirstLine(const QString& path, 
     return TextReader::readFirstLine(path, code);
 }
 
+RecordingSoundPlayer::RecordingSoundPlayer()
+    : m_previous(&SoundPlayer::current())
+{
+    SoundPlayer::setCurrent(this);
+}
+
+RecordingSoundPlayer::~RecordingSoundPlayer()
+{
+    SoundPlayer::setCurrent(m_previous);
+}
+
+void RecordingSoundPlayer::playAndWait(const QString& path)
+{
+    std::unique_lock lock(m_mutex);
+    m_played.append(path);
+    m_playing = true;
+    m_changed.notify_all();
+    m_changed.wait(lock, [this] { return !m_hold || !m_playing; });
+    m_playing = false;
+}
+
+void RecordingSoundPlayer::stop()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        ++m_stops;
+        m_playing = false;
+    }
+    m_changed.notify_all();
+}
+
+QStringList RecordingSoundPlayer::played() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_played;
+}
+
+int RecordingSoundPlayer::stops() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_stops;
+}
+
+void RecordingSoundPlayer::holdSounds(bool on)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_hold = on;
+    }
+    m_changed.notify_all();
+}
+
+void RecordingSoundPlayer::releaseSound()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_playing = false;
+    }
+    m_changed.notify_all();
+}
+
+bool RecordingSoundPlayer::waitForSounds(int count, int ms) const
+{
+    std::unique_lock lock(m_mutex);
+    return m_changed.wait_for(lock, std::chrono::milliseconds(ms), [&] { return m_played.size() >= count; });
+}
+
 int SequenceRandom::below(int bound)
 {
     const int n = m_numbers[m_next % m_numbers.size()];

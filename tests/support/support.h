@@ -4,6 +4,8 @@
 #include "fileremover.h"
 #include "filewriter.h"
 #include "randomsource.h"
+#include "removabledrives.h"
+#include "soundplayer.h"
 #include "textreader.h"
 
 #include <QByteArray>
@@ -13,7 +15,11 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <QMap>
+
+#include <condition_variable>
 #include <initializer_list>
+#include <mutex>
 #include <ostream>
 
 // Readable failure messages for Qt strings (found by GoogleTest through the argument's namespace).
@@ -110,12 +116,15 @@ public:
         , m_ticks(ticks)
     {}
     QDate today() const override { return m_day; }
+    QDateTime now() const override { return QDateTime(m_day, m_time); }
     std::int64_t ticks() const override { return m_ticks; }
     void setToday(QDate day) { m_day = day; }
+    void setTime(QTime time) { m_time = time; }
     void advance(std::int64_t ms) { m_ticks += ms; }
 
 private:
     QDate m_day;
+    QTime m_time{12, 0};
     std::int64_t m_ticks;
 };
 
@@ -131,6 +140,49 @@ public:
 private:
     QList<int> m_numbers;
     int m_next = 0;
+};
+
+// Records the sounds played and the stops, from any thread; installs itself for its lifetime. A
+// sound is over at once, or, while `holdSounds` is on, lasts until stop() or releaseSound().
+class RecordingSoundPlayer : public SoundPlayer {
+public:
+    RecordingSoundPlayer();
+    ~RecordingSoundPlayer() override;
+    RecordingSoundPlayer(const RecordingSoundPlayer&) = delete;
+    RecordingSoundPlayer& operator=(const RecordingSoundPlayer&) = delete;
+
+    void playAndWait(const QString& path) override;
+    void stop() override;
+
+    QStringList played() const;
+    int stops() const;
+    void holdSounds(bool on);
+    // Ends the sound being held.
+    void releaseSound();
+    // Waits up to `ms` until `count` sounds have started; false when they have not.
+    bool waitForSounds(int count, int ms = 5000) const;
+
+private:
+    mutable std::mutex m_mutex;
+    mutable std::condition_variable m_changed;
+    QStringList m_played;
+    int m_stops = 0;
+    bool m_hold = false;
+    bool m_playing = false;
+    SoundPlayer* m_previous;
+};
+
+// Removable drives whose letters the test maps to folders; installs itself for its lifetime.
+class FakeRemovableDrives : public RemovableDrives {
+public:
+    FakeRemovableDrives() { RemovableDrives::setCurrent(this); }
+    ~FakeRemovableDrives() override { RemovableDrives::setCurrent(nullptr); }
+    FakeRemovableDrives(const FakeRemovableDrives&) = delete;
+    FakeRemovableDrives& operator=(const FakeRemovableDrives&) = delete;
+
+    QString rootOf(QChar letter) const override { return roots.value(letter.toLower()); }
+
+    QMap<QChar, QString> roots;
 };
 
 // Code page 1250 bytes of a text written in UTF-8 in the test source; for fixtures whose bytes are

@@ -1,0 +1,105 @@
+#include "soundplayer.h"
+
+#include "support.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace {
+
+// A player program that logs what it was asked to play and how that began, then plays for
+// `seconds`; it fails on files whose name holds "bad", as a player fails on a file it cannot read.
+QString fakePlayer(const TempDir& dir, const char* seconds)
+{
+    const QString script =
+        dir.write("player.sh", QByteArray("#!/bin/sh\n"
+                                          "printf '%s %s\\n' \"$1\" \"$(head -c 4 \"$1\")\" >> \"$0.log\"\n"
+                                          "case \"$1\" in *bad*) exit 1;; esac\n"
+                                          "exec sleep ") +
+                                   seconds + "\n");
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return script;
+}
+
+QStringList logged(const TempDir& dir)
+{
+    return QString::fromUtf8(dir.read("player.sh.log")).split(u'\n', Qt::SkipEmptyParts);
+}
+
+TEST(ProgramSoundPlayer, TakesTheFirstPlayerFound)
+{
+    TempDir dir;
+    const QString script = fakePlayer(dir, "0");
+    EXPECT_EQ(ProgramSoundPlayer({dir.file("none"), script}).program(), script);
+    EXPECT_EQ(ProgramSoundPlayer({QStringLiteral("no-such-player-here"), QStringLiteral("sh")}).program(),
+              QStandardPaths::findExecutable("sh"));
+    EXPECT_EQ(ProgramSoundPlayer({dir.file("none")}).program(), "");
+}
+
+TEST(ProgramSoundPlayer, PlaysTheFileAndADefaultSoundForOneThatIsMissingOrCannotBePlayed)
+{
+    TempDir dir;
+    ProgramSoundPlayer player({fakePlayer(dir, "0")});
+    const QString good = dir.write("wav/1.wav", "RIFF....");
+    const QString bad = dir.write("wav/bad.wav", "junk");
+    player.playAndWait(good);
+    player.playAndWait(dir.file("wav/2.wav"));
+    player.playAndWait(bad);
+    const QStringList log = logged(dir);
+    ASSERT_EQ(log.size(), 4);
+    EXPECT_EQ(log[0], good + " RIFF");
+    EXPECT_TRUE(log[1].endsWith("-default.wav RIFF")) << log[1].toStdString();
+    EXPECT_EQ(log[2], bad + " junk");
+    EXPECT_EQ(log[3], log[1]);
+}
+
+TEST(ProgramSoundPlayer, StopEndsTheSoundBeingPlayedWithoutTheDefaultSound)
+{
+    TempDir dir;
+    ProgramSoundPlayer player({fakePlayer(dir, "30")});
+    const QString sound = dir.write("1.wav", "RIFF");
+    QElapsedTimer timer;
+    timer.start();
+    std::thread worker([&] { player.playAndWait(sound); });
+    while (logged(dir).isEmpty() && timer.elapsed() < 5000)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    player.stop();
+    worker.join();
+    EXPECT_LT(timer.elapsed(), 10000);
+    EXPECT_EQ(logged(dir).size(), 1);
+    player.stop(); // nothing plays: nothing happens
+}
+
+TEST(ProgramSoundPlayer, WithoutAPlayerNothingIsPlayed)
+{
+    ProgramSoundPlayer player({QStringLiteral("/no/such/player")});
+    player.playAndWait(QStringLiteral("/no/such/file.wav"));
+    player.stop();
+}
+
+TEST(DefaultSoundWave, IsAWholeMonoPcmWaveFile)
+{
+    const QByteArray wave = defaultSoundWave();
+    const auto le = [&](int at, int size) {
+        quint32 v = 0;
+        for (int i = size - 1; i >= 0; --i)
+            v = (v << 8) | quint8(wave[at + i]);
+        return v;
+    };
+    ASSERT_GT(wave.size(), 44);
+    EXPECT_EQ(wave.left(4), "RIFF");
+    EXPECT_EQ(le(4, 4), quint32(wave.size() - 8));
+    EXPECT_EQ(wave.mid(8, 8), "WAVEfmt ");
+    EXPECT_EQ(le(20, 2), 1u); // PCM
+    EXPECT_EQ(le(22, 2), 1u); // mono
+    EXPECT_EQ(le(28, 4), le(24, 4) * 2);
+    EXPECT_EQ(wave.mid(36, 4), "data");
+    EXPECT_EQ(le(40, 4), quint32(wave.size() - 44));
+}
+
+} // namespace
