@@ -4,6 +4,27 @@
 
 #include <QFileInfo>
 
+namespace {
+
+std::optional<QByteArray> storedPath(const QString& path, QString* message)
+{
+    std::optional<QByteArray> bytes = cp1250::fromUnicode(path);
+    if (bytes && !bytes->contains('\r') && !bytes->contains('\n') && !bytes->contains('\x1a'))
+        return bytes;
+    if (message)
+        *message =
+            QStringLiteral("Ścieżka pliku osoby zawiera znak, którego nie można zapisać na liście podręcznej: %1")
+                .arg(path);
+    return std::nullopt;
+}
+
+FavouritesWrite write(const QString& file, const Lines& lines, const FileWriter& writer, QString* message)
+{
+    return writeLines(file, lines, writer, message) ? FavouritesWrite::Done : FavouritesWrite::Failed;
+}
+
+} // namespace
+
 FavouritesLoad loadFavourites(const QString& path, const QList<PersonListEntry>& listed, const MessageTable& messages,
                               const TextReader& reader)
 {
@@ -27,4 +48,47 @@ FavouritesLoad loadFavourites(const QString& path, const QList<PersonListEntry>&
         load.entries.append(entry);
     }
     return load;
+}
+
+FavouritesWrite appendFavourite(const QString& file, const QString& personPath, const FileWriter& writer,
+                                const TextReader& reader, QString* message)
+{
+    const std::optional<QByteArray> line = storedPath(personPath, message);
+    if (!line)
+        return FavouritesWrite::PathNotStorable;
+    Lines lines;
+    if (QFileInfo::exists(file)) {
+        int code = 0;
+        std::optional<Lines> old = reader.readLines(file, &code);
+        if (!old) {
+            if (message)
+                *message = QStringLiteral("%1: read error %2").arg(file).arg(code);
+            return FavouritesWrite::Failed;
+        }
+        lines = std::move(*old);
+    }
+    lines.append(*line);
+    return write(file, lines, writer, message);
+}
+
+FavouritesWrite writeFavourites(const QString& file, const QList<PersonListEntry>& favourites, const FileWriter& writer,
+                                QString* message)
+{
+    Lines lines;
+    for (const PersonListEntry& entry : favourites) {
+        const std::optional<QByteArray> line = storedPath(entry.Path, message);
+        if (!line)
+            return FavouritesWrite::PathNotStorable;
+        lines.append(*line);
+    }
+    return write(file, lines, writer, message);
+}
+
+qsizetype findFavourite(const QList<PersonListEntry>& favourites, const QString& path)
+{
+    for (qsizetype i = 0; i < favourites.size(); ++i) {
+        if (favourites[i].Path == path)
+            return i;
+    }
+    return -1;
 }

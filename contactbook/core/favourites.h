@@ -1,5 +1,6 @@
 #pragma once
 
+#include "filewriter.h"
 #include "messages.h"
 #include "personlist.h"
 #include "textreader.h"
@@ -23,3 +24,26 @@ struct FavouritesLoad {
 // file gives no favourites and no error.
 FavouritesLoad loadFavourites(const QString& path, const QList<PersonListEntry>& listed, const MessageTable& messages,
                               const TextReader& reader = TextReader::standard());
+
+// The outcome of a change of the favourites file.
+enum class FavouritesWrite {
+    Done,
+    // The path holds a character the file cannot keep: one outside code page 1250, or CR, LF or
+    // Ctrl-Z, which would cut the line. The message names the path; the file is unchanged.
+    PathNotStorable,
+    // The file could not be read or written; it is unchanged.
+    Failed,
+};
+
+// Adds a person file path as the last line of the favourites file, making the file when it is
+// missing. The file is read and written whole through the writer, so a failed write leaves it as it
+// was.
+FavouritesWrite appendFavourite(const QString& file, const QString& personPath, const FileWriter& writer,
+                                const TextReader& reader, QString* message);
+
+// Replaces the favourites file by the paths of the entries, one per line, in list order.
+FavouritesWrite writeFavourites(const QString& file, const QList<PersonListEntry>& favourites, const FileWriter& writer,
+                                QString* message);
+
+// The first favourite of exactly this path (case counts), or -1.
+qsizetype findFavourite(const QList<PersonListEntry>& favourites, const QString& path);

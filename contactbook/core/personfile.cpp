@@ -157,19 +157,33 @@ Lines PersonRecord::editedEntryLines() const
     return out;
 }
 
+namespace {
+
+QString withExtension(const QString& fileName, const QString& extension)
+{
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    return (dot < 0 ? fileName : fileName.left(dot)) + extension;
+}
+
+} // namespace
+
 QString photoFileName(const QString& personFileName)
 {
-    const qsizetype dot = personFileName.lastIndexOf(u'.');
-    return (dot < 0 ? personFileName : personFileName.left(dot)) + QStringLiteral(".bmp");
+    return withExtension(personFileName, QStringLiteral(".bmp"));
+}
+
+QString siblingPath(const QString& personFilePath, const QString& extension)
+{
+    const QFileInfo info(personFilePath);
+    const QString folder = info.path();
+    const QString wanted = withExtension(info.fileName(), extension);
+    const QStringList found = listFiles(folder, wanted);
+    return QDir(folder).filePath(found.contains(wanted) || found.isEmpty() ? wanted : found.first());
 }
 
 QString photoPathFor(const QString& personFilePath)
 {
-    const QFileInfo info(personFilePath);
-    const QString folder = info.path();
-    const QString wanted = photoFileName(info.fileName());
-    const QStringList found = listFiles(folder, wanted);
-    return QDir(folder).filePath(found.contains(wanted) || found.isEmpty() ? wanted : found.first());
+    return siblingPath(personFilePath, QStringLiteral(".bmp"));
 }
 
 std::optional<QString> claimNewEntryFile(const QString& folder, const QByteArray& entryType, RandomSource& random,

@@ -72,6 +72,10 @@ struct PersonRecord {
 // The photo of a person file: its base name (the name without extension) and ".bmp".
 QString photoFileName(const QString& personFileName);
 
+// The file beside a person file with the same base name and another extension (".bmp", ".wpb"...),
+// in whatever case it exists (files copied from another system may have ".BMP"); the name with the
+// extension as given when none exists.
+QString siblingPath(const QString& personFilePath, const QString& extension);
 // Finds the photo of a person file in its folder whatever the case of ".bmp" (files copied from
 // another system may have ".BMP"); the exact-case name when none exists.
 QString photoPathFor(const QString& personFilePath);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "fileremover.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+// The bin: deleting a person only renames its file from ".wps" to ".wpb", so it can be restored;
+// a one-off reminder or an entry already in the bin is deleted for good with its photo.
+//
+// The kind is the path's last letter, as everywhere; the file is only touched when the path really
+// ends in the extension of that kind (in any case), and the names built from it are the path
+// without that extension, so a folder whose name holds ".wps" never leads to another file.
+
+// Deletes the entry at `path`. False when the command is to end without refreshing the list: the
+// path ends in "s", "j" or "b" but not in ".wps", ".wpj" or ".wpb". A path of any other kind touches
+// no file and gives true. Failed renames and deletions leave the files as they are and still give
+// true: the refreshed list shows what is there.
+bool deleteEntry(const QString& path, const FileRemover& remover);
+
+// The name a person file is moved aside to when a restored person takes its name: the local date and
+// time as year, month, day, "_", hour, minute, second, each without leading zeros, and ".wps"
+// (8 December 2026, 09:05:07 gives "2026128_957.wps").
+QString movedAsideName(const QDateTime& now);
+
+struct RestoreResult {
+    // The person file the entry is restored as; the window selects and shows it.
+    QString restoredPath;
+    // The entry is back out of the bin; false when a rename failed and the files are unchanged.
+    bool restored = false;
+    // Where an existing person file of the same name was moved, empty when none was.
+    QString movedAside;
+};
+
+// Restores the bin entry at `path` (ending in ".wpb") as the person file of the same base name. A
+// person file of that name is first moved aside in the same folder under movedAsideName, never
+// overwriting a file; when that move fails, nothing is renamed. Nothing for a path that is no bin
+// entry.
+std::optional<RestoreResult> restoreEntry(const QString& path, const QDateTime& now);

@@ -1,0 +1,96 @@
+#include "phonereading.h"
+
+#include <chrono>
+
+bool SecondClick::release(std::int64_t now)
+{
+    const bool second = m_last && now - *m_last < kWithinMs;
+    m_last = now;
+    return second;
+}
+
+QStringList digitSounds(const QString& programDir, const QString& number)
+{
+    QStringList sounds;
+    for (const QChar c : number) {
+        if (c >= u'0' && c <= u'9')
+            sounds.append(programDir + QStringLiteral("wav/") + c + QStringLiteral(".wav"));
+    }
+    return sounds;
+}
+
+NumberReader::~NumberReader()
+{
+    SoundPlayer* player = nullptr;
+    {
+        std::lock_guard lock(m_mutex);
+        m_closing = true;
+        player = m_idle ? nullptr : m_player;
+    }
+    m_changed.notify_all();
+    if (player)
+        player->stop();
+    if (m_worker.joinable())
+        m_worker.join();
+}
+
+bool NumberReader::start(SoundPlayer& player, QStringList sounds, int delayMs)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        if (!m_idle || m_closing)
+            return false;
+        // Marked busy here rather than in the worker, so a second command given before the worker
+        // runs cannot start a second reading.
+        m_idle = false;
+        m_player = &player;
+    }
+    // The previous worker has finished: it marked the reader idle as its last step.
+    if (m_worker.joinable())
+        m_worker.join();
+    m_worker = std::thread([this, &player, sounds = std::move(sounds), delayMs] { read(player, sounds, delayMs); });
+    return true;
+}
+
+void NumberReader::setShown(bool shown)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_shown = shown;
+    }
+    m_changed.notify_all();
+}
+
+bool NumberReader::idle() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_idle;
+}
+
+void NumberReader::waitUntilIdle()
+{
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return m_idle; });
+}
+
+bool NumberReader::goesOn() const
+{
+    return m_shown && !m_closing;
+}
+
+void NumberReader::read(SoundPlayer& player, const QStringList& sounds, int delayMs)
+{
+    player.stop();
+    std::unique_lock lock(m_mutex);
+    m_changed.wait_for(lock, std::chrono::milliseconds(delayMs), [this] { return !goesOn(); });
+    for (const QString& sound : sounds) {
+        if (!goesOn())
+            break;
+        lock.unlock();
+        player.playAndWait(sound);
+        lock.lock();
+    }
+    m_idle = true;
+    lock.unlock();
+    m_changed.notify_all();
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "soundplayer.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+// Double clicks on the main window's lists are told by the program itself: a mouse release less
+// than 700 ms after the previous one, on the clock's millisecond ticks. A tick count that went
+// backwards also counts as within the time.
+class SecondClick {
+public:
+    static constexpr std::int64_t kWithinMs = 700;
+    // Records a release at `now` and tells whether it is the second of a double click.
+    bool release(std::int64_t now);
+
+private:
+    std::optional<std::int64_t> m_last; // no release yet: the first one never counts
+};
+
+// The sound files that read a phone number aloud: ProgramDir/wav/<digit>.wav for every digit of the
+// number, in order; every other character (plus, blanks, brackets, hyphens) is skipped.
+QStringList digitSounds(const QString& programDir, const QString& number);
+
+// Reads a phone number aloud in a worker thread of its own, one sound file per digit, after an
+// optional delay that leaves time to pick up the receiver. The reading goes on only while the panel
+// that shows the number is shown: hiding it ends the wait at once and the reading after the digit
+// being played. One reading at a time.
+class NumberReader {
+public:
+    NumberReader() = default;
+    // Ends a running reading (its sound is stopped) and waits for the worker.
+    ~NumberReader();
+    NumberReader(const NumberReader&) = delete;
+    NumberReader& operator=(const NumberReader&) = delete;
+
+    // Starts a reading: the player first stops any sound, then the worker waits `delayMs` and plays
+    // the files in turn. While a reading runs it does nothing and gives false.
+    bool start(SoundPlayer& player, QStringList sounds, int delayMs);
+    // Whether the panel with the number is shown; set from the GUI thread whenever that changes.
+    void setShown(bool shown);
+    // No reading runs.
+    bool idle() const;
+    // Blocks until no reading runs (for tests).
+    void waitUntilIdle();
+
+private:
+    void read(SoundPlayer& player, const QStringList& sounds, int delayMs);
+    bool goesOn() const; // under m_mutex
+
+    mutable std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_idle = true;
+    bool m_shown = false;
+    bool m_closing = false;
+    SoundPlayer* m_player = nullptr; // of the running reading
+    std::thread m_worker;
+};

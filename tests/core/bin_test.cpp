@@ -1,0 +1,154 @@
+#include "bin.h"
+
+#include "support.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The files of a folder, sorted, with their contents.
+QMap<QString, QByteArray> contents(const TempDir& dir, const QString& folder = QString())
+{
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(dir.file(folder)).entryList(QDir::Files))
+        files.insert(name, dir.read(folder + name));
+    return files;
+}
+
+TEST(DeleteEntry, MovesPersonsToTheBinAndDeletesOtherEntriesForGoodWithTheirPhotos)
+{
+    struct Case {
+        const char* what;
+        QMap<QString, QByteArray> before;
+        const char* deleted;
+        QMap<QString, QByteArray> after;
+    };
+    const Case cases[] = {
+        {"a person goes to the bin and keeps its photo",
+         {{"1.wps", "new"}, {"1.bmp", "photo"}, {"2.wps", "other"}},
+         "1.wps",
+         {{"1.wpb", "new"}, {"1.bmp", "photo"}, {"2.wps", "other"}}},
+        {"it replaces an older bin entry of the same name",
+         {{"1.wps", "new"}, {"1.wpb", "old"}},
+         "1.wps",
+         {{"1.wpb", "new"}}},
+        {"an older bin entry written in capitals is replaced too",
+         {{"1.wps", "new"}, {"1.WPB", "old"}},
+         "1.wps",
+         {{"1.wpb", "new"}}},
+        {"a person file written in capitals", {{"1.WPS", "new"}}, "1.WPS", {{"1.wpb", "new"}}},
+        {"a one-off reminder without a photo", {{"1.wpj", "r"}, {"1.wps", "p"}}, "1.wpj", {{"1.wps", "p"}}},
+        {"a one-off reminder with its photo", {{"1.wpj", "r"}, {"1.BMP", "photo"}}, "1.wpj", {}},
+        {"a bin entry goes for good with its photo",
+         {{"1.wpb", "b"}, {"1.bmp", "photo"}, {"2.bmp", "x"}},
+         "1.wpb",
+         {{"2.bmp", "x"}}},
+        {"another kind of file is not touched",
+         {{"notes.txt", "n"}, {"notes.bmp", "x"}},
+         "notes.txt",
+         {{"notes.txt", "n"}, {"notes.bmp", "x"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        for (auto it = c.before.cbegin(); it != c.before.cend(); ++it)
+            dir.write(it.key(), it.value());
+        EXPECT_TRUE(deleteEntry(dir.file(c.deleted), FileRemover::standard()));
+        EXPECT_EQ(contents(dir), c.after);
+    }
+}
+
+TEST(DeleteEntry, APathThatOnlyHoldsTheExtensionElsewhereTouchesNothing)
+{
+    TempDir dir;
+    // Cutting the first ".wps" out of this path would make "x/1.abs" the base and delete the bin
+    // entry "x/1.abs.wpb" of another person.
+    dir.write("x.wps/1.abs", "a");
+    dir.write("x/1.abs.wpb", "bin entry of another person");
+    const RecordingRemover remover;
+    EXPECT_FALSE(deleteEntry(dir.file("x.wps/1.abs"), remover));
+    EXPECT_TRUE(remover.asked.isEmpty());
+    EXPECT_TRUE(dir.exists("x.wps/1.abs"));
+    EXPECT_TRUE(dir.exists("x/1.abs.wpb"));
+}
+
+TEST(DeleteEntry, AFailedDeletionOfTheOldBinEntryKeepsThePersonWhereItWas)
+{
+    TempDir dir;
+    dir.write("1.wps", "new");
+    dir.write("1.wpb", "old");
+    const RecordingRemover remover({dir.file("1.wpb")});
+    EXPECT_TRUE(deleteEntry(dir.file("1.wps"), remover));
+    // The rename never replaces a file: both stay as they were.
+    EXPECT_EQ(contents(dir), (QMap<QString, QByteArray>{{"1.wps", "new"}, {"1.wpb", "old"}}));
+}
+
+TEST(MovedAsideName, IsTheMomentWithoutLeadingZeros)
+{
+    struct Case {
+        QDateTime now;
+        const char* name;
+    };
+    const Case cases[] = {
+        {QDateTime(QDate(2026, 12, 8), QTime(9, 5, 7)), "2026128_957.wps"},
+        {QDateTime(QDate(2027, 1, 1), QTime(0, 0, 0)), "202711_000.wps"},
+        {QDateTime(QDate(2030, 11, 30), QTime(23, 59, 58)), "20301130_235958.wps"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(movedAsideName(c.now), c.name);
+}
+
+class RestoreEntry : public ::testing::Test {
+protected:
+    const QDateTime now{QDate(2026, 12, 8), QTime(9, 5, 7)};
+    TempDir dir;
+};
+
+TEST_F(RestoreEntry, RenamesTheBinEntryBackToAPersonFile)
+{
+    dir.write("1.wpb", "binned");
+    dir.write("1.bmp", "photo");
+    const auto result = restoreEntry(dir.file("1.wpb"), now);
+    ASSERT_TRUE(result);
+    EXPECT_TRUE(result->restored);
+    EXPECT_EQ(result->restoredPath, dir.file("1.wps"));
+    EXPECT_EQ(result->movedAside, "");
+    EXPECT_EQ(contents(dir), (QMap<QString, QByteArray>{{"1.wps", "binned"}, {"1.bmp", "photo"}}));
+}
+
+TEST_F(RestoreEntry, KeepsAPersonOfTheSameNameUnderTheMomentsName)
+{
+    dir.write("1.wpb", "binned");
+    dir.write("1.wps", "added since");
+    const auto result = restoreEntry(dir.file("1.wpb"), now);
+    ASSERT_TRUE(result);
+    EXPECT_TRUE(result->restored);
+    EXPECT_EQ(result->movedAside, dir.file("2026128_957.wps"));
+    EXPECT_EQ(contents(dir), (QMap<QString, QByteArray>{{"1.wps", "binned"}, {"2026128_957.wps", "added since"}}));
+}
+
+TEST_F(RestoreEntry, WhenTheMomentsNameIsTakenNothingIsRenamed)
+{
+    dir.write("1.wpb", "binned");
+    dir.write("1.wps", "added since");
+    dir.write("2026128_957.wps", "moved aside a moment ago");
+    const auto result = restoreEntry(dir.file("1.wpb"), now);
+    ASSERT_TRUE(result);
+    EXPECT_FALSE(result->restored);
+    EXPECT_EQ(contents(dir),
+              (QMap<QString, QByteArray>{
+                  {"1.wpb", "binned"}, {"1.wps", "added since"}, {"2026128_957.wps", "moved aside a moment ago"}}));
+}
+
+TEST_F(RestoreEntry, OnlyBinEntriesAreRestored)
+{
+    dir.write("1.wps", "p");
+    dir.write("x.wpb/2.b", "b");
+    EXPECT_FALSE(restoreEntry(dir.file("1.wps"), now));
+    EXPECT_FALSE(restoreEntry(dir.file("x.wpb/2.b"), now));
+    EXPECT_EQ(contents(dir), (QMap<QString, QByteArray>{{"1.wps", "p"}}));
+}
+
+} // namespace

@@ -1,0 +1,89 @@
+#include "favourites.h"
+
+#include "codec1250.h"
+#include "support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class FavouritesFile : public ::testing::Test {
+protected:
+    FavouritesWrite append(const QString& path, const FileWriter& writer = FileWriter::standard(),
+                           const TextReader& reader = TextReader::standard())
+    {
+        return appendFavourite(file, path, writer, reader, &message);
+    }
+
+    TempDir dir;
+    const QString file = dir.file("baza/ulubione.sps");
+    QString message;
+};
+
+TEST_F(FavouritesFile, AppendingMakesTheFileAndAddsOneLinePerCallDuplicatesIncluded)
+{
+    dir.mkdir("baza");
+    const QString person = dir.file("baza/1-2-3.wps");
+    EXPECT_EQ(append(person), FavouritesWrite::Done);
+    EXPECT_EQ(append(dir.file("druga/Łódź.wps")), FavouritesWrite::Done);
+    EXPECT_EQ(append(person), FavouritesWrite::Done);
+    const QByteArray polish = cp1250::fromUnicode(dir.file("druga/Łódź.wps")).value();
+    EXPECT_EQ(dir.read("baza/ulubione.sps"), person.toUtf8() + "\r\n" + polish + "\r\n" + person.toUtf8() + "\r\n");
+}
+
+TEST_F(FavouritesFile, AppendingToAFileWithoutAFinalLineEndKeepsItsLastPathWhole)
+{
+    dir.write("baza/ulubione.sps", "/a/1.wps\r\n/a/2.wps");
+    EXPECT_EQ(append("/a/3.wps"), FavouritesWrite::Done);
+    EXPECT_EQ(dir.read("baza/ulubione.sps"), "/a/1.wps\r\n/a/2.wps\r\n/a/3.wps\r\n");
+}
+
+TEST_F(FavouritesFile, AFileThatCannotBeReadOrWrittenStaysAsItWas)
+{
+    const QByteArray old = "/a/1.wps\r\n";
+    dir.write("baza/ulubione.sps", old);
+    EXPECT_EQ(append("/a/2.wps", FailingFileWriter(3)), FavouritesWrite::Failed);
+    EXPECT_EQ(dir.read("baza/ulubione.sps"), old);
+    EXPECT_EQ(append("/a/2.wps", FileWriter::standard(), FailingTextReader({file})), FavouritesWrite::Failed);
+    EXPECT_EQ(dir.read("baza/ulubione.sps"), old);
+    EXPECT_EQ(writeFavourites(file, {{"/a/2.wps", "B", ""}}, FailingFileWriter(3), &message),
+              FavouritesWrite::Failed);
+    EXPECT_EQ(dir.read("baza/ulubione.sps"), old);
+}
+
+TEST_F(FavouritesFile, APathTheFileCannotKeepIsRefusedWithAMessageNamingIt)
+{
+    dir.mkdir("baza");
+    for (const QString& path : {QStringLiteral("/dane/Москва.wps"), QStringLiteral("/dane/a\nb.wps"),
+                                QStringLiteral("/dane/a\rb.wps"), QStringLiteral("/dane/a\x1a.wps")}) {
+        SCOPED_TRACE(path.toStdString());
+        message.clear();
+        EXPECT_EQ(append(path), FavouritesWrite::PathNotStorable);
+        EXPECT_TRUE(message.contains(path));
+        EXPECT_EQ(writeFavourites(file, {{path, "x", ""}}, FileWriter::standard(), &message),
+                  FavouritesWrite::PathNotStorable);
+        EXPECT_FALSE(dir.exists("baza/ulubione.sps"));
+    }
+}
+
+TEST_F(FavouritesFile, RewritingWritesThePathsInOrderAndNoneLeavesAnEmptyFile)
+{
+    dir.write("baza/ulubione.sps", "/a/1.wps\r\n");
+    EXPECT_EQ(writeFavourites(file, {{"/a/2.wps", "B", ""}, {"/a/1.wps", "A", ""}}, FileWriter::standard(), &message),
+              FavouritesWrite::Done);
+    EXPECT_EQ(dir.read("baza/ulubione.sps"), "/a/2.wps\r\n/a/1.wps\r\n");
+    EXPECT_EQ(writeFavourites(file, {}, FileWriter::standard(), &message), FavouritesWrite::Done);
+    EXPECT_TRUE(dir.exists("baza/ulubione.sps"));
+    EXPECT_EQ(dir.read("baza/ulubione.sps"), "");
+}
+
+TEST(FindFavourite, FindsTheFirstOfExactlyThePath)
+{
+    const QList<PersonListEntry> favourites = {{"/a/1.wps", "A", ""}, {"/a/2.wps", "B", ""}, {"/a/1.wps", "A", ""}};
+    EXPECT_EQ(findFavourite(favourites, "/a/1.wps"), 0);
+    EXPECT_EQ(findFavourite(favourites, "/a/2.wps"), 1);
+    EXPECT_EQ(findFavourite(favourites, "/A/1.wps"), -1);
+    EXPECT_EQ(findFavourite({}, "/a/1.wps"), -1);
+}
+
+} // namespace

@@ -1,0 +1,122 @@
+#include "phonereading.h"
+
+#include "support.h"
+
+#include <QElapsedTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SecondClick, CountsAReleaseWithin700MsOfThePreviousOne)
+{
+    struct Release {
+        std::int64_t at;
+        bool second;
+    };
+    // The first release never counts, whatever the clock says; a clock that went back counts.
+    const Release releases[] = {{100, false}, {1000, false}, {1699, true},  {2399, false},
+                                {3098, true}, {3000, true},  {5000, false}, {5700, false}};
+    SecondClick clicks;
+    for (const Release& r : releases)
+        EXPECT_EQ(clicks.release(r.at), r.second) << r.at;
+}
+
+TEST(DigitSounds, AreTheDigitsOfTheNumberInOrder)
+{
+    EXPECT_EQ(digitSounds("/p/", "+48 (22) 123-45"),
+              QStringList({"/p/wav/4.wav", "/p/wav/8.wav", "/p/wav/2.wav", "/p/wav/2.wav", "/p/wav/1.wav",
+                           "/p/wav/2.wav", "/p/wav/3.wav", "/p/wav/4.wav", "/p/wav/5.wav"}));
+    EXPECT_EQ(digitSounds("/p/", "brak numeru"), QStringList());
+}
+
+class NumberReaderTest : public ::testing::Test {
+protected:
+    RecordingSoundPlayer player;
+    const QStringList three{"/w/1.wav", "/w/2.wav", "/w/3.wav"};
+};
+
+TEST_F(NumberReaderTest, StopsAnySoundThenPlaysEveryDigitWhileThePanelIsShown)
+{
+    NumberReader reader;
+    reader.setShown(true);
+    ASSERT_TRUE(reader.start(player, three, 0));
+    reader.waitUntilIdle();
+    EXPECT_EQ(player.played(), three);
+    EXPECT_EQ(player.stops(), 1);
+
+    // A number without digits ends without a sound.
+    ASSERT_TRUE(reader.start(player, {}, 0));
+    reader.waitUntilIdle();
+    EXPECT_EQ(player.played(), three);
+}
+
+TEST_F(NumberReaderTest, OneReadingAtATime)
+{
+    NumberReader reader;
+    reader.setShown(true);
+    player.holdSounds(true);
+    ASSERT_TRUE(reader.start(player, three, 0));
+    ASSERT_TRUE(player.waitForSounds(1));
+    EXPECT_FALSE(reader.idle());
+    EXPECT_FALSE(reader.start(player, {"/w/9.wav"}, 0));
+    player.holdSounds(false);
+    reader.waitUntilIdle();
+    EXPECT_EQ(player.played(), three);
+    EXPECT_TRUE(reader.start(player, {"/w/9.wav"}, 0));
+    reader.waitUntilIdle();
+    EXPECT_EQ(player.played().last(), "/w/9.wav");
+}
+
+TEST_F(NumberReaderTest, HidingThePanelEndsTheReadingAfterTheDigitBeingPlayed)
+{
+    NumberReader reader;
+    reader.setShown(true);
+    player.holdSounds(true);
+    ASSERT_TRUE(reader.start(player, three, 0));
+    ASSERT_TRUE(player.waitForSounds(1));
+    reader.setShown(false);
+    player.releaseSound();
+    reader.waitUntilIdle();
+    EXPECT_EQ(player.played(), QStringList({"/w/1.wav"}));
+}
+
+TEST_F(NumberReaderTest, HidingThePanelDuringTheDelayEndsItWithoutASound)
+{
+    NumberReader reader;
+    reader.setShown(true);
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_TRUE(reader.start(player, three, 10000));
+    reader.setShown(false);
+    reader.waitUntilIdle();
+    EXPECT_LT(timer.elapsed(), 5000);
+    EXPECT_TRUE(player.played().isEmpty());
+}
+
+TEST_F(NumberReaderTest, TheDelayComesBeforeTheFirstDigit)
+{
+    NumberReader reader;
+    reader.setShown(true);
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_TRUE(reader.start(player, {"/w/1.wav"}, 300));
+    ASSERT_TRUE(player.waitForSounds(1));
+    EXPECT_GE(timer.elapsed(), 300);
+    reader.waitUntilIdle();
+}
+
+TEST_F(NumberReaderTest, AReaderDestroyedWhileASoundPlaysStopsItAndWaitsForItsWorker)
+{
+    player.holdSounds(true);
+    {
+        NumberReader reader;
+        reader.setShown(true);
+        ASSERT_TRUE(reader.start(player, three, 0));
+        ASSERT_TRUE(player.waitForSounds(1));
+    }
+    EXPECT_EQ(player.played(), QStringList({"/w/1.wav"}));
+    EXPECT_EQ(player.stops(), 2); // the reading's own first step, then the end
+}
+
+} // namespace
