@@ -7,7 +7,9 @@
 #include "TFlatSpeedButtonUnit.h"
 #include "ZuboComboBox.h"
 #include "bitmaps.h"
+#include "buttonanimation.h"
 #include "chooserrow.h"
+#include "clock.h"
 #include "codec1250.h"
 #include "datefields.h"
 #include "dialogrunner.h"
@@ -15,9 +17,11 @@
 #include "drukowanie.h"
 #include "favourites.h"
 #include "fileremover.h"
+#include "filewriter.h"
 #include "imieniny.h"
 #include "kolory.h"
 #include "personpicker.h"
+#include "phonereading.h"
 #include "picture.h"
 #include "profilefile.h"
 #include "programstart.h"
@@ -83,6 +87,8 @@ TForm1::TForm1(const StartSetup& setup, QWidget* parent)
     : QWidget(parent)
     , m_reader(setup.reader ? setup.reader : &TextReader::standard())
     , m_remover(setup.remover ? setup.remover : &FileRemover::standard())
+    , m_clock(setup.clock ? setup.clock : &Clock::standard())
+    , m_writer(setup.writer ? setup.writer : &FileWriter::standard())
 {
     createControls();
     registerTexts();
@@ -91,6 +97,7 @@ TForm1::TForm1(const StartSetup& setup, QWidget* parent)
 
 TForm1::~TForm1()
 {
+    FormDestroy();
     if (Form1 == this)
         Form1 = nullptr;
 }
@@ -291,6 +298,7 @@ void TForm1::createControls()
     PopupMenu6 = new QMenu(this);
     m_languageGroup = new QActionGroup(this);
     m_languageGroup->setExclusive(true);
+    createCommandControls();
 }
 
 void TForm1::registerTexts()
@@ -448,6 +456,7 @@ void TForm1::rebuildFavouritesMenu()
         QAction* action = PopupMenu6->addAction(menuText(entry.Name));
         action->setCheckable(true);
         group->addAction(action);
+        connect(action, &QAction::triggered, this, &TForm1::osoba1Click);
     }
 }
 

@@ -16,13 +16,19 @@
 #include <cstdint>
 #include <memory>
 
+class ButtonAnimation;
+class Clock;
 class FileRemover;
+class FileWriter;
+class NumberReader;
+class SecondClick;
 class QAction;
 class QDialog;
 class QActionGroup;
 class QLabel;
 class QMenu;
 class QPainter;
+class QTimer;
 class TFlatEdit;
 class TFlatHint;
 class TFlatListBox;
@@ -65,6 +71,8 @@ struct StartSetup {
     QLocale locale;                       // the name order of the person list
     const TextReader* reader = nullptr;   // the standard reader when null
     const FileRemover* remover = nullptr; // the standard remover when null
+    const Clock* clock = nullptr;         // the standard clock when null
+    const FileWriter* writer = nullptr;   // the standard writer when null
 };
 
 class TForm1 : public QWidget {
@@ -198,6 +206,49 @@ public:
     // The menu point below a button at which its pop-up menu opens.
     QPoint popupPointOf(const TFlatSpeedButton* button) const;
 
+    // E-mail, bin, favourites, NIP/REGON and phone panels, read-aloud, button wave, backup copy
+    // (startcommands.cpp).
+    QMenu* PopupMenu3 = nullptr; // of the e-mail list
+    QAction* Kopiuj1 = nullptr;
+    QMenu* PopupMenu4 = nullptr; // of the phone panel
+    QAction* Czytaj1 = nullptr;
+    QAction* Czytajza3sekundy1 = nullptr;
+    QAction* Czytajza5sekund1 = nullptr;
+    QAction* Czytajza10sekund1 = nullptr;
+    QAction* Kopiuj3 = nullptr;
+    QMenu* PopupMenu5 = nullptr; // of the NIP/REGON panel
+    QAction* Kopiuj2 = nullptr;
+    QTimer* Timer1 = nullptr; // starts the button wave: after 5 s, then every minute
+    // No button wave runs.
+    bool AnimationDone() const;
+    // No read-aloud runs.
+    bool ReaderIdle() const;
+    NumberReader& PhoneReader() { return *m_numberReader; }
+
+    void FlatSpeedButton1Click(); // "M": e-mail to the selected address
+    void FlatListBox2MouseUp();
+    void Kopiuj1Click();
+    void FlatSpeedButton2Click();  // "K": delete the selected entry
+    void FlatSpeedButton11Click(); // "P": restore it from the bin
+    void FlatSpeedButton18Click(); // "NIP"
+    void FlatSpeedButton19Click(); // "REG"
+    void Panel2Click();
+    void Kopiuj2Click();
+    void FlatSpeedButton20Click(); // backup copy of the data folder
+    void FlatSpeedButton22Click(); // ">#": add to the favourites
+    void FlatSpeedButton23Click(); // "#": the favourites menu
+    void FlatSpeedButton24Click(); // "#>": remove from the favourites
+    void osoba1Click();
+    void FlatListBox3MouseUp();
+    void Panel1Click();
+    void Czytaj1Click();
+    void Czytajza3sekundy1Click();
+    void Czytajza5sekund1Click();
+    void Czytajza10sekund1Click();
+    void Kopiuj3Click();
+    void Timer1Timer();
+    void FormDestroy();
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -210,8 +261,19 @@ private:
     void showOneOf(const QList<PersonListEntry>& entries);
     QImage logo() const;
 
+    void createCommandControls();
+    void readAloud(int delayMs);
+    QString favouritesFile() const;
+
     const TextReader* m_reader;
     const FileRemover* m_remover;
+    const Clock* m_clock;
+    const FileWriter* m_writer;
+    // Shared with the phone panel's watcher, which may still see the panel hidden while the window
+    // is destroyed.
+    std::shared_ptr<NumberReader> m_numberReader;
+    std::unique_ptr<SecondClick> m_phoneClicks;
+    std::unique_ptr<ButtonAnimation> m_animation;
     std::unique_ptr<PersonListing> m_listing;
     QActionGroup* m_languageGroup = nullptr;
     QList<QByteArray> m_languageCaptions; // the names of the PopupMenu2 items, as stored

@@ -204,6 +204,23 @@ QImage drawPalette()
     return image;
 }
 
+// A floppy disk: body, metal shutter and label.
+QImage drawFloppy()
+{
+    QImage image = clearCanvas(12, 12);
+    QPainter p(&image);
+    const QColor body(0x20, 0x30, 0x60);
+    p.fillRect(QRect(0, 0, 11, 12), body);
+    p.fillRect(QRect(11, 1, 1, 11), body);
+    p.fillRect(QRect(3, 0, 5, 4), QColor(0xC0, 0xC0, 0xC0));
+    p.fillRect(QRect(6, 1, 1, 2), body);
+    p.fillRect(QRect(2, 6, 8, 6), kCream);
+    p.end();
+    // A button takes its glyph's bottom-left pixel for the transparent colour.
+    image.setPixel(0, 11, qRgba(0, 0, 0, 0));
+    return image;
+}
+
 } // namespace
 
 QImage bitmapResource(QStringView name)
@@ -231,6 +248,8 @@ QImage bitmapResource(QStringView name)
         image = drawRainbow();
     else if (name == u"KOLORY")
         image = drawPalette();
+    else if (name == u"DYSKIETKA")
+        image = drawFloppy();
     if (!image.isNull())
         cache.insert(key, image);
     return image;

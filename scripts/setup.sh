@@ -10,6 +10,9 @@ packages=(
     libjpeg62-turbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
+    # aplay, the player of the main program's phone read-aloud when no PipeWire or PulseAudio
+    # player is there
+    alsa-utils
 )
 if [ "${1:-}" = "--look-tools" ]; then
     packages+=(xvfb xauth imagemagick xdotool)

@@ -1,0 +1,452 @@
+// The main window's commands on the shown person and its lists: e-mail and the copy menus, the
+// NIP/REGON and phone panels with the read-aloud, the bin, the favourites, the backup copy to a
+// removable medium and the button wave.
+#include "start.h"
+
+#include "TFlatListBoxUnit.h"
+#include "TFlatSpeedButtonUnit.h"
+#include "ZuboComboBox.h"
+#include "bin.h"
+#include "bitmaps.h"
+#include "buttonanimation.h"
+#include "clipboard.h"
+#include "clock.h"
+#include "codec1250.h"
+#include "favourites.h"
+#include "floppycopy.h"
+#include "linkopener.h"
+#include "mailto.h"
+#include "personfile.h"
+#include "phonereading.h"
+#include "prompter.h"
+#include "removabledrives.h"
+#include "settings.h"
+#include "soundplayer.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QFileDevice>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace start {
+namespace {
+
+const QString kBoxCaption = QStringLiteral("Zubo");
+
+QString text(const QByteArray& bytes)
+{
+    return cp1250::toUnicode(bytes);
+}
+
+// The rows of a list that are selected and hold an item, first to last.
+QList<int> selectedRows(const TFlatListBox* list)
+{
+    QList<int> rows;
+    for (int i = 0; i < list->Items().size(); ++i) {
+        if (list->GetSelected(i))
+            rows.append(i);
+    }
+    return rows;
+}
+
+// Tells a panel's clicks (left button released over it) and its showing and hiding.
+class PanelWatch : public QObject {
+public:
+    PanelWatch(QLabel* panel, std::function<void()> clicked, std::function<void(bool)> shown = {})
+        : QObject(panel)
+        , m_clicked(std::move(clicked))
+        , m_shown(std::move(shown))
+    {
+        panel->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* panel = static_cast<QLabel*>(watched);
+        switch (event->type()) {
+        case QEvent::MouseButtonRelease: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton && panel->rect().contains(mouse->position().toPoint()))
+                m_clicked();
+            break;
+        }
+        case QEvent::Show:
+        case QEvent::Hide:
+            // The panel's own visibility, not its window's.
+            if (m_shown)
+                m_shown(!panel->isHidden());
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_clicked;
+    std::function<void(bool)> m_shown;
+};
+
+void popUpOnRightClick(QLabel* panel, QMenu* menu)
+{
+    panel->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(panel, &QWidget::customContextMenuRequested, menu,
+                     [panel, menu](const QPoint& pos) { menu->popup(panel->mapToGlobal(pos)); });
+}
+
+} // namespace
+
+void TForm1::createCommandControls()
+{
+    // The favourites' three small buttons above the chooser, the backup button in the left column.
+    struct ButtonPlace {
+        int number;
+        int x, y;
+        const char* caption;
+        const char* hint;
+    };
+    const int column = FlatSpeedButton[8]->x();
+    const ButtonPlace places[] = {
+        {22, 352, 4, ">#", "Dodaj do listy podręcznej"},
+        {23, 372, 4, "#", "Lista podręczna, czyli szybkie wybieranie"},
+        {24, 392, 4, "#>", "Kasuj z listy podręcznej aktualnie wybraną osobę."},
+        {20, column, 400, "", "Kopia bazy danych na dyskietce"},
+    };
+    for (const ButtonPlace& place : places) {
+        auto* b = new TFlatSpeedButton(this);
+        b->setGeometry(place.x, place.y, 17, 17);
+        b->SetCaption(QString::fromUtf8(place.caption));
+        b->setToolTip(QString::fromUtf8(place.hint));
+        FlatSpeedButton[std::size_t(place.number)] = b;
+    }
+    FlatSpeedButton[20]->SetGlyph(bitmapResource(u"DYSKIETKA"));
+    // "#>" keeps colours of its own whatever the scheme says.
+    TFlatSpeedButton* remove = FlatSpeedButton[24];
+    remove->SetColor(clMedGray);
+    remove->SetColorFocused(0x0080FF);
+    remove->SetColorDown(0x0063C6);
+    remove->SetColorBorder(0x000040);
+    SetFontColor(remove, clWindowText);
+
+    const auto onClick = [this](int number, void (TForm1::*handler)()) {
+        connect(FlatSpeedButton[std::size_t(number)], &TFlatSpeedButton::OnClick, this, handler);
+    };
+    onClick(1, &TForm1::FlatSpeedButton1Click);
+    onClick(2, &TForm1::FlatSpeedButton2Click);
+    onClick(11, &TForm1::FlatSpeedButton11Click);
+    onClick(18, &TForm1::FlatSpeedButton18Click);
+    onClick(19, &TForm1::FlatSpeedButton19Click);
+    onClick(20, &TForm1::FlatSpeedButton20Click);
+    onClick(22, &TForm1::FlatSpeedButton22Click);
+    onClick(23, &TForm1::FlatSpeedButton23Click);
+    onClick(24, &TForm1::FlatSpeedButton24Click);
+
+    PopupMenu3 = new QMenu(this);
+    Kopiuj1 = PopupMenu3->addAction(QStringLiteral("Kopiuj adres email"), this, &TForm1::Kopiuj1Click);
+    Kopiuj1->setEnabled(false);
+    connect(FlatListBox2, &TFlatListBox::OnMouseUp, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+                FlatListBox2MouseUp();
+                if (button == Qt::RightButton)
+                    PopupMenu3->popup(FlatListBox2->mapToGlobal(QPoint(x, y)));
+            });
+    connect(FlatListBox3, &TFlatListBox::OnMouseUp, this, &TForm1::FlatListBox3MouseUp);
+
+    PopupMenu4 = new QMenu(this);
+    Czytaj1 = PopupMenu4->addAction(QStringLiteral("Czytaj"), this, &TForm1::Czytaj1Click);
+    Czytajza3sekundy1 =
+        PopupMenu4->addAction(QStringLiteral("Czytaj za 3 sekundy"), this, &TForm1::Czytajza3sekundy1Click);
+    Czytajza5sekund1 =
+        PopupMenu4->addAction(QStringLiteral("Czytaj za 5 sekund"), this, &TForm1::Czytajza5sekund1Click);
+    Czytajza10sekund1 =
+        PopupMenu4->addAction(QStringLiteral("Czytaj za 10 sekund"), this, &TForm1::Czytajza10sekund1Click);
+    PopupMenu4->addSeparator();
+    Kopiuj3 = PopupMenu4->addAction(QStringLiteral("Kopiuj"), this, &TForm1::Kopiuj3Click);
+    popUpOnRightClick(Panel1, PopupMenu4);
+
+    PopupMenu5 = new QMenu(this);
+    Kopiuj2 = PopupMenu5->addAction(QStringLiteral("Kopiuj"), this, &TForm1::Kopiuj2Click);
+    popUpOnRightClick(Panel2, PopupMenu5);
+
+    m_numberReader = std::make_shared<NumberReader>();
+    m_phoneClicks = std::make_unique<SecondClick>();
+    new PanelWatch(
+        Panel1, [this] { Panel1Click(); },
+        [reader = std::weak_ptr<NumberReader>(m_numberReader)](bool shown) {
+            if (const auto r = reader.lock())
+                r->setShown(shown);
+        });
+    new PanelWatch(Panel2, [this] { Panel2Click(); });
+
+    // The wave's buttons top to bottom: "N", "K", "E", "G", "M", "J", "O", "X".
+    m_animation = std::make_unique<ButtonAnimation>(
+        ButtonAnimation::Buttons{FlatSpeedButton[4], FlatSpeedButton[2], FlatSpeedButton[9], FlatSpeedButton[3],
+                                 FlatSpeedButton[1], FlatSpeedButton[10], FlatSpeedButton[6], FlatSpeedButton[5]},
+        [this] { return Colors.guziki_tlo; });
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(5000);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    Timer1->start();
+}
+
+QString TForm1::favouritesFile() const
+{
+    return defaultBaseIn(ProgramDir) + QLatin1String(kFavouritesFileName);
+}
+
+bool TForm1::AnimationDone() const
+{
+    return m_animation->done();
+}
+
+bool TForm1::ReaderIdle() const
+{
+    return m_numberReader->idle();
+}
+
+void TForm1::FlatSpeedButton1Click()
+{
+    const QList<int> rows = selectedRows(FlatListBox2);
+    if (rows.isEmpty())
+        return;
+    // What the mail program makes of it is its own affair.
+    LinkOpener::current().open(mailtoUrl(FlatListBox2->Items().at(rows.last())));
+}
+
+void TForm1::FlatListBox2MouseUp()
+{
+    Kopiuj1->setEnabled(!selectedRows(FlatListBox2).isEmpty());
+}
+
+void TForm1::Kopiuj1Click()
+{
+    const QList<int> rows = selectedRows(FlatListBox2);
+    if (!rows.isEmpty())
+        Clipboard::current().setText(FlatListBox2->Items().at(rows.first()));
+}
+
+void TForm1::FlatSpeedButton2Click()
+{
+    const int index = ZuboComboBox1->currentIndex();
+    if (index < 0)
+        return;
+    const QString path = ZuboComboBox1->itemText(index);
+    const QByteArray name = index < PersonList.size() ? PersonList[index].Name : QByteArray();
+    if (Prompter::current().askYesNo(nullptr, kBoxCaption, text(Messages[3] + ": " + name)) != Prompter::Answer::Yes)
+        return;
+    if (!deleteEntry(path, *m_remover))
+        return;
+    ClearPersonView();
+    FirstListing = true;
+    RefreshPersonList();
+    FirstListing = false;
+    showOneOf(PersonList);
+}
+
+void TForm1::FlatSpeedButton11Click()
+{
+    const int index = ZuboComboBox1->currentIndex();
+    if (index < 0)
+        return;
+    const QString path = ZuboComboBox1->itemText(index);
+    if (kindOfFileName(path) != EntryKind::Binned)
+        return;
+    const QByteArray name = index < PersonList.size() ? PersonList[index].Name : QByteArray();
+    if (Prompter::current().askYesNo(nullptr, kBoxCaption, text(Messages[17] + ": " + name)) != Prompter::Answer::Yes)
+        return;
+    const std::optional<RestoreResult> result = restoreEntry(path, m_clock->now());
+    if (!result)
+        return;
+    // A failed restore is reported and the entry stays shown in the bin; a person file that already
+    // had the name is then not shown as if it were the restored person.
+    if (!result->restored) {
+        Prompter::current().askYesNo(nullptr, kBoxCaption, fileErrorMessage(Messages, path, QFileDevice::RenameError));
+    }
+    const QString shown = result->restored ? result->restoredPath : path;
+    FlatSpeedButton[11]->hide();
+    FirstListing = true;
+    RefreshPersonList();
+    FirstListing = false;
+    if (ZuboComboBox1->count() == 0)
+        return;
+    int selected = -1;
+    for (int i = 0; i < ZuboComboBox1->count() && selected < 0; ++i) {
+        if (ZuboComboBox1->itemText(i).compare(shown, Qt::CaseInsensitive) == 0)
+            selected = i;
+    }
+    ZuboComboBox1->setCurrentIndex(selected);
+    ShowPerson(shown);
+}
+
+void TForm1::FlatSpeedButton18Click()
+{
+    Panel2->setText(text(ShownNip));
+    Panel2->show();
+    Panel2->raise();
+}
+
+void TForm1::FlatSpeedButton19Click()
+{
+    Panel2->setText(text(ShownRegon));
+    Panel2->show();
+    Panel2->raise();
+}
+
+void TForm1::Panel2Click()
+{
+    Panel2->hide();
+}
+
+void TForm1::Kopiuj2Click()
+{
+    Clipboard::current().setText(Panel2->text());
+}
+
+void TForm1::FlatSpeedButton20Click()
+{
+    if (!Prompter::current().askOkCancel(nullptr, kBoxCaption, text(Messages[23])))
+        return;
+    const FloppyCopy copy = copyBaseToFloppy(ProgramDir, RemovableDrives::current(), *m_writer);
+    // Files that could not be copied are reported too: a backup must not seem made when it is not.
+    if (copy.result != FloppyCopy::Result::Copied)
+        Prompter::current().showError(nullptr, kBoxCaption, text(Messages[24]));
+}
+
+void TForm1::FlatSpeedButton22Click()
+{
+    const int index = ZuboComboBox1->currentIndex();
+    if (index < 0)
+        return;
+    const QString path = ZuboComboBox1->itemText(index);
+    QString message;
+    switch (appendFavourite(favouritesFile(), path, *m_writer, *m_reader, &message)) {
+    case FavouritesWrite::Done:
+        break;
+    case FavouritesWrite::PathNotStorable:
+        Prompter::current().showError(nullptr, kBoxCaption, message);
+        return;
+    case FavouritesWrite::Failed:
+        Prompter::current().showError(nullptr, kBoxCaption, text(Messages[2]));
+        return;
+    }
+    Favourites.append({path, index < PersonList.size() ? PersonList[index].Name : QByteArray(), QByteArray()});
+    rebuildFavouritesMenu();
+    Prompter::current().inform(nullptr, kBoxCaption, text(Messages[29]));
+}
+
+void TForm1::FlatSpeedButton23Click()
+{
+    const TFlatSpeedButton* button = FlatSpeedButton[23];
+    PopupMenu6->popup(mapToGlobal(button->pos() + QPoint(0, button->height())));
+}
+
+void TForm1::osoba1Click()
+{
+    const QList<QAction*> items = PopupMenu6->actions();
+    const auto checked = std::find_if(items.cbegin(), items.cend(), [](const QAction* a) { return a->isChecked(); });
+    if (checked == items.cend() || checked - items.cbegin() >= Favourites.size())
+        return;
+    const QString path = Favourites[checked - items.cbegin()].Path;
+    for (qsizetype i = 0; i < PersonList.size(); ++i) {
+        if (PersonList[i].Path == path) {
+            ZuboComboBox1->setCurrentIndex(int(i));
+            break;
+        }
+    }
+    ShowPerson(path);
+}
+
+void TForm1::FlatSpeedButton24Click()
+{
+    const int index = ZuboComboBox1->currentIndex();
+    if (index < 0)
+        return;
+    const qsizetype favourite = findFavourite(Favourites, ZuboComboBox1->itemText(index));
+    if (favourite < 0)
+        return;
+    if (Prompter::current().askYesNo(nullptr, kBoxCaption, text(Messages[30])) != Prompter::Answer::Yes)
+        return;
+    QList<PersonListEntry> remaining = Favourites;
+    remaining.removeAt(favourite);
+    // The list in memory follows the file: a removal that could not be written is reported, and
+    // the favourite stays instead of coming back unexpectedly at the next start.
+    QString message;
+    switch (writeFavourites(favouritesFile(), remaining, *m_writer, &message)) {
+    case FavouritesWrite::Done:
+        break;
+    case FavouritesWrite::PathNotStorable:
+        Prompter::current().showError(nullptr, kBoxCaption, message);
+        return;
+    case FavouritesWrite::Failed:
+        Prompter::current().showError(nullptr, kBoxCaption, text(Messages[2]));
+        return;
+    }
+    Favourites = remaining;
+    rebuildFavouritesMenu();
+}
+
+void TForm1::FlatListBox3MouseUp()
+{
+    if (!m_phoneClicks->release(m_clock->ticks()))
+        return;
+    const QList<int> rows = selectedRows(FlatListBox3);
+    if (rows.isEmpty())
+        return;
+    Panel1->setText(FlatListBox3->Items().at(rows.first()));
+    Panel1->show();
+    Panel1->raise();
+}
+
+void TForm1::Panel1Click()
+{
+    Panel1->hide();
+}
+
+void TForm1::readAloud(int delayMs)
+{
+    m_numberReader->start(SoundPlayer::current(), digitSounds(ProgramDir, Panel1->text()), delayMs);
+}
+
+void TForm1::Czytaj1Click()
+{
+    readAloud(0);
+}
+
+void TForm1::Czytajza3sekundy1Click()
+{
+    readAloud(3000);
+}
+
+void TForm1::Czytajza5sekund1Click()
+{
+    readAloud(5000);
+}
+
+void TForm1::Czytajza10sekund1Click()
+{
+    readAloud(10000);
+}
+
+void TForm1::Kopiuj3Click()
+{
+    Clipboard::current().setText(Panel1->text());
+}
+
+void TForm1::Timer1Timer()
+{
+    m_animation->start();
+    Timer1->setInterval(60000);
+}
+
+void TForm1::FormDestroy()
+{
+    // The wave runs on this thread's timer: stopping it is all the destroy step needs.
+    Timer1->stop();
+    m_animation->stop();
+}
+
+} // namespace start

@@ -1,0 +1,524 @@
+#include "start.h"
+
+#include "TFlatEditUnit.h"
+#include "TFlatListBoxUnit.h"
+#include "TFlatSpeedButtonUnit.h"
+#include "ZuboComboBox.h"
+#include "bitmaps.h"
+#include "codec1250.h"
+#include "fakes.h"
+#include "phonereading.h"
+#include "picture.h"
+#include "support.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using start::StartSetup;
+using start::TForm1;
+
+// A program folder in a temporary folder with the doubles of every outside effect the commands
+// reach: message boxes, links, the clipboard, sound, removable drives and the clock.
+class CommandsTest : public ::testing::Test {
+protected:
+    QString write(const QString& name, std::initializer_list<const char*> lines)
+    {
+        return dir.write(name, crlf(lines));
+    }
+
+    std::unique_ptr<TForm1> startWith(const FileWriter* writer = nullptr, const FileRemover* remover = nullptr)
+    {
+        StartSetup s;
+        s.programDir = dir.path();
+        s.workingDir = dir.path();
+        s.locale = QLocale(QLocale::Polish, QLocale::Poland);
+        s.clock = &clock;
+        s.writer = writer;
+        s.remover = remover;
+        return std::make_unique<TForm1>(s);
+    }
+
+    static QStringList names(const TForm1& form)
+    {
+        QStringList list;
+        for (const PersonListEntry& e : form.PersonList)
+            list << cp1250::toUnicode(e.Name);
+        return list;
+    }
+
+    static QStringList favouriteItems(const TForm1& form)
+    {
+        QStringList items;
+        for (const QAction* a : form.PopupMenu6->actions())
+            items << a->text();
+        return items;
+    }
+
+    static void choose(TForm1& form, int index)
+    {
+        form.ZuboComboBox1->setCurrentIndex(index);
+        emit form.ZuboComboBox1->OnChange();
+    }
+
+    static void clickRow(TFlatListBox* list, int row, Qt::MouseButton button = Qt::LeftButton)
+    {
+        if (row >= 0)
+            list->SetSelected(row, true);
+        emit list->OnMouseUp(button, Qt::NoModifier, 5, 5);
+    }
+
+    static void leftClick(QWidget* w)
+    {
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(10, 10), w->mapToGlobal(QPointF(10, 10)),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &release);
+    }
+
+    QString shownText(int i) const { return prompter.shown.value(i).text; }
+
+    TempDir dir;
+    FixedClock clock{QDate(2026, 12, 8), 100000};
+    FakePrompter prompter;
+    RecordingLinkOpener links;
+    RecordingClipboard clipboard;
+    RecordingSoundPlayer sounds;
+    FakeRemovableDrives drives;
+};
+
+TEST_F(CommandsTest, MailGoesToTheLastSelectedAddressAndCopyTakesTheFirst)
+{
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>Anna", "<$@$>mail</$@$>a@x.pl", "<$@$>mail</$@$>b@y.pl?body=x"});
+    const auto form = startWith();
+    TFlatListBox* mails = form->FlatListBox2;
+    ASSERT_EQ(mails->Items().size(), 2);
+
+    form->FlatSpeedButton[1]->Click(); // nothing selected: nothing opened
+    EXPECT_TRUE(links.opened.isEmpty());
+    clickRow(mails, -1);
+    EXPECT_FALSE(form->Kopiuj1->isEnabled());
+    form->Kopiuj1->trigger();
+    EXPECT_TRUE(clipboard.texts.isEmpty());
+
+    mails->SetMultiSelect(true);
+    clickRow(mails, 0);
+    clickRow(mails, 1, Qt::RightButton);
+    EXPECT_TRUE(form->Kopiuj1->isEnabled());
+    form->FlatSpeedButton[1]->Click();
+    EXPECT_EQ(links.opened, QStringList({"mailto:b@y.pl%3Fbody%3Dx"}));
+    form->Kopiuj1->trigger();
+    EXPECT_EQ(clipboard.texts, QStringList({"a@x.pl"}));
+    mails->SetSelected(0, false);
+    mails->SetSelected(1, false);
+    clickRow(mails, -1);
+    EXPECT_FALSE(form->Kopiuj1->isEnabled());
+}
+
+TEST_F(CommandsTest, NipAndRegonFillTheirPanelWhichAClickHidesAndAnotherPersonKeeps)
+{
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>A Firma", "<$@$>NIP</$@$>123-456-78-90", "<$@$>regon</$@$>012345678"});
+    write("baza/2.wps", {"<$@$>nazwisko</$@$>B Osoba"});
+    const auto form = startWith();
+    form->show();
+    ASSERT_EQ(form->ShownNip, "123-456-78-90");
+    form->FlatSpeedButton[18]->Click();
+    EXPECT_TRUE(form->Panel2->isVisible());
+    EXPECT_EQ(form->Panel2->text(), "123-456-78-90");
+    form->FlatSpeedButton[19]->Click();
+    EXPECT_EQ(form->Panel2->text(), "012345678");
+    form->Kopiuj2->trigger();
+    EXPECT_EQ(clipboard.texts, QStringList({"012345678"}));
+    choose(*form, 1);
+    EXPECT_TRUE(form->Panel2->isVisible());
+    leftClick(form->Panel2);
+    EXPECT_FALSE(form->Panel2->isVisible());
+}
+
+TEST_F(CommandsTest, DeletingMovesAPersonToTheBinAndShowsTheFirstOfTheRefreshedList)
+{
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>A Pierwsza", "<$@$>ulica</$@$>Pierwsza"});
+    const QString second = write("baza/2.wps", {"<$@$>nazwisko</$@$>B Druga", "<$@$>zdjecie</$@$>2.bmp"});
+    dir.write("baza/2.bmp", "photo");
+    dir.write("baza/ulubione.sps", second.toUtf8() + "\r\n");
+    const auto form = startWith();
+    choose(*form, 1);
+
+    form->FlatSpeedButton[2]->Click(); // answered No
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_EQ(shownText(0), "Czy na pewno wykasować bieżącą osobę?: B Druga");
+    EXPECT_EQ(prompter.shown[0].caption, "Zubo");
+    EXPECT_TRUE(dir.exists("baza/2.wps"));
+
+    prompter.answers = {Prompter::Answer::Yes};
+    form->FlatSpeedButton[2]->Click();
+    EXPECT_FALSE(dir.exists("baza/2.wps"));
+    EXPECT_TRUE(dir.exists("baza/2.wpb"));
+    EXPECT_TRUE(dir.exists("baza/2.bmp")); // restored with the person
+    EXPECT_EQ(names(*form), QStringList({"A Pierwsza"}));
+    EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 0);
+    EXPECT_EQ(form->FlatEdit4->text(), "Pierwsza");
+    EXPECT_EQ(dir.read("baza/ulubione.sps"), second.toUtf8() + "\r\n"); // favourites are not touched
+}
+
+TEST_F(CommandsTest, DeletingTheLastEntryLeavesTheViewCleared)
+{
+    write("baza/1.wpj", {"<$@$>nazwisko</$@$>Rocznica", "<$@$>zdjecie</$@$>1.bmp", "<$@$>ulica</$@$>Polna"});
+    QImage photo(10, 10, QImage::Format_RGB32);
+    photo.fill(Qt::red);
+    ASSERT_TRUE(photo.save(dir.file("baza/1.bmp")));
+    const auto form = startWith();
+    // One-off reminders are not listed at start; the filter lists them.
+    for (QAction* a : form->PopupMenu1->actions()) {
+        if (a->text() == "Jednorazowe przypomnienie")
+            a->trigger();
+    }
+    ASSERT_EQ(names(*form), QStringList({"Rocznica"}));
+    ASSERT_TRUE(form->HasPhoto);
+    prompter.answers = {Prompter::Answer::Yes};
+    form->FlatSpeedButton[2]->Click();
+    EXPECT_FALSE(dir.exists("baza/1.wpj"));
+    EXPECT_FALSE(dir.exists("baza/1.bmp"));
+    EXPECT_EQ(form->ZuboComboBox1->count(), 0);
+    EXPECT_EQ(form->FlatEdit4->text(), "");
+    EXPECT_FALSE(form->HasPhoto);
+    EXPECT_EQ(form->Image1->Picture(), bitmapResource(u"LOGO"));
+}
+
+TEST_F(CommandsTest, RestoringBringsTheBinEntryBackAndShowsIt)
+{
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>A Obecna"});
+    write("baza/2.wpb", {"<$@$>nazwisko</$@$>B Wykasowana", "<$@$>ulica</$@$>Kosz"});
+    write("baza/3.wpb", {"<$@$>ulica</$@$>Bez nazwiska"});
+    const auto form = startWith();
+    for (QAction* a : form->PopupMenu1->actions()) {
+        if (a->text() == "Wykasowane")
+            a->trigger();
+    }
+    ASSERT_EQ(names(*form), QStringList({"???", "A Obecna", "B Wykasowana"}));
+    choose(*form, 0);
+    form->FlatSpeedButton[11]->Click(); // answered No
+    EXPECT_EQ(shownText(0), "Czy przywrócić tę osobę?: ???");
+
+    choose(*form, 2);
+    EXPECT_FALSE(form->FlatSpeedButton[11]->isHidden());
+    prompter.answers = {Prompter::Answer::Yes};
+    form->FlatSpeedButton[11]->Click();
+    EXPECT_TRUE(dir.exists("baza/2.wps"));
+    EXPECT_FALSE(dir.exists("baza/2.wpb"));
+    // The refreshed list has all persons again; the restored one is selected and shown.
+    EXPECT_EQ(names(*form), QStringList({"A Obecna", "B Wykasowana"}));
+    EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 1);
+    EXPECT_EQ(form->FlatEdit4->text(), "Kosz");
+    EXPECT_TRUE(form->FlatSpeedButton[11]->isHidden());
+    EXPECT_EQ(prompter.shown.size(), 2);
+}
+
+TEST_F(CommandsTest, RestoringOverAPersonOfTheSameNameKeepsBothAndAFailedRestoreIsReported)
+{
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>A Nowa"});
+    write("baza/1.wpb", {"<$@$>nazwisko</$@$>B Stara"});
+    clock.setTime(QTime(9, 5, 7));
+    const auto form = startWith();
+    const auto restoreSelected = [&] {
+        for (QAction* a : form->PopupMenu1->actions()) {
+            if (a->text() == "Wykasowane" && !a->isChecked())
+                a->trigger();
+        }
+        const int bin = int(form->ZuboComboBox1->Items().indexOf(dir.file("baza/1.wpb")));
+        ASSERT_GE(bin, 0);
+        choose(*form, bin);
+        prompter.answers = {Prompter::Answer::Yes};
+        form->FlatSpeedButton[11]->Click();
+    };
+    restoreSelected();
+    EXPECT_EQ(dir.read("baza/1.wps"), crlf({"<$@$>nazwisko</$@$>B Stara"}));
+    EXPECT_EQ(dir.read("baza/2026128_957.wps"), crlf({"<$@$>nazwisko</$@$>A Nowa"}));
+    EXPECT_EQ(cp1250::toUnicode(form->ShownName), "B Stara");
+
+    // Deleted again and restored within the same second: the name to move aside to is taken.
+    choose(*form, int(form->ZuboComboBox1->Items().indexOf(dir.file("baza/1.wps"))));
+    prompter.answers = {Prompter::Answer::Yes};
+    form->FlatSpeedButton[2]->Click();
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>C Najnowsza"});
+    prompter.shown.clear();
+    restoreSelected();
+    ASSERT_EQ(prompter.shown.size(), 2);
+    EXPECT_TRUE(shownText(1).startsWith("Błąd pliku [id:" + dir.file("baza/1.wpb")));
+    EXPECT_TRUE(dir.exists("baza/1.wpb"));
+    EXPECT_EQ(dir.read("baza/1.wps"), crlf({"<$@$>nazwisko</$@$>C Najnowsza"}));
+    // The person that kept the name is not shown as if it were the restored one: the bin entry is.
+    EXPECT_EQ(cp1250::toUnicode(form->ShownName), "B Stara");
+    EXPECT_FALSE(form->FlatSpeedButton[11]->isHidden());
+}
+
+TEST_F(CommandsTest, FavouritesAreAddedRemovedAndShown)
+{
+    const QString a = write("baza/1.wps", {"<$@$>nazwisko</$@$>A Pierwsza", "<$@$>ulica</$@$>a"});
+    const QString b = write("baza/2.wps", {"<$@$>nazwisko</$@$>B Druga", "<$@$>ulica</$@$>b"});
+    const auto form = startWith();
+    choose(*form, 1);
+    form->FlatSpeedButton[22]->Click();
+    form->FlatSpeedButton[22]->Click();
+    choose(*form, 0);
+    form->FlatSpeedButton[22]->Click();
+    EXPECT_EQ(dir.read("baza/ulubione.sps"), (b + "\r\n" + b + "\r\n" + a + "\r\n").toUtf8());
+    EXPECT_EQ(favouriteItems(*form), QStringList({"B Druga", "B Druga", "A Pierwsza"}));
+    ASSERT_EQ(prompter.shown.size(), 3);
+    EXPECT_EQ(prompter.shown[0].box, FakePrompter::Box::Notice);
+    EXPECT_EQ(shownText(0), "Osoba została dodana do listy podręcznej");
+
+    // Choosing one selects and shows its person.
+    form->PopupMenu6->actions()[1]->trigger();
+    EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 1);
+    EXPECT_EQ(form->FlatEdit4->text(), "b");
+
+    // Removing takes out the first of the two, after the question.
+    form->FlatSpeedButton[24]->Click(); // answered No
+    EXPECT_EQ(form->Favourites.size(), 3);
+    EXPECT_EQ(shownText(3), "Czy na pewno wykasować aktualnie wybraną osobę z listy podręcznej");
+    prompter.answers = {Prompter::Answer::Yes, Prompter::Answer::Yes, Prompter::Answer::Yes};
+    form->FlatSpeedButton[24]->Click();
+    EXPECT_EQ(dir.read("baza/ulubione.sps"), (b + "\r\n" + a + "\r\n").toUtf8());
+    EXPECT_EQ(favouriteItems(*form), QStringList({"B Druga", "A Pierwsza"}));
+    form->FlatSpeedButton[24]->Click();
+    choose(*form, 0);
+    form->FlatSpeedButton[24]->Click();
+    EXPECT_TRUE(form->Favourites.isEmpty());
+    EXPECT_TRUE(favouriteItems(*form).isEmpty());
+    EXPECT_TRUE(dir.exists("baza/ulubione.sps"));
+    EXPECT_EQ(dir.read("baza/ulubione.sps"), "");
+
+    // A person that is no favourite: nothing asked, nothing changed.
+    const qsizetype asked = prompter.shown.size();
+    form->FlatSpeedButton[24]->Click();
+    EXPECT_EQ(prompter.shown.size(), asked);
+}
+
+TEST_F(CommandsTest, AFavouriteOutsideTheListIsShownWithoutChangingTheChoice)
+{
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>A Pierwsza", "<$@$>ulica</$@$>a"});
+    write("baza/2.wps", {"<$@$>nazwisko</$@$>B Druga", "<$@$>ulica</$@$>b"});
+    const QString reminder = write("baza/3.wpj", {"<$@$>nazwisko</$@$>C Jednorazowa", "<$@$>ulica</$@$>c"});
+    dir.write("baza/ulubione.sps", (reminder + "\r\n").toUtf8());
+    const auto form = startWith();
+    ASSERT_EQ(favouriteItems(*form), QStringList({""})); // not listed at start: no name
+    choose(*form, 1);
+    form->PopupMenu6->actions()[0]->trigger();
+    EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 1);
+    EXPECT_EQ(form->FlatEdit4->text(), "c");
+    EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+TEST_F(CommandsTest, AFavouritesFileThatCannotBeWrittenIsReportedAndTheListKeepsToIt)
+{
+    const QString a = write("baza/1.wps", {"<$@$>nazwisko</$@$>A Pierwsza"});
+    const QString b = write("baza/2.wps", {"<$@$>nazwisko</$@$>B Druga"});
+    const QByteArray file = (a + "\r\n" + b + "\r\n").toUtf8();
+    dir.write("baza/ulubione.sps", file);
+    const FailingFileWriter full(0);
+    const auto form = startWith(&full);
+    choose(*form, 0);
+    form->FlatSpeedButton[22]->Click();
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_EQ(prompter.shown[0].box, FakePrompter::Box::Error);
+    EXPECT_EQ(shownText(0), "Program musi znajdować się na dysku twardym i mieć możliwość zapisywania nań, a w "
+                            "tej chwili nie może.");
+    EXPECT_EQ(form->Favourites.size(), 2);
+
+    prompter.answers = {Prompter::Answer::Yes};
+    form->FlatSpeedButton[24]->Click();
+    ASSERT_EQ(prompter.shown.size(), 3);
+    EXPECT_EQ(shownText(2), shownText(0));
+    // Still a favourite in the menu as in the file, so it does not come back unexpectedly at the
+    // next start.
+    EXPECT_EQ(favouriteItems(*form), QStringList({"A Pierwsza", "B Druga"}));
+    EXPECT_EQ(dir.read("baza/ulubione.sps"), file);
+}
+
+TEST_F(CommandsTest, TheFavouritesButtonsStandAboveTheChooserAndRemoveKeepsItsOwnColours)
+{
+    write("opcje.ini", {"[kolory]", "guziki_tlo=clRed", "guziki_podswietlenie=clLime"});
+    const auto form = startWith();
+    for (int number : {22, 23, 24}) {
+        const TFlatSpeedButton* b = form->FlatSpeedButton[std::size_t(number)];
+        EXPECT_LT(b->geometry().bottom(), form->ZuboComboBox1->y()) << number;
+        EXPECT_GE(b->x(), form->ZuboComboBox1->x()) << number;
+    }
+    EXPECT_EQ(form->FlatSpeedButton[22]->Caption(), ">#");
+    EXPECT_EQ(form->FlatSpeedButton[23]->Color(), 0x0000FFu);
+    EXPECT_EQ(form->FlatSpeedButton[20]->Color(), 0x0000FFu);
+    EXPECT_EQ(form->FlatSpeedButton[24]->Color(), clMedGray);
+    EXPECT_EQ(form->FlatSpeedButton[24]->ColorFocused(), 0x0080FFu);
+}
+
+TEST_F(CommandsTest, ASecondReleaseOnThePhoneListWithin700MsShowsTheNumber)
+{
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>A", "<$@$>telefony</$@$>22 123 45 67", "<$@$>telefony</$@$>600 700"});
+    write("baza/2.wps", {"<$@$>nazwisko</$@$>B"});
+    const auto form = startWith();
+    form->show();
+    TFlatListBox* phones = form->FlatListBox3;
+    struct Click {
+        int row;
+        std::int64_t after; // ms after the previous click
+        const char* panel;  // nullptr: hidden
+    };
+    const Click clicks[] = {
+        {0, 0, nullptr}, {0, 700, nullptr}, {0, 699, "22 123 45 67"}, {1, 300, "600 700"}, {0, 5000, "600 700"},
+    };
+    for (const Click& c : clicks) {
+        clock.advance(c.after);
+        clickRow(phones, c.row);
+        EXPECT_EQ(form->Panel1->isVisible(), c.panel != nullptr) << c.after;
+        if (c.panel) {
+            EXPECT_EQ(form->Panel1->text(), c.panel);
+        }
+    }
+    form->Kopiuj3->trigger();
+    EXPECT_EQ(clipboard.texts, QStringList({"600 700"}));
+    leftClick(form->Panel1);
+    EXPECT_FALSE(form->Panel1->isVisible());
+
+    clock.advance(100);
+    clickRow(phones, 0);
+    ASSERT_TRUE(form->Panel1->isVisible());
+    choose(*form, 1); // another person hides it
+    EXPECT_FALSE(form->Panel1->isVisible());
+}
+
+TEST_F(CommandsTest, ReadAloudPlaysTheDigitsOfThePanelAndIgnoresACommandWhileReading)
+{
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>A", "<$@$>telefony</$@$>+48 (22) 1-0"});
+    const auto form = startWith();
+    form->show();
+    clickRow(form->FlatListBox3, 0);
+    clock.advance(10);
+    clickRow(form->FlatListBox3, 0);
+    ASSERT_TRUE(form->Panel1->isVisible());
+
+    sounds.holdSounds(true);
+    form->Czytaj1->trigger();
+    ASSERT_TRUE(sounds.waitForSounds(1));
+    EXPECT_FALSE(form->ReaderIdle());
+    form->Czytaj1->trigger(); // ignored
+    sounds.holdSounds(false);
+    form->PhoneReader().waitUntilIdle();
+    const QString wav = dir.file("wav/");
+    EXPECT_EQ(sounds.played(),
+              QStringList({wav + "4.wav", wav + "8.wav", wav + "2.wav", wav + "2.wav", wav + "1.wav", wav + "0.wav"}));
+    EXPECT_TRUE(form->ReaderIdle());
+}
+
+TEST_F(CommandsTest, TheDelayedReadingsWaitAndAClickOnThePanelEndsThemSilently)
+{
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>A", "<$@$>telefony</$@$>123"});
+    const auto form = startWith();
+    form->show();
+    for (QAction* command : {form->Czytajza3sekundy1, form->Czytajza5sekund1, form->Czytajza10sekund1}) {
+        SCOPED_TRACE(command->text().toStdString());
+        clock.advance(1000);
+        clickRow(form->FlatListBox3, 0);
+        clock.advance(10);
+        clickRow(form->FlatListBox3, 0);
+        ASSERT_TRUE(form->Panel1->isVisible());
+        command->trigger();
+        EXPECT_FALSE(sounds.waitForSounds(1, 200)); // still waiting
+        EXPECT_FALSE(form->ReaderIdle());
+        leftClick(form->Panel1);
+        form->PhoneReader().waitUntilIdle();
+        EXPECT_TRUE(sounds.played().isEmpty());
+    }
+}
+
+TEST_F(CommandsTest, TheTimerRunsTheButtonWaveWhichEndsInTheSchemesFaceColour)
+{
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>A"});
+    const auto form = startWith();
+    EXPECT_TRUE(form->Timer1->isActive());
+    EXPECT_EQ(form->Timer1->interval(), 5000);
+    EXPECT_TRUE(form->AnimationDone());
+
+    // The scheme changed since the start: the wave ends in the new face colour.
+    form->Colors.guziki_tlo = 0x00FF00;
+    form->Timer1Timer();
+    EXPECT_EQ(form->Timer1->interval(), 60000);
+    EXPECT_FALSE(form->AnimationDone());
+    EXPECT_EQ(form->FlatSpeedButton[4]->Color(), 0x99FFF9u); // the head on "N"
+    QElapsedTimer timer;
+    timer.start();
+    while (!form->AnimationDone() && timer.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_TRUE(form->AnimationDone());
+    EXPECT_GE(timer.elapsed(), 1250);
+    for (int number : {4, 2, 9, 3, 1, 10, 6, 5})
+        EXPECT_EQ(form->FlatSpeedButton[std::size_t(number)]->Color(), 0x00FF00u) << number;
+    EXPECT_EQ(form->FlatSpeedButton[7]->Color(), clMedGray); // not in the wave
+}
+
+TEST_F(CommandsTest, ClosingDuringAWaveOrAReadingDoesNotWait)
+{
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>A", "<$@$>telefony</$@$>123"});
+    auto form = startWith();
+    form->show();
+    clickRow(form->FlatListBox3, 0);
+    clickRow(form->FlatListBox3, 0);
+    sounds.holdSounds(true);
+    form->Czytaj1->trigger();
+    ASSERT_TRUE(sounds.waitForSounds(1));
+    form->Timer1Timer();
+    QElapsedTimer timer;
+    timer.start();
+    form.reset();
+    EXPECT_LT(timer.elapsed(), 1000);
+    EXPECT_EQ(sounds.played().size(), 1); // the reading ended with the window
+}
+
+TEST_F(CommandsTest, TheBackupCopyAsksFirstAndReportsWhenNoMediumTakesIt)
+{
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>A"});
+    write("baza/1.bmp", {"photo"});
+    const auto form = startWith();
+    drives.roots = {{u'a', dir.mkdir("media/a")}};
+
+    form->FlatSpeedButton[20]->Click(); // cancelled
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_EQ(prompter.shown[0].box, FakePrompter::Box::OkCancel);
+    EXPECT_EQ(shownText(0), "Nastąpi kopiowanie danych na dyskietkę, proszę włożyć czystą dyskietk do stacji i "
+                            "nacisnąć OK\rUWAGA! Zdjęcia przypisane osobom nie zostaną zarchiwizowane.");
+    EXPECT_FALSE(dir.exists("media/a/baza"));
+
+    prompter.answers = {Prompter::Answer::Yes};
+    form->FlatSpeedButton[20]->Click();
+    EXPECT_EQ(prompter.shown.size(), 2); // nothing more to say
+    EXPECT_EQ(QDir(dir.file("media/a/baza")).entryList(QDir::Files), QStringList({"1.wps"}));
+
+    drives.roots.clear();
+    prompter.answers = {Prompter::Answer::Yes};
+    form->FlatSpeedButton[20]->Click();
+    ASSERT_EQ(prompter.shown.size(), 4);
+    EXPECT_EQ(prompter.shown[3].box, FakePrompter::Box::Error);
+    EXPECT_EQ(shownText(3), "Nie znaleziono dyskietki lub dyskietka jest pełna albo zabezpieczona przed zapisem.");
+}
+
+TEST_F(CommandsTest, ABackupThatCouldNotCopyEveryFileIsReported)
+{
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>A"});
+    const FailingFileWriter full(0);
+    const auto form = startWith(&full);
+    drives.roots = {{u'a', dir.mkdir("media/a")}};
+    prompter.answers = {Prompter::Answer::Yes};
+    form->FlatSpeedButton[20]->Click();
+    ASSERT_EQ(prompter.shown.size(), 2);
+    EXPECT_EQ(shownText(1), "Nie znaleziono dyskietki lub dyskietka jest pełna albo zabezpieczona przed zapisem.");
+}
+
+} // namespace
