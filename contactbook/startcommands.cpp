@@ -114,7 +114,7 @@ void TForm1::createCommandControls()
         {22, 352, 4, ">#", "Dodaj do listy podręcznej"},
         {23, 372, 4, "#", "Lista podręczna, czyli szybkie wybieranie"},
         {24, 392, 4, "#>", "Kasuj z listy podręcznej aktualnie wybraną osobę."},
-        {20, column, 400, "", "Kopia bazy danych na dyskietce"},
+        {20, column, 288, "", "Kopia bazy danych na dyskietce"},
     };
     for (const ButtonPlace& place : places) {
         auto* b = new TFlatSpeedButton(this);
