@@ -21,7 +21,6 @@ class Clock;
 class FileRemover;
 class FileWriter;
 class NumberReader;
-class SecondClick;
 class QAction;
 class QDialog;
 class QActionGroup;
@@ -272,7 +271,6 @@ private:
     // Shared with the phone panel's watcher, which may still see the panel hidden while the window
     // is destroyed.
     std::shared_ptr<NumberReader> m_numberReader;
-    std::unique_ptr<SecondClick> m_phoneClicks;
     std::unique_ptr<ButtonAnimation> m_animation;
     std::unique_ptr<PersonListing> m_listing;
     QActionGroup* m_languageGroup = nullptr;

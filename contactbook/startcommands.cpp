@@ -173,7 +173,6 @@ void TForm1::createCommandControls()
     popUpOnRightClick(Panel2, PopupMenu5);
 
     m_numberReader = std::make_shared<NumberReader>();
-    m_phoneClicks = std::make_unique<SecondClick>();
     new PanelWatch(
         Panel1, [this] { Panel1Click(); },
         [reader = std::weak_ptr<NumberReader>(m_numberReader)](bool shown) {
@@ -391,7 +390,10 @@ void TForm1::FlatSpeedButton24Click()
 
 void TForm1::FlatListBox3MouseUp()
 {
-    if (!m_phoneClicks->release(m_clock->ticks()))
+    const std::int64_t now = m_clock->ticks();
+    const bool second = isSecondClick(now, LastPhoneClick);
+    LastPhoneClick = now;
+    if (!second)
         return;
     const QList<int> rows = selectedRows(FlatListBox3);
     if (rows.isEmpty())

@@ -2,11 +2,9 @@
 
 #include <chrono>
 
-bool SecondClick::release(std::int64_t now)
+bool isSecondClick(std::int64_t now, std::int64_t previous)
 {
-    const bool second = m_last && now - *m_last < kWithinMs;
-    m_last = now;
-    return second;
+    return now - previous < kSecondClickMs;
 }
 
 QStringList digitSounds(const QString& programDir, const QString& number)

@@ -8,21 +8,13 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
-#include <optional>
 #include <thread>
 
 // Double clicks on the main window's lists are told by the program itself: a mouse release less
 // than 700 ms after the previous one, on the clock's millisecond ticks. A tick count that went
 // backwards also counts as within the time.
-class SecondClick {
-public:
-    static constexpr std::int64_t kWithinMs = 700;
-    // Records a release at `now` and tells whether it is the second of a double click.
-    bool release(std::int64_t now);
-
-private:
-    std::optional<std::int64_t> m_last; // no release yet: the first one never counts
-};
+inline constexpr std::int64_t kSecondClickMs = 700;
+bool isSecondClick(std::int64_t now, std::int64_t previous);
 
 // The sound files that read a phone number aloud: ProgramDir/wav/<digit>.wav for every digit of the
 // number, in order; every other character (plus, blanks, brackets, hyphens) is skipped.

@@ -31,6 +31,9 @@ using start::TForm1;
 // reach: message boxes, links, the clipboard, sound, removable drives and the clock.
 class CommandsTest : public ::testing::Test {
 protected:
+    // The time of the last list click is the program's, shared by its lists: each test starts anew.
+    CommandsTest() { start::LastPhoneClick = 0; }
+
     QString write(const QString& name, std::initializer_list<const char*> lines)
     {
         return dir.write(name, crlf(lines));
