@@ -52,6 +52,12 @@ QList<int> selectedRows(const TFlatListBox* list)
     return rows;
 }
 
+// The name of a chooser item as the person list has it; empty beyond the list.
+QByteArray listedName(const QList<PersonListEntry>& list, int index)
+{
+    return index < list.size() ? list[index].Name : QByteArray();
+}
+
 // Tells a panel's clicks (left button released over it) and its showing and hiding.
 class PanelWatch : public QObject {
 public:
@@ -90,6 +96,23 @@ private:
     std::function<void()> m_clicked;
     std::function<void(bool)> m_shown;
 };
+
+// Reports a change of the favourites file that did not happen: a path the file cannot keep by its
+// own message, any other failure by message 2.
+bool favouritesWritten(FavouritesWrite result, const QString& message, const MessageTable& messages)
+{
+    switch (result) {
+    case FavouritesWrite::Done:
+        return true;
+    case FavouritesWrite::PathNotStorable:
+        Prompter::current().showError(nullptr, kBoxCaption, message);
+        break;
+    case FavouritesWrite::Failed:
+        Prompter::current().showError(nullptr, kBoxCaption, text(messages[2]));
+        break;
+    }
+    return false;
+}
 
 void popUpOnRightClick(QLabel* panel, QMenu* menu)
 {
@@ -234,8 +257,8 @@ void TForm1::FlatSpeedButton2Click()
     if (index < 0)
         return;
     const QString path = ZuboComboBox1->itemText(index);
-    const QByteArray name = index < PersonList.size() ? PersonList[index].Name : QByteArray();
-    if (Prompter::current().askYesNo(nullptr, kBoxCaption, text(Messages[3] + ": " + name)) != Prompter::Answer::Yes)
+    const QByteArray question = Messages[3] + ": " + listedName(PersonList, index);
+    if (Prompter::current().askYesNo(nullptr, kBoxCaption, text(question)) != Prompter::Answer::Yes)
         return;
     if (!deleteEntry(path, *m_remover))
         return;
@@ -254,17 +277,16 @@ void TForm1::FlatSpeedButton11Click()
     const QString path = ZuboComboBox1->itemText(index);
     if (kindOfFileName(path) != EntryKind::Binned)
         return;
-    const QByteArray name = index < PersonList.size() ? PersonList[index].Name : QByteArray();
-    if (Prompter::current().askYesNo(nullptr, kBoxCaption, text(Messages[17] + ": " + name)) != Prompter::Answer::Yes)
+    const QByteArray question = Messages[17] + ": " + listedName(PersonList, index);
+    if (Prompter::current().askYesNo(nullptr, kBoxCaption, text(question)) != Prompter::Answer::Yes)
         return;
     const std::optional<RestoreResult> result = restoreEntry(path, m_clock->now());
     if (!result)
         return;
     // A failed restore is reported and the entry stays shown in the bin; a person file that already
     // had the name is then not shown as if it were the restored person.
-    if (!result->restored) {
+    if (!result->restored)
         Prompter::current().askYesNo(nullptr, kBoxCaption, fileErrorMessage(Messages, path, QFileDevice::RenameError));
-    }
     const QString shown = result->restored ? result->restoredPath : path;
     FlatSpeedButton[11]->hide();
     FirstListing = true;
@@ -322,17 +344,9 @@ void TForm1::FlatSpeedButton22Click()
         return;
     const QString path = ZuboComboBox1->itemText(index);
     QString message;
-    switch (appendFavourite(favouritesFile(), path, *m_writer, *m_reader, &message)) {
-    case FavouritesWrite::Done:
-        break;
-    case FavouritesWrite::PathNotStorable:
-        Prompter::current().showError(nullptr, kBoxCaption, message);
+    if (!favouritesWritten(appendFavourite(favouritesFile(), path, *m_writer, *m_reader, &message), message, Messages))
         return;
-    case FavouritesWrite::Failed:
-        Prompter::current().showError(nullptr, kBoxCaption, text(Messages[2]));
-        return;
-    }
-    Favourites.append({path, index < PersonList.size() ? PersonList[index].Name : QByteArray(), QByteArray()});
+    Favourites.append({path, listedName(PersonList, index), QByteArray()});
     rebuildFavouritesMenu();
     Prompter::current().inform(nullptr, kBoxCaption, text(Messages[29]));
 }
@@ -350,12 +364,9 @@ void TForm1::osoba1Click()
     if (checked == items.cend() || checked - items.cbegin() >= Favourites.size())
         return;
     const QString path = Favourites[checked - items.cbegin()].Path;
-    for (qsizetype i = 0; i < PersonList.size(); ++i) {
-        if (PersonList[i].Path == path) {
-            ZuboComboBox1->setCurrentIndex(int(i));
-            break;
-        }
-    }
+    // A favourite outside the current list is shown all the same; the choice stays as it is.
+    if (const qsizetype listed = indexOfPath(PersonList, path); listed >= 0)
+        ZuboComboBox1->setCurrentIndex(int(listed));
     ShowPerson(path);
 }
 
@@ -364,7 +375,7 @@ void TForm1::FlatSpeedButton24Click()
     const int index = ZuboComboBox1->currentIndex();
     if (index < 0)
         return;
-    const qsizetype favourite = findFavourite(Favourites, ZuboComboBox1->itemText(index));
+    const qsizetype favourite = indexOfPath(Favourites, ZuboComboBox1->itemText(index));
     if (favourite < 0)
         return;
     if (Prompter::current().askYesNo(nullptr, kBoxCaption, text(Messages[30])) != Prompter::Answer::Yes)
@@ -374,16 +385,8 @@ void TForm1::FlatSpeedButton24Click()
     // The list in memory follows the file: a removal that could not be written is reported, and
     // the favourite stays instead of coming back unexpectedly at the next start.
     QString message;
-    switch (writeFavourites(favouritesFile(), remaining, *m_writer, &message)) {
-    case FavouritesWrite::Done:
-        break;
-    case FavouritesWrite::PathNotStorable:
-        Prompter::current().showError(nullptr, kBoxCaption, message);
+    if (!favouritesWritten(writeFavourites(favouritesFile(), remaining, *m_writer, &message), message, Messages))
         return;
-    case FavouritesWrite::Failed:
-        Prompter::current().showError(nullptr, kBoxCaption, text(Messages[2]));
-        return;
-    }
     Favourites = remaining;
     rebuildFavouritesMenu();
 }

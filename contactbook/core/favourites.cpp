@@ -41,10 +41,8 @@ FavouritesLoad loadFavourites(const QString& path, const QList<PersonListEntry>&
         if (line.isEmpty())
             continue;
         PersonListEntry entry{cp1250::toUnicode(line), QByteArray(), QByteArray()};
-        const auto match = std::find_if(listed.cbegin(), listed.cend(),
-                                        [&](const PersonListEntry& e) { return e.Path == entry.Path; });
-        if (match != listed.cend())
-            entry.Name = match->Name;
+        if (const qsizetype match = indexOfPath(listed, entry.Path); match >= 0)
+            entry.Name = listed[match].Name;
         load.entries.append(entry);
     }
     return load;
@@ -84,10 +82,10 @@ FavouritesWrite writeFavourites(const QString& file, const QList<PersonListEntry
     return write(file, lines, writer, message);
 }
 
-qsizetype findFavourite(const QList<PersonListEntry>& favourites, const QString& path)
+qsizetype indexOfPath(const QList<PersonListEntry>& entries, const QString& path)
 {
-    for (qsizetype i = 0; i < favourites.size(); ++i) {
-        if (favourites[i].Path == path)
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (entries[i].Path == path)
             return i;
     }
     return -1;

@@ -45,5 +45,5 @@ FavouritesWrite appendFavourite(const QString& file, const QString& personPath, 
 FavouritesWrite writeFavourites(const QString& file, const QList<PersonListEntry>& favourites, const FileWriter& writer,
                                 QString* message);
 
-// The first favourite of exactly this path (case counts), or -1.
-qsizetype findFavourite(const QList<PersonListEntry>& favourites, const QString& path);
+// The first entry of exactly this path (case counts), or -1.
+qsizetype indexOfPath(const QList<PersonListEntry>& entries, const QString& path);

@@ -46,8 +46,7 @@ TEST_F(FavouritesFile, AFileThatCannotBeReadOrWrittenStaysAsItWas)
     EXPECT_EQ(dir.read("baza/ulubione.sps"), old);
     EXPECT_EQ(append("/a/2.wps", FileWriter::standard(), FailingTextReader({file})), FavouritesWrite::Failed);
     EXPECT_EQ(dir.read("baza/ulubione.sps"), old);
-    EXPECT_EQ(writeFavourites(file, {{"/a/2.wps", "B", ""}}, FailingFileWriter(3), &message),
-              FavouritesWrite::Failed);
+    EXPECT_EQ(writeFavourites(file, {{"/a/2.wps", "B", ""}}, FailingFileWriter(3), &message), FavouritesWrite::Failed);
     EXPECT_EQ(dir.read("baza/ulubione.sps"), old);
 }
 
@@ -77,13 +76,13 @@ TEST_F(FavouritesFile, RewritingWritesThePathsInOrderAndNoneLeavesAnEmptyFile)
     EXPECT_EQ(dir.read("baza/ulubione.sps"), "");
 }
 
-TEST(FindFavourite, FindsTheFirstOfExactlyThePath)
+TEST(IndexOfPath, FindsTheFirstEntryOfExactlyThePath)
 {
     const QList<PersonListEntry> favourites = {{"/a/1.wps", "A", ""}, {"/a/2.wps", "B", ""}, {"/a/1.wps", "A", ""}};
-    EXPECT_EQ(findFavourite(favourites, "/a/1.wps"), 0);
-    EXPECT_EQ(findFavourite(favourites, "/a/2.wps"), 1);
-    EXPECT_EQ(findFavourite(favourites, "/A/1.wps"), -1);
-    EXPECT_EQ(findFavourite({}, "/a/1.wps"), -1);
+    EXPECT_EQ(indexOfPath(favourites, "/a/1.wps"), 0);
+    EXPECT_EQ(indexOfPath(favourites, "/a/2.wps"), 1);
+    EXPECT_EQ(indexOfPath(favourites, "/A/1.wps"), -1);
+    EXPECT_EQ(indexOfPath({}, "/a/1.wps"), -1);
 }
 
 } // namespace
