@@ -8,6 +8,8 @@ ButtonAnimation::ButtonAnimation(const Buttons& buttons, std::function<ColourVal
     , m_face(std::move(face))
 {
     m_pause.setSingleShot(true);
+    // A coarse timer may fire a little early; the wave's pauses are meant as at least their length.
+    m_pause.setTimerType(Qt::PreciseTimer);
     connect(&m_pause, &QTimer::timeout, this, &ButtonAnimation::runStep);
 }
 

@@ -44,8 +44,9 @@ TEST(ButtonWave, PausesAfterEachStepAndSetsTheTailBeforeTheHead)
     for (int k = 1; k <= kButtons; ++k) {
         const QList<Change>& changes = steps()[k - 1].changes;
         EXPECT_EQ(changes.last(), (Change{k - 1, Shade::Head})) << k;
-        if (k >= 4)
+        if (k >= 4) {
             EXPECT_EQ(changes.first(), (Change{k - 4, Shade::Face})) << k;
+        }
     }
     // In the flash "E" and "G" light up before "N" and "K" go back.
     EXPECT_EQ(steps()[12].changes,
