@@ -1,5 +1,7 @@
 #include "dodaj_nowy.h"
 
+#include "windowparts.h"
+
 #include "TFlatCheckBoxUnit.h"
 #include "TFlatEditUnit.h"
 #include "TFlatHintUnit.h"
@@ -46,7 +48,6 @@
 namespace dodaj_nowy {
 namespace {
 
-constexpr char kBoxCaption[] = "Zubo";
 constexpr int kEditHeight = 19;
 constexpr int kComboHeight = 21;
 constexpr int kButtonSize = 17;
@@ -66,11 +67,6 @@ constexpr int kMsgOccasionWithoutDate = 19;
 QString text(const QByteArray& bytes)
 {
     return cp1250::toUnicode(bytes);
-}
-
-QString boxCaption()
-{
-    return QString::fromLatin1(kBoxCaption);
 }
 
 DaySelection selectionOf(const TZuboComboBox* day, const TZuboComboBox* month)
@@ -487,7 +483,7 @@ void TForm3::NameDayFound(int day, int month)
 
 void TForm3::showMessage(int index, const QString& suffix) const
 {
-    Prompter::current().inform(nullptr, boxCaption(), text(m_main.Messages[std::size_t(index)]) + suffix);
+    Prompter::current().inform(nullptr, messageBoxCaption(), text(m_main.Messages[std::size_t(index)]) + suffix);
 }
 
 bool TForm3::NormalizeYearField(TFlatEdit* edit)
@@ -608,7 +604,7 @@ std::optional<QByteArray> TForm3::typedText(const TFlatEdit* entry, int label) c
     QString error;
     std::optional<QByteArray> bytes = storableText(entry->text(), Label[std::size_t(label)]->text(), &error);
     if (!bytes)
-        Prompter::current().showError(nullptr, boxCaption(), error);
+        Prompter::current().showError(nullptr, messageBoxCaption(), error);
     return bytes;
 }
 
@@ -671,7 +667,7 @@ void TForm3::deleteWithQuestion(TFlatListBox* list, TFlatEdit* entry, int messag
         return;
     const QString question =
         text(m_main.Messages[std::size_t(message)]) + list->Items().at(row) + QStringLiteral(" ?!");
-    if (Prompter::current().askYesNo(nullptr, boxCaption(), question) == Prompter::Answer::Yes) {
+    if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), question) == Prompter::Answer::Yes) {
         list->DeleteItem(row);
         entry->clear();
         entry->setFocus();
@@ -853,7 +849,7 @@ bool TForm3::SavePersonFile()
     entry.addMode = AddMode;
     QString error;
     if (!collectRecord(entry.record, entry.pendingPhone, &error)) {
-        Prompter::current().showError(nullptr, boxCaption(), error);
+        Prompter::current().showError(nullptr, messageBoxCaption(), error);
         return false;
     }
     entry.record.grupa = Groups.checkedGroups();
@@ -862,8 +858,8 @@ bool TForm3::SavePersonFile()
         if (EntryType != kEntryTypePerson && EntryType != kEntryTypeOneOff)
             EntryType = kEntryTypePerson;
         if (FlatCheckBox2->Checked() && !NormalizeYearField(FlatEdit2) &&
-            Prompter::current().askYesNo(nullptr, boxCaption(), text(m_main.Messages[kMsgSaveWithoutBirthday])) ==
-                Prompter::Answer::No)
+            Prompter::current().askYesNo(nullptr, messageBoxCaption(),
+                                         text(m_main.Messages[kMsgSaveWithoutBirthday])) == Prompter::Answer::No)
             return false;
         entry.entryType = EntryType;
         entry.folder = m_main.Settings.saveFolder(m_main.ProgramDir);
@@ -890,7 +886,7 @@ bool TForm3::SavePersonFile()
 
     const EntrySaveResult result = saveEntry(entry, *m_random, *m_writer, *m_remover);
     if (!result.saved) {
-        Prompter::current().showError(nullptr, boxCaption(),
+        Prompter::current().showError(nullptr, messageBoxCaption(),
                                       text(m_main.Messages[kMsgFileError]) + QStringLiteral(": ") + result.error);
         return false;
     }
@@ -909,7 +905,7 @@ void TForm3::FlatSpeedButton8Click()
 void TForm3::FlatSpeedButton5Click()
 {
     if (EditorModified && !FlatEdit1->text().isEmpty()) {
-        if (Prompter::current().askYesNo(nullptr, boxCaption(), text(m_main.Messages[kMsgSaveChanges])) ==
+        if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(m_main.Messages[kMsgSaveChanges])) ==
             Prompter::Answer::Yes) {
             SavePersonFile();
             return;
@@ -1004,7 +1000,7 @@ void EditEntryCommand(start::TForm1& main, TForm3& editor)
     const std::optional<Lines> lines = QFileInfo(path).isFile() ? main.Reader().readLines(path, &code) : std::nullopt;
     if (!lines) {
         // A question box whose answer is not used, as every file error of the main program.
-        Prompter::current().askYesNo(nullptr, boxCaption(), fileErrorMessage(main.Messages, path, code));
+        Prompter::current().askYesNo(nullptr, messageBoxCaption(), fileErrorMessage(main.Messages, path, code));
         return;
     }
     const EntryKind kind = kindOfFileName(path);

@@ -1,5 +1,7 @@
 #include "drukowanie.h"
 
+#include "windowparts.h"
+
 #include "FlatUtilitys.h"
 #include "TFlatGaugeUnit.h"
 #include "TFlatRadioButtonUnit.h"
@@ -30,7 +32,6 @@
 namespace drukowanie {
 namespace {
 
-constexpr char kBoxCaption[] = "Zubo";
 constexpr char kListDialogTitle[] = "..:: -- Zubo -- ::.. - Zapis listy";
 constexpr char kListFilter[] = "Listy (*.lst)";
 constexpr int kItemHeight = 16;
@@ -304,7 +305,7 @@ void TForm8::ListBox2Click()
 
 void TForm8::report(const QString& text) const
 {
-    Prompter::current().showError(nullptr, QString::fromLatin1(kBoxCaption), text);
+    Prompter::current().showError(nullptr, messageBoxCaption(), text);
 }
 
 void TForm8::FlatSpeedButton7Click()
@@ -366,7 +367,7 @@ void TForm8::FlatSpeedButton6Click()
     if (FlatRadioButton1->Checked())
         PrintPersonSheets();
     if (FlatRadioButton2->Checked()) {
-        Prompter::current().inform(nullptr, QString::fromLatin1(kBoxCaption), cp1250::toUnicode(m_main.Messages[22]));
+        Prompter::current().inform(nullptr, messageBoxCaption(), cp1250::toUnicode(m_main.Messages[22]));
         PrintEnvelopesChosenFormat();
     }
     if (FlatRadioButton3->Checked())

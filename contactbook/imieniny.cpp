@@ -25,7 +25,6 @@
 namespace imieniny {
 namespace {
 
-constexpr char kBoxCaption[] = "Zubo";
 constexpr char kNoNames[] = "Nie znaleziono imienin na dzień dzisiejszy";
 constexpr int kDoubleClickMs = 700;
 constexpr int kGridCols = 7;
@@ -132,7 +131,7 @@ NameDayData TForm12::data() const
 void TForm12::reportError(const std::optional<NameDayFileError>& error) const
 {
     if (error) {
-        Prompter::current().showError(nullptr, QString::fromLatin1(kBoxCaption),
+        Prompter::current().showError(nullptr, messageBoxCaption(),
                                       fileErrorMessage(m_main.Messages, error->path, error->code));
     }
 }

@@ -35,7 +35,6 @@
 namespace kolory {
 namespace {
 
-constexpr char kBoxCaption[] = "Zubo";
 constexpr int kLeftBar = 440;
 constexpr int kRightBar = 664;
 constexpr int kButtonSize = 17;
@@ -419,7 +418,7 @@ void TForm11::FlatSpeedButton6Click()
     QString error;
     // The scheme in memory changes only once the file holds the new colours.
     if (!writeColorScheme(opcje, edited, &error)) {
-        Prompter::current().showError(nullptr, QString::fromLatin1(kBoxCaption), error);
+        Prompter::current().showError(nullptr, messageBoxCaption(), error);
         return;
     }
     m_main.Colors.tlo_tlo = edited.tlo_tlo;

@@ -1,5 +1,7 @@
 #include "opcje.h"
 
+#include "windowparts.h"
+
 #include "FlatUtilitys.h"
 #include "TFlatCheckBoxUnit.h"
 #include "TFlatEditUnit.h"
@@ -27,11 +29,9 @@
 namespace opcje {
 namespace {
 
-constexpr char kBoxCaption[] = "Zubo";
-
 void report(const QString& text)
 {
-    Prompter::current().showError(nullptr, QString::fromLatin1(kBoxCaption), text);
+    Prompter::current().showError(nullptr, messageBoxCaption(), text);
 }
 
 } // namespace
@@ -239,7 +239,7 @@ void TForm15::FlatSpeedButton3Click()
     if (!corrections.isEmpty())
         show(s);
     for (const int message : corrections)
-        Prompter::current().inform(nullptr, QString::fromLatin1(kBoxCaption),
+        Prompter::current().inform(nullptr, messageBoxCaption(),
                                    cp1250::toUnicode(m_main.Messages[std::size_t(message)]));
 
     QString error;
@@ -255,7 +255,7 @@ void TForm15::FlatSpeedButton3Click()
         report(error);
         return;
     }
-    Prompter::current().inform(nullptr, QString::fromLatin1(kBoxCaption),
+    Prompter::current().inform(nullptr, messageBoxCaption(),
                                cp1250::toUnicode(m_main.Messages[std::size_t(kMsgRestart)]));
     done(mrOk);
 }

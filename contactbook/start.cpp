@@ -1,5 +1,7 @@
 #include "start.h"
 
+#include "windowparts.h"
+
 #include "TFlatEditUnit.h"
 #include "TFlatHintUnit.h"
 #include "TFlatListBoxUnit.h"
@@ -47,8 +49,6 @@ namespace start {
 namespace {
 
 constexpr char kCaption[] = "..::  -- ZUBO --  ::..";
-// Message boxes of the main program carry this caption and have no owner window.
-constexpr char kBoxCaption[] = "Zubo";
 
 constexpr int kClientWidth = 687;
 constexpr int kClientHeight = 470;
@@ -78,7 +78,7 @@ void setItems(TFlatListBox* list, const QList<QByteArray>& values)
 
 void reportError(const QString& message)
 {
-    Prompter::current().showError(nullptr, QString::fromLatin1(kBoxCaption), message);
+    Prompter::current().showError(nullptr, messageBoxCaption(), message);
 }
 
 } // namespace
@@ -331,7 +331,7 @@ void TForm1::FormCreate(const StartSetup& setup)
     const QString base = defaultBaseIn(ProgramDir);
     if (!QFileInfo(base).isDir() && !QDir().mkdir(base)) {
         // The program cannot work without its data folder; the answer does not matter.
-        Prompter::current().askYesNo(nullptr, QString::fromLatin1(kBoxCaption), text(Messages[2]));
+        Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(Messages[2]));
         return;
     }
 
@@ -491,8 +491,7 @@ void TForm1::ShowPerson(const QString& path)
         return;
     case ShowResult::Status::Unreadable:
         // A question box whose answer is not used, as every file error of the main program.
-        Prompter::current().askYesNo(nullptr, QString::fromLatin1(kBoxCaption),
-                                     fileErrorMessage(Messages, path, result.errorCode));
+        Prompter::current().askYesNo(nullptr, messageBoxCaption(), fileErrorMessage(Messages, path, result.errorCode));
         return;
     case ShowResult::Status::Shown:
         break;

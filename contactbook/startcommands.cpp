@@ -2,6 +2,7 @@
 // NIP/REGON and phone panels with the read-aloud, the bin, the favourites, the backup copy to a
 // removable medium and the button wave.
 #include "start.h"
+#include "windowparts.h"
 
 #include "TFlatListBoxUnit.h"
 #include "TFlatSpeedButtonUnit.h"
@@ -33,8 +34,6 @@
 
 namespace start {
 namespace {
-
-const QString kBoxCaption = QStringLiteral("Zubo");
 
 QString text(const QByteArray& bytes)
 {
@@ -105,10 +104,10 @@ bool favouritesWritten(FavouritesWrite result, const QString& message, const Mes
     case FavouritesWrite::Done:
         return true;
     case FavouritesWrite::PathNotStorable:
-        Prompter::current().showError(nullptr, kBoxCaption, message);
+        Prompter::current().showError(nullptr, messageBoxCaption(), message);
         break;
     case FavouritesWrite::Failed:
-        Prompter::current().showError(nullptr, kBoxCaption, text(messages[2]));
+        Prompter::current().showError(nullptr, messageBoxCaption(), text(messages[2]));
         break;
     }
     return false;
@@ -258,7 +257,7 @@ void TForm1::FlatSpeedButton2Click()
         return;
     const QString path = ZuboComboBox1->itemText(index);
     const QByteArray question = Messages[3] + ": " + listedName(PersonList, index);
-    if (Prompter::current().askYesNo(nullptr, kBoxCaption, text(question)) != Prompter::Answer::Yes)
+    if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(question)) != Prompter::Answer::Yes)
         return;
     if (!deleteEntry(path, *m_remover))
         return;
@@ -278,7 +277,7 @@ void TForm1::FlatSpeedButton11Click()
     if (kindOfFileName(path) != EntryKind::Binned)
         return;
     const QByteArray question = Messages[17] + ": " + listedName(PersonList, index);
-    if (Prompter::current().askYesNo(nullptr, kBoxCaption, text(question)) != Prompter::Answer::Yes)
+    if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(question)) != Prompter::Answer::Yes)
         return;
     const std::optional<RestoreResult> result = restoreEntry(path, m_clock->now());
     if (!result)
@@ -286,7 +285,8 @@ void TForm1::FlatSpeedButton11Click()
     // A failed restore is reported and the entry stays shown in the bin; a person file that already
     // had the name is then not shown as if it were the restored person.
     if (!result->restored)
-        Prompter::current().askYesNo(nullptr, kBoxCaption, fileErrorMessage(Messages, path, QFileDevice::RenameError));
+        Prompter::current().askYesNo(nullptr, messageBoxCaption(),
+                                     fileErrorMessage(Messages, path, QFileDevice::RenameError));
     const QString shown = result->restored ? result->restoredPath : path;
     FlatSpeedButton[11]->hide();
     FirstListing = true;
@@ -329,12 +329,12 @@ void TForm1::Kopiuj2Click()
 
 void TForm1::FlatSpeedButton20Click()
 {
-    if (!Prompter::current().askOkCancel(nullptr, kBoxCaption, text(Messages[23])))
+    if (!Prompter::current().askOkCancel(nullptr, messageBoxCaption(), text(Messages[23])))
         return;
     const FloppyCopy copy = copyBaseToFloppy(ProgramDir, RemovableDrives::current(), *m_writer);
     // Files that could not be copied are reported too: a backup must not seem made when it is not.
     if (copy.result != FloppyCopy::Result::Copied)
-        Prompter::current().showError(nullptr, kBoxCaption, text(Messages[24]));
+        Prompter::current().showError(nullptr, messageBoxCaption(), text(Messages[24]));
 }
 
 void TForm1::FlatSpeedButton22Click()
@@ -348,7 +348,7 @@ void TForm1::FlatSpeedButton22Click()
         return;
     Favourites.append({path, listedName(PersonList, index), QByteArray()});
     rebuildFavouritesMenu();
-    Prompter::current().inform(nullptr, kBoxCaption, text(Messages[29]));
+    Prompter::current().inform(nullptr, messageBoxCaption(), text(Messages[29]));
 }
 
 void TForm1::FlatSpeedButton23Click()
@@ -378,7 +378,7 @@ void TForm1::FlatSpeedButton24Click()
     const qsizetype favourite = indexOfPath(Favourites, ZuboComboBox1->itemText(index));
     if (favourite < 0)
         return;
-    if (Prompter::current().askYesNo(nullptr, kBoxCaption, text(Messages[30])) != Prompter::Answer::Yes)
+    if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(Messages[30])) != Prompter::Answer::Yes)
         return;
     QList<PersonListEntry> remaining = Favourites;
     remaining.removeAt(favourite);

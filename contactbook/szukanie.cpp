@@ -20,7 +20,6 @@
 namespace szukanie {
 namespace {
 
-constexpr char kBoxCaption[] = "Zubo";
 constexpr int kMsgNothingFound = 20;
 constexpr int kMsgNoCriteria = 21;
 // How the group list shows the menu's separator.
@@ -178,7 +177,7 @@ void TForm7::RunSearch()
 {
     const SearchRequest r = request();
     const auto message = [this](int number) {
-        Prompter::current().inform(nullptr, QString::fromLatin1(kBoxCaption),
+        Prompter::current().inform(nullptr, messageBoxCaption(),
                                    cp1250::toUnicode(m_main.Messages[std::size_t(number)]));
     };
     if (r.isEmpty()) {

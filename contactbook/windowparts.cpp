@@ -23,3 +23,8 @@ void makeCentredText(QPlainTextEdit* memo)
     centred.setAlignment(Qt::AlignHCenter);
     memo->document()->setDefaultTextOption(centred);
 }
+
+QString messageBoxCaption()
+{
+    return QStringLiteral("Zubo");
+}

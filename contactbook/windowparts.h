@@ -8,6 +8,9 @@ class QWidget;
 
 // Small parts that the windows of both programs build the same way.
 
+// The caption of every message box of the main program (the boxes have no owner window).
+QString messageBoxCaption();
+
 // A label of plain text at a place, as wide as its text.
 QLabel* makeLabel(QWidget* parent, const QString& text, int x, int y);
 

@@ -1,5 +1,7 @@
 #include "zarzadzanie_grupami.h"
 
+#include "windowparts.h"
+
 #include "FlatUtilitys.h"
 #include "TFlatEditUnit.h"
 #include "TFlatListBoxUnit.h"
@@ -20,7 +22,6 @@
 namespace zarzadzanie_grupami {
 namespace {
 
-constexpr char kBoxCaption[] = "Zubo";
 constexpr int kButtonSize = 17;
 constexpr int kBar = 171;
 
@@ -165,7 +166,7 @@ std::optional<QByteArray> TForm5::typedName()
     QString error;
     std::optional<QByteArray> name = storableText(FlatEdit1->text(), Label1->text(), &error);
     if (!name)
-        Prompter::current().showError(nullptr, QString::fromLatin1(kBoxCaption), error);
+        Prompter::current().showError(nullptr, messageBoxCaption(), error);
     return name;
 }
 
@@ -192,7 +193,7 @@ void TForm5::FlatSpeedButton1Click()
     // The main window rebuilds its list after the editor even when the question is answered No.
     GroupsChanged = QString::fromLatin1(kGroupsChanged);
     const MessageTable& m = m_main.Messages;
-    if (Prompter::current().askYesNo(nullptr, QString::fromLatin1(kBoxCaption), text(m[4] + name + " ?" + m[5])) !=
+    if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(m[4] + name + " ?" + m[5])) !=
         Prompter::Answer::Yes)
         return;
     m_groups.removeAt(row);
@@ -223,7 +224,7 @@ void TForm5::FlatSpeedButton5Click()
 void TForm5::groupsRewritten(const GroupRewrite& result)
 {
     if (!result.errors.isEmpty()) {
-        Prompter::current().showError(nullptr, QString::fromLatin1(kBoxCaption),
+        Prompter::current().showError(nullptr, messageBoxCaption(),
                                       text(m_main.Messages[kMsgFileError]) + u'\n' +
                                           result.errors.join(QLatin1Char('\n')));
     }

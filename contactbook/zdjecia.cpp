@@ -1,5 +1,7 @@
 #include "zdjecia.h"
 
+#include "windowparts.h"
+
 #include "TFlatGaugeUnit.h"
 #include "TFlatSpeedButtonUnit.h"
 #include "codec1250.h"
@@ -27,7 +29,6 @@
 namespace zdjecia {
 namespace {
 
-constexpr char kBoxCaption[] = "Zubo";
 constexpr int kPictureError = 10;
 constexpr TColor clTeal = 0x808000;
 // The scroll box's background, which also fills the parts of a square that lie off the picture.
@@ -347,7 +348,7 @@ void TForm4::FlatSpeedButton2Click()
     const QImage photo = CropPhotoToThumbnail(&error);
     if (photo.isNull()) {
         // The window stays open; the editor's picture is not changed.
-        Prompter::current().showError(nullptr, QString::fromLatin1(kBoxCaption),
+        Prompter::current().showError(nullptr, messageBoxCaption(),
                                       cp1250::toUnicode(m_main.Messages[kMsgFileError]) + u'\n' + error);
         return;
     }
@@ -361,7 +362,7 @@ PhotoChoice ChoosePhoto(TForm4& cropWindow, QWidget* owner)
     if (path.isEmpty())
         return {};
     if (!cropWindow.LoadPicture(path)) {
-        Prompter::current().inform(nullptr, QString::fromLatin1(kBoxCaption),
+        Prompter::current().inform(nullptr, messageBoxCaption(),
                                    cp1250::toUnicode(cropWindow.Messages()[kPictureError]));
         return {};
     }
