@@ -46,7 +46,8 @@ bool deleteEntry(const QString& path, const FileRemover& remover)
         return true;
     }
     removeIfThere(path, remover);
-    removeIfThere(photoPathFor(path), remover);
+    // A person of the same base still shows the photo.
+    deletePhotoIfUnused(path, remover);
     return true;
 }
 

@@ -8,7 +8,8 @@
 #include <optional>
 
 // The bin: deleting a person only renames its file from ".wps" to ".wpb", so it can be restored;
-// a one-off reminder or an entry already in the bin is deleted for good with its photo.
+// a one-off reminder or an entry already in the bin is deleted for good, with its photo unless a
+// person file of the same base still uses it.
 //
 // The kind is the path's last letter, as everywhere; the file is only touched when the path really
 // ends in the extension of that kind (in any case), and the names built from it are the path

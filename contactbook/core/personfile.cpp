@@ -1,12 +1,15 @@
 #include "personfile.h"
 
 #include "filelisting.h"
+#include "fileremover.h"
 #include "filewriter.h"
 #include "randomsource.h"
 #include "taggedline.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
 
 EntryKind kindOfFileName(const QString& fileName)
 {
@@ -161,8 +164,7 @@ namespace {
 
 QString withExtension(const QString& fileName, const QString& extension)
 {
-    const qsizetype dot = fileName.lastIndexOf(u'.');
-    return (dot < 0 ? fileName : fileName.left(dot)) + extension;
+    return baseNameOf(fileName) + extension;
 }
 
 } // namespace
@@ -172,18 +174,64 @@ QString photoFileName(const QString& personFileName)
     return withExtension(personFileName, QStringLiteral(".bmp"));
 }
 
+QString baseNameOf(const QString& fileName)
+{
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    return dot < 0 ? fileName : fileName.left(dot);
+}
+
+QStringList filesOfBase(const QString& folder, const QString& base)
+{
+    // Listed without a name filter: a name filter is a pattern.
+    const QStringList all =
+        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    QStringList found;
+    for (const QString& name : all) {
+        if (baseNameOf(name).compare(base, Qt::CaseInsensitive) == 0)
+            found.append(name);
+    }
+    return found;
+}
+
 QString siblingPath(const QString& personFilePath, const QString& extension)
 {
     const QFileInfo info(personFilePath);
     const QString folder = info.path();
     const QString wanted = withExtension(info.fileName(), extension);
-    const QStringList found = listFiles(folder, wanted);
-    return QDir(folder).filePath(found.contains(wanted) || found.isEmpty() ? wanted : found.first());
+    const QStringList found = filesOfBase(folder, baseNameOf(info.fileName()));
+    if (found.contains(wanted))
+        return QDir(folder).filePath(wanted);
+    for (const QString& name : found) {
+        if (name.compare(wanted, Qt::CaseInsensitive) == 0)
+            return QDir(folder).filePath(name);
+    }
+    return QDir(folder).filePath(wanted);
 }
 
 QString photoPathFor(const QString& personFilePath)
 {
     return siblingPath(personFilePath, QStringLiteral(".bmp"));
+}
+
+bool photoMayBeDeleted(const QString& folder, const QString& base)
+{
+    const QStringList found = filesOfBase(folder, base);
+    return std::none_of(found.cbegin(), found.cend(), [](const QString& name) {
+        const QString extension = name.right(4);
+        return extension.compare(QLatin1String(".wps"), Qt::CaseInsensitive) == 0 ||
+               extension.compare(QLatin1String(".wpj"), Qt::CaseInsensitive) == 0 ||
+               extension.compare(QLatin1String(".wpb"), Qt::CaseInsensitive) == 0;
+    });
+}
+
+void deletePhotoIfUnused(const QString& entryPath, const FileRemover& remover)
+{
+    const QFileInfo entry(entryPath);
+    if (!photoMayBeDeleted(entry.path(), baseNameOf(entry.fileName())))
+        return;
+    const QString photo = photoPathFor(entryPath);
+    if (QFileInfo::exists(photo))
+        remover.remove(photo);
 }
 
 std::optional<QString> claimNewEntryFile(const QString& folder, const QByteArray& entryType, RandomSource& random,

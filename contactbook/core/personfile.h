@@ -5,9 +5,11 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
+class FileRemover;
 class FileWriter;
 class RandomSource;
 
@@ -72,6 +74,13 @@ struct PersonRecord {
 // The photo of a person file: its base name (the name without extension) and ".bmp".
 QString photoFileName(const QString& personFileName);
 
+// The base name of an entry file: the name without its extension ("1-2-3" of "1-2-3.wps").
+QString baseNameOf(const QString& fileName);
+
+// The files of `folder` whose base name is `base`, compared letter for letter without regard to case;
+// never as a pattern, so "*" and "?" are only letters of a name here. Sorted by name.
+QStringList filesOfBase(const QString& folder, const QString& base);
+
 // The file beside a person file with the same base name and another extension (".bmp", ".wpb"...),
 // in whatever case it exists (files copied from another system may have ".BMP"); the name with the
 // extension as given when none exists.
@@ -79,6 +88,14 @@ QString siblingPath(const QString& personFilePath, const QString& extension);
 // Finds the photo of a person file in its folder whatever the case of ".bmp" (files copied from
 // another system may have ".BMP"); the exact-case name when none exists.
 QString photoPathFor(const QString& personFilePath);
+
+// The photo of a base is shared by every entry file of that base (a person beside its bin entry or a
+// one-off reminder of the same numbers): it may be deleted only when no entry file (".wps", ".wpj",
+// ".wpb", in any case) of `base` is left in `folder`.
+bool photoMayBeDeleted(const QString& folder, const QString& base);
+// Deletes the photo of the entry file at `entryPath`, once that file is gone, unless another entry
+// file of its base still uses it. Call it after deleting the entry: when that failed, the photo stays.
+void deletePhotoIfUnused(const QString& entryPath, const FileRemover& remover);
 
 // Claims a new, empty entry file in `folder` (ending in "/") for the entry type ("osoba" or
 // "jednorazowka"; any other word means "osoba"): the base name is three random numbers 0..9999

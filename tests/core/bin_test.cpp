@@ -45,6 +45,22 @@ TEST(DeleteEntry, MovesPersonsToTheBinAndDeletesOtherEntriesForGoodWithTheirPhot
          {{"1.wpb", "b"}, {"1.bmp", "photo"}, {"2.bmp", "x"}},
          "1.wpb",
          {{"2.bmp", "x"}}},
+        {"a one-off reminder leaves the photo its person of the same base still uses",
+         {{"1.wpj", "r"}, {"1.bmp", "photo"}, {"1.WPS", "p"}},
+         "1.wpj",
+         {{"1.bmp", "photo"}, {"1.WPS", "p"}}},
+        {"a bin entry leaves the photo its person of the same base still uses",
+         {{"1.wpb", "b"}, {"1.bmp", "photo"}, {"1.wps", "p"}},
+         "1.wpb",
+         {{"1.bmp", "photo"}, {"1.wps", "p"}}},
+        {"a name is no pattern: another person's bin entry stays",
+         {{"x*.wps", "new"}, {"xyz.wpb", "other"}},
+         "x*.wps",
+         {{"x*.wpb", "new"}, {"xyz.wpb", "other"}}},
+        {"a name is no pattern: another person's photo stays",
+         {{"a?.wpj", "r"}, {"ab.bmp", "other"}},
+         "a?.wpj",
+         {{"ab.bmp", "other"}}},
         {"another kind of file is not touched",
          {{"notes.txt", "n"}, {"notes.bmp", "x"}},
          "notes.txt",
@@ -83,6 +99,16 @@ TEST(DeleteEntry, AFailedDeletionOfTheOldBinEntryKeepsThePersonWhereItWas)
     EXPECT_TRUE(deleteEntry(dir.file("1.wps"), remover));
     // The rename never replaces a file: both stay as they were.
     EXPECT_EQ(contents(dir), (QMap<QString, QByteArray>{{"1.wps", "new"}, {"1.wpb", "old"}}));
+}
+
+TEST(DeleteEntry, AReminderThatCouldNotBeDeletedKeepsItsPhoto)
+{
+    TempDir dir;
+    dir.write("1.wpj", "r");
+    dir.write("1.bmp", "photo");
+    const RecordingRemover remover({dir.file("1.wpj")});
+    EXPECT_TRUE(deleteEntry(dir.file("1.wpj"), remover));
+    EXPECT_EQ(contents(dir), (QMap<QString, QByteArray>{{"1.wpj", "r"}, {"1.bmp", "photo"}}));
 }
 
 TEST(MovedAsideName, IsTheMomentWithoutLeadingZeros)

@@ -180,6 +180,51 @@ TEST(PhotoPathFor, FindsThePhotoWhateverTheCaseOfItsExtension)
     EXPECT_EQ(photoPathFor(dir.file("AB.WPJ")), dir.file("AB.bmp"));
 }
 
+TEST(SiblingPath, ComparesNamesLetterForLetterNeverAsAPattern)
+{
+    TempDir dir;
+    for (const char* name : {"xyz.wpb", "xyz.bmp", "ab.bmp", "ab.wps", "x.y.bmp"})
+        dir.write(name, "other person");
+    struct Case {
+        const char* entry;
+        const char* extension;
+        const char* sibling;
+    };
+    const Case cases[] = {
+        {"x*.wps", ".wpb", "x*.wpb"},     {"x*.wps", ".bmp", "x*.bmp"}, {"a?.wpj", ".bmp", "a?.bmp"},
+        {"[a]b.wpj", ".bmp", "[a]b.bmp"}, {"*.wpj", ".wps", "*.wps"},   {"AB.WPJ", ".wps", "ab.wps"},
+        {"x.y.wpj", ".bmp", "x.y.bmp"},   {"x.wpj", ".bmp", "x.bmp"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(siblingPath(dir.file(c.entry), c.extension), dir.file(c.sibling)) << c.entry << c.extension;
+}
+
+TEST(PhotoMayBeDeleted, OnlyWhenNoEntryFileOfTheBaseIsLeft)
+{
+    struct Case {
+        QStringList files;
+        const char* base;
+        bool mayDelete;
+    };
+    const Case cases[] = {
+        {{"1.bmp"}, "1", true},
+        {{"1.bmp", "1.wps"}, "1", false},
+        {{"1.bmp", "1.WPJ"}, "1", false},
+        {{"1.bmp", "1.Wpb"}, "1", false},
+        {{"A.bmp", "a.wps"}, "A", false},
+        // Other files of the base are no entries; other bases and patterns are other persons.
+        {{"1.bmp", "1.txt", "1.wps.bak", "11.wps", "1-1.wpj"}, "1", true},
+        {{"a?.bmp", "ab.wps", "a.wpj"}, "a?", true},
+        {{"x*.bmp", "xyz.wpb"}, "x*", true},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        for (const QString& name : c.files)
+            dir.write(name, "");
+        EXPECT_EQ(photoMayBeDeleted(dir.path(), c.base), c.mayDelete) << c.files.join(' ').toStdString();
+    }
+}
+
 TEST(ClaimNewEntryFile, DrawsAgainWhileAnyFileOfTheBaseExists)
 {
     TempDir dir;
