@@ -259,8 +259,13 @@ void TForm1::FlatSpeedButton2Click()
     const QByteArray question = Messages[3] + ": " + listedName(PersonList, index);
     if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(question)) != Prompter::Answer::Yes)
         return;
-    if (!deleteEntry(path, *m_remover))
+    const std::optional<DeleteResult> result = deleteEntry(path, m_clock->now(), *m_writer, *m_remover);
+    if (!result)
         return;
+    // The refreshed list shows the entry still there.
+    if (!result->failedPath.isEmpty())
+        Prompter::current().askYesNo(nullptr, messageBoxCaption(),
+                                     fileErrorMessage(Messages, result->failedPath, result->errorCode));
     ClearPersonView();
     FirstListing = true;
     RefreshPersonList();

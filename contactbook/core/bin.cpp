@@ -1,6 +1,11 @@
 #include "bin.h"
 
+#include "codec1250.h"
+#include "fileremover.h"
+#include "filewriter.h"
 #include "personfile.h"
+#include "taggedline.h"
+#include "textlines.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -16,39 +21,50 @@ bool endsIn(const QString& path, const QString& extension)
     return path.endsWith(extension, Qt::CaseInsensitive);
 }
 
-void removeIfThere(const QString& path, const FileRemover& remover)
-{
-    if (QFileInfo::exists(path))
-        remover.remove(path);
-}
-
 } // namespace
 
-bool deleteEntry(const QString& path, const FileRemover& remover)
+std::optional<DeleteResult> deleteEntry(const QString& path, const QDateTime& now, const FileWriter& writer,
+                                        const FileRemover& remover)
 {
+    DeleteResult result;
     switch (kindOfFileName(path)) {
-    case EntryKind::Person:
+    case EntryKind::Person: {
         if (!endsIn(path, kPerson))
-            return false;
-        // The person replaces an older bin entry of the same name; its photo stays for the restore.
-        removeIfThere(siblingPath(path, kBinned), remover);
-        QFile::rename(path, path.chopped(kPerson.size()) + kBinned);
-        return true;
+            return std::nullopt;
+        // Its photo stays for the restore.
+        const QString older = siblingPath(path, kBinned);
+        if (QFileInfo::exists(older)) {
+            const std::optional<QString> aside =
+                moveBinEntryAside(older, now, writer, remover, &result.failedPath, &result.errorCode);
+            if (!aside)
+                return result;
+            result.movedAside = *aside;
+        }
+        // QFile::rename never replaces a file.
+        if (!QFile::rename(path, path.chopped(kPerson.size()) + kBinned)) {
+            result.failedPath = path;
+            result.errorCode = QFileDevice::RenameError;
+        }
+        return result;
+    }
     case EntryKind::OneOff:
         if (!endsIn(path, kOneOff))
-            return false;
+            return std::nullopt;
         break;
     case EntryKind::Binned:
         if (!endsIn(path, kBinned))
-            return false;
+            return std::nullopt;
         break;
     case EntryKind::Other:
-        return true;
+        return result;
     }
-    removeIfThere(path, remover);
+    if (QFileInfo::exists(path) && !remover.remove(path)) {
+        result.failedPath = path;
+        result.errorCode = QFileDevice::RemoveError;
+    }
     // A person of the same base still shows the photo.
     deletePhotoIfUnused(path, remover);
-    return true;
+    return result;
 }
 
 QString movedAsideName(const QDateTime& now)
@@ -62,6 +78,74 @@ QString movedAsideName(const QDateTime& now)
         .arg(t.hour())
         .arg(t.minute())
         .arg(t.second());
+}
+
+namespace {
+
+std::optional<QByteArray> readAll(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+// The moment's base, followed by "_2", "_3"... while any file of the folder has it.
+QString freeBase(const QString& folder, const QDateTime& now)
+{
+    const QString stem = baseNameOf(movedAsideName(now));
+    QString base = stem;
+    for (int n = 2; !filesOfBase(folder, base).isEmpty(); ++n)
+        base = stem + u'_' + QString::number(n);
+    return base;
+}
+
+} // namespace
+
+std::optional<QString> moveBinEntryAside(const QString& binned, const QDateTime& now, const FileWriter& writer,
+                                         const FileRemover& remover, QString* failedPath, int* errorCode)
+{
+    const auto fail = [&](QFileDevice::FileError code) -> std::optional<QString> {
+        *failedPath = binned;
+        *errorCode = code;
+        return std::nullopt;
+    };
+    const QFileInfo info(binned);
+    const QString folder = info.path() + u'/';
+    const QString base = freeBase(folder, now);
+    const QString target = folder + base + kBinned;
+
+    const std::optional<QByteArray> bytes = readAll(binned);
+    if (!bytes)
+        return fail(QFileDevice::ReadError);
+    Lines lines = splitLines(*bytes);
+    const QString photo = photoPathFor(binned);
+    const QString named = cp1250::toUnicode(PersonRecord::parse(lines).zdjecie);
+    if (named.compare(photoFileName(info.fileName()), Qt::CaseInsensitive) != 0 || !QFileInfo::exists(photo)) {
+        if (!QFile::rename(binned, target))
+            return fail(QFileDevice::RenameError);
+        return target;
+    }
+
+    const QString photoCopy = folder + photoFileName(base + kBinned);
+    const std::optional<QByteArray> picture = readAll(photo);
+    if (!picture || !writer.writeAtomically(photoCopy, *picture, nullptr))
+        return fail(QFileDevice::WriteError);
+    const QByteArray key("zdjecie");
+    for (QByteArray& line : lines) {
+        if (ExtractField(line, QByteArray()) == key)
+            line = taggedLine(key, photoFileName(base + kBinned).toLatin1());
+    }
+    // The old entry goes only once its copy is complete, and only while it is what was copied.
+    if (!writeLines(target, lines, writer, nullptr) || readAll(binned) != bytes || !remover.remove(binned)) {
+        remover.remove(target);
+        remover.remove(photoCopy);
+        return fail(QFileDevice::RemoveError);
+    }
+    return target;
 }
 
 std::optional<RestoreResult> restoreEntry(const QString& path, const QDateTime& now)

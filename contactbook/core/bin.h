@@ -1,11 +1,12 @@
 #pragma once
 
-#include "fileremover.h"
-
 #include <QDateTime>
 #include <QString>
 
 #include <optional>
+
+class FileRemover;
+class FileWriter;
 
 // The bin: deleting a person only renames its file from ".wps" to ".wpb", so it can be restored;
 // a one-off reminder or an entry already in the bin is deleted for good, with its photo unless a
@@ -15,16 +16,34 @@
 // ends in the extension of that kind (in any case), and the names built from it are the path
 // without that extension, so a folder whose name holds ".wps" never leads to another file.
 
-// Deletes the entry at `path`. False when the command is to end without refreshing the list: the
+struct DeleteResult {
+    // The file that could not be moved, renamed or deleted, with the QFileDevice::FileError number of
+    // the failure; empty when everything went. The entry then stays where it was.
+    QString failedPath;
+    int errorCode = 0;
+    // Where an older bin entry of the same name was moved, empty when none was.
+    QString movedAside;
+};
+
+// Deletes the entry at `path`. Nothing when the command is to end without refreshing the list: the
 // path ends in "s", "j" or "b" but not in ".wps", ".wpj" or ".wpb". A path of any other kind touches
-// no file and gives true. Failed renames and deletions leave the files as they are and still give
-// true: the refreshed list shows what is there.
-bool deleteEntry(const QString& path, const FileRemover& remover);
+// no file. A person going to the bin where an older bin entry of the same name lies first moves that
+// entry aside (moveBinEntryAside), so both stay in the bin.
+std::optional<DeleteResult> deleteEntry(const QString& path, const QDateTime& now, const FileWriter& writer,
+                                        const FileRemover& remover);
 
 // The name a person file is moved aside to when a restored person takes its name: the local date and
 // time as year, month, day, "_", hour, minute, second, each without leading zeros, and ".wps"
 // (8 December 2026, 09:05:07 gives "2026128_957.wps").
 QString movedAsideName(const QDateTime& now);
+
+// Moves the bin entry at `binned` to a base no file of its folder has: the base of movedAsideName,
+// with "_2", "_3"... when that is taken, and ".wpb". An entry that names the photo of its base takes
+// a copy of it under the new base and names that copy, since the photo stays with the base. The new
+// files are complete before the old entry is deleted; on failure the old entry stays as it was, and
+// nothing new is left. Returns the new path, or nothing with `failedPath` and `errorCode` set.
+std::optional<QString> moveBinEntryAside(const QString& binned, const QDateTime& now, const FileWriter& writer,
+                                         const FileRemover& remover, QString* failedPath, int* errorCode);
 
 struct RestoreResult {
     // The person file the entry is restored as; the window selects and shows it.

@@ -172,6 +172,32 @@ TEST_F(CommandsTest, DeletingMovesAPersonToTheBinAndShowsTheFirstOfTheRefreshedL
     EXPECT_EQ(dir.read("baza/ulubione.sps"), second.toUtf8() + "\r\n"); // favourites are not touched
 }
 
+TEST_F(CommandsTest, DeletingBesideAnOlderBinEntryKeepsBothInTheBinOrReportsWhyNot)
+{
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>A Nowa"});
+    write("baza/1.wpb", {"<$@$>nazwisko</$@$>B Stara", "<$@$>zdjecie</$@$>1.bmp"});
+    dir.write("baza/1.bmp", "photo");
+    clock.setTime(QTime(9, 5, 7));
+    const FailingFileWriter fullDisk(0);
+    const auto failing = startWith(&fullDisk);
+    prompter.answers = {Prompter::Answer::Yes};
+    failing->FlatSpeedButton[2]->Click();
+    ASSERT_EQ(prompter.shown.size(), 2);
+    EXPECT_TRUE(shownText(1).startsWith("Błąd pliku [id:" + dir.file("baza/1.wpb")));
+    EXPECT_TRUE(dir.exists("baza/1.wps"));
+    EXPECT_EQ(names(*failing), QStringList({"A Nowa"}));
+
+    const auto form = startWith();
+    prompter.answers = {Prompter::Answer::Yes};
+    form->FlatSpeedButton[2]->Click();
+    for (QAction* a : form->PopupMenu1->actions()) {
+        if (a->text() == "Wykasowane")
+            a->trigger();
+    }
+    EXPECT_EQ(names(*form), QStringList({"A Nowa", "B Stara"}));
+    EXPECT_EQ(form->ZuboComboBox1->Items(), QStringList({dir.file("baza/1.wpb"), dir.file("baza/2026128_957.wpb")}));
+}
+
 TEST_F(CommandsTest, DeletingTheLastEntryLeavesTheViewCleared)
 {
     write("baza/1.wpj", {"<$@$>nazwisko</$@$>Rocznica", "<$@$>zdjecie</$@$>1.bmp", "<$@$>ulica</$@$>Polna"});

@@ -8,6 +8,10 @@
 
 namespace {
 
+#define T(key, value) "<$@$>" key "</$@$>" value
+
+const QDateTime now{QDate(2026, 12, 8), QTime(9, 5, 7)};
+
 // The files of a folder, sorted, with their contents.
 QMap<QString, QByteArray> contents(const TempDir& dir, const QString& folder = QString())
 {
@@ -30,14 +34,18 @@ TEST(DeleteEntry, MovesPersonsToTheBinAndDeletesOtherEntriesForGoodWithTheirPhot
          {{"1.wps", "new"}, {"1.bmp", "photo"}, {"2.wps", "other"}},
          "1.wps",
          {{"1.wpb", "new"}, {"1.bmp", "photo"}, {"2.wps", "other"}}},
-        {"it replaces an older bin entry of the same name",
+        {"an older bin entry of the same name is moved aside, so both stay in the bin",
          {{"1.wps", "new"}, {"1.wpb", "old"}},
          "1.wps",
-         {{"1.wpb", "new"}}},
-        {"an older bin entry written in capitals is replaced too",
+         {{"1.wpb", "new"}, {"2026128_957.wpb", "old"}}},
+        {"an older bin entry written in capitals too",
          {{"1.wps", "new"}, {"1.WPB", "old"}},
          "1.wps",
-         {{"1.wpb", "new"}}},
+         {{"1.wpb", "new"}, {"2026128_957.wpb", "old"}}},
+        {"the moment's name is taken by a file of any kind",
+         {{"1.wps", "new"}, {"1.wpb", "old"}, {"2026128_957.bmp", "x"}, {"2026128_957_2.WPS", "y"}},
+         "1.wps",
+         {{"1.wpb", "new"}, {"2026128_957.bmp", "x"}, {"2026128_957_2.WPS", "y"}, {"2026128_957_3.wpb", "old"}}},
         {"a person file written in capitals", {{"1.WPS", "new"}}, "1.WPS", {{"1.wpb", "new"}}},
         {"a one-off reminder without a photo", {{"1.wpj", "r"}, {"1.wps", "p"}}, "1.wpj", {{"1.wps", "p"}}},
         {"a one-off reminder with its photo", {{"1.wpj", "r"}, {"1.BMP", "photo"}}, "1.wpj", {}},
@@ -71,7 +79,9 @@ TEST(DeleteEntry, MovesPersonsToTheBinAndDeletesOtherEntriesForGoodWithTheirPhot
         TempDir dir;
         for (auto it = c.before.cbegin(); it != c.before.cend(); ++it)
             dir.write(it.key(), it.value());
-        EXPECT_TRUE(deleteEntry(dir.file(c.deleted), FileRemover::standard()));
+        const auto result = deleteEntry(dir.file(c.deleted), now, FileWriter::standard(), FileRemover::standard());
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result->failedPath, "");
         EXPECT_EQ(contents(dir), c.after);
     }
 }
@@ -84,31 +94,56 @@ TEST(DeleteEntry, APathThatOnlyHoldsTheExtensionElsewhereTouchesNothing)
     dir.write("x.wps/1.abs", "a");
     dir.write("x/1.abs.wpb", "bin entry of another person");
     const RecordingRemover remover;
-    EXPECT_FALSE(deleteEntry(dir.file("x.wps/1.abs"), remover));
+    EXPECT_FALSE(deleteEntry(dir.file("x.wps/1.abs"), now, FileWriter::standard(), remover));
     EXPECT_TRUE(remover.asked.isEmpty());
     EXPECT_TRUE(dir.exists("x.wps/1.abs"));
     EXPECT_TRUE(dir.exists("x/1.abs.wpb"));
 }
 
-TEST(DeleteEntry, AFailedDeletionOfTheOldBinEntryKeepsThePersonWhereItWas)
+TEST(DeleteEntry, AnOlderBinEntryMovedAsideTakesACopyOfThePhotoItNames)
 {
+    // The photo goes with the base, which the newly deleted person keeps.
     TempDir dir;
-    dir.write("1.wps", "new");
-    dir.write("1.wpb", "old");
-    const RecordingRemover remover({dir.file("1.wpb")});
-    EXPECT_TRUE(deleteEntry(dir.file("1.wps"), remover));
-    // The rename never replaces a file: both stay as they were.
-    EXPECT_EQ(contents(dir), (QMap<QString, QByteArray>{{"1.wps", "new"}, {"1.wpb", "old"}}));
+    dir.write("1.wps", crlf({T("nazwisko", "Nowy"), T("zdjecie", "1.bmp")}));
+    dir.write("1.wpb", crlf({T("nazwisko", "Stary"), T("zdjecie", "1.BMP"), T("nieznany", "x")}));
+    dir.write("1.bmp", "photo");
+    const auto result = deleteEntry(dir.file("1.wps"), now, FileWriter::standard(), FileRemover::standard());
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->failedPath, "");
+    EXPECT_EQ(result->movedAside, dir.file("2026128_957.wpb"));
+    EXPECT_EQ(contents(dir), (QMap<QString, QByteArray>{
+                                 {"1.wpb", crlf({T("nazwisko", "Nowy"), T("zdjecie", "1.bmp")})},
+                                 {"1.bmp", "photo"},
+                                 {"2026128_957.wpb",
+                                  crlf({T("nazwisko", "Stary"), T("zdjecie", "2026128_957.bmp"), T("nieznany", "x")})},
+                                 {"2026128_957.bmp", "photo"},
+                             }));
 }
 
-TEST(DeleteEntry, AReminderThatCouldNotBeDeletedKeepsItsPhoto)
+TEST(DeleteEntry, AnOlderBinEntryThatCannotBeMovedKeepsEverythingAsItWas)
 {
+    struct Case {
+        const char* what;
+        const FileWriter& writer;
+        QStringList failingRemovals;
+    };
     TempDir dir;
-    dir.write("1.wpj", "r");
-    dir.write("1.bmp", "photo");
-    const RecordingRemover remover({dir.file("1.wpj")});
-    EXPECT_TRUE(deleteEntry(dir.file("1.wpj"), remover));
-    EXPECT_EQ(contents(dir), (QMap<QString, QByteArray>{{"1.wpj", "r"}, {"1.bmp", "photo"}}));
+    const FailingFileWriter fullDisk(0);
+    const Case cases[] = {
+        {"the copy cannot be written", fullDisk, {}},
+        {"the old entry cannot be deleted", FileWriter::standard(), {dir.file("1.wpb")}},
+    };
+    const QMap<QString, QByteArray> before{{"1.wps", "new"}, {"1.wpb", T("zdjecie", "1.bmp")}, {"1.bmp", "photo"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (auto it = before.cbegin(); it != before.cend(); ++it)
+            dir.write(it.key(), it.value());
+        const RecordingRemover remover(c.failingRemovals);
+        const auto result = deleteEntry(dir.file("1.wps"), now, c.writer, remover);
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result->failedPath, dir.file("1.wpb"));
+        EXPECT_EQ(contents(dir), before);
+    }
 }
 
 TEST(MovedAsideName, IsTheMomentWithoutLeadingZeros)
@@ -128,7 +163,6 @@ TEST(MovedAsideName, IsTheMomentWithoutLeadingZeros)
 
 class RestoreEntry : public ::testing::Test {
 protected:
-    const QDateTime now{QDate(2026, 12, 8), QTime(9, 5, 7)};
     TempDir dir;
 };
 
