@@ -3,6 +3,7 @@
 #include "numbers.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
@@ -40,10 +41,11 @@ YearField NormalizeYearField(const QByteArray& text)
         return {text, true};
     if (text.isEmpty())
         return {kUnknownYear, true};
-    const std::optional<std::int32_t> n = toInteger(text);
+    const std::optional<std::int32_t> n = toDecimalInteger(text);
     if (!n)
         return {text, false};
-    if (text.size() == 4)
+    // Four digits stay as typed ("0024" too); a sign makes them no year yet ("-123" gives 1877).
+    if (text.size() == 4 && std::isdigit(static_cast<unsigned char>(text[0])))
         return {text, true};
     const std::int64_t year = (*n <= 24 ? 2000 : 1900) + std::int64_t(*n);
     if (year < 1000 || year > 9999)
@@ -55,7 +57,7 @@ bool dateMayBeInvalid(DaySelection date, const QByteArray& yearText)
 {
     if (date.day < 0 || date.month < 0)
         return false;
-    const std::int32_t year = std::uint16_t(toIntegerOr(yearText, 2004));
+    const std::int32_t year = std::uint16_t(toDecimalInteger(yearText).value_or(2004));
     return year < 1 || year > 9999 || !QDate::isValid(year, date.month + 1, date.day + 1);
 }
 

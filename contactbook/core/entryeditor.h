@@ -23,15 +23,15 @@ struct YearField {
 };
 
 // The one rule for the editor's year texts: "????" stays, an empty text becomes "????", four
-// characters that are an integer stay as typed (so "0024" stays), any other integer n becomes
-// 2000 + n when n <= 24, else 1900 + n (7 gives 2007, 25 gives 1925, -5 gives 1995). Dates are
-// read by character position, so a year that would not come out as four digits (12345, -2000) is
-// refused like a text that is no integer.
+// digits stay as typed (so "0024" stays), any other decimal integer n becomes 2000 + n when
+// n <= 24, else 1900 + n (7 gives 2007, 25 gives 1925, -5 gives 1995). Dates are read by character
+// position, so a year that would not come out as four digits (12345, -2000) is refused like a text
+// that is no decimal integer (" 123", "$7E0", "0x10"): a year is written as four digits or "????".
 YearField NormalizeYearField(const QByteArray& text);
 
 // The date warning beside a day and month: shown when both are chosen and (year, month, day) is no
-// date of the calendar. The year is the integer of `yearText` (2004, a leap year, when it is empty,
-// "????" or no integer), cut to 16 bits as the calendar routine takes it.
+// date of the calendar. The year is the decimal integer of `yearText` (2004, a leap year, when it is
+// empty, "????" or no decimal integer), cut to 16 bits as the calendar routine takes it.
 bool dateMayBeInvalid(DaySelection date, const QByteArray& yearText);
 
 // "DD.MM" of the chosen day and month, also the value of an "imieniny" line; a list without a

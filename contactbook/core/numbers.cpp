@@ -72,3 +72,15 @@ std::int32_t toIntegerOr(const QByteArray& text, std::int32_t fallback)
 {
     return toInteger(text).value_or(fallback);
 }
+
+std::optional<std::int32_t> toDecimalInteger(const QByteArray& text)
+{
+    const qsizetype first = text.startsWith('-') || text.startsWith('+') ? 1 : 0;
+    if (first == text.size())
+        return std::nullopt;
+    for (qsizetype i = first; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return std::nullopt;
+    }
+    return toInteger(text);
+}

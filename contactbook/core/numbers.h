@@ -21,3 +21,8 @@ std::optional<std::int32_t> toInteger(const QByteArray& text);
 
 // The whole text as an integer, or `fallback`.
 std::int32_t toIntegerOr(const QByteArray& text, std::int32_t fallback);
+
+// The whole text as a decimal integer with an optional sign, or nothing: no blanks and no
+// hexadecimal. Years and days typed or shown in the contact book are read so, since a date is read
+// back by character position and "$7E0" or " 123" would be written as a year as typed.
+std::optional<std::int32_t> toDecimalInteger(const QByteArray& text);

@@ -14,8 +14,8 @@ int itemIndex(std::int32_t number, int items)
 
 std::optional<DaySelection> selection(const QByteArray& day, const QByteArray& month)
 {
-    const auto d = toInteger(day);
-    const auto m = toInteger(month);
+    const auto d = toDecimalInteger(day);
+    const auto m = toDecimalInteger(month);
     if (!d || !m)
         return std::nullopt;
     // A number outside the lists (day 0 or 32, month 13) selects nothing in that list alone.

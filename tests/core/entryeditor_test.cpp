@@ -33,6 +33,14 @@ TEST(NormalizeYearField, CompletesShortYearsAndRefusesWhatIsNoFourDigitYear)
         {"12345", "12345", false},
         {"-2000", "-2000", false},
         {"99999999999", "99999999999", false},
+        // A year is decimal: hexadecimal and blanks are no year, a sign is no digit.
+        {"$7E0", "$7E0", false},
+        {"0x10", "0x10", false},
+        {" 123", " 123", false},
+        {"123 ", "123 ", false},
+        {"+", "+", false},
+        {"-123", "1877", true},
+        {"+099", "1999", true},
     };
     for (const Case& c : cases)
         EXPECT_EQ(NormalizeYearField(c.text), (YearField{c.expected, c.valid})) << c.text;
@@ -50,6 +58,7 @@ TEST(DateWarning, ShowsForNoCalendarDateWithTheLeapYearWhenNoYearIsGiven)
         {28, 1, "", false},                             // 29 lutego without a year counts as 2004
         {28, 1, "????", false},                         // the same
         {28, 1, "2003", true},  {28, 1, "19x0", false}, // no integer: 2004
+        {28, 1, "$7D3", false},                         // no decimal integer either (2003 in hexadecimal)
         {30, 3, "1990", true},                          // 31 kwietnia
         {0, 0, "65536", true},                          // cut to 16 bits the year is 0
         {-1, 1, "", false},                             // nothing to warn about until both are chosen

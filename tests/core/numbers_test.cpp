@@ -53,4 +53,29 @@ TEST(ToInteger, TakesOnlyAWholeNumber)
     EXPECT_EQ(toIntegerOr("$A", 7), 10);
 }
 
+TEST(ToDecimalInteger, TakesOnlyDecimalDigitsAfterAnOptionalSign)
+{
+    const struct {
+        const char* text;
+        std::optional<std::int32_t> value;
+    } cases[] = {
+        {"0", 0},
+        {"0024", 24},
+        {"-5", -5},
+        {"+5", 5},
+        {"2147483647", 2147483647},
+        {"", std::nullopt},
+        {"-", std::nullopt},
+        {" 123", std::nullopt},
+        {"123 ", std::nullopt},
+        {"$7E0", std::nullopt},
+        {"0x10", std::nullopt},
+        {"-$A", std::nullopt},
+        {"1.5", std::nullopt},
+        {"2147483648", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(toDecimalInteger(c.text), c.value) << '"' << c.text << '"';
+}
+
 } // namespace

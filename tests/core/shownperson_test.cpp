@@ -133,6 +133,11 @@ TEST(DateSelections, ConvertDayAndMonthToListItems)
         {"31.02", DaySelection{30, 1}, DaySelection{30, 1}},
         {"xx.03", std::nullopt, std::nullopt},
         {"12.ab", std::nullopt, std::nullopt},
+        // Days and months are decimal: no blank, no hexadecimal.
+        {" 1.03", std::nullopt, std::nullopt},
+        {"$1.03", std::nullopt, std::nullopt},
+        {"12.$C", std::nullopt, std::nullopt},
+        {"-1.03", DaySelection{-1, 2}, DaySelection{-1, 2}},
         // A number outside a list selects nothing in that list only.
         {"00.13", DaySelection{-1, -1}, DaySelection{-1, -1}},
         {"32.12", DaySelection{-1, 11}, DaySelection{-1, 11}},
