@@ -33,10 +33,11 @@ template <typename Visit> void forEachFile(const QStringList& folders, const Kin
         visit(file.path, file.kind);
 }
 
+// The groups of a file are read from the lines after the first, which is the name's line.
 QList<QByteArray> groupsOf(const Lines& lines)
 {
     QList<QByteArray> groups;
-    for (const QByteArray& line : lines) {
+    for (const QByteArray& line : lines.mid(1)) {
         if (ExtractField(line, QByteArray()) == kGroupKey)
             groups.append(ExtractField(line, kGroupKey));
     }

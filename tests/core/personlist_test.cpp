@@ -189,6 +189,25 @@ TEST_F(PersonListTest, ListingByGroupTakesEachPersonOnceAndItsNameFromLineOne)
     EXPECT_EQ(names(listing().ListPersonsByGroup(dom)), QList<QString>({QString::fromUtf8("Łucja"), "Zenon"}));
 }
 
+TEST_F(PersonListTest, GroupsAreReadFromTheLinesAfterTheFirst)
+{
+    dir.write("baza/k.wps", crlf({"<$@$>grupa</$@$>Pierwsza", "<$@$>grupa</$@$>Druga"}));
+    GroupFilterMenu menu;
+    firstListing(menu);
+    EXPECT_FALSE(menu.groups().contains("Pierwsza"));
+    EXPECT_TRUE(menu.groups().contains("Druga"));
+
+    const auto listedBy = [&](const QByteArray& group) {
+        GroupFilterMenu only;
+        only.setChecked(GroupFilterMenu::All, false);
+        only.addGroup(group, "Wszystko");
+        only.setChecked(int(only.items().size()) - 1, true);
+        return shown(listing().ListPersonsByGroup(only), dir);
+    };
+    EXPECT_TRUE(listedBy("Pierwsza").isEmpty());
+    EXPECT_EQ(listedBy("Druga"), (QList<std::pair<QString, QString>>{{"baza/k.wps", "0"}}));
+}
+
 TEST_F(PersonListTest, FilesThatCannotBeReadAreSkipped)
 {
     const FailingTextReader reader({dir.file("baza/a.wps"), dir.file("baza/e.WPS")});
