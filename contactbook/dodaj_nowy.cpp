@@ -961,7 +961,7 @@ void NewEntryCommand(start::TForm1& main, TForm3& editor, wybor_typu_nowego::TFo
         return;
     if (!isPersonType(editor.EntryType)) {
         // One-off reminders are not listed under the refreshed filter. The first entry is shown as
-        // well as selected: "E" edits the selected file with the shown values, so the two must agree.
+        // well as selected, so the chooser names the person the view shows.
         main.ZuboComboBox1->setCurrentIndex(0);
         main.ShowPerson(main.ZuboComboBox1->itemText(0));
         return;
@@ -992,10 +992,10 @@ void showAfterEdit(start::TForm1& main, const QString& path)
 
 void EditEntryCommand(start::TForm1& main, TForm3& editor)
 {
-    const int selected = main.ZuboComboBox1->currentIndex();
-    if (selected < 0)
+    // The editor is filled from the view, so it edits the file shown, whatever the chooser selects.
+    const QString path = main.ShownPath;
+    if (path.isEmpty())
         return;
-    const QString path = main.ZuboComboBox1->itemText(selected);
     int code = 0;
     const std::optional<Lines> lines = QFileInfo(path).isFile() ? main.Reader().readLines(path, &code) : std::nullopt;
     if (!lines) {

@@ -198,7 +198,7 @@ private:
 // The main window's "N": asks for the entry type, opens the editor empty, and after a save lists
 // the entries again and shows the new one.
 void NewEntryCommand(start::TForm1& main, TForm3& editor, wybor_typu_nowego::TForm6& entryType);
-// The main window's "E": opens the editor on the selected entry, and after a save lists the entries
+// The main window's "E": opens the editor on the shown entry, and after a save lists the entries
 // again and shows it.
 void EditEntryCommand(start::TForm1& main, TForm3& editor);
 

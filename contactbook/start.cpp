@@ -481,6 +481,7 @@ void TForm1::ClearPersonView()
         c->setCurrentIndex(-1);
     Image1->SetPicture(logo());
     HasPhoto = false;
+    ShownPath.clear();
 }
 
 void TForm1::ShowPerson(const QString& path)
@@ -507,6 +508,7 @@ void TForm1::ShowPerson(const QString& path)
     FlatSpeedButton[9]->setVisible(person.showEdit);
     Panel1->hide();
 
+    ShownPath = path;
     ShownName = person.ShownName();
     ShownNip = person.ShownNip();
     ShownRegon = person.ShownRegon();

@@ -150,7 +150,10 @@ public:
     // The targets of the language texts; each window registers its own when it is built.
     TextTargets Texts;
 
-    // The shown person, for the commands that act on it.
+    // The shown person, for the commands that act on it. ShownPath is the file shown, empty when
+    // the view is cleared; the chooser's selection may differ (a favourite or an edited entry
+    // outside the list), so "E", its save and its photo all take this path.
+    QString ShownPath;
     QByteArray ShownName;
     bool HasPhoto = false;
     QByteArray ShownNip;

@@ -261,6 +261,34 @@ TEST_F(EntryCommandsTest, EditStartsFromTheShownEntryAndShowsItAgain)
                     T("notatka", "dwa")}));
 }
 
+TEST_F(EntryCommandsTest, EditSavesTheShownEntryWhereverTheChooserStands)
+{
+    // The chooser lists Abacki alone; Bak, with a photo, is a favourite outside that list.
+    const QString bak = dir.file("baza/2-2-2.wps");
+    dir.write("baza/2-2-2.wps", crlf({T("nazwisko", "Bogdan Bak"), T("ulica", "Druga"), T("zdjecie", "2-2-2.bmp")}));
+    QImage photo(100, 100, QImage::Format_RGB888);
+    photo.fill(Qt::blue);
+    ASSERT_TRUE(photo.save(dir.file("baza/2-2-2.bmp"), "BMP"));
+    dir.write("baza/ulubione.sps", bak.toUtf8() + "\r\n");
+    const QByteArray abacki = dir.read("baza/1-1-1.wps");
+    start({dir.file("baza/1-1-1.wps")});
+    main().PopupMenu6->actions().at(0)->trigger();
+    ASSERT_EQ(selectedPath(), dir.file("baza/1-1-1.wps"));
+    ASSERT_EQ(shownStreet(), "Druga");
+
+    dialogs.scripts = {[this](QDialog&) {
+        EXPECT_EQ(editor().FlatEdit1->text(), "Bogdan Bak");
+        editor().FlatEdit4->setText(QStringLiteral("Nowa"));
+        editor().FlatSpeedButton8->Click();
+    }};
+    main().FlatSpeedButton[9]->Click();
+    EXPECT_EQ(dir.read("baza/1-1-1.wps"), abacki);
+    EXPECT_FALSE(dir.exists("baza/1-1-1.bmp"));
+    EXPECT_EQ(dir.read("baza/2-2-2.wps"),
+              crlf({T("nazwisko", "Bogdan Bak"), T("ulica", "Nowa"), T("zdjecie", "2-2-2.bmp")}));
+    EXPECT_EQ(QImage(dir.file("baza/2-2-2.bmp")).pixel(50, 50), QColor(Qt::blue).rgb());
+}
+
 TEST_F(EntryCommandsTest, GroupsMarkedInTheGroupDialogAreSavedWithTheEntry)
 {
     start();
