@@ -884,7 +884,7 @@ bool TForm3::SavePersonFile()
     }
     entry.photo = photoFile();
 
-    const EntrySaveResult result = saveEntry(entry, *m_random, *m_writer, *m_remover);
+    const EntrySaveResult result = saveEntry(entry, *m_random, *m_writer, *m_remover, m_main.Reader());
     if (!result.saved) {
         Prompter::current().showError(nullptr, messageBoxCaption(),
                                       text(m_main.Messages[kMsgFileError]) + QStringLiteral(": ") + result.error);

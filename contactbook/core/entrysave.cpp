@@ -46,11 +46,21 @@ EntrySaveResult saveNew(const EntrySave& entry, RandomSource& random, const File
     return result;
 }
 
-EntrySaveResult saveEdited(const EntrySave& entry, const FileWriter& writer)
+EntrySaveResult saveEdited(const EntrySave& entry, const FileWriter& writer, const TextReader& reader)
 {
     EntrySaveResult result;
     const QFileInfo file(entry.editedPath);
     PersonRecord record = entry.record;
+    // A file gone meanwhile is written anew; one that cannot be read is not overwritten blindly.
+    if (file.exists()) {
+        int code = 0;
+        const std::optional<Lines> old = reader.readLines(entry.editedPath, &code);
+        if (!old) {
+            result.error = QStringLiteral("%1: read error %2").arg(entry.editedPath).arg(code);
+            return result;
+        }
+        record.otherLines = PersonRecord::parse(*old).otherLines;
+    }
     if (entry.photo && !writePhoto(file.path() + u'/', file.fileName(), *entry.photo, writer, record, &result.error))
         return result;
     if (!writeLines(entry.editedPath, record.editedEntryLines(), writer, &result.error))
@@ -63,7 +73,7 @@ EntrySaveResult saveEdited(const EntrySave& entry, const FileWriter& writer)
 } // namespace
 
 EntrySaveResult saveEntry(const EntrySave& entry, RandomSource& random, const FileWriter& writer,
-                          const FileRemover& remover)
+                          const FileRemover& remover, const TextReader& reader)
 {
-    return entry.addMode ? saveNew(entry, random, writer, remover) : saveEdited(entry, writer);
+    return entry.addMode ? saveNew(entry, random, writer, remover) : saveEdited(entry, writer, reader);
 }

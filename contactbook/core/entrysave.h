@@ -1,6 +1,7 @@
 #pragma once
 
 #include "personfile.h"
+#include "textreader.h"
 
 #include <QByteArray>
 #include <QString>
@@ -33,6 +34,7 @@ struct EntrySaveResult {
 // Writes the entry. The photo goes first and the person file last, each through a temporary file
 // and a rename, so a reader never meets a person file that names a photo not yet written. When a
 // write fails the save is undone as far as it went: a new entry leaves neither its claimed file nor
-// its photo behind, an edited one keeps its old file.
+// its photo behind, an edited one keeps its old file. An edited file is read again first (through
+// `reader`) and keeps the lines the editor does not show; when it cannot be read, nothing is saved.
 EntrySaveResult saveEntry(const EntrySave& entry, RandomSource& random, const FileWriter& writer,
-                          const FileRemover& remover);
+                          const FileRemover& remover, const TextReader& reader = TextReader::standard());

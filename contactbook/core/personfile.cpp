@@ -118,18 +118,20 @@ PersonRecord PersonRecord::parse(const Lines& lines)
     PersonRecord r;
     for (const QByteArray& line : lines) {
         const QByteArray key = ExtractField(line, QByteArray());
-        for (const KeyTarget& t : kTargets) {
-            if (key != t.key)
-                continue;
-            const QByteArray value = ExtractField(line, key);
-            if (t.single)
-                r.*t.single = value;
-            else if (t.onOff)
-                r.*t.onOff = value;
-            else
-                (r.*t.list).append(value);
-            break;
+        const auto target =
+            std::find_if(std::begin(kTargets), std::end(kTargets), [&](const KeyTarget& t) { return key == t.key; });
+        if (target == std::end(kTargets)) {
+            if (!line.isEmpty())
+                r.otherLines.append(line);
+            continue;
         }
+        const QByteArray value = ExtractField(line, key);
+        if (target->single)
+            r.*target->single = value;
+        else if (target->onOff)
+            r.*target->onOff = value;
+        else
+            (r.*target->list).append(value);
     }
     return r;
 }
@@ -157,6 +159,7 @@ Lines PersonRecord::editedEntryLines() const
     addEach(out, "grupa", grupa);
     addIdentifiersAndDates(out, *this);
     addOccasionsMailsNotes(out, *this);
+    out.append(otherLines);
     return out;
 }
 

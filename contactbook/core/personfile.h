@@ -60,13 +60,17 @@ struct PersonRecord {
     QList<QByteArray> mail;
     QList<QByteArray> notatka;
     QList<QByteArray> grupa;
+    // The lines this program does not handle (other keys, written by hand, by another tool or a later
+    // version, and lines without markers), in file order; empty lines are not kept.
+    Lines otherLines;
 
     // Reads lines in any order: a later line of a single-valued key replaces an earlier one, list
-    // keys add up in file order, lines of other keys are skipped.
+    // keys add up in file order, lines of other keys are kept aside in otherLines.
     static PersonRecord parse(const Lines& lines);
 
     // The two line orders the program writes. A new entry also writes the phone still standing in
-    // the editor's phone field (`pendingPhone`, when not empty) right after the address.
+    // the editor's phone field (`pendingPhone`, when not empty) right after the address. An edited
+    // entry keeps its other lines after the known ones, so an edit never loses them.
     Lines newEntryLines(const QByteArray& pendingPhone) const;
     Lines editedEntryLines() const;
 };

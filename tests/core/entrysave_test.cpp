@@ -109,6 +109,28 @@ TEST_F(EntrySaveTest, EditRewritesInPlaceWithThePhotoNamedAsTheFileStands)
     EXPECT_EQ(random.drawn(), 0);
 }
 
+TEST_F(EntrySaveTest, EditKeepsTheLinesTheEditorDoesNotShow)
+{
+    // Read when saving: a line added by another tool while the editor was open is kept too.
+    const QString path = dir.write("1-1-1.wps", crlf({T("nazwisko", "Stary"), T("rodzaj", "x"), T("ulica", "Stara"),
+                                                      "odręczna notatka", T("telefon_2", "600")}));
+    EntrySave e;
+    e.addMode = false;
+    e.editedPath = path;
+    e.record.nazwisko = "Nowy";
+    ASSERT_TRUE(saveEntry(e, random, FileWriter::standard(), remover).saved);
+    EXPECT_EQ(dir.read("1-1-1.wps"),
+              crlf({T("nazwisko", "Nowy"), T("rodzaj", "x"), "odręczna notatka", T("telefon_2", "600")}));
+
+    // An edited file that cannot be read is not overwritten.
+    const QByteArray before = dir.read("1-1-1.wps");
+    const FailingTextReader damaged({path});
+    const EntrySaveResult r = saveEntry(e, random, FileWriter::standard(), remover, damaged);
+    EXPECT_FALSE(r.saved);
+    EXPECT_TRUE(r.error.startsWith(path)) << r.error.toStdString();
+    EXPECT_EQ(dir.read("1-1-1.wps"), before);
+}
+
 TEST_F(EntrySaveTest, FailedEditKeepsTheOldFile)
 {
     const QByteArray old = crlf({T("nazwisko", "Stary")});

@@ -131,6 +131,27 @@ TEST(PersonRecord, WritesTheEditedEntryOrderAndReadsItBackByteForByte)
     EXPECT_EQ(joinLines(PersonRecord::parse(splitLines(stored)).editedEntryLines()), stored);
 }
 
+TEST(PersonRecord, AnEditKeepsTheLinesItDoesNotHandleAfterTheKnownOnesInTheirOrder)
+{
+    const Lines stored = {
+        T("wersja", "2"),
+        T("nazwisko", "Kowalska Anna"),
+        "a line written by hand",
+        "",
+        T("nip", "keys are case-sensitive"),
+        T("notatka", "pierwsza"),
+        T("grupa", "Praca"),
+        "\r",
+        T("przyszly_klucz", "value with a \xB3"),
+    };
+    EXPECT_EQ(PersonRecord::parse(stored).editedEntryLines(),
+              Lines({T("nazwisko", "Kowalska Anna"), T("grupa", "Praca"), T("notatka", "pierwsza"), T("wersja", "2"),
+                     "a line written by hand", T("nip", "keys are case-sensitive"), "\r",
+                     T("przyszly_klucz", "value with a \xB3")}));
+    EXPECT_EQ(PersonRecord::parse(stored).newEntryLines(""),
+              Lines({T("nazwisko", "Kowalska Anna"), T("notatka", "pierwsza"), T("grupa", "Praca")}));
+}
+
 TEST(PersonRecord, WritesOnlyWhatIsSet)
 {
     PersonRecord r;
