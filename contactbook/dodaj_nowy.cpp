@@ -915,9 +915,11 @@ void TForm3::FlatSpeedButton5Click()
     done(mrCancel);
 }
 
+// The close box and Alt+F4 close as "X" does, asking first when the entry was changed; a save that
+// fails then keeps the window open.
 void TForm3::reject()
 {
-    done(mrCancel);
+    FlatSpeedButton5Click();
 }
 
 void TForm3::showEvent(QShowEvent* e)

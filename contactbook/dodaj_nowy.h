@@ -170,7 +170,7 @@ public:
     void FlatSpeedButton8Click();  // "Z"
     void FlatSpeedButton5Click();  // "X"
 
-    // The close box closes with Cancel without asking.
+    // The close box and Alt+F4 ask as "X" does.
     void reject() override;
 
 protected:

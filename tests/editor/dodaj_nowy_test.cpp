@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,6 +25,8 @@
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -219,8 +222,8 @@ TEST_F(EditorTest, EditRewritesTheFileInItsOrderWithThePhotoUnderItsName)
     EXPECT_EQ(messages(), QStringList{QString::fromUtf8(kYearMessage) + "19x0"});
     EXPECT_EQ(editor->result(), mrOk);
     EXPECT_EQ(dir.read("baza/AB-1.WPJ"),
-              crlf({T("nazwisko", "Rocznica ślubu"), T("telefony", "1"), T("grupa", "Praca"),
-                    T("zdjecie", "AB-1.bmp"), T("urodziny", "05.11.????"), T("notatka", "n")}));
+              crlf({T("nazwisko", "Rocznica ślubu"), T("telefony", "1"), T("grupa", "Praca"), T("zdjecie", "AB-1.bmp"),
+                    T("urodziny", "05.11.????"), T("notatka", "n")}));
     EXPECT_EQ(newFiles(), QStringList({"AB-1.WPJ", "AB-1.bmp"}));
     const QImage photo(dir.file("baza/AB-1.bmp"));
     EXPECT_EQ(photo.size(), QSize(100, 100));
@@ -450,7 +453,7 @@ TEST_F(EditorTest, QuickDatesFillTheDateTheMenuWasOpenedOn)
     EXPECT_TRUE(editor->Image4->isVisibleTo(editor.get()));
 }
 
-TEST_F(EditorTest, ClosingAsksOnlyWhenANamedEntryWasChanged)
+TEST_F(EditorTest, ClosingAsksOnlyWhenANamedEntryWasChangedWhicheverWayItIsClosed)
 {
     struct Case {
         const char* what;
@@ -466,33 +469,53 @@ TEST_F(EditorTest, ClosingAsksOnlyWhenANamedEntryWasChanged)
         {"changed, not saved", "Jan", true, {Prompter::Answer::No}, 1, mrCancel},
         {"changed, saved", "Jan", true, {Prompter::Answer::Yes}, 1, mrOk},
     };
-    for (const Case& c : cases) {
-        prompter.shown.clear();
-        openNew();
-        editor->FlatEdit1->setText(QString::fromUtf8(c.name));
-        editor->FormShow(); // the filling before the showing does not count
-        if (c.change)
-            editor->FlatEdit9->setText(QStringLiteral("Kraków"));
-        prompter.answers = c.answers;
-        editor->FlatSpeedButton5->Click();
-        EXPECT_EQ(prompter.shown.size(), c.questions) << c.what;
-        EXPECT_FALSE(editor->isVisible()) << c.what;
-        EXPECT_EQ(editor->result(), c.result) << c.what;
-        EXPECT_FALSE(editor->EditorModified) << c.what;
+    // The window's close box and Alt+F4 reach the window as a close event.
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"X", [this] { editor->FlatSpeedButton5->Click(); }},
+        {"close box", [this] { editor->close(); }},
+    };
+    for (const auto& [way, close] : ways) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(way) + ": " + c.what);
+            prompter.shown.clear();
+            openNew();
+            editor->FlatEdit1->setText(QString::fromUtf8(c.name));
+            editor->FormShow(); // the filling before the showing does not count
+            if (c.change)
+                editor->FlatEdit9->setText(QStringLiteral("Kraków"));
+            prompter.answers = c.answers;
+            close();
+            EXPECT_EQ(prompter.shown.size(), c.questions);
+            if (c.questions > 0) {
+                EXPECT_EQ(prompter.shown[0].text, QString::fromUtf8("Były dokonane zmiany, czy zapisać je?"));
+            }
+            EXPECT_FALSE(editor->isVisible());
+            EXPECT_EQ(editor->result(), c.result);
+            EXPECT_FALSE(editor->EditorModified);
+        }
+        EXPECT_EQ(newFiles(), QStringList{"1-2-3.wps"});
+        QFile::remove(dir.file("baza/1-2-3.wps"));
     }
-    EXPECT_EQ(newFiles(), QStringList{"1-2-3.wps"});
 
-    // The close box and Esc never ask; only the close box closes.
+    // Esc neither asks nor closes; a save that fails on closing keeps the window open.
     prompter.shown.clear();
+    const FailingFileWriter fullDisk(0);
+    editor.reset();
+    start(fullDisk);
     openNew();
     editor->FlatEdit1->setText(QStringLiteral("Jan"));
     QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(editor.get(), &esc);
     EXPECT_TRUE(editor->isVisible());
+    EXPECT_TRUE(prompter.shown.isEmpty());
+    prompter.answers = {Prompter::Answer::Yes};
     editor->close();
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_TRUE(editor->EditorModified);
+    editor->FlatSpeedButton5->Click(); // answered No
     EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(editor->result(), mrCancel);
-    EXPECT_TRUE(prompter.shown.isEmpty());
+    EXPECT_EQ(newFiles(), QStringList());
 }
 
 TEST_F(EditorTest, TakesTheSchemeEachTimeItIsShown)
