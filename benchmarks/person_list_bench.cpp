@@ -18,7 +18,6 @@
 namespace {
 
 constexpr int kFilesPerFolder = 5000;
-const QLocale kPolish(QLocale::Polish, QLocale::Poland);
 
 const GeneratedProgramFolder& program()
 {
@@ -41,7 +40,7 @@ void RawRead(benchmark::State& state)
 
 void FirstListingWithGroups(benchmark::State& state)
 {
-    const PersonListing listing(folders(), kPolish);
+    const PersonListing listing(folders());
     for (auto _ : state) {
         GroupFilterMenu menu;
         const auto list = listing.RefreshPersonList(menu, true, initialMessages());
@@ -53,7 +52,7 @@ void FirstListingWithGroups(benchmark::State& state)
 
 void LaterListing(benchmark::State& state)
 {
-    const PersonListing listing(folders(), kPolish);
+    const PersonListing listing(folders());
     GroupFilterMenu menu;
     for (auto _ : state)
         benchmark::DoNotOptimize(listing.RefreshPersonList(menu, false, initialMessages()).size());

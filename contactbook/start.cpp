@@ -337,7 +337,7 @@ void TForm1::FormCreate(const StartSetup& setup)
 
     BuildLanguageMenu();
 
-    m_listing = std::make_unique<PersonListing>(dataFolders(Settings, ProgramDir), setup.locale, *m_reader);
+    m_listing = std::make_unique<PersonListing>(dataFolders(Settings, ProgramDir), *m_reader);
     FirstListing = true;
     RefreshPersonList();
     FirstListing = false;

@@ -67,7 +67,7 @@ struct StartSetup {
     QString programDir;                   // the folder of the program, ending in "/"
     QStringList arguments;                // the command line without the program itself
     QString workingDir;                   // against which command-line paths are made absolute
-    QLocale locale;                       // the name order of the person list
+    QLocale locale;                       // folds the names of the name-day search
     const TextReader* reader = nullptr;   // the standard reader when null
     const FileRemover* remover = nullptr; // the standard remover when null
     const Clock* clock = nullptr;         // the standard clock when null
@@ -138,7 +138,8 @@ public:
 
     // The program's state.
     QString ProgramDir;
-    // The user's locale: the order of names and the folding of the name-day search.
+    // The user's locale, which folds the names of the name-day search (names sort in Polish order
+    // whatever the locale).
     QLocale Locale;
     DatabaseSettings Settings;
     QList<PersonListEntry> PersonList;

@@ -184,8 +184,7 @@ void TForm7::RunSearch()
         message(kMsgNoCriteria);
         return;
     }
-    QList<PersonListEntry> hits =
-        PersonSearch(dataFolders(m_main.Settings, m_main.ProgramDir), m_main.Locale, m_main.Reader()).run(r);
+    QList<PersonListEntry> hits = PersonSearch(dataFolders(m_main.Settings, m_main.ProgramDir), m_main.Reader()).run(r);
     if (hits.isEmpty()) {
         message(kMsgNothingFound);
         done(mrCancel);

@@ -1,6 +1,7 @@
 #include "TFlatListBoxUnit.h"
 
-#include <QCollator>
+#include "collation.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -72,9 +73,7 @@ int TFlatListBox::AddItem(const QString& item)
 {
     qsizetype at = m_items.size();
     if (m_sorted) {
-        QCollator collator;
-        collator.setCaseSensitivity(Qt::CaseInsensitive);
-        at = std::upper_bound(m_items.begin(), m_items.end(), item, collator) - m_items.begin();
+        at = std::upper_bound(m_items.begin(), m_items.end(), item, polishCollator()) - m_items.begin();
     }
     m_items.insert(at, item);
     ItemsChanged();
@@ -111,9 +110,7 @@ void TFlatListBox::ClearItems()
 
 void TFlatListBox::sortItems()
 {
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(m_items.begin(), m_items.end(), collator);
+    std::stable_sort(m_items.begin(), m_items.end(), polishCollator());
 }
 
 void TFlatListBox::SetSorted(bool on)

@@ -1,6 +1,7 @@
 #include "personlist.h"
 
 #include "codec1250.h"
+#include "collation.h"
 #include "filelisting.h"
 #include "personfile.h"
 #include "settings.h"
@@ -118,13 +119,10 @@ QList<PersonListing::EntryFile> PersonListing::entryFiles(const QStringList& fol
     return files;
 }
 
-PersonListing::PersonListing(QStringList folders, const QLocale& locale, const TextReader& reader)
+PersonListing::PersonListing(QStringList folders, const TextReader& reader)
     : m_folders(std::move(folders))
-    , m_collator(locale)
     , m_reader(&reader)
-{
-    m_collator.setCaseSensitivity(Qt::CaseInsensitive);
-}
+{}
 
 QList<PersonListEntry> PersonListing::RefreshPersonList(GroupFilterMenu& menu, bool firstListing,
                                                         const MessageTable& messages) const
@@ -190,19 +188,15 @@ QList<PersonListEntry> PersonListing::filtered(const GroupFilterMenu& menu) cons
     return list;
 }
 
-void PersonListing::sortByName(QList<PersonListEntry>& entries) const
+void PersonListing::sortByName(QList<PersonListEntry>& entries)
 {
     // One sort key per name instead of a collation per comparison: the first listing sorts every
     // person of both folders.
-    // In the C locale (a session without a language setting) the sort keys are the plain text and
-    // ignore the case setting, so the names are folded first.
-    const bool plainKeys = m_collator.locale().language() == QLocale::C;
+    const QCollator& collator = polishCollator();
     std::vector<QCollatorSortKey> keys;
     keys.reserve(entries.size());
-    for (const PersonListEntry& e : entries) {
-        const QString name = cp1250::toUnicode(e.Name);
-        keys.push_back(m_collator.sortKey(plainKeys ? name.toCaseFolded() : name));
-    }
+    for (const PersonListEntry& e : entries)
+        keys.push_back(collator.sortKey(cp1250::toUnicode(e.Name)));
     std::vector<qsizetype> order(entries.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),

@@ -6,9 +6,7 @@
 #include "textreader.h"
 
 #include <QByteArray>
-#include <QCollator>
 #include <QList>
-#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -71,9 +69,7 @@ private:
 // cache. Files that cannot be read are skipped without a message.
 class PersonListing {
 public:
-    // `locale` gives the name order (the user's locale by default).
-    explicit PersonListing(QStringList folders, const QLocale& locale = QLocale(),
-                           const TextReader& reader = TextReader::standard());
+    explicit PersonListing(QStringList folders, const TextReader& reader = TextReader::standard());
 
     // All entries of the kinds the menu checks. With `firstListing` the menu is rebuilt first (so
     // only persons are listed) and every group name of the listed kinds' files is added to it, also
@@ -90,8 +86,8 @@ public:
     // The listing the group filter shows after a click on one of its items.
     QList<PersonListEntry> filtered(const GroupFilterMenu& menu) const;
 
-    // Ascending by name in the locale's case-insensitive collation; equal names keep their order.
-    void sortByName(QList<PersonListEntry>& entries) const;
+    // Ascending by name in the Polish case-insensitive collation; equal names keep their order.
+    static void sortByName(QList<PersonListEntry>& entries);
 
     // The kinds a listing takes: persons always, one-off reminders and binned persons when asked
     // for. Other files the mask lets through (".wpx") are never listed.
@@ -119,7 +115,6 @@ private:
                                      const QByteArray& allText) const;
 
     QStringList m_folders;
-    QCollator m_collator;
     const TextReader* m_reader;
 };
 

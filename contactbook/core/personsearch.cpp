@@ -87,9 +87,8 @@ bool SearchRequest::isEmpty() const
     return std::all_of(texts.begin(), texts.end(), isEmptyText);
 }
 
-PersonSearch::PersonSearch(QStringList folders, const QLocale& locale, const TextReader& reader)
+PersonSearch::PersonSearch(QStringList folders, const TextReader& reader)
     : m_folders(std::move(folders))
-    , m_locale(locale)
     , m_reader(&reader)
 {}
 
@@ -106,6 +105,6 @@ QList<PersonListEntry> PersonSearch::run(const SearchRequest& request) const
         if (const auto name = matchPerson(*lines, passesGroups, request))
             hits.append({file.path, *name, QByteArray()});
     }
-    PersonListing(m_folders, m_locale, *m_reader).sortByName(hits);
+    PersonListing::sortByName(hits);
     return hits;
 }

@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QLocale>
 #include <QStringList>
 
 #include <array>
@@ -40,9 +39,8 @@ struct SearchRequest {
 
 class PersonSearch {
 public:
-    // The data folders in use, default folder first; `locale` gives the order of the hits.
-    explicit PersonSearch(QStringList folders, const QLocale& locale = QLocale(),
-                          const TextReader& reader = TextReader::standard());
+    // The data folders in use, default folder first.
+    explicit PersonSearch(QStringList folders, const TextReader& reader = TextReader::standard());
 
     // The hits of all folders, sorted by name like the person list; equal names keep the order in
     // which they were found. A hit is named by its "nazwisko" line ("Osoba nieznana" without one).
@@ -52,6 +50,5 @@ public:
 
 private:
     QStringList m_folders;
-    QLocale m_locale;
     const TextReader* m_reader;
 };

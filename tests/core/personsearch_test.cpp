@@ -7,8 +7,6 @@
 
 namespace {
 
-const QLocale kPolish(QLocale::Polish, QLocale::Poland);
-
 enum Criterion { Name, Street, House, Flat, Town, Phone1, Phone2, Phone3, Mail, Nip, Regon, Notes };
 
 // Persons of both data folders, and a one-off reminder and a binned person in the default one.
@@ -39,7 +37,7 @@ protected:
     // The hits as "folder/file name: name".
     QStringList run(const SearchRequest& request, const TextReader& reader = TextReader::standard()) const
     {
-        const PersonSearch search({dir.path() + "baza/", dir.path() + "druga/"}, kPolish, reader);
+        const PersonSearch search({dir.path() + "baza/", dir.path() + "druga/"}, reader);
         QStringList hits;
         for (const PersonListEntry& hit : search.run(request))
             hits << hit.Path.mid(dir.path().size()) + ": " + cp1250::toUnicode(hit.Name);

@@ -1,5 +1,6 @@
 #include "TFlatListBoxUnit.h"
 #include "flattest.h"
+#include "support.h"
 
 #include <QApplication>
 
@@ -269,4 +270,19 @@ TEST_F(ListBoxTest, AListBoxNotYetShownScrollsByItsCurrentHeight)
     EXPECT_EQ(l.VisibleCount(), 4);
     wheel(l, -120);
     EXPECT_EQ(l.FirstItem(), 3);
+}
+
+// A sorted list orders by the Polish collation also in the C locale, case ignored, and keeps
+// equal items in the order they came; items added later go after their equals.
+TEST_F(ListBoxTest, SortedListsFollowPolishOrderInAnyLocale)
+{
+    const CLocaleSession cLocale;
+    TFlatListBox* l = list(0);
+    QStringList items{"Żaneta", "zenon", "Łucja", "Lucyna", "Ścibor", "Sebastian", "adam", "Adam"};
+    l->SetItems(items);
+    l->SetSorted(true);
+    EXPECT_EQ(l->Items(), QStringList({"adam", "Adam", "Lucyna", "Łucja", "Sebastian", "Ścibor", "zenon", "Żaneta"}));
+    EXPECT_EQ(l->AddItem("ADAM"), 2);
+    EXPECT_EQ(l->AddItem("Źdźbło"), 8);
+    EXPECT_EQ(l->Items().at(8), "Źdźbło");
 }

@@ -10,6 +10,21 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+
+CLocaleSession::CLocaleSession()
+    : m_previousC(std::setlocale(LC_ALL, nullptr))
+{
+    std::setlocale(LC_ALL, "C");
+    QLocale::setDefault(QLocale::c());
+}
+
+CLocaleSession::~CLocaleSession()
+{
+    QLocale::setDefault(m_previous);
+    std::setlocale(LC_ALL, m_previousC.constData());
+}
+
 TempDir::TempDir()
 {
     if (!m_dir.isValid())

@@ -11,6 +11,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -31,6 +32,20 @@ inline void PrintTo(const QByteArray& b, std::ostream* os)
 {
     *os << '"' << b.toStdString() << '"';
 }
+
+// For its lifetime the process runs in the C locale, as a session without LANG does: QLocale()
+// and the C library's locale are "C".
+class CLocaleSession {
+public:
+    CLocaleSession();
+    ~CLocaleSession();
+    CLocaleSession(const CLocaleSession&) = delete;
+    CLocaleSession& operator=(const CLocaleSession&) = delete;
+
+private:
+    QLocale m_previous;
+    QByteArray m_previousC;
+};
 
 // A fresh folder removed after the test; path() ends in "/".
 class TempDir {
