@@ -4,6 +4,7 @@
 #include "checkerscan.h"
 #include "clock.h"
 #include "fileremover.h"
+#include "qttranslation.h"
 #include "settings.h"
 #include "wyniki.h"
 
@@ -32,6 +33,7 @@ int main(int argc, char** argv)
         return 0;
 
     QApplication app(argc, argv);
+    installPolishQtTranslation(app);
     QApplication::setApplicationName(QStringLiteral("Wakto"));
     QApplication::setFont(DefaultUiFont());
     wyniki::TForm1 form(programDir, FileRemover::standard());

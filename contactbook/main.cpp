@@ -1,6 +1,7 @@
 // The contact book's entry: the application, its windows in their order, the message loop.
 #include "FlatUtilitys.h"
 #include "mainprogram.h"
+#include "qttranslation.h"
 #include "settings.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    installPolishQtTranslation(app);
     // The application title; a language text may replace it.
     QCoreApplication::setApplicationName(QStringLiteral("ZUBO"));
     QApplication::setFont(DefaultUiFont());

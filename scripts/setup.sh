@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev
+    # Qt's own Polish texts (qtbase_pl.qm) for the standard dialogs and message-box buttons
+    qt6-translations-l10n
     libjpeg62-turbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
