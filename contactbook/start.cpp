@@ -506,7 +506,10 @@ void TForm1::ShowPerson(const QString& path)
     FlatSpeedButton[19]->setVisible(person.showRegon);
     FlatSpeedButton[11]->setVisible(person.showRestore);
     FlatSpeedButton[9]->setVisible(person.showEdit);
+    // Both panels belong to the person shown before: a phone number or NIP must not stay over
+    // another person's view.
     Panel1->hide();
+    Panel2->hide();
 
     ShownPath = path;
     ShownName = person.ShownName();

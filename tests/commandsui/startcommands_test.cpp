@@ -126,7 +126,7 @@ TEST_F(CommandsTest, MailGoesToTheLastSelectedAddressAndCopyTakesTheFirst)
     EXPECT_FALSE(form->Kopiuj1->isEnabled());
 }
 
-TEST_F(CommandsTest, NipAndRegonFillTheirPanelWhichAClickHidesAndAnotherPersonKeeps)
+TEST_F(CommandsTest, NipAndRegonFillTheirPanelWhichAClickOrAnotherPersonHides)
 {
     write("baza/1.wps", {"<$@$>nazwisko</$@$>A Firma", "<$@$>NIP</$@$>123-456-78-90", "<$@$>regon</$@$>012345678"});
     write("baza/2.wps", {"<$@$>nazwisko</$@$>B Osoba"});
@@ -140,9 +140,13 @@ TEST_F(CommandsTest, NipAndRegonFillTheirPanelWhichAClickHidesAndAnotherPersonKe
     EXPECT_EQ(form->Panel2->text(), "012345678");
     form->Kopiuj2->trigger();
     EXPECT_EQ(clipboard.texts, QStringList({"012345678"}));
-    choose(*form, 1);
-    EXPECT_TRUE(form->Panel2->isVisible());
     leftClick(form->Panel2);
+    EXPECT_FALSE(form->Panel2->isVisible());
+
+    // Another person's view never shows this person's number.
+    form->FlatSpeedButton[18]->Click();
+    ASSERT_TRUE(form->Panel2->isVisible());
+    choose(*form, 1);
     EXPECT_FALSE(form->Panel2->isVisible());
 }
 

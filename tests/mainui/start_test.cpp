@@ -11,6 +11,7 @@
 #include "mainprogram.h"
 #include "picture.h"
 #include "profilefile.h"
+#include "shape.h"
 #include "support.h"
 
 #include <QAction>
@@ -141,16 +142,24 @@ TEST_F(MainWindowTest, DisplayControlsStandAtTheirPlaces)
     };
     const Place places[] = {
         {"chooser", form->ZuboComboBox1, {48, 24, 361, 19}},
+        {"name-day day", form->ZuboComboBox2, {104, 72, 49, 21}},
         {"name-day month", form->ZuboComboBox3, {168, 72, 73, 21}},
         {"birthday day", form->ZuboComboBox4, {104, 104, 49, 21}},
+        {"birthday month", form->ZuboComboBox5, {168, 104, 73, 21}},
         {"birth year", form->FlatEdit2, {256, 104, 57, 19}},
+        {"occasion day", form->ZuboComboBox6, {104, 136, 49, 21}},
+        {"occasion month", form->ZuboComboBox7, {168, 136, 73, 21}},
         {"occasion year", form->FlatEdit3, {256, 136, 57, 19}},
         {"photo", form->Image1, {333, 64, 100, 100}},
         {"occasion text", form->FlatEdit11, {24, 176, 409, 19}},
         {"occasions", form->FlatListBox1, {24, 192, 409, 100}},
         {"notes", form->FlatMemo1, {24, 312, 409, 153}},
+        {"street", form->FlatEdit4, {472, 24, 177, 19}},
+        {"house number", form->FlatEdit5, {472, 72, 57, 19}},
         {"flat number", form->FlatEdit6, {544, 72, 105, 19}},
+        {"postal code", form->FlatEdit7, {472, 120, 73, 19}},
         {"post office", form->FlatEdit8, {560, 120, 89, 19}},
+        {"town", form->FlatEdit9, {472, 168, 177, 19}},
         {"province", form->FlatEdit13, {472, 216, 177, 19}},
         {"mails", form->FlatListBox2, {472, 264, 177, 81}},
         {"phones", form->FlatListBox3, {472, 368, 177, 100}},
@@ -159,10 +168,80 @@ TEST_F(MainWindowTest, DisplayControlsStandAtTheirPlaces)
     };
     for (const Place& p : places)
         EXPECT_EQ(p.control->geometry(), p.rect) << p.what;
-    // Labels stand clear of the lists and fields below them.
-    EXPECT_EQ(form->Label[14]->pos(), QPoint(24, 296));
-    EXPECT_LT(form->FlatListBox1->geometry().bottom(), form->Label[14]->y());
-    EXPECT_LT(form->FlatListBox2->geometry().bottom(), form->Label[12]->y());
+    // The button bars: 17 wide at x 440 and 664, over the whole height.
+    for (const TShape* bar : {form->Shape1, form->Shape2}) {
+        EXPECT_EQ(bar->width(), 17);
+        EXPECT_LE(bar->y(), 0);
+        EXPECT_GE(bar->geometry().bottom(), form->height() - 1);
+    }
+    EXPECT_EQ(form->Shape1->x(), 440);
+    EXPECT_EQ(form->Shape2->x(), 664);
+
+    // Every field is read-only and disabled; the date lists hold days and genitive months.
+    for (const TFlatEdit* e : {form->FlatEdit2, form->FlatEdit3, form->FlatEdit4, form->FlatEdit5, form->FlatEdit6,
+                               form->FlatEdit7, form->FlatEdit8, form->FlatEdit9, form->FlatEdit11, form->FlatEdit13}) {
+        EXPECT_TRUE(e->isReadOnly());
+        EXPECT_FALSE(e->isEnabled());
+    }
+    for (const TZuboComboBox* c : {form->ZuboComboBox2, form->ZuboComboBox4, form->ZuboComboBox6}) {
+        EXPECT_FALSE(c->isEnabled());
+        EXPECT_EQ(c->count(), 31);
+        EXPECT_EQ(c->itemText(30), "31");
+    }
+    for (const TZuboComboBox* c : {form->ZuboComboBox3, form->ZuboComboBox5, form->ZuboComboBox7}) {
+        EXPECT_FALSE(c->isEnabled());
+        EXPECT_EQ(c->count(), 12);
+        EXPECT_EQ(c->itemText(8), QString::fromUtf8("września"));
+    }
+
+    // Every label by its caption; the three date rows' labels are 97 wide and right-aligned.
+    struct LabelPlace {
+        const char* caption;
+        QPoint pos;
+        bool rightAligned;
+    };
+    const LabelPlace labels[] = {
+        {"Nazwisko i Imię/Imiona", {24, 8}, false},
+        {"Imieniny", {0, 72}, true},
+        {"Urodzony(a) dnia", {0, 104}, true},
+        {"Inne okazje", {0, 136}, true},
+        {"dzień", {112, 48}, false},
+        {"miesiąc", {176, 48}, false},
+        {"rok", {264, 48}, false},
+        {"opis okazji", {24, 160}, false},
+        {"notatki", {24, 296}, false},
+        {"ulica", {472, 8}, false},
+        {"nr domu", {472, 56}, false},
+        {"nr mieszkania", {544, 56}, false},
+        {"kod pocztowy", {472, 104}, false},
+        {"poczta", {560, 104}, false},
+        {"miejscowość", {472, 152}, false},
+        {"województwo", {472, 200}, false},
+        {"adresy email", {472, 248}, false},
+        {"telefon(y)", {472, 352}, false},
+    };
+    QList<const QLabel*> byCaption;
+    for (const LabelPlace& l : labels) {
+        const QString caption = QString::fromUtf8(l.caption);
+        const QLabel* found = nullptr;
+        for (const QLabel* label : form->findChildren<QLabel*>()) {
+            if (label->text() == caption)
+                found = label;
+        }
+        ASSERT_NE(found, nullptr) << l.caption;
+        EXPECT_EQ(found->pos(), l.pos) << l.caption;
+        EXPECT_EQ(found->width() == 97 && found->alignment().testFlag(Qt::AlignRight), l.rightAligned) << l.caption;
+        // A label shows its whole caption and stands clear of the control below it.
+        EXPECT_GE(found->width(), found->fontMetrics().horizontalAdvance(caption)) << l.caption;
+        byCaption.append(found);
+    }
+    for (const Place& p : places) {
+        for (const QLabel* label : byCaption) {
+            if (p.control != form->Panel1 && p.control != form->Panel2)
+                EXPECT_FALSE(label->geometry().intersects(p.rect))
+                    << p.what << " under " << label->text().toStdString();
+        }
+    }
 }
 
 TEST_F(MainWindowTest, WithoutPersonsNothingIsShownAndTheCommandsAreOff)
