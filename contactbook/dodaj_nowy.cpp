@@ -162,12 +162,14 @@ void TForm3::createControls()
     };
     FlatEdit1 = edit(24, 24, 409);
 
-    // The check boxes lie under the date lists that overlap their right ends; they start at the
-    // window's edge so that "Urodzony(a) dnia" shows whole beside the lists.
+    // The check boxes lie under the date lists that overlap their right ends; a narrower face
+    // keeps "Urodzony(a) dnia" whole in front of the lists.
     FlatCheckBox1 = new TFlatCheckBox(this);
-    FlatCheckBox1->setGeometry(0, 72, 121, 17);
+    FlatCheckBox1->setGeometry(8, 72, 121, 17);
     FlatCheckBox2 = new TFlatCheckBox(this);
-    FlatCheckBox2->setGeometry(0, 104, 121, 17);
+    FlatCheckBox2->setGeometry(8, 104, 121, 17);
+    for (TFlatCheckBox* box : {FlatCheckBox1, FlatCheckBox2})
+        useNarrowFont(box);
 
     const auto dateLists = [&](int y, TZuboComboBox*& day, TZuboComboBox*& month) {
         day = newDayList(this);

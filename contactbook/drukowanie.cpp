@@ -145,9 +145,7 @@ TForm8::TForm8(start::TForm1& main, QWidget* parent)
         r->SetCaption(QString::fromUtf8(caption));
         r->setToolTip(QString::fromUtf8(hint));
         // The captions run to the bar; a slightly narrower face keeps them whole there.
-        QFont font = r->font();
-        font.setStretch(QFont::SemiCondensed);
-        r->setFont(font);
+        useNarrowFont(r);
         return r;
     };
     FlatRadioButton1 = radio(384, 177, "8 osób na stronie", "Drukowanie zbiorczych informacji o osobach");

@@ -12,6 +12,13 @@ QLabel* makeLabel(QWidget* parent, const QString& text, int x, int y)
     return label;
 }
 
+void useNarrowFont(QWidget* control)
+{
+    QFont font = control->font();
+    font.setStretch(QFont::SemiCondensed);
+    control->setFont(font);
+}
+
 void makeCentredText(QPlainTextEdit* memo)
 {
     memo->setFrameStyle(QFrame::NoFrame);

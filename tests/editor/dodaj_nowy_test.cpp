@@ -11,6 +11,7 @@
 #include "fakes.h"
 #include "flattest.h"
 #include "picture.h"
+#include "shape.h"
 #include "start.h"
 #include "support.h"
 #include "texttargets.h"
@@ -113,6 +114,73 @@ protected:
     std::unique_ptr<TForm1> main;
     std::unique_ptr<TForm3> editor;
 };
+
+TEST_F(EditorTest, ControlsStandAtTheirPlaces)
+{
+    start();
+    TForm3& e = *editor;
+    EXPECT_EQ(e.size(), QSize(688, 469));
+    struct Place {
+        const char* what;
+        QWidget* control;
+        QRect rect;
+    };
+    const Place places[] = {
+        {"name", e.FlatEdit1, {24, 24, 409, 19}},
+        {"name-day box", e.FlatCheckBox1, {8, 72, 121, 17}},
+        {"name-day day", e.ZuboComboBox2, {112, 72, 49, 21}},
+        {"name-day month", e.ZuboComboBox3, {176, 72, 73, 21}},
+        {"name-day warning", e.Image4, {253, 74, 16, 16}},
+        {"name-day search", e.SpeedButton1, {272, 72, 23, 22}},
+        {"business data", e.SpeedButton2, {304, 72, 23, 22}},
+        {"birthday box", e.FlatCheckBox2, {8, 104, 121, 17}},
+        {"birthday day", e.ZuboComboBox4, {112, 104, 49, 21}},
+        {"birthday month", e.ZuboComboBox5, {176, 104, 73, 21}},
+        {"birthday warning", e.Image2, {253, 106, 16, 16}},
+        {"birth year", e.FlatEdit2, {272, 104, 57, 19}},
+        {"occasion day", e.ZuboComboBox6, {112, 136, 49, 21}},
+        {"occasion month", e.ZuboComboBox7, {176, 136, 73, 21}},
+        {"occasion warning", e.Image3, {253, 138, 16, 16}},
+        {"occasion year", e.FlatEdit3, {272, 136, 57, 19}},
+        {"occasion text", e.FlatEdit11, {24, 176, 409, 19}},
+        {"occasion D", e.FlatSpeedButton6, {0, 176, 17, 17}},
+        {"occasion K", e.FlatSpeedButton7, {0, 200, 17, 17}},
+        {"occasions", e.FlatListBox1, {24, 192, 409, 100}},
+        {"notes", e.FlatMemo1, {24, 312, 409, 153}},
+        {"photo", e.Image1, {333, 64, 100, 100}},
+        {"photo ...", e.FlatSpeedButton1, {440, 72, 17, 17}},
+        {"photo K", e.FlatSpeedButton3, {440, 96, 17, 17}},
+        {"groups", e.FlatSpeedButton10, {440, 136, 17, 17}},
+        {"save", e.FlatSpeedButton8, {440, 392, 17, 17}},
+        {"close", e.FlatSpeedButton5, {440, 424, 17, 17}},
+        {"street", e.FlatEdit4, {472, 24, 177, 19}},
+        {"house number", e.FlatEdit5, {472, 64, 57, 19}},
+        {"flat number", e.FlatEdit6, {544, 64, 105, 19}},
+        {"postal code", e.FlatEdit7, {472, 104, 73, 19}},
+        {"post office", e.FlatEdit8, {560, 104, 89, 19}},
+        {"town", e.FlatEdit9, {472, 144, 177, 19}},
+        {"province", e.FlatEdit13, {472, 184, 177, 19}},
+        {"mail entry", e.FlatEdit12, {472, 224, 177, 19}},
+        {"mail D", e.FlatSpeedButton2, {656, 224, 17, 17}},
+        {"mail K", e.FlatSpeedButton4, {656, 248, 17, 17}},
+        {"mails", e.FlatListBox2, {472, 248, 177, 81}},
+        {"phone entry", e.FlatEdit10, {472, 360, 177, 19}},
+        {"phone D", e.FlatSpeedButton9, {656, 360, 17, 17}},
+        {"phone K", e.FlatSpeedButton11, {656, 384, 17, 17}},
+        {"phones", e.FlatListBox3, {472, 384, 177, 81}},
+    };
+    for (const Place& p : places)
+        EXPECT_EQ(p.control->geometry(), p.rect) << p.what;
+    EXPECT_EQ(e.Shape1->x(), 440);
+    EXPECT_EQ(e.Shape1->width(), 17);
+
+    // The day lists lie over the right ends of the check boxes: their captions end before them.
+    for (const TFlatCheckBox* box : {e.FlatCheckBox1, e.FlatCheckBox2}) {
+        ASSERT_FALSE(box->Caption().isEmpty());
+        const int captionEnd = box->x() + 16 + box->fontMetrics().horizontalAdvance(box->Caption());
+        EXPECT_LE(captionEnd, e.ZuboComboBox2->x()) << box->Caption().toStdString();
+    }
+}
 
 TEST_F(EditorTest, NewEntryIsWrittenInTheNewEntryOrder)
 {
