@@ -213,7 +213,9 @@ void TForm5::FlatSpeedButton5Click()
     if (!newName)
         return;
     GroupsChanged = QString::fromLatin1(kGroupsChanged);
-    m_groups[row] = {*newName, false};
+    // The group keeps its mark: the entry's own file has just been given the new name, and the
+    // save writes the marked groups.
+    m_groups[row].name = *newName;
     setRow(row);
     groupsRewritten(
         RenameGroupInFiles(dataFolders(m_main.Settings, m_main.ProgramDir), oldName, *newName, *m_reader, *m_writer));

@@ -171,7 +171,7 @@ TEST_F(GroupDialogTest, DeleteAsksFirstAndThenRewritesTheFilesAndBothMenus)
     EXPECT_EQ(dialog->EditorMenu->at(4), (GroupMenuItem{"Dom", true, true, true}));
 }
 
-TEST_F(GroupDialogTest, RenameUnmarksTheGroupAndRewritesTheFilesWithoutAQuestion)
+TEST_F(GroupDialogTest, RenameKeepsTheMarkAndRewritesTheFilesWithoutAQuestion)
 {
     fill();
     dialog->FormShow();
@@ -182,13 +182,20 @@ TEST_F(GroupDialogTest, RenameUnmarksTheGroupAndRewritesTheFilesWithoutAQuestion
 
     EXPECT_TRUE(prompter.shown.isEmpty());
     EXPECT_EQ(dialog->GroupsChanged, "tak");
-    EXPECT_EQ(items(), QStringList({"     Rodzina", "     Praca", "     Wszystko"}));
+    EXPECT_EQ(items(), QStringList({"v    Rodzina", "     Praca", "     Wszystko"}));
     EXPECT_EQ(dir.read("baza/1.wps"),
               crlf({"<$@$>nazwisko</$@$>Anna", "<$@$>grupa</$@$>Rodzina", "<$@$>grupa</$@$>Praca"}));
     EXPECT_EQ(filterMenu(),
               QStringList({"Jednorazowe przypomnienie", "Wykasowane", "", "x Wszystko", "Rodzina", "Praca"}));
     ASSERT_TRUE(dialog->EditorMenu);
-    EXPECT_EQ(dialog->EditorMenu->at(4), (GroupMenuItem{"Rodzina", false, true, true}));
+    EXPECT_EQ(dialog->EditorMenu->at(4), (GroupMenuItem{"Rodzina", true, true, true}));
+
+    // An unmarked group stays unmarked.
+    clickRow(1);
+    clickRow(1); // unmarked again, selected
+    dialog->FlatEdit1->setText(QStringLiteral("Firma"));
+    dialog->FlatSpeedButton5->Click();
+    EXPECT_EQ(items().at(1), "     Firma");
 }
 
 TEST_F(GroupDialogTest, ProtectedGroupsNoSelectionAndAnEmptyNameChangeNothing)

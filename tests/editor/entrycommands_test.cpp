@@ -313,6 +313,27 @@ TEST_F(EntryCommandsTest, GroupsMarkedInTheGroupDialogAreSavedWithTheEntry)
     EXPECT_TRUE(file.contains(crlf({T("grupa", "Rodzina"), T("grupa", "Sport")})));
 }
 
+TEST_F(EntryCommandsTest, GroupRenamedInAnEditStaysTheEntrysGroupWhenItIsSaved)
+{
+    start();
+    dialogs.scripts = {[this](QDialog&) {
+                           editor().FlatSpeedButton10->Click();
+                           editor().FlatSpeedButton8->Click();
+                       },
+                       [](QDialog& d) {
+                           auto& groups = static_cast<zarzadzanie_grupami::TForm5&>(d);
+                           groups.FlatListBox1->SetSelected(0, true);
+                           groups.FlatEdit1->setText(QStringLiteral("Firma"));
+                           groups.FlatSpeedButton5Click();
+                           groups.FlatSpeedButton4->Click();
+                       }};
+    main().FlatSpeedButton[9]->Click();
+    ASSERT_EQ(editor().result(), mrOk);
+    const QByteArray file = dir.read("baza/1-1-1.wps");
+    EXPECT_TRUE(file.contains(crlf({T("grupa", "Firma"), T("grupa", "Rodzina")}))) << file.constData();
+    EXPECT_FALSE(file.contains("Praca"));
+}
+
 TEST_F(EntryCommandsTest, GroupRenamedInAnEditLeftUnsavedStillRefreshesTheList)
 {
     start();
