@@ -193,7 +193,7 @@ void TForm5::FlatSpeedButton1Click()
     // The main window rebuilds its list after the editor even when the question is answered No.
     GroupsChanged = QString::fromLatin1(kGroupsChanged);
     const MessageTable& m = m_main.Messages;
-    if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(m[4] + name + " ?" + m[5])) !=
+    if (Prompter::current().askYesNoCancel(nullptr, messageBoxCaption(), text(m[4] + name + " ?" + m[5])) !=
         Prompter::Answer::Yes)
         return;
     m_groups.removeAt(row);

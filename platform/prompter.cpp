@@ -16,6 +16,23 @@ public:
         return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
     }
 
+    Answer askYesNoCancel(QWidget* owner, const QString& caption, const QString& text) override
+    {
+        QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                        owner);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("Tak"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("Nie"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Anuluj"));
+        switch (box.exec()) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+        }
+    }
+
     void showError(QWidget* owner, const QString& caption, const QString& text) override
     {
         QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, owner);

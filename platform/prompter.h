@@ -8,12 +8,14 @@ class QWidget;
 // tests answer them without a modal dialog.
 class Prompter {
 public:
-    enum class Answer { Yes, No };
+    enum class Answer { Yes, No, Cancel };
 
     virtual ~Prompter() = default;
 
     // A question with the buttons Yes and No. `owner` may be null: the box then has no owner window.
     virtual Answer askYesNo(QWidget* owner, const QString& caption, const QString& text) = 0;
+    // A question with the buttons Yes, No and Cancel; closing the box answers Cancel.
+    virtual Answer askYesNoCancel(QWidget* owner, const QString& caption, const QString& text) = 0;
     // An error report with the button OK.
     virtual void showError(QWidget* owner, const QString& caption, const QString& text) = 0;
     // A notice with the button OK; a double that does not tell notices apart records it as an error.

@@ -142,22 +142,26 @@ TEST_F(GroupDialogTest, DeleteAsksFirstAndThenRewritesTheFilesAndBothMenus)
     dialog->FormShow();
     const QByteArray anna = dir.read("baza/1.wps");
 
-    // "No": nothing is deleted, but the main window is told that groups changed.
-    prompter.answers = {Prompter::Answer::No};
+    // "No" or "Cancel": nothing is deleted, but the main window is told that groups changed.
     clickRow(1);
     clickRow(1); // back to unmarked, still selected
-    dialog->FlatSpeedButton1->Click();
-    ASSERT_EQ(prompter.shown.size(), 1);
-    EXPECT_TRUE(prompter.shown[0].question);
-    EXPECT_EQ(prompter.shown[0].caption, "Zubo");
-    EXPECT_EQ(prompter.shown[0].owner, nullptr);
-    EXPECT_EQ(prompter.shown[0].text,
-              QString::fromUtf8("Czy na pewno wykasować grupę: Praca ? Wszystkie osoby powiązane z tą grupą stracą "
-                                "powiązanie."));
-    EXPECT_EQ(dialog->GroupsChanged, "tak");
-    EXPECT_EQ(items().size(), 3);
-    EXPECT_EQ(dir.read("baza/1.wps"), anna);
-    EXPECT_FALSE(dialog->EditorMenu);
+    for (const Prompter::Answer answer : {Prompter::Answer::No, Prompter::Answer::Cancel}) {
+        prompter.shown.clear();
+        dialog->GroupsChanged = "nie";
+        prompter.answers = {answer};
+        dialog->FlatSpeedButton1->Click();
+        ASSERT_EQ(prompter.shown.size(), 1);
+        EXPECT_EQ(prompter.shown[0].box, FakePrompter::Box::YesNoCancel);
+        EXPECT_EQ(prompter.shown[0].caption, "Zubo");
+        EXPECT_EQ(prompter.shown[0].owner, nullptr);
+        EXPECT_EQ(prompter.shown[0].text,
+                  QString::fromUtf8("Czy na pewno wykasować grupę: Praca ? Wszystkie osoby powiązane z tą grupą "
+                                    "stracą powiązanie."));
+        EXPECT_EQ(dialog->GroupsChanged, "tak");
+        EXPECT_EQ(items().size(), 3);
+        EXPECT_EQ(dir.read("baza/1.wps"), anna);
+        EXPECT_FALSE(dialog->EditorMenu);
+    }
 
     prompter.answers = {Prompter::Answer::Yes};
     dialog->FlatSpeedButton1->Click();

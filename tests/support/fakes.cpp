@@ -19,6 +19,12 @@ Prompter::Answer FakePrompter::askYesNo(QWidget* owner, const QString& caption, 
     return answers.isEmpty() ? Answer::No : answers.takeFirst();
 }
 
+Prompter::Answer FakePrompter::askYesNoCancel(QWidget* owner, const QString& caption, const QString& text)
+{
+    shown.append({true, caption, text, owner, Box::YesNoCancel});
+    return answers.isEmpty() ? Answer::No : answers.takeFirst();
+}
+
 void FakePrompter::showError(QWidget* owner, const QString& caption, const QString& text)
 {
     shown.append({false, caption, text, owner, Box::Error});

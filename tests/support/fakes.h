@@ -21,7 +21,7 @@
 // box it was asked to show.
 class FakePrompter : public Prompter {
 public:
-    enum class Box { YesNo, Error, OkCancel, Notice };
+    enum class Box { YesNo, YesNoCancel, Error, OkCancel, Notice };
     struct Shown {
         bool question; // Yes and No, or OK and Cancel
         QString caption;
@@ -36,6 +36,7 @@ public:
     FakePrompter& operator=(const FakePrompter&) = delete;
 
     Answer askYesNo(QWidget* owner, const QString& caption, const QString& text) override;
+    Answer askYesNoCancel(QWidget* owner, const QString& caption, const QString& text) override;
     void showError(QWidget* owner, const QString& caption, const QString& text) override;
     bool askOkCancel(QWidget* owner, const QString& caption, const QString& text) override;
     void inform(QWidget* owner, const QString& caption, const QString& text) override;
