@@ -82,17 +82,6 @@ QString movedAsideName(const QDateTime& now)
 
 namespace {
 
-std::optional<QByteArray> readAll(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
-}
-
 // The moment's base, followed by "_2", "_3"... while any file of the folder has it.
 QString freeBase(const QString& folder, const QDateTime& now)
 {
@@ -118,7 +107,7 @@ std::optional<QString> moveBinEntryAside(const QString& binned, const QDateTime&
     const QString base = freeBase(folder, now);
     const QString target = folder + base + kBinned;
 
-    const std::optional<QByteArray> bytes = readAll(binned);
+    const std::optional<QByteArray> bytes = readBytes(binned);
     if (!bytes)
         return fail(QFileDevice::ReadError);
     Lines lines = splitLines(*bytes);
@@ -131,7 +120,7 @@ std::optional<QString> moveBinEntryAside(const QString& binned, const QDateTime&
     }
 
     const QString photoCopy = folder + photoFileName(base + kBinned);
-    const std::optional<QByteArray> picture = readAll(photo);
+    const std::optional<QByteArray> picture = readBytes(photo);
     if (!picture || !writer.writeAtomically(photoCopy, *picture, nullptr))
         return fail(QFileDevice::WriteError);
     const QByteArray key("zdjecie");
@@ -140,7 +129,7 @@ std::optional<QString> moveBinEntryAside(const QString& binned, const QDateTime&
             line = taggedLine(key, photoFileName(base + kBinned).toLatin1());
     }
     // The old entry goes only once its copy is complete, and only while it is what was copied.
-    if (!writeLines(target, lines, writer, nullptr) || readAll(binned) != bytes || !remover.remove(binned)) {
+    if (!writeLines(target, lines, writer, nullptr) || readBytes(binned) != bytes || !remover.remove(binned)) {
         remover.remove(target);
         remover.remove(photoCopy);
         return fail(QFileDevice::RemoveError);

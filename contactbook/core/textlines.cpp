@@ -54,19 +54,27 @@ QByteArray joinLines(const Lines& lines)
     return bytes;
 }
 
-std::optional<Lines> readLines(const QString& path, QString* error, int* code)
+std::optional<QByteArray> readBytes(const QString& path, QString* error, int* code)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         describe(file, error, code);
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         describe(file, error, code);
         return std::nullopt;
     }
-    return splitLines(bytes);
+    return bytes;
+}
+
+std::optional<Lines> readLines(const QString& path, QString* error, int* code)
+{
+    const std::optional<QByteArray> bytes = readBytes(path, error, code);
+    if (!bytes)
+        return std::nullopt;
+    return splitLines(*bytes);
 }
 
 std::optional<QByteArray> readFirstLine(const QString& path, QString* error, int* code)

@@ -16,6 +16,10 @@ using Lines = QList<QByteArray>;
 Lines splitLines(const QByteArray& bytes);
 QByteArray joinLines(const Lines& lines);
 
+// Reads a whole file as stored, every byte; nothing when it cannot be opened or read (`error` and
+// `code` as for readLines).
+std::optional<QByteArray> readBytes(const QString& path, QString* error = nullptr, int* code = nullptr);
+
 // Reads a whole text file into lines; nothing when it cannot be opened or read (`error` says why,
 // `code` gets the QFileDevice::FileError number that file error messages show).
 std::optional<Lines> readLines(const QString& path, QString* error = nullptr, int* code = nullptr);
