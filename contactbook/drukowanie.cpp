@@ -67,7 +67,8 @@ QListWidget* makeList(TForm8* form, QRect place, bool sorted, DrawItem draw)
     auto* list = new QListWidget(form);
     list->setGeometry(place);
     list->setFrameStyle(QFrame::NoFrame);
-    list->setSelectionMode(QAbstractItemView::MultiSelection);
+    // A click selects one row, Ctrl and Shift add to the selection.
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setUniformItemSizes(true);
     list->setSortingEnabled(sorted);
     list->setItemDelegate(new ItemDrawer(*form, draw, list));
@@ -105,8 +106,16 @@ TForm8::TForm8(start::TForm1& main, QWidget* parent)
     ListBox1 = makeList(this, QRect(8, 24, 193, 273), true, &TForm8::ListBox1DrawItem);
     ListBox2 = makeList(this, QRect(8, 320, 193, 121), false, &TForm8::ListBox2DrawItem);
     ListBox3 = makeList(this, QRect(248, 24, 177, 353), true, &TForm8::ListBox1DrawItem);
-    connect(ListBox1, &QListWidget::doubleClicked, this, &TForm8::FlatSpeedButton2Click);
-    connect(ListBox3, &QListWidget::doubleClicked, this, &TForm8::FlatSpeedButton3Click);
+    // A double click moves the row it was made on, also when Ctrl took that row out of the selection
+    // on the way.
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        item->setSelected(true);
+        FlatSpeedButton2Click();
+    });
+    connect(ListBox3, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        item->setSelected(true);
+        FlatSpeedButton3Click();
+    });
     connect(ListBox2, &QListWidget::clicked, this, &TForm8::ListBox2Click);
 
     const auto button = [this](int x, int y, const char* caption, const char* hint) {

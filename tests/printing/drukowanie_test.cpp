@@ -8,7 +8,9 @@
 #include "mail_zbiorowy.h"
 #include "programfixture.h"
 
+#include <QApplication>
 #include <QListWidget>
+#include <QMouseEvent>
 
 namespace {
 
@@ -24,6 +26,38 @@ void selectRows(QListWidget* list, std::initializer_list<int> rows)
 {
     for (const int row : rows)
         list->item(row)->setSelected(true);
+}
+
+// The mouse on a row of a picker list, as the user uses it.
+void mouseOnRow(QListWidget* list, int row, QEvent::Type type, Qt::KeyboardModifiers modifiers)
+{
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton, held, modifiers);
+    QApplication::sendEvent(list->viewport(), &event);
+}
+
+void clickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    mouseOnRow(list, row, QEvent::MouseButtonPress, modifiers);
+    mouseOnRow(list, row, QEvent::MouseButtonRelease, modifiers);
+}
+
+void doubleClickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    clickRow(list, row, modifiers);
+    mouseOnRow(list, row, QEvent::MouseButtonDblClick, modifiers);
+    mouseOnRow(list, row, QEvent::MouseButtonRelease, modifiers);
+}
+
+QList<int> selectedRows(const QListWidget* list)
+{
+    QList<int> rows;
+    for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->isSelected())
+            rows << row;
+    }
+    return rows;
 }
 
 class PickerTest : public ProgramTest {
@@ -95,6 +129,36 @@ TEST_F(PickerTest, MovingKeepsBothListsInNameOrder)
     EXPECT_EQ(chosen.first(), "0000000000");
     EXPECT_EQ(chosen.size(), 10);
     EXPECT_TRUE(std::is_sorted(chosen.begin(), chosen.end()));
+}
+
+TEST_F(PickerTest, AClickSelectsOneRowCtrlAndShiftExtendAndADoubleClickMovesItsRow)
+{
+    writePersons();
+    start();
+    QList<QList<int>> selections;
+    QStringList chosen, left;
+    openPrint([&](drukowanie::TForm8& f) {
+        clickRow(f.ListBox1, 0);
+        clickRow(f.ListBox1, 2);
+        selections << selectedRows(f.ListBox1);
+        clickRow(f.ListBox1, 0, Qt::ControlModifier);
+        selections << selectedRows(f.ListBox1);
+        clickRow(f.ListBox1, 3, Qt::ShiftModifier);
+        selections << selectedRows(f.ListBox1);
+        clickRow(f.ListBox1, 1);
+        selections << selectedRows(f.ListBox1);
+
+        doubleClickRow(f.ListBox1, 3); // only Zenon, whatever was selected before
+        clickRow(f.ListBox1, 0);
+        doubleClickRow(f.ListBox1, 0, Qt::ControlModifier); // Ctrl unselects it on the way: adam moves all the same
+        chosen = names(f, f.ListBox3);
+        left = names(f, f.ListBox1);
+        doubleClickRow(f.ListBox3, 1);
+    });
+    EXPECT_EQ(selections, (QList<QList<int>>{{2}, {0, 2}, {0, 1, 2, 3}, {1}}));
+    EXPECT_EQ(chosen, (QStringList{"adam Nowak", QString::fromUtf8("Zenon Zając")}));
+    EXPECT_EQ(left, (QStringList{"Beata Kos", "Celina Lis"}));
+    EXPECT_EQ(names(picker(), picker().ListBox3), QStringList{"adam Nowak"});
 }
 
 TEST_F(PickerTest, AGroupClickSelectsTheCandidatesOfTheSelectedGroups)
