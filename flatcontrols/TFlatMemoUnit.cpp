@@ -29,7 +29,12 @@ QStringList TFlatMemo::Lines() const
 
 void TFlatMemo::SetLines(const QStringList& lines)
 {
-    setPlainText(lines.join(QLatin1Char('\n')));
+    // A line break ending the text ends its last line and makes no empty line of its own (see
+    // Lines), so a last line that is empty needs one more.
+    QString text = lines.join(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        text += QLatin1Char('\n');
+    setPlainText(text);
 }
 
 void TFlatMemo::SetScrollBars(TScrollStyle style)

@@ -150,8 +150,12 @@ TEST_F(EditTest, MemoKeepsTextAndScrollBarsInsideItsFrame)
     const QImage image = snapshot(*memo);
     EXPECT_EQ(Hex{pixel(image, memo->width() - 5, memo->height() - 5)}, Hex{0x111111});
 
-    memo->SetLines({"Jan", "", "Kowalski"});
-    EXPECT_EQ(memo->Lines(), (QStringList{"Jan", "", "Kowalski"}));
+    // The lines set are the lines read back, empty ones at either end included.
+    for (const QStringList& lines : {QStringList{"Jan", "", "Kowalski"}, QStringList{"Jan", ""}, QStringList{""},
+                                     QStringList{"", ""}, QStringList{"", "Jan"}, QStringList{}}) {
+        memo->SetLines(lines);
+        EXPECT_EQ(memo->Lines(), lines) << lines.join('|').toStdString();
+    }
     memo->setPlainText("a\n");
     EXPECT_EQ(memo->Lines(), QStringList{"a"});
     memo->clear();

@@ -36,6 +36,20 @@ TEST_F(SenderDialogTest, ShowsTheStoredAddressAndStoresItWholeOnZ)
     EXPECT_EQ(ini().readString("adres_nadawcy", "linia4", "???"), "???");
 }
 
+TEST_F(SenderDialogTest, EmptyLinesAtTheEndAreShownAndStoredAgain)
+{
+    write("opcje.ini", {"[adres_nadawcy]", "linia1=Jan Kos", "linia2=", "linia3="});
+    start();
+    QStringList shown;
+    runWith([&](adres_nadawcy::TForm13& f) {
+        shown = f.FlatMemo1->Lines();
+        f.FlatSpeedButton1->Click();
+    });
+    EXPECT_EQ(shown, (QStringList{"Jan Kos", "", ""}));
+    EXPECT_EQ(form().AddressLines(), (QList<QByteArray>{"Jan Kos", "", ""}));
+    EXPECT_EQ(ini().readString("adres_nadawcy", "linia3", "???"), "");
+}
+
 TEST_F(SenderDialogTest, AnEmptyAddressPrintsNoneAndKeepsTheStoredOne)
 {
     write("opcje.ini", {"[adres_nadawcy]", "linia1=Jan Kos"});
