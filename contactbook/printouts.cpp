@@ -133,30 +133,33 @@ bool printEnvelopes(Printer& printer, const EnvelopeFormat& format, const QList<
     if (!sender(&senderLines))
         return true;
 
-    QPainter* painter = printer.beginDocument();
-    if (!painter)
-        return false;
+    // The document begins with the first envelope: a skipped person leaves no blank page, and when
+    // nobody can be read nothing is sent to the printer.
+    QPainter* painter = nullptr;
     const QString sample = QStringLiteral("Jjf");
     QFont font(QStringLiteral("Times New Roman"));
-    painter->setFont(font);
-    const int size = fitPainterFont(
-        *painter, sample, [&](int height) { return envelopeFontBigEnough(format, page.width(), height); },
-        envelopeFontMaxIncreases(format));
-    painter->setPen(Qt::black);
+    int size = 0;
     const TextWidth width = [&](const QByteArray& text) {
         return painter->fontMetrics().horizontalAdvance(shown(text));
     };
 
-    bool printed = false;
     for (qsizetype i = 0; i < persons.size(); ++i) {
         progress(int(i));
         const auto lines = reader.readLines(persons[i].Path);
         if (!lines)
             continue;
-        // A new page only after an envelope was printed: a skipped first person leaves no blank one.
-        if (printed)
+        if (painter) {
             printer.newPage();
-        printed = true;
+        } else {
+            painter = printer.beginDocument();
+            if (!painter)
+                return false;
+            painter->setFont(font);
+            size = fitPainterFont(
+                *painter, sample, [&](int height) { return envelopeFontBigEnough(format, page.width(), height); },
+                envelopeFontMaxIncreases(format));
+            painter->setPen(Qt::black);
+        }
         const PersonRecord person = PersonRecord::parse(*lines);
         for (const PlacedText& t : envelopeRecipient(format, page, persons[i].Name, person, width))
             textOut(*painter, t.x, t.y, shown(t.text), Qt::white);
@@ -169,7 +172,8 @@ bool printEnvelopes(Printer& printer, const EnvelopeFormat& format, const QList<
         font.setPointSize(size);
         painter->setFont(font);
     }
-    printer.endDocument();
+    if (painter)
+        printer.endDocument();
     return true;
 }
 

@@ -12,8 +12,21 @@ bool isDark(QRgb pixel)
     return qGray(pixel) < 100;
 }
 
-int darkPixels(const QImage& image, const QRect& area)
+// The leftmost column with a dark pixel in the area, or -1.
+int firstDarkColumn(const QImage& image, const QRect& area)
 {
+    for (int x = area.left(); x <= area.right(); ++x) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            if (isDark(image.pixel(x, y)))
+                return x;
+        }
+    }
+    return -1;
+}
+
+int darkPixels(const QImage& image, const QRect& wanted)
+{
+    const QRect area = wanted & image.rect();
     int dark = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x)
@@ -104,15 +117,68 @@ TEST_F(PrintoutsTest, EnvelopesOnePerReadablePersonWithTheSenderBlock)
     EXPECT_EQ(printer.orientation, Printer::Orientation::Landscape);
     const QSize page = printer.pageSize();
     const QImage& envelope = printer.pages[0];
-    const int recipientX = roundHalfEven(page.width() * 90 / 297.0);
-    const int recipientY = roundHalfEven(page.height() * (210 - 56) / 210.0);
-    const int senderY = roundHalfEven(page.height() * 110 / 210.0);
-    EXPECT_GT(darkPixels(envelope, QRect(recipientX, recipientY, 200, 20)), 0);
-    // Nothing above the sender block, and nothing left of the recipient below it.
-    EXPECT_EQ(darkPixels(envelope, QRect(0, 0, page.width(), senderY - 1)), 0);
-    EXPECT_EQ(darkPixels(envelope, QRect(0, recipientY, recipientX - 1, page.height() - recipientY)), 0);
-    EXPECT_GT(darkPixels(envelope, QRect(roundHalfEven(page.width() / 16.0), senderY, 150, 12)), 0);
+    const auto mmX = [&](double mm) { return roundHalfEven(page.width() * mm / 297); };
+    const auto mmY = [&](double mm) { return roundHalfEven(page.height() * mm / 210); };
+    const int recipientX = mmX(90);
+    const int senderX = roundHalfEven(page.width() / 16.0);
+    const int senderY = mmY(110);
+    // Four recipient lines 27 / 4 mm apart from 56 mm above the bottom, each text in its own band:
+    // the name, the street, an empty line (the town stands in for the post office) and the postal
+    // line, which starts with the blank before the town.
+    const int lineHeight = mmY(56 + 27 / 4.0) - mmY(56);
+    struct Line {
+        const char* what;
+        int top;
+        int firstColumnFrom, firstColumnTo; // -1: no text
+    };
+    // A letter may start a pixel or two left of its place, as the "J" of the name does.
+    const int blank = 4;
+    const Line lines[] = {
+        {"name", mmY(210 - 56), recipientX - 2, recipientX + 3},
+        {"street", mmY(210 - 56 + 27 / 4.0), recipientX - 2, recipientX + 3},
+        {"town", mmY(210 - 56 + 2 * 27 / 4.0), -1, -1},
+        {"postal line", mmY(210 - 56 + 3 * 27 / 4.0), recipientX + blank, recipientX + 3 * blank},
+    };
+    for (const Line& l : lines) {
+        const QRect band(0, l.top, page.width(), lineHeight);
+        const int first = firstDarkColumn(envelope, band);
+        if (l.firstColumnFrom < 0) {
+            EXPECT_EQ(first, -1) << l.what;
+            continue;
+        }
+        EXPECT_GE(first, l.firstColumnFrom) << l.what;
+        EXPECT_LE(first, l.firstColumnTo) << l.what;
+        // The text stays within the block's width.
+        EXPECT_EQ(darkPixels(envelope, QRect(mmX(90 + 55), l.top, page.width(), lineHeight)), 0) << l.what;
+    }
+    // Nothing else on the envelope than the recipient's block and the sender's two lines.
+    const QRect block(recipientX - 2, lines[0].top, page.width(), 4 * lineHeight);
+    const int senderLineHeight = lineHeight * 8 / 10 + 2;
+    const QRect senderBlock(senderX, senderY, recipientX - senderX, 2 * senderLineHeight);
+    EXPECT_EQ(darkPixels(envelope, QRect(0, 0, page.width(), page.height())),
+              darkPixels(envelope, block) + darkPixels(envelope, senderBlock));
+    for (int j = 0; j < 2; ++j) {
+        const QRect line(0, senderY + j * senderLineHeight, recipientX, senderLineHeight);
+        const int first = firstDarkColumn(envelope, line);
+        EXPECT_GE(first, senderX - 2) << "sender line " << j;
+        EXPECT_LE(first, senderX + 3) << "sender line " << j;
+    }
     EXPECT_EQ(progress, (QList<int>{0, 0, 1, 2}));
+}
+
+TEST_F(PrintoutsTest, EnvelopesForNobodyReadableSendNothingToThePrinter)
+{
+    const QList<PersonListEntry> persons{{dir.file("brak.wps"), "Nikt", {}}, {dir.file("nic.wps"), "Nic", {}}};
+    const auto sender = [&](QList<QByteArray>* lines) {
+        *lines = {"Nadawca"};
+        return true;
+    };
+    for (const EnvelopeFormat& format : {kEnvelopeC6, kEnvelopeChosen}) {
+        EXPECT_TRUE(
+            printouts::printEnvelopes(printer, format, persons, TextReader::standard(), sender, record, nullptr));
+        EXPECT_EQ(printer.documents, 0);
+        EXPECT_TRUE(printer.pages.isEmpty());
+    }
 }
 
 TEST_F(PrintoutsTest, ACancelledSetupOrSenderPrintsNothing)
