@@ -40,8 +40,7 @@ std::optional<DeleteResult> deleteEntry(const QString& path, const QDateTime& no
                 return result;
             result.movedAside = *aside;
         }
-        // QFile::rename never replaces a file.
-        if (!QFile::rename(path, path.chopped(kPerson.size()) + kBinned)) {
+        if (!renameWithoutReplacing(path, path.chopped(kPerson.size()) + kBinned)) {
             result.failedPath = path;
             result.errorCode = QFileDevice::RenameError;
         }
@@ -114,7 +113,7 @@ std::optional<QString> moveBinEntryAside(const QString& binned, const QDateTime&
     const QString photo = photoPathFor(binned);
     const QString named = cp1250::toUnicode(PersonRecord::parse(lines).zdjecie);
     if (named.compare(photoFileName(info.fileName()), Qt::CaseInsensitive) != 0 || !QFileInfo::exists(photo)) {
-        if (!QFile::rename(binned, target))
+        if (!renameWithoutReplacing(binned, target))
             return fail(QFileDevice::RenameError);
         return target;
     }
@@ -146,12 +145,12 @@ std::optional<RestoreResult> restoreEntry(const QString& path, const QDateTime& 
     const QString existing = siblingPath(path, kPerson);
     if (QFileInfo::exists(existing)) {
         const QString aside = QFileInfo(path).path() + u'/' + movedAsideName(now);
-        // QFile::rename never replaces an existing file, so a second restore within the same second
-        // fails here instead of losing the first moved file.
-        if (!QFile::rename(existing, aside))
+        // Never over an existing file, so a second restore within the same second fails here instead
+        // of losing the first moved file.
+        if (!renameWithoutReplacing(existing, aside))
             return result;
         result.movedAside = aside;
     }
-    result.restored = QFile::rename(path, result.restoredPath);
+    result.restored = renameWithoutReplacing(path, result.restoredPath);
     return result;
 }

@@ -3,10 +3,20 @@
 #include "support.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileDevice>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
+
+QStringList namesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
 
 TEST(FileWriter, ReplacesTheWholeFile)
 {
@@ -15,6 +25,9 @@ TEST(FileWriter, ReplacesTheWholeFile)
     QString error;
     ASSERT_TRUE(FileWriter::standard().writeAtomically(dir.file("a.wps"), "new\r\n", &error));
     EXPECT_EQ(dir.read("a.wps"), "new\r\n");
+    EXPECT_EQ(namesIn(dir.path()), QStringList({"a.wps"}));
+    ASSERT_TRUE(FileWriter::standard().writeAtomically(dir.file("empty.sps"), QByteArray(), &error));
+    EXPECT_TRUE(dir.exists("empty.sps"));
 }
 
 TEST(FileWriter, FailureAtAnyPointKeepsTheOldFileAndLeavesNoTemporaryFile)
@@ -25,20 +38,141 @@ TEST(FileWriter, FailureAtAnyPointKeepsTheOldFileAndLeavesNoTemporaryFile)
         TempDir dir;
         dir.write("a.wps", old);
         QString error;
-        EXPECT_FALSE(FailingFileWriter(limit).writeAtomically(dir.file("a.wps"), replacement, &error)) << limit;
+        int code = 0;
+        EXPECT_FALSE(FailingFileWriter(limit).writeAtomically(dir.file("a.wps"), replacement, &error, &code)) << limit;
         EXPECT_EQ(dir.read("a.wps"), old) << limit;
         EXPECT_TRUE(error.contains("a.wps")) << limit;
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"a.wps"})) << limit;
+        EXPECT_EQ(code, QFileDevice::WriteError) << limit;
+        EXPECT_EQ(namesIn(dir.path()), QStringList({"a.wps"})) << limit;
     }
+}
+
+TEST(FileWriter, AFailedFlushToTheDiskKeepsTheOldFile)
+{
+    TempDir dir;
+    dir.write("opcje.ini", "[jezyk]\r\nnazwa=Polski\r\n");
+    QString error;
+    int code = 0;
+    EXPECT_FALSE(FileWriterFailingSync().writeAtomically(dir.file("opcje.ini"), "[jezyk]\r\n", &error, &code));
+    EXPECT_EQ(dir.read("opcje.ini"), "[jezyk]\r\nnazwa=Polski\r\n");
+    EXPECT_EQ(code, QFileDevice::WriteError);
+    EXPECT_EQ(namesIn(dir.path()), QStringList({"opcje.ini"}));
 }
 
 TEST(FileWriter, FailureOnANewFileCreatesNothing)
 {
     TempDir dir;
     QString error;
+    int code = 0;
     EXPECT_FALSE(FailingFileWriter(3).writeAtomically(dir.file("new.wps"), "content", &error));
     EXPECT_FALSE(dir.exists("new.wps"));
-    EXPECT_FALSE(FileWriter::standard().writeAtomically(dir.file("no/such/folder.wps"), "x", &error));
+    EXPECT_FALSE(FileWriter::standard().writeAtomically(dir.file("no/such/folder.wps"), "x", &error, &code));
+    EXPECT_EQ(code, QFileDevice::OpenError);
+    // A folder standing where the file should go: the rename fails and the folder stays as it was.
+    dir.write("taken/inside.txt", "x");
+    EXPECT_FALSE(FileWriter::standard().writeAtomically(dir.file("taken"), "new", &error, &code));
+    EXPECT_EQ(code, QFileDevice::RenameError);
+    EXPECT_EQ(dir.read("taken/inside.txt"), "x");
+    EXPECT_EQ(namesIn(dir.path()), QStringList({"taken"}));
+}
+
+// A write past the file-size limit fails with EFBIG; the writer must see it at whatever byte it
+// happens, including when everything still fits into a buffer.
+TEST(FileWriter, AFileSizeLimitKeepsTheOldFileInAChildProcess)
+{
+    const QByteArray old(1658, 'o');
+    const QByteArray replacement(10000, 'n');
+    for (qint64 limit : {0, 1, 1657, 4096, 9999}) {
+        TempDir dir;
+        const QString path = dir.write("1-2-3.wps", old);
+        const bool failedAsExpected = runUnderFileSizeLimit(limit, [&] {
+            QString error;
+            int code = 0;
+            return !FileWriter::standard().writeAtomically(path, replacement, &error, &code) &&
+                   error.contains("1-2-3.wps") && code == QFileDevice::WriteError;
+        });
+        EXPECT_TRUE(failedAsExpected) << limit;
+        EXPECT_EQ(dir.read("1-2-3.wps"), old) << limit;
+        EXPECT_EQ(namesIn(dir.path()), QStringList({"1-2-3.wps"})) << limit;
+    }
+    // Under the limit the same child writes: the limit, not the harness, made the writes fail.
+    TempDir dir;
+    const QString path = dir.write("1-2-3.wps", old);
+    EXPECT_TRUE(runUnderFileSizeLimit(
+        replacement.size(), [&] { return FileWriter::standard().writeAtomically(path, replacement, nullptr); }));
+    EXPECT_EQ(dir.read("1-2-3.wps"), replacement);
+}
+
+TEST(FileWriter, AFullDiskKeepsTheOldFile)
+{
+    FullDisk disk;
+    SKIP_WITHOUT_FULL_DISK(disk);
+    const QByteArray old = "<$@$>nazwisko</$@$>Jan Kowalski\r\n";
+    disk.write("1-2-3.wps", old);
+    ASSERT_TRUE(disk.fill());
+    for (const QByteArray& replacement : {QByteArray("x"), old, QByteArray(100000, 'n')}) {
+        QString error;
+        int code = 0;
+        EXPECT_FALSE(FileWriter::standard().writeAtomically(disk.file("1-2-3.wps"), replacement, &error, &code))
+            << replacement.size();
+        EXPECT_EQ(code, QFileDevice::WriteError);
+        EXPECT_EQ(disk.read("1-2-3.wps"), old);
+        EXPECT_EQ(disk.names(), QStringList({"1-2-3.wps", "filler"}));
+    }
+}
+
+TEST(FileWriter, KeepsTheModeOfTheFileAndWritesThroughASymlink)
+{
+    TempDir dir;
+    const QString path = dir.write("opcje.ini", "old");
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+    ASSERT_TRUE(FileWriter::standard().writeAtomically(path, "new", nullptr));
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+
+    // A settings file kept elsewhere through a link stays linked.
+    const QString real = dir.write("elsewhere/opcje.ini", "old");
+    ASSERT_TRUE(QFile::link(real, dir.file("linked.ini")));
+    ASSERT_TRUE(FileWriter::standard().writeAtomically(dir.file("linked.ini"), "new", nullptr));
+    EXPECT_TRUE(QFileInfo(dir.file("linked.ini")).isSymLink());
+    EXPECT_EQ(dir.read("elsewhere/opcje.ini"), "new");
+    EXPECT_EQ(namesIn(dir.file("elsewhere")), QStringList({"opcje.ini"}));
+}
+
+TEST(FileWriter, TemporaryNamesAreOursAlone)
+{
+    TempDir dir;
+    QString seen;
+    // A writer that looks into the folder while its temporary file is there.
+    class Peeking : public FileWriter {
+    public:
+        explicit Peeking(QString* seen, QString folder)
+            : m_seen(seen)
+            , m_folder(std::move(folder))
+        {}
+
+    protected:
+        qint64 writeChunk(const QString& target, int fd, const char* data, qint64 size) const override
+        {
+            for (const QString& name : namesIn(m_folder)) {
+                if (name != QLatin1String("a.wps"))
+                    *m_seen = name;
+            }
+            return FileWriter::writeChunk(target, fd, data, size);
+        }
+
+    private:
+        QString* m_seen;
+        QString m_folder;
+    };
+    dir.write("a.wps", "old");
+    ASSERT_TRUE(Peeking(&seen, dir.path()).writeAtomically(dir.file("a.wps"), "new", nullptr));
+    EXPECT_TRUE(FileWriter::isTemporaryName(seen)) << seen.toStdString();
+    for (const char* name : {"a.wps", "1-2-3.wps", "a.wps.tmp", ".zubo-x-1.tmp", ".zubo-12-3.tmp.wps", "zubo-12-3.tmp",
+                             ".zubo--3.tmp", ".ZUBO-12-3.TMP"})
+        EXPECT_FALSE(FileWriter::isTemporaryName(QString::fromLatin1(name))) << name;
+    EXPECT_TRUE(FileWriter::isTemporaryName(".zubo-12-3.tmp"));
 }
 
 TEST(FileWriter, CreateExclusiveRefusesAnExistingFile)
@@ -48,6 +182,22 @@ TEST(FileWriter, CreateExclusiveRefusesAnExistingFile)
     EXPECT_TRUE(FileWriter::standard().createExclusive(dir.file("n.wps"), &error));
     EXPECT_FALSE(FileWriter::standard().createExclusive(dir.file("n.wps"), &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(RenameWithoutReplacing, MovesAFileButNeverOverAnother)
+{
+    TempDir dir;
+    dir.write("x.wps", "person");
+    dir.write("y.wpb", "binned");
+    int code = 0;
+    EXPECT_FALSE(renameWithoutReplacing(dir.file("x.wps"), dir.file("y.wpb"), &code));
+    EXPECT_EQ(code, QFileDevice::RenameError);
+    EXPECT_EQ(dir.read("x.wps"), "person");
+    EXPECT_EQ(dir.read("y.wpb"), "binned");
+    EXPECT_TRUE(renameWithoutReplacing(dir.file("x.wps"), dir.file("x.wpb"), &code));
+    EXPECT_EQ(dir.read("x.wpb"), "person");
+    EXPECT_FALSE(dir.exists("x.wps"));
+    EXPECT_FALSE(renameWithoutReplacing(dir.file("gone.wps"), dir.file("gone.wpb"), &code));
 }
 
 } // namespace

@@ -10,7 +10,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <clocale>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 CLocaleSession::CLocaleSession()
     : m_previousC(std::setlocale(LC_ALL, nullptr))
@@ -65,22 +73,111 @@ QString TempDir::mkdir(const QString& name) const
     return file(name) + u'/';
 }
 
-qint64 FileWriterFailingFor::writeChunk(QIODevice& file, const char* data, qint64 size) const
+qint64 FileWriterFailingFor::writeChunk(const QString& target, int fd, const char* data, qint64 size) const
 {
-    // The device is the writer's temporary file, which knows the name of the file it replaces.
-    const auto* device = qobject_cast<const QFileDevice*>(&file);
-    if (device && m_failing.contains(device->fileName()))
+    if (m_failing.contains(target)) {
+        errno = EIO;
         return -1;
-    return FileWriter::writeChunk(file, data, size);
+    }
+    return FileWriter::writeChunk(target, fd, data, size);
 }
 
-qint64 FailingFileWriter::writeChunk(QIODevice& file, const char* data, qint64 size) const
+qint64 FailingFileWriter::writeChunk(const QString& target, int fd, const char* data, qint64 size) const
 {
-    if (m_left <= 0)
+    if (m_left <= 0) {
+        errno = ENOSPC;
         return -1;
-    const qint64 n = FileWriter::writeChunk(file, data, std::min(size, m_left));
+    }
+    const qint64 n = FileWriter::writeChunk(target, fd, data, std::min(size, m_left));
     m_left -= n;
     return n;
+}
+
+FullDisk::FullDisk(int kilobytes)
+{
+    if (!m_dir.isValid()) {
+        m_whyNot = QStringLiteral("no temporary folder");
+        return;
+    }
+    const QByteArray where = QFile::encodeName(m_dir.path());
+    const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k,mode=0755";
+    if (::mount("zubo-test", where.constData(), "tmpfs", 0, options.constData()) != 0) {
+        m_whyNot = QString::fromLocal8Bit(std::strerror(errno));
+        return;
+    }
+    m_mounted = true;
+}
+
+FullDisk::~FullDisk()
+{
+    if (m_mounted)
+        ::umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
+}
+
+QString FullDisk::path() const
+{
+    return m_dir.path() + u'/';
+}
+
+QString FullDisk::write(const QString& name, const QByteArray& bytes) const
+{
+    QFile f(file(name));
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.flush())
+        ADD_FAILURE() << "cannot write " << file(name).toStdString();
+    return file(name);
+}
+
+QByteArray FullDisk::read(const QString& name) const
+{
+    QFile f(file(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList FullDisk::names() const
+{
+    return QDir(path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+bool FullDisk::fill() const
+{
+    const int fd = ::open(QFile::encodeName(file(QStringLiteral("filler"))).constData(),
+                          O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    // Large pieces first, then single bytes, until the very last one is taken.
+    const QByteArray block(64 * 1024, 'f');
+    bool full = false;
+    for (qsizetype size : {block.size(), qsizetype(4096), qsizetype(1)}) {
+        for (;;) {
+            const ssize_t n = ::write(fd, block.constData(), size_t(size));
+            if (n < 0) {
+                full = errno == ENOSPC;
+                break;
+            }
+        }
+    }
+    ::close(fd);
+    return full;
+}
+
+bool runUnderFileSizeLimit(qint64 limit, const std::function<bool()>& body)
+{
+    const pid_t child = ::fork();
+    if (child < 0)
+        return false;
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        rlimit fsize{};
+        ::getrlimit(RLIMIT_FSIZE, &fsize);
+        fsize.rlim_cur = rlim_t(limit);
+        if (::setrlimit(RLIMIT_FSIZE, &fsize) != 0)
+            ::_exit(2);
+        ::_exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 bool FailingTextReader::fails(const QString& path, int* code) const

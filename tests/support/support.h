@@ -19,6 +19,7 @@
 #include <QMap>
 
 #include <condition_variable>
+#include <functional>
 #include <initializer_list>
 #include <mutex>
 #include <ostream>
@@ -63,6 +64,44 @@ private:
     QTemporaryDir m_dir;
 };
 
+// A small file system of its own (tmpfs) mounted on a fresh folder for the object's lifetime; fill()
+// takes its last free byte, so that every later write fails with "no space left", as on a full disk.
+// Mounting needs root (CI runs as root); where it is refused, mounted() is false and whyNot() says
+// why, and the test skips itself.
+class FullDisk {
+public:
+    explicit FullDisk(int kilobytes = 256);
+    ~FullDisk();
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+    bool mounted() const { return m_mounted; }
+    const QString& whyNot() const { return m_whyNot; }
+    // The mounted folder, ending in "/".
+    QString path() const;
+    QString file(const QString& name) const { return path() + name; }
+    QString write(const QString& name, const QByteArray& bytes) const;
+    QByteArray read(const QString& name) const;
+    // Every file name in the folder, hidden ones included, sorted.
+    QStringList names() const;
+    // Writes a filler file until not one more byte fits; false when the disk never filled.
+    bool fill() const;
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+    QString m_whyNot;
+};
+
+#define SKIP_WITHOUT_FULL_DISK(disk)                                                                                   \
+    if (!(disk).mounted())                                                                                             \
+    GTEST_SKIP() << "no small file system to fill: " << (disk).whyNot().toStdString()
+
+// Runs `body` in a child process (fork) whose files cannot grow beyond `limit` bytes, with SIGXFSZ
+// ignored, so that a write past the limit fails with "file too large" as on a full disk. Returns
+// what the body returned; false also when the child did not end normally.
+bool runUnderFileSizeLimit(qint64 limit, const std::function<bool()>& body);
+
 // A writer whose writes fail after `limit` bytes, as on a full disk.
 class FailingFileWriter : public FileWriter {
 public:
@@ -71,7 +110,7 @@ public:
     {}
 
 protected:
-    qint64 writeChunk(QIODevice& file, const char* data, qint64 size) const override;
+    qint64 writeChunk(const QString& target, int fd, const char* data, qint64 size) const override;
 
 private:
     mutable qint64 m_left;
@@ -85,10 +124,17 @@ public:
     {}
 
 protected:
-    qint64 writeChunk(QIODevice& file, const char* data, qint64 size) const override;
+    qint64 writeChunk(const QString& target, int fd, const char* data, qint64 size) const override;
 
 private:
     QStringList m_failing;
+};
+
+// A writer whose every byte is written but whose flush to the disk fails, as when the disk reports
+// an error only at the end.
+class FileWriterFailingSync : public FileWriter {
+protected:
+    bool syncFile(int) const override { return false; }
 };
 
 // Reads like the real reader, except that the files named here fail with a read error, as on a
