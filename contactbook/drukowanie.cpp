@@ -334,9 +334,9 @@ void TForm8::FlatSpeedButton7Click()
         report(QString::fromUtf8("Listy nie zapisano: ścieżki „%1” nie można zapisać w pliku listy.").arg(refused));
         return;
     }
-    QString error;
-    if (!m_writer->writeAtomically(*path, *content, &error))
-        report(error);
+    int code = 0;
+    if (!m_writer->writeAtomically(*path, *content, nullptr, &code))
+        report(fileErrorMessage(m_main.Messages, *path, code));
 }
 
 void TForm8::FlatSpeedButton8Click()

@@ -15,6 +15,12 @@ bool writePhoto(const QString& folder, const QString& personFileName, const QByt
                 PersonRecord& record, QString* error)
 {
     const QString name = photoFileName(personFileName);
+    // No bytes means the picture could not be encoded; they must not replace a good photo.
+    if (bytes.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("%1: no picture").arg(folder + name);
+        return false;
+    }
     const std::optional<QByteArray> value = storableText(name, QStringLiteral("zdjecie"), error);
     if (!value || !writer.writeAtomically(folder + name, bytes, error))
         return false;

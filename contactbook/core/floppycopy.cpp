@@ -2,9 +2,9 @@
 
 #include "filelisting.h"
 #include "settings.h"
+#include "textlines.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace {
 
@@ -32,11 +32,10 @@ FloppyCopy copyBaseToFloppy(const QString& programDir, const RemovableDrives& dr
 
     const QString base = defaultBaseIn(programDir);
     for (const QString& name : listFiles(base, QStringLiteral("*.wp?"))) {
-        QFile source(base + name);
-        // Each file is written whole under a temporary name first, so a full medium never leaves a
-        // truncated copy over an older good one.
-        const bool done =
-            source.open(QIODevice::ReadOnly) && writer.writeAtomically(copy.target + name, source.readAll(), nullptr);
+        // Each file is read whole (a read error copies nothing) and written whole under a temporary
+        // name first, so a full medium never leaves a truncated copy over an older good one.
+        const std::optional<QByteArray> bytes = readBytes(base + name);
+        const bool done = bytes && writer.writeAtomically(copy.target + name, *bytes, nullptr);
         (done ? copy.copied : copy.failed).append(name);
     }
     copy.result = copy.failed.isEmpty() ? FloppyCopy::Result::Copied : FloppyCopy::Result::CopyFailed;

@@ -148,4 +148,48 @@ TEST_F(EntrySaveTest, FailedEditKeepsTheOldFile)
     }
 }
 
+TEST_F(EntrySaveTest, AnEditOnARealFullDiskKeepsTheOldFileAndItsPhoto)
+{
+    FullDisk disk;
+    SKIP_WITHOUT_FULL_DISK(disk);
+    const QByteArray old = crlf({T("nazwisko", "Stary"), T("zdjecie", "1-1-1.bmp")}) + QByteArray(1600, ' ');
+    disk.write("1-1-1.wps", old);
+    disk.write("1-1-1.bmp", "old photo");
+    ASSERT_TRUE(disk.fill());
+    EntrySave e;
+    e.addMode = false;
+    e.editedPath = disk.file("1-1-1.wps");
+    e.record.nazwisko = "Nowy";
+    for (const bool withPhoto : {false, true}) {
+        e.photo = withPhoto ? std::optional(photo) : std::nullopt;
+        const EntrySaveResult result = saveEntry(e, random, FileWriter::standard(), remover);
+        EXPECT_FALSE(result.saved) << withPhoto;
+        EXPECT_TRUE(result.error.contains(disk.path())) << result.error.toStdString();
+        EXPECT_EQ(disk.read("1-1-1.wps"), old);
+        EXPECT_EQ(disk.read("1-1-1.bmp"), "old photo");
+        EXPECT_EQ(disk.names(), QStringList({"1-1-1.bmp", "1-1-1.wps", "filler"}));
+    }
+}
+
+// A picture that could not be encoded gives no bytes; they must not replace a good photo.
+TEST_F(EntrySaveTest, AnEmptyPhotoIsNeverWritten)
+{
+    const QByteArray old = crlf({T("nazwisko", "Stary"), T("zdjecie", "1-1-1.bmp")});
+    dir.write("1-1-1.wps", old);
+    dir.write("1-1-1.bmp", "old photo");
+    EntrySave e;
+    e.addMode = false;
+    e.editedPath = dir.file("1-1-1.wps");
+    e.record.nazwisko = "Nowy";
+    e.photo = QByteArray();
+    EXPECT_FALSE(saveEntry(e, random, FileWriter::standard(), remover).saved);
+    EXPECT_EQ(dir.read("1-1-1.wps"), old);
+    EXPECT_EQ(dir.read("1-1-1.bmp"), "old photo");
+
+    EntrySave n = newEntry();
+    n.photo = QByteArray();
+    EXPECT_FALSE(saveEntry(n, random, FileWriter::standard(), remover).saved);
+    EXPECT_EQ(files(), QStringList({"1-1-1.bmp", "1-1-1.wps"}));
+}
+
 } // namespace

@@ -112,4 +112,18 @@ TEST_F(FloppyCopyTest, AFullMediumIsReportedAndLeavesNoTruncatedCopy)
     EXPECT_EQ(filesIn("media/a/baza"), QStringList({"1.wps"}));
 }
 
+TEST_F(FloppyCopyTest, ARealFullMediumKeepsTheOlderCopiesWhole)
+{
+    FullDisk medium;
+    SKIP_WITHOUT_FULL_DISK(medium);
+    QDir().mkdir(medium.file("baza"));
+    medium.write("baza/1.wps", "older copy");
+    ASSERT_TRUE(medium.fill());
+    drives.roots = {{u'a', medium.path()}};
+    const FloppyCopy result = copy();
+    EXPECT_EQ(result.result, Result::CopyFailed);
+    EXPECT_EQ(medium.read("baza/1.wps"), "older copy");
+    EXPECT_EQ(QDir(medium.file("baza")).entryList(QDir::Files | QDir::Hidden), QStringList({"1.wps"}));
+}
+
 } // namespace

@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -708,6 +709,30 @@ TEST_F(MainWindowTest, ALanguageSetsItsTextsOnEveryWindowAndPolishRestoresThemAl
     EXPECT_EQ(ProfileFile(dir.file("opcje.ini")).readString("jezyk", "nazwa", ""), "Polski");
     EXPECT_TRUE(prompter.shown.isEmpty());
     QCoreApplication::setApplicationName(QString());
+}
+
+// The first show stores the language in use; on a full disk opcje.ini must keep every byte it had
+// and the failure must be told.
+TEST_F(MainWindowTest, TheFirstShowOnAFullDiskLeavesTheSettingsFileAsItWasAndSaysSo)
+{
+    FullDisk disk;
+    SKIP_WITHOUT_FULL_DISK(disk);
+    const QByteArray settings = crlf({"[opcje]", "baza_1=jest", "", "[kolory]", "tlo_tlo=clRed"});
+    disk.write("opcje.ini", settings);
+    QDir().mkdir(disk.file("baza"));
+    disk.write("baza/1.wps", crlf({"<$@$>nazwisko</$@$>A"}));
+    ASSERT_TRUE(disk.fill());
+
+    StartSetup s = setup();
+    s.programDir = disk.path();
+    s.workingDir = disk.path();
+    const auto program = createWindows(s);
+    program->Form1->show();
+
+    EXPECT_EQ(disk.read("opcje.ini"), settings);
+    EXPECT_EQ(disk.names(), QStringList({"baza", "filler", "opcje.ini"}));
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_TRUE(prompter.shown[0].text.contains(disk.file("opcje.ini"))) << prompter.shown[0].text.toStdString();
 }
 
 TEST_F(MainWindowTest, WindowsAreCreatedInOrderAndXClosesTheMainOne)
