@@ -6,8 +6,8 @@
 #include "personfile.h"
 #include "taggedline.h"
 
+#include <QFile>
 #include <QFileInfo>
-#include <QSet>
 
 #include <algorithm>
 
@@ -96,17 +96,19 @@ QByteArray readHoliday(const QString& path, QDate today)
     return holiday;
 }
 
-void deleteExpiredOneOffs(const QStringList& expired, const QList<wpis>& coming, const FileRemover& remover)
+void deleteExpiredOneOffs(const QList<ExpiredOneOff>& expired, QDate today, const DayWindows& days,
+                          const FileRemover& remover)
 {
-    // One line of a reminder may have passed while another is still announced.
-    QSet<QString> announced;
-    for (const wpis& entry : coming)
-        announced.insert(entry.Path);
-    for (const QString& path : expired) {
-        if (announced.contains(path))
+    for (const ExpiredOneOff& reminder : expired) {
+        QFile file(reminder.Path);
+        if (!file.open(QIODevice::ReadOnly))
             continue;
-        removeIfExists(path, remover);
-        removeIfExists(photoPathFor(path), remover);
+        const QByteArray now = file.readAll();
+        file.close();
+        if (now != reminder.Content || !OneOffHasExpired(splitLines(now), today, days))
+            continue;
+        if (remover.remove(reminder.Path))
+            removeIfExists(photoPathFor(reminder.Path), remover);
     }
 }
 
@@ -124,7 +126,7 @@ CheckerResult CheckerMain(const QString& programDir, QDate today, const FileRemo
         scanFolder(scan, defaultBaseIn(programDir));
     if (settings.bases.UseSecondBase)
         scanFolder(scan, settings.bases.SecondBasePath);
-    deleteExpiredOneOffs(scan.ExpiredOneOffs, scan.ComingList, remover);
+    deleteExpiredOneOffs(scan.ExpiredOneOffs, today, settings.days, remover);
 
     result.ComingList = std::move(scan.ComingList);
     result.PastList = std::move(scan.PastList);

@@ -56,9 +56,12 @@ struct CheckerResult {
 // and month (its year is not used); empty when none, or when the file is missing.
 QByteArray readHoliday(const QString& path, QDate today);
 
-// Deletes the passed one-off reminders and their photos, in the order collected. A file that is
-// also listed as coming in this run is kept. Failed deletions are ignored.
-void deleteExpiredOneOffs(const QStringList& expired, const QList<wpis>& coming, const FileRemover& remover);
+// Deletes the one-off reminders found done, in the order collected, each only when it still holds the
+// bytes it was judged on and is still done when judged again (the main program may have changed it
+// since the scan), then its photo when no other entry of that base is left. Failed deletions are
+// ignored.
+void deleteExpiredOneOffs(const QList<ExpiredOneOff>& expired, QDate today, const DayWindows& days,
+                          const FileRemover& remover);
 
 // The checker's whole work before its window: reads the settings and the chosen language in
 // `programDir` (ending in "/"), scans both data folders, deletes the passed one-off reminders and

@@ -4,6 +4,9 @@
 #include "personfile.h"
 #include "taggedline.h"
 
+#include <QFile>
+
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -62,6 +65,7 @@ struct Judgement {
     Window window = Window::None;
     int DayCount = 0;
     int occurrenceYear = 0; // the year of the occurrence that is coming or has passed
+    int placedIn = 0;       // the year its day and month were placed in (as if that year were written)
 };
 
 // A yearly date, placed in the current year: coming when this year's occurrence is at most
@@ -71,34 +75,110 @@ struct Judgement {
 Judgement judgeYearly(QDate today, QDate due, int before, int after)
 {
     const int currentYear = today.year();
+    int placedIn = currentYear;
     // Days 32..34 of December fall due early in January: this year's occurrence is the one carried
     // over from last December.
-    if (due.year() > currentYear)
+    if (due.year() > currentYear) {
         due = due.addYears(-1);
+        --placedIn;
+    }
     const int daysInYear = today.daysInYear();
     const int ahead = int(today.daysTo(due));
     const int span = ahead < 0 ? -ahead : ahead;
     if (ahead < 0 && span >= daysInYear - before)
-        return {Window::Coming, daysInYear - span, currentYear + 1};
+        return {Window::Coming, daysInYear - span, currentYear + 1, placedIn + 1};
     if (ahead >= 0 && span <= before)
-        return {Window::Coming, span, currentYear};
+        return {Window::Coming, span, currentYear, placedIn};
     if (ahead > 0 && span >= daysInYear - after)
-        return {Window::Past, daysInYear - span, currentYear - 1};
+        return {Window::Past, daysInYear - span, currentYear - 1, placedIn - 1};
     if (ahead < 0 && span <= after)
-        return {Window::Past, span, currentYear};
+        return {Window::Past, span, currentYear, placedIn};
     return {};
 }
 
-// A one-off reminder with a year: only its own date counts, so one dated next year or late this
-// year is neither announced nor deleted early, and it is past only after the day it falls due.
-Judgement judgeDated(QDate today, QDate due, int before, int after)
+// One date line taken apart and judged.
+struct DateLine {
+    const DateLineKind* kind = nullptr;
+    bool nameDay = false;
+    QByteArray dayPart;
+    QByteArray monthPart;
+    QByteArray yearPart;
+    QByteArray label; // the occasion's description; the kind's text for name days and birthdays
+    // A one-off reminder's year, when it is a whole number.
+    std::optional<std::int32_t> ownYear;
+    std::optional<Placed> placed; // in the current year
+    Judgement judged;
+};
+
+DateLine judgeDateLine(const QByteArray& key, const QByteArray& value, bool oneOff, QDate today, const DayWindows& days)
 {
-    const int ahead = int(today.daysTo(due));
-    if (ahead >= 0 && ahead <= before)
-        return {Window::Coming, ahead, due.year()};
-    if (ahead < 0 && -ahead <= after)
-        return {Window::Past, -ahead, due.year()};
-    return {};
+    DateLine line;
+    line.kind = dateLineKind(key);
+    line.nameDay = key == kKindNameDay;
+    if (line.nameDay) {
+        // A name day is DD.MM; its parts are what stands around the first dot, so a name day
+        // written with a year still gives its day and month as far as they read.
+        line.dayPart = value.left(2) + value.mid(5);
+        line.monthPart = value.mid(3);
+    } else {
+        const DateParts parts = splitDate(value);
+        line.dayPart = parts.day;
+        line.monthPart = parts.month;
+        line.yearPart = parts.year;
+        line.label = parts.description;
+        if (oneOff)
+            line.ownYear = toInteger(parts.year);
+    }
+    line.placed = placeDate(today.year(), line.dayPart, line.monthPart);
+    if (!line.placed)
+        return line;
+    line.judged = judgeYearly(today, line.placed->due, days.*line.kind->before, days.*line.kind->after);
+    // A one-off reminder recurs like any date once its own year has come, but an occurrence before
+    // its own date does not count: one dated next year or later this year is neither announced nor
+    // deleted early.
+    if (line.ownYear && line.judged.placedIn < *line.ownYear)
+        line.judged = {};
+    return line;
+}
+
+// A one-off reminder is done when one of its dates has just passed and none is announced or still
+// lies ahead. A date with a year after today's lies ahead until its day; a date read yearly (no year,
+// or a year gone by) lies ahead when its day is still to come in the year of the date that passed
+// last, so a reminder's dates without a year are read as dates of one calendar year.
+bool allDatesPassed(const QList<DateLine>& lines, QDate today)
+{
+    const DateLine* lastPassed = nullptr;
+    for (const DateLine& line : lines) {
+        if (line.judged.window == Window::Coming)
+            return false;
+        if (line.judged.window == Window::Past && (!lastPassed || line.judged.DayCount < lastPassed->judged.DayCount))
+            lastPassed = &line;
+    }
+    if (!lastPassed)
+        return false;
+    for (const DateLine& line : lines) {
+        if (line.judged.window != Window::None || !line.placed)
+            continue;
+        if (line.ownYear && *line.ownYear > today.year())
+            return false;
+        const int year = std::max(lastPassed->judged.placedIn, line.ownYear.value_or(lastPassed->judged.placedIn));
+        const auto placed = placeDate(year, line.dayPart, line.monthPart);
+        if (placed && placed->due > today)
+            return false;
+    }
+    return true;
+}
+
+template <typename Each> void forEachDateLine(const Lines& lines, Each&& each)
+{
+    QByteArray currentName;
+    for (const QByteArray& line : lines) {
+        const QByteArray key = ExtractField(line, QByteArray());
+        if (key == "nazwisko")
+            currentName = ExtractField(line, key);
+        else if (dateLineKind(key))
+            each(key, ExtractField(line, key), currentName);
+    }
 }
 
 // The year part moved by the years between the occurrence and the current year, when it is a whole
@@ -124,7 +204,41 @@ QByteArray daysLeftText(int days, const CheckerTexts& t)
 
 constexpr int kLongestListedDayCount = 14;
 
+// The listed entry of a coming or past date line.
+wpis listedEntry(const DateLine& line, const QByteArray& name, const QString& path, QDate today,
+                 const CheckerTexts& texts)
+{
+    const bool birthday = qstrcmp(line.kind->key, kKindBirthday) == 0;
+    const QByteArray label = line.nameDay ? texts.text(checkertext::NameDayLabel)
+                             : birthday   ? texts.text(checkertext::BirthdayLabel)
+                                          : line.label;
+    const Judgement& judged = line.judged;
+    wpis entry;
+    entry.Name = name;
+    const QByteArray dateText = label + " (" + line.dayPart + ' ' + texts.monthName(line.placed->month) + ')';
+    if (judged.window == Window::Coming) {
+        if (judged.DayCount <= kLongestListedDayCount)
+            entry.EntryText = dateText + " - " + daysLeftText(judged.DayCount, texts);
+    } else if (judged.DayCount >= 1 && judged.DayCount <= kLongestListedDayCount) {
+        entry.EntryText = dateText;
+    }
+    if (!line.nameDay)
+        entry.Year = shiftedYear(line.yearPart, judged.occurrenceYear - today.year());
+    entry.Kind = line.kind->key;
+    entry.Path = path;
+    return entry;
+}
+
 } // namespace
+
+bool OneOffHasExpired(const Lines& lines, QDate today, const DayWindows& days)
+{
+    QList<DateLine> judged;
+    forEachDateLine(lines, [&](const QByteArray& key, const QByteArray& value, const QByteArray&) {
+        judged.append(judgeDateLine(key, value, true, today, days));
+    });
+    return allDatesPassed(judged, today);
+}
 
 OccasionScan::OccasionScan(QDate today, const DayWindows& days, const CheckerTexts& texts)
     : m_today(today)
@@ -134,77 +248,28 @@ OccasionScan::OccasionScan(QDate today, const DayWindows& days, const CheckerTex
 
 void OccasionScan::ProcessPersonFile(const QString& fileName)
 {
-    if (const auto lines = readLines(CurrentFolder + fileName))
-        ProcessPersonLines(*lines, fileName);
+    QFile file(CurrentFolder + fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray content = file.readAll();
+    if (file.error() == QFileDevice::NoError)
+        ProcessPersonContent(content, fileName);
 }
 
-void OccasionScan::ProcessPersonLines(const Lines& lines, const QString& fileName)
+void OccasionScan::ProcessPersonContent(const QByteArray& content, const QString& fileName)
 {
     const bool oneOff = kindOfFileName(fileName) == EntryKind::OneOff;
-    QByteArray currentName;
-    for (const QByteArray& line : lines) {
-        const QByteArray key = ExtractField(line, QByteArray());
-        if (key == "nazwisko")
-            currentName = ExtractField(line, key);
-        else if (dateLineKind(key))
-            judgeDateLine(key, ExtractField(line, key), currentName, fileName, oneOff);
-    }
-}
-
-void OccasionScan::judgeDateLine(const QByteArray& key, const QByteArray& value, const QByteArray& name,
-                                 const QString& fileName, bool oneOff)
-{
-    const DateLineKind& kind = *dateLineKind(key);
-    const bool nameDay = key == kKindNameDay;
-
-    // A name day is DD.MM; its parts are what stands around the first dot, so a name day written
-    // with a year still gives its day and month as far as they read.
-    QByteArray dayPart, monthPart, yearPart, label;
-    if (nameDay) {
-        dayPart = value.left(2) + value.mid(5);
-        monthPart = value.mid(3);
-        label = m_texts->text(checkertext::NameDayLabel);
-    } else {
-        const DateParts parts = splitDate(value);
-        dayPart = parts.day;
-        monthPart = parts.month;
-        yearPart = parts.year;
-        label = key == kKindBirthday ? m_texts->text(checkertext::BirthdayLabel) : parts.description;
-    }
-
-    const int before = m_days.*kind.before;
-    const int after = m_days.*kind.after;
-    const auto year = nameDay ? std::nullopt : toInteger(yearPart);
-    std::optional<Placed> placed;
-    Judgement judged;
-    if (oneOff && year) {
-        placed = placeDate(*year, dayPart, monthPart);
-        if (placed)
-            judged = judgeDated(m_today, placed->due, before, after);
-    } else {
-        placed = placeDate(m_today.year(), dayPart, monthPart);
-        if (placed)
-            judged = judgeYearly(m_today, placed->due, before, after);
-    }
-    if (judged.window == Window::None)
-        return;
-    if (judged.window == Window::Past && oneOff) {
-        ExpiredOneOffs.append(CurrentFolder + fileName);
-        return;
-    }
-
-    wpis entry;
-    entry.Name = name;
-    const QByteArray dateText = label + " (" + dayPart + ' ' + m_texts->monthName(placed->month) + ')';
-    if (judged.window == Window::Coming) {
-        if (judged.DayCount <= kLongestListedDayCount)
-            entry.EntryText = dateText + " - " + daysLeftText(judged.DayCount, *m_texts);
-    } else if (judged.DayCount >= 1 && judged.DayCount <= kLongestListedDayCount) {
-        entry.EntryText = dateText;
-    }
-    if (!nameDay)
-        entry.Year = shiftedYear(yearPart, judged.occurrenceYear - m_today.year());
-    entry.Kind = kind.key;
-    entry.Path = CurrentFolder + fileName;
-    (judged.window == Window::Coming ? ComingList : PastList).append(entry);
+    QList<DateLine> oneOffLines;
+    forEachDateLine(splitLines(content), [&](const QByteArray& key, const QByteArray& value, const QByteArray& name) {
+        const DateLine line = judgeDateLine(key, value, oneOff, m_today, m_days);
+        if (oneOff)
+            oneOffLines.append(line);
+        // A one-off reminder's past dates are not listed: once all have passed it is deleted.
+        if (line.judged.window == Window::None || (oneOff && line.judged.window == Window::Past))
+            return;
+        wpis entry = listedEntry(line, name, CurrentFolder + fileName, m_today, *m_texts);
+        (line.judged.window == Window::Coming ? ComingList : PastList).append(std::move(entry));
+    });
+    if (oneOff && allDatesPassed(oneOffLines, m_today))
+        ExpiredOneOffs.append({CurrentFolder + fileName, content});
 }

@@ -43,8 +43,20 @@ inline constexpr char kKindNameDay[] = "imieniny";
 inline constexpr char kKindBirthday[] = "urodziny";
 inline constexpr char kKindOccasion[] = "impreza";
 
+// A one-off reminder all of whose dates have passed, with the bytes it was judged on: it may be
+// deleted only while the file still holds exactly these bytes.
+struct ExpiredOneOff {
+    QString Path;
+    QByteArray Content;
+};
+
+// Whether a one-off reminder with these lines is done: one of its dates has just passed, none is
+// announced and none still lies ahead. Used again on the file's bytes right before deleting it.
+bool OneOffHasExpired(const Lines& lines, QDate today, const DayWindows& days);
+
 // Judges the date lines of person files against today and collects what is coming, what has just
-// passed, and the one-off reminders whose date has passed. Today is given, never read from a clock.
+// passed, and the one-off reminders whose dates have all passed. Today is given, never read from a
+// clock.
 class OccasionScan {
 public:
     OccasionScan(QDate today, const DayWindows& days, const CheckerTexts& texts);
@@ -55,19 +67,17 @@ public:
     // Coming occasions (today included) and those just passed, in the order found.
     QList<wpis> ComingList;
     QList<wpis> PastList;
-    // One-off reminders (".wpj") with a passed date line: CurrentFolder + the file name as found, once
-    // per such line.
-    QStringList ExpiredOneOffs;
+    // One-off reminders (".wpj") that are done (see OneOffHasExpired): CurrentFolder + the file name as
+    // found, once per file. Their past dates are not listed.
+    QList<ExpiredOneOff> ExpiredOneOffs;
 
     // Reads CurrentFolder + `fileName`; a file that cannot be read contributes nothing.
     void ProcessPersonFile(const QString& fileName);
-    // The same for lines already read; the kind of entry follows from the last letter of `fileName`.
-    void ProcessPersonLines(const Lines& lines, const QString& fileName);
+    // The same for a file's bytes already read; the kind of entry follows from the last letter of
+    // `fileName`.
+    void ProcessPersonContent(const QByteArray& content, const QString& fileName);
 
 private:
-    void judgeDateLine(const QByteArray& key, const QByteArray& value, const QByteArray& name, const QString& fileName,
-                       bool oneOff);
-
     QDate m_today;
     DayWindows m_days;
     const CheckerTexts* m_texts;

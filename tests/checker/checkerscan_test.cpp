@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -150,6 +151,51 @@ TEST(CheckerScan, EndsSilentlyWhenOnlyRemindersWereDeletedEvenIfADeletionFails)
     EXPECT_FALSE(prog.exists("baza/b.wpj"));
     EXPECT_FALSE(prog.exists("baza/b.bmp"));
     EXPECT_TRUE(r.silentEnd());
+}
+
+// Deletes as asked; before deleting `trigger` it runs `meanwhile`, as the main program saving an entry
+// while the checker works through its list.
+class RemoverWithEditsMeanwhile : public RecordingRemover {
+public:
+    RemoverWithEditsMeanwhile(QString trigger, std::function<void()> meanwhile)
+        : m_trigger(std::move(trigger))
+        , m_meanwhile(std::move(meanwhile))
+    {}
+    bool remove(const QString& path) const override
+    {
+        if (path == m_trigger)
+            m_meanwhile();
+        return RecordingRemover::remove(path);
+    }
+
+private:
+    QString m_trigger;
+    std::function<void()> m_meanwhile;
+};
+
+TEST(CheckerScan, DeletesAReminderOnlyWhileItHoldsWhatWasJudged)
+{
+    TempDir prog;
+    const QByteArray passed = person("Rata", "<$@$>impreza</$@$>06.12.2026-Rata");
+    for (const char* name : {"baza/a.wpj", "baza/b.wpj", "baza/c.wpj", "baza/d.wpj"})
+        prog.write(name, passed);
+    for (const char* name : {"baza/b.bmp", "baza/c.bmp", "baza/d.bmp"})
+        prog.write(name, "BM");
+
+    const RemoverWithEditsMeanwhile remover(prog.file("baza/a.wpj"), [&] {
+        // Moved to a later date: no longer done.
+        prog.write("baza/b.wpj", person("Rata", "<$@$>impreza</$@$>20.12.2026-Rata"));
+        // Still passed, but not what was judged.
+        prog.write("baza/c.wpj", person("Rata Kowalskiej", "<$@$>impreza</$@$>06.12.2026-Rata"));
+        // Saved again unchanged.
+        prog.write("baza/d.wpj", passed);
+    });
+    CheckerMain(prog.path(), kToday, remover);
+
+    EXPECT_EQ(remover.asked, QStringList({prog.file("baza/a.wpj"), prog.file("baza/d.wpj"), prog.file("baza/d.bmp")}));
+    EXPECT_EQ(prog.read("baza/b.wpj"), person("Rata", "<$@$>impreza</$@$>20.12.2026-Rata"));
+    for (const char* kept : {"baza/b.bmp", "baza/c.wpj", "baza/c.bmp"})
+        EXPECT_TRUE(prog.exists(kept)) << kept;
 }
 
 TEST(Holiday, IsTheLastLineDatedWithTodaysDayAndMonth)

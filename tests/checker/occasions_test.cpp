@@ -20,14 +20,14 @@ std::string judge(QDate today, const QString& fileName, const char* line, const 
     const CheckerTexts texts;
     OccasionScan scan(today, days, texts);
     scan.CurrentFolder = "/dane/";
-    scan.ProcessPersonLines({cp("<$@$>nazwisko</$@$>Ala"), cp(line)}, fileName);
+    scan.ProcessPersonContent(crlf({"<$@$>nazwisko</$@$>Ala", line}), fileName);
     const qsizetype found = scan.ComingList.size() + scan.PastList.size() + scan.ExpiredOneOffs.size();
     if (found == 0)
         return "none";
     if (found > 1)
         return "more than one result";
     if (!scan.ExpiredOneOffs.isEmpty())
-        return scan.ExpiredOneOffs.first() == "/dane/" + fileName ? "expired" : "expired under another path";
+        return scan.ExpiredOneOffs.first().Path == "/dane/" + fileName ? "expired" : "expired under another path";
     const bool coming = !scan.ComingList.isEmpty();
     const wpis& e = coming ? scan.ComingList.first() : scan.PastList.first();
     return (coming ? "coming|" : "past|") + utf8(e.EntryText) + '|' + utf8(e.Year);
@@ -160,7 +160,7 @@ TEST(Occasions, DaysTextsCoverTwoWeeks)
     checkAll(cases, "1-2-3.wps", wide);
 }
 
-TEST(Occasions, OneOffRemindersWithAYearCountOnlyTheirOwnDate)
+TEST(Occasions, OneOffRemindersRecurFromTheirOwnDateOn)
 {
     const Case cases[] = {
         {"a year ahead", QDate(2026, 6, 16), "<$@$>impreza</$@$>15.06.2027-Przegląd", "none"},
@@ -173,7 +173,6 @@ TEST(Occasions, OneOffRemindersWithAYearCountOnlyTheirOwnDate)
         {"yesterday", QDate(2026, 12, 9), "<$@$>impreza</$@$>08.12.2026-Bal", "expired"},
         {"After days ago", QDate(2026, 12, 11), "<$@$>impreza</$@$>08.12.2026-Bal", "expired"},
         {"After + 1 days ago", QDate(2026, 12, 12), "<$@$>impreza</$@$>08.12.2026-Bal", "none"},
-        {"a year ago", QDate(2026, 12, 9), "<$@$>impreza</$@$>08.12.2025-Bal", "none"},
         // The count shown, CurrentYear - Year, is 0 at the reminder's own date.
         {"early next year", QDate(2026, 12, 28), "<$@$>impreza</$@$>03.01.2027-Bal",
          "coming|Bal (03 stycznia) - zostało 6 dni|2026"},
@@ -182,6 +181,17 @@ TEST(Occasions, OneOffRemindersWithAYearCountOnlyTheirOwnDate)
          "coming|Bal (29 lutego) - To dzisiaj!!!|2027"},
         {"29.02 of a common year after 1 March", QDate(2027, 3, 2), "<$@$>impreza</$@$>29.02.2027-Bal", "expired"},
         {"day 0", QDate(2026, 5, 2), "<$@$>impreza</$@$>00.05.2026-Bal", "none"},
+        // Once its year has come, a reminder that was not deleted in time recurs like any date: it
+        // is announced before the same day and month and deleted after it.
+        {"an earlier year, Before days ahead", QDate(2027, 6, 11), "<$@$>impreza</$@$>18.06.2026-Rata",
+         "coming|Rata (18 czerwca) - zostało 7 dni|2026"},
+        {"an earlier year, just passed", QDate(2027, 6, 19), "<$@$>impreza</$@$>18.06.2026-Rata", "expired"},
+        {"an earlier year, long passed", QDate(2027, 6, 25), "<$@$>impreza</$@$>18.06.2026-Rata", "none"},
+        {"this year, early January, seen in late December", QDate(2026, 12, 28), "<$@$>impreza</$@$>02.01.2026-Rata",
+         "coming|Rata (02 stycznia) - zostało 5 dni|2025"},
+        {"a birthday", QDate(2026, 12, 8), "<$@$>urodziny</$@$>10.12.1990",
+         "coming|Urodziny (10 grudnia) - zostały 2 dni|1990"},
+        {"a birthday just passed", QDate(2026, 12, 12), "<$@$>urodziny</$@$>10.12.1990", "expired"},
     };
     checkAll(cases, "1-2-3.wpj");
 }
@@ -205,19 +215,18 @@ TEST(Occasions, EachDateLineOfAFileIsJudgedWithTheNameReadBeforeIt)
     const CheckerTexts texts;
     OccasionScan scan(QDate(2026, 12, 8), DayWindows(), texts);
     scan.CurrentFolder = "/dane/";
-    scan.ProcessPersonLines(
-        {
-            cp("<$@$>impreza</$@$>08.12.????-Bez nazwiska"),
-            cp("<$@$>nazwisko</$@$>Kowalska Ala"),
-            cp("<$@$>urodziny</$@$>09.12.1990"),
-            cp("<$@$>imieniny</$@$>00.12"),
-            cp("<$@$>Nazwisko</$@$>Nie klucz"),
-            cp("imieniny 08.12 bez znaczników"),
-            cp("<$@$>nazwisko</$@$>Nowak Ola"),
-            cp("<$@$>impreza</$@$>06.12.2000-Rocznica"),
-            cp("<$@$>impreza</$@$>10.12.2000-Spotkanie"),
-        },
-        "Osoba.WPS");
+    scan.ProcessPersonContent(crlf({
+                                  "<$@$>impreza</$@$>08.12.????-Bez nazwiska",
+                                  "<$@$>nazwisko</$@$>Kowalska Ala",
+                                  "<$@$>urodziny</$@$>09.12.1990",
+                                  "<$@$>imieniny</$@$>00.12",
+                                  "<$@$>Nazwisko</$@$>Nie klucz",
+                                  "imieniny 08.12 bez znaczników",
+                                  "<$@$>nazwisko</$@$>Nowak Ola",
+                                  "<$@$>impreza</$@$>06.12.2000-Rocznica",
+                                  "<$@$>impreza</$@$>10.12.2000-Spotkanie",
+                              }),
+                              "Osoba.WPS");
     const auto rows = [](const QList<wpis>& list) {
         QList<std::string> out;
         for (const wpis& e : list)
@@ -233,14 +242,89 @@ TEST(Occasions, EachDateLineOfAFileIsJudgedWithTheNameReadBeforeIt)
     EXPECT_TRUE(scan.ExpiredOneOffs.isEmpty());
 }
 
-TEST(Occasions, AOneOffReminderIsQueuedOncePerPassedLine)
+TEST(Occasions, AOneOffReminderIsDeletedOnlyOnceAllItsDatesHavePassed)
 {
-    const CheckerTexts texts;
-    OccasionScan scan(QDate(2026, 12, 8), DayWindows(), texts);
-    scan.CurrentFolder = "/dane/";
-    scan.ProcessPersonLines({cp("<$@$>imieniny</$@$>06.12"), cp("<$@$>urodziny</$@$>07.12.????")}, "r.wpj");
-    EXPECT_EQ(scan.ExpiredOneOffs, QStringList({"/dane/r.wpj", "/dane/r.wpj"}));
-    EXPECT_TRUE(scan.PastList.isEmpty());
+    struct FileCase {
+        const char* name;
+        QDate today;
+        std::initializer_list<const char*> dates;
+        const char* expected; // "deleted" or "kept", then the coming rows
+    };
+    const QDate dec8(2026, 12, 8);
+    const QDate jan2(2027, 1, 2);
+    const FileCase cases[] = {
+        {"both passed", dec8, {"<$@$>impreza</$@$>06.12.2026-A", "<$@$>impreza</$@$>01.12.2026-B"}, "deleted"},
+        {"one passed, one later this year",
+         dec8,
+         {"<$@$>impreza</$@$>06.12.2026-A", "<$@$>impreza</$@$>20.12.2026-B"},
+         "kept"},
+        {"one passed, one next year",
+         dec8,
+         {"<$@$>impreza</$@$>06.12.2026-A", "<$@$>impreza</$@$>15.01.2027-B"},
+         "kept"},
+        {"one passed, one on a day of a later leap year",
+         dec8,
+         {"<$@$>impreza</$@$>06.12.2026-A", "<$@$>impreza</$@$>29.02.2028-B"},
+         "kept"},
+        {"one passed, one announced",
+         dec8,
+         {"<$@$>impreza</$@$>06.12.2026-A", "<$@$>impreza</$@$>10.12.2026-B"},
+         "kept|B"},
+        {"one passed, one of an earlier year still to come this year",
+         dec8,
+         {"<$@$>impreza</$@$>06.12.2026-A", "<$@$>impreza</$@$>20.12.2020-B"},
+         "kept"},
+        {"one passed, one of this year long passed",
+         dec8,
+         {"<$@$>impreza</$@$>06.12.2026-A", "<$@$>impreza</$@$>15.01.2026-B"},
+         "deleted"},
+        {"one passed, one that cannot be placed",
+         dec8,
+         {"<$@$>impreza</$@$>06.12.2026-A", "<$@$>impreza</$@$>00.05.2027-B"},
+         "deleted"},
+        {"without years: one passed, one later this year",
+         dec8,
+         {"<$@$>impreza</$@$>06.12.????-A", "<$@$>imieniny</$@$>20.12"},
+         "kept"},
+        // Dates without a year are read as dates of the year of the one that passed last.
+        {"without years: one passed, one earlier this year",
+         dec8,
+         {"<$@$>impreza</$@$>06.12.????-A", "<$@$>impreza</$@$>15.01.????-B"},
+         "deleted"},
+        {"passed last December, one ahead this year",
+         jan2,
+         {"<$@$>impreza</$@$>31.12.2026-A", "<$@$>impreza</$@$>10.01.2027-B"},
+         "kept"},
+        {"passed last December and on New Year's Day",
+         jan2,
+         {"<$@$>impreza</$@$>31.12.????-A", "<$@$>impreza</$@$>01.01.????-B"},
+         "deleted"},
+        {"without years, passed last December, one in March",
+         jan2,
+         {"<$@$>impreza</$@$>31.12.????-A", "<$@$>impreza</$@$>15.03.????-B"},
+         "deleted"},
+    };
+    for (const FileCase& c : cases) {
+        QByteArray content = crlf({"<$@$>nazwisko</$@$>Przypomnienie"});
+        for (const char* date : c.dates)
+            content += crlf({date});
+        const CheckerTexts texts;
+        OccasionScan scan(c.today, DayWindows(), texts);
+        scan.CurrentFolder = "/dane/";
+        scan.ProcessPersonContent(content, "r.wpj");
+        std::string outcome = scan.ExpiredOneOffs.isEmpty() ? "kept" : "deleted";
+        for (const wpis& e : scan.ComingList)
+            outcome += '|' + utf8(e.EntryText.left(1));
+        EXPECT_EQ(outcome, c.expected) << c.name;
+        EXPECT_TRUE(scan.PastList.isEmpty()) << c.name;
+        EXPECT_EQ(OneOffHasExpired(splitLines(content), c.today, DayWindows()), !scan.ExpiredOneOffs.isEmpty())
+            << c.name;
+        if (!scan.ExpiredOneOffs.isEmpty()) {
+            EXPECT_EQ(scan.ExpiredOneOffs.size(), 1) << c.name;
+            EXPECT_EQ(scan.ExpiredOneOffs.first().Path, "/dane/r.wpj") << c.name;
+            EXPECT_EQ(scan.ExpiredOneOffs.first().Content, content) << c.name;
+        }
+    }
 }
 
 } // namespace
