@@ -6,9 +6,6 @@
 #include "personfile.h"
 #include "taggedline.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include <algorithm>
 
 namespace {
@@ -30,12 +27,6 @@ void scanFolder(OccasionScan& scan, const QString& folder)
         if (kind == EntryKind::Person || kind == EntryKind::OneOff)
             scan.ProcessPersonFile(name);
     }
-}
-
-void removeIfExists(const QString& path, const FileRemover& remover)
-{
-    if (QFileInfo::exists(path))
-        remover.remove(path);
 }
 
 } // namespace
@@ -100,15 +91,11 @@ void deleteExpiredOneOffs(const QList<ExpiredOneOff>& expired, QDate today, cons
                           const FileRemover& remover)
 {
     for (const ExpiredOneOff& reminder : expired) {
-        QFile file(reminder.Path);
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray now = file.readAll();
-        file.close();
-        if (now != reminder.Content || !OneOffHasExpired(splitLines(now), today, days))
+        const auto now = readBytes(reminder.Path);
+        if (!now || *now != reminder.Content || !OneOffHasExpired(splitLines(*now), today, days))
             continue;
         if (remover.remove(reminder.Path))
-            removeIfExists(photoPathFor(reminder.Path), remover);
+            deletePhotoIfUnused(reminder.Path, remover);
     }
 }
 

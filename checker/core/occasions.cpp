@@ -4,8 +4,6 @@
 #include "personfile.h"
 #include "taggedline.h"
 
-#include <QFile>
-
 #include <algorithm>
 #include <optional>
 
@@ -248,12 +246,8 @@ OccasionScan::OccasionScan(QDate today, const DayWindows& days, const CheckerTex
 
 void OccasionScan::ProcessPersonFile(const QString& fileName)
 {
-    QFile file(CurrentFolder + fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    const QByteArray content = file.readAll();
-    if (file.error() == QFileDevice::NoError)
-        ProcessPersonContent(content, fileName);
+    if (const auto content = readBytes(CurrentFolder + fileName))
+        ProcessPersonContent(*content, fileName);
 }
 
 void OccasionScan::ProcessPersonContent(const QByteArray& content, const QString& fileName)

@@ -112,7 +112,7 @@ TEST(CheckerScan, DeletesPassedRemindersAndTheirPhotosByTheNamesFound)
     prog.write("baza/12-34-56.bmp", "BM");
     prog.write("baza/AB.WPJ", person("Wizyta", "<$@$>impreza</$@$>07.12.2026-Wizyta"));
     prog.write("baza/AB.BMP", "BM");
-    // Another file on this file system, due next year: it stays.
+    // Another file on this file system, due next year: it stays, and so does the photo of its base.
     prog.write("baza/ab.wpj", person("Przegląd", "<$@$>impreza</$@$>07.12.2027-Przegląd"));
     prog.write("baza/k.wpj",
                crlf({"<$@$>nazwisko</$@$>Dwie daty", "<$@$>imieniny</$@$>06.12", "<$@$>urodziny</$@$>10.12.????"}));
@@ -126,11 +126,10 @@ TEST(CheckerScan, DeletesPassedRemindersAndTheirPhotosByTheNamesFound)
 
     EXPECT_EQ(remover.asked,
               QStringList({prog.file("baza/12-34-56.wpj"), prog.file("baza/12-34-56.bmp"), prog.file("baza/AB.WPJ"),
-                           prog.file("baza/AB.BMP"), prog.file("baza/n.wpj"), prog.file("druga/s.wpj")}));
-    for (const char* gone :
-         {"baza/12-34-56.wpj", "baza/12-34-56.bmp", "baza/AB.WPJ", "baza/AB.BMP", "baza/n.wpj", "druga/s.wpj"})
+                           prog.file("baza/n.wpj"), prog.file("druga/s.wpj")}));
+    for (const char* gone : {"baza/12-34-56.wpj", "baza/12-34-56.bmp", "baza/AB.WPJ", "baza/n.wpj", "druga/s.wpj"})
         EXPECT_FALSE(prog.exists(gone)) << gone;
-    for (const char* kept : {"baza/ab.wpj", "baza/k.wpj", "baza/w.wps", "baza/w.bmp"})
+    for (const char* kept : {"baza/ab.wpj", "baza/AB.BMP", "baza/k.wpj", "baza/w.wps", "baza/w.bmp"})
         EXPECT_TRUE(prog.exists(kept)) << kept;
     EXPECT_EQ(names(r.ComingList), QList<QByteArray>({"Dwie daty"}));
     EXPECT_EQ(names(r.PastList), QList<QByteArray>({"Osoba"}));
@@ -196,6 +195,49 @@ TEST(CheckerScan, DeletesAReminderOnlyWhileItHoldsWhatWasJudged)
     EXPECT_EQ(prog.read("baza/b.wpj"), person("Rata", "<$@$>impreza</$@$>20.12.2026-Rata"));
     for (const char* kept : {"baza/b.bmp", "baza/c.wpj", "baza/c.bmp"})
         EXPECT_TRUE(prog.exists(kept)) << kept;
+}
+
+TEST(CheckerScan, DeletesAPhotoOnlyWhenNoOtherEntryOfItsBaseIsLeft)
+{
+    TempDir prog;
+    const QByteArray passed = person("Rata", "<$@$>impreza</$@$>06.12.2026-Rata");
+    const QByteArray someone = person("Osoba", "<$@$>urodziny</$@$>20.05.1990");
+    struct Case {
+        const char* name;
+        QList<const char*> files; // besides the passed reminder
+        const char* reminder;
+        QList<const char*> gone;
+        QList<const char*> kept;
+    };
+    const Case cases[] = {
+        {"the photo of a person of the same base", {"x.wps", "x.bmp"}, "x.wpj", {"x.wpj"}, {"x.wps", "x.bmp"}},
+        {"the photo of a binned person of the same base", {"Y.WPB", "y.bmp"}, "y.wpj", {"y.wpj"}, {"Y.WPB", "y.bmp"}},
+        {"a name that would be a mask", {"ab.wps", "ab.bmp"}, "a?.wpj", {"a?.wpj"}, {"ab.wps", "ab.bmp"}},
+        {"its own photo beside a name the mask would match",
+         {"z*.bmp", "zz.wps", "zz.bmp"},
+         "z*.wpj",
+         {"z*.wpj", "z*.bmp"},
+         {"zz.wps", "zz.bmp"}},
+        {"its own photo in another case", {"q.BMP"}, "q.wpj", {"q.wpj", "q.BMP"}, {}},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        for (const char* name : c.files)
+            dir.write(QStringLiteral("baza/") + name, QByteArray(name).endsWith("bmp") ? QByteArray("BM") : someone);
+        dir.write(QStringLiteral("baza/") + c.reminder, passed);
+        CheckerMain(dir.path(), kToday, RecordingRemover());
+        for (const char* name : c.gone)
+            EXPECT_FALSE(dir.exists(QStringLiteral("baza/") + name)) << c.name << ": " << name;
+        for (const char* name : c.kept)
+            EXPECT_TRUE(dir.exists(QStringLiteral("baza/") + name)) << c.name << ": " << name;
+    }
+    // A reminder that could not be deleted keeps its photo.
+    prog.write("baza/w.wpj", passed);
+    prog.write("baza/w.bmp", "BM");
+    const RecordingRemover failing({prog.file("baza/w.wpj")});
+    CheckerMain(prog.path(), kToday, failing);
+    EXPECT_EQ(failing.asked, QStringList({prog.file("baza/w.wpj")}));
+    EXPECT_TRUE(prog.exists("baza/w.bmp"));
 }
 
 TEST(Holiday, IsTheLastLineDatedWithTodaysDayAndMonth)
