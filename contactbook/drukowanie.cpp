@@ -27,6 +27,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QShowEvent>
+#include <QStandardPaths>
 #include <QStyledItemDelegate>
 
 namespace drukowanie {
@@ -388,18 +389,55 @@ void TForm8::FlatSpeedButton6Click()
 namespace {
 
 constexpr char kPrinterRefused[] = "Drukarka nie przyjęła wydruku.";
+constexpr char kOfferPdf[] = "Nie ma zainstalowanej drukarki. Czy zapisać wydruk w pliku PDF?";
+constexpr char kPdfDialogTitle[] = "..:: -- Zubo -- ::.. - Zapis wydruku";
+constexpr char kPdfFilter[] = "Pliki PDF (*.pdf)";
 
 } // namespace
 
+bool TForm8::startStraightJob(Printer& printer)
+{
+    printer.startJob();
+    if (printer.hasPrinter())
+        return true;
+    if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), QString::fromUtf8(kOfferPdf)) ==
+        Prompter::Answer::Yes) {
+        const FileChooser::Request request{
+            QString::fromUtf8(kPdfDialogTitle), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+            QStringLiteral("wydruk.pdf"), QString::fromLatin1(kPdfFilter), QStringLiteral("pdf")};
+        if (const std::optional<QString> path = FileChooser::current().saveFile(this, request)) {
+            printer.printToFile(*path);
+            return true;
+        }
+    }
+    tellMissingTool(MissingTool::Printer);
+    return false;
+}
+
+void TForm8::reportPrintFailure(const Printer& printer) const
+{
+    const QString error = printer.lastError();
+    report(error.isEmpty() ? QString::fromUtf8(kPrinterRefused) : error);
+}
+
 void TForm8::PrintPersonSheets()
 {
-    if (!printouts::printPersonSheets(Printer::current(), Chosen(), *m_reader, m_clock->today(),
+    Printer& printer = Printer::current();
+    if (!startStraightJob(printer))
+        return;
+    if (!printouts::printPersonSheets(printer, Chosen(), *m_reader, m_clock->today(),
                                       [this](int progress) { FlatGauge1->SetProgress(progress); }))
-        report(QString::fromUtf8(kPrinterRefused));
+        reportPrintFailure(printer);
 }
 
 void TForm8::printEnvelopes(const EnvelopeFormat& format)
 {
+    Printer& printer = Printer::current();
+    // The chosen format opens the print dialog, where the user picks the printer or a PDF file.
+    if (format.chosenFormat)
+        printer.startJob();
+    else if (!startStraightJob(printer))
+        return;
     const auto sender = [this](QList<QByteArray>* lines) {
         if (!SenderAddress || DialogRunner::current().run(*SenderAddress) != mrOk)
             return false;
@@ -407,9 +445,9 @@ void TForm8::printEnvelopes(const EnvelopeFormat& format)
         return true;
     };
     if (!printouts::printEnvelopes(
-            Printer::current(), format, Chosen(), *m_reader, sender,
-            [this](int progress) { FlatGauge1->SetProgress(progress); }, this))
-        report(QString::fromUtf8(kPrinterRefused));
+            printer, format, Chosen(), *m_reader, sender, [this](int progress) { FlatGauge1->SetProgress(progress); },
+            this))
+        reportPrintFailure(printer);
 }
 
 void TForm8::PrintEnvelopesOnA4(int leftMm, int bottomMm, int widthMm, int blockHeightMm)

@@ -10,6 +10,7 @@
 
 class Clock;
 class FileWriter;
+class Printer;
 class QLabel;
 class QListWidget;
 class QPainter;
@@ -102,6 +103,11 @@ private:
     void moveSelected(QListWidget* from, QListWidget* to);
     void putAll(QListWidget* into);
     void printEnvelopes(const EnvelopeFormat& format);
+    // Starts a job that prints at once: on the default printer or, with none installed, into a PDF
+    // file when the user agrees and names one. False when nothing is to be printed; the user has
+    // then been told.
+    bool startStraightJob(Printer& printer);
+    void reportPrintFailure(const Printer& printer) const;
 
     const TextReader* m_reader;
     const FileWriter* m_writer;

@@ -114,8 +114,7 @@ bool printPersonSheets(Printer& printer, const QList<PersonListEntry>& persons, 
             textOut(*painter, t.x, t.y, shown(t.text), Qt::white);
     }
     finishPage(slotList.last().page);
-    printer.endDocument();
-    return true;
+    return printer.endDocument();
 }
 
 bool printEnvelopes(Printer& printer, const EnvelopeFormat& format, const QList<PersonListEntry>& persons,
@@ -172,9 +171,7 @@ bool printEnvelopes(Printer& printer, const EnvelopeFormat& format, const QList<
         font.setPointSize(size);
         painter->setFont(font);
     }
-    if (painter)
-        printer.endDocument();
-    return true;
+    return !painter || printer.endDocument();
 }
 
 } // namespace printouts

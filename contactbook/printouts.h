@@ -19,8 +19,9 @@ namespace printouts {
 
 using Progress = std::function<void(int)>;
 
-// Eight persons to a portrait page, with the side strip and the page number on every page.
-// False when the printer would not start the document.
+// Eight persons to a portrait page, with the side strip and the page number on every page, as a
+// job already started on the printer. False when the printer would not start or finish the
+// document.
 bool printPersonSheets(Printer& printer, const QList<PersonListEntry>& persons, const TextReader& reader, QDate today,
                        const Progress& progress);
 
@@ -32,9 +33,10 @@ QImage sideStrip(const QByteArray& text, int length, int thickness, int fontLimi
 // Asks for the sender's address lines; false when the printing is to be cancelled.
 using SenderAddress = std::function<bool(QList<QByteArray>* lines)>;
 
-// One envelope per readable person. The chosen format asks for the paper in the printer setup
-// first. False when the printer would not start the document; a cancelled setup or sender dialog
-// prints nothing and is no failure.
+// One envelope per readable person, as a job already started on the printer. The chosen format
+// asks for the printer and the paper in the print dialog first. False when the printer would not
+// start or finish the document; a cancelled print or sender dialog prints nothing and is no
+// failure.
 bool printEnvelopes(Printer& printer, const EnvelopeFormat& format, const QList<PersonListEntry>& persons,
                     const TextReader& reader, const SenderAddress& sender, const Progress& progress, QWidget* owner);
 

@@ -1,5 +1,7 @@
 #include "windowparts.h"
 
+#include "prompter.h"
+
 #include <QLabel>
 #include <QPlainTextEdit>
 
@@ -34,4 +36,27 @@ void makeCentredText(QPlainTextEdit* memo)
 QString messageBoxCaption()
 {
     return QStringLiteral("Zubo");
+}
+
+QString missingToolText(MissingTool tool)
+{
+    switch (tool) {
+    case MissingTool::MailProgram:
+        return QString::fromUtf8("Nie można otworzyć wiadomości: nie ma programu pocztowego, który otwiera adresy "
+                                 "„mailto:”. Zainstaluj program pocztowy lub ustaw go jako domyślny.");
+    case MissingTool::SoundPlayer:
+        return QString::fromUtf8("Nie można odczytać numeru: nie ma programu do odtwarzania dźwięku "
+                                 "(pw-play, paplay lub aplay z pakietu alsa-utils).");
+    case MissingTool::SoundDevice:
+        return QString::fromUtf8("Nie można odczytać numeru: nie ma urządzenia dźwiękowego albo nie da się na nim "
+                                 "odtworzyć dźwięku.");
+    case MissingTool::Printer:
+        return QString::fromUtf8("Nic nie wydrukowano: nie ma zainstalowanej drukarki.");
+    }
+    return QString();
+}
+
+void tellMissingTool(MissingTool tool)
+{
+    Prompter::current().showError(nullptr, messageBoxCaption(), missingToolText(tool));
 }

@@ -11,6 +11,19 @@ class QWidget;
 // The caption of every message box of the main program (the boxes have no owner window).
 QString messageBoxCaption();
 
+// A tool of the desktop that a command needs and the machine lacks.
+enum class MissingTool {
+    MailProgram, // nothing opens "mailto:" addresses
+    SoundPlayer, // no program plays a wave file
+    SoundDevice, // the player cannot play, not even a plain tone
+    Printer,     // no printer, and the job was not saved as a PDF file either
+};
+// The Polish text that says so.
+QString missingToolText(MissingTool tool);
+// Tells the user, in an error box of the program's style, that the command did nothing for want of
+// the tool; once per command.
+void tellMissingTool(MissingTool tool);
+
 // A label of plain text at a place, as wide as its text.
 QLabel* makeLabel(QWidget* parent, const QString& text, int x, int y);
 

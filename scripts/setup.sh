@@ -12,6 +12,8 @@ packages=(
     libjpeg62-turbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
+    # pdfinfo and pdftotext, with which the tests read back the jobs printed into PDF files
+    poppler-utils
     # aplay, the player of the main program's phone read-aloud when no PipeWire or PulseAudio
     # player is there
     alsa-utils

@@ -307,6 +307,118 @@ TEST_F(PickerTest, EnvelopesNeedTheSenderDialogAndTheChosenFormatThePrinterSetup
     EXPECT_EQ(printer.documents, 1);
 }
 
+// Prints the chosen persons with one of the picker's layouts; the sender dialog is confirmed.
+class PrintJobTest : public PickerTest {
+protected:
+    void print(TFlatRadioButton* drukowanie::TForm8::*radio)
+    {
+        // The sender's script of a job that ended before asking for the sender.
+        dialogs.scripts.clear();
+        dialogs.scripts.append([this, radio](QDialog& d) {
+            auto& f = static_cast<drukowanie::TForm8&>(d);
+            (f.*radio)->SetChecked(true);
+            f.FlatSpeedButton4->Click();
+            dialogs.scripts.prepend(
+                [](QDialog& sender) { static_cast<adres_nadawcy::TForm13&>(sender).FlatSpeedButton1->Click(); });
+            f.FlatSpeedButton6->Click();
+        });
+        program->Form1->FlatSpeedButton[13]->Click();
+    }
+};
+
+// With no printer installed, a layout that prints at once offers to save the job as a PDF file; a
+// refusal at either step prints nothing and says so once.
+TEST_F(PrintJobTest, WithoutAPrinterTheJobGoesToAPdfFileOrIsToldOnce)
+{
+    writePersons();
+    write("opcje.ini", {"[adres_nadawcy]", "linia1=Jan Kos"});
+    start();
+    printer.installed = false;
+    const QString offer = QString::fromUtf8("Nie ma zainstalowanej drukarki. Czy zapisać wydruk w pliku PDF?");
+    const QString none = QString::fromUtf8("Nic nie wydrukowano: nie ma zainstalowanej drukarki.");
+    const struct Case {
+        const char* what;
+        TFlatRadioButton* drukowanie::TForm8::*radio;
+        Prompter::Answer answer;
+        std::optional<QString> file;
+        QStringList told;
+        int documents;
+    } cases[] = {
+        {"sheets, refused", &drukowanie::TForm8::FlatRadioButton1, Prompter::Answer::No, {}, {offer, none}, 0},
+        {"sheets, no file named",
+         &drukowanie::TForm8::FlatRadioButton1,
+         Prompter::Answer::Yes,
+         std::nullopt,
+         {offer, none},
+         0},
+        {"sheets to a file",
+         &drukowanie::TForm8::FlatRadioButton1,
+         Prompter::Answer::Yes,
+         dir.file("a.pdf"),
+         {offer},
+         1},
+        {"C6 envelopes, refused", &drukowanie::TForm8::FlatRadioButton3, Prompter::Answer::No, {}, {offer, none}, 0},
+        {"DL envelopes to a file",
+         &drukowanie::TForm8::FlatRadioButton4,
+         Prompter::Answer::Yes,
+         dir.file("b.pdf"),
+         {offer},
+         1},
+    };
+    for (const Case& c : cases) {
+        prompter.shown.clear();
+        prompter.answers = {c.answer};
+        files.answers = {c.file};
+        files.saveRequests.clear();
+        printer.documents = 0;
+        print(c.radio);
+        EXPECT_EQ(shownTexts(), c.told) << c.what;
+        EXPECT_EQ(printer.documents, c.documents) << c.what;
+        EXPECT_EQ(printer.pdfFile, c.documents ? *c.file : QString()) << c.what;
+        if (c.answer == Prompter::Answer::Yes) {
+            ASSERT_EQ(files.saveRequests.size(), 1) << c.what;
+            EXPECT_EQ(files.saveRequests[0].filter, "Pliki PDF (*.pdf)");
+            EXPECT_EQ(files.saveRequests[0].defaultSuffix, "pdf");
+        } else {
+            EXPECT_TRUE(files.saveRequests.isEmpty()) << c.what;
+        }
+    }
+}
+
+// The paper chosen in the print dialog for envelopes is that job's: the next sheets come on the
+// default printer's A4 again, portrait, and the printer's dialog is never asked for them.
+TEST_F(PrintJobTest, EveryJobStartsOnItsOwnPaper)
+{
+    writePersons();
+    write("opcje.ini", {"[adres_nadawcy]", "linia1=Jan Kos"});
+    start();
+    printer.setupPage = QSize(450, 640);
+    print(&drukowanie::TForm8::FlatRadioButton2);
+    ASSERT_EQ(printer.pages.size(), 4);
+    EXPECT_EQ(printer.pages[0].size(), QSize(640, 450));
+
+    print(&drukowanie::TForm8::FlatRadioButton1);
+    ASSERT_EQ(printer.pages.size(), 1);
+    EXPECT_EQ(printer.pages[0].size(), printer.portraitPage);
+    EXPECT_EQ(printer.setupShown, 1);
+    EXPECT_EQ(printer.jobs, 2);
+}
+
+// A document the printer or its file did not take is reported, with the cause when there is one.
+TEST_F(PrintJobTest, AJobThatDidNotFinishIsReported)
+{
+    writePersons();
+    start();
+    printer.endError = "/tmp/x.pdf: No space left on device";
+    print(&drukowanie::TForm8::FlatRadioButton1);
+    EXPECT_EQ(shownTexts(), (QStringList{"/tmp/x.pdf: No space left on device"}));
+    prompter.shown.clear();
+    printer.endError.clear();
+    printer.canPrint = false;
+    print(&drukowanie::TForm8::FlatRadioButton1);
+    EXPECT_EQ(shownTexts(), (QStringList{QString::fromUtf8("Drukarka nie przyjęła wydruku.")}));
+}
+
 TEST_F(PickerTest, BulkMailOpensOneMessageToAllChosenInNameOrder)
 {
     writePersons();

@@ -39,16 +39,26 @@ FakePrinter::~FakePrinter()
     Printer::setCurrent(m_previous);
 }
 
+void FakePrinter::startJob()
+{
+    ++jobs;
+    documentTitle.clear();
+    orientation = Orientation::Portrait;
+    pdfFile.clear();
+    m_jobPage.reset();
+}
+
 QSize FakePrinter::pageSize() const
 {
-    return orientation == Orientation::Landscape ? portraitPage.transposed() : portraitPage;
+    const QSize page = m_jobPage.value_or(portraitPage);
+    return orientation == Orientation::Landscape ? page.transposed() : page;
 }
 
 bool FakePrinter::setup(QWidget*)
 {
     ++setupShown;
     if (setupAnswer && setupPage)
-        portraitPage = *setupPage;
+        m_jobPage = *setupPage;
     return setupAnswer;
 }
 
@@ -102,10 +112,11 @@ void FakePrinter::newPage()
     m_painter->setBackgroundMode(mode);
 }
 
-void FakePrinter::endDocument()
+bool FakePrinter::endDocument()
 {
     finishPage();
     documentOpen = false;
+    return endError.isEmpty();
 }
 
 FixedDrives::FixedDrives(QStringList points)

@@ -45,23 +45,32 @@ public:
     FakePrinter(const FakePrinter&) = delete;
     FakePrinter& operator=(const FakePrinter&) = delete;
 
+    void startJob() override;
+    bool hasPrinter() const override { return installed; }
+    bool setup(QWidget* owner) override;
+    void printToFile(const QString& path) override { pdfFile = path; }
     void setDocumentTitle(const QString& title) override { documentTitle = title; }
     void setOrientation(Orientation o) override { orientation = o; }
     QSize pageSize() const override;
-    bool setup(QWidget* owner) override;
     QPainter* beginDocument() override;
     void newPage() override;
-    void endDocument() override;
+    bool endDocument() override;
+    QString lastError() const override { return endError; }
 
-    // The portrait page; landscape swaps it.
+    // The default printer's portrait page; landscape swaps it.
     QSize portraitPage{827, 1169};
+    bool installed = true;
     bool setupAnswer = true;
     bool canPrint = true;
-    // What the dialog left chosen: a page size that replaces portraitPage once it is accepted.
+    // A document that ends with this error text fails (as a PDF file that cannot be written).
+    QString endError;
+    // What the dialog leaves chosen: a page size that replaces portraitPage for the rest of the job.
     std::optional<QSize> setupPage;
 
+    int jobs = 0;
     QString documentTitle;
     Orientation orientation = Orientation::Portrait;
+    QString pdfFile; // where the job goes; empty for the printer
     int setupShown = 0;
     int documents = 0;
     bool documentOpen = false;
@@ -71,6 +80,7 @@ private:
     void startPage();
     void finishPage();
     Printer* m_previous;
+    std::optional<QSize> m_jobPage; // the page chosen for this job
     // The page being drawn: kept apart from `pages` so the painter's device never moves.
     std::unique_ptr<QImage> m_page;
     std::unique_ptr<QPainter> m_painter;
