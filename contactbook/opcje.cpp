@@ -20,10 +20,12 @@
 #include "windowplace.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QTreeView>
 
 namespace opcje {
@@ -119,6 +121,14 @@ TForm15::TForm15(start::TForm1& main, QWidget* parent)
     DirectoryListBox1->setGeometry(56, 75, 361, 113);
     DirectoryListBox1->hide();
     connect(DirectoryListBox1, &QTreeView::doubleClicked, this, &TForm15::DirectoryListBox1DblClick);
+    connect(DirectoryModel, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        if (m_browserFolder.isEmpty() || !(m_browserFolder + u'/').startsWith(loaded))
+            return;
+        showBrowserFolder();
+        // Once there, the user's own scrolling is left alone.
+        if (QDir::cleanPath(loaded) == m_browserFolder)
+            m_browserFolder.clear();
+    });
 
     DriveComboBox1 = new QComboBox(this);
     DriveComboBox1->setGeometry(416, 74, 97, 21);
@@ -177,6 +187,9 @@ void TForm15::FormShow()
     DriveComboBox1->clear();
     DriveComboBox1->addItems(DriveList::current().mountPoints());
     DriveComboBox1->blockSignals(false);
+    // A browser left open at the last showing opens again where the data folder now is.
+    if (!DirectoryListBox1->isHidden())
+        openBrowserAtDataFolder();
     colour();
 }
 
@@ -206,14 +219,42 @@ void TForm15::colour()
 void TForm15::FlatSpeedButton1Click()
 {
     const bool show = DirectoryListBox1->isHidden();
-    if (show && !DirectoryListBox1->rootIndex().isValid())
-        DriveComboBox1Change();
+    if (show)
+        openBrowserAtDataFolder();
     DirectoryListBox1->setVisible(show);
     DriveComboBox1->setVisible(show);
     if (show) {
         DirectoryListBox1->raise();
         DriveComboBox1->raise();
     }
+}
+
+// The browser opens on the drive of the data folder in use, with that folder chosen and in view.
+void TForm15::openBrowserAtDataFolder()
+{
+    const QString folder = browserStartFolder(FlatEdit1->text(), m_main.ProgramDir);
+    QStringList drives;
+    for (int i = 0; i < DriveComboBox1->count(); ++i)
+        drives << DriveComboBox1->itemText(i);
+    const int drive = int(drives.indexOf(mountPointOf(folder, drives)));
+    if (drive >= 0) {
+        const QSignalBlocker quiet(DriveComboBox1);
+        DriveComboBox1->setCurrentIndex(drive);
+    }
+    DriveComboBox1Change();
+    m_browserFolder = folder;
+    showBrowserFolder();
+}
+
+// The model reads folders in the background: the folder is chosen at once and brought into view
+// again as each folder above it has been read.
+void TForm15::showBrowserFolder()
+{
+    const QModelIndex at = DirectoryModel->index(m_browserFolder);
+    if (!at.isValid())
+        return;
+    DirectoryListBox1->setCurrentIndex(at);
+    DirectoryListBox1->scrollTo(at);
 }
 
 void TForm15::DriveComboBox1Change()

@@ -63,8 +63,11 @@ private:
     OptionsState state() const;
     void show(const OptionsState& s);
     void colour();
+    void openBrowserAtDataFolder();
+    void showBrowserFolder();
 
     start::TForm1& m_main;
+    QString m_browserFolder; // the folder the browser was opened at
 };
 
 } // namespace opcje

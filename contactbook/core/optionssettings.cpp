@@ -2,6 +2,9 @@
 
 #include "settings.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 
 struct DayKey {
@@ -91,4 +94,22 @@ bool writeOptions(ProfileFile& file, const OptionsState& s, QString* error)
     values.append({opcje::kSecondBase, s.useSecondBase ? s.secondBase : QByteArray(opcje::kNone)});
     values.append({opcje::kSaveTo, s.saveToDefault ? QByteArray(opcje::kSaveToDefault) : s.secondBase});
     return file.writeStrings(opcje::kSectionOptions, values, error);
+}
+
+QString browserStartFolder(const QString& typedFolder, const QString& programDir)
+{
+    if (QDir::isAbsolutePath(typedFolder) && QFileInfo(typedFolder).isDir())
+        return QDir::cleanPath(typedFolder);
+    return QDir::cleanPath(defaultBaseIn(programDir));
+}
+
+QString mountPointOf(const QString& folder, const QStringList& mountPoints)
+{
+    const QString inside = folder.endsWith(u'/') ? folder : folder + u'/';
+    QString best;
+    for (const QString& point : mountPoints) {
+        if (inside.startsWith(point) && point.size() > best.size())
+            best = point;
+    }
+    return best;
 }

@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -38,6 +40,14 @@ QList<int> correctOptions(OptionsState& state);
 // Writes all nine keys in one replacement of the file. A day box without a selection writes its
 // default, so the checker never reads a count outside its range.
 bool writeOptions(ProfileFile& opcje, const OptionsState& state, QString* error);
+
+// The folder the folder browser opens at: the second base as typed when it names an existing
+// folder by its full path, else the default data folder; without a trailing "/".
+QString browserStartFolder(const QString& typedFolder, const QString& programDir);
+
+// The mount point (each ending in "/") that holds the folder: the longest one it lies under;
+// empty when none does.
+QString mountPointOf(const QString& folder, const QStringList& mountPoints);
 
 // The message numbers of the corrections.
 inline constexpr int kMsgRestart = 14;

@@ -99,4 +99,30 @@ TEST_F(OptionsTest, AFailedWriteChangesNothingAndSaysWhere)
     EXPECT_EQ(dir.read("opcje.ini"), "[opcje]\r\nbaza_1=jest\r\n");
 }
 
+TEST(BrowserStart, TheSecondBaseWhenItIsAFolderElseTheDefaultOne)
+{
+    TempDir dir;
+    dir.mkdir("dane");
+    const QString programDir = dir.path() + u'/';
+    EXPECT_EQ(browserStartFolder(dir.file("dane"), programDir), dir.file("dane"));
+    EXPECT_EQ(browserStartFolder(dir.file("dane") + u'/', programDir), dir.file("dane"));
+    for (const QString& typed : {QString(), dir.file("brak"), QStringLiteral("dane"), dir.file("opcje.ini")})
+        EXPECT_EQ(browserStartFolder(typed, programDir), dir.file("baza")) << typed.toStdString();
+}
+
+TEST(BrowserStart, TheDriveIsTheLongestMountPointAboveTheFolder)
+{
+    const QStringList points{"/", "/home/", "/media/usb/"};
+    const struct {
+        const char* folder;
+        const char* drive;
+    } cases[] = {
+        {"/home/jan/baza", "/home/"},  {"/home", "/home/"},    {"/homer/baza", "/"},
+        {"/media/usb", "/media/usb/"}, {"/media/usb2/x", "/"}, {"/", "/"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(mountPointOf(c.folder, points), c.drive) << c.folder;
+    EXPECT_EQ(mountPointOf("/home/jan", {"/media/"}), "");
+}
+
 } // namespace

@@ -130,6 +130,50 @@ TEST_F(OptionsDialogTest, AFolderDoubleClickedInTheBrowserIsTheSecondBase)
     EXPECT_FALSE(form().DirectoryListBox1->isVisible());
 }
 
+TEST_F(OptionsDialogTest, TheBrowserOpensAtTheDataFolderInUseOnItsDrive)
+{
+    dir.mkdir("dane/rok");
+    const QString drive = dir.path(); // ends in "/", as mount points do
+    FixedDrives drives({QStringLiteral("/"), drive});
+    start();
+    struct Case {
+        const char* what;
+        QString typed;
+        QString folder;
+    };
+    const Case cases[] = {
+        {"no second base", QString(), dir.file("baza")},
+        {"the second base", dir.file("dane/rok"), dir.file("dane/rok")},
+        {"a folder that is not there", dir.file("brak"), dir.file("baza")},
+        {"a relative folder", QStringLiteral("dane"), dir.file("baza")},
+    };
+    for (const Case& c : cases) {
+        QString root, chosen, driveShown;
+        runWith([&](opcje::TForm15& f) {
+            f.FlatEdit1->setText(c.typed);
+            if (!f.DirectoryListBox1->isHidden())
+                f.FlatSpeedButton1->Click(); // hides it
+            f.FlatSpeedButton1->Click();
+            root = f.DirectoryModel->filePath(f.DirectoryListBox1->rootIndex());
+            chosen = f.DirectoryModel->filePath(f.DirectoryListBox1->currentIndex());
+            driveShown = f.DriveComboBox1->currentText();
+            f.FlatSpeedButton2->Click();
+        });
+        EXPECT_EQ(driveShown, drive) << c.what;
+        EXPECT_EQ(root, dir.path().chopped(1)) << c.what;
+        EXPECT_EQ(chosen, c.folder) << c.what;
+    }
+
+    // Left open, the browser shows the second base saved meanwhile when the dialog opens again.
+    write("opcje.ini", {"[opcje]", ("baza_2=" + dir.file("dane/rok").toStdString()).c_str()});
+    QString chosen;
+    runWith([&](opcje::TForm15& f) {
+        chosen = f.DirectoryModel->filePath(f.DirectoryListBox1->currentIndex());
+        f.FlatSpeedButton2->Click();
+    });
+    EXPECT_EQ(chosen, dir.file("dane/rok"));
+}
+
 TEST_F(OptionsDialogTest, AFolderOutsideTheCodePageIsRefusedAndTheDialogStaysOpen)
 {
     start();
