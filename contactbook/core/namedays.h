@@ -9,7 +9,8 @@
 
 #include <optional>
 
-// The name-day data, two read-only files of tagged lines in baza/stale/ that the user provides:
+// The name-day data, two read-only files of tagged lines in baza/stale/, code page 1250 (the
+// program folder ships a Polish calendar; a user may replace it):
 //   Imiona_wg_dat.wps  one line per day: key "DD.MM", value the day's names separated by "|",
 //                      a principal name of the day written with a leading "@";
 //   Imiona_index.ind   one line per name: key the name as the date file spells it, value

@@ -237,6 +237,63 @@ TEST_F(NameDayWindowTest, CancelledChoiceKeepsTheHitsForTheNextShow)
     EXPECT_TRUE(names->Hits.isEmpty());
 }
 
+// The calendar as the build ships it in the program folder.
+class ShippedCalendarTest : public ProgramFixture {
+protected:
+    void SetUp() override
+    {
+        for (const char* fileName : {kNamesByDateFile, kNameIndexFile}) {
+            QFile shipped(nameDayFolderIn(QStringLiteral(ZUBO_PROGRAM_DIR)) + QLatin1String(fileName));
+            ASSERT_TRUE(shipped.open(QIODevice::ReadOnly)) << fileName;
+            dir.write(QStringLiteral("baza/stale/") + QLatin1String(fileName), shipped.readAll());
+        }
+        startMain();
+        start::LastPhoneClick = 0;
+    }
+
+    FixedClock clock{QDate(2028, 2, 29), 100000};
+};
+
+TEST_F(ShippedCalendarTest, TodayAndAChosenDayShowTheirNames)
+{
+    TForm12 names(*main, clock);
+    names.open();
+    EXPECT_EQ(names.StringGrid1->Col(), 0);
+    EXPECT_EQ(names.StringGrid1->Row(), 4);
+    EXPECT_EQ(names.Label2->text(), QStringLiteral("Lech, Lutomir"));
+    EXPECT_EQ(names.Label4->text(), QStringLiteral("Dobronieg, Roman"));
+    EXPECT_TRUE(names.Label3->isVisibleTo(&names));
+
+    names.ZuboComboBox1->setCurrentIndex(11);
+    emit names.ZuboComboBox1->activated(11);
+    click(*names.StringGrid1, names.StringGrid1->CellRect(5, 0).center());
+    EXPECT_EQ(names.Label1->text(), QString::fromUtf8("6 grudnia są imieniny:"));
+    EXPECT_EQ(names.Label2->text(), QString::fromUtf8("Dionizja, Leontyna, Mikołaj"));
+    EXPECT_EQ(names.Label4->text(), QStringLiteral("Emilian, Jarogniew"));
+    EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+TEST_F(ShippedCalendarTest, TheEditorsPickFindsTheTypedName)
+{
+    const auto program = createWindows(setup());
+    dodaj_nowy::TForm3& editor = *program->Form3;
+    TForm12& dialog = *program->Form12;
+    editor.FlatEdit1->setText(QString::fromUtf8("Mikołaj Kowalski"));
+    QStringList items;
+    dialogs.scripts << [&](QDialog&) {
+        items = dialog.FlatListBox1->Items();
+        const int row = int(items.indexOf(QString::fromUtf8("06 grudnia (Mikołaj)")));
+        ASSERT_GE(row, 0);
+        click(*dialog.FlatListBox1, dialog.FlatListBox1->ItemSlots()[std::size_t(row)].toQRect().center());
+        dialog.FlatSpeedButton3->Click();
+    };
+    editor.SpeedButton1->click();
+    EXPECT_EQ(items.size(), 10);
+    EXPECT_EQ(editor.ZuboComboBox2->currentIndex(), 5);
+    EXPECT_EQ(editor.ZuboComboBox3->currentIndex(), 11);
+    EXPECT_TRUE(editor.FlatCheckBox1->Checked());
+}
+
 TEST_F(NameDayWindowTest, MissingDataShowsNoNamesAndAnUnreadableFileIsReported)
 {
     QFile::remove(dir.file("baza/stale/Imiona_index.ind"));
