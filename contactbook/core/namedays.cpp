@@ -30,6 +30,19 @@ bool dayKey(const QByteArray& key, int& day, int& month)
     return dayOk && monthOk && day >= 1 && day <= 31 && month >= 1 && month <= 12;
 }
 
+// The lines of a data file. The text is taken as stored, in code page 1250, whatever an editor saved
+// it as: a file saved as UTF-8 shows its Polish letters garbled but loses no day. Only the
+// byte-order mark such an editor may put first is dropped, as it would otherwise become part of the
+// first line's key and hide that line.
+std::optional<Lines> readDataLines(const TextReader& reader, const QString& path, int* code)
+{
+    static const QByteArray utf8Mark("\xEF\xBB\xBF");
+    std::optional<Lines> lines = reader.readLines(path, code);
+    if (lines && !lines->isEmpty() && lines->first().startsWith(utf8Mark))
+        lines->first().remove(0, utf8Mark.size());
+    return lines;
+}
+
 } // namespace
 
 QString nameDayFolderIn(const QString& programDir)
@@ -69,7 +82,7 @@ DayNames NameDayData::namesOn(int day, int month) const
     if (!QFileInfo::exists(path))
         return result;
     int code = 0;
-    const auto lines = m_reader->readLines(path, &code);
+    const auto lines = readDataLines(*m_reader, path, &code);
     if (!lines) {
         result.error = NameDayFileError{path, code};
         return result;
@@ -103,7 +116,7 @@ NameDaySearch NameDayData::search(const QString& typed) const
     const auto fold = [this](const QByteArray& text) { return m_locale.toLower(cp1250::toUnicode(text)); };
 
     int code = 0;
-    const auto index = m_reader->readLines(indexPath, &code);
+    const auto index = readDataLines(*m_reader, indexPath, &code);
     if (!index) {
         result.error = NameDayFileError{indexPath, code};
         return result;
@@ -126,7 +139,7 @@ NameDaySearch NameDayData::search(const QString& typed) const
     if (names.isEmpty())
         return result;
 
-    const auto dates = m_reader->readLines(datesPath, &code);
+    const auto dates = readDataLines(*m_reader, datesPath, &code);
     if (!dates) {
         result.error = NameDayFileError{datesPath, code};
         return result;

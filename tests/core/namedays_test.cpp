@@ -107,6 +107,29 @@ TEST_F(NameDayDataTest, MissingFilesGiveNothingAndUnreadableOnesAnError)
     EXPECT_TRUE(missing.principal.isEmpty() && missing.further.isEmpty() && !missing.error);
 }
 
+TEST_F(NameDayDataTest, AFileSavedAsUtf8IsReadAsStoredAndLosesNoDay)
+{
+    // An editor's UTF-8 with its byte-order mark first: the names keep their bytes, so the window
+    // shows them garbled instead of showing no names, and a name typed without Polish letters is
+    // still found. Nothing guesses the encoding: "Mieczysław" typed does not match the UTF-8 bytes.
+    const QByteArray mark("\xEF\xBB\xBF");
+    dir.write("stale/Imiona_wg_dat.wps",
+              mark + QString::fromUtf8("<$@$>01.01</$@$>@Mieczysław|Łucja\r\n<$@$>02.01</$@$>@Abel\r\n").toUtf8());
+    dir.write("stale/Imiona_index.ind",
+              mark + QString::fromUtf8("<$@$>Mieczysław</$@$>|Mieczysław|Mieczyslaw|\r\n").toUtf8());
+    const DayNames first = data().namesOn(1, 1);
+    EXPECT_EQ(first.principal, QString::fromUtf8("Mieczysław").toUtf8());
+    EXPECT_EQ(first.further, QString::fromUtf8("Łucja").toUtf8());
+    EXPECT_EQ(cp1250::toUnicode(first.principal), QString::fromUtf8("MieczysĹ‚aw"));
+    EXPECT_EQ(data().namesOn(2, 1).principal, "Abel");
+
+    const NameDaySearch found = data().search(QStringLiteral("mieczyslaw"));
+    ASSERT_EQ(found.hits.size(), 1);
+    EXPECT_EQ(found.hits[0].name, QString::fromUtf8("Mieczysław").toUtf8());
+    EXPECT_EQ(found.hits[0].day, 1);
+    EXPECT_TRUE(data().search(QString::fromUtf8("Mieczysław")).hits.isEmpty());
+}
+
 TEST_F(NameDayDataTest, WordsAreRunsOfLettersPolishOnesIncluded)
 {
     const struct {
