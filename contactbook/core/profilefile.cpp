@@ -72,10 +72,39 @@ qsizetype findKey(const Lines& lines, const SectionRange& range, const QByteArra
     return -1;
 }
 
-// The value of a key, trimmed and capped; nothing when the key or its section is missing.
+// Settings files know no end-of-file byte: every byte belongs to a line, a Ctrl-Z pasted into a
+// value included.
+std::optional<Lines> readSettingsLines(const QString& path)
+{
+    const std::optional<QByteArray> bytes = readBytes(path);
+    if (!bytes)
+        return std::nullopt;
+    return splitRawLines(*bytes);
+}
+
+bool isQuoted(const QByteArray& value)
+{
+    return value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
+}
+
+// A value is read without one pair of quotes around it, double or single.
+QByteArray unquoted(const QByteArray& value)
+{
+    return isQuoted(value) ? value.mid(1, value.size() - 2) : value;
+}
+
+// The text stored for a value: on one line, without surrounding blanks, and inside one more pair of
+// quotes when reading would otherwise take its own away.
+QByteArray storedForm(const QByteArray& value)
+{
+    const QByteArray text = oneLine(value).trimmed();
+    return isQuoted(text) ? '"' + text + '"' : text;
+}
+
+// The value of a key, trimmed, unquoted and capped; nothing when the key or its section is missing.
 std::optional<QByteArray> lookup(const QString& path, const QByteArray& section, const QByteArray& key)
 {
-    const Lines lines = readLines(path).value_or(Lines());
+    const Lines lines = readSettingsLines(path).value_or(Lines());
     const SectionRange range = findSection(lines, section);
     if (!range.found())
         return std::nullopt;
@@ -83,7 +112,7 @@ std::optional<QByteArray> lookup(const QString& path, const QByteArray& section,
     if (at < 0)
         return std::nullopt;
     const QByteArray& line = lines[at];
-    return line.mid(line.indexOf('=') + 1).trimmed().left(kMaxValueLength);
+    return unquoted(line.mid(line.indexOf('=') + 1).trimmed()).left(kMaxValueLength);
 }
 
 // The lines to change: none for a missing file; false when the file exists but cannot be read, so
@@ -94,7 +123,7 @@ bool loadForWrite(const QString& path, Lines& lines)
         lines.clear();
         return true;
     }
-    auto read = readLines(path);
+    auto read = readSettingsLines(path);
     if (!read)
         return false;
     lines = std::move(*read);
@@ -135,7 +164,7 @@ namespace {
 // Sets one key in the lines; false when it already had that value.
 bool setKey(Lines& lines, const QByteArray& section, const QByteArray& key, const QByteArray& value)
 {
-    const QByteArray safeValue = oneLine(value).trimmed();
+    const QByteArray safeValue = storedForm(value);
     const QByteArray newLine = oneLine(key).trimmed() + '=' + safeValue;
     const SectionRange range = findSection(lines, section);
     if (!range.found()) {

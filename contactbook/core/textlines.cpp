@@ -20,15 +20,18 @@ void describe(const QFile& file, QString* error, int* code)
 
 Lines splitLines(const QByteArray& bytes)
 {
-    qsizetype end = bytes.indexOf(kEndOfFile);
-    if (end < 0)
-        end = bytes.size();
+    const qsizetype end = bytes.indexOf(kEndOfFile);
+    return splitRawLines(end < 0 ? bytes : bytes.left(end));
+}
+
+Lines splitRawLines(const QByteArray& bytes)
+{
     Lines lines;
     qsizetype start = 0;
-    while (start < end) {
-        qsizetype lf = bytes.indexOf('\n', start);
-        if (lf < 0 || lf >= end) {
-            lines.append(bytes.mid(start, end - start));
+    while (start < bytes.size()) {
+        const qsizetype lf = bytes.indexOf('\n', start);
+        if (lf < 0) {
+            lines.append(bytes.mid(start));
             break;
         }
         qsizetype stop = lf;

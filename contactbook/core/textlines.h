@@ -14,6 +14,9 @@ class FileWriter;
 using Lines = QList<QByteArray>;
 
 Lines splitLines(const QByteArray& bytes);
+// The same without the Ctrl-Z rule, for files that have none (the settings file): every byte is
+// part of a line.
+Lines splitRawLines(const QByteArray& bytes);
 QByteArray joinLines(const Lines& lines);
 
 // Reads a whole file as stored, every byte; nothing when it cannot be opened or read (`error` and

@@ -161,4 +161,52 @@ TEST_F(ProfileFileTest, ReplacingASectionDropsItsOldKeysAndKeepsItsPlace)
     EXPECT_EQ(ini.readString("adres_nadawcy", "linia2", "???"), "y  z");
 }
 
+// Settings files have no end-of-file byte: a Ctrl-Z pasted into a value hides nothing after it,
+// and a lone CR is part of its line; both survive the rewrite of another key byte for byte.
+TEST_F(ProfileFileTest, CtrlZAndALoneCrAreValueBytesThatAWriteKeeps)
+{
+    const QByteArray stored = "[adres_nadawcy]\r\n"
+                              "linia1=Firma\x1A"
+                              "Kowalski\r\n"
+                              "linia2=ul. Polna\r5\r\n"
+                              "[jezyk]\r\n"
+                              "nazwa=English\r\n";
+    dir.write("opcje.ini", stored);
+    EXPECT_EQ(ini.readString("adres_nadawcy", "linia1", "???"), "Firma\x1A"
+                                                                "Kowalski");
+    EXPECT_EQ(ini.readString("adres_nadawcy", "linia2", "???"), "ul. Polna\r5");
+    EXPECT_EQ(ini.readString("jezyk", "nazwa", "Polski"), "English");
+
+    QString error;
+    ASSERT_TRUE(ini.writeString("opcje", "baza_1", "jest", &error));
+    EXPECT_EQ(dir.read("opcje.ini"), stored + "[opcje]\r\nbaza_1=jest\r\n");
+}
+
+// One pair of quotes around a value is not part of it; a value that would lose its own quotes that
+// way is written inside one more pair, so it reads back as it was written.
+TEST_F(ProfileFileTest, OnePairOfQuotesAroundAValueIsDroppedAndWritingKeepsQuotedValues)
+{
+    struct Case {
+        const char* stored;
+        const char* read;
+    };
+    const Case cases[] = {
+        {"\"Polski\"", "Polski"}, {"'Polski'", "Polski"}, {"  \"a b\"  ", "a b"},     {"\"\"", ""},
+        {"\"\"x\"\"", "\"x\""},   {"\"a\"b\"", "a\"b"},   {"\"Polski'", "\"Polski'"}, {"\"", "\""},
+        {"\"x\" y", "\"x\" y"},   {"x \"y\"", "x \"y\""},
+    };
+    for (const Case& c : cases) {
+        dir.write("opcje.ini", QByteArray("[jezyk]\r\nnazwa=") + c.stored + "\r\n");
+        EXPECT_EQ(ini.readString("jezyk", "nazwa", "none"), c.read) << c.stored;
+    }
+    dir.write("opcje.ini", "[opcje]\r\ndni_do_urodzin=\"5\"\r\n");
+    EXPECT_EQ(ini.readInteger("opcje", "dni_do_urodzin", 7), 5);
+
+    QString error;
+    for (const char* value : {"\"Firma\"", "'x'", "\"", "\"\"", "a\"b\"", "\"a'", "zwykla"}) {
+        ASSERT_TRUE(ini.writeString("adres_nadawcy", "linia1", value, &error));
+        EXPECT_EQ(ini.readString("adres_nadawcy", "linia1", "???"), value) << value;
+    }
+}
+
 } // namespace
