@@ -3,6 +3,7 @@
 #include "TFlatRadioButtonUnit.h"
 #include "TFlatSpeedButtonUnit.h"
 #include "linkopener.h"
+#include "mailto.h"
 #include "personpicker.h"
 
 #include <QLabel>

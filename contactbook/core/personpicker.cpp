@@ -139,11 +139,3 @@ QList<int> chooseFromList(const Lines& listFile, const QList<PersonListEntry>& e
     }
     return order;
 }
-
-QString bulkMailUrl(const QList<QByteArray>& addresses)
-{
-    QByteArray text;
-    for (const QByteArray& address : addresses)
-        text += address + "; ";
-    return QStringLiteral("mailto:") + cp1250::toUnicode(text);
-}

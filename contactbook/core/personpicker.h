@@ -49,6 +49,3 @@ std::optional<QByteArray> listFileContent(const QStringList& paths, QString* ref
 // entry, in index order, not yet chosen whose path contains the line (case-sensitive). Lines that
 // match nothing, empty lines included, choose nobody.
 QList<int> chooseFromList(const Lines& listFile, const QList<PersonListEntry>& entries);
-
-// One "mailto:" address to all: each address as stored, followed by "; ", the last one too.
-QString bulkMailUrl(const QList<QByteArray>& addresses);

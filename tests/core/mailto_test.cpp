@@ -26,4 +26,26 @@ TEST(MailtoUrl, KeepsTheAddressOneAddress)
         EXPECT_EQ(mailtoUrl(QString::fromUtf8(c.address)), c.url) << c.address;
 }
 
+// The bulk mail encodes each address as "M" does, so one address cannot rewrite the message to all.
+TEST(BulkMailUrl, EachAddressEncodedAndFollowedBySemicolonAndBlank)
+{
+    struct Case {
+        const char* what;
+        QList<QByteArray> addresses;
+        const char* url;
+    };
+    const Case cases[] = {
+        {"one", {"a@x.pl"}, "mailto:a@x.pl; "},
+        {"three in order",
+         {"a@x.pl", cp("jan kowalski@żółw.pl"), "c@x.pl"},
+         "mailto:a@x.pl; jan%20kowalski@%C5%BC%C3%B3%C5%82w.pl; c@x.pl; "},
+        {"headers and an attachment",
+         {"a@x.pl?bcc=spy@y.pl&attach=/home/ala/.ssh/id_rsa", "b@x.pl"},
+         "mailto:a@x.pl%3Fbcc%3Dspy@y.pl%26attach%3D%2Fhome%2Fala%2F.ssh%2Fid_rsa; b@x.pl; "},
+        {"a fragment drops nobody", {"a@x.pl#", "b@x.pl"}, "mailto:a@x.pl%23; b@x.pl; "},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(bulkMailUrl(c.addresses), QString::fromUtf8(c.url)) << c.what;
+}
+
 } // namespace

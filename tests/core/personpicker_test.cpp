@@ -125,14 +125,3 @@ TEST(ChooseFromList, EachLineTakesTheFirstUnchosenPathContainingIt)
 }
 
 } // namespace
-
-namespace {
-
-TEST(BulkMailUrl, EveryAddressAsStoredFollowedBySemicolonAndBlank)
-{
-    EXPECT_EQ(bulkMailUrl({"a@x.pl"}), "mailto:a@x.pl; ");
-    EXPECT_EQ(bulkMailUrl({"a@x.pl", cp("jan kowalski@żółw.pl"), "c@x.pl"}),
-              QString::fromUtf8("mailto:a@x.pl; jan kowalski@żółw.pl; c@x.pl; "));
-}
-
-} // namespace
