@@ -473,14 +473,40 @@ void TFlatButtonControl::TrackHover(QPoint localPos)
     const Desktop& desktop = Desktop::current();
     if (desktop.widgetAt(mapToGlobal(localPos)) != this || m_hoverTimer.owner() == this)
         return;
-    // One timer per class, so the control it ticks for is the one hovered so far.
-    if (auto* previous = qobject_cast<TFlatButtonControl*>(m_hoverTimer.owner()))
-        previous->MouseLeave();
-    if (!desktop.activeWindow())
+    if (!desktop.activeWindow()) {
+        if (auto* previous = qobject_cast<TFlatButtonControl*>(m_hoverTimer.owner()))
+            previous->MouseLeave();
         return;
+    }
+    TakeHoverTimer();
+    MouseEnter();
+}
+
+void TFlatButtonControl::TakeHoverTimer()
+{
+    if (m_hoverTimer.owner() == this && m_hoverTimer.isActive())
+        return;
+    // One timer per class, so the control it ticks for is the one hovered so far.
+    if (auto* previous = qobject_cast<TFlatButtonControl*>(m_hoverTimer.owner()); previous && previous != this)
+        previous->MouseLeave();
     m_hoverTimer.stop();
     m_hoverTimer.start(this, [this] { HoverTimerTick(); });
-    MouseEnter();
+}
+
+void TFlatButtonControl::leaveEvent(QEvent* e)
+{
+    TFlatControl::leaveEvent(e);
+    MouseLeave();
+}
+
+void TFlatButtonControl::hideEvent(QHideEvent* e)
+{
+    TFlatControl::hideEvent(e);
+    if (m_hovered) {
+        m_hovered = false;
+        update();
+    }
+    StopHoverTimer();
 }
 
 void TFlatButtonControl::SetCaption(const QString& caption)

@@ -183,7 +183,9 @@ private:
 // and the hover rule, tracked by one 100 ms timer per control class: on a mouse move onto the
 // control the control hovered before leaves and, only while the application has an active window,
 // this one takes the timer and lights up; each tick checks that the cursor is still there. The
-// hover stays while the left button is held on the control.
+// hover stays while the left button is held on the control. Leaving the control, and its window
+// closing over it, drop the hover at once: a control hidden under the mouse sees no more ticks
+// that could drop it.
 class TFlatButtonControl : public TFlatControl {
     Q_OBJECT
 public:
@@ -205,9 +207,14 @@ protected:
 
     // Runs the hover rule for a mouse move to a point of the control.
     void TrackHover(QPoint localPos);
+    // The control hovered so far leaves and this one takes the class's timer, whose ticks drop
+    // the hover once the cursor is gone.
+    void TakeHoverTimer();
     // The caption's accelerator was pressed while the control is enabled.
     virtual void AcceleratorPressed() = 0;
     bool event(QEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
     bool m_hovered = false;
     // The left button went down on the control and is not yet released.

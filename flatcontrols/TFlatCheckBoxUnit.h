@@ -25,9 +25,10 @@ public:
 
     bool Checked() const { return m_checked; }
     virtual void SetChecked(bool checked) = 0;
-    // Whether Tab reaches the control (a click always gives it the focus).
-    bool TabStop() const { return focusPolicy() == Qt::StrongFocus; }
-    void SetTabStop(bool on) { setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus); }
+    // Whether Tab reaches the control. A left press always gives it the focus, other presses never
+    // do, so the platform's own focus on click stays off.
+    bool TabStop() const { return focusPolicy() == Qt::TabFocus; }
+    void SetTabStop(bool on) { setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus); }
 
 protected:
     // timer: the hover timer of the concrete class.

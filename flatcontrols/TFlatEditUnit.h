@@ -3,8 +3,10 @@
 #include "FlatUtilitys.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QEnterEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <array>
@@ -12,6 +14,12 @@
 // What the flat edit and the flat memo share: the colours, the rule that makes a field active
 // (focused, or under the mouse while no field of its class has the focus) and the 3-pixel frame, a
 // one-pixel line in ColorBorder and two in the field's current colour.
+//
+// The hover ends on leaving, on hiding (a window closed with the mouse over the field sends it no
+// leave, and it would come back lit) and on losing the focus (to a menu or a dialog, after which
+// the leave may never come). Only a left press moves the focus into the field, so a right click
+// that opens a window's own menu leaves the focus, and the light, where they were; the platform's
+// edit menu takes the focus when it opens, as the fields of the platform do.
 template <class Base> class TFlatTextField : public Base {
 public:
     explicit TFlatTextField(QWidget* parent)
@@ -21,6 +29,8 @@ public:
         m_parentColor = true;
         if (parent)
             m_colors[2] = WidgetColor(parent);
+        // Tab still reaches the field; mouse presses are left to mousePressEvent.
+        this->setFocusPolicy(Qt::TabFocus);
     }
 
     // Colours by index: 0 ColorFocused, 1 ColorBorder, 2 ColorFlat (which also turns ParentColor
@@ -120,7 +130,27 @@ protected:
     void focusOutEvent(QFocusEvent* e) override
     {
         Base::focusOutEvent(e);
+        m_hovered = false;
         RedrawBorder();
+    }
+    void hideEvent(QHideEvent* e) override
+    {
+        Base::hideEvent(e);
+        m_hovered = false;
+        RedrawBorder();
+    }
+    void mousePressEvent(QMouseEvent* e) override
+    {
+        // A field that Tab reaches takes the focus from a left click.
+        if (e->button() == Qt::LeftButton && (this->focusPolicy() & Qt::TabFocus) && !this->hasFocus())
+            this->setFocus(Qt::MouseFocusReason);
+        Base::mousePressEvent(e);
+    }
+    void contextMenuEvent(QContextMenuEvent* e) override
+    {
+        if (this->contextMenuPolicy() == Qt::DefaultContextMenu && (this->focusPolicy() & Qt::TabFocus))
+            this->setFocus(Qt::OtherFocusReason);
+        Base::contextMenuEvent(e);
     }
     void enterEvent(QEnterEvent* e) override
     {

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <cstdint>
 
 TFlatGauge::TFlatGauge(QWidget* parent)
     : TFlatControl(parent, 0xE0E9EF, false, {0x555E66, 0x996633}, {50}, {{0, 0, true}})
@@ -72,8 +73,14 @@ QString TFlatGauge::ProgressText() const
 
 int TFlatGauge::BarWidth() const
 {
-    const double f = fraction(m_min, m_max, m_progress);
-    return f < 0 ? 0 : int(std::trunc((width() - 4) * f));
+    if (m_max == m_min || width() <= 4)
+        return 0;
+    // Width times the done part, then divided: dividing first loses the last pixel whenever the
+    // quotient is no exact binary fraction (57 of 141 on 141 pixels would give 56). In 64 bits no
+    // widget width times a 32-bit span can overflow, and the division truncates like the rule.
+    const std::int64_t done = std::int64_t(m_progress) - m_min;
+    const std::int64_t span = std::int64_t(m_max) - m_min;
+    return int(std::int64_t(width() - 4) * done / span);
 }
 
 void TFlatGauge::paintEvent(QPaintEvent*)

@@ -37,7 +37,9 @@ TFlatListBox::TFlatListBox(QWidget* parent)
     : TFlatControl(parent, 0xE1EAEB, true, {0x000000, 0x8396A0, 0xFFFFFF, 0x9CDEF7}, {40}, {{1, 0, true}})
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::ClickFocus);
+    // Only a left press on a row takes the focus (mousePressEvent), never a press on a band or
+    // with another button.
+    setFocusPolicy(Qt::NoFocus);
     ScrollTimer().join();
     resize(137, 99);
 }

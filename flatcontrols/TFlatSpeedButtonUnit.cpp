@@ -137,10 +137,14 @@ void TFlatSpeedButton::UpdateTracking()
         return;
     const bool over = CursorIsOver(this);
     m_hovered = !over;
-    if (over)
+    if (over) {
+        // Lit without a mouse move, as when enabled again under the pointer: the timer's ticks
+        // must be there to drop the light once the pointer has gone.
+        TakeHoverTimer();
         MouseEnter();
-    else
+    } else {
         MouseLeave();
+    }
 }
 
 bool TFlatSpeedButton::IsInside(QPoint p) const

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QProxyStyle>
@@ -176,6 +177,17 @@ void TZuboComboBox::hidePopup()
     QComboBox::hidePopup();
     m_droppedDown = false;
     update();
+}
+
+void TZuboComboBox::keyPressEvent(QKeyEvent* e)
+{
+    // Alt+Up drops the list down like Alt+Down; it must not step the selection of a closed box.
+    if (e->key() == Qt::Key_Up && (e->modifiers() & Qt::AltModifier)) {
+        e->accept();
+        showPopup();
+        return;
+    }
+    QComboBox::keyPressEvent(e);
 }
 
 void TZuboComboBox::changeEvent(QEvent* e)

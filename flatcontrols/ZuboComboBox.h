@@ -65,6 +65,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void DrawButton(QPainter& p) const;

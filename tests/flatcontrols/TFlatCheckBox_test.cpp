@@ -1,9 +1,11 @@
 #include "TFlatCheckBoxUnit.h"
 #include "TFlatRadioButtonUnit.h"
 #include "flattest.h"
+#include "userinput.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 namespace {
 
@@ -249,4 +251,50 @@ TEST_F(MarkTest, RadioButtonsOfOneParentAndGroupExcludeEachOther)
     });
     click(*a, {5, 8});
     EXPECT_EQ(aEvents.seen, (Strings{"down", "click:off", "click:on", "b off", "up"}));
+}
+
+TEST_F(MarkTest, OnlyALeftPressTakesTheFocus)
+{
+    QLineEdit other(&form);
+    other.move(200, 10);
+    other.show();
+    for (bool radio : {false, true}) {
+        SCOPED_TRACE(radio ? "radio button" : "check box");
+        std::unique_ptr<TFlatMarkControl> c(radio ? static_cast<TFlatMarkControl*>(control<TFlatRadioButton>())
+                                                  : control<TFlatCheckBox>());
+        other.setFocus();
+        for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+            userClick(*c, {5, 8}, button);
+            EXPECT_TRUE(other.hasFocus()) << button;
+        }
+        userClick(*c, {5, 8}, Qt::LeftButton);
+        EXPECT_TRUE(c->hasFocus());
+    }
+}
+
+TEST_F(MarkTest, HoverEndsOnLeaveAndWhenTheWindowClosesOverTheControl)
+{
+    QLineEdit other(&form);
+    other.move(200, 10);
+    other.show();
+    for (bool radio : {false, true}) {
+        SCOPED_TRACE(radio ? "radio button" : "check box");
+        std::unique_ptr<TFlatMarkControl> c(radio ? static_cast<TFlatMarkControl*>(control<TFlatRadioButton>())
+                                                  : control<TFlatCheckBox>());
+        other.setFocus();
+        moveOnto(*c, {5, 8});
+        ASSERT_TRUE(c->Hovered());
+        desktop.moveOnto(nullptr);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(c.get(), &leave);
+        EXPECT_FALSE(c->Hovered());
+
+        // Closed with the mouse over it, the control sees no leave and no more ticks.
+        moveOnto(*c, {5, 8});
+        form.hide();
+        form.show();
+        QApplication::setActiveWindow(&form);
+        EXPECT_FALSE(c->Hovered());
+        EXPECT_EQ(Hex{pixel(snapshot(*c), 5, 8)}, Hex{0x101010});
+    }
 }

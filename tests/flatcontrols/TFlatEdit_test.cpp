@@ -1,9 +1,12 @@
 #include "TFlatEditUnit.h"
 #include "TFlatMemoUnit.h"
 #include "flattest.h"
+#include "userinput.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QEnterEvent>
+#include <QLineEdit>
 #include <QScrollBar>
 
 namespace {
@@ -123,6 +126,63 @@ TEST_F(EditTest, HoverHighlightsOnlyWhileNoFieldOfTheSameClassHasTheFocus)
     EXPECT_FALSE(hovered->Active());
     leave(*hovered);
     EXPECT_FALSE(hovered->Active());
+}
+
+TEST_F(EditTest, HoverEndsWhenTheWindowClosesOverTheFieldAndWhenTheFieldLosesTheFocus)
+{
+    // The focus stays in a field of the other kind, so the hover alone lights the field.
+    QLineEdit other(&form);
+    other.move(200, 10);
+    other.show();
+    for (bool memo : {false, true}) {
+        SCOPED_TRACE(memo ? "memo" : "edit");
+        QWidget* w = memo ? static_cast<QWidget*>(field<TFlatMemo>()) : field<TFlatEdit>();
+        other.setFocus();
+        // Closed with the mouse over it, the window sends the field no leave.
+        enter(*w);
+        expectLook(*w, 0x222222);
+        form.hide();
+        form.show();
+        QApplication::setActiveWindow(&form);
+        expectLook(*w, 0x111111);
+
+        // A menu or a dialog that takes the focus may keep the leave from ever coming.
+        enter(*w);
+        w->setFocus();
+        w->clearFocus();
+        expectLook(*w, 0x111111);
+        delete w;
+    }
+}
+
+TEST_F(EditTest, OnlyALeftPressOrThePlatformsEditMenuMovesTheFocusIn)
+{
+    TFlatEdit* other = field<TFlatEdit>({10, 10});
+    // Fields with a menu of the window's own, such as the quick dates of the year fields.
+    TFlatEdit* edit = field<TFlatEdit>({10, 40});
+    TFlatMemo* memo = field<TFlatMemo>({10, 70});
+    for (QWidget* w : {static_cast<QWidget*>(edit), static_cast<QWidget*>(memo)})
+        w->setContextMenuPolicy(Qt::CustomContextMenu);
+    for (QWidget* target : {static_cast<QWidget*>(edit), memo->viewport()}) {
+        QWidget* fieldOfTarget = target == edit ? static_cast<QWidget*>(edit) : memo;
+        other->setFocus();
+        for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+            userClick(*target, {10, 5}, button);
+            EXPECT_TRUE(other->hasFocus()) << button;
+            EXPECT_FALSE(edit->Active());
+        }
+        userClick(*target, {10, 5}, Qt::LeftButton);
+        EXPECT_TRUE(fieldOfTarget->hasFocus());
+    }
+
+    // The platform's own edit menu takes the focus as it opens, as the platform's fields do.
+    TFlatEdit* plain = field<TFlatEdit>({10, 180});
+    other->setFocus();
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(10, 5), plain->mapToGlobal(QPoint(10, 5)));
+    QApplication::sendEvent(plain, &menu);
+    EXPECT_TRUE(plain->hasFocus());
+    if (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
 }
 
 TEST_F(EditTest, FontHeightSetsTheEditsHeightButNotTheMemos)

@@ -64,6 +64,11 @@ TEST_F(GaugeTest, TextAndBarWithoutDivisionByZeroOrOverflow)
     const Case cases[] = {
         {0, 100, 25, "25 %", 35},
         {0, 3, 1, "33 %", 47},
+        // Multiplied before dividing: 57 / 141 has no exact binary form, and dividing first ends a
+        // pixel short.
+        {0, 141, 57, "40 %", 57},
+        {0, 141, 114, "80 %", 114},
+        {-41, 100, 16, "40 %", 57},
         {0, 100, 100, "100 %", 141},
         {5, 5, 5, "error", 0},
         {INT_MIN, INT_MAX, INT_MAX, "100 %", 141},

@@ -1,8 +1,10 @@
 #include "TFlatListBoxUnit.h"
 #include "flattest.h"
 #include "support.h"
+#include "userinput.h"
 
 #include <QApplication>
+#include <QLineEdit>
 
 namespace {
 
@@ -137,6 +139,33 @@ TEST_F(ListBoxTest, PressOnARowSelectsItWithoutMouseDown)
     EXPECT_FALSE(l->GetSelected(0));
     EXPECT_TRUE(l->GetSelected(1));
     EXPECT_TRUE(l->GetSelected(3));
+}
+
+TEST_F(ListBoxTest, OnlyALeftPressOnARowTakesTheFocus)
+{
+    QLineEdit other(&form);
+    other.move(200, 10);
+    other.show();
+    TFlatListBox* l = list(8);
+    struct Case {
+        const char* what;
+        QPoint at;
+        Qt::MouseButton button;
+        bool takesFocus;
+    };
+    const Case cases[] = {
+        {"right on a row", row(*l, 1), Qt::RightButton, false},
+        {"right on the top band", {60, 5}, Qt::RightButton, false},
+        {"right on the bottom band", {60, 95}, Qt::RightButton, false},
+        {"left on the bottom band", {60, 95}, Qt::LeftButton, false},
+        {"middle on a row", row(*l, 2), Qt::MiddleButton, false},
+        {"left on a row", row(*l, 2), Qt::LeftButton, true},
+    };
+    for (const Case& c : cases) {
+        other.setFocus();
+        userClick(*l, c.at, c.button);
+        EXPECT_EQ(l->hasFocus(), c.takesFocus) << c.what;
+    }
 }
 
 TEST_F(ListBoxTest, PaintsFrameRowsBandsAndArrows)

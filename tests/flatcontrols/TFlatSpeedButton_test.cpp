@@ -1,6 +1,7 @@
 #include "TFlatSpeedButtonUnit.h"
 #include "flattest.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QEventLoop>
 #include <QTimer>
@@ -362,6 +363,41 @@ TEST_F(SpeedButtonTest, DisablingEndsHoverAndPaintsDisabled)
     b->setEnabled(true);
     snapshot(*b);
     EXPECT_EQ(b->State(), TFlatSpeedButton::bsExclusive);
+}
+
+TEST_F(SpeedButtonTest, HoverEndsOnLeaveWhenHiddenAndAfterAnEnableUnderThePointer)
+{
+    form.show();
+    std::unique_ptr<TFlatSpeedButton> b(button());
+    b->show();
+    // The leave ends the hover at once, without waiting for a tick.
+    moveOnto(*b);
+    ASSERT_TRUE(b->Hovered());
+    desktop.moveOnto(nullptr);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(b.get(), &leave);
+    EXPECT_FALSE(b->Hovered());
+
+    // The window closes with the mouse over the button: shown again, it is not lit.
+    moveOnto(*b);
+    form.hide();
+    EXPECT_FALSE(b->Hovered());
+    EXPECT_FALSE(TFlatSpeedButton::HoverTimer().isActive());
+    form.show();
+    EXPECT_EQ(Hex{pixel(snapshot(*b), 12, 12)}, Hex{0x101010});
+
+    // Disabled and enabled again under the pointer, it lights up, and goes dark within a tick once
+    // the pointer has gone, though no leave and no mouse move came.
+    moveOnto(*b);
+    b->setEnabled(false);
+    b->setEnabled(true);
+    EXPECT_TRUE(b->Hovered());
+    desktop.moveOnto(nullptr);
+    QEventLoop loop;
+    QTimer::singleShot(400, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_FALSE(b->Hovered());
+    EXPECT_EQ(Hex{pixel(snapshot(*b), 12, 12)}, Hex{0x101010});
 }
 
 TEST_F(SpeedButtonTest, IndexedColoursAndDerivedColours)

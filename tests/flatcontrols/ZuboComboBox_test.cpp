@@ -2,6 +2,7 @@
 #include "flattest.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 
@@ -131,4 +132,29 @@ TEST_F(ComboTest, OnlyTheUsersChoiceRaisesOnChange)
     EXPECT_EQ(changes, 0);
     emit c->activated(1);
     EXPECT_EQ(changes, 1);
+}
+
+TEST_F(ComboTest, AltWithAnArrowDropsTheListDownWithoutSteppingTheSelection)
+{
+    for (TComboBoxStyle style : {csDropDownList, csDropDown}) {
+        for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down}) {
+            SCOPED_TRACE(testing::Message() << "style " << style << (key == Qt::Key_Up ? ", Alt+Up" : ", Alt+Down"));
+            TZuboComboBox* c = combo(style);
+            c->setCurrentIndex(1);
+            c->setFocus();
+            QKeyEvent press(QEvent::KeyPress, key, Qt::AltModifier);
+            QApplication::sendEvent(c, &press);
+            EXPECT_EQ(c->currentIndex(), 1);
+            EXPECT_TRUE(c->DroppedDown());
+            c->hidePopup();
+            delete c;
+        }
+    }
+    // Without Alt the arrows still step the selection of a closed box.
+    TZuboComboBox* c = combo();
+    c->setCurrentIndex(1);
+    QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+    QApplication::sendEvent(c, &up);
+    EXPECT_EQ(c->currentIndex(), 0);
+    EXPECT_FALSE(c->DroppedDown());
 }
