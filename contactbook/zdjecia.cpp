@@ -327,6 +327,7 @@ QImage TForm4::CropPhotoToThumbnail(QString* error)
 
     FlatGauge1->SetProgress(0);
     FlatGauge1->SetMaxValue(photoRowsFor(side));
+    int shownBar = FlatGauge1->BarWidth();
     resampleToPhoto(
         side,
         [&](int x, int y) {
@@ -334,7 +335,16 @@ QImage TForm4::CropPhotoToThumbnail(QString* error)
             return picture.contains(at) ? reinterpret_cast<const QRgb*>(m_picture.constScanLine(at.y()))[at.x()] : off;
         },
         [&photo](int x, int y, QRgb pixel) { reinterpret_cast<QRgb*>(photo.scanLine(y))[x] = pixel; },
-        [this](int row) { FlatGauge1->SetProgress(row); });
+        [this, &shownBar](int row) {
+            FlatGauge1->SetProgress(row);
+            // The loop holds the event loop up, so an update would only show once the crop is over.
+            // The gauge is painted at once instead, without handling any other event in between,
+            // and only when its bar has grown.
+            if (FlatGauge1->BarWidth() != shownBar) {
+                shownBar = FlatGauge1->BarWidth();
+                FlatGauge1->repaint();
+            }
+        });
     FlatGauge1->SetProgress(0);
 
     if (!writeScratch(photo, error))

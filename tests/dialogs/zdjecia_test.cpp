@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 // Readable rectangles in failure messages.
 static void PrintTo(const QRect& r, std::ostream* os)
 {
@@ -198,6 +200,36 @@ TEST_F(CropWindowTest, DraggingAndResizingWithTheMouseChooseWhatIsCut)
         EXPECT_EQ(photo.pixel(p), picture.pixel(QPoint(30, 20) + 2 * p + QPoint(1, 1))) << p.x() << "," << p.y();
     EXPECT_EQ(window->FlatGauge1->MaxValue(), 200);
     EXPECT_EQ(window->FlatGauge1->Progress(), 0);
+}
+
+TEST_F(CropWindowTest, TheGaugeIsPaintedAsItsBarGrowsWhileTheSquareIsCut)
+{
+    window->SetPicture(pattern(400, 300));
+    window->show();
+    drag(*window->Shape3, {4, 4}, {{100, 100}});
+    ASSERT_EQ(window->Shape2->width(), 200);
+
+    // The bar each paint of the gauge showed while the square was being cut.
+    struct PaintWatch : QObject {
+        TFlatGauge* gauge = nullptr;
+        std::vector<int> bars;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint)
+                bars.push_back(gauge->BarWidth());
+            return false;
+        }
+    } watch;
+    watch.gauge = window->FlatGauge1;
+    QApplication::processEvents();
+    window->FlatGauge1->installEventFilter(&watch);
+    window->CropPhotoToThumbnail();
+    window->FlatGauge1->removeEventFilter(&watch);
+
+    // 200 rows on a bar of 29 pixels: painted once for each pixel it grew, up to row 199 of 200.
+    std::vector<int> expected(28);
+    std::iota(expected.begin(), expected.end(), 1);
+    EXPECT_EQ(watch.bars, expected);
 }
 
 TEST_F(CropWindowTest, DraggingToTheBoxEdgeScrollsThePicture)
