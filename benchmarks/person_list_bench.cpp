@@ -73,9 +73,8 @@ void CoreStartToFirstShown(benchmark::State& state)
         const StartList start = takeCommandLine(listing.RefreshPersonList(menu, true, initialMessages()), {},
                                                 QDir::currentPath(), initialMessages());
         const ShowResult shown = ShowPerson(start.persons.first().Path);
-        const ColourReading colours = readColorScheme(opcje, ColorScheme());
-        benchmark::DoNotOptimize(languages.captions.size() + shown.person.record.telefony.size() +
-                                 colours.scheme.tlo_tlo);
+        const ColorScheme colours = readColorScheme(opcje, ColorScheme());
+        benchmark::DoNotOptimize(languages.captions.size() + shown.person.record.telefony.size() + colours.tlo_tlo);
     }
 }
 

@@ -150,13 +150,7 @@ TForm1::~TForm1() = default;
 void TForm1::FormCreate()
 {
     setWindowTitle(QStringLiteral("..::  -- ZUBO --  ::.."));
-    const ColourReading reading = readColorScheme(ProfileFile(settingsPathIn(m_programDir)), ColorScheme());
-    // The rows are painted in the colours read, even those read before a bad value.
-    m_scheme = reading.scheme;
-    if (!reading.complete()) {
-        Prompter::current().showError(this, QStringLiteral("Wakto"), reading.error);
-        return;
-    }
+    m_scheme = readColorScheme(ProfileFile(settingsPathIn(m_programDir)), ColorScheme());
     const ColorScheme& s = m_scheme;
     schemecolours::applyToWindow(this, s);
     schemecolours::applyToBar(Shape1, s);

@@ -541,13 +541,7 @@ void TForm1::ShowPerson(const QString& path)
 
 void TForm1::LoadColours()
 {
-    const ColourReading reading = readColorScheme(ProfileFile(settingsPathIn(ProgramDir)), Colors);
-    Colors = reading.scheme;
-    if (!reading.complete()) {
-        // The keys read before the bad one are kept; the window keeps the colours it shows.
-        reportError(reading.error);
-        return;
-    }
+    Colors = readColorScheme(ProfileFile(settingsPathIn(ProgramDir)), Colors);
     using namespace schemecolours;
     applyToWindow(this, Colors);
     // The large number panels are drawn inverted.

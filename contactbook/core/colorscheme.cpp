@@ -1,6 +1,5 @@
 #include "colorscheme.h"
 
-#include "codec1250.h"
 #include "numbers.h"
 #include "profilefile.h"
 #include "settings.h"
@@ -113,25 +112,19 @@ std::optional<ColourValue> colourFromText(const QByteArray& text)
     return std::nullopt;
 }
 
-ColourReading readColorScheme(const ProfileFile& opcje, const ColorScheme& current)
+ColorScheme readColorScheme(const ProfileFile& opcje, const ColorScheme& current)
 {
     const ColorScheme builtIn;
-    ColourReading reading{current, QString()};
+    ColorScheme scheme = current;
     for (std::size_t i = 0; i < kKeys.size(); ++i) {
         const ColorSchemeKey& k = kKeys[i];
         const ColourValue fallback = i < kKeysWithBuiltInDefault ? builtIn.*k.colour : current.*k.colour;
         const QByteArray text = opcje.readString(opcje::kSectionColours, k.key, colourToText(fallback));
-        const auto colour = colourFromText(text);
-        if (!colour) {
-            // The reading stops here: the keys before this one hold their new values, this key and
-            // the ones after it keep the values the scheme held before the call. The settings file
-            // is read key by key, so nothing stays open.
-            reading.error = QStringLiteral("'%1' is not a valid integer value").arg(cp1250::toUnicode(text));
-            return reading;
-        }
-        reading.scheme.*k.colour = *colour;
+        // A bad value once stopped the whole reading with an English error box, the keys after it
+        // unread and the windows left in colours that could hide their text.
+        scheme.*k.colour = colourFromText(text).value_or(fallback);
     }
-    return reading;
+    return scheme;
 }
 
 bool writeColorScheme(ProfileFile& opcje, const ColorScheme& scheme, QString* error)

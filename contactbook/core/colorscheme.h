@@ -56,17 +56,11 @@ QByteArray colourToText(ColourValue colour);
 // hexadecimal after "$"; nothing when the text is neither.
 std::optional<ColourValue> colourFromText(const QByteArray& text);
 
-struct ColourReading {
-    ColorScheme scheme;
-    // Empty when all eighteen keys were read; else the conversion error that stopped the reading.
-    // The window is recoloured only after a complete reading.
-    QString error;
-    bool complete() const { return error.isEmpty(); }
-};
-
 // Reads section "kolory" on top of `current`. A missing key takes its built-in value for the first
-// ten keys and the value `current` holds for the last eight (those the colour editor edits).
-ColourReading readColorScheme(const ProfileFile& opcje, const ColorScheme& current);
+// ten keys and the value `current` holds for the last eight (those the colour editor edits). A value
+// that is no colour counts as missing, silently: one mistyped key costs that key alone, never the
+// rest of the scheme.
+ColorScheme readColorScheme(const ProfileFile& opcje, const ColorScheme& current);
 
 // Writes all eighteen keys of section "kolory" in key order, in the colour text form, in one
 // replacement of the settings file: a failed write leaves the file as it was and sets `error`

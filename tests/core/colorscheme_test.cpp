@@ -79,15 +79,14 @@ TEST(ReadColorScheme, MissingKeysGiveBuiltInsFirstAndTheValuesInMemoryLast)
 {
     TempDir dir;
     const ProfileFile none(settingsPathIn(dir.path()));
-    const ColourReading reading = readColorScheme(none, edited());
-    ASSERT_TRUE(reading.complete());
+    const ColorScheme scheme = readColorScheme(none, edited());
     const ColorScheme builtIn;
     int i = 0;
     for (const ColorSchemeKey& k : colorSchemeKeys()) {
-        EXPECT_EQ(reading.scheme.*k.colour, i < 10 ? builtIn.*k.colour : 0x123456u) << k.key;
+        EXPECT_EQ(scheme.*k.colour, i < 10 ? builtIn.*k.colour : 0x123456u) << k.key;
         ++i;
     }
-    EXPECT_EQ(readColorScheme(none, ColorScheme()).scheme, ColorScheme());
+    EXPECT_EQ(readColorScheme(none, ColorScheme()), ColorScheme());
 }
 
 TEST(ReadColorScheme, ReadsEveryFormByKeyName)
@@ -95,36 +94,33 @@ TEST(ReadColorScheme, ReadsEveryFormByKeyName)
     TempDir dir;
     dir.write("opcje.ini", crlf({"[kolory]", "TLO_TLO=clRed", "tlo_napisy=$00FFFFFF", "ComboBox_tekst3=255",
                                  "guziki_ramka = clnavy "}));
-    const ColourReading reading = readColorScheme(ProfileFile(settingsPathIn(dir.path())), ColorScheme());
-    ASSERT_TRUE(reading.complete());
+    const ColorScheme scheme = readColorScheme(ProfileFile(settingsPathIn(dir.path())), ColorScheme());
     ColorScheme expected;
     expected.tlo_tlo = 0x0000FF;
     expected.tlo_napisy = 0xFFFFFF;
     expected.ComboBox_tekst3 = 0x0000FF;
     expected.guziki_ramka = 0x800000;
-    EXPECT_EQ(reading.scheme, expected);
+    EXPECT_EQ(scheme, expected);
 }
 
-TEST(ReadColorScheme, StopsAtAValueThatIsNoColour)
+TEST(ReadColorScheme, AValueThatIsNoColourCountsAsMissingAndTheOtherKeysAreStillRead)
 {
     TempDir dir;
-    dir.write("opcje.ini", crlf({"[kolory]", "tlo_tlo=clRed", "paski_postep=pomarańczowy", "guziki_tlo=clLime",
-                                 "ComboBox_tlo=clAqua"}));
+    // Bad values among the first ten keys and among the last eight, an empty one included, each
+    // before keys that are fine.
+    dir.write("opcje.ini",
+              crlf({"[kolory]", "tlo_tlo=pomarańczowy", "tlo_napisy=clWhite", "paski_postep=12ab", "guziki_tlo=clLime",
+                    "ComboBox_tlo=", "ComboBox_ramka=clAqua", "ComboBox_tekst3=$", "guziki_tekst=clYellow"}));
     const ColorScheme current = edited();
-    const ColourReading reading = readColorScheme(ProfileFile(settingsPathIn(dir.path())), current);
-    EXPECT_EQ(reading.error, QString::fromUtf8("'pomarańczowy' is not a valid integer value"));
-    // The keys before the bad one are read; it and every key after it keep their values.
+    const ColorScheme scheme = readColorScheme(ProfileFile(settingsPathIn(dir.path())), current);
     ColorScheme expected = current;
-    expected.tlo_tlo = 0x0000FF;
-    expected.tlo_napisy = ColorScheme().tlo_napisy;
-    expected.paski_tlo = ColorScheme().paski_tlo;
-    expected.paski_ramka = ColorScheme().paski_ramka;
-    EXPECT_EQ(reading.scheme, expected);
-
-    // An empty value is no colour either.
-    dir.write("opcje.ini", crlf({"[kolory]", "ComboBox_tekst1="}));
-    EXPECT_EQ(readColorScheme(ProfileFile(settingsPathIn(dir.path())), current).error,
-              QStringLiteral("'' is not a valid integer value"));
+    for (std::size_t i = 0; i < 10; ++i)
+        expected.*colorSchemeKeys()[i].colour = ColorScheme().*colorSchemeKeys()[i].colour;
+    expected.tlo_napisy = 0xFFFFFF;
+    expected.guziki_tlo = 0x00FF00;
+    expected.guziki_tekst = 0x00FFFF;
+    expected.ComboBox_ramka = 0xFFFF00;
+    EXPECT_EQ(scheme, expected);
 }
 
 TEST(WriteColorScheme, WritesAllEighteenKeysInKeyOrderAndReadsBack)
@@ -163,7 +159,7 @@ TEST(WriteColorScheme, WritesAllEighteenKeysInKeyOrderAndReadsBack)
                                            "ComboBox_tekst3=$00606060",
                                            "[jezyk]",
                                            "nazwa=Polski"}));
-    EXPECT_EQ(readColorScheme(opcje, ColorScheme()).scheme, scheme);
+    EXPECT_EQ(readColorScheme(opcje, ColorScheme()), scheme);
 }
 
 TEST(WriteColorScheme, AFailedWriteLeavesTheFileAsItWas)
