@@ -325,12 +325,14 @@ void TForm11::showScheme()
     apply(FlatListBox3, s);
     apply(FlatMemo1, s);
     ZuboComboBox[1]->update();
-    FlatEdit4->setText(m_editor.description());
-    showSwatches();
+    showChoice();
 }
 
-void TForm11::showSwatches()
+void TForm11::showChoice()
 {
+    FlatEdit4->setText(m_editor.description());
+    // A description longer than the field shows its beginning, not its end.
+    FlatEdit4->setCursorPosition(0);
     for (int n = 1; n <= SchemeEditor::kSwatches; ++n) {
         const SchemeEditor::Swatch swatch = m_editor.swatch(n);
         kolor[std::size_t(n)]->SetBrushColor(swatch.fill);
@@ -341,8 +343,7 @@ void TForm11::showSwatches()
 void TForm11::chooseGroup(ColourGroup group)
 {
     m_editor.chooseGroup(group);
-    FlatEdit4->setText(m_editor.description());
-    showSwatches();
+    showChoice();
 }
 
 void TForm11::FormClick()
@@ -369,16 +370,14 @@ void TForm11::kolorMouseDown(int n)
 {
     if (!m_editor.chooseSwatch(n))
         return;
-    FlatEdit4->setText(m_editor.description());
-    showSwatches();
+    showChoice();
 }
 
 void TForm11::FlatComboBox1Change()
 {
     FlatComboBox1Click();
     m_editor.choosePreviewEntry(ZuboComboBox[1]->currentIndex());
-    FlatEdit4->setText(m_editor.description());
-    showSwatches();
+    showChoice();
 }
 
 void TForm11::FlatComboBox1DrawItem(QPainter* canvas, int index, const QRect& rect, TOwnerDrawState state)

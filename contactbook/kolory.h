@@ -102,7 +102,8 @@ private:
     void applyColour(ColourValue colour);
     // Shows the edited scheme on the mock-up, the swatches and the description.
     void showScheme();
-    void showSwatches();
+    // The chosen colour's description and the swatches of its group.
+    void showChoice();
     QList<TFlatSpeedButton*> mockupButtons() const;
 
     start::TForm1& m_main;

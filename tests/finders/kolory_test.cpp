@@ -17,6 +17,8 @@
 #include <QPlainTextEdit>
 #include <QToolButton>
 
+#include <functional>
+
 namespace {
 
 using kolory::TForm11;
@@ -152,6 +154,44 @@ TEST_F(ColourEditorTest, OneOffTextColourShowsOnlyInThePreviewRow)
     p.end();
     EXPECT_GT(countNear(row, 0x00FF00, QRect(10, 0, 190, 13)), 10);
     EXPECT_EQ(Hex{pixel(row, 198, 6)}, Hex{editor->FieldColors[0]});
+}
+
+TEST_F(ColourEditorTest, ADescriptionLongerThanItsFieldShowsItsBeginning)
+{
+    editor->open();
+    const struct {
+        const char* what;
+        std::function<void()> choose;
+        const char* description;
+    } cases[] = {
+        {"swatch 2 of the text fields",
+         [this] {
+             editor->FlatComboBox1Click();
+             click(*editor->kolor[2], QPoint(10, 10));
+         },
+         "Wybrane pole tekstowe lub pozycja listy"},
+        {"swatch 7", [this] { click(*editor->kolor[7], QPoint(10, 10)); },
+         "Kolor tekstu dla jednorazowego przypomnienia"},
+        {"preview entry",
+         [this] {
+             editor->ZuboComboBox[1]->setCurrentIndex(2);
+             emit editor->ZuboComboBox[1]->activated(2);
+         },
+         "Kolor tekstu dla osób wykasowanych"},
+        {"swatch 3", [this] { click(*editor->kolor[3], QPoint(10, 10)); }, "Obramowanie pól tekstowych i list"},
+    };
+    for (const auto& c : cases) {
+        c.choose();
+        const QString text = QString::fromUtf8(c.description);
+        ASSERT_EQ(editor->FlatEdit4->text(), text) << c.what;
+        ASSERT_GT(editor->FlatEdit4->fontMetrics().horizontalAdvance(text), editor->FlatEdit4->width() - 6) << c.what;
+        EXPECT_EQ(editor->FlatEdit4->cursorPosition(), 0) << c.what;
+    }
+    // Shown again, the window starts from its first description once more.
+    editor->FlatComboBox1Click();
+    editor->reject();
+    editor->open();
+    EXPECT_EQ(editor->FlatEdit4->cursorPosition(), 0);
 }
 
 TEST_F(ColourEditorTest, ZSavesAllColoursAndTheMainWindowTakesThem)
