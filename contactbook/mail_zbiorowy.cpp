@@ -2,9 +2,9 @@
 
 #include "TFlatRadioButtonUnit.h"
 #include "TFlatSpeedButtonUnit.h"
-#include "linkopener.h"
 #include "mailto.h"
 #include "personpicker.h"
+#include "windowparts.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -31,8 +31,8 @@ void TForm10::FlatSpeedButton6Click()
     QList<QByteArray> addresses;
     for (const PersonListEntry& entry : Chosen())
         addresses << entry.Mail;
-    // Whether a mail program took the address is not looked at: the window closes either way.
-    LinkOpener::current().open(bulkMailUrl(addresses));
+    // The window closes also when there is no mail program to take the message (the user is told).
+    openMail(bulkMailUrl(addresses));
     done(mrOk);
 }
 

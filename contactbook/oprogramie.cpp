@@ -105,10 +105,10 @@ void TForm2::FormShow()
         schemecolours::applyToLabel(label, s);
 }
 
-// The shell's answer is not used: a link that does not open leaves the box as it is.
+// A link that does not open leaves the box as it is; only a missing mail program is told.
 void TForm2::Label1Click()
 {
-    LinkOpener::current().open(mailto(kMakerMail));
+    openMail(mailto(kMakerMail));
 }
 
 void TForm2::Label2Click()
@@ -118,7 +118,7 @@ void TForm2::Label2Click()
 
 void TForm2::Label4Click()
 {
-    LinkOpener::current().open(mailto(kThanksMail));
+    openMail(mailto(kThanksMail));
 }
 
 void TForm2::showEvent(QShowEvent* e)

@@ -15,7 +15,6 @@
 #include "codec1250.h"
 #include "favourites.h"
 #include "floppycopy.h"
-#include "linkopener.h"
 #include "mailto.h"
 #include "personfile.h"
 #include "phonereading.h"
@@ -235,7 +234,7 @@ void TForm1::FlatSpeedButton1Click()
     if (rows.isEmpty())
         return;
     // What the mail program makes of it is its own affair.
-    LinkOpener::current().open(mailtoUrl(FlatListBox2->Items().at(rows.last())));
+    openMail(mailtoUrl(FlatListBox2->Items().at(rows.last())));
 }
 
 void TForm1::FlatListBox2MouseUp()
@@ -418,7 +417,17 @@ void TForm1::Panel1Click()
 
 void TForm1::readAloud(int delayMs)
 {
-    m_numberReader->start(SoundPlayer::current(), digitSounds(ProgramDir, Panel1->text()), delayMs);
+    m_numberReader->start(
+        SoundPlayer::current(), digitSounds(ProgramDir, Panel1->text()), delayMs, [this](SoundPlayer::Outcome outcome) {
+            // From the reader's thread: the message box is shown by the GUI thread.
+            QMetaObject::invokeMethod(
+                this,
+                [outcome] {
+                    tellMissingTool(outcome == SoundPlayer::Outcome::NoPlayer ? MissingTool::SoundPlayer
+                                                                              : MissingTool::SoundDevice);
+                },
+                Qt::QueuedConnection);
+        });
 }
 
 void TForm1::Czytaj1Click()

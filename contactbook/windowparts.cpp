@@ -1,5 +1,6 @@
 #include "windowparts.h"
 
+#include "linkopener.h"
 #include "prompter.h"
 
 #include <QLabel>
@@ -59,4 +60,10 @@ QString missingToolText(MissingTool tool)
 void tellMissingTool(MissingTool tool)
 {
     Prompter::current().showError(nullptr, messageBoxCaption(), missingToolText(tool));
+}
+
+void openMail(const QString& url)
+{
+    if (!LinkOpener::current().open(url))
+        tellMissingTool(MissingTool::MailProgram);
 }

@@ -24,6 +24,9 @@ QString missingToolText(MissingTool tool);
 // the tool; once per command.
 void tellMissingTool(MissingTool tool);
 
+// Opens a "mailto:" address in the desktop's mail program, or tells the user there is none.
+void openMail(const QString& url);
+
 // A label of plain text at a place, as wide as its text.
 QLabel* makeLabel(QWidget* parent, const QString& text, int x, int y);
 

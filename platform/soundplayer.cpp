@@ -92,15 +92,26 @@ ProgramSoundPlayer::~ProgramSoundPlayer()
         QFile::remove(m_defaultSound);
 }
 
-void ProgramSoundPlayer::playAndWait(const QString& path)
+ProgramSoundPlayer::Outcome ProgramSoundPlayer::playAndWait(const QString& path)
 {
     if (m_program.isEmpty())
-        return;
-    if (QFileInfo(path).isFile() && run(path) != Outcome::Failed)
-        return;
+        return Outcome::NoPlayer;
+    if (QFileInfo(path).isFile()) {
+        const Run played = run(path);
+        if (played != Run::Failed)
+            return played == Run::Played ? Outcome::Played : Outcome::Stopped;
+    }
+    // A player that cannot play its own plain tone either has no device to play on.
     const QString tone = defaultSound();
-    if (!tone.isEmpty())
-        run(tone);
+    switch (tone.isEmpty() ? Run::Failed : run(tone)) {
+    case Run::Played:
+        return Outcome::Played;
+    case Run::Stopped:
+        return Outcome::Stopped;
+    case Run::Failed:
+        break;
+    }
+    return Outcome::NoDevice;
 }
 
 void ProgramSoundPlayer::stop()
@@ -110,7 +121,7 @@ void ProgramSoundPlayer::stop()
         ::kill(m_running, SIGTERM);
 }
 
-ProgramSoundPlayer::Outcome ProgramSoundPlayer::run(const QString& path)
+ProgramSoundPlayer::Run ProgramSoundPlayer::run(const QString& path)
 {
     const QByteArray program = QFile::encodeName(m_program);
     const QByteArray file = QFile::encodeName(path);
@@ -132,7 +143,7 @@ ProgramSoundPlayer::Outcome ProgramSoundPlayer::run(const QString& path)
     }
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0)
-        return Outcome::Failed;
+        return Run::Failed;
 
     // Wait for the end without reaping, so that stop() never signals a process id that the system
     // has already handed to another process.
@@ -147,8 +158,8 @@ ProgramSoundPlayer::Outcome ProgramSoundPlayer::run(const QString& path)
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
     if (WIFSIGNALED(status))
-        return Outcome::Stopped;
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? Outcome::Played : Outcome::Failed;
+        return Run::Stopped;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? Run::Played : Run::Failed;
 }
 
 QString ProgramSoundPlayer::defaultSound()

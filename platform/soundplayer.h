@@ -11,10 +11,17 @@
 // stop from any thread. Tests install a double that records what was played.
 class SoundPlayer {
 public:
+    enum class Outcome {
+        Played,   // the file, or the default sound in its place
+        Stopped,  // by stop()
+        NoPlayer, // no program to play sounds with
+        NoDevice, // the player could play neither the file nor the default sound: no sound device
+    };
+
     virtual ~SoundPlayer() = default;
     // Plays a wave file and returns when it has ended or was stopped. A file that is missing or
     // cannot be played gives a short default sound instead, so a skipped digit is still heard.
-    virtual void playAndWait(const QString& path) = 0;
+    virtual Outcome playAndWait(const QString& path) = 0;
     // Stops the sound being played, if any.
     virtual void stop() = 0;
 
@@ -32,15 +39,15 @@ public:
     ProgramSoundPlayer(const ProgramSoundPlayer&) = delete;
     ProgramSoundPlayer& operator=(const ProgramSoundPlayer&) = delete;
 
-    void playAndWait(const QString& path) override;
+    Outcome playAndWait(const QString& path) override;
     void stop() override;
 
     // The program in use; empty when none of the candidates was found (nothing is then played).
     const QString& program() const { return m_program; }
 
 private:
-    enum class Outcome { Played, Failed, Stopped };
-    Outcome run(const QString& path);
+    enum class Run { Played, Failed, Stopped };
+    Run run(const QString& path);
     QString defaultSound();
 
     QString m_program;

@@ -1,6 +1,7 @@
 #include "phonereading.h"
 
 #include <chrono>
+#include <optional>
 
 bool isSecondClick(std::int64_t now, std::int64_t previous)
 {
@@ -32,7 +33,7 @@ NumberReader::~NumberReader()
         m_worker.join();
 }
 
-bool NumberReader::start(SoundPlayer& player, QStringList sounds, int delayMs)
+bool NumberReader::start(SoundPlayer& player, QStringList sounds, int delayMs, Failed failed)
 {
     {
         std::lock_guard lock(m_mutex);
@@ -46,7 +47,9 @@ bool NumberReader::start(SoundPlayer& player, QStringList sounds, int delayMs)
     // The previous worker has finished: it marked the reader idle as its last step.
     if (m_worker.joinable())
         m_worker.join();
-    m_worker = std::thread([this, &player, sounds = std::move(sounds), delayMs] { read(player, sounds, delayMs); });
+    m_worker = std::thread([this, &player, sounds = std::move(sounds), delayMs, failed = std::move(failed)] {
+        read(player, sounds, delayMs, failed);
+    });
     return true;
 }
 
@@ -76,16 +79,28 @@ bool NumberReader::goesOn() const
     return m_shown && !m_closing;
 }
 
-void NumberReader::read(SoundPlayer& player, const QStringList& sounds, int delayMs)
+void NumberReader::read(SoundPlayer& player, const QStringList& sounds, int delayMs, const Failed& failed)
 {
     player.stop();
     std::unique_lock lock(m_mutex);
     m_changed.wait_for(lock, std::chrono::milliseconds(delayMs), [this] { return !goesOn(); });
+    std::optional<SoundPlayer::Outcome> failure;
     for (const QString& sound : sounds) {
         if (!goesOn())
             break;
         lock.unlock();
-        player.playAndWait(sound);
+        const SoundPlayer::Outcome outcome = player.playAndWait(sound);
+        lock.lock();
+        // The other digits would fail alike: one failure ends the reading and is told once.
+        if (outcome == SoundPlayer::Outcome::NoPlayer || outcome == SoundPlayer::Outcome::NoDevice) {
+            failure = outcome;
+            break;
+        }
+    }
+    // Told before the reader counts as idle, so whoever waits for the end finds it told.
+    if (failure && failed && !m_closing) {
+        lock.unlock();
+        failed(*failure);
         lock.lock();
     }
     m_idle = true;

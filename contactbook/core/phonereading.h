@@ -7,6 +7,7 @@
 
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -32,9 +33,14 @@ public:
     NumberReader(const NumberReader&) = delete;
     NumberReader& operator=(const NumberReader&) = delete;
 
+    // What ended a reading early: no player, or no sound device. Called once, from the worker.
+    using Failed = std::function<void(SoundPlayer::Outcome)>;
+
     // Starts a reading: the player first stops any sound, then the worker waits `delayMs` and plays
-    // the files in turn. While a reading runs it does nothing and gives false.
-    bool start(SoundPlayer& player, QStringList sounds, int delayMs);
+    // the files in turn. A sound that cannot be played for want of a player or a device ends the
+    // reading and is handed to `failed`, unless the reader is being destroyed. While a reading runs
+    // it does nothing and gives false.
+    bool start(SoundPlayer& player, QStringList sounds, int delayMs, Failed failed = {});
     // Whether the panel with the number is shown; set from the GUI thread whenever that changes.
     void setShown(bool shown);
     // No reading runs.
@@ -43,7 +49,7 @@ public:
     void waitUntilIdle();
 
 private:
-    void read(SoundPlayer& player, const QStringList& sounds, int delayMs);
+    void read(SoundPlayer& player, const QStringList& sounds, int delayMs, const Failed& failed);
     bool goesOn() const; // under m_mutex
 
     mutable std::mutex m_mutex;

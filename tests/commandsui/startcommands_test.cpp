@@ -10,6 +10,7 @@
 #include "phonereading.h"
 #include "picture.h"
 #include "support.h"
+#include "windowparts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -449,6 +450,35 @@ TEST_F(CommandsTest, ReadAloudPlaysTheDigitsOfThePanelAndIgnoresACommandWhileRea
     EXPECT_EQ(sounds.played(),
               QStringList({wav + "4.wav", wav + "8.wav", wav + "2.wav", wav + "2.wav", wav + "1.wav", wav + "0.wav"}));
     EXPECT_TRUE(form->ReaderIdle());
+}
+
+// With no player or no sound device a reading says so once, whatever the number of digits.
+TEST_F(CommandsTest, AReadingWithoutPlayerOrDeviceIsToldOnce)
+{
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>A", "<$@$>telefony</$@$>123 456"});
+    const auto form = startWith();
+    form->show();
+    clickRow(form->FlatListBox3, 0);
+    clock.advance(10);
+    clickRow(form->FlatListBox3, 0);
+    ASSERT_TRUE(form->Panel1->isVisible());
+    const struct {
+        SoundPlayer::Outcome outcome;
+        MissingTool tool;
+    } cases[] = {
+        {SoundPlayer::Outcome::NoPlayer, MissingTool::SoundPlayer},
+        {SoundPlayer::Outcome::NoDevice, MissingTool::SoundDevice},
+    };
+    for (const auto& c : cases) {
+        prompter.shown.clear();
+        sounds.outcome = c.outcome;
+        form->Czytaj1->trigger();
+        form->PhoneReader().waitUntilIdle();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(prompter.shown.size(), 1);
+        EXPECT_EQ(shownText(0), missingToolText(c.tool));
+        EXPECT_EQ(prompter.shown[0].caption, "Zubo");
+    }
 }
 
 TEST_F(CommandsTest, TheDelayedReadingsWaitAndAClickOnThePanelEndsThemSilently)

@@ -49,6 +49,32 @@ TEST_F(NumberReaderTest, StopsAnySoundThenPlaysEveryDigitWhileThePanelIsShown)
     EXPECT_EQ(player.played(), three);
 }
 
+// Without a player or a sound device the first digit ends the reading, and the reason is handed on
+// once; a reading that plays is no failure.
+TEST_F(NumberReaderTest, AReadingThatCannotSoundEndsAtTheFirstDigitAndIsToldOnce)
+{
+    const struct {
+        SoundPlayer::Outcome outcome;
+        int played;
+        QList<SoundPlayer::Outcome> told;
+    } cases[] = {
+        {SoundPlayer::Outcome::NoPlayer, 1, {SoundPlayer::Outcome::NoPlayer}},
+        {SoundPlayer::Outcome::NoDevice, 1, {SoundPlayer::Outcome::NoDevice}},
+        {SoundPlayer::Outcome::Played, 3, {}},
+    };
+    for (const auto& c : cases) {
+        RecordingSoundPlayer sounds;
+        sounds.outcome = c.outcome;
+        NumberReader reader;
+        reader.setShown(true);
+        QList<SoundPlayer::Outcome> told;
+        ASSERT_TRUE(reader.start(sounds, three, 0, [&](SoundPlayer::Outcome o) { told << o; }));
+        reader.waitUntilIdle();
+        EXPECT_EQ(sounds.played().size(), c.played);
+        EXPECT_EQ(told, c.told);
+    }
+}
+
 TEST_F(NumberReaderTest, OneReadingAtATime)
 {
     NumberReader reader;

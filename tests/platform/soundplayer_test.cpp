@@ -47,9 +47,9 @@ TEST(ProgramSoundPlayer, PlaysTheFileAndADefaultSoundForOneThatIsMissingOrCannot
     ProgramSoundPlayer player({fakePlayer(dir, "0")});
     const QString good = dir.write("wav/1.wav", "RIFF....");
     const QString bad = dir.write("wav/bad.wav", "junk");
-    player.playAndWait(good);
-    player.playAndWait(dir.file("wav/2.wav"));
-    player.playAndWait(bad);
+    EXPECT_EQ(player.playAndWait(good), SoundPlayer::Outcome::Played);
+    EXPECT_EQ(player.playAndWait(dir.file("wav/2.wav")), SoundPlayer::Outcome::Played);
+    EXPECT_EQ(player.playAndWait(bad), SoundPlayer::Outcome::Played);
     const QStringList log = logged(dir);
     ASSERT_EQ(log.size(), 4);
     EXPECT_EQ(log[0], good + " RIFF");
@@ -65,12 +65,14 @@ TEST(ProgramSoundPlayer, StopEndsTheSoundBeingPlayedWithoutTheDefaultSound)
     const QString sound = dir.write("1.wav", "RIFF");
     QElapsedTimer timer;
     timer.start();
-    std::thread worker([&] { player.playAndWait(sound); });
+    SoundPlayer::Outcome outcome = SoundPlayer::Outcome::Played;
+    std::thread worker([&] { outcome = player.playAndWait(sound); });
     while (logged(dir).isEmpty() && timer.elapsed() < 5000)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     player.stop();
     worker.join();
     EXPECT_LT(timer.elapsed(), 10000);
+    EXPECT_EQ(outcome, SoundPlayer::Outcome::Stopped);
     EXPECT_EQ(logged(dir).size(), 1);
     player.stop(); // nothing plays: nothing happens
 }
@@ -78,8 +80,19 @@ TEST(ProgramSoundPlayer, StopEndsTheSoundBeingPlayedWithoutTheDefaultSound)
 TEST(ProgramSoundPlayer, WithoutAPlayerNothingIsPlayed)
 {
     ProgramSoundPlayer player({QStringLiteral("/no/such/player")});
-    player.playAndWait(QStringLiteral("/no/such/file.wav"));
+    EXPECT_EQ(player.playAndWait(QStringLiteral("/no/such/file.wav")), SoundPlayer::Outcome::NoPlayer);
     player.stop();
+}
+
+// A player that can play nothing, not even its default tone, as aplay without a sound card.
+TEST(ProgramSoundPlayer, APlayerThatPlaysNothingHasNoDevice)
+{
+    TempDir dir;
+    const QString script = dir.write("player.sh", "#!/bin/sh\necho \"$1\" >> \"$0.log\"\nexit 1\n");
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ProgramSoundPlayer player({script});
+    EXPECT_EQ(player.playAndWait(dir.write("1.wav", "RIFF")), SoundPlayer::Outcome::NoDevice);
+    EXPECT_EQ(logged(dir).size(), 2); // the file, then the default tone
 }
 
 TEST(DefaultSoundWave, IsAWholeMonoPcmWaveFile)

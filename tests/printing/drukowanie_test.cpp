@@ -7,6 +7,7 @@
 #include "adres_nadawcy.h"
 #include "mail_zbiorowy.h"
 #include "programfixture.h"
+#include "windowparts.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -440,6 +441,26 @@ TEST_F(PickerTest, BulkMailOpensOneMessageToAllChosenInNameOrder)
     EXPECT_TRUE(openAfterEmptyR);
     EXPECT_EQ(offered, (QStringList{"Beata Kos", "Celina Lis", QString::fromUtf8("Zenon Zając")}));
     EXPECT_EQ(links.opened, (QStringList{"mailto:b@x.pl; c@x.pl; z@x.pl; "}));
+    EXPECT_EQ(result, mrOk);
+    EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+// Without a mail program the user is told, and the window closes as after a message was opened.
+TEST_F(PickerTest, BulkMailWithoutAMailProgramIsTold)
+{
+    writePersons();
+    start();
+    RecordingLinkOpener links;
+    links.succeed = false;
+    int result = -1;
+    dialogs.scripts.append([&](QDialog& d) {
+        auto& f = static_cast<mail_zbiorowy::TForm10&>(d);
+        f.FlatSpeedButton4->Click();
+        f.FlatSpeedButton6->Click();
+        result = f.result();
+    });
+    program->Form1->FlatSpeedButton[15]->Click();
+    EXPECT_EQ(shownTexts(), QStringList{missingToolText(MissingTool::MailProgram)});
     EXPECT_EQ(result, mrOk);
 }
 

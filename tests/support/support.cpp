@@ -214,7 +214,7 @@ RecordingSoundPlayer::~RecordingSoundPlayer()
     SoundPlayer::setCurrent(m_previous);
 }
 
-void RecordingSoundPlayer::playAndWait(const QString& path)
+SoundPlayer::Outcome RecordingSoundPlayer::playAndWait(const QString& path)
 {
     std::unique_lock lock(m_mutex);
     m_played.append(path);
@@ -222,6 +222,7 @@ void RecordingSoundPlayer::playAndWait(const QString& path)
     m_changed.notify_all();
     m_changed.wait(lock, [this] { return !m_hold || !m_playing; });
     m_playing = false;
+    return outcome;
 }
 
 void RecordingSoundPlayer::stop()

@@ -212,9 +212,11 @@ public:
     RecordingSoundPlayer(const RecordingSoundPlayer&) = delete;
     RecordingSoundPlayer& operator=(const RecordingSoundPlayer&) = delete;
 
-    void playAndWait(const QString& path) override;
+    Outcome playAndWait(const QString& path) override;
     void stop() override;
 
+    // What every sound comes to (set before a reading starts).
+    Outcome outcome = Outcome::Played;
     QStringList played() const;
     int stops() const;
     void holdSounds(bool on);

@@ -4,6 +4,7 @@
 #include "fakes.h"
 #include "flattest.h"
 #include "shape.h"
+#include "windowparts.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -43,13 +44,18 @@ TEST_F(AboutBoxTest, EachLinkOpensItsAddress)
         EXPECT_EQ(c.label->cursor().shape(), Qt::PointingHandCursor);
     }
 
-    // The thanks line is no link, and a link that does not open leaves the box open.
+    // The thanks line is no link, and a link that does not open leaves the box open; a mail link
+    // says that there is no mail program, the web link nothing.
+    FakePrompter prompter;
     links.opened.clear();
     links.succeed = false;
     click(*box.Label3, QPoint(2, 2));
     click(*box.Label1, QPoint(2, 2));
     EXPECT_EQ(links.opened.size(), 1);
     EXPECT_TRUE(box.isVisible());
+    click(*box.Label2, QPoint(2, 2));
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_EQ(prompter.shown[0].text, missingToolText(MissingTool::MailProgram));
 }
 
 TEST_F(AboutBoxTest, EscInTheTextAndXCloseWithCancel)
