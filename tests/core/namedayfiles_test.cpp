@@ -65,7 +65,7 @@ TEST(ShippedNameDayFiles, AreCp1250LinesEndedByCrLf)
     }
 }
 
-TEST(ShippedNameDayFiles, DateFileHasEveryDayOfALeapYearOnceInOrderWithIndexedNames)
+TEST(ShippedNameDayFiles, EveryDayOnceInOrderAndEveryNameIndexedWithItsForms)
 {
     const Lines dates = splitLines(shippedBytes(kNamesByDateFile));
     QMap<QByteArray, QByteArray> index;
@@ -103,11 +103,22 @@ TEST(ShippedNameDayFiles, DateFileHasEveryDayOfALeapYearOnceInOrderWithIndexedNa
         EXPECT_GE(principals, 2) << key.constData();
         day = day.addDays(1);
     }
-    // And every index line names somebody of the calendar, in the index's form.
+    // And every index line names somebody of the calendar, in the index's form, and offers each of
+    // its forms also without Polish letters.
+    const QByteArray polish = cp("ĄĆĘŁŃÓŚŹŻąćęłńóśźż");
+    const QByteArray plain = "ACELNOSZZacelnoszz";
     for (auto it = index.cbegin(); it != index.cend(); ++it) {
         EXPECT_TRUE(named.contains(it.key())) << it.key().constData();
-        EXPECT_TRUE(it.value().startsWith('|') && it.value().endsWith('|') && !it.value().contains("||"))
-            << it.key().constData();
+        const QByteArray& forms = it.value();
+        ASSERT_TRUE(forms.startsWith('|') && forms.endsWith('|') && !forms.contains("||")) << it.key().constData();
+        for (const QByteArray& form : forms.mid(1, forms.size() - 2).split('|')) {
+            QByteArray withoutPolish = form;
+            for (char& c : withoutPolish) {
+                if (const qsizetype at = polish.indexOf(c); at >= 0)
+                    c = plain[at];
+            }
+            EXPECT_TRUE(forms.contains('|' + withoutPolish + '|')) << it.key().constData();
+        }
     }
 }
 

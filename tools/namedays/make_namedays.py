@@ -113,29 +113,30 @@ CALENDAR_ONLY_NAMES = {
     "Adolfina": "Adolfiny", "Alana": "Alany", "Albertyna": "Albertyny", "Albina": "Albiny",
     "Aleksandryna": "Aleksandryny", "Alma": "Almy", "Alojzy": "Alojzego", "Amalia": "Amalii",
     "Amanda": "Amandy", "Ambroży": "Ambrożego", "Anatol": "Anatola", "Anatolia": "Anatolii",
-    "Angela": "Angeli", "Aniceta": "Anicety", "Antonia": "Antonii", "Antoniusz": "Antoniusza", "Apolinary": "Apolinarego",
-    "Apoloniusz": "Apoloniusza", "Areta": "Arety", "Ariadna": "Ariadny", "Arkadia": "Arkadii",
-    "Arleta": "Arlety", "Arletta": "Arletty", "Artemon": "Artemona", "August": "Augusta",
-    "Aurora": "Aurory", "Balladyna": "Balladyny", "Barnaba": "Barnaby", "Beatrycze": "Beatrycze",
-    "Belinda": "Belindy", "Beniamina": "Beniaminy", "Benita": "Benity", "Benon": "Benona",
-    "Bernadetta": "Bernadetty", "Bernardyn": "Bernardyna", "Bettina": "Bettiny", "Bianka": "Bianki",
-    "Bina": "Biny", "Biruta": "Biruty", "Bolek": "Bolka", "Bona": "Bony", "Bonifacy": "Bonifacego",
-    "Borysława": "Borysławy", "Brunon": "Brunona", "Celestyna": "Celestyny", "Celia": "Celii",
-    "Cezaryna": "Cezaryny", "Cyrus": "Cyrusa", "Czasław": "Czasława", "Czech": "Czecha",
-    "Dagna": "Dagny", "Dalia": "Dalii", "Dalida": "Dalidy", "Damazy": "Damazego",
-    "Delfina": "Delfiny", "Dionizja": "Dionizji", "Dobrogniew": "Dobrogniewa", "Dora": "Dory",
-    "Eligia": "Eligii", "Eligiusz": "Eligiusza", "Emanuela": "Emanueli", "Emiliana": "Emiliany",
-    "Erazm": "Erazma", "Erwina": "Erwiny", "Estera": "Estery", "Ewaryst": "Ewarysta",
-    "Fabiola": "Fabioli", "Felicyta": "Felicyty", "Fernanda": "Fernandy", "Flawia": "Flawii",
-    "Flora": "Flory", "Florentyna": "Florentyny", "Fryderyka": "Fryderyki", "Gaweł": "Gawła",
-    "Geralda": "Geraldy", "Geraldyna": "Geraldyny", "Gerwazy": "Gerwazego", "Gizela": "Gizeli",
-    "Gościsława": "Gościsławy", "Gracja": "Gracji", "Greta": "Grety", "Gryzelda": "Gryzeldy",
-    "Gustaw": "Gustawa", "Gwida": "Gwidy", "Gwidon": "Gwidona", "Halszka": "Halszki",
-    "Helga": "Helgi", "Heloiza": "Heloizy", "Hermina": "Herminy", "Hilaria": "Hilarii",
-    "Hilary": "Hilarego", "Hipolit": "Hipolita", "Honorata": "Honoraty", "Horacja": "Horacji",
-    "Hugon": "Hugona", "Idzi": "Idziego", "Imelda": "Imeldy", "Inga": "Ingi", "Irma": "Irmy",
-    "Irmina": "Irminy", "Irwin": "Irwina", "Iza": "Izy", "Izolda": "Izoldy", "Izydora": "Izydory",
-    "Jagienka": "Jagienki", "Janina": "Janiny", "January": "Januarego", "Juliana": "Juliany", "Justynian": "Justyniana",
+    "Angela": "Angeli", "Aniceta": "Anicety", "Antonia": "Antonii", "Antoniusz": "Antoniusza",
+    "Apolinary": "Apolinarego", "Apoloniusz": "Apoloniusza", "Areta": "Arety", "Ariadna": "Ariadny",
+    "Arkadia": "Arkadii", "Arleta": "Arlety", "Arletta": "Arletty", "Artemon": "Artemona",
+    "August": "Augusta", "Aurora": "Aurory", "Balladyna": "Balladyny", "Barnaba": "Barnaby",
+    "Beatrycze": "Beatrycze", "Belinda": "Belindy", "Beniamina": "Beniaminy", "Benita": "Benity",
+    "Benon": "Benona", "Bernadetta": "Bernadetty", "Bernardyn": "Bernardyna", "Bettina": "Bettiny",
+    "Bianka": "Bianki", "Bina": "Biny", "Biruta": "Biruty", "Bolek": "Bolka", "Bona": "Bony",
+    "Bonifacy": "Bonifacego", "Borysława": "Borysławy", "Brunon": "Brunona",
+    "Celestyna": "Celestyny", "Celia": "Celii", "Cezaryna": "Cezaryny", "Cyrus": "Cyrusa",
+    "Czasław": "Czasława", "Czech": "Czecha", "Dagna": "Dagny", "Dalia": "Dalii",
+    "Dalida": "Dalidy", "Damazy": "Damazego", "Delfina": "Delfiny", "Dionizja": "Dionizji",
+    "Dobrogniew": "Dobrogniewa", "Dora": "Dory", "Eligia": "Eligii", "Eligiusz": "Eligiusza",
+    "Emanuela": "Emanueli", "Emiliana": "Emiliany", "Erazm": "Erazma", "Erwina": "Erwiny",
+    "Estera": "Estery", "Ewaryst": "Ewarysta", "Fabiola": "Fabioli", "Felicyta": "Felicyty",
+    "Fernanda": "Fernandy", "Flawia": "Flawii", "Flora": "Flory", "Florentyna": "Florentyny",
+    "Fryderyka": "Fryderyki", "Gaweł": "Gawła", "Geralda": "Geraldy", "Geraldyna": "Geraldyny",
+    "Gerwazy": "Gerwazego", "Gizela": "Gizeli", "Gościsława": "Gościsławy", "Gracja": "Gracji",
+    "Greta": "Grety", "Gryzelda": "Gryzeldy", "Gustaw": "Gustawa", "Gwida": "Gwidy",
+    "Gwidon": "Gwidona", "Halszka": "Halszki", "Helga": "Helgi", "Heloiza": "Heloizy",
+    "Hermina": "Herminy", "Hilaria": "Hilarii", "Hilary": "Hilarego", "Hipolit": "Hipolita",
+    "Honorata": "Honoraty", "Horacja": "Horacji", "Hugon": "Hugona", "Idzi": "Idziego",
+    "Imelda": "Imeldy", "Inga": "Ingi", "Irma": "Irmy", "Irmina": "Irminy", "Irwin": "Irwina",
+    "Iza": "Izy", "Izolda": "Izoldy", "Izydora": "Izydory", "Jagienka": "Jagienki",
+    "Janina": "Janiny", "January": "Januarego", "Juliana": "Juliany", "Justynian": "Justyniana",
     "Kalikst": "Kaliksta", "Kamelia": "Kamelii", "Kastor": "Kastora", "Kiejstut": "Kiejstuta",
     "Kleofas": "Kleofasa", "Kleopatra": "Kleopatry", "Kryspina": "Kryspiny", "Ksawery": "Ksawerego",
     "Lamberta": "Lamberty", "Lenka": "Lenki", "Leokadia": "Leokadii", "Leoncjusz": "Leoncjusza",
@@ -146,7 +147,7 @@ CALENDAR_ONLY_NAMES = {
     "Ludomira": "Ludomiry", "Ludosław": "Ludosława", "Lutosława": "Lutosławy", "Magda": "Magdy",
     "Maks": "Maksa", "Malwina": "Malwiny", "Mamert": "Mamerta", "Marceli": "Marcelego",
     "Margerita": "Margerity", "Masław": "Masława", "Maura": "Maury", "Medard": "Medarda",
-    "Milana": "Milany", "Milena": "Mileny", "Mirabela": "Mirabeli", "Miła": "Miły", "Mona": "Mony",
+    "Milana": "Milany", "Milena": "Mileny", "Miła": "Miły", "Mirabela": "Mirabeli", "Mona": "Mony",
     "Nadzieja": "Nadziei", "Napoleon": "Napoleona", "Narcyza": "Narcyzy", "Nastazja": "Nastazji",
     "Niceta": "Nicety", "Nikifor": "Nikifora", "Noemi": "Noemi", "Norma": "Normy",
     "Odetta": "Odetty", "Oktawia": "Oktawii", "Olaf": "Olafa", "Olimpia": "Olimpii",
@@ -156,8 +157,8 @@ CALENDAR_ONLY_NAMES = {
     "Roch": "Rocha", "Romana": "Romany", "Ronald": "Ronalda", "Rosława": "Rosławy",
     "Rudolfina": "Rudolfiny", "Rufin": "Rufina", "Ruta": "Ruty", "Salomea": "Salomei",
     "Saturnin": "Saturnina", "Selma": "Selmy", "Serafin": "Serafina", "Serafina": "Serafiny",
-    "Serwacy": "Serwacego", "Seweryna": "Seweryny", "Sonia": "Soni", "Sybila": "Sybili",
-    "Sylwana": "Sylwany", "Sylwina": "Sylwiny", "Sylwiusz": "Sylwiusza", "Sławoj": "Sławoja",
+    "Serwacy": "Serwacego", "Seweryna": "Seweryny", "Sławoj": "Sławoja", "Sonia": "Soni",
+    "Sybila": "Sybili", "Sylwana": "Sylwany", "Sylwina": "Sylwiny", "Sylwiusz": "Sylwiusza",
     "Teodozja": "Teodozji", "Teofilia": "Teofilii", "Tola": "Toli", "Tycjan": "Tycjana",
     "Tytus": "Tytusa", "Urban": "Urbana", "Wadim": "Wadima", "Walenty": "Walentego",
     "Waleria": "Walerii", "Wiktoriusz": "Wiktoriusza", "Wilhelmina": "Wilhelminy",
@@ -244,9 +245,13 @@ class Calendar:
         self.names_of_day = {}
         raw_genitives = {}
         for day in self.days:
+            joined = [part.strip() for part in by_date[day][0].split(",") if len(part.split()) > 1]
+            self.notes += [f"{day}: {part!r} split into {part.split()}" for part in joined]
             names = []
-            for name in split_names(by_date[day][0]):
-                name = NAME_FIXES.get(name, name)
+            for raw in split_names(by_date[day][0]):
+                name = NAME_FIXES.get(raw, raw)
+                if name != raw:
+                    self.notes.append(f"{day}: {raw} " + ("dropped" if name is None else f"read as {name}"))
                 if name is not None:
                     names.append(name)
             self.names_of_day[day] = unique(names)
@@ -307,7 +312,7 @@ class Calendar:
         for raw in [part.strip() for part in field.split(",")]:
             fixed = CALENDAR_FIXES.get((day, raw), raw)
             if fixed != raw:
-                self.notes.append(f"{day}: calendar name {raw} read as {fixed}")
+                self.notes.append(f"{day}: calendar name {raw} " + ("dropped" if fixed is None else f"read as {fixed}"))
             for genitive in fixed if isinstance(fixed, list) else [] if fixed is None else [fixed]:
                 same_day = [n for n in self.names_of_day[day] if self.genitive[n] == genitive]
                 anywhere = by_genitive.get(genitive, [])
