@@ -357,7 +357,8 @@ void TForm8::FlatSpeedButton8Click()
         return;
     }
     putAll(ListBox1);
-    for (const int index : chooseFromList(*lines, PickerEntries)) {
+    for (const int index :
+         chooseFromList(*lines, PickerEntries, storedPathFolders(m_main.Settings, m_main.ProgramDir))) {
         const QList<QListWidgetItem*> found = ListBox1->findItems(pickerItem(index), Qt::MatchExactly);
         if (found.isEmpty())
             continue;

@@ -346,8 +346,8 @@ void TForm1::FormCreate(const StartSetup& setup)
 
     // Unreadable favourites or command-line files are reported and skipped; the rest of the start
     // goes on, so the window never opens half made.
-    const FavouritesLoad favourites =
-        loadFavourites(base + QLatin1String(kFavouritesFileName), PersonList, Messages, *m_reader);
+    const FavouritesLoad favourites = loadFavourites(base + QLatin1String(kFavouritesFileName), PersonList, Messages,
+                                                     storedPathFolders(Settings, ProgramDir), *m_reader);
     if (!favourites.error.isEmpty())
         reportError(favourites.error);
     Favourites = favourites.entries;

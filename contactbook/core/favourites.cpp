@@ -26,7 +26,7 @@ FavouritesWrite write(const QString& file, const Lines& lines, const FileWriter&
 } // namespace
 
 FavouritesLoad loadFavourites(const QString& path, const QList<PersonListEntry>& listed, const MessageTable& messages,
-                              const TextReader& reader)
+                              const StoredPathFolders& folders, const TextReader& reader)
 {
     FavouritesLoad load;
     if (!QFileInfo::exists(path))
@@ -40,7 +40,7 @@ FavouritesLoad loadFavourites(const QString& path, const QList<PersonListEntry>&
     for (const QByteArray& line : *lines) {
         if (line.isEmpty())
             continue;
-        PersonListEntry entry{cp1250::toUnicode(line), QByteArray(), QByteArray()};
+        PersonListEntry entry{localPersonPath(cp1250::toUnicode(line), folders), QByteArray(), QByteArray()};
         if (const qsizetype match = indexOfPath(listed, entry.Path); match >= 0)
             entry.Name = listed[match].Name;
         load.entries.append(entry);

@@ -3,6 +3,7 @@
 #include "filewriter.h"
 #include "messages.h"
 #include "personlist.h"
+#include "storedpaths.h"
 #include "textreader.h"
 
 #include <QList>
@@ -21,9 +22,10 @@ struct FavouritesLoad {
 };
 
 // Reads the favourites at start, before the command line may replace the person list. A missing
-// file gives no favourites and no error.
+// file gives no favourites and no error. A path of the old system is read as the person file it
+// names in the data folders (localPersonPath).
 FavouritesLoad loadFavourites(const QString& path, const QList<PersonListEntry>& listed, const MessageTable& messages,
-                              const TextReader& reader = TextReader::standard());
+                              const StoredPathFolders& folders, const TextReader& reader = TextReader::standard());
 
 // The outcome of a change of the favourites file.
 enum class FavouritesWrite {

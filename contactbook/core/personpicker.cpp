@@ -121,14 +121,15 @@ std::optional<QByteArray> listFileContent(const QStringList& paths, QString* ref
     return joinLines(lines);
 }
 
-QList<int> chooseFromList(const Lines& listFile, const QList<PersonListEntry>& entries)
+QList<int> chooseFromList(const Lines& listFile, const QList<PersonListEntry>& entries,
+                          const StoredPathFolders& folders)
 {
     QList<bool> chosen(entries.size(), false);
     QList<int> order;
     for (const QByteArray& line : listFile) {
         if (line.isEmpty())
             continue;
-        const QString part = cp1250::toUnicode(line);
+        const QString part = localPersonPath(cp1250::toUnicode(line), folders);
         for (qsizetype i = 0; i < entries.size(); ++i) {
             if (!chosen[i] && entries[i].Path.contains(part, Qt::CaseSensitive)) {
                 chosen[i] = true;

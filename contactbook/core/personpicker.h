@@ -1,6 +1,7 @@
 #pragma once
 
 #include "personlist.h"
+#include "storedpaths.h"
 #include "textlines.h"
 #include "textreader.h"
 
@@ -47,5 +48,7 @@ std::optional<QByteArray> listFileContent(const QStringList& paths, QString* ref
 
 // The entries a loaded list chooses, as indexes in the order chosen: each line takes the first
 // entry, in index order, not yet chosen whose path contains the line (case-sensitive). Lines that
-// match nothing, empty lines included, choose nobody.
-QList<int> chooseFromList(const Lines& listFile, const QList<PersonListEntry>& entries);
+// match nothing, empty lines included, choose nobody. A path of the old system is first read as the
+// person file it names in the data folders (localPersonPath).
+QList<int> chooseFromList(const Lines& listFile, const QList<PersonListEntry>& entries,
+                          const StoredPathFolders& folders);

@@ -337,6 +337,24 @@ TEST_F(CommandsTest, FavouritesAreAddedRemovedAndShown)
     EXPECT_EQ(prompter.shown.size(), asked);
 }
 
+TEST_F(CommandsTest, FavouritesSavedOnTheOldSystemNameTheirPersonsAndCanBeRemoved)
+{
+    write("opcje.ini", {"[opcje]", ("baza_2=" + dir.file("druga").toStdString()).c_str()});
+    const QString a = write("baza/1-2-3.wps", {"<$@$>nazwisko</$@$>A Pierwsza"});
+    write("druga/4-5-6.wps", {"<$@$>nazwisko</$@$>B Druga"});
+    dir.write("baza/ulubione.sps", crlf({"C:\\Program Files\\Zubo\\baza\\1-2-3.wps", "D:\\Moje\\4-5-6.wps"}));
+    const auto form = startWith();
+    EXPECT_EQ(favouriteItems(*form), QStringList({"A Pierwsza", "B Druga"}));
+
+    form->PopupMenu6->actions()[1]->trigger();
+    ASSERT_EQ(form->ZuboComboBox1->currentIndex(), 1);
+    prompter.answers = {Prompter::Answer::Yes};
+    form->FlatSpeedButton[24]->Click();
+    EXPECT_EQ(favouriteItems(*form), QStringList({"A Pierwsza"}));
+    // The file is written again with the paths of this system.
+    EXPECT_EQ(dir.read("baza/ulubione.sps"), (a + "\r\n").toUtf8());
+}
+
 TEST_F(CommandsTest, AFavouriteOutsideTheListIsShownWithoutChangingTheChoice)
 {
     write("baza/1.wps", {"<$@$>nazwisko</$@$>A Pierwsza", "<$@$>ulica</$@$>a"});

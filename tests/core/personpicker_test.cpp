@@ -119,9 +119,12 @@ TEST(ChooseFromList, EachLineTakesTheFirstUnchosenPathContainingIt)
         {"a file name twice", {"20031205_101530.wps", "20031205_101530.wps", "20031205_101530.wps"}, {0, 1}},
         {"empty and unknown lines", {"", "/x/1.wps", "1-2-3"}, {2}},
         {"case matters", {"/B/1-2-3.WPS"}, {}},
+        // Lists saved on the old system name a data folder: "baza" is the default one (/b/ here),
+        // another the second one (/c/).
+        {"old system's paths", {"C:\\zubo\\baza\\9-9-9.wps", "D:\\dane\\20031205_101530.wps"}, {3, 1}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(chooseFromList(c.lines, entries), c.chosen) << c.what;
+        EXPECT_EQ(chooseFromList(c.lines, entries, {"/b/", "/c/"}), c.chosen) << c.what;
 }
 
 } // namespace
