@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cmath>
@@ -88,8 +89,6 @@ ProgramSoundPlayer::ProgramSoundPlayer(const QStringList& programs)
 ProgramSoundPlayer::~ProgramSoundPlayer()
 {
     stop();
-    if (!m_defaultSound.isEmpty())
-        QFile::remove(m_defaultSound);
 }
 
 ProgramSoundPlayer::Outcome ProgramSoundPlayer::playAndWait(const QString& path)
@@ -165,11 +164,14 @@ ProgramSoundPlayer::Run ProgramSoundPlayer::run(const QString& path)
 QString ProgramSoundPlayer::defaultSound()
 {
     std::lock_guard lock(m_mutex);
-    if (m_defaultSound.isEmpty()) {
-        const QString path = QDir::temp().filePath(QStringLiteral("zubo-%1-default.wav").arg(::getpid()));
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly) && file.write(defaultSoundWave()) > 0 && file.flush())
-            m_defaultSound = path;
+    if (!m_defaultSound) {
+        // Created exclusively under a random name, never through a link someone planted in the shared
+        // folder, readable by us alone, and removed with the player.
+        auto file = std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("zubo-XXXXXX-default.wav")));
+        const QByteArray wave = defaultSoundWave();
+        if (!file->open() || file->write(wave) != wave.size() || !file->flush())
+            return QString();
+        m_defaultSound = std::move(file);
     }
-    return m_defaultSound;
+    return m_defaultSound->fileName();
 }

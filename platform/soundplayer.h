@@ -4,8 +4,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <mutex>
 #include <sys/types.h>
+
+class QTemporaryFile;
 
 // Plays the wave files of the phone read-aloud. playAndWait is called from a worker thread and
 // stop from any thread. Tests install a double that records what was played.
@@ -53,7 +56,7 @@ private:
     QString m_program;
     std::mutex m_mutex;
     pid_t m_running = 0; // the player process, 0 when none
-    QString m_defaultSound;
+    std::unique_ptr<QTemporaryFile> m_defaultSound;
 };
 
 // The default sound: a short tone as a complete 16-bit mono wave file.

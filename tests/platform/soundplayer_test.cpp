@@ -2,8 +2,11 @@
 
 #include "support.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
@@ -93,6 +96,36 @@ TEST(ProgramSoundPlayer, APlayerThatPlaysNothingHasNoDevice)
     ProgramSoundPlayer player({script});
     EXPECT_EQ(player.playAndWait(dir.write("1.wav", "RIFF")), SoundPlayer::Outcome::NoDevice);
     EXPECT_EQ(logged(dir).size(), 2); // the file, then the default tone
+}
+
+// The default sound's file goes to the shared temporary folder, where anybody may have planted a
+// link under a name they could guess.
+TEST(ProgramSoundPlayer, TheDefaultSoundNeverWritesThroughAPlantedLink)
+{
+    TempDir dir;
+    const QString tmp = dir.mkdir("tmp");
+    const QString victim = dir.write("victim.conf", "keep me");
+    ASSERT_TRUE(
+        QFile::link(victim, tmp + QStringLiteral("zubo-%1-default.wav").arg(QCoreApplication::applicationPid())));
+    const QByteArray before = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(tmp));
+    {
+        ProgramSoundPlayer player({fakePlayer(dir, "0")});
+        player.playAndWait(dir.file("missing.wav"));
+        const QStringList log = logged(dir);
+        ASSERT_EQ(log.size(), 1);
+        const QString played = log[0].section(u' ', 0, 0);
+        EXPECT_TRUE(played.startsWith(tmp)) << played.toStdString();
+        EXPECT_FALSE(QFileInfo(played).isSymLink());
+        EXPECT_TRUE(log[0].endsWith(" RIFF")) << log[0].toStdString();
+    }
+    if (before.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", before);
+    EXPECT_EQ(dir.read("victim.conf"), "keep me");
+    // The player's file is gone with the player; the planted link is not ours to remove.
+    EXPECT_EQ(QDir(tmp).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size(), 1);
 }
 
 TEST(DefaultSoundWave, IsAWholeMonoPcmWaveFile)
