@@ -14,7 +14,14 @@ bool flagSet(const QString& file)
     return f.open(QIODevice::ReadOnly) && f.readAll().trimmed() == "1";
 }
 
-bool isRemovable(const QString& device, const QString& sysBlock)
+// Where the desktop mounts the media it finds; many USB sticks are not marked removable by the
+// kernel, but are mounted here.
+bool mountedByDesktop(const QString& root)
+{
+    return root.startsWith(QLatin1String("/media/")) || root.startsWith(QLatin1String("/run/media/"));
+}
+
+bool isRemovable(const QString& root, const QString& device, const QString& sysBlock)
 {
     if (!device.startsWith(QLatin1String("/dev/")))
         return false;
@@ -24,7 +31,7 @@ bool isRemovable(const QString& device, const QString& sysBlock)
     if (!QFileInfo(entry).isDir())
         return false;
     // A partition's entry lies inside its disk's, which holds the flag.
-    return flagSet(entry + QLatin1String("/removable")) ||
+    return mountedByDesktop(root) || flagSet(entry + QLatin1String("/removable")) ||
            flagSet(QFileInfo(entry).canonicalFilePath() + QLatin1String("/../removable"));
 }
 
@@ -56,7 +63,7 @@ QStringList removableRoots(QList<MountedVolume> volumes, const QString& sysBlock
     QStringList devices;
     for (const MountedVolume& volume : volumes) {
         // A medium mounted twice counts once, under its first root.
-        if (devices.contains(volume.device) || !isRemovable(volume.device, sysBlock))
+        if (devices.contains(volume.device) || !isRemovable(volume.root, volume.device, sysBlock))
             continue;
         devices.append(volume.device);
         roots.append(volume.root);

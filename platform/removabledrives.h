@@ -22,7 +22,8 @@ struct MountedVolume {
     QString device; // its block device, such as /dev/sdb1
 };
 
-// The roots of the volumes whose disk the kernel marks removable (the "removable" flag of the disk,
-// or of the disk a partition belongs to, under `sysBlock`, normally /sys/class/block), sorted; a
-// medium mounted twice counts once.
+// The roots of the removable media, sorted: the volumes of a block device (one with an entry under
+// `sysBlock`, normally /sys/class/block) whose disk the kernel marks removable (the "removable" flag
+// of the disk, or of the disk a partition belongs to) or which the desktop mounted under /media or
+// /run/media. A medium mounted twice counts once.
 QStringList removableRoots(QList<MountedVolume> volumes, const QString& sysBlock);
