@@ -43,6 +43,7 @@ bool NumberReader::start(SoundPlayer& player, QStringList sounds, int delayMs, F
         // runs cannot start a second reading.
         m_idle = false;
         m_player = &player;
+        m_lastDelayMs = delayMs;
     }
     // The previous worker has finished: it marked the reader idle as its last step.
     if (m_worker.joinable())
@@ -72,6 +73,12 @@ void NumberReader::waitUntilIdle()
 {
     std::unique_lock lock(m_mutex);
     m_changed.wait(lock, [this] { return m_idle; });
+}
+
+int NumberReader::lastDelayMs() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_lastDelayMs;
 }
 
 bool NumberReader::goesOn() const

@@ -47,6 +47,8 @@ public:
     bool idle() const;
     // Blocks until no reading runs (for tests).
     void waitUntilIdle();
+    // The delay the last reading was started with (for tests, which do not wait seconds for it).
+    int lastDelayMs() const;
 
 private:
     void read(SoundPlayer& player, const QStringList& sounds, int delayMs, const Failed& failed);
@@ -58,5 +60,6 @@ private:
     bool m_shown = false;
     bool m_closing = false;
     SoundPlayer* m_player = nullptr; // of the running reading
+    int m_lastDelayMs = 0;
     std::thread m_worker;
 };

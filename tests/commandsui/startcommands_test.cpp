@@ -460,6 +460,7 @@ TEST_F(CommandsTest, ReadAloudPlaysTheDigitsOfThePanelAndIgnoresACommandWhileRea
     sounds.holdSounds(true);
     form->Czytaj1->trigger();
     ASSERT_TRUE(sounds.waitForSounds(1));
+    EXPECT_EQ(form->PhoneReader().lastDelayMs(), 0);
     EXPECT_FALSE(form->ReaderIdle());
     form->Czytaj1->trigger(); // ignored
     sounds.holdSounds(false);
@@ -504,7 +505,11 @@ TEST_F(CommandsTest, TheDelayedReadingsWaitAndAClickOnThePanelEndsThemSilently)
     write("baza/1.wps", {"<$@$>nazwisko</$@$>A", "<$@$>telefony</$@$>123"});
     const auto form = startWith();
     form->show();
-    for (QAction* command : {form->Czytajza3sekundy1, form->Czytajza5sekund1, form->Czytajza10sekund1}) {
+    const struct {
+        QAction* command;
+        int delayMs;
+    } commands[] = {{form->Czytajza3sekundy1, 3000}, {form->Czytajza5sekund1, 5000}, {form->Czytajza10sekund1, 10000}};
+    for (const auto& [command, delayMs] : commands) {
         SCOPED_TRACE(command->text().toStdString());
         clock.advance(1000);
         clickRow(form->FlatListBox3, 0);
@@ -512,6 +517,7 @@ TEST_F(CommandsTest, TheDelayedReadingsWaitAndAClickOnThePanelEndsThemSilently)
         clickRow(form->FlatListBox3, 0);
         ASSERT_TRUE(form->Panel1->isVisible());
         command->trigger();
+        EXPECT_EQ(form->PhoneReader().lastDelayMs(), delayMs);
         EXPECT_FALSE(sounds.waitForSounds(1, 200)); // still waiting
         EXPECT_FALSE(form->ReaderIdle());
         leftClick(form->Panel1);

@@ -125,6 +125,7 @@ TEST_F(NumberReaderTest, TheDelayComesBeforeTheFirstDigit)
     QElapsedTimer timer;
     timer.start();
     ASSERT_TRUE(reader.start(player, {"/w/1.wav"}, 300));
+    EXPECT_EQ(reader.lastDelayMs(), 300);
     ASSERT_TRUE(player.waitForSounds(1));
     EXPECT_GE(timer.elapsed(), 300);
     reader.waitUntilIdle();
