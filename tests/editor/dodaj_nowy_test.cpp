@@ -330,11 +330,19 @@ TEST_F(EditorTest, SaveThatCannotBeDoneKeepsTheEditorOpenAndWritesNothing)
 
 TEST_F(EditorTest, OccasionsNeedADateAndTakeTheYearOrFourQuestionMarks)
 {
-    openNew();
-    editor->FlatEdit11->setText(QStringLiteral("Imieniny psa"));
-    editor->FlatSpeedButton6->Click();
-    EXPECT_EQ(messages(), QStringList{QString::fromUtf8("Wybierz datę dla okazji.")});
-    EXPECT_TRUE(editor->FlatListBox1->Items().isEmpty());
+    // Without a day, a month or both: the message, and nothing is added.
+    for (const DaySelection date : {DaySelection{}, DaySelection{4, -1}, DaySelection{-1, 4}}) {
+        prompter.shown.clear();
+        openNew();
+        if (date.day >= 0)
+            choose(editor->ZuboComboBox6, date.day);
+        if (date.month >= 0)
+            choose(editor->ZuboComboBox7, date.month);
+        editor->FlatEdit11->setText(QStringLiteral("Imieniny psa"));
+        editor->FlatSpeedButton6->Click();
+        EXPECT_EQ(messages(), QStringList{QString::fromUtf8("Wybierz datę dla okazji.")}) << date.day << date.month;
+        EXPECT_TRUE(editor->FlatListBox1->Items().isEmpty());
+    }
 
     prompter.shown.clear();
     choose(editor->ZuboComboBox6, 0);
