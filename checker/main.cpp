@@ -1,6 +1,7 @@
 // wakto19: lists what is due and ends, or shows it in the results window.
 #include "FlatUtilitys.h"
 #include "TFlatHintUnit.h"
+#include "bitmaps.h"
 #include "checkerscan.h"
 #include "clock.h"
 #include "fileremover.h"
@@ -10,6 +11,8 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QIcon>
+#include <QPixmap>
 
 namespace {
 
@@ -34,6 +37,7 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     installPolishQtTranslation(app);
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(bitmapResource(u"IKONA"))));
     QApplication::setApplicationName(QStringLiteral("Wakto"));
     QApplication::setFont(DefaultUiFont());
     wyniki::TForm1 form(programDir, FileRemover::standard());

@@ -1,16 +1,22 @@
 // The contact book's entry: the application, its windows in their order, the message loop.
 #include "FlatUtilitys.h"
+#include "bitmaps.h"
 #include "mainprogram.h"
 #include "qttranslation.h"
 #include "settings.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
+#include <QPixmap>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     installPolishQtTranslation(app);
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(bitmapResource(u"IKONA"))));
+    // The desktop entry the installer writes, so the desktop shows its name and icon for the window.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zubo"));
     // The application title; a language text may replace it.
     QCoreApplication::setApplicationName(QStringLiteral("ZUBO"));
     QApplication::setFont(DefaultUiFont());

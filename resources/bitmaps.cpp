@@ -83,12 +83,9 @@ QImage drawBanner()
     return image;
 }
 
-// A small bell: something is coming.
-QImage drawComing()
+// A small bell in a 32 x 32 square: something is coming.
+void drawBell(QPainter& p)
 {
-    QImage image = canvas(32, 32, Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
     QPainterPath bell;
     bell.moveTo(6, 24);
     bell.cubicTo(9, 21, 8, 8, 16, 7);
@@ -100,6 +97,39 @@ QImage drawComing()
     p.setBrush(kBrown);
     p.drawEllipse(QPointF(16, 26), 3, 3);
     p.drawEllipse(QPointF(16, 5.5), 1.8, 1.8);
+}
+
+QImage drawComing()
+{
+    QImage image = canvas(32, 32, Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawBell(p);
+    return image;
+}
+
+// The program's icon: a card of the contact book on the bars' colours, with the bell of a coming
+// occasion. Drawn on a 64 x 64 grid scaled to the size asked for.
+QImage drawIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);
+    QLinearGradient ground(0, 2, 0, 62);
+    ground.setColorAt(0, kOrange);
+    ground.setColorAt(1, kBrown);
+    p.setPen(QPen(kBrown.darker(150), 1));
+    p.setBrush(ground);
+    p.drawRoundedRect(QRectF(2.5, 2.5, 59, 59), 12, 12);
+    drawCard(p, QRectF(11, 8, 32, 40));
+    p.setPen(QPen(kBrown, 1.5));
+    p.setBrush(kCream);
+    p.drawEllipse(QPointF(46, 46), 13, 13);
+    p.translate(37, 37);
+    p.scale(18 / 32.0, 18 / 32.0);
+    drawBell(p);
     return image;
 }
 
@@ -250,6 +280,8 @@ QImage bitmapResource(QStringView name)
         image = drawPalette();
     else if (name == u"DYSKIETKA")
         image = drawFloppy();
+    else if (name == u"IKONA")
+        image = drawIcon(256);
     if (!image.isNull())
         cache.insert(key, image);
     return image;

@@ -16,6 +16,7 @@
 //   "TECZA"        15 x 33   rainbow of the button that opens the colour dialog
 //   "KOLORY"       11 x 11   glyph of the colour scheme command, on white
 //   "DYSKIETKA"    12 x 12   glyph of the main window's backup copy button
+//   "IKONA"       256 x 256  the programs' icon (windows and the desktop entry), transparent corners
 // The 8 x 8 marks are drawn on white, which their users treat as transparent; the 16 x 16 pictures
 // on a transparent ground. An unknown name
 // gives a null image.

@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds, and runs the checker wakto19 once. It works in its own folder,
-# build/program/: with nothing due it ends at once without a window.
+# Sets up the machine, builds, installs or updates the program folder (scripts/install.sh: ~/Zubo,
+# or ZUBO_HOME, or --prefix DIR) and runs the checker wakto19 from there once: with nothing due it
+# ends at once without a window.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-scripts/setup.sh
-scripts/build.sh
-exec build/program/wakto19
+prefix="${ZUBO_HOME:-${HOME:?}/Zubo}"
+case "${1:-}" in
+--prefix) prefix="${2:?--prefix needs a folder}"; shift 2 ;;
+--prefix=*) prefix="${1#--prefix=}"; shift ;;
+esac
+prefix="$(realpath -m -- "$prefix")"
+"$(dirname "$0")/install.sh" --prefix "$prefix"
+exec "$prefix/wakto19"

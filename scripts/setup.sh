@@ -14,12 +14,14 @@ packages=(
     fonts-dejavu-core
     # pdfinfo and pdftotext, with which the tests read back the jobs printed into PDF files
     poppler-utils
+    # desktop-file-validate, with which the tests check the desktop entries the installer writes
+    desktop-file-utils
     # aplay, the player of the main program's phone read-aloud when no PipeWire or PulseAudio
     # player is there
     alsa-utils
 )
 if [ "${1:-}" = "--look-tools" ]; then
-    packages+=(xvfb xauth imagemagick xdotool)
+    packages+=(xvfb xauth imagemagick xdotool libglib2.0-bin)
 fi
 
 missing=()

@@ -1,0 +1,271 @@
+// scripts/install.sh run on this build into temporary folders, with HOME and the desktop's
+// folders there too: the real home is never touched.
+#include "support.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QMap>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+#include <sys/mount.h>
+
+namespace {
+
+const QString kSource = QStringLiteral(ZUBO_SOURCE_DIR);
+const QString kBuild = QStringLiteral(ZUBO_BUILD_DIR);
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// Every file under a folder, hidden ones included, by relative path, with its bytes.
+QMap<QString, QByteArray> snapshot(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(QDir(folder).relativeFilePath(path), readFile(path));
+    }
+    return files;
+}
+
+// The keys and values of a desktop entry.
+QMap<QString, QString> entry(const QString& path)
+{
+    QMap<QString, QString> keys;
+    for (const QString& line : QString::fromUtf8(readFile(path)).split(u'\n')) {
+        const qsizetype at = line.indexOf(u'=');
+        if (at > 0)
+            keys.insert(line.left(at), line.mid(at + 1));
+    }
+    return keys;
+}
+
+class InstallTest : public ::testing::Test {
+protected:
+    struct Run {
+        int code;
+        QString output;
+    };
+
+    // Runs the install script on this build; `shell` is run before it in the same bash (limits).
+    Run install(QStringList arguments, const QMap<QString, QString>& environment = {}, const QString& shell = {})
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", home);
+        env.remove("ZUBO_HOME");
+        env.remove("XDG_DATA_HOME");
+        env.remove("XDG_CONFIG_HOME");
+        for (auto it = environment.begin(); it != environment.end(); ++it)
+            env.insert(it.key(), it.value());
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        arguments.prepend(kBuild);
+        arguments.prepend(QStringLiteral("--build-dir"));
+        process.start(QStringLiteral("bash"),
+                      QStringList{QStringLiteral("-c"), shell + QStringLiteral("\nexec \"$0\" \"$@\""),
+                                  kSource + QStringLiteral("/scripts/install.sh")} +
+                          arguments);
+        EXPECT_TRUE(process.waitForFinished(120000));
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromUtf8(process.readAll())};
+    }
+
+    QString applications() const { return home + "/.local/share/applications/"; }
+    QString autostart() const { return home + "/.config/autostart/wakto19.desktop"; }
+
+    // A user's files of every kind an update must keep, written into the program folder.
+    QMap<QString, QByteArray> writeUsersFiles(const QString& folder) const
+    {
+        const QMap<QString, QByteArray> files{
+            {"opcje.ini", "[opcje]\r\ndni_do_urodzin=7\r\n"},
+            {"baza/4711.wps", cp("<$@$>nazwisko</$@$>Łucja Żak\r\n")},
+            {"baza/4711.bmp", QByteArray("BM\x00\x01\x02", 5)},
+            {"baza/12.wpb", cp("<$@$>nazwisko</$@$>W koszu\r\n")},
+            {"baza/ulubione.sps", "/home/x/Zubo/baza/4711.wps\r\n"},
+            {"baza/lista1.lst", "/home/x/Zubo/baza/4711.wps\r\n"},
+            {"lng/english.lng", "<$@$>jezyk</$@$>English\r\n"},
+            {"baza/stale/swieta.wps", cp("<$@$>01.05</$@$>Święto Pracy\r\n")},
+            {"baza/stale/Imiona_wg_dat.wps", cp("<$@$>03.05</$@$>@Maria|Moje imię\r\n")},
+        };
+        for (auto it = files.begin(); it != files.end(); ++it) {
+            QDir().mkpath(QFileInfo(folder + "/" + it.key()).absolutePath());
+            QFile file(folder + "/" + it.key());
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(it.value()) == it.value().size());
+        }
+        return files;
+    }
+
+    TempDir dir;
+    const QString home = dir.file("home");
+    const QString prefix = dir.file("Zubo");
+};
+
+TEST_F(InstallTest, AFreshInstallLaysOutTheProgramFolderAndTheMenuEntry)
+{
+    const Run run = install({"--prefix", prefix});
+    ASSERT_EQ(run.code, 0) << run.output.toStdString();
+
+    QStringList expected{"Zubo_37", "wakto19", "zubo.png", "baza/stale/Imiona_index.ind",
+                         "baza/stale/Imiona_wg_dat.wps"};
+    for (int digit = 0; digit <= 9; ++digit)
+        expected << QStringLiteral("wav/%1.wav").arg(digit);
+    expected.sort();
+    const QMap<QString, QByteArray> files = snapshot(prefix);
+    EXPECT_EQ(files.keys(), expected);
+    EXPECT_TRUE(QFileInfo(prefix + "/lng").isDir());
+    for (const char* program : {"Zubo_37", "wakto19"}) {
+        EXPECT_TRUE(QFileInfo(prefix + "/" + program).isExecutable()) << program;
+        EXPECT_EQ(files.value(program), readFile(kBuild + "/program/" + program)) << program;
+    }
+    EXPECT_EQ(files.value("baza/stale/Imiona_wg_dat.wps"), readFile(kSource + "/resources/stale/Imiona_wg_dat.wps"));
+    EXPECT_EQ(files.value("wav/7.wav"), readFile(kSource + "/resources/wav/7.wav"));
+    EXPECT_EQ(QImage(prefix + "/zubo.png").size(), QSize(256, 256));
+
+    const QMap<QString, QString> menu = entry(applications() + "zubo.desktop");
+    EXPECT_EQ(menu.value("Exec"), prefix + "/Zubo_37");
+    EXPECT_EQ(menu.value("Path"), prefix);
+    EXPECT_EQ(menu.value("Icon"), prefix + "/zubo.png");
+    EXPECT_EQ(menu.value("Type"), "Application");
+    EXPECT_EQ(QDir(applications()).entryList(QDir::Files | QDir::Hidden), QStringList{"zubo.desktop"});
+    EXPECT_FALSE(QFileInfo::exists(autostart()));
+    EXPECT_TRUE(run.output.contains("scripts/install.sh --autostart")) << run.output.toStdString();
+}
+
+// An update replaces the programs, the sounds and the name-day files of an earlier version, and
+// keeps byte for byte everything of the user's, a name-day file the user changed included.
+TEST_F(InstallTest, AnUpdateReplacesWhatShipsAndKeepsTheUsersFiles)
+{
+    ASSERT_EQ(install({"--prefix", prefix}).code, 0);
+    const QMap<QString, QByteArray> users = writeUsersFiles(prefix);
+    // What an earlier version left: its programs, a sound and its index of names.
+    const QByteArray oldIndex = cp("<$@$>Łucja</$@$>|Łucja|\r\n");
+    for (const auto& [file, bytes] : {std::pair<QString, QByteArray>{"Zubo_37", "old program"},
+                                      {"wakto19", "old checker"},
+                                      {"wav/3.wav", "old sound"},
+                                      {"baza/stale/Imiona_index.ind", oldIndex}})
+        dir.write("Zubo/" + file, bytes);
+    // The list of shipped versions, with the earlier index among them.
+    const QString sums =
+        dir.write("shipped.sha256", readFile(kSource + "/resources/stale/shipped.sha256") +
+                                        QCryptographicHash::hash(oldIndex, QCryptographicHash::Sha256).toHex() +
+                                        "  Imiona_index.ind\n");
+
+    const Run run = install({"--prefix", prefix}, {{"ZUBO_SHIPPED_SUMS", sums}});
+    ASSERT_EQ(run.code, 0) << run.output.toStdString();
+    const QMap<QString, QByteArray> after = snapshot(prefix);
+    for (auto it = users.begin(); it != users.end(); ++it)
+        EXPECT_EQ(after.value(it.key()), it.value()) << it.key().toStdString();
+    EXPECT_TRUE(run.output.contains("Imiona_wg_dat.wps")) << run.output.toStdString();
+    EXPECT_EQ(after.value("Zubo_37"), readFile(kBuild + "/program/Zubo_37"));
+    EXPECT_EQ(after.value("wakto19"), readFile(kBuild + "/program/wakto19"));
+    EXPECT_EQ(after.value("wav/3.wav"), readFile(kSource + "/resources/wav/3.wav"));
+    EXPECT_EQ(after.value("baza/stale/Imiona_index.ind"), readFile(kSource + "/resources/stale/Imiona_index.ind"));
+    // No staging folder is left behind.
+    EXPECT_FALSE(std::any_of(after.keyBegin(), after.keyEnd(), [](const QString& f) { return f.startsWith('.'); }));
+}
+
+// The shipped files are listed among the versions that ever shipped; otherwise an update would
+// take the user's copy of a shipped version for a changed file and keep it.
+TEST_F(InstallTest, TheShippedNameDayFilesAreAmongTheRecordedVersions)
+{
+    const QString sums = QString::fromUtf8(readFile(kSource + "/resources/stale/shipped.sha256"));
+    for (const char* file : {"Imiona_wg_dat.wps", "Imiona_index.ind"}) {
+        const QByteArray sum =
+            QCryptographicHash::hash(readFile(kSource + "/resources/stale/" + file), QCryptographicHash::Sha256)
+                .toHex();
+        EXPECT_TRUE(sums.contains(QString::fromLatin1(sum + "  " + file)))
+            << file << " changed: add \"" << sum.constData() << "  " << file << "\" to resources/stale/shipped.sha256";
+    }
+}
+
+TEST_F(InstallTest, TheProgramFolderIsZuboHomeElseZuboInTheHomeFolder)
+{
+    const QString elsewhere = dir.file("gdzie indziej");
+    ASSERT_EQ(install({}, {{"ZUBO_HOME", elsewhere}}).code, 0);
+    EXPECT_TRUE(QFileInfo(elsewhere + "/Zubo_37").isExecutable());
+    ASSERT_EQ(install({}).code, 0);
+    EXPECT_TRUE(QFileInfo(home + "/Zubo/Zubo_37").isExecutable());
+    EXPECT_EQ(entry(applications() + "zubo.desktop").value("Exec"), home + "/Zubo/Zubo_37");
+}
+
+// The checker's logon entry comes only when asked for; both entries quote a folder name with
+// blanks and the characters a desktop entry's command line treats specially.
+TEST_F(InstallTest, TheAutostartEntryIsAnOptionAndEntriesQuoteTheFolder)
+{
+    const QString odd = dir.file(QString::fromUtf8("Mój $Zubo \"100%\""));
+    const Run run = install({"--prefix", odd, "--autostart"}, {{"XDG_CONFIG_HOME", dir.file("config")}});
+    ASSERT_EQ(run.code, 0) << run.output.toStdString();
+    const QString exec = "\"" + QString(odd).replace("$", "\\\\$").replace("\"", "\\\\\"").replace("%", "%%");
+    const QMap<QString, QString> checker = entry(dir.file("config/autostart/wakto19.desktop"));
+    EXPECT_EQ(checker.value("Exec"), exec + "/wakto19\"");
+    EXPECT_EQ(checker.value("Path"), odd);
+    EXPECT_EQ(entry(applications() + "zubo.desktop").value("Exec"), exec + "/Zubo_37\"");
+    EXPECT_FALSE(QFileInfo::exists(autostart()));
+
+    const QString validate = QStandardPaths::findExecutable("desktop-file-validate");
+    ASSERT_FALSE(validate.isEmpty())
+        << "desktop-file-validate is missing: scripts/setup.sh installs desktop-file-utils";
+    QProcess check;
+    check.setProcessChannelMode(QProcess::MergedChannels);
+    check.start(validate, {applications() + "zubo.desktop", dir.file("config/autostart/wakto19.desktop")});
+    ASSERT_TRUE(check.waitForFinished(30000));
+    EXPECT_EQ(check.exitCode(), 0) << check.readAll().toStdString();
+}
+
+// An update that fails part-way (here the files may not grow past 2 MB, as on a nearly full
+// disk) changes nothing in the program folder and leaves no staging folder.
+TEST_F(InstallTest, AFailedUpdateLeavesTheFolderAsItWas)
+{
+    ASSERT_EQ(install({"--prefix", prefix}).code, 0);
+    writeUsersFiles(prefix);
+    dir.write("Zubo/Zubo_37", "old program");
+    const QMap<QString, QByteArray> before = snapshot(prefix);
+    const Run run = install({"--prefix", prefix}, {}, "ulimit -f 2048; trap '' XFSZ");
+    EXPECT_NE(run.code, 0) << run.output.toStdString();
+    EXPECT_EQ(snapshot(prefix), before);
+}
+
+// The same on a real full disk: a small tmpfs filled to the last byte (needs the right to mount).
+TEST_F(InstallTest, AnUpdateOnAFullDiskLeavesTheFolderAsItWas)
+{
+    const QString disk = dir.mkdir("disk");
+    if (::mount("zubo-test", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=96m") != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs here (not root, or not allowed): the full-disk case is not run";
+    struct Unmount {
+        QByteArray path;
+        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
+    } unmount{QFile::encodeName(disk)};
+
+    const QString folder = disk + "/Zubo";
+    ASSERT_EQ(install({"--prefix", folder}).code, 0);
+    writeUsersFiles(folder);
+    dir.write("disk/Zubo/Zubo_37", "old program");
+    {
+        QFile filler(disk + "/filler");
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(1 << 16, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+        // The last bytes, one at a time, until not one more goes in.
+        while (filler.write("x", 1) == 1 && filler.flush()) {
+        }
+    }
+    const QMap<QString, QByteArray> before = snapshot(folder);
+    const Run run = install({"--prefix", folder});
+    EXPECT_NE(run.code, 0) << run.output.toStdString();
+    EXPECT_EQ(snapshot(folder), before);
+}
+
+} // namespace
