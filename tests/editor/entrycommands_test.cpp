@@ -74,6 +74,19 @@ protected:
         };
     }
 
+    // The group dialog's part: the first group renamed, then "Z", which hands the list to the editor,
+    // or "X", which does not.
+    static ScriptedDialogRunner::Script renameFirstGroup(const char* name, bool handToEditor)
+    {
+        return [name, handToEditor](QDialog& d) {
+            auto& groups = static_cast<zarzadzanie_grupami::TForm5&>(d);
+            groups.FlatListBox1->SetSelected(0, true);
+            groups.FlatEdit1->setText(QString::fromUtf8(name));
+            groups.FlatSpeedButton5Click();
+            (handToEditor ? groups.FlatSpeedButton4 : groups.FlatSpeedButton2)->Click();
+        };
+    }
+
     ScriptedDialogRunner::Script save(const char* name, const char* street)
     {
         return [this, name, street](QDialog&) {
@@ -320,13 +333,7 @@ TEST_F(EntryCommandsTest, GroupRenamedInAnEditStaysTheEntrysGroupWhenItIsSaved)
                            editor().FlatSpeedButton10->Click();
                            editor().FlatSpeedButton8->Click();
                        },
-                       [](QDialog& d) {
-                           auto& groups = static_cast<zarzadzanie_grupami::TForm5&>(d);
-                           groups.FlatListBox1->SetSelected(0, true);
-                           groups.FlatEdit1->setText(QStringLiteral("Firma"));
-                           groups.FlatSpeedButton5Click();
-                           groups.FlatSpeedButton4->Click();
-                       }};
+                       renameFirstGroup("Firma", true)};
     main().FlatSpeedButton[9]->Click();
     ASSERT_EQ(editor().result(), mrOk);
     const QByteArray file = dir.read("baza/1-1-1.wps");
@@ -341,13 +348,7 @@ TEST_F(EntryCommandsTest, GroupRenamedInAnEditLeftUnsavedStillRefreshesTheList)
                            editor().FlatSpeedButton10->Click();
                            editor().FlatSpeedButton5->Click();
                        },
-                       [](QDialog& d) {
-                           auto& groups = static_cast<zarzadzanie_grupami::TForm5&>(d);
-                           groups.FlatListBox1->SetSelected(0, true);
-                           groups.FlatEdit1->setText(QStringLiteral("Firma"));
-                           groups.FlatSpeedButton5Click();
-                           groups.FlatSpeedButton2->Click();
-                       }};
+                       renameFirstGroup("Firma", false)};
     prompter.answers = {Prompter::Answer::No}; // do not save the entry
     main().FlatSpeedButton[9]->Click();
     EXPECT_EQ(editor().result(), mrCancel);
