@@ -2,6 +2,8 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
 #include <jerror.h>
 #include <jpeglib.h>
@@ -21,10 +23,15 @@ struct Decoder {
     jpeg_error_mgr errors;
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
-    bool truncated;
-    // Where the scanlines go.
+    // libjpeg met data that ends early or is damaged and went on with made-up pixels.
+    bool damaged;
+    // Where the scanlines go, as RGB.
     unsigned char* pixels;
     qsizetype bytesPerLine;
+    // A file of inks (CMYK, YCCK) is read a row at a time into this buffer and turned into RGB.
+    unsigned char* inkRow;
+    // Image editors store the inks inverted and say so with the Adobe marker.
+    bool invertedInks;
 };
 
 [[noreturn]] void onError(j_common_ptr cinfo)
@@ -34,13 +41,29 @@ struct Decoder {
     std::longjmp(decoder->jump, 1);
 }
 
-// Warnings are not printed. Data that ends early only gives a warning, the rest of the picture
-// filled grey; such a file is no usable photo, so it counts as broken.
+// Warnings are not printed. Those that tell of lost picture data make the file count as broken:
+// libjpeg fills what is missing in grey and reports success. Other warnings (extra bytes before a
+// marker, an unusual header) leave the picture whole.
 void onMessage(j_common_ptr cinfo, int level)
 {
-    auto* decoder = static_cast<Decoder*>(cinfo->client_data);
-    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF)
-        decoder->truncated = true;
+    if (level >= 0)
+        return;
+    switch (cinfo->err->msg_code) {
+    case JWRN_JPEG_EOF:
+    case JWRN_HIT_MARKER:
+    case JWRN_HUFF_BAD_CODE:
+    case JWRN_MUST_RESYNC:
+    case JWRN_NOT_SEQUENTIAL:
+    case JWRN_BOGUS_PROGRESSION: {
+        auto* decoder = static_cast<Decoder*>(cinfo->client_data);
+        if (!decoder->damaged)
+            (*cinfo->err->format_message)(cinfo, decoder->message);
+        decoder->damaged = true;
+        break;
+    }
+    default:
+        break;
+    }
 }
 
 void create(Decoder* d)
@@ -51,18 +74,37 @@ void create(Decoder* d)
 void readHeader(Decoder* d, const unsigned char* data, unsigned long size)
 {
     jpeg_mem_src(&d->cinfo, data, size);
+    // The EXIF block, which holds the orientation.
+    jpeg_save_markers(&d->cinfo, JPEG_APP0 + 1, 0xFFFF);
     jpeg_read_header(&d->cinfo, TRUE);
     d->cinfo.scale_num = 1;
     d->cinfo.scale_denom = 1;
-    d->cinfo.out_color_space = JCS_RGB;
+    const bool inks = d->cinfo.jpeg_color_space == JCS_CMYK || d->cinfo.jpeg_color_space == JCS_YCCK;
+    // libjpeg turns YCCK into CMYK but no inks into RGB; that is done below.
+    d->cinfo.out_color_space = inks ? JCS_CMYK : JCS_RGB;
     jpeg_start_decompress(&d->cinfo);
+}
+
+// One row of inks as RGB: each ink takes its share of the light, black of all three.
+void inksToRgb(const unsigned char* inks, unsigned char* rgb, JDIMENSION width, bool inverted)
+{
+    for (JDIMENSION x = 0; x < width; ++x, inks += 4, rgb += 3) {
+        // The light each ink lets through, 255 for no ink.
+        const auto through = [inverted](unsigned char ink) { return inverted ? int(ink) : 255 - ink; };
+        const int k = through(inks[3]);
+        for (int i = 0; i < 3; ++i)
+            rgb[i] = static_cast<unsigned char>((through(inks[i]) * k + 127) / 255);
+    }
 }
 
 void readScanlines(Decoder* d)
 {
     while (d->cinfo.output_scanline < d->cinfo.output_height) {
-        JSAMPROW row = d->pixels + qsizetype(d->cinfo.output_scanline) * d->bytesPerLine;
+        unsigned char* rgb = d->pixels + qsizetype(d->cinfo.output_scanline) * d->bytesPerLine;
+        JSAMPROW row = d->inkRow ? d->inkRow : rgb;
         jpeg_read_scanlines(&d->cinfo, &row, 1);
+        if (d->inkRow)
+            inksToRgb(d->inkRow, rgb, d->cinfo.output_width, d->invertedInks);
     }
     jpeg_finish_decompress(&d->cinfo);
 }
@@ -76,7 +118,100 @@ template <typename... Args> bool guarded(Decoder* d, void (*step)(Decoder*, Args
     return true;
 }
 
+int orientationOf(const jpeg_decompress_struct& cinfo)
+{
+    for (jpeg_saved_marker_ptr m = cinfo.marker_list; m; m = m->next) {
+        if (m->marker != JPEG_APP0 + 1)
+            continue;
+        const QByteArray block = QByteArray::fromRawData(reinterpret_cast<const char*>(m->data), m->data_length);
+        if (const int orientation = exifOrientation(block))
+            return orientation;
+    }
+    return 1;
+}
+
+// The picture as it is to be seen, from the picture as stored and its EXIF orientation: 2 to 4
+// mirror or turn it half round, 5 to 8 also swap its width and height.
+QImage upright(const QImage& stored, int orientation)
+{
+    if (orientation < 2 || orientation > 8)
+        return stored;
+    const int sw = stored.width(), sh = stored.height();
+    // The stored pixel for the shown pixel (x, y): sx = ax x + bx y + cx, sy = ay x + by y + cy.
+    struct Map {
+        int ax, bx, cx, ay, by, cy;
+    };
+    const Map maps[9] = {
+        {},
+        {},
+        {-1, 0, sw - 1, 0, 1, 0},       // 2: mirrored left to right
+        {-1, 0, sw - 1, 0, -1, sh - 1}, // 3: turned half round
+        {1, 0, 0, 0, -1, sh - 1},       // 4: mirrored top to bottom
+        {0, 1, 0, 1, 0, 0},             // 5: mirrored along the main diagonal
+        {0, 1, 0, -1, 0, sh - 1},       // 6: to be turned a quarter clockwise
+        {0, -1, sw - 1, -1, 0, sh - 1}, // 7: mirrored along the other diagonal
+        {0, -1, sw - 1, 1, 0, 0},       // 8: to be turned a quarter anticlockwise
+    };
+    const Map& m = maps[orientation];
+    const bool swaps = orientation >= 5;
+    QImage shown(swaps ? sh : sw, swaps ? sw : sh, QImage::Format_RGB888);
+    if (shown.isNull())
+        return shown;
+    const qsizetype line = stored.bytesPerLine();
+    const qsizetype step = qsizetype(m.ax) * 3 + qsizetype(m.ay) * line;
+    for (int y = 0; y < shown.height(); ++y) {
+        const uchar* from = stored.constBits() + qsizetype(m.by * y + m.cy) * line + qsizetype(m.bx * y + m.cx) * 3;
+        uchar* to = shown.scanLine(y);
+        for (int x = 0; x < shown.width(); ++x, from += step, to += 3)
+            std::memcpy(to, from, 3);
+    }
+    return shown;
+}
+
 } // namespace
+
+int exifOrientation(const QByteArray& app1)
+{
+    static constexpr char kExif[] = "Exif\0\0";
+    if (!app1.startsWith(QByteArray::fromRawData(kExif, 6)))
+        return 0;
+    const QByteArray tiff = app1.mid(6);
+    const auto byte = [&tiff](qsizetype at) { return quint32(quint8(tiff[at])); };
+    bool bigEndian;
+    if (tiff.startsWith("MM"))
+        bigEndian = true;
+    else if (tiff.startsWith("II"))
+        bigEndian = false;
+    else
+        return 0;
+    // Numbers that would reach past the block read as none.
+    const auto u16 = [&](qint64 at) -> qint64 {
+        if (at < 0 || at + 2 > tiff.size())
+            return -1;
+        return bigEndian ? (byte(at) << 8) | byte(at + 1) : byte(at) | (byte(at + 1) << 8);
+    };
+    const auto u32 = [&](qint64 at) -> qint64 {
+        const qint64 a = u16(at), b = u16(at + 2);
+        if (a < 0 || b < 0)
+            return -1;
+        return bigEndian ? (a << 16) | b : a | (b << 16);
+    };
+    if (u16(2) != 42)
+        return 0;
+    const qint64 directory = u32(4);
+    const qint64 entries = u16(directory);
+    for (qint64 i = 0; i < entries; ++i) {
+        const qint64 entry = directory + 2 + 12 * i;
+        if (entry + 12 > tiff.size())
+            return 0;
+        constexpr qint64 kOrientationTag = 0x0112, kShortType = 3;
+        if (u16(entry) == kOrientationTag && u16(entry + 2) == kShortType && u32(entry + 4) >= 1) {
+            const qint64 orientation = u16(entry + 8);
+            return orientation >= 1 && orientation <= 8 ? int(orientation) : 0;
+        }
+    }
+    return 0;
+}
 
 JpegDecoding decodeJpeg(const QByteArray& data)
 {
@@ -102,20 +237,30 @@ JpegDecoding decodeJpeg(const QByteArray& data)
     if (!guarded(&d, readHeader, reinterpret_cast<const unsigned char*>(data.constData()),
                  static_cast<unsigned long>(data.size())))
         return failed("not a JPEG file");
-    if (d.cinfo.output_components != 3)
+    // Read now: finishing the decompression frees the saved markers.
+    const int orientation = orientationOf(d.cinfo);
+    const bool inks = d.cinfo.out_color_space == JCS_CMYK;
+    if (d.cinfo.output_components != (inks ? 4 : 3))
         return failed("unsupported colour format");
-    const qint64 lineBytes = qint64(d.cinfo.output_width) * 3;
+    const qint64 lineBytes = qint64(d.cinfo.output_width) * d.cinfo.output_components;
     if (qint64(d.cinfo.output_height) * lineBytes > kMaxPixelBytes)
         return failed("picture too large");
 
     QImage image(int(d.cinfo.output_width), int(d.cinfo.output_height), QImage::Format_RGB888);
     if (image.isNull())
         return failed("out of memory");
+    std::vector<unsigned char> inkRow(inks ? std::size_t(lineBytes) : 0);
     d.pixels = image.bits();
     d.bytesPerLine = image.bytesPerLine();
+    d.inkRow = inks ? inkRow.data() : nullptr;
+    d.invertedInks = d.cinfo.saw_Adobe_marker;
     if (!guarded(&d, readScanlines))
         return failed("broken JPEG data");
-    if (d.truncated)
-        return failed("truncated JPEG file");
+    if (d.damaged)
+        return failed("damaged or truncated JPEG data");
+
+    image = upright(image, orientation);
+    if (image.isNull())
+        return failed("out of memory");
     return {image, QString()};
 }

@@ -4,12 +4,18 @@
 #include <QImage>
 #include <QString>
 
-// JPEG photos are decoded by libjpeg: at full scale, into 24-bit colour.
+// JPEG photos are decoded by libjpeg: at full scale, into 24-bit colour, whatever colours the file
+// holds (colour, grey, or the CMYK and YCCK inks of print work), and turned upright as the camera's
+// EXIF orientation says.
 struct JpegDecoding {
     QImage image;  // RGB888; null when the data could not be decoded
     QString error; // why, when it could not
 };
 
 // Decodes a whole JPEG file held in memory. Broken, truncated or absurdly large data gives a null
-// image and a reason; libjpeg's errors never end the program.
+// image and a reason; libjpeg's errors never end the program. A file whose data ends early or is
+// damaged is refused, also when libjpeg could fill the rest in grey: it is no usable photo.
 JpegDecoding decodeJpeg(const QByteArray& data);
+
+// The EXIF orientation (1..8) an APP1 block holds, 0 when it holds none or cannot be read.
+int exifOrientation(const QByteArray& app1);

@@ -47,6 +47,24 @@ QImage opaque(const QImage& picture)
     return flat;
 }
 
+// A picture by its content, whatever its name says. The platform's readers make up what a cut
+// bitmap or JPEG lacks, so a JPEG goes through the same decoder as a JPEG name, and a bitmap must
+// hold every row its header promises.
+QImage readPicture(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    const QByteArray format = reader.format();
+    if (format == "jpeg")
+        return decodeJpeg(bytes).image;
+    if (format == "bmp" && !isCompleteBitmap(bytes))
+        return QImage();
+    return reader.read();
+}
+
 } // namespace
 
 TCropShape::TCropShape(QWidget* parent)
@@ -229,19 +247,19 @@ bool TForm4::writeScratch(const QImage& picture, QString* error) const
 
 bool TForm4::LoadPicture(const QString& path)
 {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
     QImage picture;
     if (isJpegName(path)) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return false;
-        picture = decodeJpeg(file.readAll()).image;
+        picture = decodeJpeg(bytes).image;
         if (picture.isNull() || !writeScratch(picture, nullptr))
             return false;
     } else {
-        // The readers look at the content when the extension does not fit it.
-        QImageReader reader(path);
-        reader.setDecideFormatFromContent(true);
-        picture = reader.read();
+        picture = readPicture(bytes);
         if (picture.isNull())
             return false;
     }

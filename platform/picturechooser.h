@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <memory>
+
+class QFileDialog;
 class QWidget;
 
 // The picture-open dialog: the user picks a picture file, seeing a preview of it. Tests install a
@@ -15,3 +18,7 @@ public:
     static PictureChooser& current();
     static void setCurrent(PictureChooser* chooser);
 };
+
+// The dialog the real chooser shows, not yet shown, for tests that look at what it offers. Its
+// preview is the child label named "preview".
+std::unique_ptr<QFileDialog> createPictureOpenDialog(QWidget* owner);

@@ -30,6 +30,52 @@ bool isJpegName(const QString& fileName)
     return false;
 }
 
+bool isCompleteBitmap(const QByteArray& bytes)
+{
+    // Little-endian numbers of the headers; one that lies beyond the data makes it incomplete.
+    const auto number = [&bytes](qint64 at, int size) -> qint64 {
+        if (at + size > bytes.size())
+            return -1;
+        qint64 value = 0;
+        for (int i = size - 1; i >= 0; --i)
+            value = (value << 8) | quint8(bytes[at + i]);
+        return value;
+    };
+    if (!bytes.startsWith("BM"))
+        return false;
+    const qint64 pixelsAt = number(10, 4);
+    const qint64 headerSize = number(14, 4);
+    if (pixelsAt < 0 || headerSize < 0)
+        return false;
+    qint64 width, height, depth, compression = 0, compressedSize = 0;
+    if (headerSize == 12) {
+        // The old header of 16-bit sizes and no compression.
+        width = number(18, 2);
+        height = number(20, 2);
+        depth = number(24, 2);
+    } else {
+        width = number(18, 4);
+        height = number(22, 4);
+        depth = number(28, 2);
+        compression = number(30, 4);
+        compressedSize = number(34, 4);
+        if (height >= 0x80000000LL) // negative: the rows run top down
+            height = 0x100000000LL - height;
+    }
+    if (width < 0 || height < 0 || depth < 0 || compression < 0 || compressedSize < 0)
+        return false;
+    if (pixelsAt > bytes.size())
+        return false;
+    const qint64 room = bytes.size() - pixelsAt;
+    constexpr qint64 kRgb = 0, kBitFields = 3, kAlphaBitFields = 6;
+    if (compression != kRgb && compression != kBitFields && compression != kAlphaBitFields)
+        return compressedSize <= room;
+    // Rows padded to 4 bytes; compared by division, as a header can claim sizes whose product
+    // overflows.
+    const qint64 rowBytes = (width * depth + 31) / 32 * 4;
+    return rowBytes == 0 || height <= room / rowBytes;
+}
+
 QRect CropView::handle() const
 {
     return QRect(square.right() + 1 - kHandleInset, square.bottom() + 1 - kHandleInset, kHandleSize, kHandleSize);

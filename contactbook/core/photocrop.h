@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -12,6 +13,11 @@
 // A name whose lower-case form has ".jpg" or ".jpeg" first at its very end; "photo.jpg.bmp" is no
 // JPEG name.
 bool isJpegName(const QString& fileName);
+
+// Whether a bitmap file ("BM") holds all the pixel data its header promises. A scan or a copy cut
+// short would otherwise load with its missing rows made up. Uncompressed pixels are counted from
+// the size and colour depth; compressed ones from the size the header gives for them.
+bool isCompleteBitmap(const QByteArray& bytes);
 
 inline constexpr int kPhotoSide = 100;
 // The resize handle, a small square whose top left corner lies this far inside the selection

@@ -26,6 +26,70 @@ TEST(PhotoCrop, JpegNamesGoThroughTheDecoder)
         EXPECT_EQ(isJpegName(QString::fromLatin1(c.name)), c.jpeg) << c.name;
 }
 
+// A bitmap file: the file header, an information header of `headerSize` bytes and `pixelBytes` bytes
+// of pixels.
+QByteArray bitmap(qint32 width, qint32 height, int depth, int compression, qint64 pixelBytes, int headerSize = 40,
+                  quint32 compressedSize = 0)
+{
+    QByteArray b;
+    const auto put = [&b](quint64 value, int size) {
+        for (int i = 0; i < size; ++i)
+            b.append(char((value >> (8 * i)) & 0xFF));
+    };
+    b.append("BM");
+    put(0, 4); // the file size, which writers often leave 0
+    put(0, 4);
+    put(14 + quint32(headerSize), 4);
+    put(quint32(headerSize), 4);
+    if (headerSize == 12) {
+        put(quint16(width), 2);
+        put(quint16(height), 2);
+        put(1, 2);
+        put(quint16(depth), 2);
+    } else {
+        put(quint32(width), 4);
+        put(quint32(height), 4);
+        put(1, 2);
+        put(quint16(depth), 2);
+        put(quint32(compression), 4);
+        put(compressedSize, 4);
+        b.append(QByteArray(headerSize - 24, '\0'));
+    }
+    b.append(QByteArray(pixelBytes, '\x7F'));
+    return b;
+}
+
+TEST(PhotoCrop, ABitmapMustHoldAllThePixelDataItsHeaderPromises)
+{
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        bool complete;
+    } cases[] = {
+        // 3 pixels of 24 bits make 9 bytes, padded to 12 a row.
+        {"24 bits, whole", bitmap(3, 2, 24, 0, 24), true},
+        {"24 bits, a byte short", bitmap(3, 2, 24, 0, 23), false},
+        {"24 bits, cut in half", bitmap(3, 2, 24, 0, 12), false},
+        {"rows top down", bitmap(3, -2, 24, 0, 24), true},
+        {"rows top down, cut", bitmap(3, -2, 24, 0, 12), false},
+        {"1 bit, 9 pixels in 4 bytes a row", bitmap(9, 3, 1, 0, 12), true},
+        {"1 bit, cut", bitmap(9, 3, 1, 0, 11), false},
+        {"32 bits with bit fields", bitmap(2, 2, 32, 3, 16), true},
+        {"32 bits with bit fields, cut", bitmap(2, 2, 32, 3, 15), false},
+        {"old header", bitmap(3, 2, 24, 0, 24, 12), true},
+        {"old header, cut", bitmap(3, 2, 24, 0, 20, 12), false},
+        {"run lengths, whole", bitmap(100, 100, 8, 1, 300, 40, 300), true},
+        {"run lengths, cut", bitmap(100, 100, 8, 1, 299, 40, 300), false},
+        {"empty picture", bitmap(0, 0, 24, 0, 0), true},
+        {"header claiming 4294967295 x 2147483647 pixels", bitmap(-1, 0x7FFFFFFF, 32, 0, 100), false},
+        {"header cut", bitmap(3, 2, 24, 0, 24).left(20), false},
+        {"pixels said to start beyond the file", bitmap(3, 2, 24, 0, 0).replace(10, 1, "\xF0"), false},
+        {"no bitmap", QByteArray("PK\x03\x04") + QByteArray(100, '\0'), false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(isCompleteBitmap(c.bytes), c.complete) << c.what;
+}
+
 // A picture larger than the scroll box, scrolled by the test.
 CropView largeView(QRect square, QPoint scroll = {0, 0})
 {

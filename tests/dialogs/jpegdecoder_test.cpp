@@ -1,13 +1,20 @@
 #include "jpegdecoder.h"
 
-#include <QBuffer>
+#include "jpegfiles.h"
+
 #include <QColor>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Four solid quarters, large enough that JPEG's blocks keep their colours.
+constexpr QRgb kRed = qRgb(255, 0, 0);
+constexpr QRgb kGreen = qRgb(0, 255, 0);
+constexpr QRgb kWhite = qRgb(255, 255, 255);
+constexpr QRgb kBlue = qRgb(0, 0, 255);
+
+// Four solid quarters, large enough that JPEG's blocks keep their colours: red top left, green top
+// right, white bottom left, blue bottom right.
 QImage quarters(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
@@ -15,21 +22,18 @@ QImage quarters(int width, int height)
         for (int x = 0; x < width; ++x) {
             const bool right = x >= width / 2;
             const bool bottom = y >= height / 2;
-            image.setPixel(x, y,
-                           right ? (bottom ? qRgb(0, 0, 255) : qRgb(0, 255, 0))
-                                 : (bottom ? qRgb(255, 255, 255) : qRgb(255, 0, 0)));
+            image.setPixel(x, y, right ? (bottom ? kBlue : kGreen) : (bottom ? kWhite : kRed));
         }
     }
     return image;
 }
 
-QByteArray encoded(const QImage& image)
+QByteArray jpeg(const QImage& picture, JpegFile::Colours colours = JpegFile::Colours::Rgb)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(image.save(&buffer, "JPG", 95));
-    return bytes;
+    JpegFile file;
+    file.picture = picture;
+    file.colours = colours;
+    return file.encode();
 }
 
 bool near(QRgb got, QRgb want)
@@ -39,33 +43,117 @@ bool near(QRgb got, QRgb want)
            40;
 }
 
-TEST(JpegDecoder, DecodesColourAndGreyPicturesAtFullScaleIn24Bits)
+std::string rgb(QRgb c)
 {
-    const JpegDecoding colour = decodeJpeg(encoded(quarters(64, 48)));
-    ASSERT_FALSE(colour.image.isNull()) << colour.error.toStdString();
-    EXPECT_EQ(colour.image.size(), QSize(64, 48));
-    EXPECT_EQ(colour.image.format(), QImage::Format_RGB888);
-    const struct {
-        QPoint at;
-        QRgb expected;
-    } pixels[] = {
-        {{8, 8}, qRgb(255, 0, 0)},
-        {{56, 8}, qRgb(0, 255, 0)},
-        {{8, 40}, qRgb(255, 255, 255)},
-        {{56, 40}, qRgb(0, 0, 255)},
-    };
-    for (const auto& p : pixels)
-        EXPECT_TRUE(near(colour.image.pixel(p.at), p.expected)) << p.at.x() << "," << p.at.y();
+    return QColor(c).name().toStdString();
+}
 
-    const JpegDecoding grey = decodeJpeg(encoded(quarters(32, 32).convertToFormat(QImage::Format_Grayscale8)));
+// The colours 8 pixels in from the four corners: top left, top right, bottom left, bottom right.
+void expectCorners(const QImage& image, std::array<QRgb, 4> expected)
+{
+    const int r = image.width() - 9, b = image.height() - 9;
+    const QPoint at[4] = {{8, 8}, {r, 8}, {8, b}, {r, b}};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(near(image.pixel(at[i]), expected[std::size_t(i)]))
+            << "corner " << i << ": " << rgb(image.pixel(at[i])) << " instead of " << rgb(expected[std::size_t(i)]);
+}
+
+TEST(JpegDecoder, DecodesEveryColourFormAtFullScaleIn24Bits)
+{
+    using C = JpegFile::Colours;
+    const struct {
+        const char* what;
+        C colours;
+        bool adobeMarker;
+        bool progressive;
+    } cases[] = {
+        {"colour", C::Rgb, true, false},
+        {"progressive colour", C::Rgb, true, true},
+        {"CMYK of an image editor", C::Cmyk, true, false},
+        {"CMYK without the Adobe marker", C::Cmyk, false, false},
+        {"YCCK", C::Ycck, true, false},
+        {"progressive CMYK", C::Cmyk, true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        JpegFile file;
+        file.picture = quarters(64, 48);
+        file.colours = c.colours;
+        file.adobeMarker = c.adobeMarker;
+        file.progressive = c.progressive;
+        const JpegDecoding decoded = decodeJpeg(file.encode());
+        ASSERT_FALSE(decoded.image.isNull()) << decoded.error.toStdString();
+        EXPECT_EQ(decoded.image.size(), QSize(64, 48));
+        EXPECT_EQ(decoded.image.format(), QImage::Format_RGB888);
+        expectCorners(decoded.image, {kRed, kGreen, kWhite, kBlue});
+    }
+
+    const JpegDecoding grey = decodeJpeg(jpeg(quarters(32, 32), C::Grey));
     ASSERT_FALSE(grey.image.isNull()) << grey.error.toStdString();
     EXPECT_EQ(grey.image.format(), QImage::Format_RGB888);
-    EXPECT_TRUE(near(grey.image.pixel(4, 28), qRgb(255, 255, 255)));
+    EXPECT_TRUE(near(grey.image.pixel(4, 28), kWhite));
+}
+
+TEST(JpegDecoder, TurnsThePictureAsItsExifOrientationSays)
+{
+
+    // Stored 64 x 32 with red, green / white, blue; what each orientation shows at the corners.
+    const struct {
+        int orientation;
+        QSize size;
+        std::array<QRgb, 4> corners;
+    } cases[] = {
+        {1, {64, 32}, {kRed, kGreen, kWhite, kBlue}}, // as stored
+        {2, {64, 32}, {kGreen, kRed, kBlue, kWhite}}, // mirrored left to right
+        {3, {64, 32}, {kBlue, kWhite, kGreen, kRed}}, // turned half round
+        {4, {64, 32}, {kWhite, kBlue, kRed, kGreen}}, // mirrored top to bottom
+        {5, {32, 64}, {kRed, kWhite, kGreen, kBlue}}, // mirrored along the main diagonal
+        {6, {32, 64}, {kWhite, kRed, kBlue, kGreen}}, // stored a quarter turn anticlockwise
+        {7, {32, 64}, {kBlue, kGreen, kWhite, kRed}}, // mirrored along the other diagonal
+        {8, {32, 64}, {kGreen, kBlue, kRed, kWhite}}, // stored a quarter turn clockwise
+        {0, {64, 32}, {kRed, kGreen, kWhite, kBlue}}, // no EXIF block
+        {9, {64, 32}, {kRed, kGreen, kWhite, kBlue}}, // no orientation there is
+    };
+    for (const auto& c : cases) {
+        for (bool bigEndian : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "orientation " << c.orientation << (bigEndian ? " (MM)" : " (II)"));
+            JpegFile file;
+            file.picture = quarters(64, 32);
+            file.orientation = c.orientation;
+            file.bigEndianExif = bigEndian;
+            const JpegDecoding decoded = decodeJpeg(file.encode());
+            ASSERT_FALSE(decoded.image.isNull()) << decoded.error.toStdString();
+            EXPECT_EQ(decoded.image.size(), c.size);
+            EXPECT_EQ(decoded.image.format(), QImage::Format_RGB888);
+            expectCorners(decoded.image, c.corners);
+        }
+    }
+}
+
+TEST(JpegDecoder, AnExifBlockThatLeadsNowhereLeavesThePictureAsStored)
+{
+    const QByteArray good = exifWithOrientation(6, false);
+    QByteArray pointsOutside = good;
+    pointsOutside[10] = char(0xF0); // the first directory far beyond the block
+    QByteArray notTiff = good;
+    notTiff[6] = 'X';
+    QByteArray noOrientation = good;
+    noOrientation[16] = char(0x13); // another tag
+    const QByteArray cases[] = {good.left(20), good.left(27), pointsOutside,
+                                notTiff,       noOrientation, QByteArray("Exif\0\0", 6)};
+    for (const QByteArray& exif : cases) {
+        JpegFile file;
+        file.picture = quarters(64, 32);
+        file.exif = exif;
+        const JpegDecoding decoded = decodeJpeg(file.encode());
+        ASSERT_FALSE(decoded.image.isNull()) << decoded.error.toStdString();
+        EXPECT_EQ(decoded.image.size(), QSize(64, 32)) << exif.toHex().toStdString();
+    }
 }
 
 TEST(JpegDecoder, BrokenDataGivesAReasonInsteadOfAPicture)
 {
-    const QByteArray good = encoded(quarters(64, 64));
+    const QByteArray good = jpeg(quarters(64, 64));
     QByteArray huge = good;
     // The frame header after the marker FF C0: length (2), precision (1), height (2), width (2).
     const qsizetype frame = huge.indexOf(QByteArray("\xFF\xC0", 2));
@@ -75,6 +163,17 @@ TEST(JpegDecoder, BrokenDataGivesAReasonInsteadOfAPicture)
     QByteArray garbage;
     for (int i = 0; i < 5000; ++i)
         garbage.append(char((i * 7919) % 251));
+
+    // A scan cut short and closed again, as a scanner or a copy that stopped half way leaves it.
+    const QByteArray eoi("\xFF\xD9", 2);
+    JpegFile progressiveFile;
+    progressiveFile.picture = quarters(256, 256);
+    progressiveFile.progressive = true;
+    const QByteArray progressive = progressiveFile.encode();
+    const QByteArray big = jpeg(quarters(256, 256));
+    QByteArray scribbled = big;
+    for (qsizetype i = big.size() / 2; i < big.size() / 2 + 64; ++i)
+        scribbled[i] = char(0xFF);
 
     const struct {
         const char* what;
@@ -86,13 +185,19 @@ TEST(JpegDecoder, BrokenDataGivesAReasonInsteadOfAPicture)
         {"cut in the middle", good.left(good.size() / 2)},
         {"claiming 65535 x 65535 pixels", huge},
         {"a bitmap", QByteArray("BM") + garbage},
+        {"cut in the scan, end marker added", big.left(big.size() / 2) + eoi},
+        {"cut just before its end marker", big.left(big.size() - 40) + eoi},
+        {"progressive, cut", progressive.left(progressive.size() * 3 / 4)},
+        {"progressive, cut, end marker added", progressive.left(progressive.size() * 3 / 4) + eoi},
+        {"scan overwritten half way", scribbled},
     };
     for (const auto& c : cases) {
         const JpegDecoding result = decodeJpeg(c.data);
-        EXPECT_TRUE(result.image.isNull()) << c.what;
+        EXPECT_TRUE(result.image.isNull()) << c.what << " " << result.error.toStdString();
         EXPECT_FALSE(result.error.isEmpty()) << c.what;
     }
     EXPECT_FALSE(decodeJpeg(good).image.isNull()) << "the decoder is still usable";
+    EXPECT_FALSE(decodeJpeg(progressive).image.isNull());
 }
 
 } // namespace

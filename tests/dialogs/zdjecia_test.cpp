@@ -4,6 +4,7 @@
 #include "TFlatSpeedButtonUnit.h"
 #include "fakes.h"
 #include "flattest.h"
+#include "jpegfiles.h"
 #include "picture.h"
 #include "shape.h"
 #include "start.h"
@@ -44,6 +45,14 @@ QImage pattern(int width, int height)
             image.setPixel(x, y, qRgb(x % 256, y % 256, x / 256 + 4 * (y / 256)));
     }
     return image;
+}
+
+QByteArray jpeg(const QImage& image, int orientation = 0)
+{
+    JpegFile file;
+    file.picture = image;
+    file.orientation = orientation;
+    return file.encode();
 }
 
 QByteArray encoded(const QImage& image, const char* format)
@@ -110,14 +119,21 @@ TEST_F(CropWindowTest, ACancelledChoiceShowsNothing)
 TEST_F(CropWindowTest, AFileThatIsNoPictureIsReportedAndTheWindowIsNotShown)
 {
     const QImage before = window->Image1->Picture();
+    // Scans cut short: the platform's readers would make up the missing part.
+    const QByteArray scan = encoded(pattern(300, 400), "BMP");
+    const QByteArray jpegScan = jpeg(pattern(300, 400));
+    const QByteArray endMarker("\xFF\xD9", 2);
     const struct {
         const char* name;
         QByteArray bytes;
     } cases[] = {
         {"garbage.jpg", QByteArray(3000, '\x5A')},
-        {"cut.jpeg", encoded(pattern(200, 200), "JPG").left(600)},
+        {"cut.jpeg", jpeg(pattern(200, 200)).left(600)},
         {"text.bmp", "no picture here"},
         {"missing.JPG", QByteArray()},
+        {"scan.bmp", scan.left(scan.size() * 9 / 10)},
+        {"scan.JPG", jpegScan.left(jpegScan.size() / 2) + endMarker},
+        {"scan.Bmp", jpegScan.left(jpegScan.size() / 2) + endMarker}, // a JPEG by its content
     };
     for (const auto& c : cases) {
         const QString path =
@@ -143,7 +159,7 @@ TEST_F(CropWindowTest, AJpegGoesThroughTheDecoderAndZHandsBackTheSquare)
         for (int x = 0; x < 100; ++x)
             picture.setPixel(x, y, qRgb(255, 0, 0));
     }
-    const QString path = dir.write("photo.JPG", encoded(picture, "JPG"));
+    const QString path = dir.write("photo.JPG", jpeg(picture));
     FixedPictureChooser chooser(path);
     runner.scripts << [this](QDialog&) {
         EXPECT_EQ(window->Image1->size(), QSize(300, 200));
@@ -161,6 +177,42 @@ TEST_F(CropWindowTest, AJpegGoesThroughTheDecoderAndZHandsBackTheSquare)
     EXPECT_LT(qBlue(centre), 60);
     // The scratch bitmap holds the last step's picture: after the crop, the photo.
     EXPECT_EQ(QImage(dir.file("baza/bufor.bmp")).size(), QSize(100, 100));
+}
+
+TEST_F(CropWindowTest, APhonePhotoStandsUprightAndCmykPrintWorkLoads)
+{
+    // Stored on its side, red at the top: the phone says it is to be turned a quarter clockwise.
+    QImage stored(120, 80, QImage::Format_RGB32);
+    stored.fill(qRgb(0, 0, 255));
+    for (int y = 0; y < 80; ++y) {
+        for (int x = 0; x < 40; ++x)
+            stored.setPixel(x, y, qRgb(255, 0, 0));
+    }
+    JpegFile print;
+    print.picture = stored;
+    print.colours = JpegFile::Colours::Cmyk;
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QSize size;
+        QPoint red; // a point of the red part as shown
+    } cases[] = {
+        {"IMG_0001.Jpg", jpeg(stored, 6), {80, 120}, {40, 10}},
+        {"photo.JPEG", jpeg(stored, 8), {80, 120}, {40, 110}},
+        {"ulotka.jpg", print.encode(), {120, 80}, {10, 40}},
+        {"phone.bmp", jpeg(stored, 6), {80, 120}, {40, 10}}, // a JPEG by its content
+    };
+    for (const auto& c : cases) {
+        FixedPictureChooser chooser(dir.write(c.name, c.bytes));
+        runner.scripts << [](QDialog&) {};
+        const PhotoChoice choice = ChoosePhoto(*window, nullptr);
+        EXPECT_FALSE(choice.pickedName.isEmpty()) << c.name;
+        const QImage shown = window->Image1->Picture();
+        EXPECT_EQ(shown.size(), c.size) << c.name;
+        const QRgb red = shown.pixel(c.red);
+        EXPECT_TRUE(qRed(red) > 200 && qBlue(red) < 60) << c.name << ": " << QColor(red).name().toStdString();
+    }
+    EXPECT_TRUE(prompter.shown.isEmpty());
 }
 
 TEST_F(CropWindowTest, OtherNamesAreLoadedDirectlyAndCancellingKeepsThePickedName)
@@ -282,7 +334,7 @@ TEST_F(CropWindowTest, AScratchBitmapThatCannotBeWrittenStopsTheStepWithAMessage
     window->SetFileWriter(writer);
 
     // Converting a JPEG: the picture message, the window not shown.
-    FixedPictureChooser chooser(dir.write("photo.jpg", encoded(pattern(120, 120), "JPG")));
+    FixedPictureChooser chooser(dir.write("photo.jpg", jpeg(pattern(120, 120))));
     EXPECT_TRUE(ChoosePhoto(*window, nullptr).pickedName.isEmpty());
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_EQ(prompter.shown[0].text, kPictureMessage);
