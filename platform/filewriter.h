@@ -21,7 +21,7 @@ public:
 
     // Creates `path` empty, failing when it already exists (also when another process created it
     // a moment ago). Used to claim a new file name before its content is written.
-    bool createExclusive(const QString& path, QString* error) const;
+    virtual bool createExclusive(const QString& path, QString* error) const;
 
     // Whether a file name is one of the writer's temporary names: "." + "zubo-" + process id + "-" +
     // number + ".tmp". Nothing else of the system or its users is named so, so a file of this name

@@ -32,7 +32,8 @@ EntrySaveResult saveNew(const EntrySave& entry, RandomSource& random, const File
                         const FileRemover& remover)
 {
     EntrySaveResult result;
-    const std::optional<QString> name = claimNewEntryFile(entry.folder, entry.entryType, random, writer, &result.error);
+    const std::optional<QString> name =
+        claimNewEntryFile(entry.folder, entry.entryType, random, writer, remover, &result.error);
     if (!name)
         return result;
     const QString path = entry.folder + *name;

@@ -1,6 +1,5 @@
 #include "personfile.h"
 
-#include "filelisting.h"
 #include "fileremover.h"
 #include "filewriter.h"
 #include "randomsource.h"
@@ -216,15 +215,18 @@ QString photoPathFor(const QString& personFilePath)
     return siblingPath(personFilePath, QStringLiteral(".bmp"));
 }
 
+bool isEntryFileName(const QString& fileName)
+{
+    const QString extension = fileName.right(4);
+    return extension.compare(QLatin1String(".wps"), Qt::CaseInsensitive) == 0 ||
+           extension.compare(QLatin1String(".wpj"), Qt::CaseInsensitive) == 0 ||
+           extension.compare(QLatin1String(".wpb"), Qt::CaseInsensitive) == 0;
+}
+
 bool photoMayBeDeleted(const QString& folder, const QString& base)
 {
     const QStringList found = filesOfBase(folder, base);
-    return std::none_of(found.cbegin(), found.cend(), [](const QString& name) {
-        const QString extension = name.right(4);
-        return extension.compare(QLatin1String(".wps"), Qt::CaseInsensitive) == 0 ||
-               extension.compare(QLatin1String(".wpj"), Qt::CaseInsensitive) == 0 ||
-               extension.compare(QLatin1String(".wpb"), Qt::CaseInsensitive) == 0;
-    });
+    return std::none_of(found.cbegin(), found.cend(), isEntryFileName);
 }
 
 void deletePhotoIfUnused(const QString& entryPath, const FileRemover& remover)
@@ -238,7 +240,7 @@ void deletePhotoIfUnused(const QString& entryPath, const FileRemover& remover)
 }
 
 std::optional<QString> claimNewEntryFile(const QString& folder, const QByteArray& entryType, RandomSource& random,
-                                         const FileWriter& writer, QString* error)
+                                         const FileWriter& writer, const FileRemover& remover, QString* error)
 {
     const QString extension = entryType == kEntryTypeOneOff ? QStringLiteral(".wpj") : QStringLiteral(".wps");
     // A folder that cannot take a file fails at once; a name taken in the meantime is drawn again.
@@ -246,17 +248,22 @@ std::optional<QString> claimNewEntryFile(const QString& folder, const QByteArray
     for (int attempt = 0; attempt < 10000; ++attempt) {
         const QString base =
             QStringLiteral("%1-%2-%3").arg(random.below(10000)).arg(random.below(10000)).arg(random.below(10000));
-        if (!listFiles(folder, base + QStringLiteral(".*")).isEmpty())
+        if (!filesOfBase(folder, base).isEmpty())
             continue;
         const QString name = base + extension;
         QString why;
-        if (writer.createExclusive(folder + name, &why))
-            return name;
-        if (!QFileInfo::exists(folder + name)) {
+        if (!writer.createExclusive(folder + name, &why)) {
+            if (QFileInfo::exists(folder + name))
+                continue;
             if (error)
                 *error = why;
             return std::nullopt;
         }
+        // Each program looks after creating its file, so of two that claim one base at once at least
+        // the later one sees the other's file; both may step back, never both keep it.
+        if (filesOfBase(folder, base) == QStringList{name})
+            return name;
+        remover.remove(folder + name);
     }
     if (error)
         *error = QStringLiteral("%1: no free file name").arg(folder);

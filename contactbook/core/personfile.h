@@ -78,6 +78,9 @@ struct PersonRecord {
 // The photo of a person file: its base name (the name without extension) and ".bmp".
 QString photoFileName(const QString& personFileName);
 
+// Whether a file name ends in ".wps", ".wpj" or ".wpb", in any case: the entry files.
+bool isEntryFileName(const QString& fileName);
+
 // The base name of an entry file: the name without its extension ("1-2-3" of "1-2-3.wps").
 QString baseNameOf(const QString& fileName);
 
@@ -104,8 +107,10 @@ void deletePhotoIfUnused(const QString& entryPath, const FileRemover& remover);
 // Claims a new, empty entry file in `folder` (ending in "/") for the entry type ("osoba" or
 // "jednorazowka"; any other word means "osoba"): the base name is three random numbers 0..9999
 // joined by "-", drawn again while any file of that base exists in the folder (the photo is named
-// by the base alone, so a reminder must not share a base with a person), and the file is created
-// exclusively so two running programs cannot take one name. Returns the file name, or nothing with
-// `error` set when the folder cannot take a new file.
+// by the base alone, so a reminder must not share a base with a person). The base is claimed, not
+// only the file name: the file is created exclusively, and when another file of its base turned up
+// meanwhile (another running program claiming the same base for the other kind) it is removed again
+// and a new base drawn. Returns the file name, or nothing with `error` set when the folder cannot
+// take a new file.
 std::optional<QString> claimNewEntryFile(const QString& folder, const QByteArray& entryType, RandomSource& random,
-                                         const FileWriter& writer, QString* error);
+                                         const FileWriter& writer, const FileRemover& remover, QString* error);

@@ -3,6 +3,7 @@
 #include "support.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -254,10 +255,38 @@ TEST(ClaimNewEntryFile, DrawsAgainWhileAnyFileOfTheBaseExists)
     dir.write("7-8-9.wpb", "");
     SequenceRandom random{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0, 9999};
     QString error;
-    const auto name = claimNewEntryFile(dir.path(), "jednorazowka", random, FileWriter::standard(), &error);
+    const auto name =
+        claimNewEntryFile(dir.path(), "jednorazowka", random, FileWriter::standard(), FileRemover::standard(), &error);
     EXPECT_EQ(name, QString("10-0-9999.wpj"));
     EXPECT_TRUE(dir.exists("10-0-9999.wpj"));
     EXPECT_EQ(dir.read("10-0-9999.wpj"), "");
+}
+
+// Another running program claims the same base for the other kind between our look and our claim.
+TEST(ClaimNewEntryFile, ABaseClaimedMeanwhileByAnotherProgramIsLeftToIt)
+{
+    class AnotherProgramFirst : public FileWriter {
+    public:
+        bool createExclusive(const QString& path, QString* error) const override
+        {
+            if (!m_done) {
+                m_done = true;
+                QFile(QString(path).replace(QLatin1String(".wps"), QLatin1String(".wpj"))).open(QIODevice::NewOnly);
+            }
+            return FileWriter::createExclusive(path, error);
+        }
+
+    private:
+        mutable bool m_done = false;
+    };
+    TempDir dir;
+    SequenceRandom random{1, 2, 3, 4, 5, 6};
+    QString error;
+    RecordingRemover remover;
+    const auto name = claimNewEntryFile(dir.path(), "osoba", random, AnotherProgramFirst(), remover, &error);
+    EXPECT_EQ(name, QString("4-5-6.wps"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name), QStringList({"1-2-3.wpj", "4-5-6.wps"}));
+    EXPECT_EQ(remover.asked, QStringList({dir.file("1-2-3.wps")}));
 }
 
 TEST(ClaimNewEntryFile, UnknownEntryTypeIsAPerson)
@@ -265,8 +294,10 @@ TEST(ClaimNewEntryFile, UnknownEntryTypeIsAPerson)
     TempDir dir;
     SequenceRandom random{1, 2, 3};
     QString error;
-    EXPECT_EQ(claimNewEntryFile(dir.path(), "kot", random, FileWriter::standard(), &error), QString("1-2-3.wps"));
-    EXPECT_EQ(claimNewEntryFile(dir.path(), "osoba", random, FileWriter::standard(), &error), std::nullopt)
+    EXPECT_EQ(claimNewEntryFile(dir.path(), "kot", random, FileWriter::standard(), FileRemover::standard(), &error),
+              QString("1-2-3.wps"));
+    EXPECT_EQ(claimNewEntryFile(dir.path(), "osoba", random, FileWriter::standard(), FileRemover::standard(), &error),
+              std::nullopt)
         << "a source that only repeats a taken name gives up instead of looping";
 }
 
@@ -275,7 +306,8 @@ TEST(ClaimNewEntryFile, MissingFolderIsAnError)
     TempDir dir;
     SequenceRandom random{1, 2, 3};
     QString error;
-    EXPECT_FALSE(claimNewEntryFile(dir.file("nie_ma/"), "osoba", random, FileWriter::standard(), &error));
+    EXPECT_FALSE(claimNewEntryFile(dir.file("nie_ma/"), "osoba", random, FileWriter::standard(),
+                                   FileRemover::standard(), &error));
     EXPECT_TRUE(error.contains("nie_ma"));
 }
 
