@@ -335,6 +335,12 @@ void TForm1::FormCreate(const StartSetup& setup)
         return;
     }
 
+    // What a save killed half-way left behind, before anything is listed.
+    QStringList written = dataFolders(Settings, ProgramDir);
+    written << ProgramDir << base << Settings.saveFolder(ProgramDir);
+    written.removeDuplicates();
+    removeWriterLeftovers(written, m_clock->now(), *m_remover);
+
     BuildLanguageMenu();
 
     m_listing = std::make_unique<PersonListing>(dataFolders(Settings, ProgramDir), *m_reader);

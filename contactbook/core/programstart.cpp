@@ -2,6 +2,8 @@
 
 #include "filelisting.h"
 #include "fileremover.h"
+#include "filewriter.h"
+#include "personfile.h"
 #include "taggedline.h"
 
 #include <QDir>
@@ -65,4 +67,24 @@ void removeOldProgramFiles(const QString& programDir, const FileRemover& remover
         return;
     for (const char* name : kOldCheckers)
         removeIfPresent(name);
+}
+
+void removeWriterLeftovers(const QStringList& folders, const QDateTime& now, const FileRemover& remover)
+{
+    constexpr qint64 kMinimumAgeSeconds = 60;
+    for (const QString& folder : folders) {
+        const QStringList names =
+            QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks, QDir::Name);
+        for (const QString& name : names) {
+            const bool candidate = FileWriter::isTemporaryName(name) || isEntryFileName(name);
+            if (!candidate)
+                continue;
+            const QString path = QDir(folder).filePath(name);
+            const QFileInfo info(path);
+            if (info.isSymLink() || !info.isFile() || info.lastModified().secsTo(now) < kMinimumAgeSeconds)
+                continue;
+            if (FileWriter::isTemporaryName(name) || info.size() == 0)
+                remover.remove(path);
+        }
+    }
 }

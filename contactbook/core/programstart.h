@@ -4,6 +4,7 @@
 #include "personlist.h"
 #include "textreader.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -38,3 +39,11 @@ inline constexpr char kCheckerFileName[] = "wakto19";
 // (in any case of its name, as found): the old main programs, then, when the checker is there,
 // the old checkers. A file that cannot be deleted is left without a message.
 void removeOldProgramFiles(const QString& programDir, const FileRemover& remover);
+
+// Removes what a program killed in the middle of a save leaves behind in `folders`, and nothing
+// else: the writer's temporary files (FileWriter::isTemporaryName), which may hold personal data,
+// and empty entry files (".wps", ".wpj", ".wpb"), claimed names whose content never came. Each only
+// when it is a plain file (never a link) last changed a minute or more before `now`, so that a save
+// another running program is making is left alone. Every file is looked at again right before it
+// is removed.
+void removeWriterLeftovers(const QStringList& folders, const QDateTime& now, const FileRemover& remover);

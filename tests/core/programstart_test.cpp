@@ -2,6 +2,10 @@
 
 #include "support.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -100,6 +104,57 @@ TEST(OldProgramFiles, AreRemovedInOrderAndTheOldCheckersOnlyBesideTheNewOne)
         for (const QString& name : c.present)
             EXPECT_EQ(dir.exists(name), !c.removed.mid(1).contains(name)) << name.toStdString();
     }
+}
+
+// Only what our own writers can have left behind goes, and only once it is a minute old.
+TEST(WriterLeftovers, OnlyOurOldTemporaryFilesAndEmptyEntryFilesAreRemoved)
+{
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        int ageSeconds;
+        bool removed;
+    };
+    const Case cases[] = {
+        {".zubo-4242-7.tmp", "<$@$>nazwisko</$@$>Jan", 120, true},
+        {".zubo-4242-8.tmp", "<$@$>nazwisko</$@$>Jan", 30, false}, // another program may be writing it
+        {"1-2-3.wps", "", 60, true},
+        {"4-5-6.WPJ", "", 3600, true},
+        {"7-8-9.wpb", "", 3600, true},
+        {"1-1-1.wps", "", 59, false},
+        {"2-2-2.wps", "x", 3600, false},
+        {"ulubione.sps", "", 3600, false}, // an empty favourites list is a list
+        {"1-2-3.bmp", "", 3600, false},
+        {"notatki.txt", "", 3600, false},
+        {"lista1.lst", "", 3600, false},
+        {"x.wps.zubo-1-2.tmp", "", 3600, false},
+        {".zubo-1-2.tmp.wps", "x", 3600, false},
+        {"bufor.bmp", "", 3600, false},
+    };
+    const QDateTime now(QDate(2027, 6, 16), QTime(12, 0));
+    TempDir dir;
+    for (const Case& c : cases) {
+        QFile file(dir.write(c.name, c.bytes));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(now.addSecs(-c.ageSeconds), QFileDevice::FileModificationTime));
+    }
+    // Links and folders are never ours, whatever their names.
+    const QString victim = dir.write("elsewhere/empty.wps", "");
+    ASSERT_TRUE(QFile::link(victim, dir.file("3-3-3.wps")));
+    ASSERT_TRUE(QFile::link(victim, dir.file(".zubo-1-1.tmp")));
+    dir.mkdir(".zubo-2-2.tmp");
+    const QString other = dir.write("other/9-9-9.wps", "");
+
+    RecordingRemover remover;
+    removeWriterLeftovers({dir.path(), dir.file("missing/")}, now, remover);
+    for (const Case& c : cases)
+        EXPECT_EQ(dir.exists(c.name), !c.removed) << c.name;
+    EXPECT_TRUE(QFileInfo(dir.file("3-3-3.wps")).isSymLink());
+    EXPECT_TRUE(QFileInfo(dir.file(".zubo-1-1.tmp")).isSymLink());
+    EXPECT_TRUE(QFileInfo(dir.file(".zubo-2-2.tmp")).isDir());
+    EXPECT_TRUE(QFileInfo::exists(victim));
+    EXPECT_TRUE(QFileInfo::exists(other));
+    EXPECT_EQ(remover.asked.size(), 4);
 }
 
 } // namespace

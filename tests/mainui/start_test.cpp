@@ -15,8 +15,10 @@
 #include "support.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -710,6 +712,32 @@ TEST_F(MainWindowTest, ALanguageSetsItsTextsOnEveryWindowAndPolishRestoresThemAl
     EXPECT_EQ(ProfileFile(dir.file("opcje.ini")).readString("jezyk", "nazwa", ""), "Polski");
     EXPECT_TRUE(prompter.shown.isEmpty());
     QCoreApplication::setApplicationName(QString());
+}
+
+// A save killed half-way leaves an empty claimed entry file and a temporary file with personal data;
+// the next start removes them, and lists no empty entry, not even one a running save just claimed.
+TEST_F(MainWindowTest, TheStartRemovesWhatAKilledSaveLeftAndListsNoEmptyEntry)
+{
+    write("baza/1-1-1.wps", {"<$@$>nazwisko</$@$>Anna"});
+    const auto aged = [&](const QString& name, const QByteArray& bytes, int seconds) {
+        QFile file(dir.write(name, bytes));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(
+            file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds), QFileDevice::FileModificationTime));
+    };
+    aged("baza/2-2-2.wps", "", 600);
+    aged("baza/.zubo-77-1.tmp", crlf({"<$@$>nazwisko</$@$>Jan Tajny"}), 600);
+    aged(".zubo-77-2.tmp", "[jezyk]\r\n", 600);
+    aged("baza/3-3-3.wpj", "", 0);
+    aged("baza/ulubione.sps", "", 600);
+
+    const auto form = startWith();
+    EXPECT_EQ(names(*form), QStringList({"Anna"}));
+    EXPECT_FALSE(dir.exists("baza/2-2-2.wps"));
+    EXPECT_FALSE(dir.exists("baza/.zubo-77-1.tmp"));
+    EXPECT_FALSE(dir.exists(".zubo-77-2.tmp"));
+    EXPECT_TRUE(dir.exists("baza/3-3-3.wpj"));
+    EXPECT_TRUE(dir.exists("baza/ulubione.sps"));
 }
 
 // The first show stores the language in use; on a full disk opcje.ini must keep every byte it had
