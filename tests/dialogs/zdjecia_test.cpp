@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -44,6 +45,16 @@ QImage pattern(int width, int height)
         for (int x = 0; x < width; ++x)
             image.setPixel(x, y, qRgb(x % 256, y % 256, x / 256 + 4 * (y / 256)));
     }
+    return image;
+}
+
+// Solid colours, which survive the compression, so a photo made of it can be checked: blue with a
+// red rectangle.
+QImage redOnBlue(QSize size, QRect red)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(qRgb(0, 0, 255));
+    QPainter(&image).fillRect(red, QColor(255, 0, 0));
     return image;
 }
 
@@ -152,13 +163,7 @@ TEST_F(CropWindowTest, AFileThatIsNoPictureIsReportedAndTheWindowIsNotShown)
 
 TEST_F(CropWindowTest, AJpegGoesThroughTheDecoderAndZHandsBackTheSquare)
 {
-    // Solid colours survive the compression, so the photo can be checked.
-    QImage picture(300, 200, QImage::Format_RGB32);
-    picture.fill(qRgb(0, 0, 255));
-    for (int y = 0; y < 100; ++y) {
-        for (int x = 0; x < 100; ++x)
-            picture.setPixel(x, y, qRgb(255, 0, 0));
-    }
+    const QImage picture = redOnBlue({300, 200}, {0, 0, 100, 100});
     const QString path = dir.write("photo.JPG", jpeg(picture));
     FixedPictureChooser chooser(path);
     runner.scripts << [this](QDialog&) {
@@ -181,13 +186,8 @@ TEST_F(CropWindowTest, AJpegGoesThroughTheDecoderAndZHandsBackTheSquare)
 
 TEST_F(CropWindowTest, APhonePhotoStandsUprightAndCmykPrintWorkLoads)
 {
-    // Stored on its side, red at the top: the phone says it is to be turned a quarter clockwise.
-    QImage stored(120, 80, QImage::Format_RGB32);
-    stored.fill(qRgb(0, 0, 255));
-    for (int y = 0; y < 80; ++y) {
-        for (int x = 0; x < 40; ++x)
-            stored.setPixel(x, y, qRgb(255, 0, 0));
-    }
+    // Stored on its side, red at the left: the phone says it is to be turned a quarter clockwise.
+    const QImage stored = redOnBlue({120, 80}, {0, 0, 40, 80});
     JpegFile print;
     print.picture = stored;
     print.colours = JpegFile::Colours::Cmyk;

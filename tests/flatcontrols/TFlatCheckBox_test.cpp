@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
 
 namespace {
 
@@ -29,6 +28,12 @@ protected:
         SetFontColor(c, 0x00C000);
         c->show();
         return c;
+    }
+
+    std::unique_ptr<TFlatMarkControl> mark(bool radio)
+    {
+        return std::unique_ptr<TFlatMarkControl>(radio ? static_cast<TFlatMarkControl*>(control<TFlatRadioButton>())
+                                                       : control<TFlatCheckBox>());
     }
 
     // Records OnClick with the Checked value at that moment, and OnMouseDown/Up.
@@ -255,17 +260,13 @@ TEST_F(MarkTest, RadioButtonsOfOneParentAndGroupExcludeEachOther)
 
 TEST_F(MarkTest, OnlyALeftPressTakesTheFocus)
 {
-    QLineEdit other(&form);
-    other.move(200, 10);
-    other.show();
     for (bool radio : {false, true}) {
         SCOPED_TRACE(radio ? "radio button" : "check box");
-        std::unique_ptr<TFlatMarkControl> c(radio ? static_cast<TFlatMarkControl*>(control<TFlatRadioButton>())
-                                                  : control<TFlatCheckBox>());
-        other.setFocus();
+        const std::unique_ptr<TFlatMarkControl> c = mark(radio);
+        focusHolder().setFocus();
         for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
             userClick(*c, {5, 8}, button);
-            EXPECT_TRUE(other.hasFocus()) << button;
+            EXPECT_TRUE(focusHolder().hasFocus()) << button;
         }
         userClick(*c, {5, 8}, Qt::LeftButton);
         EXPECT_TRUE(c->hasFocus());
@@ -274,14 +275,11 @@ TEST_F(MarkTest, OnlyALeftPressTakesTheFocus)
 
 TEST_F(MarkTest, HoverEndsOnLeaveAndWhenTheWindowClosesOverTheControl)
 {
-    QLineEdit other(&form);
-    other.move(200, 10);
-    other.show();
     for (bool radio : {false, true}) {
         SCOPED_TRACE(radio ? "radio button" : "check box");
-        std::unique_ptr<TFlatMarkControl> c(radio ? static_cast<TFlatMarkControl*>(control<TFlatRadioButton>())
-                                                  : control<TFlatCheckBox>());
-        other.setFocus();
+        const std::unique_ptr<TFlatMarkControl> c = mark(radio);
+        // The focus elsewhere, so the hover alone lights the mark.
+        focusHolder().setFocus();
         moveOnto(*c, {5, 8});
         ASSERT_TRUE(c->Hovered());
         desktop.moveOnto(nullptr);

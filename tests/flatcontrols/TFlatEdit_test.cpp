@@ -130,14 +130,11 @@ TEST_F(EditTest, HoverHighlightsOnlyWhileNoFieldOfTheSameClassHasTheFocus)
 
 TEST_F(EditTest, HoverEndsWhenTheWindowClosesOverTheFieldAndWhenTheFieldLosesTheFocus)
 {
-    // The focus stays in a field of the other kind, so the hover alone lights the field.
-    QLineEdit other(&form);
-    other.move(200, 10);
-    other.show();
     for (bool memo : {false, true}) {
         SCOPED_TRACE(memo ? "memo" : "edit");
         QWidget* w = memo ? static_cast<QWidget*>(field<TFlatMemo>()) : field<TFlatEdit>();
-        other.setFocus();
+        // The focus in a field of another kind, so the hover alone lights the field.
+        focusHolder().setFocus();
         // Closed with the mouse over it, the window sends the field no leave.
         enter(*w);
         expectLook(*w, 0x222222);
@@ -157,7 +154,7 @@ TEST_F(EditTest, HoverEndsWhenTheWindowClosesOverTheFieldAndWhenTheFieldLosesThe
 
 TEST_F(EditTest, OnlyALeftPressOrThePlatformsEditMenuMovesTheFocusIn)
 {
-    TFlatEdit* other = field<TFlatEdit>({10, 10});
+    QLineEdit* other = &focusHolder();
     // Fields with a menu of the window's own, such as the quick dates of the year fields.
     TFlatEdit* edit = field<TFlatEdit>({10, 40});
     TFlatMemo* memo = field<TFlatMemo>({10, 70});

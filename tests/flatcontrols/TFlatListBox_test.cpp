@@ -4,7 +4,6 @@
 #include "userinput.h"
 
 #include <QApplication>
-#include <QLineEdit>
 
 namespace {
 
@@ -143,9 +142,6 @@ TEST_F(ListBoxTest, PressOnARowSelectsItWithoutMouseDown)
 
 TEST_F(ListBoxTest, OnlyALeftPressOnARowTakesTheFocus)
 {
-    QLineEdit other(&form);
-    other.move(200, 10);
-    other.show();
     TFlatListBox* l = list(8);
     struct Case {
         const char* what;
@@ -162,7 +158,7 @@ TEST_F(ListBoxTest, OnlyALeftPressOnARowTakesTheFocus)
         {"left on a row", row(*l, 2), Qt::LeftButton, true},
     };
     for (const Case& c : cases) {
-        other.setFocus();
+        focusHolder().setFocus();
         userClick(*l, c.at, c.button);
         EXPECT_EQ(l->hasFocus(), c.takesFocus) << c.what;
     }

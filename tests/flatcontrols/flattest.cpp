@@ -1,6 +1,7 @@
 #include "flattest.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -85,6 +86,16 @@ void FlatTest::moveOff(QWidget& w, QPoint p, Qt::MouseButtons held)
 {
     desktop.moveOnto(nullptr);
     sendMouse(w, QEvent::MouseMove, p, Qt::NoButton, held);
+}
+
+QLineEdit& FlatTest::focusHolder()
+{
+    if (!m_focusHolder) {
+        m_focusHolder = new QLineEdit(&form);
+        m_focusHolder->setGeometry(300, 10, 80, 20);
+        m_focusHolder->show();
+    }
+    return *m_focusHolder;
 }
 
 void FlatTest::wheel(QWidget& w, int delta)

@@ -4,6 +4,7 @@
 #include "fakedesktop.h"
 
 #include <QImage>
+#include <QLineEdit>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -30,9 +31,14 @@ protected:
     // Takes the fake cursor off every widget; w (which holds the mouse) gets the move to p.
     void moveOff(QWidget& w, QPoint p, Qt::MouseButtons held = Qt::NoButton);
     static void wheel(QWidget& w, int delta);
+    // A plain text field on the form, shown, to hold the focus away from the controls under test.
+    QLineEdit& focusHolder();
 
     FakeDesktop desktop;
     QWidget form;
+
+private:
+    QLineEdit* m_focusHolder = nullptr;
 };
 
 // Readable colours in failure messages.
