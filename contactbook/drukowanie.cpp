@@ -23,6 +23,8 @@
 #include "textreader.h"
 #include "windowplace.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -394,6 +396,13 @@ constexpr char kOfferPdf[] = "Nie ma zainstalowanej drukarki. Czy zapisać wydru
 constexpr char kPdfDialogTitle[] = "..:: -- Zubo -- ::.. - Zapis wydruku";
 constexpr char kPdfFilter[] = "Pliki PDF (*.pdf)";
 
+// Where a PDF file is proposed: the documents folder when the user has one, else the home folder.
+QString pdfFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 } // namespace
 
 bool TForm8::startStraightJob(Printer& printer)
@@ -403,9 +412,9 @@ bool TForm8::startStraightJob(Printer& printer)
         return true;
     if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), QString::fromUtf8(kOfferPdf)) ==
         Prompter::Answer::Yes) {
-        const FileChooser::Request request{
-            QString::fromUtf8(kPdfDialogTitle), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-            QStringLiteral("wydruk.pdf"), QString::fromLatin1(kPdfFilter), QStringLiteral("pdf")};
+        const FileChooser::Request request{QString::fromUtf8(kPdfDialogTitle), pdfFolder(),
+                                           QStringLiteral("wydruk.pdf"), QString::fromLatin1(kPdfFilter),
+                                           QStringLiteral("pdf")};
         if (const std::optional<QString> path = FileChooser::current().saveFile(this, request)) {
             printer.printToFile(*path);
             return true;

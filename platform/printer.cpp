@@ -3,6 +3,7 @@
 #include "filewriter.h"
 
 #include <QBuffer>
+#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -74,9 +75,13 @@ bool SystemPrinter::setup(QWidget* owner)
 {
     if (!runDialog(printer(), owner))
         return false;
-    // "Print to file" in the dialog: the file is written like any other PDF job.
-    if (m_printer->outputFormat() == QPrinter::PdfFormat && !m_printer->outputFileName().isEmpty())
-        m_pdfPath = m_printer->outputFileName();
+    if (m_printer->outputFormat() != QPrinter::PdfFormat || m_printer->outputFileName().isEmpty())
+        return true;
+    // "Print to file": the print dialog may offer no paper for a file (it offers a printer's
+    // papers), and the envelopes need theirs.
+    if (!runPaperDialog(*m_printer, owner))
+        return false;
+    m_pdfPath = m_printer->outputFileName();
     return true;
 }
 
@@ -85,6 +90,12 @@ bool SystemPrinter::runDialog(QPrinter& printer, QWidget* owner)
     QPrintDialog dialog(&printer, owner);
     // The layouts print every page they make: there is no range, selection or page to pick.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool SystemPrinter::runPaperDialog(QPrinter& printer, QWidget* owner)
+{
+    QPageSetupDialog dialog(&printer, owner);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -28,8 +28,8 @@ public:
     // Whether a printer is installed to print a job on without asking; without one a job can still
     // go to a PDF file.
     virtual bool hasPrinter() const = 0;
-    // The platform's print dialog for this job: the printer, the paper and printing to a PDF file.
-    // False when the user cancelled it.
+    // The platform's print dialog for this job: the printer, the paper and printing to a PDF file
+    // (whose paper is then asked for in the page setup dialog). False when the user cancelled.
     virtual bool setup(QWidget* owner) = 0;
     // The job goes to this PDF file instead of a printer.
     virtual void printToFile(const QString& path) = 0;
@@ -78,9 +78,10 @@ public:
     static constexpr int kPdfResolution = 600;
 
 protected:
-    // Shows the print dialog on `printer`; true when the user accepted it. Tests override it to
-    // choose as a user would.
+    // Show the print dialog, and the page setup dialog of a PDF file, on `printer`; true when the
+    // user accepted it. Tests override them to choose as a user would.
     virtual bool runDialog(QPrinter& printer, QWidget* owner);
+    virtual bool runPaperDialog(QPrinter& printer, QWidget* owner);
 
 private:
     QPrinter& printer();

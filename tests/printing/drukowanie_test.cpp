@@ -10,8 +10,11 @@
 #include "windowparts.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QScopeGuard>
 
 namespace {
 
@@ -345,6 +348,10 @@ TEST_F(PrintJobTest, WithoutAPrinterTheJobGoesToAPdfFileOrIsToldOnce)
     write("opcje.ini", {"[adres_nadawcy]", "linia1=Jan Kos"});
     start();
     printer.installed = false;
+    // A home folder without a documents folder: the file is proposed in the home folder itself.
+    const QByteArray realHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(dir.mkdir("home")));
+    const auto restoreHome = qScopeGuard([&] { qputenv("HOME", realHome); });
     const QString offer = QString::fromUtf8("Nie ma zainstalowanej drukarki. Czy zapisać wydruk w pliku PDF?");
     const QString none = QString::fromUtf8("Nic nie wydrukowano: nie ma zainstalowanej drukarki.");
     const struct Case {
@@ -390,6 +397,7 @@ TEST_F(PrintJobTest, WithoutAPrinterTheJobGoesToAPdfFileOrIsToldOnce)
             ASSERT_EQ(files.saveRequests.size(), 1) << c.what;
             EXPECT_EQ(files.saveRequests[0].filter, "Pliki PDF (*.pdf)");
             EXPECT_EQ(files.saveRequests[0].defaultSuffix, "pdf");
+            EXPECT_EQ(files.saveRequests[0].folder, QDir::cleanPath(dir.file("home")));
         } else {
             EXPECT_TRUE(files.saveRequests.isEmpty()) << c.what;
         }

@@ -49,15 +49,22 @@ QString pageText(const QString& pdf)
 const QString kA4Portrait = QStringLiteral("595x842");
 const QString kA4Landscape = QStringLiteral("842x595");
 
-// The system's printer with its print dialog answered as a user would: `choose` sets up the
-// printer the dialog was shown on.
+// The system's printer with its dialogs answered as a user would: `choose` (the print dialog) and
+// `paper` (the page setup dialog of a PDF file) set up the printer they were shown on.
 class AnsweredPrinter : public SystemPrinter {
 public:
     using SystemPrinter::SystemPrinter;
     std::function<bool(QPrinter&)> choose = [](QPrinter&) { return true; };
+    std::function<bool(QPrinter&)> paper = [](QPrinter&) { return true; };
+    int paperAsked = 0;
 
 protected:
     bool runDialog(QPrinter& printer, QWidget*) override { return choose(printer); }
+    bool runPaperDialog(QPrinter& printer, QWidget*) override
+    {
+        ++paperAsked;
+        return paper(printer);
+    }
 };
 
 class PdfJobsTest : public ::testing::Test {
@@ -140,9 +147,12 @@ TEST_F(PdfJobsTest, ThePaperChosenForEnvelopesStaysWithItsJob)
     AnsweredPrinter printer(FileWriter::standard());
     const QString envelopesPdf = dir.file("c5.pdf");
     printer.choose = [&](QPrinter& p) {
+        p.setOutputFileName(envelopesPdf); // "print to file" in the print dialog
+        return true;
+    };
+    printer.paper = [&](QPrinter& p) {
         p.setPageSize(QPageSize(QPageSize::C5E));
         p.setPageOrientation(QPageLayout::Portrait);
-        p.setOutputFileName(envelopesPdf); // "print to file" in the dialog
         return true;
     };
     printer.startJob();
@@ -156,18 +166,23 @@ TEST_F(PdfJobsTest, ThePaperChosenForEnvelopesStaysWithItsJob)
     printer.printToFile(sheetsPdf);
     ASSERT_TRUE(sheets(printer, nineSheets()));
     EXPECT_EQ(pageSizes(sheetsPdf), (QStringList{kA4Portrait, kA4Portrait}));
+    EXPECT_EQ(printer.paperAsked, 1);
 }
 
-TEST_F(PdfJobsTest, ACancelledPrintDialogWritesNothing)
+TEST_F(PdfJobsTest, ACancelledPrintOrPaperDialogWritesNothing)
 {
-    AnsweredPrinter printer(FileWriter::standard());
-    printer.choose = [&](QPrinter& p) {
-        p.setOutputFileName(dir.file("nie.pdf"));
-        return false;
-    };
-    printer.startJob();
-    ASSERT_TRUE(envelopes(printer, kEnvelopeChosen, {person("1.wps", "Jan Kos", {})}));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"1.wps"});
+    for (const bool cancelPrint : {true, false}) {
+        AnsweredPrinter printer(FileWriter::standard());
+        printer.choose = [&](QPrinter& p) {
+            p.setOutputFileName(dir.file("nie.pdf"));
+            return !cancelPrint;
+        };
+        printer.paper = [](QPrinter&) { return false; };
+        printer.startJob();
+        ASSERT_TRUE(envelopes(printer, kEnvelopeChosen, {person("1.wps", "Jan Kos", {})}));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"1.wps"});
+        EXPECT_EQ(printer.paperAsked, cancelPrint ? 0 : 1);
+    }
 }
 
 // A PDF file that cannot be written fails the job with the cause, and a file of that name from
