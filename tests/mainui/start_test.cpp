@@ -719,11 +719,8 @@ TEST_F(MainWindowTest, ALanguageSetsItsTextsOnEveryWindowAndPolishRestoresThemAl
 TEST_F(MainWindowTest, TheStartRemovesWhatAKilledSaveLeftAndListsNoEmptyEntry)
 {
     write("baza/1-1-1.wps", {"<$@$>nazwisko</$@$>Anna"});
-    const auto aged = [&](const QString& name, const QByteArray& bytes, int seconds) {
-        QFile file(dir.write(name, bytes));
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(
-            file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds), QFileDevice::FileModificationTime));
+    const auto aged = [&](const char* name, const QByteArray& bytes, int seconds) {
+        dir.write(name, bytes, QDateTime::currentDateTime().addSecs(-seconds));
     };
     aged("baza/2-2-2.wps", "", 600);
     aged("baza/.zubo-77-1.tmp", crlf({"<$@$>nazwisko</$@$>Jan Tajny"}), 600);

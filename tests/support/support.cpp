@@ -54,6 +54,14 @@ QString TempDir::write(const QString& name, const QByteArray& bytes) const
     return full;
 }
 
+QString TempDir::write(const QString& name, const QByteArray& bytes, const QDateTime& modified) const
+{
+    QFile f(write(name, bytes));
+    if (!f.open(QIODevice::ReadWrite) || !f.setFileTime(modified, QFileDevice::FileModificationTime))
+        ADD_FAILURE() << "cannot date " << f.fileName().toStdString();
+    return f.fileName();
+}
+
 QByteArray TempDir::read(const QString& name) const
 {
     QFile f(file(name));
@@ -95,11 +103,7 @@ qint64 FailingFileWriter::writeChunk(const QString& target, int fd, const char* 
 
 FullDisk::FullDisk(int kilobytes)
 {
-    if (!m_dir.isValid()) {
-        m_whyNot = QStringLiteral("no temporary folder");
-        return;
-    }
-    const QByteArray where = QFile::encodeName(m_dir.path());
+    const QByteArray where = QFile::encodeName(path());
     const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k,mode=0755";
     if (::mount("zubo-test", where.constData(), "tmpfs", 0, options.constData()) != 0) {
         m_whyNot = QString::fromLocal8Bit(std::strerror(errno));
@@ -111,26 +115,7 @@ FullDisk::FullDisk(int kilobytes)
 FullDisk::~FullDisk()
 {
     if (m_mounted)
-        ::umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
-}
-
-QString FullDisk::path() const
-{
-    return m_dir.path() + u'/';
-}
-
-QString FullDisk::write(const QString& name, const QByteArray& bytes) const
-{
-    QFile f(file(name));
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.flush())
-        ADD_FAILURE() << "cannot write " << file(name).toStdString();
-    return file(name);
-}
-
-QByteArray FullDisk::read(const QString& name) const
-{
-    QFile f(file(name));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        ::umount2(QFile::encodeName(path()).constData(), MNT_DETACH);
 }
 
 QStringList FullDisk::names() const

@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QLocale>
 #include <QString>
@@ -56,6 +57,8 @@ public:
     QString file(const QString& name) const { return path() + name; }
     // Writes a file (and its folders) with exactly these bytes; returns its full path.
     QString write(const QString& name, const QByteArray& bytes) const;
+    // The same, last changed at `modified`.
+    QString write(const QString& name, const QByteArray& bytes, const QDateTime& modified) const;
     QByteArray read(const QString& name) const;
     bool exists(const QString& name) const;
     QString mkdir(const QString& name) const;
@@ -68,7 +71,7 @@ private:
 // takes its last free byte, so that every later write fails with "no space left", as on a full disk.
 // Mounting needs root (CI runs as root); where it is refused, mounted() is false and whyNot() says
 // why, and the test skips itself.
-class FullDisk {
+class FullDisk : public TempDir {
 public:
     explicit FullDisk(int kilobytes = 256);
     ~FullDisk();
@@ -77,18 +80,12 @@ public:
 
     bool mounted() const { return m_mounted; }
     const QString& whyNot() const { return m_whyNot; }
-    // The mounted folder, ending in "/".
-    QString path() const;
-    QString file(const QString& name) const { return path() + name; }
-    QString write(const QString& name, const QByteArray& bytes) const;
-    QByteArray read(const QString& name) const;
     // Every file name in the folder, hidden ones included, sorted.
     QStringList names() const;
     // Writes a filler file until not one more byte fits; false when the disk never filled.
     bool fill() const;
 
 private:
-    QTemporaryDir m_dir;
     bool m_mounted = false;
     QString m_whyNot;
 };
