@@ -20,13 +20,16 @@
 set -euo pipefail
 source_dir="$(cd "$(dirname "$0")/.." && pwd)"
 
-prefix="${ZUBO_HOME:-${HOME:?}/Zubo}"
+source "$source_dir/scripts/programfolder.sh"
+program_folder
 autostart=no
 build_dir=""
 while [ $# -gt 0 ]; do
     case "$1" in
-    --prefix) prefix="${2:?--prefix needs a folder}"; shift 2 ;;
-    --prefix=*) prefix="${1#--prefix=}"; shift ;;
+    --prefix | --prefix=*)
+        program_folder "$@"
+        shift "$prefix_arguments"
+        ;;
     --autostart) autostart=yes; shift ;;
     --build-dir) build_dir="${2:?--build-dir needs a folder}"; shift 2 ;;
     --build-dir=*) build_dir="${1#--build-dir=}"; shift ;;
@@ -34,8 +37,6 @@ while [ $# -gt 0 ]; do
     *) echo "install.sh: unknown argument: $1 (see --help)" >&2; exit 2 ;;
     esac
 done
-[ -n "$prefix" ] || { echo "install.sh: the program folder is empty" >&2; exit 2; }
-prefix="$(realpath -m -- "$prefix")"
 case "$prefix" in *$'\n'* | *$'\r'*)
     echo "install.sh: a program folder with a line break in its name cannot go into a desktop entry" >&2
     exit 2 ;;

@@ -3,11 +3,7 @@
 # or ZUBO_HOME, or --prefix DIR) and runs the checker wakto19 from there once: with nothing due it
 # ends at once without a window.
 set -euo pipefail
-prefix="${ZUBO_HOME:-${HOME:?}/Zubo}"
-case "${1:-}" in
---prefix) prefix="${2:?--prefix needs a folder}"; shift 2 ;;
---prefix=*) prefix="${1#--prefix=}"; shift ;;
-esac
-prefix="$(realpath -m -- "$prefix")"
+source "$(dirname "$0")/programfolder.sh"
+program_folder "$@"
 "$(dirname "$0")/install.sh" --prefix "$prefix"
 exec "$prefix/wakto19"

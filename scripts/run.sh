@@ -3,14 +3,9 @@
 # or ZUBO_HOME, or --prefix DIR given first) and starts the main program from there. The other
 # arguments are passed on: person files named there are listed alone.
 set -euo pipefail
-here="$PWD"
-prefix="${ZUBO_HOME:-${HOME:?}/Zubo}"
-case "${1:-}" in
---prefix) prefix="${2:?--prefix needs a folder}"; shift 2 ;;
---prefix=*) prefix="${1#--prefix=}"; shift ;;
-esac
-prefix="$(realpath -m -- "$prefix")"
+source "$(dirname "$0")/programfolder.sh"
+program_folder "$@"
+shift "$prefix_arguments"
 "$(dirname "$0")/install.sh" --prefix "$prefix"
-# Person files named relative to where the command was given.
-cd "$here"
+# Person files named relative to where the command was given: this script never changed folder.
 exec "$prefix/Zubo_37" "$@"

@@ -88,6 +88,16 @@ protected:
         QApplication::sendEvent(w, &release);
     }
 
+    // The first phone of the shown person on the panel, by a double click on its row.
+    void showFirstPhone(TForm1& form)
+    {
+        form.show();
+        clickRow(form.FlatListBox3, 0);
+        clock.advance(10);
+        clickRow(form.FlatListBox3, 0);
+        ASSERT_TRUE(form.Panel1->isVisible());
+    }
+
     QString shownText(int i) const { return prompter.shown.value(i).text; }
 
     TempDir dir;
@@ -451,11 +461,7 @@ TEST_F(CommandsTest, ReadAloudPlaysTheDigitsOfThePanelAndIgnoresACommandWhileRea
 {
     write("baza/1.wps", {"<$@$>nazwisko</$@$>A", "<$@$>telefony</$@$>+48 (22) 1-0"});
     const auto form = startWith();
-    form->show();
-    clickRow(form->FlatListBox3, 0);
-    clock.advance(10);
-    clickRow(form->FlatListBox3, 0);
-    ASSERT_TRUE(form->Panel1->isVisible());
+    showFirstPhone(*form);
 
     sounds.holdSounds(true);
     form->Czytaj1->trigger();
@@ -476,11 +482,7 @@ TEST_F(CommandsTest, AReadingWithoutPlayerOrDeviceIsToldOnce)
 {
     write("baza/1.wps", {"<$@$>nazwisko</$@$>A", "<$@$>telefony</$@$>123 456"});
     const auto form = startWith();
-    form->show();
-    clickRow(form->FlatListBox3, 0);
-    clock.advance(10);
-    clickRow(form->FlatListBox3, 0);
-    ASSERT_TRUE(form->Panel1->isVisible());
+    showFirstPhone(*form);
     const struct {
         SoundPlayer::Outcome outcome;
         MissingTool tool;
