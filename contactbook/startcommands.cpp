@@ -283,14 +283,14 @@ void TForm1::FlatSpeedButton11Click()
     const QByteArray question = Messages[17] + ": " + listedName(PersonList, index);
     if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(question)) != Prompter::Answer::Yes)
         return;
-    const std::optional<RestoreResult> result = restoreEntry(path, m_clock->now());
+    const std::optional<RestoreResult> result = restoreEntry(path, m_clock->now(), *m_writer, *m_remover);
     if (!result)
         return;
     // A failed restore is reported and the entry stays shown in the bin; a person file that already
     // had the name is then not shown as if it were the restored person.
     if (!result->restored)
         Prompter::current().askYesNo(nullptr, messageBoxCaption(),
-                                     fileErrorMessage(Messages, path, QFileDevice::RenameError));
+                                     fileErrorMessage(Messages, result->failedPath, result->errorCode));
     const QString shown = result->restored ? result->restoredPath : path;
     FlatSpeedButton[11]->hide();
     FirstListing = true;

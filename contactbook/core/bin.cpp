@@ -23,6 +23,33 @@ bool endsIn(const QString& path, const QString& extension)
 
 } // namespace
 
+QString movedAsideName(const QDateTime& now)
+{
+    const QDate d = now.date();
+    const QTime t = now.time();
+    return QStringLiteral("%1%2%3_%4%5%6.wps")
+        .arg(d.year())
+        .arg(d.month())
+        .arg(d.day())
+        .arg(t.hour())
+        .arg(t.minute())
+        .arg(t.second());
+}
+
+namespace {
+
+// The moment's base, followed by "_2", "_3"... while any file of the folder has it.
+QString freeBase(const QString& folder, const QDateTime& now)
+{
+    const QString stem = baseNameOf(movedAsideName(now));
+    QString base = stem;
+    for (int n = 2; !filesOfBase(folder, base).isEmpty(); ++n)
+        base = stem + u'_' + QString::number(n);
+    return base;
+}
+
+} // namespace
+
 std::optional<DeleteResult> deleteEntry(const QString& path, const QDateTime& now, const FileWriter& writer,
                                         const FileRemover& remover)
 {
@@ -34,8 +61,8 @@ std::optional<DeleteResult> deleteEntry(const QString& path, const QDateTime& no
         // Its photo stays for the restore.
         const QString older = siblingPath(path, kBinned);
         if (QFileInfo::exists(older)) {
-            const std::optional<QString> aside =
-                moveBinEntryAside(older, now, writer, remover, &result.failedPath, &result.errorCode);
+            const std::optional<QString> aside = moveEntryAside(older, freeBase(QFileInfo(older).path() + u'/', now),
+                                                                writer, remover, &result.failedPath, &result.errorCode);
             if (!aside)
                 return result;
             result.movedAside = *aside;
@@ -66,69 +93,45 @@ std::optional<DeleteResult> deleteEntry(const QString& path, const QDateTime& no
     return result;
 }
 
-QString movedAsideName(const QDateTime& now)
-{
-    const QDate d = now.date();
-    const QTime t = now.time();
-    return QStringLiteral("%1%2%3_%4%5%6.wps")
-        .arg(d.year())
-        .arg(d.month())
-        .arg(d.day())
-        .arg(t.hour())
-        .arg(t.minute())
-        .arg(t.second());
-}
-
-namespace {
-
-// The moment's base, followed by "_2", "_3"... while any file of the folder has it.
-QString freeBase(const QString& folder, const QDateTime& now)
-{
-    const QString stem = baseNameOf(movedAsideName(now));
-    QString base = stem;
-    for (int n = 2; !filesOfBase(folder, base).isEmpty(); ++n)
-        base = stem + u'_' + QString::number(n);
-    return base;
-}
-
-} // namespace
-
-std::optional<QString> moveBinEntryAside(const QString& binned, const QDateTime& now, const FileWriter& writer,
-                                         const FileRemover& remover, QString* failedPath, int* errorCode)
+std::optional<QString> moveEntryAside(const QString& entry, const QString& base, const FileWriter& writer,
+                                      const FileRemover& remover, QString* failedPath, int* errorCode)
 {
     const auto fail = [&](QFileDevice::FileError code) -> std::optional<QString> {
-        *failedPath = binned;
+        *failedPath = entry;
         *errorCode = code;
         return std::nullopt;
     };
-    const QFileInfo info(binned);
+    const QFileInfo info(entry);
     const QString folder = info.path() + u'/';
-    const QString base = freeBase(folder, now);
-    const QString target = folder + base + kBinned;
+    const QString extension = info.fileName().mid(baseNameOf(info.fileName()).size()).toLower();
+    const QString target = folder + base + extension;
+    // Never onto a base that another file already has: its photo would then be shared by accident.
+    if (!filesOfBase(folder, base).isEmpty())
+        return fail(QFileDevice::RenameError);
 
-    const std::optional<QByteArray> bytes = readBytes(binned);
+    const std::optional<QByteArray> bytes = readBytes(entry);
     if (!bytes)
         return fail(QFileDevice::ReadError);
     Lines lines = splitLines(*bytes);
-    const QString photo = photoPathFor(binned);
+    const QString photo = photoPathFor(entry);
     const QString named = cp1250::toUnicode(PersonRecord::parse(lines).zdjecie);
     if (named.compare(photoFileName(info.fileName()), Qt::CaseInsensitive) != 0 || !QFileInfo::exists(photo)) {
-        if (!renameWithoutReplacing(binned, target))
+        if (!renameWithoutReplacing(entry, target))
             return fail(QFileDevice::RenameError);
         return target;
     }
 
-    const QString photoCopy = folder + photoFileName(base + kBinned);
+    const QString photoCopy = folder + photoFileName(base + extension);
     const std::optional<QByteArray> picture = readBytes(photo);
     if (!picture || !writer.writeAtomically(photoCopy, *picture, nullptr))
         return fail(QFileDevice::WriteError);
     const QByteArray key("zdjecie");
     for (QByteArray& line : lines) {
         if (ExtractField(line, QByteArray()) == key)
-            line = taggedLine(key, photoFileName(base + kBinned).toLatin1());
+            line = taggedLine(key, photoFileName(base + extension).toLatin1());
     }
     // The old entry goes only once its copy is complete, and only while it is what was copied.
-    if (!writeLines(target, lines, writer, nullptr) || readBytes(binned) != bytes || !remover.remove(binned)) {
+    if (!writeLines(target, lines, writer, nullptr) || readBytes(entry) != bytes || !remover.remove(entry)) {
         remover.remove(target);
         remover.remove(photoCopy);
         return fail(QFileDevice::RemoveError);
@@ -136,7 +139,8 @@ std::optional<QString> moveBinEntryAside(const QString& binned, const QDateTime&
     return target;
 }
 
-std::optional<RestoreResult> restoreEntry(const QString& path, const QDateTime& now)
+std::optional<RestoreResult> restoreEntry(const QString& path, const QDateTime& now, const FileWriter& writer,
+                                          const FileRemover& remover)
 {
     if (!endsIn(path, kBinned))
         return std::nullopt;
@@ -144,13 +148,18 @@ std::optional<RestoreResult> restoreEntry(const QString& path, const QDateTime& 
     result.restoredPath = path.chopped(kBinned.size()) + kPerson;
     const QString existing = siblingPath(path, kPerson);
     if (QFileInfo::exists(existing)) {
-        const QString aside = QFileInfo(path).path() + u'/' + movedAsideName(now);
-        // Never over an existing file, so a second restore within the same second fails here instead
-        // of losing the first moved file.
-        if (!renameWithoutReplacing(existing, aside))
+        // Under the moment's name only, never over or beside another file of that base, so a second
+        // restore within the same second fails here instead of losing the first moved file.
+        const std::optional<QString> aside = moveEntryAside(existing, baseNameOf(movedAsideName(now)), writer, remover,
+                                                            &result.failedPath, &result.errorCode);
+        if (!aside)
             return result;
-        result.movedAside = aside;
+        result.movedAside = *aside;
     }
     result.restored = renameWithoutReplacing(path, result.restoredPath);
+    if (!result.restored) {
+        result.failedPath = path;
+        result.errorCode = QFileDevice::RenameError;
+    }
     return result;
 }

@@ -28,7 +28,8 @@ struct DeleteResult {
 // Deletes the entry at `path`. Nothing when the command is to end without refreshing the list: the
 // path ends in "s", "j" or "b" but not in ".wps", ".wpj" or ".wpb". A path of any other kind touches
 // no file. A person going to the bin where an older bin entry of the same name lies first moves that
-// entry aside (moveBinEntryAside), so both stay in the bin.
+// entry aside (moveEntryAside, to the base of movedAsideName with "_2", "_3"... when that is taken), so
+// both stay in the bin.
 std::optional<DeleteResult> deleteEntry(const QString& path, const QDateTime& now, const FileWriter& writer,
                                         const FileRemover& remover);
 
@@ -37,13 +38,14 @@ std::optional<DeleteResult> deleteEntry(const QString& path, const QDateTime& no
 // (8 December 2026, 09:05:07 gives "2026128_957.wps").
 QString movedAsideName(const QDateTime& now);
 
-// Moves the bin entry at `binned` to a base no file of its folder has: the base of movedAsideName,
-// with "_2", "_3"... when that is taken, and ".wpb". An entry that names the photo of its base takes
-// a copy of it under the new base and names that copy, since the photo stays with the base. The new
-// files are complete before the old entry is deleted; on failure the old entry stays as it was, and
-// nothing new is left. Returns the new path, or nothing with `failedPath` and `errorCode` set.
-std::optional<QString> moveBinEntryAside(const QString& binned, const QDateTime& now, const FileWriter& writer,
-                                         const FileRemover& remover, QString* failedPath, int* errorCode);
+// Moves the entry file at `entry` to `base` with its own extension, in lower case, in the same
+// folder; fails when any file of the folder already has that base. An entry that names the photo of
+// its base takes a copy of it under the new base and names that copy, since a photo belongs to its
+// base and goes when the last entry of that base goes. The new files are complete before the old
+// entry is deleted; on failure the old entry stays as it was, and nothing new is left. Returns the
+// new path, or nothing with `failedPath` and `errorCode` set.
+std::optional<QString> moveEntryAside(const QString& entry, const QString& base, const FileWriter& writer,
+                                      const FileRemover& remover, QString* failedPath, int* errorCode);
 
 struct RestoreResult {
     // The person file the entry is restored as; the window selects and shows it.
@@ -52,10 +54,15 @@ struct RestoreResult {
     bool restored = false;
     // Where an existing person file of the same name was moved, empty when none was.
     QString movedAside;
+    // The file that could not be moved or renamed, with the QFileDevice::FileError number of the
+    // failure; empty when everything went.
+    QString failedPath;
+    int errorCode = 0;
 };
 
 // Restores the bin entry at `path` (ending in ".wpb") as the person file of the same base name. A
-// person file of that name is first moved aside in the same folder under movedAsideName, never
-// overwriting a file; when that move fails, nothing is renamed. Nothing for a path that is no bin
-// entry.
-std::optional<RestoreResult> restoreEntry(const QString& path, const QDateTime& now);
+// person file of that name is first moved aside in the same folder under movedAsideName (moveEntryAside,
+// so it keeps its photo), never onto a base another file has; when that move fails, nothing is
+// renamed. Nothing for a path that is no bin entry.
+std::optional<RestoreResult> restoreEntry(const QString& path, const QDateTime& now, const FileWriter& writer,
+                                          const FileRemover& remover);

@@ -296,7 +296,8 @@ TEST_F(CommandsTest, RestoringOverAPersonOfTheSameNameKeepsBothAndAFailedRestore
     prompter.shown.clear();
     restoreSelected();
     ASSERT_EQ(prompter.shown.size(), 2);
-    EXPECT_TRUE(shownText(1).startsWith("Błąd pliku [id:" + dir.file("baza/1.wpb")));
+    // The message names the person file that could not be moved aside.
+    EXPECT_TRUE(shownText(1).startsWith("Błąd pliku [id:" + dir.file("baza/1.wps")));
     EXPECT_TRUE(dir.exists("baza/1.wpb"));
     EXPECT_EQ(dir.read("baza/1.wps"), crlf({"<$@$>nazwisko</$@$>C Najnowsza"}));
     // The person that kept the name is not shown as if it were the restored one: the bin entry is.

@@ -170,7 +170,7 @@ TEST_F(RestoreEntry, RenamesTheBinEntryBackToAPersonFile)
 {
     dir.write("1.wpb", "binned");
     dir.write("1.bmp", "photo");
-    const auto result = restoreEntry(dir.file("1.wpb"), now);
+    const auto result = restoreEntry(dir.file("1.wpb"), now, FileWriter::standard(), FileRemover::standard());
     ASSERT_TRUE(result);
     EXPECT_TRUE(result->restored);
     EXPECT_EQ(result->restoredPath, dir.file("1.wps"));
@@ -182,11 +182,45 @@ TEST_F(RestoreEntry, KeepsAPersonOfTheSameNameUnderTheMomentsName)
 {
     dir.write("1.wpb", "binned");
     dir.write("1.wps", "added since");
-    const auto result = restoreEntry(dir.file("1.wpb"), now);
+    const auto result = restoreEntry(dir.file("1.wpb"), now, FileWriter::standard(), FileRemover::standard());
     ASSERT_TRUE(result);
     EXPECT_TRUE(result->restored);
     EXPECT_EQ(result->movedAside, dir.file("2026128_957.wps"));
     EXPECT_EQ(contents(dir), (QMap<QString, QByteArray>{{"1.wps", "binned"}, {"2026128_957.wps", "added since"}}));
+}
+
+TEST_F(RestoreEntry, APersonMovedAsideKeepsItsPhotoWhenTheRestoredPersonGoesForGood)
+{
+    // Both persons named 1.bmp; had the moved person kept that name, deleting the restored person and
+    // then its bin entry would have taken the photo the moved person still shows.
+    dir.write("1.wpb", crlf({T("nazwisko", "Stary"), T("zdjecie", "1.bmp")}));
+    dir.write("1.wps", crlf({T("nazwisko", "Nowy"), T("zdjecie", "1.bmp")}));
+    dir.write("1.bmp", "photo");
+    const auto result = restoreEntry(dir.file("1.wpb"), now, FileWriter::standard(), FileRemover::standard());
+    ASSERT_TRUE(result);
+    EXPECT_TRUE(result->restored);
+    EXPECT_EQ(result->movedAside, dir.file("2026128_957.wps"));
+    const QDateTime later = now.addSecs(60);
+    ASSERT_TRUE(deleteEntry(dir.file("1.wps"), later, FileWriter::standard(), FileRemover::standard()));
+    ASSERT_TRUE(deleteEntry(dir.file("1.wpb"), later, FileWriter::standard(), FileRemover::standard()));
+    EXPECT_EQ(contents(dir), (QMap<QString, QByteArray>{
+                                 {"2026128_957.wps", crlf({T("nazwisko", "Nowy"), T("zdjecie", "2026128_957.bmp")})},
+                                 {"2026128_957.bmp", "photo"},
+                             }));
+}
+
+TEST_F(RestoreEntry, WhenThePersonCannotBeMovedAsideNothingIsRenamedAndTheFailureIsNamed)
+{
+    dir.write("1.wpb", "binned");
+    dir.write("1.wps", T("zdjecie", "1.bmp"));
+    dir.write("1.bmp", "photo");
+    const FailingFileWriter fullDisk(0);
+    const auto result = restoreEntry(dir.file("1.wpb"), now, fullDisk, FileRemover::standard());
+    ASSERT_TRUE(result);
+    EXPECT_FALSE(result->restored);
+    EXPECT_EQ(result->failedPath, dir.file("1.wps"));
+    EXPECT_EQ(contents(dir),
+              (QMap<QString, QByteArray>{{"1.wpb", "binned"}, {"1.wps", T("zdjecie", "1.bmp")}, {"1.bmp", "photo"}}));
 }
 
 TEST_F(RestoreEntry, WhenTheMomentsNameIsTakenNothingIsRenamed)
@@ -194,7 +228,7 @@ TEST_F(RestoreEntry, WhenTheMomentsNameIsTakenNothingIsRenamed)
     dir.write("1.wpb", "binned");
     dir.write("1.wps", "added since");
     dir.write("2026128_957.wps", "moved aside a moment ago");
-    const auto result = restoreEntry(dir.file("1.wpb"), now);
+    const auto result = restoreEntry(dir.file("1.wpb"), now, FileWriter::standard(), FileRemover::standard());
     ASSERT_TRUE(result);
     EXPECT_FALSE(result->restored);
     EXPECT_EQ(contents(dir),
@@ -206,8 +240,8 @@ TEST_F(RestoreEntry, OnlyBinEntriesAreRestored)
 {
     dir.write("1.wps", "p");
     dir.write("x.wpb/2.b", "b");
-    EXPECT_FALSE(restoreEntry(dir.file("1.wps"), now));
-    EXPECT_FALSE(restoreEntry(dir.file("x.wpb/2.b"), now));
+    EXPECT_FALSE(restoreEntry(dir.file("1.wps"), now, FileWriter::standard(), FileRemover::standard()));
+    EXPECT_FALSE(restoreEntry(dir.file("x.wpb/2.b"), now, FileWriter::standard(), FileRemover::standard()));
     EXPECT_EQ(contents(dir), (QMap<QString, QByteArray>{{"1.wps", "p"}}));
 }
 
