@@ -35,7 +35,7 @@ void RawRead(benchmark::State& state)
 {
     program(); // generated outside the timed loop
     for (auto _ : state)
-        benchmark::DoNotOptimize(readRaw(program().files));
+        benchmark::DoNotOptimize(program().raw.read());
 }
 
 void FirstListingWithGroups(benchmark::State& state)
