@@ -294,6 +294,10 @@ void TForm1::createControls()
     FlatHint1->SetFont(DefaultUiFont());
 
     PopupMenu1 = new QMenu(this);
+    connect(PopupMenu1, &QMenu::aboutToShow, this, [this] {
+        if (m_groupMenuStale)
+            makeGroupMenuItems();
+    });
     PopupMenu2 = new QMenu(this);
     PopupMenu6 = new QMenu(this);
     m_languageGroup = new QActionGroup(this);
@@ -436,6 +440,21 @@ void TForm1::ShowSearchHits(QList<PersonListEntry> hits)
 
 void TForm1::rebuildGroupMenu()
 {
+    m_groupMenuStale = true;
+    if (PopupMenu1->isVisible())
+        makeGroupMenuItems();
+}
+
+QList<QAction*> TForm1::GroupFilterActions()
+{
+    if (m_groupMenuStale)
+        makeGroupMenuItems();
+    return PopupMenu1->actions();
+}
+
+void TForm1::makeGroupMenuItems()
+{
+    m_groupMenuStale = false;
     PopupMenu1->clear();
     const QList<GroupFilterMenu::Item>& items = GroupMenu.items();
     for (qsizetype i = 0; i < items.size(); ++i) {

@@ -118,7 +118,7 @@ public:
     // yet.
     std::array<TFlatSpeedButton*, 25> FlatSpeedButton{};
     TFlatHint* FlatHint1;
-    QMenu* PopupMenu1; // the group filter, a view of GroupMenu
+    QMenu* PopupMenu1; // the group filter, a view of GroupMenu (see GroupFilterActions)
     QMenu* PopupMenu2; // the languages
     QMenu* PopupMenu6; // the favourites
     QAction* Polski1;  // the built-in language, first item of PopupMenu2
@@ -201,8 +201,12 @@ public:
     void Polski1Click();
     void FormShow();
 
-    // Shows GroupMenu in PopupMenu1 again, after the group dialog changed it.
+    // Shows GroupMenu in PopupMenu1 again, after the group dialog changed it. The items are made
+    // when the menu next opens, or when GroupFilterActions asks for them: a data folder may name
+    // thousands of groups, and making their items would cost more than all the rest of the start.
     void rebuildGroupMenu();
+    // The items of PopupMenu1 as they stand for GroupMenu now.
+    QList<QAction*> GroupFilterActions();
     // The reader of the person files.
     const TextReader& Reader() const { return *m_reader; }
 
@@ -281,6 +285,8 @@ private:
     QList<QByteArray> m_languageCaptions; // the names of the PopupMenu2 items, as stored
     bool m_started = false;
     bool m_centred = false;
+    bool m_groupMenuStale = true; // PopupMenu1's items do not show GroupMenu yet
+    void makeGroupMenuItems();
 };
 
 // The program's main window, set by the entry once it is created.

@@ -12,40 +12,46 @@ constexpr char kGroupKey[] = "grupa";
 constexpr char kMarked[] = "v    ";
 constexpr char kUnmarked[] = "     ";
 
-bool holdsGroup(const QByteArray& line, const QByteArray& name)
+bool holdsGroup(QByteArrayView line, const QByteArray& name)
 {
-    if (ExtractField(line, QByteArray()) != kGroupKey)
+    const TaggedFields fields(line);
+    if (fields.key() != kGroupKey)
         return false;
-    const QByteArray value = ExtractField(line, kGroupKey);
-    return value == name || value == '&' + name;
+    const QByteArrayView value = fields.value();
+    return value == name || (value.startsWith('&') && value.sliced(1) == name);
+}
+
+bool holdsGroupIn(QByteArrayView stored, const QByteArray& name)
+{
+    LineCursor lines(stored);
+    for (QByteArrayView line; lines.next(line);) {
+        if (holdsGroup(line, name))
+            return true;
+    }
+    return false;
 }
 
 // Without a new name the group's lines are dropped. A person file is written anew only when it
-// held the group. Every file is replaced at once through the writer, so no copy of it is needed
-// while it is rewritten.
+// held the group; the others are only looked through in place. Every file is replaced at once
+// through the writer, so no copy of it is needed while it is rewritten.
 GroupRewrite rewriteGroup(const QStringList& folders, const QByteArray& name, const std::optional<QByteArray>& newName,
                           const TextReader& reader, const FileWriter& writer)
 {
     GroupRewrite result;
+    QByteArray stored;
     for (const QString& folder : folders) {
         for (const QString& fileName : listFiles(folder, QStringLiteral("*.wps"))) {
             const QString path = folder + fileName;
-            const std::optional<Lines> lines = reader.readLines(path);
-            if (!lines)
+            if (!reader.readInto(path, stored) || !holdsGroupIn(stored, name))
                 continue;
             Lines rewritten;
-            bool held = false;
-            for (const QByteArray& line : *lines) {
-                if (!holdsGroup(line, name)) {
-                    rewritten.append(line);
-                    continue;
-                }
-                held = true;
-                if (newName)
+            LineCursor lines(stored);
+            for (QByteArrayView line; lines.next(line);) {
+                if (!holdsGroup(line, name))
+                    rewritten.append(line.toByteArray());
+                else if (newName)
                     rewritten.append(taggedLine(kGroupKey, *newName));
             }
-            if (!held)
-                continue;
             QString error;
             if (writeLines(path, rewritten, writer, &error))
                 result.rewritten.append(path);

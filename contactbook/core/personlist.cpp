@@ -34,15 +34,33 @@ template <typename Visit> void forEachFile(const QStringList& folders, const Kin
         visit(file.path, file.kind);
 }
 
-// The groups of a file are read from the lines after the first, which is the name's line.
-QList<QByteArray> groupsOf(const Lines& lines)
+// Calls `visit(lines)` for each readable file of the accepted kinds with a cursor on its stored
+// bytes, and the file's path and kind. One buffer serves every file.
+template <typename Visit>
+void forEachReadFile(const QStringList& folders, const KindFilter& kinds, const TextReader& reader, Visit visit)
 {
-    QList<QByteArray> groups;
-    for (const QByteArray& line : lines.mid(1)) {
-        if (ExtractField(line, QByteArray()) == kGroupKey)
-            groups.append(ExtractField(line, kGroupKey));
+    QByteArray buffer;
+    forEachFile(folders, kinds, [&](const QString& path, EntryKind kind) {
+        if (reader.readInto(path, buffer))
+            visit(LineCursor(buffer), path, kind);
+    });
+}
+
+QByteArrayView firstLineOf(LineCursor& lines)
+{
+    QByteArrayView first;
+    lines.next(first);
+    return first;
+}
+
+// Calls `visit(value)` for each "grupa" line the cursor has left.
+template <typename Visit> void forEachGroup(LineCursor& lines, Visit visit)
+{
+    for (QByteArrayView line; lines.next(line);) {
+        const TaggedFields fields(line);
+        if (fields.key() == kGroupKey && !visit(fields.value()))
+            return;
     }
-    return groups;
 }
 
 } // namespace
@@ -79,6 +97,7 @@ void GroupFilterMenu::setChecked(int index, bool checked)
 void GroupFilterMenu::rebuild(const MessageTable& messages)
 {
     m_items = {{messages[kMsgOneOffs], false}, {messages[kMsgBin], false}, {"-", false}, {messages[kMsgAll], true}};
+    collectTakenNames();
 }
 
 void GroupFilterMenu::setCaptions(const MessageTable& messages)
@@ -86,17 +105,33 @@ void GroupFilterMenu::setCaptions(const MessageTable& messages)
     m_items[All].caption = messages[kMsgAll];
     m_items[OneOffs].caption = messages[kMsgOneOffs];
     m_items[Bin].caption = messages[kMsgBin];
+    collectTakenNames();
 }
 
-void GroupFilterMenu::addGroup(const QByteArray& name, const QByteArray& allText)
+void GroupFilterMenu::addNamesOf(const QByteArray& caption, QSet<QByteArray>& names)
+{
+    names.insert(caption);
+    if (caption.startsWith('&'))
+        names.insert(caption.mid(1));
+}
+
+void GroupFilterMenu::collectTakenNames()
+{
+    m_taken.clear();
+    for (const Item& item : m_items)
+        addNamesOf(item.caption, m_taken);
+}
+
+void GroupFilterMenu::addGroup(QByteArrayView name, QByteArrayView allText)
 {
     if (name == kAllGroup || name == allText)
         return;
-    for (const Item& item : m_items) {
-        if (item.caption == name || item.caption == '&' + name)
-            return;
-    }
-    m_items.append({name, false});
+    // Looked up without a copy; copied only when it is new.
+    if (m_taken.contains(QByteArray::fromRawData(name.data(), name.size())))
+        return;
+    const QByteArray caption = name.toByteArray();
+    m_items.append({caption, false});
+    addNamesOf(caption, m_taken);
 }
 
 bool GroupFilterMenu::isChecked(const QByteArray& group) const
@@ -104,6 +139,16 @@ bool GroupFilterMenu::isChecked(const QByteArray& group) const
     return std::any_of(m_items.begin(), m_items.end(), [&](const Item& item) {
         return item.checked && (item.caption == group || item.caption == '&' + group);
     });
+}
+
+QSet<QByteArray> GroupFilterMenu::checkedNames() const
+{
+    QSet<QByteArray> names;
+    for (const Item& item : m_items) {
+        if (item.checked)
+            addNamesOf(item.caption, names);
+    }
+    return names;
 }
 
 QList<PersonListing::EntryFile> PersonListing::entryFiles(const QStringList& folders, const KindFilter& kinds)
@@ -138,42 +183,41 @@ QList<PersonListEntry> PersonListing::listKinds(const KindFilter& kinds, GroupFi
                                                 const QByteArray& allText) const
 {
     QList<PersonListEntry> list;
-    forEachFile(m_folders, kinds, [&](const QString& path, EntryKind) {
-        QByteArray first;
+    forEachReadFile(m_folders, kinds, *m_reader, [&](LineCursor lines, const QString& path, EntryKind) {
+        const QByteArrayView first = firstLineOf(lines);
         if (groupScan) {
-            const auto lines = m_reader->readLines(path);
-            if (!lines)
-                return;
-            first = lines->value(0);
-            for (const QByteArray& group : groupsOf(*lines))
+            forEachGroup(lines, [&](QByteArrayView group) {
                 groupScan->addGroup(group, allText);
-        } else {
-            const auto line = m_reader->readFirstLine(path);
-            if (!line)
-                return;
-            first = *line;
+                return true;
+            });
         }
         if (first.isEmpty())
             return;
-        const bool named = ExtractField(first, QByteArray()) == kNameKey;
-        list.append({path, named ? ExtractField(first, kNameKey) : QByteArray(kNoName), QByteArray()});
+        const TaggedFields fields(first);
+        list.append(
+            {path, fields.key() == kNameKey ? fields.value().toByteArray() : QByteArray(kNoName), QByteArray()});
     });
     return list;
 }
 
 QList<PersonListEntry> PersonListing::ListPersonsByGroup(const GroupFilterMenu& menu) const
 {
+    const QSet<QByteArray> checked = menu.checkedNames();
     QList<PersonListEntry> list;
-    forEachFile(m_folders, kindsOf(menu), [&](const QString& path, EntryKind kind) {
-        const auto lines = m_reader->readLines(path);
-        if (!lines || lines->value(0).isEmpty())
+    forEachReadFile(m_folders, kindsOf(menu), *m_reader, [&](LineCursor lines, const QString& path, EntryKind kind) {
+        const QByteArrayView first = firstLineOf(lines);
+        if (first.isEmpty())
             return;
         if (kind == EntryKind::Person) {
-            const QList<QByteArray> groups = groupsOf(*lines);
-            if (std::none_of(groups.begin(), groups.end(), [&](const QByteArray& g) { return menu.isChecked(g); }))
+            bool inCheckedGroup = false;
+            forEachGroup(lines, [&](QByteArrayView group) {
+                inCheckedGroup = checked.contains(QByteArray::fromRawData(group.data(), group.size()));
+                return !inCheckedGroup;
+            });
+            if (!inCheckedGroup)
                 return;
         }
-        list.append({path, ExtractField(lines->first(), kNameKey), QByteArray()});
+        list.append({path, ExtractField(first.toByteArray(), kNameKey), QByteArray()});
     });
     sortByName(list);
     return list;

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -53,16 +54,24 @@ public:
 
     // Adds a group found in a person file unless an item already has that caption (or "&" and it),
     // or the name is "Wszystko" or the current text of message 1.
-    void addGroup(const QByteArray& name, const QByteArray& allText);
+    void addGroup(QByteArrayView name, QByteArrayView allText);
 
     // Whether a group name belongs to a checked item: its caption is the name or "&" and the name.
     bool isChecked(const QByteArray& group) const;
+    // The same for many names: every name that belongs to a checked item.
+    QSet<QByteArray> checkedNames() const;
     bool showsAll() const { return m_items[All].checked; }
     bool showsOneOffs() const { return m_items[OneOffs].checked; }
     bool showsBin() const { return m_items[Bin].checked; }
 
 private:
+    // The names an item's caption stands for: the caption, and without its "&" when it has one.
+    static void addNamesOf(const QByteArray& caption, QSet<QByteArray>& names);
+    void collectTakenNames();
+
     QList<Item> m_items;
+    // Every name some item stands for, so a group met in thousands of files is looked up at once.
+    QSet<QByteArray> m_taken;
 };
 
 // Builds the person list from the data folders. Every listing reads the files again: there is no

@@ -1,6 +1,7 @@
 #include "personsearch.h"
 
 #include "taggedline.h"
+#include "textlines.h"
 
 #include <algorithm>
 
@@ -22,14 +23,14 @@ bool isEmptyText(const std::optional<QByteArray>& text)
     return text && text->isEmpty();
 }
 
-bool contains(const QByteArray& value, const std::optional<QByteArray>& text)
+bool contains(QByteArrayView value, const std::optional<QByteArray>& text)
 {
-    return text && !text->isEmpty() && value.toLower().contains(text->toLower());
+    return text && !text->isEmpty() && value.toByteArray().toLower().contains(text->toLower());
 }
 
-// The name under which one file's lines are a hit, or nothing. `passesGroups` says whether the
-// file passes the group condition before its "grupa" lines are read.
-std::optional<QByteArray> matchPerson(const Lines& lines, bool passesGroups, const SearchRequest& request)
+// The name under which one file's stored bytes are a hit, or nothing. `passesGroups` says whether
+// the file passes the group condition before its "grupa" lines are read.
+std::optional<QByteArray> matchPerson(QByteArrayView stored, bool passesGroups, const SearchRequest& request)
 {
     const auto& keys = searchCriterionKeys();
     std::array<bool, kSearchCriteria> found{};
@@ -38,11 +39,12 @@ std::optional<QByteArray> matchPerson(const Lines& lines, bool passesGroups, con
         found[std::size_t(i)] = request.andMode ? empty : isNarrowingPhonePart(i) && empty;
     }
     QByteArray name = kUnknownName;
-    for (const QByteArray& line : lines) {
-        const QByteArray key = ExtractField(line, QByteArray());
-        const QByteArray lowerKey = key.toLower();
+    LineCursor lines(stored);
+    for (QByteArrayView line; lines.next(line);) {
         // The value under the line's own key, whatever its case ("NIP" as written, "nip" as well).
-        const QByteArray value = ExtractField(line, key);
+        const TaggedFields fields(line);
+        const QByteArray lowerKey = fields.key().toByteArray().toLower();
+        const QByteArrayView value = fields.value();
         if (lowerKey == kGroupKey) {
             if (!passesGroups) {
                 passesGroups = std::any_of(request.groups.groups.begin(), request.groups.groups.end(),
@@ -51,7 +53,7 @@ std::optional<QByteArray> matchPerson(const Lines& lines, bool passesGroups, con
             continue;
         }
         if (lowerKey == kNameKey)
-            name = value;
+            name = value.toByteArray();
         for (std::size_t i = 0; i < keys.size(); ++i) {
             if (keys[i] == lowerKey && contains(value, request.texts[i]))
                 found[i] = true;
@@ -96,13 +98,13 @@ QList<PersonListEntry> PersonSearch::run(const SearchRequest& request) const
 {
     const SearchGroups& groups = request.groups;
     QList<PersonListEntry> hits;
+    QByteArray stored;
     for (const PersonListing::EntryFile& file : PersonListing::entryFiles(m_folders, {groups.oneOffs, groups.bin})) {
         const bool passesGroups = !groups.any || groups.all || (groups.oneOffs && file.kind == EntryKind::OneOff) ||
                                   (groups.bin && file.kind == EntryKind::Binned);
-        const auto lines = m_reader->readLines(file.path);
-        if (!lines)
+        if (!m_reader->readInto(file.path, stored))
             continue;
-        if (const auto name = matchPerson(*lines, passesGroups, request))
+        if (const auto name = matchPerson(stored, passesGroups, request))
             hits.append({file.path, *name, QByteArray()});
     }
     PersonListing::sortByName(hits);

@@ -31,6 +31,27 @@ QByteArray ExtractField(const QByteArray& line, const QByteArray& key)
     return rest;
 }
 
+TaggedFields::TaggedFields(QByteArrayView line)
+{
+    constexpr qsizetype open = sizeof kOpenMarker - 1;
+    constexpr qsizetype close = sizeof kCloseMarker - 1;
+    if (line.startsWith(kOpenMarker)) {
+        // The opening marker is the line's first, so the key runs from it to the first closing
+        // marker after it; that key's first occurrence is right there, so the value is the rest.
+        const qsizetype end = line.sliced(open).indexOf(kCloseMarker);
+        if (end > 0) {
+            m_key = line.sliced(open, end);
+            m_value = line.sliced(open + end + close);
+            return;
+        }
+    }
+    const QByteArray copy = line.toByteArray();
+    m_heldKey = ExtractField(copy, QByteArray());
+    m_heldValue = ExtractField(copy, m_heldKey);
+    m_key = m_heldKey;
+    m_value = m_heldValue;
+}
+
 QByteArray taggedLine(const QByteArray& key, const QByteArray& value)
 {
     return kOpenMarker + key + kCloseMarker + oneLine(value);

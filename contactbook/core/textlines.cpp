@@ -16,31 +16,57 @@ void describe(const QFile& file, QString* error, int* code)
         *code = file.error();
 }
 
+Lines collectLines(LineCursor cursor)
+{
+    Lines lines;
+    for (QByteArrayView line; cursor.next(line);)
+        lines.append(line.toByteArray());
+    return lines;
+}
+
 } // namespace
+
+LineCursor::LineCursor(QByteArrayView bytes)
+    : m_rest(bytes)
+{
+    const qsizetype end = bytes.indexOf(kEndOfFile);
+    if (end >= 0)
+        m_rest.truncate(end);
+}
+
+LineCursor LineCursor::withoutEndOfFile(QByteArrayView bytes)
+{
+    LineCursor cursor(QByteArrayView{});
+    cursor.m_rest = bytes;
+    return cursor;
+}
+
+bool LineCursor::next(QByteArrayView& line)
+{
+    if (m_rest.isEmpty())
+        return false;
+    const qsizetype lf = m_rest.indexOf('\n');
+    if (lf < 0) {
+        line = m_rest;
+        m_rest = QByteArrayView();
+        return true;
+    }
+    qsizetype stop = lf;
+    if (stop > 0 && m_rest[stop - 1] == '\r')
+        --stop;
+    line = m_rest.first(stop);
+    m_rest = m_rest.sliced(lf + 1);
+    return true;
+}
 
 Lines splitLines(const QByteArray& bytes)
 {
-    const qsizetype end = bytes.indexOf(kEndOfFile);
-    return splitRawLines(end < 0 ? bytes : bytes.left(end));
+    return collectLines(LineCursor(bytes));
 }
 
 Lines splitRawLines(const QByteArray& bytes)
 {
-    Lines lines;
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        const qsizetype lf = bytes.indexOf('\n', start);
-        if (lf < 0) {
-            lines.append(bytes.mid(start));
-            break;
-        }
-        qsizetype stop = lf;
-        if (stop > start && bytes[stop - 1] == '\r')
-            --stop;
-        lines.append(bytes.mid(start, stop - start));
-        start = lf + 1;
-    }
-    return lines;
+    return collectLines(LineCursor::withoutEndOfFile(bytes));
 }
 
 QByteArray joinLines(const Lines& lines)

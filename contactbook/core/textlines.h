@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
@@ -12,6 +13,20 @@ class FileWriter;
 // right before the LF is not part of it, a lone CR stays in the line, Ctrl-Z ends the file and a
 // last line without LF still counts. Writing: CR LF after every line.
 using Lines = QList<QByteArray>;
+
+// Takes the lines of stored bytes apart in place, by the reading rules above: each line is a view
+// into the bytes, nothing is copied.
+class LineCursor {
+public:
+    explicit LineCursor(QByteArrayView bytes);
+    // Every byte is part of a line, Ctrl-Z too (see splitRawLines).
+    static LineCursor withoutEndOfFile(QByteArrayView bytes);
+    // The next line into `line`; false after the last one.
+    bool next(QByteArrayView& line);
+
+private:
+    QByteArrayView m_rest;
+};
 
 Lines splitLines(const QByteArray& bytes);
 // The same without the Ctrl-Z rule, for files that have none (the settings file): every byte is

@@ -18,6 +18,9 @@ public:
     virtual std::optional<Lines> readLines(const QString& path, int* code = nullptr) const;
     // Line 1 only; an empty file gives an empty line.
     virtual std::optional<QByteArray> readFirstLine(const QString& path, int* code = nullptr) const;
+    // The whole file as stored into `buffer`, whose memory is kept from call to call, so a listing
+    // of many files allocates nothing per file; false when it cannot be opened or read.
+    virtual bool readInto(const QString& path, QByteArray& buffer, int* code = nullptr) const;
 
     static const TextReader& standard();
 };

@@ -205,7 +205,7 @@ TEST_F(CommandsTest, DeletingBesideAnOlderBinEntryKeepsBothInTheBinOrReportsWhyN
     const auto form = startWith();
     prompter.answers = {Prompter::Answer::Yes};
     form->FlatSpeedButton[2]->Click();
-    for (QAction* a : form->PopupMenu1->actions()) {
+    for (QAction* a : form->GroupFilterActions()) {
         if (a->text() == "Wykasowane")
             a->trigger();
     }
@@ -221,7 +221,7 @@ TEST_F(CommandsTest, DeletingTheLastEntryLeavesTheViewCleared)
     ASSERT_TRUE(photo.save(dir.file("baza/1.bmp")));
     const auto form = startWith();
     // One-off reminders are not listed at start; the filter lists them.
-    for (QAction* a : form->PopupMenu1->actions()) {
+    for (QAction* a : form->GroupFilterActions()) {
         if (a->text() == "Jednorazowe przypomnienie")
             a->trigger();
     }
@@ -243,7 +243,7 @@ TEST_F(CommandsTest, RestoringBringsTheBinEntryBackAndShowsIt)
     write("baza/2.wpb", {"<$@$>nazwisko</$@$>B Wykasowana", "<$@$>ulica</$@$>Kosz"});
     write("baza/3.wpb", {"<$@$>ulica</$@$>Bez nazwiska"});
     const auto form = startWith();
-    for (QAction* a : form->PopupMenu1->actions()) {
+    for (QAction* a : form->GroupFilterActions()) {
         if (a->text() == "Wykasowane")
             a->trigger();
     }
@@ -273,7 +273,7 @@ TEST_F(CommandsTest, RestoringOverAPersonOfTheSameNameKeepsBothAndAFailedRestore
     clock.setTime(QTime(9, 5, 7));
     const auto form = startWith();
     const auto restoreSelected = [&] {
-        for (QAction* a : form->PopupMenu1->actions()) {
+        for (QAction* a : form->GroupFilterActions()) {
             if (a->text() == "Wykasowane" && !a->isChecked())
                 a->trigger();
         }

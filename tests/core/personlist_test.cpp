@@ -244,6 +244,48 @@ TEST(GroupFilterMenu, TakesItsCaptionsFromTheMessagesAndKeepsItsMarks)
                                 {"One-off", false}, {"Bin", true}, {"-", false}, {"All", true}, {"Praca", false}}));
 }
 
+TEST(GroupFilterMenu, TakesAGroupOnceWithOrWithoutItsAmpersand)
+{
+    const struct {
+        QList<const char*> met;
+        QList<QByteArray> groups;
+    } cases[] = {
+        {{"Dom", "Dom", "Praca", "Dom"}, {"Dom", "Praca"}},
+        {{"&Dom", "Dom"}, {"&Dom"}},
+        // "&&Dom" is not "&" and "Dom", so only the first leading "&" counts.
+        {{"Dom", "&Dom", "&&Dom"}, {"Dom", "&Dom", "&&Dom"}},
+        {{"Wszystko", "Wykasowane", "&Wykasowane", "-", "Jednorazowe przypomnienie"}, {"&Wykasowane"}},
+    };
+    for (const auto& c : cases) {
+        GroupFilterMenu menu;
+        for (const char* group : c.met)
+            menu.addGroup(group, "Wszystko");
+        EXPECT_EQ(menu.groups(), c.groups) << c.met.first();
+    }
+
+    // After a language switch the fixed items stand for their new captions only.
+    GroupFilterMenu menu;
+    MessageTable english = initialMessages();
+    english[kMsgBin] = "Bin";
+    menu.setCaptions(english);
+    for (const char* group : {"Bin", "Wykasowane"})
+        menu.addGroup(group, "Wszystko");
+    EXPECT_EQ(menu.groups(), QList<QByteArray>({"Wykasowane"}));
+}
+
+TEST(GroupFilterMenu, TellsTheNamesOfCheckedItemsAsOneAndForMany)
+{
+    GroupFilterMenu menu;
+    for (const char* group : {"&Dom", "Praca", "Rodzina"})
+        menu.addGroup(group, "Wszystko");
+    menu.setChecked(GroupFilterMenu::FirstGroup, true);
+    menu.setChecked(GroupFilterMenu::FirstGroup + 2, true);
+    const QSet<QByteArray> checked = menu.checkedNames();
+    for (const char* name : {"Dom", "&Dom", "&&Dom", "Praca", "Rodzina", "&Rodzina", "Wszystko", "Wykasowane", "-"})
+        EXPECT_EQ(checked.contains(name), menu.isChecked(name)) << name;
+    EXPECT_EQ(checked, QSet<QByteArray>({"&Dom", "Dom", "Rodzina", "Wszystko"}));
+}
+
 TEST(ChooserNavigation, StopsAtBothEnds)
 {
     const struct {

@@ -1,5 +1,7 @@
 #include "taggedline.h"
 
+#include <QList>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -41,6 +43,22 @@ TEST(ExtractField, FollowsTheRemovalRules)
 {
     for (const Case& c : kCases)
         EXPECT_EQ(ExtractField(c.line, c.key), QByteArray(c.expected)) << "line: " << c.line << " key: " << c.key;
+}
+
+TEST(TaggedFields, GivesWhatTheKeyFirstPatternGives)
+{
+    QList<QByteArray> lines;
+    for (const Case& c : kCases)
+        lines.append(c.line);
+    // Lines that look written but are not, and lines the reader takes apart in odd ways.
+    lines += {O C "bez klucza",  O "0" C "x", "nazw" O "isko" C "Jan", " " O "nazwisko" C "Jan",
+              O "ulica" C C "5", O "grupa" C, O O "x" C "y",           O "a" O C "b"};
+    for (const QByteArray& line : lines) {
+        const TaggedFields fields(line);
+        const QByteArray key = ExtractField(line, QByteArray());
+        EXPECT_EQ(fields.key(), key) << line.toStdString();
+        EXPECT_EQ(fields.value(), ExtractField(line, key)) << line.toStdString();
+    }
 }
 
 TEST(TaggedLine, BuildsALineTheReaderTakesApart)

@@ -53,7 +53,7 @@ protected:
     QStringList filterMenu() const
     {
         QStringList captions;
-        for (const QAction* a : main->PopupMenu1->actions())
+        for (const QAction* a : main->GroupFilterActions())
             captions << (a->isChecked() ? "x " : "") + a->text();
         return captions;
     }

@@ -77,7 +77,7 @@ TEST_F(SearchWindowTest, SearchCommandPreparesTheWindowAndHitsReplaceTheList)
     EXPECT_EQ(main->ZuboComboBox1->Items(), QStringList({dir.file("baza/2.wps"), dir.file("baza/1.wps")}));
     EXPECT_EQ(main->ZuboComboBox1->currentIndex(), 0);
     EXPECT_EQ(main->FlatEdit4->text(), QStringLiteral("Polna 2"));
-    for (const QAction* item : main->PopupMenu1->actions())
+    for (const QAction* item : main->GroupFilterActions())
         EXPECT_FALSE(item->isChecked()) << item->text().toStdString();
     EXPECT_TRUE(prompter.shown.isEmpty());
 }

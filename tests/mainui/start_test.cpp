@@ -89,17 +89,17 @@ protected:
     }
 
     // The group filter menu's items as the user sees them: "x " before a checked one.
-    static QStringList groupMenu(const TForm1& form)
+    static QStringList groupMenu(TForm1& form)
     {
         QStringList items;
-        for (const QAction* a : form.PopupMenu1->actions())
+        for (const QAction* a : form.GroupFilterActions())
             items << (a->isSeparator() ? QStringLiteral("-") : (a->isChecked() ? "x " : "") + a->text());
         return items;
     }
 
-    static QAction* groupItem(const TForm1& form, const QString& caption)
+    static QAction* groupItem(TForm1& form, const QString& caption)
     {
-        for (QAction* a : form.PopupMenu1->actions()) {
+        for (QAction* a : form.GroupFilterActions()) {
             if (a->text() == caption)
                 return a;
         }
@@ -132,6 +132,30 @@ TEST_F(MainWindowTest, ListsBothFoldersInNameOrderAndShowsTheFirst)
     EXPECT_TRUE(form->FlatSpeedButton[12]->isEnabled());
     EXPECT_TRUE(form->FlatSpeedButton[17]->isEnabled());
     EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+TEST_F(MainWindowTest, TheGroupFilterMenuShowsTheGroupsAsItOpens)
+{
+    writeTwoFolders();
+    const auto form = startWith();
+    form->show();
+    const auto opened = [&] {
+        form->FlatSpeedButton[3]->Click();
+        QStringList captions;
+        for (const QAction* a : form->PopupMenu1->actions())
+            captions << (a->isSeparator() ? QStringLiteral("-") : (a->isChecked() ? "x " : "") + a->text());
+        form->PopupMenu1->hide();
+        return captions;
+    };
+    EXPECT_EQ(opened(),
+              QStringList({"Jednorazowe przypomnienie", "Wykasowane", "-", "x Wszystko", "Praca", "Rodzina"}));
+
+    // A group added while the menu is closed is there the next time it opens.
+    form->GroupMenu.addGroup(cp("Sąsiedzi"), "Wszystko");
+    form->GroupMenu.setChecked(GroupFilterMenu::FirstGroup, true);
+    form->rebuildGroupMenu();
+    EXPECT_EQ(opened(), QStringList({"Jednorazowe przypomnienie", "Wykasowane", "-", "x Wszystko", "x Praca", "Rodzina",
+                                     QString::fromUtf8("Sąsiedzi")}));
 }
 
 TEST_F(MainWindowTest, DisplayControlsStandAtTheirPlaces)
@@ -693,8 +717,8 @@ TEST_F(MainWindowTest, ALanguageSetsItsTextsOnEveryWindowAndPolishRestoresThemAl
             {"message 10", cp1250::toUnicode(form.Messages[10]),
              "Jakaś lipa z tym obrazkiem, bo nie wiem, czy wiesz, ale to ma być obrazek",
              "Niewłaściwy (nieobsługiwany) format pliku graficznego"},
-            {"filter item 3", form.PopupMenu1->actions()[3]->text(), "All", "Wszystko"},
-            {"filter item 1", form.PopupMenu1->actions()[1]->text(), "Bin", "Wykasowane"},
+            {"filter item 3", form.GroupFilterActions()[3]->text(), "All", "Wszystko"},
+            {"filter item 1", form.GroupFilterActions()[1]->text(), "Bin", "Wykasowane"},
             {"about X", program->Form2->FlatSpeedButton2->Caption(), "C", "X"},
             {"about text", program->Form2->Memo1->toPlainText().section('\n', 0, 0), "About Zubo",
              "Zubo v3.7 - program do zarządzania kontaktami pod Windows 9x/Me/XP."},

@@ -188,6 +188,13 @@ std::optional<QByteArray> FailingTextReader::readFirstLine(const QString& path, 
     return TextReader::readFirstLine(path, code);
 }
 
+bool FailingTextReader::readInto(const QString& path, QByteArray& buffer, int* code) const
+{
+    if (fails(path, code))
+        return false;
+    return TextReader::readInto(path, buffer, code);
+}
+
 RecordingSoundPlayer::RecordingSoundPlayer()
     : m_previous(&SoundPlayer::current())
 {

@@ -143,6 +143,7 @@ public:
     {}
     std::optional<Lines> readLines(const QString& path, int* code = nullptr) const override;
     std::optional<QByteArray> readFirstLine(const QString& path, int* code = nullptr) const override;
+    bool readInto(const QString& path, QByteArray& buffer, int* code = nullptr) const override;
 
 private:
     bool fails(const QString& path, int* code) const;
