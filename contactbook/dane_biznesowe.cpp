@@ -83,8 +83,10 @@ void TForm14::reject()
 
 void TForm14::showEvent(QShowEvent* e)
 {
-    FormShow();
-    centreOnScreen(this);
+    if (!e->spontaneous()) {
+        FormShow();
+        centreOnScreen(this);
+    }
     QDialog::showEvent(e);
 }
 

@@ -926,8 +926,12 @@ void TForm3::reject()
 
 void TForm3::showEvent(QShowEvent* e)
 {
-    FormShow();
-    centreOnScreen(this);
+    // A window restored from minimised is shown again by the window system (a spontaneous show):
+    // the show step, which forgets the changes and the picked picture, runs only when it is opened.
+    if (!e->spontaneous()) {
+        FormShow();
+        centreOnScreen(this);
+    }
     QDialog::showEvent(e);
 }
 

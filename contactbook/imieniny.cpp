@@ -303,8 +303,10 @@ void TForm12::FlatSpeedButton3Click()
 
 void TForm12::showEvent(QShowEvent* e)
 {
-    FormShow();
-    centreOnScreen(this);
+    if (!e->spontaneous()) {
+        FormShow();
+        centreOnScreen(this);
+    }
     QDialog::showEvent(e);
 }
 

@@ -427,9 +427,11 @@ void TForm11::FlatSpeedButton6Click()
 
 void TForm11::showEvent(QShowEvent* e)
 {
-    FormShow();
-    centreOnScreen(this);
-    Memo1->setFocus();
+    if (!e->spontaneous()) {
+        FormShow();
+        centreOnScreen(this);
+        Memo1->setFocus();
+    }
     QDialog::showEvent(e);
 }
 

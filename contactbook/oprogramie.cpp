@@ -123,9 +123,11 @@ void TForm2::Label4Click()
 
 void TForm2::showEvent(QShowEvent* e)
 {
-    FormShow();
-    centreOnScreen(this);
-    Memo1->setFocus();
+    if (!e->spontaneous()) {
+        FormShow();
+        centreOnScreen(this);
+        Memo1->setFocus();
+    }
     QDialog::showEvent(e);
 }
 

@@ -215,8 +215,10 @@ void TForm7::FormShow()
 
 void TForm7::showEvent(QShowEvent* e)
 {
-    FormShow();
-    centreOnScreen(this);
+    if (!e->spontaneous()) {
+        FormShow();
+        centreOnScreen(this);
+    }
     QDialog::showEvent(e);
 }
 

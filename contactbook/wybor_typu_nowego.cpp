@@ -102,7 +102,9 @@ void TForm6::reject()
 
 void TForm6::showEvent(QShowEvent* e)
 {
-    FormShow();
+    if (!e->spontaneous()) {
+        FormShow();
+    }
     QDialog::showEvent(e);
 }
 

@@ -115,8 +115,10 @@ void TForm5::FillGroups(const QList<MarkedGroup>& groups, const QByteArray& entr
 
 void TForm5::showEvent(QShowEvent* event)
 {
-    move(288, 194);
-    FormShow();
+    if (!event->spontaneous()) {
+        move(288, 194);
+        FormShow();
+    }
     QDialog::showEvent(event);
 }
 

@@ -210,9 +210,11 @@ void TForm4::RegisterTexts(TextTargets& texts)
 
 void TForm4::showEvent(QShowEvent* event)
 {
-    FormShow();
-    if (const QScreen* s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    if (!event->spontaneous()) {
+        FormShow();
+        if (const QScreen* s = screen())
+            move(s->availableGeometry().center() - rect().center());
+    }
     QDialog::showEvent(event);
 }
 

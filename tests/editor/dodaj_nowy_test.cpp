@@ -594,6 +594,23 @@ TEST_F(EditorTest, ClosingAsksOnlyWhenANamedEntryWasChangedWhicheverWayItIsClose
     EXPECT_EQ(newFiles(), QStringList());
 }
 
+TEST_F(EditorTest, MinimisingAndRestoringKeepsTheChangesAndThePickedPicture)
+{
+    openNew();
+    editor->FlatEdit1->setText(QStringLiteral("Jan"));
+    editor->PickedPictureName = dir.file("photo.png");
+    editor->FlatEdit9->setText(QStringLiteral("Kraków"));
+    editor->showMinimized();
+    QCoreApplication::processEvents();
+    editor->showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(editor->EditorModified);
+    EXPECT_EQ(editor->PickedPictureName, dir.file("photo.png"));
+    prompter.answers = {Prompter::Answer::No};
+    editor->FlatSpeedButton5->Click();
+    EXPECT_EQ(prompter.shown.size(), 1) << "closing still asks about the changes";
+}
+
 TEST_F(EditorTest, TakesTheSchemeEachTimeItIsShown)
 {
     start();
