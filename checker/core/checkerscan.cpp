@@ -1,12 +1,17 @@
 #include "checkerscan.h"
 
 #include "filelisting.h"
+#include "filereading.h"
 #include "fileremover.h"
 #include "numbers.h"
 #include "personfile.h"
 #include "taggedline.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -18,14 +23,18 @@ std::uint8_t readDays(const ProfileFile& file, const char* key, std::uint8_t fal
     return std::uint8_t(std::min(days, 255));
 }
 
+// The folder is listed once and held open; each file is opened by name through it and read into one
+// buffer. A file that went away since the listing contributes nothing.
 void scanFolder(OccasionScan& scan, const QString& folder)
 {
     scan.CurrentFolder = folder;
+    const FolderListing listing(folder);
     // "*.wp?" also finds the bin (".wpb"); only persons and one-off reminders are read.
-    for (const QString& name : listFiles(folder, QStringLiteral("*.wp?"))) {
-        const EntryKind kind = kindOfFileName(name);
-        if (kind == EntryKind::Person || kind == EntryKind::OneOff)
-            scan.ProcessPersonFile(name);
+    const auto read = [](EntryKind kind) { return kind == EntryKind::Person || kind == EntryKind::OneOff; };
+    QByteArray content;
+    for (const StoredEntryFile& file : entryFilesIn(listing, read)) {
+        if (readWholeFileIn(listing.handle(), file.name.constData(), content) == ReadResult::Read)
+            scan.ProcessPersonContent(content, QFile::decodeName(file.name));
     }
 }
 
@@ -90,12 +99,18 @@ QByteArray readHoliday(const QString& path, QDate today)
 void deleteExpiredOneOffs(const QList<ExpiredOneOff>& expired, QDate today, const DayWindows& days,
                           const FileRemover& remover)
 {
+    // Each folder is listed once, at its first deletion, however many reminders of it have passed.
+    std::map<QString, FolderFilesByBase> folders;
     for (const ExpiredOneOff& reminder : expired) {
         const auto now = readBytes(reminder.Path);
         if (!now || *now != reminder.Content || !OneOffHasExpired(splitLines(*now), today, days))
             continue;
-        if (remover.remove(reminder.Path))
-            deletePhotoIfUnused(reminder.Path, remover);
+        if (!remover.remove(reminder.Path))
+            continue;
+        const QFileInfo entry(reminder.Path);
+        FolderFilesByBase& files = folders.try_emplace(entry.path(), entry.path()).first->second;
+        files.forget(entry.fileName());
+        deletePhotoIfUnused(entry.fileName(), files, remover);
     }
 }
 

@@ -22,11 +22,13 @@ const DateLineKind kDateLines[] = {
     {kKindOccasion, &DayWindows::DaysBeforeOccasion, &DayWindows::DaysAfterOccasion},
 };
 
-const DateLineKind* dateLineKind(const QByteArray& key)
+const DateLineKind* dateLineKind(QByteArrayView key)
 {
-    for (const DateLineKind& kind : kDateLines) {
-        if (key == kind.key)
-            return &kind;
+    // Asked for every line of every file: the keys' lengths are known at compile time.
+    static constexpr QByteArrayView keys[] = {kKindNameDay, kKindBirthday, kKindOccasion};
+    for (std::size_t i = 0; i < std::size(keys); ++i) {
+        if (key == keys[i])
+            return &kDateLines[i];
     }
     return nullptr;
 }
@@ -167,16 +169,43 @@ bool allDatesPassed(const QList<DateLine>& lines, QDate today)
     return true;
 }
 
-template <typename Each> void forEachDateLine(const Lines& lines, Each&& each)
+// Takes the lines apart in place: calls `each(key, value, name)` for each date line, `name` being
+// the value of the last "nazwisko" line before it. `nextLine(line)` gives the lines in turn.
+template <typename NextLine, typename Each> void forEachDateLine(NextLine&& nextLine, Each&& each)
 {
     QByteArray currentName;
-    for (const QByteArray& line : lines) {
-        const QByteArray key = ExtractField(line, QByteArray());
-        if (key == "nazwisko")
-            currentName = ExtractField(line, key);
-        else if (dateLineKind(key))
-            each(key, ExtractField(line, key), currentName);
+    for (QByteArrayView line; nextLine(line);) {
+        const TaggedFields fields(line);
+        if (fields.key() == QByteArrayView("nazwisko"))
+            currentName = fields.value().toByteArray();
+        else if (dateLineKind(fields.key()))
+            each(fields.key(), fields.value(), currentName);
     }
+}
+
+// Where a day of the current year stands in the table of quiet days.
+std::size_t quietDayIndex(const DateLineKind& kind, int month, int day)
+{
+    return (std::size_t(&kind - kDateLines) * 13 + std::size_t(month)) * 32 + std::size_t(day);
+}
+
+// Most date lines stand as the program writes them: two digits, a separator and two digits, for a
+// birthday or an occasion followed by more. When that day exists this year, placeDate places it there
+// exactly, so a line of a person's file on a quiet day (see OccasionScan) gives nothing, and the line
+// need not be taken apart any further.
+bool writtenOnQuietDay(const DateLineKind& kind, QByteArrayView value, const std::vector<bool>& quietDays)
+{
+    const bool nameDay = qstrcmp(kind.key, kKindNameDay) == 0;
+    if (nameDay ? value.size() != 5 : value.size() < 5)
+        return false;
+    const auto digit = [&](int i) { return value[i] >= '0' && value[i] <= '9' ? value[i] - '0' : -1; };
+    for (const int i : {0, 1, 3, 4}) {
+        if (digit(i) < 0)
+            return false;
+    }
+    const int day = digit(0) * 10 + digit(1);
+    const int month = digit(3) * 10 + digit(4);
+    return day >= 1 && month >= 1 && month <= 12 && quietDays[quietDayIndex(kind, month, day)];
 }
 
 // The year part moved by the years between the occurrence and the current year, when it is a whole
@@ -232,8 +261,15 @@ wpis listedEntry(const DateLine& line, const QByteArray& name, const QString& pa
 bool OneOffHasExpired(const Lines& lines, QDate today, const DayWindows& days)
 {
     QList<DateLine> judged;
-    forEachDateLine(lines, [&](const QByteArray& key, const QByteArray& value, const QByteArray&) {
-        judged.append(judgeDateLine(key, value, true, today, days));
+    auto line = lines.cbegin();
+    const auto nextLine = [&](QByteArrayView& next) {
+        if (line == lines.cend())
+            return false;
+        next = *line++;
+        return true;
+    };
+    forEachDateLine(nextLine, [&](QByteArrayView key, QByteArrayView value, const QByteArray&) {
+        judged.append(judgeDateLine(key.toByteArray(), value.toByteArray(), true, today, days));
     });
     return allDatesPassed(judged, today);
 }
@@ -242,7 +278,20 @@ OccasionScan::OccasionScan(QDate today, const DayWindows& days, const CheckerTex
     : m_today(today)
     , m_days(days)
     , m_texts(&texts)
-{}
+    , m_quietDays(std::size(kDateLines) * 13 * 32, false)
+{
+    const int year = today.year();
+    for (const DateLineKind& kind : kDateLines) {
+        for (int month = 1; month <= 12; ++month) {
+            for (int day = 1; day <= 31; ++day) {
+                if (QDate::isValid(year, month, day))
+                    m_quietDays[quietDayIndex(kind, month, day)] =
+                        judgeYearly(today, QDate(year, month, day), days.*kind.before, days.*kind.after).window ==
+                        Window::None;
+            }
+        }
+    }
+}
 
 void OccasionScan::ProcessPersonFile(const QString& fileName)
 {
@@ -250,12 +299,17 @@ void OccasionScan::ProcessPersonFile(const QString& fileName)
         ProcessPersonContent(*content, fileName);
 }
 
-void OccasionScan::ProcessPersonContent(const QByteArray& content, const QString& fileName)
+void OccasionScan::ProcessPersonContent(QByteArrayView content, const QString& fileName)
 {
     const bool oneOff = kindOfFileName(fileName) == EntryKind::OneOff;
     QList<DateLine> oneOffLines;
-    forEachDateLine(splitLines(content), [&](const QByteArray& key, const QByteArray& value, const QByteArray& name) {
-        const DateLine line = judgeDateLine(key, value, oneOff, m_today, m_days);
+    LineCursor lines(content);
+    const auto nextLine = [&](QByteArrayView& line) { return lines.next(line); };
+    forEachDateLine(nextLine, [&](QByteArrayView key, QByteArrayView value, const QByteArray& name) {
+        // A one-off reminder needs all its lines judged to know whether it is done.
+        if (!oneOff && writtenOnQuietDay(*dateLineKind(key), value, m_quietDays))
+            return;
+        const DateLine line = judgeDateLine(key.toByteArray(), value.toByteArray(), oneOff, m_today, m_days);
         if (oneOff)
             oneOffLines.append(line);
         // A one-off reminder's past dates are not listed: once all have passed it is deleted.
@@ -265,5 +319,5 @@ void OccasionScan::ProcessPersonContent(const QByteArray& content, const QString
         (line.judged.window == Window::Coming ? ComingList : PastList).append(std::move(entry));
     });
     if (oneOff && allDatesPassed(oneOffLines, m_today))
-        ExpiredOneOffs.append({CurrentFolder + fileName, content});
+        ExpiredOneOffs.append({CurrentFolder + fileName, content.toByteArray()});
 }

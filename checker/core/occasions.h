@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <vector>
 
 // How many days before its date an occasion is announced and how many days after it it is still
 // listed, per kind. The settings file may hold anything; the reader keeps these within 0..255.
@@ -75,10 +76,13 @@ public:
     void ProcessPersonFile(const QString& fileName);
     // The same for a file's bytes already read; the kind of entry follows from the last letter of
     // `fileName`.
-    void ProcessPersonContent(const QByteArray& content, const QString& fileName);
+    void ProcessPersonContent(QByteArrayView content, const QString& fileName);
 
 private:
     QDate m_today;
     DayWindows m_days;
     const CheckerTexts* m_texts;
+    // For each kind of date line, month and day: whether that day of this year lies in no window,
+    // worked out once, so a date line written as the program writes it is judged by one look-up.
+    std::vector<bool> m_quietDays;
 };

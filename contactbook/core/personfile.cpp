@@ -1,11 +1,13 @@
 #include "personfile.h"
 
+#include "filelisting.h"
 #include "fileremover.h"
 #include "filewriter.h"
 #include "randomsource.h"
 #include "taggedline.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -24,6 +26,60 @@ EntryKind kindOfFileName(const QString& fileName)
     default:
         return EntryKind::Other;
     }
+}
+
+namespace {
+
+char asciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
+bool isAscii(QByteArrayView name)
+{
+    return std::all_of(name.begin(), name.end(), [](char c) { return uchar(c) < 0x80; });
+}
+
+// The "*.wp?" rule and the kind letter on a stored name; a name with other than ASCII characters
+// is decoded and judged as text.
+std::optional<EntryKind> entryKindOfStored(QByteArrayView name)
+{
+    if (!isAscii(name)) {
+        if (!decodesExactly(name))
+            return std::nullopt;
+        const QString text = QFile::decodeName(name.toByteArray());
+        if (!matchesMask(text, QStringLiteral("*.wp?")))
+            return std::nullopt;
+        return kindOfFileName(text);
+    }
+    const qsizetype n = name.size();
+    if (n < 4 || name[n - 4] != '.' || asciiLower(name[n - 3]) != 'w' || asciiLower(name[n - 2]) != 'p')
+        return std::nullopt;
+    switch (asciiLower(name[n - 1])) {
+    case 's':
+        return EntryKind::Person;
+    case 'j':
+        return EntryKind::OneOff;
+    case 'b':
+        return EntryKind::Binned;
+    default:
+        return EntryKind::Other;
+    }
+}
+
+} // namespace
+
+std::vector<StoredEntryFile> entryFilesIn(const FolderListing& listing, const std::function<bool(EntryKind)>& accepts)
+{
+    std::vector<StoredEntryFile> files;
+    for (const QByteArray& name : listing.names()) {
+        const std::optional<EntryKind> kind = entryKindOfStored(name);
+        if (kind && accepts(*kind))
+            files.push_back({name, *kind});
+    }
+    std::sort(files.begin(), files.end(),
+              [](const StoredEntryFile& a, const StoredEntryFile& b) { return precedesAsText(a.name, b.name); });
+    return files;
 }
 
 DateParts splitDate(const QByteArray& value)
@@ -182,32 +238,77 @@ QString baseNameOf(const QString& fileName)
     return dot < 0 ? fileName : fileName.left(dot);
 }
 
-QStringList filesOfBase(const QString& folder, const QString& base)
+namespace {
+
+// The base name as QString::compare folds it without regard to case: letter by letter.
+QString foldedBase(const QString& base)
+{
+    QString folded;
+    folded.reserve(base.size());
+    for (qsizetype i = 0; i < base.size(); ++i) {
+        char32_t letter = base[i].unicode();
+        if (base[i].isHighSurrogate() && i + 1 < base.size() && base[i + 1].isLowSurrogate()) {
+            letter = QChar::surrogateToUcs4(base[i], base[i + 1]);
+            ++i;
+        }
+        letter = QChar::toCaseFolded(letter);
+        if (QChar::requiresSurrogates(letter))
+            folded.append(QChar(QChar::highSurrogate(letter))).append(QChar(QChar::lowSurrogate(letter)));
+        else
+            folded.append(QChar(letter));
+    }
+    return folded;
+}
+
+} // namespace
+
+FolderFilesByBase::FolderFilesByBase(QString folder)
+    : m_folder(std::move(folder))
 {
     // Listed without a name filter: a name filter is a pattern.
     const QStringList all =
-        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    QStringList found;
-    for (const QString& name : all) {
-        if (baseNameOf(name).compare(base, Qt::CaseInsensitive) == 0)
-            found.append(name);
-    }
+        QDir(m_folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& name : all)
+        m_byBase[foldedBase(baseNameOf(name))].append(name);
+}
+
+QStringList FolderFilesByBase::filesOfBase(const QString& base) const
+{
+    QStringList found = m_byBase.value(foldedBase(base));
+    found.removeIf([&](const QString& name) { return baseNameOf(name).compare(base, Qt::CaseInsensitive) != 0; });
     return found;
+}
+
+void FolderFilesByBase::forget(const QString& name)
+{
+    const auto it = m_byBase.find(foldedBase(baseNameOf(name)));
+    if (it != m_byBase.end())
+        it->removeOne(name);
+}
+
+QStringList filesOfBase(const QString& folder, const QString& base)
+{
+    return FolderFilesByBase(folder).filesOfBase(base);
+}
+
+QString siblingPath(const FolderFilesByBase& files, const QString& personFileName, const QString& extension)
+{
+    const QString wanted = withExtension(personFileName, extension);
+    const QStringList found = files.filesOfBase(baseNameOf(personFileName));
+    const QDir folder(files.folder());
+    if (found.contains(wanted))
+        return folder.filePath(wanted);
+    for (const QString& name : found) {
+        if (name.compare(wanted, Qt::CaseInsensitive) == 0)
+            return folder.filePath(name);
+    }
+    return folder.filePath(wanted);
 }
 
 QString siblingPath(const QString& personFilePath, const QString& extension)
 {
     const QFileInfo info(personFilePath);
-    const QString folder = info.path();
-    const QString wanted = withExtension(info.fileName(), extension);
-    const QStringList found = filesOfBase(folder, baseNameOf(info.fileName()));
-    if (found.contains(wanted))
-        return QDir(folder).filePath(wanted);
-    for (const QString& name : found) {
-        if (name.compare(wanted, Qt::CaseInsensitive) == 0)
-            return QDir(folder).filePath(name);
-    }
-    return QDir(folder).filePath(wanted);
+    return siblingPath(FolderFilesByBase(info.path()), info.fileName(), extension);
 }
 
 QString photoPathFor(const QString& personFilePath)
@@ -223,20 +324,31 @@ bool isEntryFileName(const QString& fileName)
            extension.compare(QLatin1String(".wpb"), Qt::CaseInsensitive) == 0;
 }
 
+bool photoMayBeDeleted(const FolderFilesByBase& files, const QString& base)
+{
+    const QStringList found = files.filesOfBase(base);
+    return std::none_of(found.cbegin(), found.cend(), isEntryFileName);
+}
+
 bool photoMayBeDeleted(const QString& folder, const QString& base)
 {
-    const QStringList found = filesOfBase(folder, base);
-    return std::none_of(found.cbegin(), found.cend(), isEntryFileName);
+    return photoMayBeDeleted(FolderFilesByBase(folder), base);
+}
+
+void deletePhotoIfUnused(const QString& entryFileName, FolderFilesByBase& files, const FileRemover& remover)
+{
+    if (!photoMayBeDeleted(files, baseNameOf(entryFileName)))
+        return;
+    const QString photo = siblingPath(files, entryFileName, QStringLiteral(".bmp"));
+    if (QFileInfo::exists(photo) && remover.remove(photo))
+        files.forget(QFileInfo(photo).fileName());
 }
 
 void deletePhotoIfUnused(const QString& entryPath, const FileRemover& remover)
 {
     const QFileInfo entry(entryPath);
-    if (!photoMayBeDeleted(entry.path(), baseNameOf(entry.fileName())))
-        return;
-    const QString photo = photoPathFor(entryPath);
-    if (QFileInfo::exists(photo))
-        remover.remove(photo);
+    FolderFilesByBase files(entry.path());
+    deletePhotoIfUnused(entry.fileName(), files, remover);
 }
 
 std::optional<QString> claimNewEntryFile(const QString& folder, const QByteArray& entryType, RandomSource& random,

@@ -3,12 +3,16 @@
 #include "textlines.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
+#include <vector>
 
+class FolderListing;
 class FileRemover;
 class FileWriter;
 class RandomSource;
@@ -22,6 +26,17 @@ enum class EntryKind {
 };
 
 EntryKind kindOfFileName(const QString& fileName);
+
+// An entry file of a folder listing: its name as stored and its kind.
+struct StoredEntryFile {
+    QByteArray name;
+    EntryKind kind;
+};
+
+// The entry files ("*.wp?" names) of a folder listing whose kind `accepts` takes, in the order
+// listFiles gives their names, told apart on the stored names without decoding them. A name that is
+// not UTF-8 names no file a text path can reach, so it is left out, as reading it always failed.
+std::vector<StoredEntryFile> entryFilesIn(const FolderListing& listing, const std::function<bool(EntryKind)>& accepts);
 
 // The entry-type words of the editor and the extension each is saved under.
 inline constexpr char kEntryTypePerson[] = "osoba";
@@ -88,10 +103,29 @@ QString baseNameOf(const QString& fileName);
 // never as a pattern, so "*" and "?" are only letters of a name here. Sorted by name.
 QStringList filesOfBase(const QString& folder, const QString& base);
 
+// The files of one folder by their base names, from one listing: what filesOfBase tells, for many
+// entries of one folder (the checker deleting many passed reminders) without listing the folder
+// again for each. Files deleted since the listing are forgotten one by one.
+class FolderFilesByBase {
+public:
+    explicit FolderFilesByBase(QString folder);
+
+    const QString& folder() const { return m_folder; }
+    QStringList filesOfBase(const QString& base) const;
+    // A file of the folder that was deleted.
+    void forget(const QString& name);
+
+private:
+    QString m_folder;
+    // By the base name folded as the comparison without regard to case folds it.
+    QHash<QString, QStringList> m_byBase;
+};
+
 // The file beside a person file with the same base name and another extension (".bmp", ".wpb"...),
 // in whatever case it exists (files copied from another system may have ".BMP"); the name with the
 // extension as given when none exists.
 QString siblingPath(const QString& personFilePath, const QString& extension);
+QString siblingPath(const FolderFilesByBase& files, const QString& personFileName, const QString& extension);
 // Finds the photo of a person file in its folder whatever the case of ".bmp" (files copied from
 // another system may have ".BMP"); the exact-case name when none exists.
 QString photoPathFor(const QString& personFilePath);
@@ -100,9 +134,12 @@ QString photoPathFor(const QString& personFilePath);
 // one-off reminder of the same numbers): it may be deleted only when no entry file (".wps", ".wpj",
 // ".wpb", in any case) of `base` is left in `folder`.
 bool photoMayBeDeleted(const QString& folder, const QString& base);
+bool photoMayBeDeleted(const FolderFilesByBase& files, const QString& base);
 // Deletes the photo of the entry file at `entryPath`, once that file is gone, unless another entry
 // file of its base still uses it. Call it after deleting the entry: when that failed, the photo stays.
 void deletePhotoIfUnused(const QString& entryPath, const FileRemover& remover);
+// The same with the folder's files as listed before, the deleted entry file already forgotten.
+void deletePhotoIfUnused(const QString& entryFileName, FolderFilesByBase& files, const FileRemover& remover);
 
 // Claims a new, empty entry file in `folder` (ending in "/") for the entry type ("osoba" or
 // "jednorazowka"; any other word means "osoba"): the base name is three random numbers 0..9999

@@ -8,6 +8,7 @@
 #include "taggedline.h"
 
 #include <QCollatorSortKey>
+#include <QFile>
 
 #include <algorithm>
 #include <numeric>
@@ -155,11 +156,9 @@ QList<PersonListing::EntryFile> PersonListing::entryFiles(const QStringList& fol
 {
     QList<EntryFile> files;
     for (const QString& folder : folders) {
-        for (const QString& name : listFiles(folder, kinds.mask())) {
-            const EntryKind kind = kindOfFileName(name);
-            if (kinds.accepts(kind))
-                files.append({folder + name, kind});
-        }
+        const FolderListing listing(folder);
+        for (const StoredEntryFile& file : entryFilesIn(listing, [&](EntryKind kind) { return kinds.accepts(kind); }))
+            files.append({folder + QFile::decodeName(file.name), file.kind});
     }
     return files;
 }

@@ -104,7 +104,6 @@ public:
         bool oneOffs = false;
         bool binned = false;
 
-        QString mask() const { return oneOffs || binned ? QStringLiteral("*.wp?") : QStringLiteral("*.wps"); }
         bool accepts(EntryKind kind) const
         {
             return kind == EntryKind::Person || (kind == EntryKind::OneOff && oneOffs) ||

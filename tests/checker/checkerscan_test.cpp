@@ -240,6 +240,24 @@ TEST(CheckerScan, DeletesAPhotoOnlyWhenNoOtherEntryOfItsBaseIsLeft)
     EXPECT_TRUE(prog.exists("baza/w.bmp"));
 }
 
+// Many reminders of one folder passed at once: the folder is listed once for all of them, and each
+// deletion counts, so a photo goes with the last entry of its base and not before.
+TEST(CheckerScan, DeletesTheLastOfManyPassedRemindersOfABaseWithItsPhoto)
+{
+    TempDir dir;
+    const QByteArray passed = person("Rata", "<$@$>impreza</$@$>06.12.2026-Rata");
+    for (const char* name : {"a.wpj", "A.WPJ", "b.wpj", "c.wpj"})
+        dir.write(QStringLiteral("baza/") + name, passed);
+    dir.write("baza/c.wps", person("Osoba", "<$@$>urodziny</$@$>20.05.1990"));
+    for (const char* name : {"a.bmp", "B.BMP", "c.bmp"})
+        dir.write(QStringLiteral("baza/") + name, "BM");
+    const RecordingRemover remover;
+    CheckerMain(dir.path(), kToday, remover);
+    EXPECT_EQ(remover.asked, QStringList({dir.file("baza/A.WPJ"), dir.file("baza/a.wpj"), dir.file("baza/a.bmp"),
+                                          dir.file("baza/b.wpj"), dir.file("baza/B.BMP"), dir.file("baza/c.wpj")}));
+    EXPECT_TRUE(dir.exists("baza/c.bmp"));
+}
+
 TEST(Holiday, IsTheLastLineDatedWithTodaysDayAndMonth)
 {
     struct Case {

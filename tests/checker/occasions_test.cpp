@@ -210,6 +210,39 @@ TEST(Occasions, OneOffRemindersWithoutAYearRecurLikeTheOthers)
     checkAll(cases, "1-2-3.WPJ");
 }
 
+// A person's date line written as the program writes it is judged in place by a table of this
+// year's days; a one-off reminder without a year of its own is judged line by line in full, by the
+// same yearly rule. Over every day and month, and days around the year's ends, both agree: what is
+// coming is listed alike, and what has just passed is listed for a person and deletes the reminder.
+TEST(Occasions, WrittenDatesAreJudgedAlikeInPlaceAndInFull)
+{
+    DayWindows uneven;
+    uneven.DaysBeforeNameDay = 0;
+    uneven.DaysAfterNameDay = 14;
+    uneven.DaysBeforeBirthday = 14;
+    uneven.DaysAfterBirthday = 0;
+    uneven.DaysBeforeOccasion = 30;
+    uneven.DaysAfterOccasion = 3;
+    for (const QDate today : {QDate(2027, 1, 1), QDate(2028, 2, 29), QDate(2026, 12, 31)}) {
+        for (const DayWindows& days : {DayWindows(), uneven}) {
+            for (int month = 1; month <= 12; ++month) {
+                for (int day = 1; day <= 31; ++day) {
+                    const QByteArray date =
+                        QByteArray::number(100 + day).mid(1) + '.' + QByteArray::number(100 + month).mid(1);
+                    for (const QByteArray& line : {"<$@$>imieniny</$@$>" + date, "<$@$>urodziny</$@$>" + date + ".????",
+                                                   "<$@$>impreza</$@$>" + date + ".????-Wyjazd"}) {
+                        std::string person = judge(today, "a.wps", line.constData(), days);
+                        if (person.starts_with("past|"))
+                            person = "expired";
+                        EXPECT_EQ(person, judge(today, "a.wpj", line.constData(), days))
+                            << line.toStdString() << " on " << today.toString("dd.MM.yyyy").toStdString();
+                    }
+                }
+            }
+        }
+    }
+}
+
 TEST(Occasions, EachDateLineOfAFileIsJudgedWithTheNameReadBeforeIt)
 {
     const CheckerTexts texts;
