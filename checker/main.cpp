@@ -1,23 +1,21 @@
-// wakto19: lists what is due and ends, or shows it in the results window.
-#include "FlatUtilitys.h"
-#include "TFlatHintUnit.h"
-#include "bitmaps.h"
+// wakto19: lists what is due and ends, or shows it in the results window. The program itself needs
+// Qt Core only; the window and the GUI libraries are loaded from their module once something is due.
 #include "checkerscan.h"
 #include "clock.h"
 #include "fileremover.h"
-#include "qttranslation.h"
+#include "resultswindow.h"
 #include "settings.h"
-#include "wyniki.h"
 
-#include <QApplication>
+#include <QFile>
 #include <QFileInfo>
-#include <QIcon>
-#include <QPixmap>
+
+#include <cstdio>
+
+#include <dlfcn.h>
 
 namespace {
 
-// The folder of the running program file. Taken before any application object exists, so that the
-// scan runs, and a run with nothing due ends, without touching the window system.
+// The folder of the running program file, where the window's module lies too.
 QString ownFolder(const char* argv0)
 {
     QFileInfo self(QStringLiteral("/proc/self/exe"));
@@ -26,25 +24,29 @@ QString ownFolder(const char* argv0)
     return QFileInfo(self.canonicalFilePath()).absolutePath();
 }
 
+int showResults(int& argc, char** argv, const QString& folder, const QString& programDir, const CheckerResult& result)
+{
+    const QByteArray module = QFile::encodeName(folder + u'/' + QLatin1String(kResultsWindowModule));
+    void* handle = dlopen(module.constData(), RTLD_NOW | RTLD_LOCAL);
+    const auto show =
+        handle ? reinterpret_cast<ShowResultsFunction>(dlsym(handle, kResultsWindowEntry)) : ShowResultsFunction();
+    if (!show) {
+        // Without its window the checker has no way to show anything; the installation is broken.
+        std::fprintf(stderr, "wakto19: %s\n", dlerror());
+        return 1;
+    }
+    // The module stays loaded to the end: the application's objects live in it.
+    return show(argc, argv, programDir, result);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const QString programDir = programDirOf(ownFolder(argv[0]));
+    const QString folder = ownFolder(argv[0]);
+    const QString programDir = programDirOf(folder);
     const CheckerResult result = CheckerMain(programDir, Clock::standard().today(), FileRemover::standard());
     if (result.silentEnd())
         return 0;
-
-    QApplication app(argc, argv);
-    installPolishQtTranslation(app);
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(bitmapResource(u"IKONA"))));
-    QApplication::setApplicationName(QStringLiteral("Wakto"));
-    QApplication::setFont(DefaultUiFont());
-    wyniki::TForm1 form(programDir, FileRemover::standard());
-    TFlatHint::SetMainForm(&form);
-    form.ApplyTexts(result.Texts);
-    form.Fill(result);
-    form.show();
-    app.exec();
-    return 0;
+    return showResults(argc, argv, folder, programDir, result);
 }

@@ -117,7 +117,11 @@ TEST_F(InstallTest, AFreshInstallLaysOutTheProgramFolderAndTheMenuEntry)
     const Run run = install({"--prefix", prefix});
     ASSERT_EQ(run.code, 0) << run.output.toStdString();
 
-    QStringList expected{"Zubo_37", "wakto19", "zubo.png", "baza/stale/Imiona_index.ind",
+    QStringList expected{"Zubo_37",
+                         "wakto19",
+                         "wakto19_wyniki.so",
+                         "zubo.png",
+                         "baza/stale/Imiona_index.ind",
                          "baza/stale/Imiona_wg_dat.wps"};
     for (int digit = 0; digit <= 9; ++digit)
         expected << QStringLiteral("wav/%1.wav").arg(digit);
