@@ -107,6 +107,7 @@ void TForm5::FillGroups(const QList<MarkedGroup>& groups, const QByteArray& entr
 {
     m_groups = groups;
     m_entryType = entryType;
+    m_pick.clear();
     EditorMenu.reset();
     FlatListBox1->ClearItems();
     for (const MarkedGroup& group : m_groups)
@@ -156,6 +157,7 @@ void TForm5::FlatListBox1MouseUp()
     const int row = selectedRow();
     if (row < 0)
         return;
+    m_pick.clicked(row, m_groups[row].marked);
     toggleGroupMark(m_groups[row], m_main.Messages);
     setRow(row);
     FlatListBox1->SetSelected(row, true);
@@ -181,6 +183,7 @@ void TForm5::FlatSpeedButton3Click()
         return;
     // The entry joins the new group; the name stays in the field.
     m_groups.append({*name, true});
+    m_pick.clear();
     FlatListBox1->AddItem(text(groupListItem(m_groups.last())));
 }
 
@@ -200,6 +203,7 @@ void TForm5::FlatSpeedButton1Click()
         return;
     m_groups.removeAt(row);
     FlatListBox1->DeleteItem(row);
+    m_pick.clear();
     groupsRewritten(RemoveGroupFromFiles(dataFolders(m_main.Settings, m_main.ProgramDir), name, *m_reader, *m_writer));
 }
 
@@ -216,8 +220,12 @@ void TForm5::FlatSpeedButton5Click()
         return;
     GroupsChanged = QString::fromLatin1(kGroupsChanged);
     // The group keeps its mark: the entry's own file has just been given the new name, and the
-    // save writes the marked groups.
-    m_groups[row].name = *newName;
+    // save writes the marked groups. The click that picked the group marked nothing.
+    MarkedGroup& group = m_groups[row];
+    group.name = *newName;
+    if (const std::optional<bool> before = m_pick.markBeforePick(row))
+        group.marked = *before;
+    m_pick.clear();
     setRow(row);
     groupsRewritten(
         RenameGroupInFiles(dataFolders(m_main.Settings, m_main.ProgramDir), oldName, *newName, *m_reader, *m_writer));

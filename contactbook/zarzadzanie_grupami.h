@@ -87,6 +87,7 @@ private:
     const FileWriter* m_writer;
     QList<MarkedGroup> m_groups;
     QByteArray m_entryType;
+    GroupPick m_pick;
 };
 
 // What the editor's "G" got from the dialog.

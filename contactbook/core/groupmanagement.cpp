@@ -90,6 +90,27 @@ void toggleGroupMark(MarkedGroup& group, const MessageTable& messages)
     group.marked = !group.marked;
 }
 
+void GroupPick::clicked(int row, bool markedBefore)
+{
+    if (row == m_row) {
+        m_markBefore.reset();
+        return;
+    }
+    m_row = row;
+    m_markBefore = markedBefore;
+}
+
+void GroupPick::clear()
+{
+    m_row = -1;
+    m_markBefore.reset();
+}
+
+std::optional<bool> GroupPick::markBeforePick(int row) const
+{
+    return row == m_row ? m_markBefore : std::nullopt;
+}
+
 QList<GroupMenuItem> editorGroupMenu(const QList<MarkedGroup>& groups, const QByteArray& entryType,
                                      const MessageTable& messages)
 {

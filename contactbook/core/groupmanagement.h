@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class FileWriter;
 
 // Groups are the "grupa" lines of the person files; there is no group file. These are the rules of
@@ -35,6 +37,25 @@ bool isProtectedGroup(const QByteArray& name, const MessageTable& messages);
 // A click on a group of the list: the one-off reminders and the bin stay as they are, "Wszystko"
 // is always marked, any other group swaps its mark.
 void toggleGroupMark(MarkedGroup& group, const MessageTable& messages);
+
+// The row of the dialog's list that the last click picked. Every click on the list swaps the mark
+// of the selected row, also the click that selects it; but a user who picks a group in order to
+// rename it does not mean to change the entry's groups. So while the last click is the one that
+// picked its row, the rename gives that group back the mark it had before the click. A further
+// click on the row already selected swaps the mark on purpose.
+class GroupPick {
+public:
+    // A click that left `row` selected, whose group was marked as `markedBefore` until the click.
+    void clicked(int row, bool markedBefore);
+    // The rows were changed or made anew: the next click picks whatever row it selects.
+    void clear();
+    // The mark the group of `row` had before the click that picked it, when that was the last click.
+    std::optional<bool> markBeforePick(int row) const;
+
+private:
+    int m_row = -1;                   // the row of the last click
+    std::optional<bool> m_markBefore; // while the last click picked m_row
+};
 
 // One item of the editor's group menu.
 struct GroupMenuItem {

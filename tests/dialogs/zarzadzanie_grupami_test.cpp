@@ -202,6 +202,66 @@ TEST_F(GroupDialogTest, RenameKeepsTheMarkAndRewritesTheFilesWithoutAQuestion)
     EXPECT_EQ(items().at(1), "     Firma");
 }
 
+// A click on a row both selects it and swaps its mark. The click that picks a group to rename it is
+// no marking: the renamed group keeps the mark it had before. Further clicks on the picked row, and
+// clicks on other rows, mark as ever.
+TEST_F(GroupDialogTest, PickingAGroupToRenameItLeavesTheEntrysGroupsAsTheyWere)
+{
+    const struct {
+        const char* what;
+        QList<int> clicks; // rows clicked in turn; the last one is renamed
+        QStringList items; // after renaming to "Nowa"
+        QByteArray anna;   // baza/1.wps, which holds Dom and Praca
+    } cases[] = {
+        {"marked group picked",
+         {0},
+         {"v    Nowa", "     Praca", "     Wszystko"},
+         crlf({"<$@$>nazwisko</$@$>Anna", "<$@$>grupa</$@$>Nowa", "<$@$>grupa</$@$>Praca"})},
+        {"unmarked group picked",
+         {1},
+         {"v    Dom", "     Nowa", "     Wszystko"},
+         crlf({"<$@$>nazwisko</$@$>Anna", "<$@$>grupa</$@$>Dom", "<$@$>grupa</$@$>Nowa"})},
+        {"picked, then unmarked and marked again",
+         {0, 0, 0},
+         {"     Nowa", "     Praca", "     Wszystko"},
+         crlf({"<$@$>nazwisko</$@$>Anna", "<$@$>grupa</$@$>Nowa", "<$@$>grupa</$@$>Praca"})},
+        {"another group marked before",
+         {0, 1},
+         {"     Dom", "     Nowa", "     Wszystko"},
+         crlf({"<$@$>nazwisko</$@$>Anna", "<$@$>grupa</$@$>Dom", "<$@$>grupa</$@$>Nowa"})},
+        {"picked again after another row",
+         {1, 0, 1},
+         {"     Dom", "v    Nowa", "     Wszystko"},
+         crlf({"<$@$>nazwisko</$@$>Anna", "<$@$>grupa</$@$>Dom", "<$@$>grupa</$@$>Nowa"})},
+    };
+    const QByteArray anna = dir.read("baza/1.wps");
+    for (const auto& c : cases) {
+        dir.write("baza/1.wps", anna);
+        fill();
+        dialog->FormShow();
+        for (const int row : c.clicks)
+            clickRow(row);
+        dialog->FlatEdit1->setText(QStringLiteral("Nowa"));
+        dialog->FlatSpeedButton5->Click();
+        EXPECT_EQ(items(), c.items) << c.what;
+        EXPECT_EQ(dir.read("baza/1.wps"), c.anna) << c.what;
+        ASSERT_TRUE(dialog->EditorMenu) << c.what;
+        // The editor gets the marks the list shows ("Wszystko" is always checked there).
+        for (int row = 0; row < 2; ++row)
+            EXPECT_EQ(dialog->EditorMenu->at(4 + row).checked, items().at(row).startsWith(u'v')) << c.what;
+    }
+
+    // Once renamed, the row is picked anew by the next click.
+    fill();
+    clickRow(0);
+    dialog->FlatEdit1->setText(QStringLiteral("Dom2"));
+    dialog->FlatSpeedButton5->Click();
+    clickRow(0);
+    dialog->FlatEdit1->setText(QStringLiteral("Dom3"));
+    dialog->FlatSpeedButton5->Click();
+    EXPECT_EQ(items().at(0), "v    Dom3");
+}
+
 TEST_F(GroupDialogTest, ProtectedGroupsNoSelectionAndAnEmptyNameChangeNothing)
 {
     dialog->FillGroups({{"Dom", true}, {"&Wszystko", false}, {"Jednorazowe przypomnienie", false}}, "osoba");

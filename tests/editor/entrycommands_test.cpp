@@ -341,6 +341,31 @@ TEST_F(EntryCommandsTest, GroupRenamedInAnEditStaysTheEntrysGroupWhenItIsSaved)
     EXPECT_FALSE(file.contains("Praca"));
 }
 
+// The user picks "v    &Rodzina" with one click (which also swaps its mark), renames it and saves:
+// the entry stays in the renamed group.
+TEST_F(EntryCommandsTest, GroupPickedByAClickAndRenamedStaysTheEntrysGroupWhenItIsSaved)
+{
+    start();
+    dialogs.scripts = {[this](QDialog&) {
+                           editor().FlatSpeedButton10->Click();
+                           editor().FlatSpeedButton8->Click();
+                       },
+                       [](QDialog& d) {
+                           auto& groups = static_cast<zarzadzanie_grupami::TForm5&>(d);
+                           groups.FlatListBox1->SetSelected(1, true);
+                           groups.FlatListBox1MouseUp();
+                           EXPECT_EQ(groups.FlatListBox1->Items().at(1), "     &Rodzina");
+                           groups.FlatEdit1->setText(QStringLiteral("Bliscy"));
+                           groups.FlatSpeedButton5Click();
+                           groups.FlatSpeedButton4->Click();
+                       }};
+    main().FlatSpeedButton[9]->Click();
+    ASSERT_EQ(editor().result(), mrOk);
+    const QByteArray file = dir.read("baza/1-1-1.wps");
+    EXPECT_TRUE(file.contains(crlf({T("grupa", "Praca"), T("grupa", "Bliscy")}))) << file.constData();
+    EXPECT_FALSE(file.contains("Rodzina"));
+}
+
 TEST_F(EntryCommandsTest, GroupRenamedInAnEditLeftUnsavedStillRefreshesTheList)
 {
     start();
