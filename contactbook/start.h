@@ -153,7 +153,7 @@ public:
 
     // The shown person, for the commands that act on it. ShownPath is the file shown, empty when
     // the view is cleared; the chooser's selection may differ (a favourite or an edited entry
-    // outside the list), so "E", its save and its photo all take this path.
+    // outside the list), so "E", its save and its photo, "K" and "P" all take this path.
     QString ShownPath;
     QByteArray ShownName;
     bool HasPhoto = false;
@@ -182,7 +182,7 @@ public:
     void FlatSpeedButton6Click();  // "O": the about box
     void FlatSpeedButton7Click();  // ">>"
     void FlatSpeedButton8Click();  // "<<"
-    void FlatSpeedButton9Click();  // "E": edit the selected entry
+    void FlatSpeedButton9Click();  // "E": edit the shown entry
     void FlatSpeedButton10Click(); // "J": the language menu
     void FlatSpeedButton13Click(); // "Drukuj ..."
     void FlatSpeedButton15Click(); // "Mail zbiorowy"
@@ -235,7 +235,7 @@ public:
     void FlatSpeedButton1Click(); // "M": e-mail to the selected address
     void FlatListBox2MouseUp();
     void Kopiuj1Click();
-    void FlatSpeedButton2Click();  // "K": delete the selected entry
+    void FlatSpeedButton2Click();  // "K": delete the shown entry
     void FlatSpeedButton11Click(); // "P": restore it from the bin
     void FlatSpeedButton18Click(); // "NIP"
     void FlatSpeedButton19Click(); // "REG"

@@ -56,6 +56,14 @@ QByteArray listedName(const QList<PersonListEntry>& list, int index)
     return index < list.size() ? list[index].Name : QByteArray();
 }
 
+// The shown entry's name for the questions of "K" and "P": as the person list names it when it is
+// listed ("???" for a file without a name), else the file's own.
+QByteArray shownEntryName(const QList<PersonListEntry>& list, const QString& shownPath, const QByteArray& shownName)
+{
+    const qsizetype listed = indexOfPath(list, shownPath);
+    return listed >= 0 ? list[listed].Name : shownName;
+}
+
 // Tells a panel's clicks (left button released over it) and its showing and hiding.
 class PanelWatch : public QObject {
 public:
@@ -249,13 +257,14 @@ void TForm1::Kopiuj1Click()
         Clipboard::current().setText(FlatListBox2->Items().at(rows.first()));
 }
 
+// "K" and "P" act on the entry shown, which the chooser need not select (a favourite outside the
+// list): the user decides on what is in front of them.
 void TForm1::FlatSpeedButton2Click()
 {
-    const int index = ZuboComboBox1->currentIndex();
-    if (index < 0)
+    const QString path = ShownPath;
+    if (path.isEmpty())
         return;
-    const QString path = ZuboComboBox1->itemText(index);
-    const QByteArray question = Messages[3] + ": " + listedName(PersonList, index);
+    const QByteArray question = Messages[3] + ": " + shownEntryName(PersonList, path, ShownName);
     if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(question)) != Prompter::Answer::Yes)
         return;
     const std::optional<DeleteResult> result = deleteEntry(path, m_clock->now(), *m_writer, *m_remover);
@@ -274,13 +283,10 @@ void TForm1::FlatSpeedButton2Click()
 
 void TForm1::FlatSpeedButton11Click()
 {
-    const int index = ZuboComboBox1->currentIndex();
-    if (index < 0)
+    const QString path = ShownPath;
+    if (path.isEmpty() || kindOfFileName(path) != EntryKind::Binned)
         return;
-    const QString path = ZuboComboBox1->itemText(index);
-    if (kindOfFileName(path) != EntryKind::Binned)
-        return;
-    const QByteArray question = Messages[17] + ": " + listedName(PersonList, index);
+    const QByteArray question = Messages[17] + ": " + shownEntryName(PersonList, path, ShownName);
     if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(question)) != Prompter::Answer::Yes)
         return;
     const std::optional<RestoreResult> result = restoreEntry(path, m_clock->now(), *m_writer, *m_remover);

@@ -305,6 +305,52 @@ TEST_F(CommandsTest, RestoringOverAPersonOfTheSameNameKeepsBothAndAFailedRestore
     EXPECT_FALSE(form->FlatSpeedButton[11]->isHidden());
 }
 
+// A favourite outside the list is shown while the chooser still selects another person: "K" and "P"
+// act on the entry shown and name it in their question.
+TEST_F(CommandsTest, DeleteAndRestoreActOnTheShownEntryNotTheChoosersSelection)
+{
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>A Pierwsza", "<$@$>ulica</$@$>a"});
+    write("baza/2.wps", {"<$@$>nazwisko</$@$>B Druga", "<$@$>ulica</$@$>b"});
+    const QString reminder = write("baza/3.wpj", {"<$@$>nazwisko</$@$>C Jednorazowa", "<$@$>ulica</$@$>c"});
+    const QString binned = write("baza/4.wpb", {"<$@$>nazwisko</$@$>D Wykasowana", "<$@$>ulica</$@$>d"});
+    dir.write("baza/ulubione.sps", (reminder + "\r\n" + binned + "\r\n").toUtf8());
+    const auto form = startWith();
+    choose(*form, 1);
+
+    form->PopupMenu6->actions()[0]->trigger();
+    ASSERT_EQ(form->FlatEdit4->text(), "c");
+    ASSERT_EQ(form->ZuboComboBox1->currentIndex(), 1);
+    prompter.answers = {Prompter::Answer::Yes};
+    form->FlatSpeedButton[2]->Click();
+    EXPECT_EQ(shownText(0), "Czy na pewno wykasować bieżącą osobę?: C Jednorazowa");
+    EXPECT_FALSE(dir.exists("baza/3.wpj"));
+    EXPECT_TRUE(dir.exists("baza/2.wps"));
+    EXPECT_EQ(names(*form), QStringList({"A Pierwsza", "B Druga"}));
+    EXPECT_EQ(form->FlatEdit4->text(), "a");
+
+    choose(*form, 1);
+    form->PopupMenu6->actions()[1]->trigger();
+    ASSERT_EQ(form->FlatEdit4->text(), "d");
+    ASSERT_FALSE(form->FlatSpeedButton[11]->isHidden());
+    prompter.answers = {Prompter::Answer::Yes};
+    form->FlatSpeedButton[11]->Click();
+    EXPECT_EQ(shownText(1), "Czy przywrócić tę osobę?: D Wykasowana");
+    EXPECT_TRUE(dir.exists("baza/4.wps"));
+    EXPECT_FALSE(dir.exists("baza/4.wpb"));
+    EXPECT_TRUE(dir.exists("baza/2.wps"));
+    EXPECT_EQ(names(*form), QStringList({"A Pierwsza", "B Druga", "D Wykasowana"}));
+    EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 2);
+    EXPECT_EQ(form->FlatEdit4->text(), "d");
+
+    // With nothing shown neither asks nor touches a file, whatever the chooser selects.
+    form->ClearPersonView();
+    ASSERT_GE(form->ZuboComboBox1->currentIndex(), 0);
+    form->FlatSpeedButton[2]->Click();
+    form->FlatSpeedButton[11]->Click();
+    EXPECT_EQ(prompter.shown.size(), 2);
+    EXPECT_EQ(names(*form), QStringList({"A Pierwsza", "B Druga", "D Wykasowana"}));
+}
+
 TEST_F(CommandsTest, FavouritesAreAddedRemovedAndShown)
 {
     const QString a = write("baza/1.wps", {"<$@$>nazwisko</$@$>A Pierwsza", "<$@$>ulica</$@$>a"});
