@@ -37,10 +37,11 @@ FavouritesLoad loadFavourites(const QString& path, const QList<PersonListEntry>&
         load.error = fileErrorMessage(messages, path, code);
         return load;
     }
+    LocalPersonPaths localPath(folders);
     for (const QByteArray& line : *lines) {
         if (line.isEmpty())
             continue;
-        PersonListEntry entry{localPersonPath(cp1250::toUnicode(line), folders), QByteArray(), QByteArray()};
+        PersonListEntry entry{localPath(cp1250::toUnicode(line)), QByteArray(), QByteArray()};
         if (const qsizetype match = indexOfPath(listed, entry.Path); match >= 0)
             entry.Name = listed[match].Name;
         load.entries.append(entry);

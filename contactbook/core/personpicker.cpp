@@ -126,10 +126,11 @@ QList<int> chooseFromList(const Lines& listFile, const QList<PersonListEntry>& e
 {
     QList<bool> chosen(entries.size(), false);
     QList<int> order;
+    LocalPersonPaths localPath(folders);
     for (const QByteArray& line : listFile) {
         if (line.isEmpty())
             continue;
-        const QString part = localPersonPath(cp1250::toUnicode(line), folders);
+        const QString part = localPath(cp1250::toUnicode(line));
         for (qsizetype i = 0; i < entries.size(); ++i) {
             if (!chosen[i] && entries[i].Path.contains(part, Qt::CaseSensitive)) {
                 chosen[i] = true;

@@ -1,13 +1,22 @@
 #include "storedpaths.h"
 
+#include "personfile.h"
 #include "settings.h"
+
+#include <QFileInfo>
 
 StoredPathFolders storedPathFolders(const DatabaseSettings& settings, const QString& programDir)
 {
     return {defaultBaseIn(programDir), settings.UseSecondBase ? settings.SecondBasePath : QString()};
 }
 
-QString localPersonPath(const QString& stored, const StoredPathFolders& folders)
+LocalPersonPaths::LocalPersonPaths(StoredPathFolders folders)
+    : m_folders(std::move(folders))
+{}
+
+LocalPersonPaths::~LocalPersonPaths() = default;
+
+QString LocalPersonPaths::operator()(const QString& stored)
 {
     if (stored.startsWith(u'/') || !stored.contains(u'\\'))
         return stored;
@@ -15,8 +24,20 @@ QString localPersonPath(const QString& stored, const StoredPathFolders& folders)
     const QString name = parts.last();
     // The old system's file names ignore case, and its program folder was kept in lower case.
     const bool inDefault = parts.size() >= 2 && parts[parts.size() - 2].compare(u"baza", Qt::CaseInsensitive) == 0;
-    const QString folder = inDefault ? folders.defaultBase : folders.secondBase;
+    const QString& folder = inDefault ? m_folders.defaultBase : m_folders.secondBase;
     if (name.isEmpty() || folder.isEmpty())
         return stored;
-    return folder + name;
+    // Most old files keep the case of their stored names: one look at the name spares the listing.
+    const QString exact = folder + name;
+    if (QFileInfo(exact).isFile())
+        return exact;
+    std::unique_ptr<FolderFilesByBase>& files = inDefault ? m_defaultFiles : m_secondFiles;
+    if (!files)
+        files = std::make_unique<FolderFilesByBase>(folder);
+    return siblingPath(*files, name, name.mid(baseNameOf(name).size()));
+}
+
+QString localPersonPath(const QString& stored, const StoredPathFolders& folders)
+{
+    return LocalPersonPaths(folders)(stored);
 }

@@ -412,6 +412,27 @@ TEST_F(CommandsTest, FavouritesSavedOnTheOldSystemNameTheirPersonsAndCanBeRemove
     EXPECT_EQ(dir.read("baza/ulubione.sps"), (a + "\r\n").toUtf8());
 }
 
+// The old system's names ignore case: a stored name that differs from its file only in case still
+// names that person.
+TEST_F(CommandsTest, AFavouriteOfTheOldSystemFindsItsFileWhateverTheCase)
+{
+    const QString file = write("baza/ab.wps", {"<$@$>nazwisko</$@$>A Pierwsza", "<$@$>ulica</$@$>a"});
+    write("baza/cd.wps", {"<$@$>nazwisko</$@$>B Druga", "<$@$>ulica</$@$>b"});
+    dir.write("baza/ulubione.sps", crlf({"C:\\ZUBO\\BAZA\\AB.WPS"}));
+    const auto form = startWith();
+    EXPECT_EQ(favouriteItems(*form), QStringList({"A Pierwsza"}));
+    choose(*form, 1);
+    form->PopupMenu6->actions()[0]->trigger();
+    EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 0);
+    EXPECT_EQ(form->FlatEdit4->text(), "a");
+    prompter.answers = {Prompter::Answer::Yes};
+    form->FlatSpeedButton[24]->Click();
+    EXPECT_TRUE(form->Favourites.isEmpty());
+    EXPECT_EQ(dir.read("baza/ulubione.sps"), "");
+    EXPECT_EQ(dir.read("baza/ab.wps"), crlf({"<$@$>nazwisko</$@$>A Pierwsza", "<$@$>ulica</$@$>a"}));
+    EXPECT_EQ(form->ShownPath, file);
+}
+
 TEST_F(CommandsTest, AFavouriteOutsideTheListIsShownWithoutChangingTheChoice)
 {
     write("baza/1.wps", {"<$@$>nazwisko</$@$>A Pierwsza", "<$@$>ulica</$@$>a"});

@@ -1,6 +1,7 @@
 #include "storedpaths.h"
 
 #include "settings.h"
+#include "support.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,41 @@ TEST(LocalPersonPath, AnOldSystemsPathNamesTheFileInTheDataFolderItNames)
     };
     for (const auto& c : cases)
         EXPECT_EQ(localPersonPath(QString::fromUtf8(c.stored), c.folders), c.local) << c.stored;
+}
+
+// The old system's file names ignore case: a stored name finds the file that differs only in case,
+// compared letter for letter (never as a pattern); a file of exactly the stored name comes first.
+TEST(LocalPersonPath, AnOldSystemsNameFindsTheFileWhateverItsCase)
+{
+    TempDir dir;
+    for (const char* name :
+         {"baza/ab.wps", "baza/CD.wps", "baza/cd.wps", "baza/xy.wps", "baza/ŁÓDŹ.wps", "druga/5-5-5.wps"})
+        dir.write(QString::fromUtf8(name), "x");
+    const StoredPathFolders folders{dir.file("baza/"), dir.file("druga/")};
+    const struct {
+        const char* stored;
+        const char* local; // in the temporary folder
+    } cases[] = {
+        {"C:\\ZUBO\\BAZA\\AB.WPS", "baza/ab.wps"},
+        {"C:\\zubo\\baza\\Ab.wps", "baza/ab.wps"},
+        {"C:\\zubo\\baza\\cd.wps", "baza/cd.wps"},
+        {"C:\\zubo\\baza\\CD.wps", "baza/CD.wps"},
+        {"C:\\zubo\\baza\\łódź.wps", "baza/ŁÓDŹ.wps"},
+        {"D:\\DANE\\5-5-5.WPS", "druga/5-5-5.wps"},
+        // Another extension is another file; "?" and "*" are letters of a name, not a pattern.
+        {"C:\\zubo\\baza\\AB.WPB", "baza/AB.WPB"},
+        {"C:\\zubo\\baza\\x?.wps", "baza/x?.wps"},
+        {"C:\\zubo\\baza\\*.wps", "baza/*.wps"},
+        {"C:\\zubo\\baza\\ab", "baza/ab"},
+    };
+    LocalPersonPaths paths(folders);
+    for (const auto& c : cases) {
+        const QString stored = QString::fromUtf8(c.stored);
+        EXPECT_EQ(localPersonPath(stored, folders), dir.file(QString::fromUtf8(c.local))) << c.stored;
+        EXPECT_EQ(paths(stored), dir.file(QString::fromUtf8(c.local))) << c.stored;
+    }
+    // A path of this system is taken as it stands.
+    EXPECT_EQ(localPersonPath(dir.file("baza/AB.WPS"), folders), dir.file("baza/AB.WPS"));
 }
 
 TEST(LocalPersonPath, TheFoldersAreTheDefaultOneAndTheSecondOneInUse)
