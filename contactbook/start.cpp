@@ -507,10 +507,13 @@ void TForm1::ClearPersonView()
     Image1->SetPicture(logo());
     HasPhoto = false;
     ShownPath.clear();
+    m_pickedFavourite.clear();
 }
 
 void TForm1::ShowPerson(const QString& path)
 {
+    // Whatever is asked to be shown now, a favourite picked before is no longer the last thing shown.
+    m_pickedFavourite.clear();
     const ShowResult result = ::ShowPerson(path, *m_reader);
     switch (result.status) {
     case ShowResult::Status::Missing:

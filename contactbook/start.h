@@ -244,7 +244,7 @@ public:
     void FlatSpeedButton20Click(); // backup copy of the data folder
     void FlatSpeedButton22Click(); // ">#": add to the favourites
     void FlatSpeedButton23Click(); // "#": the favourites menu
-    void FlatSpeedButton24Click(); // "#>": remove from the favourites
+    void FlatSpeedButton24Click(); // "#>": remove the favourite shown, or the selected person
     void osoba1Click();
     void FlatListBox3MouseUp();
     void Panel1Click();
@@ -271,6 +271,9 @@ private:
     void createCommandControls();
     void readAloud(int delayMs);
     QString favouritesFile() const;
+    // The path of the favourite last picked from "#", while nothing else has been shown since
+    // (empty otherwise): "#>" removes it, also when the chooser never holds it.
+    QString m_pickedFavourite;
 
     const TextReader* m_reader;
     const FileRemover* m_remover;

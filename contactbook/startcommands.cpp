@@ -378,14 +378,22 @@ void TForm1::osoba1Click()
     if (const qsizetype listed = indexOfPath(PersonList, path); listed >= 0)
         ZuboComboBox1->setCurrentIndex(int(listed));
     ShowPerson(path);
+    // Also when its file is gone and nothing new could be shown: "#>" must still reach it.
+    m_pickedFavourite = path;
 }
 
+// A favourite the chooser never holds (its file sent to the bin, an entry not listed) could never be
+// removed by the chooser's selection: the one just picked from "#" is removed instead.
 void TForm1::FlatSpeedButton24Click()
 {
-    const int index = ZuboComboBox1->currentIndex();
-    if (index < 0)
-        return;
-    const qsizetype favourite = indexOfPath(Favourites, ZuboComboBox1->itemText(index));
+    QString path = m_pickedFavourite;
+    if (path.isEmpty()) {
+        const int index = ZuboComboBox1->currentIndex();
+        if (index < 0)
+            return;
+        path = ZuboComboBox1->itemText(index);
+    }
+    const qsizetype favourite = indexOfPath(Favourites, path);
     if (favourite < 0)
         return;
     if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(Messages[30])) != Prompter::Answer::Yes)

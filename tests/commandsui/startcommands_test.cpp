@@ -433,6 +433,51 @@ TEST_F(CommandsTest, AFavouriteOfTheOldSystemFindsItsFileWhateverTheCase)
     EXPECT_EQ(form->ShownPath, file);
 }
 
+// "#>" removes the favourite just picked from "#", also one the chooser never holds (its file sent to
+// the bin, or an entry that is not listed); once another entry is shown it acts on the chooser's
+// selection again.
+TEST_F(CommandsTest, AFavouritePickedAndStillShownIsRemovedEvenWhenNotListed)
+{
+    const QString a = write("baza/1.wps", {"<$@$>nazwisko</$@$>A Pierwsza", "<$@$>ulica</$@$>a"});
+    write("baza/2.wps", {"<$@$>nazwisko</$@$>B Druga", "<$@$>ulica</$@$>b"});
+    const QString reminder = write("baza/3.wpj", {"<$@$>nazwisko</$@$>C Jednorazowa", "<$@$>ulica</$@$>c"});
+    write("baza/9.wpb", {"<$@$>nazwisko</$@$>D Wykasowana"});
+    const QString binned = dir.file("baza/9.wps");
+    dir.write("baza/ulubione.sps", (binned + "\r\n" + reminder + "\r\n" + a + "\r\n").toUtf8());
+    const auto form = startWith();
+    ASSERT_EQ(favouriteItems(*form), QStringList({"", "", "A Pierwsza"}));
+    choose(*form, 1);
+
+    form->PopupMenu6->actions()[1]->trigger();
+    ASSERT_EQ(form->FlatEdit4->text(), "c");
+    form->FlatSpeedButton[24]->Click(); // answered No
+    EXPECT_EQ(form->Favourites.size(), 3);
+    EXPECT_EQ(shownText(0), "Czy na pewno wykasować aktualnie wybraną osobę z listy podręcznej");
+    prompter.answers = {Prompter::Answer::Yes};
+    form->FlatSpeedButton[24]->Click();
+    EXPECT_EQ(dir.read("baza/ulubione.sps"), (binned + "\r\n" + a + "\r\n").toUtf8());
+    EXPECT_EQ(favouriteItems(*form), QStringList({"", "A Pierwsza"}));
+    EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 1);
+    EXPECT_TRUE(dir.exists("baza/3.wpj"));
+
+    // Its file is gone: nothing new is shown, but it was the last pick.
+    form->PopupMenu6->actions()[0]->trigger();
+    EXPECT_EQ(form->FlatEdit4->text(), "c");
+    prompter.answers = {Prompter::Answer::Yes};
+    form->FlatSpeedButton[24]->Click();
+    EXPECT_EQ(dir.read("baza/ulubione.sps"), (a + "\r\n").toUtf8());
+    EXPECT_EQ(favouriteItems(*form), QStringList({"A Pierwsza"}));
+
+    // Picked, then another person shown: the chooser's selection counts, and it is no favourite.
+    form->PopupMenu6->actions()[0]->trigger();
+    ASSERT_EQ(form->ZuboComboBox1->currentIndex(), 0);
+    choose(*form, 1);
+    const qsizetype asked = prompter.shown.size();
+    form->FlatSpeedButton[24]->Click();
+    EXPECT_EQ(prompter.shown.size(), asked);
+    EXPECT_EQ(dir.read("baza/ulubione.sps"), (a + "\r\n").toUtf8());
+}
+
 TEST_F(CommandsTest, AFavouriteOutsideTheListIsShownWithoutChangingTheChoice)
 {
     write("baza/1.wps", {"<$@$>nazwisko</$@$>A Pierwsza", "<$@$>ulica</$@$>a"});
