@@ -19,11 +19,17 @@ bool isName(const QByteArray& name)
     return !name.isEmpty() && name != "0";
 }
 
-template <typename Visit> void forEachPersonFile(const QStringList& folders, Visit visit)
+// Calls `visit(path, lines)` for each readable person file with a cursor on its stored bytes; one
+// buffer serves every file.
+template <typename Visit> void forEachPersonFile(const QStringList& folders, const TextReader& reader, Visit visit)
 {
+    QByteArray stored;
     for (const QString& folder : folders) {
-        for (const QString& name : listFiles(folder, QStringLiteral("*.wps")))
-            visit(folder + name);
+        for (const QString& name : listFiles(folder, QStringLiteral("*.wps"))) {
+            const QString path = folder + name;
+            if (reader.readInto(path, stored))
+                visit(path, LineCursor(stored));
+        }
     }
 }
 
@@ -44,12 +50,11 @@ int pickerIndex(const QString& item)
 QList<PersonListEntry> scanPrintEntries(const QStringList& folders, const TextReader& reader)
 {
     QList<PersonListEntry> entries;
-    forEachPersonFile(folders, [&](const QString& path) {
-        const auto first = reader.readFirstLine(path);
-        if (!first)
-            return;
+    forEachPersonFile(folders, reader, [&](const QString& path, LineCursor lines) {
+        QByteArrayView first;
+        lines.next(first);
         // Line 1 is asked for the name directly: a file that begins with another line is left out.
-        const QByteArray name = ExtractField(*first, kNameKey);
+        const QByteArray name = ExtractField(first.toByteArray(), kNameKey);
         if (isName(name))
             entries.append({path, name, QByteArray()});
     });
@@ -59,20 +64,17 @@ QList<PersonListEntry> scanPrintEntries(const QStringList& folders, const TextRe
 QList<PersonListEntry> scanMailEntries(const QStringList& folders, const TextReader& reader)
 {
     QList<PersonListEntry> entries;
-    forEachPersonFile(folders, [&](const QString& path) {
-        const auto lines = reader.readLines(path);
-        if (!lines)
-            return;
+    forEachPersonFile(folders, reader, [&](const QString& path, LineCursor lines) {
         QByteArray name;
         QByteArray mail;
-        for (const QByteArray& line : *lines) {
-            const QByteArray key = ExtractField(line, QByteArray());
-            if (key == kMailKey) {
-                mail = ExtractField(line, kMailKey);
+        for (QByteArrayView line; lines.next(line);) {
+            const TaggedFields fields(line);
+            if (fields.key() == kMailKey) {
+                mail = fields.value().toByteArray();
                 break;
             }
-            if (key == kNameKey)
-                name = ExtractField(line, kNameKey);
+            if (fields.key() == kNameKey)
+                name = fields.value().toByteArray();
         }
         if (isName(name) && !mail.isEmpty())
             entries.append({path, name, mail});
