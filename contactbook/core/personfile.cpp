@@ -324,10 +324,22 @@ bool isEntryFileName(const QString& fileName)
            extension.compare(QLatin1String(".wpb"), Qt::CaseInsensitive) == 0;
 }
 
+bool isEntryFileName(QByteArrayView storedName)
+{
+    if (!isAscii(storedName))
+        return isEntryFileName(QFile::decodeName(storedName.toByteArray()));
+    const qsizetype n = storedName.size();
+    if (n < 4 || storedName[n - 4] != '.' || asciiLower(storedName[n - 3]) != 'w' ||
+        asciiLower(storedName[n - 2]) != 'p')
+        return false;
+    const char kind = asciiLower(storedName[n - 1]);
+    return kind == 's' || kind == 'j' || kind == 'b';
+}
+
 bool photoMayBeDeleted(const FolderFilesByBase& files, const QString& base)
 {
     const QStringList found = files.filesOfBase(base);
-    return std::none_of(found.cbegin(), found.cend(), isEntryFileName);
+    return std::none_of(found.cbegin(), found.cend(), [](const QString& name) { return isEntryFileName(name); });
 }
 
 bool photoMayBeDeleted(const QString& folder, const QString& base)

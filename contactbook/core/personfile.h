@@ -95,6 +95,8 @@ QString photoFileName(const QString& personFileName);
 
 // Whether a file name ends in ".wps", ".wpj" or ".wpb", in any case: the entry files.
 bool isEntryFileName(const QString& fileName);
+// The same for a name as stored, decoded only when it is not plain ASCII.
+bool isEntryFileName(QByteArrayView storedName);
 
 // The base name of an entry file: the name without its extension ("1-2-3" of "1-2-3.wps").
 QString baseNameOf(const QString& fileName);

@@ -7,7 +7,14 @@
 #include "taggedline.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -73,18 +80,24 @@ void removeWriterLeftovers(const QStringList& folders, const QDateTime& now, con
 {
     constexpr qint64 kMinimumAgeSeconds = 60;
     for (const QString& folder : folders) {
-        const QStringList names =
-            QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks, QDir::Name);
-        for (const QString& name : names) {
-            const bool candidate = FileWriter::isTemporaryName(name) || isEntryFileName(name);
-            if (!candidate)
+        // Listed once; only the names that may be leftovers are looked at, each with one status call
+        // of its own right before it may be removed (and never through a link).
+        const FolderListing listing(folder);
+        std::vector<QByteArray> stored = listing.names();
+        std::sort(stored.begin(), stored.end(), precedesAsText);
+        for (const QByteArray& bytes : stored) {
+            const bool temporary = bytes.startsWith(".zubo-") && FileWriter::isTemporaryName(QFile::decodeName(bytes));
+            if (!temporary && !isEntryFileName(QByteArrayView(bytes)))
                 continue;
-            const QString path = QDir(folder).filePath(name);
-            const QFileInfo info(path);
-            if (info.isSymLink() || !info.isFile() || info.lastModified().secsTo(now) < kMinimumAgeSeconds)
+            struct stat status;
+            if (fstatat(listing.handle(), bytes.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0 ||
+                !S_ISREG(status.st_mode))
                 continue;
-            if (FileWriter::isTemporaryName(name) || info.size() == 0)
-                remover.remove(path);
+            const qint64 modified = qint64(status.st_mtim.tv_sec) * 1000 + status.st_mtim.tv_nsec / 1000000;
+            if ((now.toMSecsSinceEpoch() - modified) / 1000 < kMinimumAgeSeconds)
+                continue;
+            if (temporary || status.st_size == 0)
+                remover.remove(QDir(folder).filePath(QFile::decodeName(bytes)));
         }
     }
 }
