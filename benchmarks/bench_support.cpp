@@ -138,25 +138,33 @@ GeneratedProgramFolder::GeneratedProgramFolder(int perFolder, GeneratedContents 
     writeFile(programDir + QStringLiteral("opcje.ini"), "[opcje]\r\nbaza_2=" + programDir.toUtf8() + "druga\r\n");
 }
 
+namespace {
+
+// The strings as the null-ended array of C strings that exec takes; valid while `strings` lives.
+std::vector<char*> cStrings(std::vector<QByteArray>& strings)
+{
+    std::vector<char*> pointers;
+    for (QByteArray& s : strings)
+        pointers.push_back(s.data());
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+} // namespace
+
 int runProgram(const QString& program, const QStringList& arguments, const QStringList& environment)
 {
     const QByteArray path = QFile::encodeName(program);
     std::vector<QByteArray> args{path};
     for (const QString& a : arguments)
         args.push_back(a.toLocal8Bit());
-    std::vector<char*> argv;
-    for (QByteArray& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
     std::vector<QByteArray> env;
     for (char** e = environ; *e; ++e)
         env.emplace_back(*e);
     for (const QString& e : environment)
         env.push_back(e.toLocal8Bit());
-    std::vector<char*> envp;
-    for (QByteArray& e : env)
-        envp.push_back(e.data());
-    envp.push_back(nullptr);
+    const std::vector<char*> argv = cStrings(args);
+    const std::vector<char*> envp = cStrings(env);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);

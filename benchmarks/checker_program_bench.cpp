@@ -97,24 +97,25 @@ void Wakto19(benchmark::State& state, int count)
     measureProcess(state, p.checker, {});
 }
 
-void RemindFilePerPerson(benchmark::State& state, int count)
+// remind on one file per person (`oneFile` false) or on all reminders in one file.
+void Remind(benchmark::State& state, int count, bool oneFile)
 {
     const Persons& p = persons(count);
     if (Persons::remind().isEmpty()) {
         state.SkipWithError("remind is not installed");
         return;
     }
-    measureProcess(state, Persons::remind(), {QStringLiteral("-q"), p.folder.remindAll});
+    measureProcess(state, Persons::remind(), {QStringLiteral("-q"), oneFile ? p.folder.remindOne : p.folder.remindAll});
+}
+
+void RemindFilePerPerson(benchmark::State& state, int count)
+{
+    Remind(state, count, false);
 }
 
 void RemindOneFile(benchmark::State& state, int count)
 {
-    const Persons& p = persons(count);
-    if (Persons::remind().isEmpty()) {
-        state.SkipWithError("remind is not installed");
-        return;
-    }
-    measureProcess(state, Persons::remind(), {QStringLiteral("-q"), p.folder.remindOne});
+    Remind(state, count, true);
 }
 
 void StartQtCore(benchmark::State& state)
