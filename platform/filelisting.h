@@ -18,9 +18,9 @@ bool matchesMask(const QString& name, const QString& mask);
 
 // A folder read once, and held open: the names of its plain files (hidden ones and links to plain
 // files included) as the file system stores them, in the order it gives them, told apart by their
-// directory entries alone, with no status call per file. Its files can be opened by name through
-// `handle()` without walking the folder's path again; a file that went away meanwhile simply fails
-// to open. A missing or unreadable folder lists nothing.
+// directory entries, with no status call per file (only a link is followed to see what it names).
+// Its files can be opened by name through `handle()` without walking the folder's path again; a file
+// that went away meanwhile simply fails to open. A missing or unreadable folder lists nothing.
 class FolderListing {
 public:
     explicit FolderListing(const QString& folder);

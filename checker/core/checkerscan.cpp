@@ -34,7 +34,7 @@ void scanFolder(OccasionScan& scan, const QString& folder)
     QByteArray content;
     for (const StoredEntryFile& file : entryFilesIn(listing, read)) {
         if (readWholeFileIn(listing.handle(), file.name.constData(), content) == ReadResult::Read)
-            scan.ProcessPersonContent(content, QFile::decodeName(file.name));
+            scan.ProcessPersonContent(content, file);
     }
 }
 

@@ -4,6 +4,8 @@
 #include "personfile.h"
 #include "taggedline.h"
 
+#include <QFile>
+
 #include <algorithm>
 #include <optional>
 
@@ -301,7 +303,22 @@ void OccasionScan::ProcessPersonFile(const QString& fileName)
 
 void OccasionScan::ProcessPersonContent(QByteArrayView content, const QString& fileName)
 {
-    const bool oneOff = kindOfFileName(fileName) == EntryKind::OneOff;
+    processContent(content, kindOfFileName(fileName) == EntryKind::OneOff, [&] { return CurrentFolder + fileName; });
+}
+
+void OccasionScan::ProcessPersonContent(QByteArrayView content, const StoredEntryFile& file)
+{
+    // Most files list nothing: their names are decoded only for what is listed or deleted.
+    QString path;
+    processContent(content, file.kind == EntryKind::OneOff, [&] {
+        if (path.isEmpty())
+            path = CurrentFolder + QFile::decodeName(file.name);
+        return path;
+    });
+}
+
+template <typename PathOf> void OccasionScan::processContent(QByteArrayView content, bool oneOff, PathOf pathOf)
+{
     QList<DateLine> oneOffLines;
     LineCursor lines(content);
     const auto nextLine = [&](QByteArrayView& line) { return lines.next(line); };
@@ -315,9 +332,9 @@ void OccasionScan::ProcessPersonContent(QByteArrayView content, const QString& f
         // A one-off reminder's past dates are not listed: once all have passed it is deleted.
         if (line.judged.window == Window::None || (oneOff && line.judged.window == Window::Past))
             return;
-        wpis entry = listedEntry(line, name, CurrentFolder + fileName, m_today, *m_texts);
+        wpis entry = listedEntry(line, name, pathOf(), m_today, *m_texts);
         (line.judged.window == Window::Coming ? ComingList : PastList).append(std::move(entry));
     });
     if (oneOff && allDatesPassed(oneOffLines, m_today))
-        ExpiredOneOffs.append({CurrentFolder + fileName, content.toByteArray()});
+        ExpiredOneOffs.append({pathOf(), content.toByteArray()});
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "checkertexts.h"
+#include "personfile.h"
 #include "textlines.h"
 
 #include <QByteArray>
@@ -77,8 +78,14 @@ public:
     // The same for a file's bytes already read; the kind of entry follows from the last letter of
     // `fileName`.
     void ProcessPersonContent(QByteArrayView content, const QString& fileName);
+    // The same for a file of a folder listing, named as stored.
+    void ProcessPersonContent(QByteArrayView content, const StoredEntryFile& file);
 
 private:
+    // `pathOf()` gives CurrentFolder + the file name, asked for only when a line is listed or the
+    // reminder has passed.
+    template <typename PathOf> void processContent(QByteArrayView content, bool oneOff, PathOf pathOf);
+
     QDate m_today;
     DayWindows m_days;
     const CheckerTexts* m_texts;

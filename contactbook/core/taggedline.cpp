@@ -2,6 +2,8 @@
 
 #include "textlines.h"
 
+#include <cstring>
+
 namespace {
 
 // Removes the first occurrence of `what`; false when it does not occur.
@@ -12,6 +14,23 @@ bool removeFirst(QByteArray& text, QByteArrayView what)
         return false;
     text.remove(at, what.size());
     return true;
+}
+
+// The first closing marker: looked for by its first character, as it stands in every line read by
+// the thousand.
+qsizetype indexOfCloseMarker(QByteArrayView text)
+{
+    constexpr QByteArrayView marker(kCloseMarker);
+    for (qsizetype from = 0; from < text.size();) {
+        const void* found = std::memchr(text.data() + from, '<', std::size_t(text.size() - from));
+        if (!found)
+            return -1;
+        const qsizetype at = static_cast<const char*>(found) - text.data();
+        if (text.sliced(at).startsWith(marker))
+            return at;
+        from = at + 1;
+    }
+    return -1;
 }
 
 } // namespace
@@ -38,7 +57,7 @@ TaggedFields::TaggedFields(QByteArrayView line)
     if (line.startsWith(kOpenMarker)) {
         // The opening marker is the line's first, so the key runs from it to the first closing
         // marker after it; that key's first occurrence is right there, so the value is the rest.
-        const qsizetype end = line.sliced(open).indexOf(kCloseMarker);
+        const qsizetype end = indexOfCloseMarker(line.sliced(open));
         if (end > 0) {
             m_key = line.sliced(open, end);
             m_value = line.sliced(open + end + close);
