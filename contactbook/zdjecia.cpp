@@ -10,6 +10,7 @@
 #include "jpegdecoder.h"
 #include "picture.h"
 #include "picturechooser.h"
+#include "picturefile.h"
 #include "prompter.h"
 #include "schemecolours.h"
 #include "settings.h"
@@ -19,7 +20,6 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -45,24 +45,6 @@ QImage opaque(const QImage& picture)
     QPainter p(&flat);
     p.drawImage(0, 0, picture);
     return flat;
-}
-
-// A picture by its content, whatever its name says. The platform's readers make up what a cut
-// bitmap or JPEG lacks, so a JPEG goes through the same decoder as a JPEG name, and a bitmap must
-// hold every row its header promises.
-QImage readPicture(const QByteArray& bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
-    const QByteArray format = reader.format();
-    if (format == "jpeg")
-        return decodeJpeg(bytes).image;
-    if (format == "bmp" && !isCompleteBitmap(bytes))
-        return QImage();
-    return reader.read();
 }
 
 } // namespace
