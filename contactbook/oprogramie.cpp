@@ -5,6 +5,7 @@
 #include "TFlatSpeedButtonUnit.h"
 #include "bitmaps.h"
 #include "linkopener.h"
+#include "maker.h"
 #include "schemecolours.h"
 #include "shape.h"
 #include "windowparts.h"

@@ -13,12 +13,6 @@ class TShape;
 // The about box of both programs: the banner, a short description, a thanks line and three links.
 namespace oprogramie {
 
-// The addresses behind the links.
-inline constexpr char kMakerMail[] = "zubo@example.org";
-inline constexpr char kMakerPage[] = "http://www.example.org/zubo/";
-inline constexpr char kThanksName[] = "Testerzy programu";
-inline constexpr char kThanksMail[] = "testerzy@example.org";
-
 // Which program's description the box starts with, until the program's language step sets it.
 enum class Edition { Contactbook, Checker };
 

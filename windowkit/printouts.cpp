@@ -1,7 +1,7 @@
 #include "printouts.h"
 
 #include "codec1250.h"
-#include "oprogramie.h"
+#include "maker.h"
 #include "printer.h"
 #include "textreader.h"
 
@@ -83,8 +83,8 @@ bool printPersonSheets(Printer& printer, const QList<PersonListEntry>& persons, 
         return false;
     const SheetGeometry g = sheetGeometry(printer.pageSize());
 
-    const QImage strip = sideStrip(sheetStripText(today, oprogramie::kMakerPage, oprogramie::kMakerMail),
-                                   g.strip.height(), g.strip.width(), g.stripFontLimit);
+    const QImage strip =
+        sideStrip(sheetStripText(today, kMakerPage, kMakerMail), g.strip.height(), g.strip.width(), g.stripFontLimit);
 
     fitPainterFont(
         *painter, QStringLiteral("FJj"), [&](int height) { return height > g.fontLimit; }, 100);
