@@ -8,7 +8,7 @@
 #include "ZuboComboBox.h"
 #include "colorgrid.h"
 #include "profilefile.h"
-#include "programfixture.h"
+#include "mainwindowfixture.h"
 #include "settings.h"
 #include "shape.h"
 

@@ -6,7 +6,7 @@
 #include "TFlatSpeedButtonUnit.h"
 #include "ZuboComboBox.h"
 #include "codec1250.h"
-#include "programfixture.h"
+#include "mainwindowfixture.h"
 #include "shape.h"
 
 #include <QAction>

@@ -7,7 +7,7 @@
 #include "TFlatSpeedButtonUnit.h"
 #include "ZuboComboBox.h"
 #include "mainprogram.h"
-#include "programfixture.h"
+#include "mainwindowfixture.h"
 #include "stringgrid.h"
 
 #include <QApplication>

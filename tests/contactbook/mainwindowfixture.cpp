@@ -1,4 +1,4 @@
-#include "programfixture.h"
+#include "mainwindowfixture.h"
 
 QString ProgramFixture::write(const QString& name, std::initializer_list<const char*> lines)
 {
