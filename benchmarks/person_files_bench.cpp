@@ -3,6 +3,7 @@
 #include "bench_support.h"
 
 #include "personfile.h"
+#include "personkeys.h"
 #include "taggedline.h"
 #include "textlines.h"
 
@@ -34,8 +35,8 @@ void FirstLineAndName(benchmark::State& state)
         qint64 total = 0;
         for (const QString& path : files()) {
             const auto line = readFirstLine(path);
-            if (line && ExtractField(*line, QByteArray()) == "nazwisko")
-                total += ExtractField(*line, "nazwisko").size();
+            if (line && ExtractField(*line, QByteArray()) == personkey::nazwisko)
+                total += ExtractField(*line, personkey::nazwisko).size();
         }
         benchmark::DoNotOptimize(total);
     }

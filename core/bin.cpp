@@ -4,6 +4,7 @@
 #include "fileremover.h"
 #include "filewriter.h"
 #include "personfile.h"
+#include "personkeys.h"
 #include "taggedline.h"
 #include "textlines.h"
 
@@ -125,7 +126,7 @@ std::optional<QString> moveEntryAside(const QString& entry, const QString& base,
     const std::optional<QByteArray> picture = readBytes(photo);
     if (!picture || !writer.writeAtomically(photoCopy, *picture, nullptr))
         return fail(QFileDevice::WriteError);
-    const QByteArray key("zdjecie");
+    const QByteArray key(personkey::zdjecie);
     for (QByteArray& line : lines) {
         if (ExtractField(line, QByteArray()) == key)
             line = taggedLine(key, photoFileName(base + extension).toLatin1());

@@ -3,6 +3,7 @@
 #include "fieldtext.h"
 #include "fileremover.h"
 #include "filewriter.h"
+#include "personkeys.h"
 #include "textlines.h"
 
 #include <QFileInfo>
@@ -21,7 +22,7 @@ bool writePhoto(const QString& folder, const QString& personFileName, const QByt
             *error = QStringLiteral("%1: no picture").arg(folder + name);
         return false;
     }
-    const std::optional<QByteArray> value = storableText(name, QStringLiteral("zdjecie"), error);
+    const std::optional<QByteArray> value = storableText(name, QLatin1String(personkey::zdjecie), error);
     if (!value || !writer.writeAtomically(folder + name, bytes, error))
         return false;
     record.zdjecie = *value;

@@ -2,20 +2,20 @@
 
 #include "filelisting.h"
 #include "personfile.h"
+#include "personkeys.h"
 #include "taggedline.h"
 
 #include <optional>
 
 namespace {
 
-constexpr char kGroupKey[] = "grupa";
 constexpr char kMarked[] = "v    ";
 constexpr char kUnmarked[] = "     ";
 
 bool holdsGroup(QByteArrayView line, const QByteArray& name)
 {
     const TaggedFields fields(line);
-    if (fields.key() != kGroupKey)
+    if (fields.key() != personkey::grupa)
         return false;
     const QByteArrayView value = fields.value();
     return value == name || (value.startsWith('&') && value.sliced(1) == name);
@@ -50,7 +50,7 @@ GroupRewrite rewriteGroup(const QStringList& folders, const QByteArray& name, co
                 if (!holdsGroup(line, name))
                     rewritten.append(line.toByteArray());
                 else if (newName)
-                    rewritten.append(taggedLine(kGroupKey, *newName));
+                    rewritten.append(taggedLine(personkey::grupa, *newName));
             }
             QString error;
             if (writeLines(path, rewritten, writer, &error))

@@ -3,6 +3,7 @@
 #include "filelisting.h"
 #include "fileremover.h"
 #include "filewriter.h"
+#include "personkeys.h"
 #include "randomsource.h"
 #include "taggedline.h"
 
@@ -102,24 +103,24 @@ struct KeyTarget {
 };
 
 const KeyTarget kTargets[] = {
-    {"nazwisko", &PersonRecord::nazwisko},
-    {"ulica", &PersonRecord::ulica},
-    {"nr_domu", &PersonRecord::nr_domu},
-    {"nr_mieszkania", &PersonRecord::nr_mieszkania},
-    {"kod_pocztowy", &PersonRecord::kod_pocztowy},
-    {"poczta", &PersonRecord::poczta},
-    {"miejscowosc", &PersonRecord::miejscowosc},
-    {"wojewodztwo", &PersonRecord::wojewodztwo},
-    {"telefony", nullptr, nullptr, &PersonRecord::telefony},
-    {"NIP", &PersonRecord::NIP},
-    {"regon", &PersonRecord::regon},
-    {"zdjecie", &PersonRecord::zdjecie},
-    {"imieniny", nullptr, &PersonRecord::imieniny},
-    {"urodziny", nullptr, &PersonRecord::urodziny},
-    {"impreza", nullptr, nullptr, &PersonRecord::impreza},
-    {"mail", nullptr, nullptr, &PersonRecord::mail},
-    {"notatka", nullptr, nullptr, &PersonRecord::notatka},
-    {"grupa", nullptr, nullptr, &PersonRecord::grupa},
+    {personkey::nazwisko, &PersonRecord::nazwisko},
+    {personkey::ulica, &PersonRecord::ulica},
+    {personkey::nr_domu, &PersonRecord::nr_domu},
+    {personkey::nr_mieszkania, &PersonRecord::nr_mieszkania},
+    {personkey::kod_pocztowy, &PersonRecord::kod_pocztowy},
+    {personkey::poczta, &PersonRecord::poczta},
+    {personkey::miejscowosc, &PersonRecord::miejscowosc},
+    {personkey::wojewodztwo, &PersonRecord::wojewodztwo},
+    {personkey::telefony, nullptr, nullptr, &PersonRecord::telefony},
+    {personkey::NIP, &PersonRecord::NIP},
+    {personkey::regon, &PersonRecord::regon},
+    {personkey::zdjecie, &PersonRecord::zdjecie},
+    {personkey::imieniny, nullptr, &PersonRecord::imieniny},
+    {personkey::urodziny, nullptr, &PersonRecord::urodziny},
+    {personkey::impreza, nullptr, nullptr, &PersonRecord::impreza},
+    {personkey::mail, nullptr, nullptr, &PersonRecord::mail},
+    {personkey::notatka, nullptr, nullptr, &PersonRecord::notatka},
+    {personkey::grupa, nullptr, nullptr, &PersonRecord::grupa},
 };
 
 // Appends the lines of the keys written only when their value is not empty.
@@ -140,30 +141,32 @@ void addEach(Lines& out, const char* key, const QList<QByteArray>& values)
 void addAddress(Lines& out, const PersonRecord& r)
 {
     addIfSet(out, r,
-             {{"nazwisko", &PersonRecord::nazwisko},
-              {"ulica", &PersonRecord::ulica},
-              {"nr_domu", &PersonRecord::nr_domu},
-              {"nr_mieszkania", &PersonRecord::nr_mieszkania},
-              {"kod_pocztowy", &PersonRecord::kod_pocztowy},
-              {"poczta", &PersonRecord::poczta},
-              {"miejscowosc", &PersonRecord::miejscowosc}});
+             {{personkey::nazwisko, &PersonRecord::nazwisko},
+              {personkey::ulica, &PersonRecord::ulica},
+              {personkey::nr_domu, &PersonRecord::nr_domu},
+              {personkey::nr_mieszkania, &PersonRecord::nr_mieszkania},
+              {personkey::kod_pocztowy, &PersonRecord::kod_pocztowy},
+              {personkey::poczta, &PersonRecord::poczta},
+              {personkey::miejscowosc, &PersonRecord::miejscowosc}});
 }
 
 void addIdentifiersAndDates(Lines& out, const PersonRecord& r)
 {
     addIfSet(out, r,
-             {{"NIP", &PersonRecord::NIP}, {"regon", &PersonRecord::regon}, {"zdjecie", &PersonRecord::zdjecie}});
+             {{personkey::NIP, &PersonRecord::NIP},
+              {personkey::regon, &PersonRecord::regon},
+              {personkey::zdjecie, &PersonRecord::zdjecie}});
     if (r.imieniny)
-        out.append(taggedLine("imieniny", *r.imieniny));
+        out.append(taggedLine(personkey::imieniny, *r.imieniny));
     if (r.urodziny)
-        out.append(taggedLine("urodziny", *r.urodziny));
+        out.append(taggedLine(personkey::urodziny, *r.urodziny));
 }
 
 void addOccasionsMailsNotes(Lines& out, const PersonRecord& r)
 {
-    addEach(out, "impreza", r.impreza);
-    addEach(out, "mail", r.mail);
-    addEach(out, "notatka", r.notatka);
+    addEach(out, personkey::impreza, r.impreza);
+    addEach(out, personkey::mail, r.mail);
+    addEach(out, personkey::notatka, r.notatka);
 }
 
 } // namespace
@@ -196,12 +199,12 @@ Lines PersonRecord::newEntryLines(const QByteArray& pendingPhone) const
     Lines out;
     addAddress(out, *this);
     if (!pendingPhone.isEmpty())
-        out.append(taggedLine("telefony", pendingPhone));
-    addIfSet(out, *this, {{"wojewodztwo", &PersonRecord::wojewodztwo}});
+        out.append(taggedLine(personkey::telefony, pendingPhone));
+    addIfSet(out, *this, {{personkey::wojewodztwo, &PersonRecord::wojewodztwo}});
     addIdentifiersAndDates(out, *this);
-    addEach(out, "telefony", telefony);
+    addEach(out, personkey::telefony, telefony);
     addOccasionsMailsNotes(out, *this);
-    addEach(out, "grupa", grupa);
+    addEach(out, personkey::grupa, grupa);
     return out;
 }
 
@@ -209,9 +212,9 @@ Lines PersonRecord::editedEntryLines() const
 {
     Lines out;
     addAddress(out, *this);
-    addEach(out, "telefony", telefony);
-    addIfSet(out, *this, {{"wojewodztwo", &PersonRecord::wojewodztwo}});
-    addEach(out, "grupa", grupa);
+    addEach(out, personkey::telefony, telefony);
+    addIfSet(out, *this, {{personkey::wojewodztwo, &PersonRecord::wojewodztwo}});
+    addEach(out, personkey::grupa, grupa);
     addIdentifiersAndDates(out, *this);
     addOccasionsMailsNotes(out, *this);
     out.append(otherLines);

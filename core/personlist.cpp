@@ -4,6 +4,7 @@
 #include "collation.h"
 #include "filelisting.h"
 #include "personfile.h"
+#include "personkeys.h"
 #include "settings.h"
 #include "taggedline.h"
 
@@ -16,8 +17,6 @@
 
 namespace {
 
-constexpr char kNameKey[] = "nazwisko";
-constexpr char kGroupKey[] = "grupa";
 constexpr char kAllGroup[] = "Wszystko";
 constexpr char kNoName[] = "???";
 
@@ -59,7 +58,7 @@ template <typename Visit> void forEachGroup(LineCursor& lines, Visit visit)
 {
     for (QByteArrayView line; lines.next(line);) {
         const TaggedFields fields(line);
-        if (fields.key() == kGroupKey && !visit(fields.value()))
+        if (fields.key() == personkey::grupa && !visit(fields.value()))
             return;
     }
 }
@@ -193,8 +192,8 @@ QList<PersonListEntry> PersonListing::listKinds(const KindFilter& kinds, GroupFi
         if (first.isEmpty())
             return;
         const TaggedFields fields(first);
-        list.append(
-            {path, fields.key() == kNameKey ? fields.value().toByteArray() : QByteArray(kNoName), QByteArray()});
+        list.append({path, fields.key() == personkey::nazwisko ? fields.value().toByteArray() : QByteArray(kNoName),
+                     QByteArray()});
     });
     return list;
 }
@@ -216,7 +215,7 @@ QList<PersonListEntry> PersonListing::ListPersonsByGroup(const GroupFilterMenu& 
             if (!inCheckedGroup)
                 return;
         }
-        list.append({path, ExtractField(first.toByteArray(), kNameKey), QByteArray()});
+        list.append({path, ExtractField(first.toByteArray(), personkey::nazwisko), QByteArray()});
     });
     sortByName(list);
     return list;

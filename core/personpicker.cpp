@@ -2,6 +2,7 @@
 
 #include "codec1250.h"
 #include "filelisting.h"
+#include "personkeys.h"
 #include "settings.h"
 #include "taggedline.h"
 
@@ -9,9 +10,6 @@
 
 namespace {
 
-constexpr char kNameKey[] = "nazwisko";
-constexpr char kMailKey[] = "mail";
-constexpr char kGroupKey[] = "grupa";
 constexpr int kItemDigits = 10;
 
 bool isName(const QByteArray& name)
@@ -54,7 +52,7 @@ QList<PersonListEntry> scanPrintEntries(const QStringList& folders, const TextRe
         QByteArrayView first;
         lines.next(first);
         // Line 1 is asked for the name directly: a file that begins with another line is left out.
-        const QByteArray name = ExtractField(first.toByteArray(), kNameKey);
+        const QByteArray name = ExtractField(first.toByteArray(), personkey::nazwisko);
         if (isName(name))
             entries.append({path, name, QByteArray()});
     });
@@ -69,11 +67,11 @@ QList<PersonListEntry> scanMailEntries(const QStringList& folders, const TextRea
         QByteArray mail;
         for (QByteArrayView line; lines.next(line);) {
             const TaggedFields fields(line);
-            if (fields.key() == kMailKey) {
+            if (fields.key() == personkey::mail) {
                 mail = fields.value().toByteArray();
                 break;
             }
-            if (fields.key() == kNameKey)
+            if (fields.key() == personkey::nazwisko)
                 name = fields.value().toByteArray();
         }
         if (isName(name) && !mail.isEmpty())
@@ -85,7 +83,8 @@ QList<PersonListEntry> scanMailEntries(const QStringList& folders, const TextRea
 bool inAnyGroup(const Lines& personFile, const QList<QByteArray>& groups)
 {
     for (const QByteArray& line : personFile) {
-        if (ExtractField(line, QByteArray()) == kGroupKey && groups.contains(ExtractField(line, kGroupKey)))
+        if (ExtractField(line, QByteArray()) == personkey::grupa &&
+            groups.contains(ExtractField(line, personkey::grupa)))
             return true;
     }
     return false;

@@ -1,5 +1,6 @@
 #include "personsearch.h"
 
+#include "personkeys.h"
 #include "taggedline.h"
 #include "textlines.h"
 
@@ -7,8 +8,6 @@
 
 namespace {
 
-constexpr char kNameKey[] = "nazwisko";
-constexpr char kGroupKey[] = "grupa";
 constexpr char kUnknownName[] = "Osoba nieznana";
 
 // The second and third phone parts (0-based 6 and 7) only narrow the first: in OR mode they
@@ -45,14 +44,14 @@ std::optional<QByteArray> matchPerson(QByteArrayView stored, bool passesGroups, 
         const TaggedFields fields(line);
         const QByteArray lowerKey = fields.key().toByteArray().toLower();
         const QByteArrayView value = fields.value();
-        if (lowerKey == kGroupKey) {
+        if (lowerKey == personkey::grupa) {
             if (!passesGroups) {
                 passesGroups = std::any_of(request.groups.groups.begin(), request.groups.groups.end(),
                                            [&](const QByteArray& group) { return value.contains(group); });
             }
             continue;
         }
-        if (lowerKey == kNameKey)
+        if (lowerKey == personkey::nazwisko)
             name = value.toByteArray();
         for (std::size_t i = 0; i < keys.size(); ++i) {
             if (keys[i] == lowerKey && contains(value, request.texts[i]))
@@ -78,8 +77,12 @@ std::optional<QByteArray> matchPerson(QByteArrayView stored, bool passesGroups, 
 const std::array<QByteArray, kSearchCriteria>& searchCriterionKeys()
 {
     static const std::array<QByteArray, kSearchCriteria> keys = {
-        "nazwisko", "ulica",    "nr_domu", "nr_mieszkania", "miejscowosc", "telefony",
-        "telefony", "telefony", "mail",    "nip",           "regon",       "notatka",
+        personkey::nazwisko,    personkey::ulica,
+        personkey::nr_domu,     personkey::nr_mieszkania,
+        personkey::miejscowosc, personkey::telefony,
+        personkey::telefony,    personkey::telefony,
+        personkey::mail,        QByteArray(personkey::NIP).toLower(),
+        personkey::regon,       personkey::notatka,
     };
     return keys;
 }

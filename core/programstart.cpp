@@ -4,6 +4,7 @@
 #include "fileremover.h"
 #include "filewriter.h"
 #include "personfile.h"
+#include "personkeys.h"
 #include "taggedline.h"
 
 #include <QDir>
@@ -18,16 +19,14 @@
 
 namespace {
 
-constexpr char kNameKey[] = "nazwisko";
-
 constexpr const char* kOldMainPrograms[] = {"zubo_v34.exe", "zubo_v35.exe", "zubo.exe", "zubo_v36.exe", "zubo_361.exe"};
 constexpr const char* kOldCheckers[] = {"wakto.exe", "wakto16.exe", "wakto17.exe", "wakto18.exe"};
 
 QByteArray firstNameLine(const Lines& lines)
 {
     for (const QByteArray& line : lines) {
-        if (ExtractField(line, QByteArray()) == kNameKey)
-            return ExtractField(line, kNameKey);
+        if (ExtractField(line, QByteArray()) == personkey::nazwisko)
+            return ExtractField(line, personkey::nazwisko);
     }
     return QByteArray();
 }

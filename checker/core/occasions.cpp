@@ -2,6 +2,7 @@
 
 #include "numbers.h"
 #include "personfile.h"
+#include "personkeys.h"
 #include "taggedline.h"
 
 #include <QFile>
@@ -178,7 +179,7 @@ template <typename NextLine, typename Each> void forEachDateLine(NextLine&& next
     QByteArray currentName;
     for (QByteArrayView line; nextLine(line);) {
         const TaggedFields fields(line);
-        if (fields.key() == QByteArrayView("nazwisko"))
+        if (fields.key() == QByteArrayView(personkey::nazwisko))
             currentName = fields.value().toByteArray();
         else if (dateLineKind(fields.key()))
             each(fields.key(), fields.value(), currentName);

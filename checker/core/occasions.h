@@ -2,6 +2,7 @@
 
 #include "checkertexts.h"
 #include "personfile.h"
+#include "personkeys.h"
 #include "textlines.h"
 
 #include <QByteArray>
@@ -41,9 +42,9 @@ struct wpis {
     QString Path;
 };
 
-inline constexpr char kKindNameDay[] = "imieniny";
-inline constexpr char kKindBirthday[] = "urodziny";
-inline constexpr char kKindOccasion[] = "impreza";
+inline constexpr auto& kKindNameDay = personkey::imieniny;
+inline constexpr auto& kKindBirthday = personkey::urodziny;
+inline constexpr auto& kKindOccasion = personkey::impreza;
 
 // A one-off reminder all of whose dates have passed, with the bytes it was judged on: it may be
 // deleted only while the file still holds exactly these bytes.
