@@ -294,18 +294,33 @@ QStringList filesOfBase(const QString& folder, const QString& base)
     return FolderFilesByBase(folder).filesOfBase(base);
 }
 
+QString fileNamedIn(const FolderFilesByBase& files, const QString& name)
+{
+    const QStringList found = files.filesOfBase(baseNameOf(name));
+    const QDir folder(files.folder());
+    if (found.contains(name))
+        return folder.filePath(name);
+    for (const QString& listed : found) {
+        if (listed.compare(name, Qt::CaseInsensitive) == 0)
+            return folder.filePath(listed);
+    }
+    return QString();
+}
+
+QString fileNamedIn(const QString& folder, const QString& name)
+{
+    // The name as written is what most files hold: one look at it spares the listing.
+    const QString exact = folder + u'/' + name;
+    if (QFileInfo(exact).isFile())
+        return exact;
+    return fileNamedIn(FolderFilesByBase(folder), name);
+}
+
 QString siblingPath(const FolderFilesByBase& files, const QString& personFileName, const QString& extension)
 {
     const QString wanted = withExtension(personFileName, extension);
-    const QStringList found = files.filesOfBase(baseNameOf(personFileName));
-    const QDir folder(files.folder());
-    if (found.contains(wanted))
-        return folder.filePath(wanted);
-    for (const QString& name : found) {
-        if (name.compare(wanted, Qt::CaseInsensitive) == 0)
-            return folder.filePath(name);
-    }
-    return folder.filePath(wanted);
+    const QString found = fileNamedIn(files, wanted);
+    return found.isEmpty() ? QDir(files.folder()).filePath(wanted) : found;
 }
 
 QString siblingPath(const QString& personFilePath, const QString& extension)

@@ -123,6 +123,12 @@ private:
     QHash<QString, QStringList> m_byBase;
 };
 
+// The file of `folder` named `name`: that name when such a file exists, else the first file of the
+// folder whose name equals it letter for letter without regard to case (files copied from another
+// system may be "A.BMP" for "a.bmp"); empty when there is none. Never a pattern.
+QString fileNamedIn(const QString& folder, const QString& name);
+QString fileNamedIn(const FolderFilesByBase& files, const QString& name);
+
 // The file beside a person file with the same base name and another extension (".bmp", ".wpb"...),
 // in whatever case it exists (files copied from another system may have ".BMP"); the name with the
 // extension as given when none exists.

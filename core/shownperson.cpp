@@ -27,28 +27,6 @@ bool isFile(const QString& path)
     return QFileInfo(path).isFile();
 }
 
-// The photo named in the file, in the person file's folder. Photos copied from another system may
-// end in ".BMP" or another case of it, so every case of the extension is tried.
-QString photoIn(const QString& folder, const QByteArray& name)
-{
-    const QString exact = folder + cp1250::toUnicode(name);
-    if (isFile(exact))
-        return exact;
-    if (!exact.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive))
-        return QString();
-    const QString base = exact.chopped(3);
-    for (int bits = 0; bits < 8; ++bits) {
-        QString ext = QStringLiteral("bmp");
-        for (int i = 0; i < 3; ++i) {
-            if (bits & (1 << i))
-                ext[i] = ext[i].toUpper();
-        }
-        if (isFile(base + ext))
-            return base + ext;
-    }
-    return QString();
-}
-
 } // namespace
 
 std::optional<DaySelection> nameDaySelection(const QByteArray& value)
@@ -96,7 +74,11 @@ ShowResult ShowPerson(const QString& path, const TextReader& reader)
     shown.showMail = !r.mail.isEmpty();
     shown.showNip = !r.NIP.isEmpty();
     shown.showRegon = !r.regon.isEmpty();
-    if (!r.zdjecie.isEmpty())
-        shown.photoPath = photoIn(QFileInfo(path).path() + u'/', r.zdjecie);
+    if (!r.zdjecie.isEmpty()) {
+        // The photo the file names, in the file's folder, in whatever case it exists there.
+        const QString photo = fileNamedIn(QFileInfo(path).path(), cp1250::toUnicode(r.zdjecie));
+        if (isFile(photo))
+            shown.photoPath = photo;
+    }
     return result;
 }

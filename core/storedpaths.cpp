@@ -34,7 +34,8 @@ QString LocalPersonPaths::operator()(const QString& stored)
     std::unique_ptr<FolderFilesByBase>& files = inDefault ? m_defaultFiles : m_secondFiles;
     if (!files)
         files = std::make_unique<FolderFilesByBase>(folder);
-    return siblingPath(*files, name, name.mid(baseNameOf(name).size()));
+    const QString found = fileNamedIn(*files, name);
+    return found.isEmpty() ? exact : found;
 }
 
 QString localPersonPath(const QString& stored, const StoredPathFolders& folders)

@@ -102,7 +102,7 @@ TEST(ShowPerson, ButtonsFollowTheKindOfEntry)
     }
 }
 
-TEST(ShowPerson, FindsThePhotoWhateverTheCaseOfItsExtension)
+TEST(ShowPerson, FindsThePhotoWhateverTheCaseOfItsName)
 {
     TempDir dir;
     dir.write("d/a.BMP", "BM");
@@ -111,7 +111,8 @@ TEST(ShowPerson, FindsThePhotoWhateverTheCaseOfItsExtension)
         const char* zdjecie;
         const char* found; // relative to the folder; empty: the built-in picture
     } cases[] = {
-        {"a.bmp", "a.BMP"}, {"a.BMP", "a.BMP"}, {"b.bmp", "b.Bmp"}, {"c.bmp", ""}, {"A.bmp", ""}, {"", ""},
+        {"a.bmp", "a.BMP"}, {"a.BMP", "a.BMP"}, {"b.bmp", "b.Bmp"}, {"c.bmp", ""},
+        {"A.bmp", "a.BMP"}, {"*.bmp", ""},      {"", ""},
     };
     for (const auto& c : cases) {
         const QString path = dir.write(
