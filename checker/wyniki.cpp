@@ -16,6 +16,8 @@
 #include "settings.h"
 #include "shape.h"
 #include "taggedline.h"
+#include "windowparts.h"
+#include "windowplace.h"
 
 #include <QAbstractItemDelegate>
 #include <QKeyEvent>
@@ -23,7 +25,6 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QScreen>
 
 namespace wyniki {
 namespace {
@@ -140,8 +141,7 @@ TForm1::TForm1(const QString& programDir, const FileRemover& remover, QWidget* p
     FormCreate();
     Form2 = new oprogramie::TForm2(m_scheme, oprogramie::Edition::Checker, this);
 
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     ListBox1->setFocus();
 }
 
@@ -149,7 +149,7 @@ TForm1::~TForm1() = default;
 
 void TForm1::FormCreate()
 {
-    setWindowTitle(QStringLiteral("..::  -- ZUBO --  ::.."));
+    setWindowTitle(windowCaption());
     m_scheme = readColorScheme(ProfileFile(settingsPathIn(m_programDir)), ColorScheme());
     const ColorScheme& s = m_scheme;
     schemecolours::applyToWindow(this, s);

@@ -12,6 +12,7 @@
 #include "settings.h"
 #include "shape.h"
 #include "start.h"
+#include "windowparts.h"
 #include "windowplace.h"
 
 #include <QLabel>
@@ -23,7 +24,7 @@ TForm13::TForm13(start::TForm1& main, QWidget* parent)
     : QDialog(parent)
     , m_main(main)
 {
-    setWindowTitle(QStringLiteral("..::  -- ZUBO --  ::.."));
+    setWindowTitle(windowCaption());
     setFixedSize(288, 135);
     setFont(DefaultUiFont());
 
@@ -96,10 +97,7 @@ void TForm13::FlatSpeedButton1Click()
 
 void TForm13::showEvent(QShowEvent* event)
 {
-    if (!event->spontaneous()) {
-        FormShow();
-        centreOnScreen(this);
-    }
+    openCentred(this, event, [this] { FormShow(); });
     QDialog::showEvent(event);
 }
 

@@ -5,6 +5,7 @@
 #include "TFlatSpeedButtonUnit.h"
 #include "schemecolours.h"
 #include "shape.h"
+#include "windowparts.h"
 #include "windowplace.h"
 
 #include <QLabel>
@@ -28,7 +29,7 @@ TForm14::TForm14(const ColorScheme& scheme, QWidget* parent)
     : QDialog(parent)
     , m_scheme(scheme)
 {
-    setWindowTitle(QStringLiteral("..::  -- ZUBO --  ::.."));
+    setWindowTitle(windowCaption());
     setFixedSize(303, 102);
     setFont(DefaultUiFont());
 
@@ -83,10 +84,7 @@ void TForm14::reject()
 
 void TForm14::showEvent(QShowEvent* e)
 {
-    if (!e->spontaneous()) {
-        FormShow();
-        centreOnScreen(this);
-    }
+    openCentred(this, e, [this] { FormShow(); });
     QDialog::showEvent(e);
 }
 

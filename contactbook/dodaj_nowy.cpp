@@ -132,7 +132,7 @@ TForm3::~TForm3() = default;
 
 void TForm3::createControls()
 {
-    setWindowTitle(QStringLiteral("..::  -- ZUBO --  ::.."));
+    setWindowTitle(windowCaption());
     setFixedSize(688, 469);
     setFont(DefaultUiFont());
 
@@ -928,10 +928,7 @@ void TForm3::showEvent(QShowEvent* e)
 {
     // A window restored from minimised is shown again by the window system (a spontaneous show):
     // the show step, which forgets the changes and the picked picture, runs only when it is opened.
-    if (!e->spontaneous()) {
-        FormShow();
-        centreOnScreen(this);
-    }
+    openCentred(this, e, [this] { FormShow(); });
     QDialog::showEvent(e);
 }
 

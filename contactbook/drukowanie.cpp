@@ -87,7 +87,7 @@ TForm8::TForm8(start::TForm1& main, QWidget* parent)
     , m_writer(&FileWriter::standard())
     , m_clock(&Clock::standard())
 {
-    setWindowTitle(QStringLiteral("..::  -- ZUBO --  ::.."));
+    setWindowTitle(windowCaption());
     setFixedSize(477, 453);
     setFont(DefaultUiFont());
 
@@ -472,10 +472,7 @@ void TForm8::PrintEnvelopesChosenFormat()
 
 void TForm8::showEvent(QShowEvent* event)
 {
-    if (!event->spontaneous()) {
-        FormShow();
-        centreOnScreen(this);
-    }
+    openCentred(this, event, [this] { FormShow(); });
     QDialog::showEvent(event);
 }
 

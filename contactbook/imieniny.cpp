@@ -51,7 +51,7 @@ TForm12::TForm12(start::TForm1& main, const Clock& clock, QWidget* parent)
     , m_main(main)
     , m_clock(clock)
 {
-    setWindowTitle(QStringLiteral("..::  -- ZUBO --  ::.."));
+    setWindowTitle(windowCaption());
     setFixedSize(552, 453);
     setFont(DefaultUiFont());
 
@@ -303,10 +303,7 @@ void TForm12::FlatSpeedButton3Click()
 
 void TForm12::showEvent(QShowEvent* e)
 {
-    if (!e->spontaneous()) {
-        FormShow();
-        centreOnScreen(this);
-    }
+    openCentred(this, e, [this] { FormShow(); });
     QDialog::showEvent(e);
 }
 

@@ -427,11 +427,10 @@ void TForm11::FlatSpeedButton6Click()
 
 void TForm11::showEvent(QShowEvent* e)
 {
-    if (!e->spontaneous()) {
+    openCentred(this, e, [this] {
         FormShow();
-        centreOnScreen(this);
         Memo1->setFocus();
-    }
+    });
     QDialog::showEvent(e);
 }
 

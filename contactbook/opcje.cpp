@@ -42,7 +42,7 @@ TForm15::TForm15(start::TForm1& main, QWidget* parent)
     : QDialog(parent)
     , m_main(main)
 {
-    setWindowTitle(QStringLiteral("..::  -- ZUBO --  ::.."));
+    setWindowTitle(windowCaption());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(531, 231);
@@ -303,10 +303,7 @@ void TForm15::FlatSpeedButton3Click()
 
 void TForm15::showEvent(QShowEvent* event)
 {
-    if (!event->spontaneous()) {
-        FormShow();
-        centreOnScreen(this);
-    }
+    openCentred(this, event, [this] { FormShow(); });
     QDialog::showEvent(event);
 }
 

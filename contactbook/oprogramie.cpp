@@ -48,7 +48,7 @@ TForm2::TForm2(const ColorScheme& scheme, Edition edition, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , m_scheme(scheme)
 {
-    setWindowTitle(QStringLiteral("..::  -- ZUBO --  ::.."));
+    setWindowTitle(windowCaption());
     setFixedSize(421, 354);
     setFont(DefaultUiFont());
     SetWidgetColor(this, clMedGray);
@@ -124,11 +124,10 @@ void TForm2::Label4Click()
 
 void TForm2::showEvent(QShowEvent* e)
 {
-    if (!e->spontaneous()) {
+    openCentred(this, e, [this] {
         FormShow();
-        centreOnScreen(this);
         Memo1->setFocus();
-    }
+    });
     QDialog::showEvent(e);
 }
 

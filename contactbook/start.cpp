@@ -33,6 +33,7 @@
 #include "shownperson.h"
 #include "szukanie.h"
 #include "textreader.h"
+#include "windowplace.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>
@@ -42,13 +43,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
-#include <QScreen>
 #include <QShowEvent>
 
 namespace start {
 namespace {
-
-constexpr char kCaption[] = "..::  -- ZUBO --  ::..";
 
 constexpr int kClientWidth = 687;
 constexpr int kClientHeight = 470;
@@ -379,7 +377,7 @@ void TForm1::FormCreate(const StartSetup& setup)
 
     removeOldProgramFiles(ProgramDir, *m_remover);
 
-    setWindowTitle(QString::fromLatin1(kCaption));
+    setWindowTitle(windowCaption());
     FlatSpeedButton[12]->setEnabled(true);
     FlatSpeedButton[17]->setEnabled(true);
 
@@ -655,11 +653,7 @@ void TForm1::showEvent(QShowEvent* event)
         return;
     if (!m_centred) {
         m_centred = true;
-        if (const QScreen* s = screen()) {
-            QRect r = rect();
-            r.moveCenter(s->availableGeometry().center());
-            move(r.topLeft());
-        }
+        centreOnScreen(this);
     }
     FormShow();
 }

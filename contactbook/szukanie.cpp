@@ -68,7 +68,7 @@ TForm7::TForm7(start::TForm1& main, QWidget* parent)
     : QDialog(parent)
     , m_main(main)
 {
-    setWindowTitle(QStringLiteral("..::  -- ZUBO --  ::.."));
+    setWindowTitle(windowCaption());
     setFixedSize(632, 266);
     setFont(DefaultUiFont());
 
@@ -215,10 +215,7 @@ void TForm7::FormShow()
 
 void TForm7::showEvent(QShowEvent* e)
 {
-    if (!e->spontaneous()) {
-        FormShow();
-        centreOnScreen(this);
-    }
+    openCentred(this, e, [this] { FormShow(); });
     QDialog::showEvent(e);
 }
 

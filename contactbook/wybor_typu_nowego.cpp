@@ -7,6 +7,7 @@
 #include "schemecolours.h"
 #include "shape.h"
 #include "texttargets.h"
+#include "windowparts.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,7 +18,7 @@ TForm6::TForm6(const ColorScheme& scheme, QWidget* parent)
     : QDialog(parent, Qt::Tool)
     , m_scheme(scheme)
 {
-    setWindowTitle(QStringLiteral("..::  -- ZUBO --  ::.."));
+    setWindowTitle(windowCaption());
     setFixedSize(393, 102);
     setFont(DefaultUiFont());
 

@@ -17,12 +17,12 @@
 #include "shape.h"
 #include "start.h"
 #include "texttargets.h"
+#include "windowplace.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -102,7 +102,7 @@ TForm4::TForm4(start::TForm1& main, QWidget* parent)
     , m_writer(&FileWriter::standard())
 {
     // Qt draws every window double-buffered, so the square moves over the picture without flicker.
-    setWindowTitle(QStringLiteral("..::  -- ZUBO --  ::.."));
+    setWindowTitle(windowCaption());
     setFixedSize(687, 469);
     setFont(DefaultUiFont());
 
@@ -192,11 +192,7 @@ void TForm4::RegisterTexts(TextTargets& texts)
 
 void TForm4::showEvent(QShowEvent* event)
 {
-    if (!event->spontaneous()) {
-        FormShow();
-        if (const QScreen* s = screen())
-            move(s->availableGeometry().center() - rect().center());
-    }
+    openCentred(this, event, [this] { FormShow(); });
     QDialog::showEvent(event);
 }
 

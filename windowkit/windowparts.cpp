@@ -34,6 +34,11 @@ void makeCentredText(QPlainTextEdit* memo)
     memo->document()->setDefaultTextOption(centred);
 }
 
+QString windowCaption()
+{
+    return QStringLiteral("..::  -- ZUBO --  ::..");
+}
+
 QString messageBoxCaption()
 {
     return QStringLiteral("Zubo");

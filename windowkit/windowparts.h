@@ -8,6 +8,9 @@ class QWidget;
 
 // Small parts that the windows of both programs build the same way.
 
+// The caption of every window of both programs.
+QString windowCaption();
+
 // The caption of every message box of the main program (the boxes have no owner window).
 QString messageBoxCaption();
 
