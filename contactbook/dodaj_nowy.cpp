@@ -21,6 +21,7 @@
 #include "fileremover.h"
 #include "filewriter.h"
 #include "imieniny.h"
+#include "personfields.h"
 #include "picture.h"
 #include "prompter.h"
 #include "randomsource.h"
@@ -49,7 +50,6 @@ namespace dodaj_nowy {
 namespace {
 
 constexpr int kEditHeight = 19;
-constexpr int kComboHeight = 21;
 constexpr int kButtonSize = 17;
 constexpr int kBar = 440;
 
@@ -69,22 +69,10 @@ QString text(const QByteArray& bytes)
     return cp1250::toUnicode(bytes);
 }
 
-DaySelection selectionOf(const TZuboComboBox* day, const TZuboComboBox* month)
-{
-    return {day->currentIndex(), month->currentIndex()};
-}
-
 void selectFirstWhenNone(TZuboComboBox* combo)
 {
     if (combo->currentIndex() < 0)
         combo->setCurrentIndex(0);
-}
-
-void setItems(TFlatListBox* list, const QStringList& items)
-{
-    list->ClearItems();
-    for (const QString& item : items)
-        list->AddItem(item);
 }
 
 // The stored bytes of a list's items; false, naming the field, at the first that cannot be stored.
@@ -171,16 +159,6 @@ void TForm3::createControls()
     for (TFlatCheckBox* box : {FlatCheckBox1, FlatCheckBox2})
         useNarrowFont(box);
 
-    const auto dateLists = [&](int y, TZuboComboBox*& day, TZuboComboBox*& month) {
-        day = newDayList(this);
-        day->setGeometry(112, y, 49, kComboHeight);
-        month = newMonthList(this);
-        month->setGeometry(176, y, 73, kComboHeight);
-    };
-    dateLists(72, ZuboComboBox2, ZuboComboBox3);
-    dateLists(104, ZuboComboBox4, ZuboComboBox5);
-    dateLists(136, ZuboComboBox6, ZuboComboBox7);
-
     const auto warning = [this](int y) {
         auto* image = new TImage(this);
         image->setGeometry(253, y, 16, 16);
@@ -205,41 +183,14 @@ void TForm3::createControls()
     SpeedButton1 = glyphButton(272, u"SZUKAJ", "Szukanie imienin");
     SpeedButton2 = glyphButton(304, u"TECZKA", "Uzupełnij dane biznesowe (NIP, Regon)");
 
-    FlatEdit2 = edit(272, 104, 57);
+    static const PersonFieldPlaces kFieldPlaces = {
+        112, 272, {24, 64, 104, 144, 184}, QRect(472, 248, 177, 81), QRect(472, 384, 177, 81)};
+    buildPersonFields(this, *this, kFieldPlaces, FieldUse::Edit);
     FlatEdit2->setText(QStringLiteral("1990"));
-    FlatEdit3 = edit(272, 136, 57);
     FlatEdit3->setText(QStringLiteral("1990"));
-    FlatEdit11 = edit(24, 176, 409);
-
-    const auto list = [this](int x, int y, int width, int height) {
-        auto* l = new TFlatListBox(this);
-        // The bands first: they add to the height, and the sizes here include them.
-        l->SetScrollBars(true);
-        l->setGeometry(x, y, width, height);
-        return l;
-    };
-    FlatListBox1 = list(24, 192, 409, 100);
-
-    FlatMemo1 = new TFlatMemo(this);
-    FlatMemo1->setGeometry(24, 312, 409, 153);
-    FlatMemo1->SetScrollBars(ssVertical);
-
-    Image1 = new TImage(this);
-    Image1->setGeometry(333, 64, 100, 100);
-    Image1->SetStretch(true);
     Image1->SetPicture(logo());
-
-    FlatEdit4 = edit(472, 24, 177);
-    FlatEdit5 = edit(472, 64, 57);
-    FlatEdit6 = edit(544, 64, 105);
-    FlatEdit7 = edit(472, 104, 73);
-    FlatEdit8 = edit(560, 104, 89);
-    FlatEdit9 = edit(472, 144, 177);
-    FlatEdit13 = edit(472, 184, 177);
     FlatEdit12 = edit(472, 224, 177);
-    FlatListBox2 = list(472, 248, 177, 81);
     FlatEdit10 = edit(472, 360, 177);
-    FlatListBox3 = list(472, 384, 177, 81);
 
     const auto button = [this](int x, int y) {
         auto* b = new TFlatSpeedButton(this);
@@ -408,15 +359,9 @@ void TForm3::RegisterTexts(TextTargets& texts)
 
 void TForm3::ClearForNewEntry()
 {
-    for (TFlatEdit* e : {FlatEdit1, FlatEdit2, FlatEdit3, FlatEdit4, FlatEdit5, FlatEdit6, FlatEdit7, FlatEdit8,
-                         FlatEdit9, FlatEdit10, FlatEdit11, FlatEdit12, FlatEdit13})
+    for (TFlatEdit* e : {FlatEdit1, FlatEdit10, FlatEdit12})
         e->clear();
-    for (TFlatListBox* l : {FlatListBox1, FlatListBox2, FlatListBox3})
-        l->ClearItems();
-    FlatMemo1->clear();
-    for (TZuboComboBox* c : {ZuboComboBox2, ZuboComboBox3, ZuboComboBox4, ZuboComboBox5, ZuboComboBox6, ZuboComboBox7})
-        c->setCurrentIndex(-1);
-    Image1->SetPicture(logo());
+    clearPersonFields(*this, logo());
     FlatCheckBox1->SetChecked(false);
     FlatCheckBox2->SetChecked(false);
     FlatSpeedButton8->setEnabled(false);
@@ -428,27 +373,17 @@ void TForm3::ClearForNewEntry()
 void TForm3::FillFromMainWindow(const start::TForm1& main)
 {
     FlatEdit1->setText(text(main.ShownName));
-    const std::pair<TFlatEdit*, const TFlatEdit*> edits[] = {
-        {FlatEdit2, main.FlatEdit2}, {FlatEdit3, main.FlatEdit3}, {FlatEdit4, main.FlatEdit4},
-        {FlatEdit5, main.FlatEdit5}, {FlatEdit6, main.FlatEdit6}, {FlatEdit7, main.FlatEdit7},
-        {FlatEdit8, main.FlatEdit8}, {FlatEdit9, main.FlatEdit9}, {FlatEdit13, main.FlatEdit13},
-    };
-    for (const auto& [to, from] : edits)
-        to->setText(from->text());
-    for (TFlatEdit* e : {FlatEdit10, FlatEdit11, FlatEdit12})
+    for (TFlatEdit* e : {FlatEdit10, FlatEdit12})
         e->clear();
-    setItems(FlatListBox1, main.FlatListBox1->Items());
-    setItems(FlatListBox2, main.FlatListBox2->Items());
-    setItems(FlatListBox3, main.FlatListBox3->Items());
-    selectDate(ZuboComboBox2, ZuboComboBox3, selectionOf(main.ZuboComboBox2, main.ZuboComboBox3));
-    selectDate(ZuboComboBox4, ZuboComboBox5, selectionOf(main.ZuboComboBox4, main.ZuboComboBox5));
-    selectDate(ZuboComboBox6, ZuboComboBox7, {});
+    // The occasion to add starts empty; its year stays as the main window shows it.
+    PersonFieldValues shown = personFieldValues(main);
+    shown.occasionDescription.clear();
+    shown.occasionDate = {};
+    setPersonFieldValues(*this, shown);
     Nip = text(main.ShownNip);
     Regon = text(main.ShownRegon);
     FlatCheckBox1->SetChecked(ZuboComboBox2->currentIndex() >= 0);
     FlatCheckBox2->SetChecked(ZuboComboBox4->currentIndex() >= 0);
-    Image1->SetPicture(main.Image1->Picture());
-    FlatMemo1->SetLines(main.FlatMemo1->Lines());
     UpdateEditorState();
 }
 
@@ -461,8 +396,7 @@ void TForm3::RebuildGroupMenu()
             PopupMenu1->addSeparator();
             continue;
         }
-        // Menus show "&" as an accelerator mark; the caption shows what the files hold.
-        QAction* action = PopupMenu1->addAction(text(item.caption).replace(u'&', QStringLiteral("&&")));
+        QAction* action = PopupMenu1->addAction(menuText(item.caption));
         action->setCheckable(true);
         action->setChecked(item.checked);
         action->setEnabled(item.enabled);
@@ -514,9 +448,9 @@ void TForm3::UpdateEditorState()
                                  !FlatListBox1->Items().isEmpty() || !FlatMemo1->Lines().isEmpty() || anyAddress ||
                                  !FlatListBox2->Items().isEmpty());
     const auto year = [](const TFlatEdit* e) { return cp1250::fromUnicode(e->text()).value_or(QByteArray()); };
-    Image2->setVisible(dateMayBeInvalid(selectionOf(ZuboComboBox4, ZuboComboBox5), year(FlatEdit2)));
-    Image3->setVisible(dateMayBeInvalid(selectionOf(ZuboComboBox6, ZuboComboBox7), year(FlatEdit3)));
-    Image4->setVisible(dateMayBeInvalid(selectionOf(ZuboComboBox2, ZuboComboBox3), QByteArray()));
+    Image2->setVisible(dateMayBeInvalid(selectedDate(ZuboComboBox4, ZuboComboBox5), year(FlatEdit2)));
+    Image3->setVisible(dateMayBeInvalid(selectedDate(ZuboComboBox6, ZuboComboBox7), year(FlatEdit3)));
+    Image4->setVisible(dateMayBeInvalid(selectedDate(ZuboComboBox2, ZuboComboBox3), QByteArray()));
 }
 
 void TForm3::FormShow()
@@ -531,16 +465,11 @@ void TForm3::FormShow()
          {FlatSpeedButton1, FlatSpeedButton2, FlatSpeedButton3, FlatSpeedButton4, FlatSpeedButton5, FlatSpeedButton6,
           FlatSpeedButton7, FlatSpeedButton8, FlatSpeedButton9, FlatSpeedButton10, FlatSpeedButton11})
         apply(b, s);
-    for (TFlatEdit* e : {FlatEdit1, FlatEdit2, FlatEdit3, FlatEdit4, FlatEdit5, FlatEdit6, FlatEdit7, FlatEdit8,
-                         FlatEdit9, FlatEdit10, FlatEdit11, FlatEdit12, FlatEdit13})
+    for (TFlatEdit* e : {FlatEdit1, FlatEdit10, FlatEdit12})
         apply(e, s, EditFont::FromScheme);
-    for (TZuboComboBox* c : {ZuboComboBox2, ZuboComboBox3, ZuboComboBox4, ZuboComboBox5, ZuboComboBox6, ZuboComboBox7})
-        apply(c, s);
-    for (TFlatListBox* l : {FlatListBox1, FlatListBox2, FlatListBox3})
-        apply(l, s);
+    colourPersonFields(*this, s, EditFont::FromScheme);
     apply(FlatCheckBox1, s);
     apply(FlatCheckBox2, s);
-    apply(FlatMemo1, s);
 }
 
 void TForm3::FlatEdit4Change()
@@ -623,7 +552,7 @@ void TForm3::FlatSpeedButton6Click()
 {
     if (FlatEdit11->text().isEmpty())
         return;
-    const DaySelection date = selectionOf(ZuboComboBox6, ZuboComboBox7);
+    const DaySelection date = selectedDate(ZuboComboBox6, ZuboComboBox7);
     if (date.day < 0 || date.month < 0) {
         showMessage(kMsgOccasionWithoutDate);
         return;
@@ -873,7 +802,7 @@ bool TForm3::SavePersonFile()
     if (FlatCheckBox1->Checked()) {
         selectFirstWhenNone(ZuboComboBox2);
         selectFirstWhenNone(ZuboComboBox3);
-        entry.record.imieniny = dayMonth(selectionOf(ZuboComboBox2, ZuboComboBox3));
+        entry.record.imieniny = dayMonth(selectedDate(ZuboComboBox2, ZuboComboBox3));
     }
     if (FlatCheckBox2->Checked()) {
         const bool valid = NormalizeYearField(FlatEdit2);
@@ -882,7 +811,7 @@ bool TForm3::SavePersonFile()
             selectFirstWhenNone(ZuboComboBox5);
         }
         const QByteArray year = cp1250::fromUnicode(FlatEdit2->text()).value_or(QByteArray());
-        entry.record.urodziny = birthdayValue(selectionOf(ZuboComboBox4, ZuboComboBox5), {year, valid});
+        entry.record.urodziny = birthdayValue(selectedDate(ZuboComboBox4, ZuboComboBox5), {year, valid});
     }
     entry.photo = photoFile();
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entryeditor.h"
+#include "personfields.h"
 
 #include <QByteArray>
 #include <QDialog>
@@ -50,44 +51,24 @@ struct EditorServices {
     const Clock* clock = nullptr;
 };
 
-class TForm3 : public QDialog {
+class TForm3 : public QDialog, public PersonFields {
     Q_OBJECT
 public:
     // The editor reads the main window's colours, messages, save folder and shown photo.
     explicit TForm3(start::TForm1& main, const EditorServices& services = {}, QWidget* parent = nullptr);
     ~TForm3() override;
 
+    // The person's fields are PersonFields; the occasion fields hold the occasion to add.
     TFlatEdit* FlatEdit1;         // name
     TFlatCheckBox* FlatCheckBox1; // name day on
-    TZuboComboBox* ZuboComboBox2; // name day: day, month
-    TZuboComboBox* ZuboComboBox3;
-    TImage* Image4; // date warnings: name day, birthday, occasion
+    TFlatCheckBox* FlatCheckBox2; // birthday on
+    TImage* Image4;               // date warnings: name day, birthday, occasion
     TImage* Image2;
     TImage* Image3;
-    QToolButton* SpeedButton1;    // name-day search
-    QToolButton* SpeedButton2;    // business data
-    TFlatCheckBox* FlatCheckBox2; // birthday on
-    TZuboComboBox* ZuboComboBox4; // birthday: day, month, year
-    TZuboComboBox* ZuboComboBox5;
-    TFlatEdit* FlatEdit2;
-    TZuboComboBox* ZuboComboBox6; // occasion to add: day, month, year, description
-    TZuboComboBox* ZuboComboBox7;
-    TFlatEdit* FlatEdit3;
-    TFlatEdit* FlatEdit11;
-    TFlatListBox* FlatListBox1; // occasions
-    TFlatMemo* FlatMemo1;       // notes
-    TImage* Image1;             // the photo
-    TFlatEdit* FlatEdit4;       // street, house and flat number
-    TFlatEdit* FlatEdit5;
-    TFlatEdit* FlatEdit6;
-    TFlatEdit* FlatEdit7; // postal code, post office, town, province
-    TFlatEdit* FlatEdit8;
-    TFlatEdit* FlatEdit9;
-    TFlatEdit* FlatEdit13;
+    QToolButton* SpeedButton1;           // name-day search
+    QToolButton* SpeedButton2;           // business data
     TFlatEdit* FlatEdit12;               // e-mail address to add
-    TFlatListBox* FlatListBox2;          // e-mail addresses
     TFlatEdit* FlatEdit10;               // phone to add
-    TFlatListBox* FlatListBox3;          // phones
     TShape* Shape1;                      // the button bar
     TFlatSpeedButton* FlatSpeedButton1;  // "..." photo
     TFlatSpeedButton* FlatSpeedButton2;  // "D" e-mail

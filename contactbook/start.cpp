@@ -22,6 +22,7 @@
 #include "filewriter.h"
 #include "imieniny.h"
 #include "kolory.h"
+#include "personfields.h"
 #include "personpicker.h"
 #include "phonereading.h"
 #include "picture.h"
@@ -50,8 +51,6 @@ namespace {
 
 constexpr int kClientWidth = 687;
 constexpr int kClientHeight = 470;
-constexpr int kEditHeight = 19;
-constexpr int kComboHeight = 21;
 constexpr int kButtonSize = 17;
 constexpr int kLeftBar = 440;
 constexpr int kRightBar = 664;
@@ -59,19 +58,6 @@ constexpr int kRightBar = 664;
 QString text(const QByteArray& bytes)
 {
     return cp1250::toUnicode(bytes);
-}
-
-// Menus show "&" as an accelerator mark; a caption shows exactly what the file holds.
-QString menuText(const QByteArray& caption)
-{
-    return text(caption).replace(u'&', QStringLiteral("&&"));
-}
-
-void setItems(TFlatListBox* list, const QList<QByteArray>& values)
-{
-    list->ClearItems();
-    for (const QByteArray& value : values)
-        list->AddItem(text(value));
 }
 
 void reportError(const QString& message)
@@ -146,56 +132,10 @@ void TForm1::createControls()
             });
     connect(ZuboComboBox1, &TZuboComboBox::OnChange, this, &TForm1::FlatComboBox1Change);
 
-    const auto dateLists = [&](int y, TZuboComboBox*& day, TZuboComboBox*& month) {
-        day = newDayList(this);
-        day->setGeometry(104, y, 49, kComboHeight);
-        day->setEnabled(false);
-        month = newMonthList(this);
-        month->setGeometry(168, y, 73, kComboHeight);
-        month->setEnabled(false);
-    };
-    dateLists(72, ZuboComboBox2, ZuboComboBox3);
-    dateLists(104, ZuboComboBox4, ZuboComboBox5);
-    dateLists(136, ZuboComboBox6, ZuboComboBox7);
-
-    const auto edit = [this](int x, int y, int width) {
-        auto* e = new TFlatEdit(this);
-        e->setGeometry(x, y, width, kEditHeight);
-        e->setReadOnly(true);
-        e->setEnabled(false);
-        return e;
-    };
-    FlatEdit2 = edit(256, 104, 57);
-    FlatEdit3 = edit(256, 136, 57);
-    FlatEdit11 = edit(24, 176, 409);
-    FlatEdit4 = edit(472, 24, 177);
-    FlatEdit5 = edit(472, 72, 57);
-    FlatEdit6 = edit(544, 72, 105);
-    FlatEdit7 = edit(472, 120, 73);
-    FlatEdit8 = edit(560, 120, 89);
-    FlatEdit9 = edit(472, 168, 177);
-    FlatEdit13 = edit(472, 216, 177);
-
-    Image1 = new TImage(this);
-    Image1->setGeometry(333, 64, 100, 100);
-    Image1->SetStretch(true);
-
-    const auto list = [this](int x, int y, int width, int height) {
-        auto* l = new TFlatListBox(this);
-        // The bands first: they add to the height, and the sizes here include them.
-        l->SetScrollBars(true);
-        l->setGeometry(x, y, width, height);
-        return l;
-    };
-    FlatListBox1 = list(24, 192, 409, 100);
-    FlatListBox2 = list(472, 264, 177, 81);
-    FlatListBox3 = list(472, 368, 177, 100);
+    static const PersonFieldPlaces kFieldPlaces = {
+        104, 256, {24, 72, 120, 168, 216}, QRect(472, 264, 177, 81), QRect(472, 368, 177, 100)};
+    buildPersonFields(this, *this, kFieldPlaces, FieldUse::Show);
     connect(FlatListBox1, &TFlatListBox::OnMouseUp, this, &TForm1::FlatListBox1MouseUp);
-
-    FlatMemo1 = new TFlatMemo(this);
-    FlatMemo1->setGeometry(24, 312, 409, 153);
-    FlatMemo1->SetScrollBars(ssVertical);
-    FlatMemo1->setReadOnly(true);
 
     const auto panel = [this](int y) {
         auto* p = new QLabel(this);
@@ -494,15 +434,7 @@ void TForm1::w1Click(int)
 
 void TForm1::ClearPersonView()
 {
-    for (TFlatEdit* e : {FlatEdit2, FlatEdit3, FlatEdit4, FlatEdit5, FlatEdit6, FlatEdit7, FlatEdit8, FlatEdit9,
-                         FlatEdit11, FlatEdit13})
-        e->clear();
-    for (TFlatListBox* l : {FlatListBox1, FlatListBox2, FlatListBox3})
-        l->ClearItems();
-    FlatMemo1->clear();
-    for (TZuboComboBox* c : {ZuboComboBox2, ZuboComboBox3, ZuboComboBox4, ZuboComboBox5, ZuboComboBox6, ZuboComboBox7})
-        c->setCurrentIndex(-1);
-    Image1->SetPicture(logo());
+    clearPersonFields(*this, logo());
     HasPhoto = false;
     ShownPath.clear();
     m_pickedFavourite.clear();
@@ -524,7 +456,6 @@ void TForm1::ShowPerson(const QString& path)
         break;
     }
     const ShownPerson& person = result.person;
-    const PersonRecord& r = person.record;
 
     ClearPersonView();
     FlatSpeedButton[1]->setVisible(person.showMail);
@@ -542,23 +473,7 @@ void TForm1::ShowPerson(const QString& path)
     ShownNip = person.ShownNip();
     ShownRegon = person.ShownRegon();
 
-    FlatEdit4->setText(text(r.ulica));
-    FlatEdit5->setText(text(r.nr_domu));
-    FlatEdit6->setText(text(r.nr_mieszkania));
-    FlatEdit7->setText(text(r.kod_pocztowy));
-    FlatEdit8->setText(text(r.poczta));
-    FlatEdit9->setText(text(r.miejscowosc));
-    FlatEdit13->setText(text(r.wojewodztwo));
-    FlatEdit2->setText(text(person.birthdayYear));
-    setItems(FlatListBox3, r.telefony);
-    setItems(FlatListBox1, r.impreza);
-    setItems(FlatListBox2, r.mail);
-    selectDate(ZuboComboBox2, ZuboComboBox3, person.nameDay);
-    selectDate(ZuboComboBox4, ZuboComboBox5, person.birthday);
-    QStringList notes;
-    for (const QByteArray& line : r.notatka)
-        notes << text(line);
-    FlatMemo1->SetLines(notes);
+    setPersonFieldValues(*this, shownValues(person, logo()));
 
     // A photo that is missing or no picture leaves the built-in one, and the entry counts as one
     // without a photo.
@@ -581,15 +496,8 @@ void TForm1::LoadColours()
         if (TFlatSpeedButton* button = FlatSpeedButton[std::size_t(number)])
             apply(button, Colors);
     }
-    for (TFlatEdit* e : {FlatEdit2, FlatEdit3, FlatEdit4, FlatEdit5, FlatEdit6, FlatEdit7, FlatEdit8, FlatEdit9,
-                         FlatEdit11, FlatEdit13})
-        apply(e, Colors, EditFont::Keep);
-    for (TZuboComboBox* c :
-         {ZuboComboBox1, ZuboComboBox2, ZuboComboBox3, ZuboComboBox4, ZuboComboBox5, ZuboComboBox6, ZuboComboBox7})
-        apply(c, Colors);
-    for (TFlatListBox* l : {FlatListBox1, FlatListBox2, FlatListBox3})
-        apply(l, Colors);
-    apply(FlatMemo1, Colors);
+    apply(ZuboComboBox1, Colors);
+    colourPersonFields(*this, Colors, EditFont::Keep);
 }
 
 void TForm1::BuildLanguageMenu()

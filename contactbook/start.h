@@ -3,6 +3,7 @@
 #include "colorscheme.h"
 #include "languagechoice.h"
 #include "messages.h"
+#include "personfields.h"
 #include "personlist.h"
 #include "settings.h"
 #include "texttargets.h"
@@ -74,7 +75,7 @@ struct StartSetup {
     const FileWriter* writer = nullptr;   // the standard writer when null
 };
 
-class TForm1 : public QWidget {
+class TForm1 : public QWidget, public PersonFields {
     Q_OBJECT
 public:
     // Builds the window and runs its create step.
@@ -85,29 +86,9 @@ public:
     // showing the window.
     bool Started() const { return m_started; }
 
-    // The display.
-    TZuboComboBox* ZuboComboBox1; // the person chooser: item i is the path of PersonList[i]
-    TZuboComboBox* ZuboComboBox2; // name day: day, month
-    TZuboComboBox* ZuboComboBox3;
-    TZuboComboBox* ZuboComboBox4; // birthday: day, month, with the year in FlatEdit2
-    TZuboComboBox* ZuboComboBox5;
-    TZuboComboBox* ZuboComboBox6; // the occasion picked in FlatListBox1: day, month, with the year
-    TZuboComboBox* ZuboComboBox7; // in FlatEdit3 and the description in FlatEdit11
-    TFlatEdit* FlatEdit2;
-    TFlatEdit* FlatEdit3;
-    TFlatEdit* FlatEdit4; // street
-    TFlatEdit* FlatEdit5; // house number
-    TFlatEdit* FlatEdit6; // flat number
-    TFlatEdit* FlatEdit7; // postal code
-    TFlatEdit* FlatEdit8; // post office
-    TFlatEdit* FlatEdit9; // town
-    TFlatEdit* FlatEdit11;
-    TFlatEdit* FlatEdit13;      // province
-    TFlatListBox* FlatListBox1; // occasions
-    TFlatListBox* FlatListBox2; // e-mail addresses
-    TFlatListBox* FlatListBox3; // phones
-    TFlatMemo* FlatMemo1;       // notes
-    TImage* Image1;             // the photo, or the built-in picture
+    // The display: the person chooser, and the person's fields (PersonFields), whose occasion
+    // fields show the occasion picked in FlatListBox1.
+    TZuboComboBox* ZuboComboBox1; // item i is the path of PersonList[i]
     // Label1..Label18 by their text numbers; Label[0] is unused.
     std::array<QLabel*, 19> Label{};
     QLabel* Panel1; // the large phone number

@@ -47,6 +47,11 @@ void selectDate(TZuboComboBox* day, TZuboComboBox* month, const DaySelection& da
     select(month, date.month);
 }
 
+DaySelection selectedDate(const TZuboComboBox* day, const TZuboComboBox* month)
+{
+    return {day->currentIndex(), month->currentIndex()};
+}
+
 int lastSelectedRow(const TFlatListBox* list)
 {
     for (int row = int(list->Items().size()) - 1; row >= 0; --row) {

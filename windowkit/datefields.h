@@ -18,6 +18,8 @@ TZuboComboBox* newMonthList(QWidget* parent);
 // Selects a day and a month from code, which raises no change; an index outside a list selects
 // nothing in it.
 void selectDate(TZuboComboBox* day, TZuboComboBox* month, const DaySelection& date);
+// The day and month selected; -1 in a list without a selection.
+DaySelection selectedDate(const TZuboComboBox* day, const TZuboComboBox* month);
 
 // The selected row of a list: the last one when several are selected, -1 when none is.
 int lastSelectedRow(const TFlatListBox* list);

@@ -1,5 +1,6 @@
 #include "windowparts.h"
 
+#include "codec1250.h"
 #include "linkopener.h"
 #include "prompter.h"
 
@@ -37,6 +38,11 @@ void makeCentredText(QPlainTextEdit* memo)
 QString windowCaption()
 {
     return QStringLiteral("..::  -- ZUBO --  ::..");
+}
+
+QString menuText(const QByteArray& caption)
+{
+    return cp1250::toUnicode(caption).replace(u'&', QStringLiteral("&&"));
 }
 
 QString messageBoxCaption()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class QLabel;
@@ -29,6 +30,10 @@ void tellMissingTool(MissingTool tool);
 
 // Opens a "mailto:" address in the desktop's mail program, or tells the user there is none.
 void openMail(const QString& url);
+
+// The text of a menu item that shows a caption exactly as the file holds it: menus take "&" as an
+// accelerator mark.
+QString menuText(const QByteArray& caption);
 
 // A label of plain text at a place, as wide as its text.
 QLabel* makeLabel(QWidget* parent, const QString& text, int x, int y);

@@ -1,0 +1,181 @@
+#include "personfields.h"
+
+#include "TFlatEditUnit.h"
+#include "TFlatListBoxUnit.h"
+#include "TFlatMemoUnit.h"
+#include "ZuboComboBox.h"
+#include "codec1250.h"
+#include "datefields.h"
+#include "picture.h"
+
+namespace {
+
+constexpr int kEditHeight = 19;
+constexpr int kComboHeight = 21;
+
+QString text(const QByteArray& bytes)
+{
+    return cp1250::toUnicode(bytes);
+}
+
+QStringList texts(const QList<QByteArray>& values)
+{
+    QStringList out;
+    out.reserve(values.size());
+    for (const QByteArray& value : values)
+        out << text(value);
+    return out;
+}
+
+void setItems(TFlatListBox* list, const QStringList& items)
+{
+    list->ClearItems();
+    for (const QString& item : items)
+        list->AddItem(item);
+}
+
+} // namespace
+
+void buildPersonFields(QWidget* window, PersonFields& f, const PersonFieldPlaces& places, FieldUse use)
+{
+    const bool editable = use == FieldUse::Edit;
+    const auto dateLists = [&](int y, TZuboComboBox*& day, TZuboComboBox*& month) {
+        day = newDayList(window);
+        day->setGeometry(places.dayLeft, y, 49, kComboHeight);
+        day->setEnabled(editable);
+        month = newMonthList(window);
+        month->setGeometry(places.dayLeft + 64, y, 73, kComboHeight);
+        month->setEnabled(editable);
+    };
+    dateLists(72, f.ZuboComboBox2, f.ZuboComboBox3);
+    dateLists(104, f.ZuboComboBox4, f.ZuboComboBox5);
+    dateLists(136, f.ZuboComboBox6, f.ZuboComboBox7);
+
+    const auto edit = [&](int x, int y, int width) {
+        auto* e = new TFlatEdit(window);
+        e->setGeometry(x, y, width, kEditHeight);
+        if (!editable) {
+            e->setReadOnly(true);
+            e->setEnabled(false);
+        }
+        return e;
+    };
+    const std::array<int, 5>& rows = places.addressRows;
+    f.FlatEdit2 = edit(places.yearLeft, 104, 57);
+    f.FlatEdit3 = edit(places.yearLeft, 136, 57);
+    f.FlatEdit11 = edit(24, 176, 409);
+    f.FlatEdit4 = edit(472, rows[0], 177);
+    f.FlatEdit5 = edit(472, rows[1], 57);
+    f.FlatEdit6 = edit(544, rows[1], 105);
+    f.FlatEdit7 = edit(472, rows[2], 73);
+    f.FlatEdit8 = edit(560, rows[2], 89);
+    f.FlatEdit9 = edit(472, rows[3], 177);
+    f.FlatEdit13 = edit(472, rows[4], 177);
+
+    f.Image1 = new TImage(window);
+    f.Image1->setGeometry(333, 64, 100, 100);
+    f.Image1->SetStretch(true);
+
+    const auto list = [&](const QRect& place) {
+        auto* l = new TFlatListBox(window);
+        // The bands first: they add to the height, and the sizes here include them.
+        l->SetScrollBars(true);
+        l->setGeometry(place);
+        return l;
+    };
+    f.FlatListBox1 = list(QRect(24, 192, 409, 100));
+    f.FlatListBox2 = list(places.mails);
+    f.FlatListBox3 = list(places.phones);
+
+    f.FlatMemo1 = new TFlatMemo(window);
+    f.FlatMemo1->setGeometry(24, 312, 409, 153);
+    f.FlatMemo1->SetScrollBars(ssVertical);
+    f.FlatMemo1->setReadOnly(!editable);
+}
+
+PersonFieldValues personFieldValues(const PersonFields& f)
+{
+    PersonFieldValues v;
+    v.nameDay = selectedDate(f.ZuboComboBox2, f.ZuboComboBox3);
+    v.birthday = selectedDate(f.ZuboComboBox4, f.ZuboComboBox5);
+    v.occasionDate = selectedDate(f.ZuboComboBox6, f.ZuboComboBox7);
+    v.birthdayYear = f.FlatEdit2->text();
+    v.occasionYear = f.FlatEdit3->text();
+    v.occasionDescription = f.FlatEdit11->text();
+    v.street = f.FlatEdit4->text();
+    v.houseNumber = f.FlatEdit5->text();
+    v.flatNumber = f.FlatEdit6->text();
+    v.postalCode = f.FlatEdit7->text();
+    v.postOffice = f.FlatEdit8->text();
+    v.town = f.FlatEdit9->text();
+    v.province = f.FlatEdit13->text();
+    v.occasions = f.FlatListBox1->Items();
+    v.mails = f.FlatListBox2->Items();
+    v.phones = f.FlatListBox3->Items();
+    v.notes = f.FlatMemo1->Lines();
+    v.picture = f.Image1->Picture();
+    return v;
+}
+
+void setPersonFieldValues(PersonFields& f, const PersonFieldValues& v)
+{
+    const std::pair<TFlatEdit*, const QString*> edits[] = {
+        {f.FlatEdit2, &v.birthdayYear}, {f.FlatEdit3, &v.occasionYear}, {f.FlatEdit11, &v.occasionDescription},
+        {f.FlatEdit4, &v.street},       {f.FlatEdit5, &v.houseNumber},  {f.FlatEdit6, &v.flatNumber},
+        {f.FlatEdit7, &v.postalCode},   {f.FlatEdit8, &v.postOffice},   {f.FlatEdit9, &v.town},
+        {f.FlatEdit13, &v.province},
+    };
+    for (const auto& [edit, value] : edits)
+        edit->setText(*value);
+    setItems(f.FlatListBox1, v.occasions);
+    setItems(f.FlatListBox2, v.mails);
+    setItems(f.FlatListBox3, v.phones);
+    f.FlatMemo1->SetLines(v.notes);
+    selectDate(f.ZuboComboBox2, f.ZuboComboBox3, v.nameDay);
+    selectDate(f.ZuboComboBox4, f.ZuboComboBox5, v.birthday);
+    selectDate(f.ZuboComboBox6, f.ZuboComboBox7, v.occasionDate);
+    f.Image1->SetPicture(v.picture);
+}
+
+PersonFieldValues shownValues(const ShownPerson& person, const QImage& picture)
+{
+    const PersonRecord& r = person.record;
+    PersonFieldValues v;
+    v.nameDay = person.nameDay;
+    v.birthday = person.birthday;
+    v.birthdayYear = text(person.birthdayYear);
+    v.street = text(r.ulica);
+    v.houseNumber = text(r.nr_domu);
+    v.flatNumber = text(r.nr_mieszkania);
+    v.postalCode = text(r.kod_pocztowy);
+    v.postOffice = text(r.poczta);
+    v.town = text(r.miejscowosc);
+    v.province = text(r.wojewodztwo);
+    v.occasions = texts(r.impreza);
+    v.mails = texts(r.mail);
+    v.phones = texts(r.telefony);
+    v.notes = texts(r.notatka);
+    v.picture = picture;
+    return v;
+}
+
+void clearPersonFields(PersonFields& f, const QImage& picture)
+{
+    PersonFieldValues empty;
+    empty.picture = picture;
+    setPersonFieldValues(f, empty);
+}
+
+void colourPersonFields(PersonFields& f, const ColorScheme& s, schemecolours::EditFont font)
+{
+    using namespace schemecolours;
+    for (TFlatEdit* e : {f.FlatEdit2, f.FlatEdit3, f.FlatEdit4, f.FlatEdit5, f.FlatEdit6, f.FlatEdit7, f.FlatEdit8,
+                         f.FlatEdit9, f.FlatEdit11, f.FlatEdit13})
+        apply(e, s, font);
+    for (TZuboComboBox* c :
+         {f.ZuboComboBox2, f.ZuboComboBox3, f.ZuboComboBox4, f.ZuboComboBox5, f.ZuboComboBox6, f.ZuboComboBox7})
+        apply(c, s);
+    for (TFlatListBox* l : {f.FlatListBox1, f.FlatListBox2, f.FlatListBox3})
+        apply(l, s);
+    apply(f.FlatMemo1, s);
+}
