@@ -11,7 +11,6 @@
 #include "senderaddress.h"
 #include "settings.h"
 #include "shape.h"
-#include "start.h"
 #include "windowparts.h"
 #include "windowplace.h"
 
@@ -20,9 +19,9 @@
 
 namespace adres_nadawcy {
 
-TForm13::TForm13(start::TForm1& main, QWidget* parent)
+TForm13::TForm13(const ProgramState& state, QWidget* parent)
     : QDialog(parent)
-    , m_main(main)
+    , m_state(state)
 {
     setWindowTitle(windowCaption());
     setFixedSize(288, 135);
@@ -56,12 +55,12 @@ void TForm13::FormShow()
 {
     FlatMemo1->clear();
     QStringList lines;
-    for (const QByteArray& line : readSenderAddress(ProfileFile(settingsPathIn(m_main.ProgramDir))))
+    for (const QByteArray& line : readSenderAddress(ProfileFile(settingsPathIn(m_state.ProgramDir))))
         lines << cp1250::toUnicode(line);
     FlatMemo1->SetLines(lines);
     m_lines.clear();
 
-    const ColorScheme& s = m_main.Colors;
+    const ColorScheme& s = m_state.Colors;
     schemecolours::applyToWindow(this, s);
     schemecolours::applyToBar(Shape1, s);
     schemecolours::apply(FlatSpeedButton1, s);
@@ -84,7 +83,7 @@ void TForm13::FlatSpeedButton1Click()
         }
         lines.append(*bytes);
     }
-    ProfileFile opcje(settingsPathIn(m_main.ProgramDir));
+    ProfileFile opcje(settingsPathIn(m_state.ProgramDir));
     QString error;
     // An address that could not be stored is not printed either: the dialog stays open.
     if (!storeSenderAddress(opcje, lines, &error)) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "programstate.h"
+
 #include <QDialog>
 #include <QList>
 #include <QString>
@@ -10,10 +12,6 @@ class TFlatMemo;
 class TFlatSpeedButton;
 class TShape;
 
-namespace start {
-class TForm1;
-}
-
 // The sender address dialog, shown before envelopes are printed: "Z" stores the address and starts
 // the printing, "X" cancels it.
 namespace adres_nadawcy {
@@ -21,8 +19,8 @@ namespace adres_nadawcy {
 class TForm13 : public QDialog {
     Q_OBJECT
 public:
-    // `main` gives the program folder and the colours; it must outlive the dialog.
-    explicit TForm13(start::TForm1& main, QWidget* parent = nullptr);
+    // `state` gives the program folder and the colours; it must outlive the dialog.
+    explicit TForm13(const ProgramState& state, QWidget* parent = nullptr);
 
     QLabel* Label1;
     TFlatMemo* FlatMemo1; // the address, one line per line
@@ -40,7 +38,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    start::TForm1& m_main;
+    const ProgramState& m_state;
     QList<QByteArray> m_lines;
 };
 

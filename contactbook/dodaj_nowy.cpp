@@ -419,7 +419,8 @@ void TForm3::NameDayFound(int day, int month)
 
 void TForm3::showMessage(int index, const QString& suffix) const
 {
-    Prompter::current().inform(nullptr, messageBoxCaption(), text(m_main.Messages[std::size_t(index)]) + suffix);
+    Prompter::current().inform(nullptr, messageBoxCaption(),
+                               text(m_main.State().Messages[std::size_t(index)]) + suffix);
 }
 
 bool TForm3::NormalizeYearField(TFlatEdit* edit)
@@ -458,7 +459,7 @@ void TForm3::FormShow()
     PickedPictureName.clear();
     EditorModified = false;
     using namespace schemecolours;
-    const ColorScheme& s = m_main.Colors;
+    const ColorScheme& s = m_main.State().Colors;
     applyToWindow(this, s);
     applyToBar(Shape1, s);
     for (TFlatSpeedButton* b :
@@ -597,7 +598,7 @@ void TForm3::deleteWithQuestion(TFlatListBox* list, TFlatEdit* entry, int messag
     if (row < 0)
         return;
     const QString question =
-        text(m_main.Messages[std::size_t(message)]) + list->Items().at(row) + QStringLiteral(" ?!");
+        text(m_main.State().Messages[std::size_t(message)]) + list->Items().at(row) + QStringLiteral(" ?!");
     if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), question) == Prompter::Answer::Yes) {
         list->DeleteItem(row);
         entry->clear();
@@ -790,10 +791,11 @@ bool TForm3::SavePersonFile()
             EntryType = kEntryTypePerson;
         if (FlatCheckBox2->Checked() && !NormalizeYearField(FlatEdit2) &&
             Prompter::current().askYesNo(nullptr, messageBoxCaption(),
-                                         text(m_main.Messages[kMsgSaveWithoutBirthday])) == Prompter::Answer::No)
+                                         text(m_main.State().Messages[kMsgSaveWithoutBirthday])) ==
+                Prompter::Answer::No)
             return false;
         entry.entryType = EntryType;
-        entry.folder = m_main.Settings.saveFolder(m_main.ProgramDir);
+        entry.folder = m_main.State().Settings.saveFolder(m_main.State().ProgramDir);
     } else {
         entry.editedPath = EditedPath;
         entry.pendingPhone.clear();
@@ -815,10 +817,11 @@ bool TForm3::SavePersonFile()
     }
     entry.photo = photoFile();
 
-    const EntrySaveResult result = saveEntry(entry, *m_random, *m_writer, *m_remover, m_main.Reader());
+    const EntrySaveResult result = saveEntry(entry, *m_random, *m_writer, *m_remover, *m_main.State().Reader);
     if (!result.saved) {
         Prompter::current().showError(nullptr, messageBoxCaption(),
-                                      text(m_main.Messages[kMsgFileError]) + QStringLiteral(": ") + result.error);
+                                      text(m_main.State().Messages[kMsgFileError]) + QStringLiteral(": ") +
+                                          result.error);
         return false;
     }
     if (AddMode)
@@ -836,8 +839,8 @@ void TForm3::FlatSpeedButton8Click()
 void TForm3::FlatSpeedButton5Click()
 {
     if (EditorModified && !FlatEdit1->text().isEmpty()) {
-        if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(m_main.Messages[kMsgSaveChanges])) ==
-            Prompter::Answer::Yes) {
+        if (Prompter::current().askYesNo(nullptr, messageBoxCaption(),
+                                         text(m_main.State().Messages[kMsgSaveChanges])) == Prompter::Answer::Yes) {
             SavePersonFile();
             return;
         }
@@ -931,10 +934,11 @@ void EditEntryCommand(start::TForm1& main, TForm3& editor)
     if (path.isEmpty())
         return;
     int code = 0;
-    const std::optional<Lines> lines = QFileInfo(path).isFile() ? main.Reader().readLines(path, &code) : std::nullopt;
+    const std::optional<Lines> lines =
+        QFileInfo(path).isFile() ? main.State().Reader->readLines(path, &code) : std::nullopt;
     if (!lines) {
         // A question box whose answer is not used, as every file error of the main program.
-        Prompter::current().askYesNo(nullptr, messageBoxCaption(), fileErrorMessage(main.Messages, path, code));
+        Prompter::current().askYesNo(nullptr, messageBoxCaption(), fileErrorMessage(main.State().Messages, path, code));
         return;
     }
     const EntryKind kind = kindOfFileName(path);

@@ -19,7 +19,6 @@
 #include "prompter.h"
 #include "schemecolours.h"
 #include "shape.h"
-#include "start.h"
 #include "textreader.h"
 #include "windowplace.h"
 
@@ -80,9 +79,9 @@ QListWidget* makeList(TForm8* form, QRect place, bool sorted, DrawItem draw)
 
 } // namespace
 
-TForm8::TForm8(start::TForm1& main, QWidget* parent)
+TForm8::TForm8(const ProgramState& state, QWidget* parent)
     : QDialog(parent)
-    , m_main(main)
+    , m_state(state)
     , m_reader(&TextReader::standard())
     , m_writer(&FileWriter::standard())
     , m_clock(&Clock::standard())
@@ -210,7 +209,7 @@ QList<PersonListEntry> TForm8::Chosen() const
 void TForm8::FormShow()
 {
     using namespace schemecolours;
-    const ColorScheme& s = m_main.Colors;
+    const ColorScheme& s = m_state.Colors;
     applyToWindow(this, s);
     for (QLabel* label : {Label1, Label2, Label3})
         applyToLabel(label, s);
@@ -229,7 +228,7 @@ void TForm8::FormShow()
 void TForm8::ListBox1DrawItem(const QListWidget* list, QPainter* canvas, int index, const QRect& rect,
                               bool selected) const
 {
-    const ColorScheme& s = m_main.Colors;
+    const ColorScheme& s = m_state.Colors;
     FillRect(*canvas, TRect::of(rect), selected ? s.ComboBox_podswietlenie : s.ComboBox_tlo);
     QByteArray name;
     if (index >= 0 && index < list->count()) {
@@ -249,7 +248,7 @@ void TForm8::ListBox1DrawItem(const QListWidget* list, QPainter* canvas, int ind
 void TForm8::ListBox2DrawItem(const QListWidget* list, QPainter* canvas, int index, const QRect& rect,
                               bool selected) const
 {
-    const ColorScheme& s = m_main.Colors;
+    const ColorScheme& s = m_state.Colors;
     FillRect(*canvas, TRect::of(rect), selected ? s.ComboBox_podswietlenie : s.ComboBox_tlo);
     canvas->setPen(toQColor(s.ComboBox_tekst1));
     const QString text = index >= 0 && index < list->count() ? list->item(index)->text() : QString();
@@ -322,7 +321,7 @@ void TForm8::FlatSpeedButton7Click()
 {
     if (ListBox3->count() == 0)
         return;
-    const QString folder = listFolder(m_main.Settings, m_main.ProgramDir);
+    const QString folder = listFolder(m_state.Settings, m_state.ProgramDir);
     FileChooser::Request request{QString::fromUtf8(kListDialogTitle), folder, firstFreeListName(folder),
                                  QString::fromLatin1(kListFilter), QStringLiteral("lst")};
     const std::optional<QString> path = FileChooser::current().saveFile(this, request);
@@ -339,14 +338,14 @@ void TForm8::FlatSpeedButton7Click()
     }
     int code = 0;
     if (!m_writer->writeAtomically(*path, *content, nullptr, &code))
-        report(fileErrorMessage(m_main.Messages, *path, code));
+        report(fileErrorMessage(m_state.Messages, *path, code));
 }
 
 void TForm8::FlatSpeedButton8Click()
 {
     if (PickerEntries.isEmpty())
         return;
-    FileChooser::Request request{QString::fromUtf8(kListDialogTitle), listFolder(m_main.Settings, m_main.ProgramDir),
+    FileChooser::Request request{QString::fromUtf8(kListDialogTitle), listFolder(m_state.Settings, m_state.ProgramDir),
                                  QString(), QString::fromLatin1(kListFilter), QStringLiteral("lst")};
     const std::optional<QString> path = FileChooser::current().openFile(this, request);
     if (!path)
@@ -355,12 +354,12 @@ void TForm8::FlatSpeedButton8Click()
     const auto lines = m_reader->readLines(*path, &code);
     // A list that cannot be read is reported, and the choice made so far stays.
     if (!lines) {
-        report(fileErrorMessage(m_main.Messages, *path, code));
+        report(fileErrorMessage(m_state.Messages, *path, code));
         return;
     }
     putAll(ListBox1);
     for (const int index :
-         chooseFromList(*lines, PickerEntries, storedPathFolders(m_main.Settings, m_main.ProgramDir))) {
+         chooseFromList(*lines, PickerEntries, storedPathFolders(m_state.Settings, m_state.ProgramDir))) {
         const QList<QListWidgetItem*> found = ListBox1->findItems(pickerItem(index), Qt::MatchExactly);
         if (found.isEmpty())
             continue;
@@ -378,7 +377,7 @@ void TForm8::FlatSpeedButton6Click()
     if (FlatRadioButton1->Checked())
         PrintPersonSheets();
     if (FlatRadioButton2->Checked()) {
-        Prompter::current().inform(nullptr, messageBoxCaption(), cp1250::toUnicode(m_main.Messages[22]));
+        Prompter::current().inform(nullptr, messageBoxCaption(), cp1250::toUnicode(m_state.Messages[22]));
         PrintEnvelopesChosenFormat();
     }
     if (FlatRadioButton3->Checked())

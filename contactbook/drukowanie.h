@@ -2,6 +2,7 @@
 
 #include "personlist.h"
 #include "printlayout.h"
+#include "programstate.h"
 
 #include <QByteArray>
 #include <QDialog>
@@ -20,9 +21,6 @@ class TFlatRadioButton;
 class TFlatSpeedButton;
 class TShape;
 
-namespace start {
-class TForm1;
-}
 namespace adres_nadawcy {
 class TForm13;
 }
@@ -35,9 +33,9 @@ namespace drukowanie {
 class TForm8 : public QDialog {
     Q_OBJECT
 public:
-    // `main` gives the program folder, the data folder settings, the messages and the colours; it
+    // `state` gives the program folder, the data folder settings, the messages and the colours; it
     // must outlive the picker.
-    explicit TForm8(start::TForm1& main, QWidget* parent = nullptr);
+    explicit TForm8(const ProgramState& state, QWidget* parent = nullptr);
     ~TForm8() override;
 
     // The persons on offer, sorted by name; the lists hold indexes into it.
@@ -97,7 +95,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void report(const QString& text) const;
 
-    start::TForm1& m_main;
+    const ProgramState& m_state;
 
 private:
     void moveSelected(QListWidget* from, QListWidget* to);

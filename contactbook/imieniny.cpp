@@ -13,7 +13,6 @@
 #include "prompter.h"
 #include "schemecolours.h"
 #include "shape.h"
-#include "start.h"
 #include "stringgrid.h"
 #include "windowparts.h"
 #include "windowplace.h"
@@ -46,9 +45,9 @@ QString monthName(int monthIndex)
 
 } // namespace
 
-TForm12::TForm12(start::TForm1& main, const Clock& clock, QWidget* parent)
+TForm12::TForm12(ProgramState& state, const Clock& clock, QWidget* parent)
     : QDialog(parent)
-    , m_main(main)
+    , m_state(state)
     , m_clock(clock)
 {
     setWindowTitle(windowCaption());
@@ -125,14 +124,14 @@ TForm12::TForm12(start::TForm1& main, const Clock& clock, QWidget* parent)
 
 NameDayData TForm12::data() const
 {
-    return NameDayData(nameDayFolderIn(m_main.ProgramDir), m_main.Locale, m_main.Reader());
+    return NameDayData(nameDayFolderIn(m_state.ProgramDir), m_state.Locale, *m_state.Reader);
 }
 
 void TForm12::reportError(const std::optional<NameDayFileError>& error) const
 {
     if (error) {
         Prompter::current().showError(nullptr, messageBoxCaption(),
-                                      fileErrorMessage(m_main.Messages, error->path, error->code));
+                                      fileErrorMessage(m_state.Messages, error->path, error->code));
     }
 }
 
@@ -162,7 +161,7 @@ void TForm12::RunNameSearch()
 
 void TForm12::FormShow()
 {
-    const ColorScheme& s = m_main.Colors;
+    const ColorScheme& s = m_state.Colors;
     using namespace schemecolours;
     applyToWindow(this, s);
     applyToBar(Shape1, s);
@@ -240,7 +239,7 @@ void TForm12::StringGrid1SelectCell(int, int)
 
 void TForm12::StringGrid1DrawCell(QPainter* canvas, int col, int row, const QRect& rect, bool selected)
 {
-    const ColorScheme& s = m_main.Colors;
+    const ColorScheme& s = m_state.Colors;
     const QString text = StringGrid1->Cell(col, row);
     const ColourValue fill = text.isEmpty() ? s.tlo_tlo : selected ? s.ComboBox_podswietlenie : s.ComboBox_tlo;
     // Grown by a pixel to the right and down, so the frames of neighbours overlap into one line.
@@ -274,7 +273,7 @@ void TForm12::FlatListBox1MouseUp()
         PickedIndex = row;
     }
     const std::int64_t now = m_clock.ticks();
-    if (now - start::LastPhoneClick < kDoubleClickMs && PickedIndex == m_lastPickedIndex && PickedIndex != -1) {
+    if (now - m_state.LastPhoneClick < kDoubleClickMs && PickedIndex == m_lastPickedIndex && PickedIndex != -1) {
         done(mrOk);
         return;
     }
@@ -285,7 +284,7 @@ void TForm12::FlatListBox1MouseUp()
         selectDay(hit.day);
         FlatComboBox1Change();
     }
-    start::LastPhoneClick = now;
+    m_state.LastPhoneClick = now;
 }
 
 void TForm12::FlatSpeedButton3Click()

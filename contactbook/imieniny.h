@@ -2,6 +2,7 @@
 
 #include "clock.h"
 #include "namedays.h"
+#include "programstate.h"
 
 #include <QDialog>
 
@@ -18,10 +19,6 @@ class TShape;
 class TStringGrid;
 class TZuboComboBox;
 
-namespace start {
-class TForm1;
-}
-
 // The name-day window: whose name day falls on a date chosen in a day grid and a month list
 // (today's when the window opens), and on which days the typed names are celebrated.
 namespace imieniny {
@@ -32,9 +29,9 @@ inline constexpr int kKeepResults = 1234;
 class TForm12 : public QDialog {
     Q_OBJECT
 public:
-    // `main` gives the program folder, the colours and the messages; `clock` today and the ticks of
-    // the double click.
-    explicit TForm12(start::TForm1& main, const Clock& clock = Clock::standard(), QWidget* parent = nullptr);
+    // `state` gives the program folder, the colours, the messages and the last click in the phone
+    // list; `clock` today and the ticks of the double click.
+    explicit TForm12(ProgramState& state, const Clock& clock = Clock::standard(), QWidget* parent = nullptr);
 
     // The main window's lookup: the window without its choose button "W".
     void ShowLookup();
@@ -92,7 +89,7 @@ private:
     void showCurrentDay();
     void showNames(const DayNames& names);
 
-    start::TForm1& m_main;
+    ProgramState& m_state;
     const Clock& m_clock;
     int m_lastPickedIndex = -1;
 };

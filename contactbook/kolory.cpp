@@ -22,7 +22,6 @@
 #include "schemecolours.h"
 #include "settings.h"
 #include "shape.h"
-#include "start.h"
 #include "windowparts.h"
 #include "windowplace.h"
 
@@ -60,9 +59,9 @@ bool choosesFieldByFocus(const QEvent* e)
 
 } // namespace
 
-TForm11::TForm11(start::TForm1& main, const FileWriter* writer, QWidget* parent)
+TForm11::TForm11(ProgramState& state, const FileWriter* writer, QWidget* parent)
     : QDialog(parent)
-    , m_main(main)
+    , m_state(state)
     , m_writer(writer ? writer : &FileWriter::standard())
 {
     setWindowTitle(QString::fromUtf8("Zmiana kolorów"));
@@ -293,14 +292,14 @@ QList<TFlatSpeedButton*> TForm11::mockupButtons() const
 bool TForm11::EditColours()
 {
     for (std::size_t i = 0; i < FieldColors.size(); ++i)
-        FieldColors[i] = m_main.Colors.*colorSchemeKeys()[kFirstFieldKey + i].colour;
+        FieldColors[i] = m_state.Colors.*colorSchemeKeys()[kFirstFieldKey + i].colour;
     return DialogRunner::current().run(*this) == mrOk;
 }
 
 void TForm11::FormShow()
 {
     // The window, bars and buttons from the scheme, the text fields from the editor's own copy.
-    ColorScheme scheme = m_main.Colors;
+    ColorScheme scheme = m_state.Colors;
     for (std::size_t i = 0; i < FieldColors.size(); ++i)
         scheme.*colorSchemeKeys()[kFirstFieldKey + i].colour = FieldColors[i];
     m_editor.start(scheme);
@@ -413,15 +412,15 @@ void TForm11::SpeedButton1Click()
 void TForm11::FlatSpeedButton6Click()
 {
     const ColorScheme& edited = m_editor.scheme();
-    ProfileFile opcje(settingsPathIn(m_main.ProgramDir), *m_writer);
+    ProfileFile opcje(settingsPathIn(m_state.ProgramDir), *m_writer);
     QString error;
     // The scheme in memory changes only once the file holds the new colours.
     if (!writeColorScheme(opcje, edited, &error)) {
         Prompter::current().showError(nullptr, messageBoxCaption(), error);
         return;
     }
-    m_main.Colors.tlo_tlo = edited.tlo_tlo;
-    m_main.Colors.tlo_napisy = edited.tlo_napisy;
+    m_state.Colors.tlo_tlo = edited.tlo_tlo;
+    m_state.Colors.tlo_napisy = edited.tlo_napisy;
     done(mrOk);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "programstate.h"
 #include "schemeeditor.h"
 
 #include <QDialog>
@@ -23,10 +24,6 @@ class TShape;
 class TZuboComboBox;
 struct TOwnerDrawState;
 
-namespace start {
-class TForm1;
-}
-
 // The colour-scheme editor: a mock-up of the main window on which the user picks an element, then
 // one of its colours, then a new colour from a grid of sixteen or from the colour dialog. "Z" saves
 // all eighteen colours to the settings file; "X" leaves them as they were.
@@ -35,8 +32,8 @@ namespace kolory {
 class TForm11 : public QDialog {
     Q_OBJECT
 public:
-    // `main` holds the scheme and the program folder; `writer` replaces the settings file.
-    explicit TForm11(start::TForm1& main, const FileWriter* writer = nullptr, QWidget* parent = nullptr);
+    // `state` holds the scheme and the program folder; `writer` replaces the settings file.
+    explicit TForm11(ProgramState& state, const FileWriter* writer = nullptr, QWidget* parent = nullptr);
 
     // The main window's colours command: copies the eight text-field colours of the scheme into
     // FieldColors and shows the editor modally; true when the colours were saved.
@@ -106,7 +103,7 @@ private:
     void showChoice();
     QList<TFlatSpeedButton*> mockupButtons() const;
 
-    start::TForm1& m_main;
+    ProgramState& m_state;
     const FileWriter* m_writer;
     SchemeEditor m_editor;
 };

@@ -11,8 +11,8 @@
 
 namespace mail_zbiorowy {
 
-TForm10::TForm10(start::TForm1& main, QWidget* parent)
-    : TForm8(main, parent)
+TForm10::TForm10(const ProgramState& state, QWidget* parent)
+    : TForm8(state, parent)
 {
     setWindowTitle(QString::fromUtf8("Wysyłanie maila do wielu osób"));
     Label2->setText(QStringLiteral("Adresaci"));

@@ -9,7 +9,7 @@ namespace mail_zbiorowy {
 class TForm10 : public drukowanie::TForm8 {
     Q_OBJECT
 public:
-    explicit TForm10(start::TForm1& main, QWidget* parent = nullptr);
+    explicit TForm10(const ProgramState& state, QWidget* parent = nullptr);
 
     // "R": the message to all chosen persons.
     void FlatSpeedButton6Click() override;

@@ -16,7 +16,6 @@
 #include "schemecolours.h"
 #include "settings.h"
 #include "shape.h"
-#include "start.h"
 #include "windowplace.h"
 
 #include <QComboBox>
@@ -38,9 +37,9 @@ void report(const QString& text)
 
 } // namespace
 
-TForm15::TForm15(start::TForm1& main, QWidget* parent)
+TForm15::TForm15(const ProgramState& state, QWidget* parent)
     : QDialog(parent)
-    , m_main(main)
+    , m_state(state)
 {
     setWindowTitle(windowCaption());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -171,7 +170,7 @@ void TForm15::show(const OptionsState& s)
 
 void TForm15::FormShow()
 {
-    ProfileFile file(settingsPathIn(m_main.ProgramDir));
+    ProfileFile file(settingsPathIn(m_state.ProgramDir));
     const OptionsLoad load = readOptions(file);
     show(load.state);
     FlatEdit1->setText(cp1250::toUnicode(load.state.secondBase));
@@ -196,7 +195,7 @@ void TForm15::FormShow()
 void TForm15::colour()
 {
     using namespace schemecolours;
-    const ColorScheme& s = m_main.Colors;
+    const ColorScheme& s = m_state.Colors;
     applyToWindow(this, s);
     for (QLabel* label : Label) {
         if (label)
@@ -232,7 +231,7 @@ void TForm15::FlatSpeedButton1Click()
 // The browser opens on the drive of the data folder in use, with that folder chosen and in view.
 void TForm15::openBrowserAtDataFolder()
 {
-    const QString folder = browserStartFolder(FlatEdit1->text(), m_main.ProgramDir);
+    const QString folder = browserStartFolder(FlatEdit1->text(), m_state.ProgramDir);
     QStringList drives;
     for (int i = 0; i < DriveComboBox1->count(); ++i)
         drives << DriveComboBox1->itemText(i);
@@ -281,7 +280,7 @@ void TForm15::FlatSpeedButton3Click()
         show(s);
     for (const int message : corrections)
         Prompter::current().inform(nullptr, messageBoxCaption(),
-                                   cp1250::toUnicode(m_main.Messages[std::size_t(message)]));
+                                   cp1250::toUnicode(m_state.Messages[std::size_t(message)]));
 
     QString error;
     const std::optional<QByteArray> folder = storableText(FlatEdit1->text(), QStringLiteral("Inna"), &error);
@@ -290,14 +289,14 @@ void TForm15::FlatSpeedButton3Click()
         return;
     }
     s.secondBase = folder.value_or(QByteArray());
-    ProfileFile file(settingsPathIn(m_main.ProgramDir));
+    ProfileFile file(settingsPathIn(m_state.ProgramDir));
     // A failed write ends the command: the dialog stays open and says where it could not write.
     if (!writeOptions(file, s, &error)) {
         report(error);
         return;
     }
     Prompter::current().inform(nullptr, messageBoxCaption(),
-                               cp1250::toUnicode(m_main.Messages[std::size_t(kMsgRestart)]));
+                               cp1250::toUnicode(m_state.Messages[std::size_t(kMsgRestart)]));
     done(mrOk);
 }
 

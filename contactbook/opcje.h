@@ -1,6 +1,7 @@
 #pragma once
 
 #include "optionssettings.h"
+#include "programstate.h"
 
 #include <QDialog>
 #include <QList>
@@ -18,10 +19,6 @@ class TFlatSpeedButton;
 class TShape;
 class TZuboComboBox;
 
-namespace start {
-class TForm1;
-}
-
 // The options dialog: the reminder days of the checker, the data folders in use and where new
 // entries are saved. What it saves takes effect at the next start.
 namespace opcje {
@@ -29,8 +26,8 @@ namespace opcje {
 class TForm15 : public QDialog {
     Q_OBJECT
 public:
-    // `main` gives the program folder, the messages and the colours; it must outlive the dialog.
-    explicit TForm15(start::TForm1& main, QWidget* parent = nullptr);
+    // `state` gives the program folder, the messages and the colours; it must outlive the dialog.
+    explicit TForm15(const ProgramState& state, QWidget* parent = nullptr);
 
     // Label1..Label11 by number; Label[0] is unused.
     std::array<QLabel*, 12> Label{};
@@ -66,7 +63,7 @@ private:
     void openBrowserAtDataFolder();
     void showBrowserFolder();
 
-    start::TForm1& m_main;
+    const ProgramState& m_state;
     QString m_browserFolder; // the folder the browser was opened at
 };
 

@@ -74,6 +74,7 @@ TForm1::TForm1(const StartSetup& setup, QWidget* parent)
     , m_clock(setup.clock ? setup.clock : &Clock::standard())
     , m_writer(setup.writer ? setup.writer : &FileWriter::standard())
 {
+    m_state.Reader = m_reader;
     createControls();
     registerTexts();
     FormCreate(setup);
@@ -93,7 +94,7 @@ void TForm1::createControls()
     setFixedSize(kClientWidth, kClientHeight);
     setFont(DefaultUiFont());
     // The colours of the built-in scheme until the settings file's are applied.
-    schemecolours::applyToWindow(this, Colors);
+    schemecolours::applyToWindow(this, m_state.Colors);
 
     Shape1 = new TShape(this);
     Shape2 = new TShape(this);
@@ -265,27 +266,27 @@ void TForm1::registerTexts()
 
 void TForm1::FormCreate(const StartSetup& setup)
 {
-    ProgramDir = setup.programDir;
-    Locale = setup.locale;
-    ProfileFile opcje(settingsPathIn(ProgramDir));
-    Settings = DatabaseSettings::read(opcje);
+    m_state.ProgramDir = setup.programDir;
+    m_state.Locale = setup.locale;
+    ProfileFile opcje(settingsPathIn(m_state.ProgramDir));
+    m_state.Settings = DatabaseSettings::read(opcje);
 
-    const QString base = defaultBaseIn(ProgramDir);
+    const QString base = defaultBaseIn(m_state.ProgramDir);
     if (!QFileInfo(base).isDir() && !QDir().mkdir(base)) {
         // The program cannot work without its data folder; the answer does not matter.
-        Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(Messages[2]));
+        Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(m_state.Messages[2]));
         return;
     }
 
     // What a save killed half-way left behind, before anything is listed.
-    QStringList written = dataFolders(Settings, ProgramDir);
-    written << ProgramDir << base << Settings.saveFolder(ProgramDir);
+    QStringList written = dataFolders(m_state.Settings, m_state.ProgramDir);
+    written << m_state.ProgramDir << base << m_state.Settings.saveFolder(m_state.ProgramDir);
     written.removeDuplicates();
     removeWriterLeftovers(written, m_clock->now(), *m_remover);
 
     BuildLanguageMenu();
 
-    m_listing = std::make_unique<PersonListing>(dataFolders(Settings, ProgramDir), *m_reader);
+    m_listing = std::make_unique<PersonListing>(dataFolders(m_state.Settings, m_state.ProgramDir), *m_reader);
     FirstListing = true;
     RefreshPersonList();
     FirstListing = false;
@@ -294,15 +295,17 @@ void TForm1::FormCreate(const StartSetup& setup)
 
     // Unreadable favourites or command-line files are reported and skipped; the rest of the start
     // goes on, so the window never opens half made.
-    const FavouritesLoad favourites = loadFavourites(base + QLatin1String(kFavouritesFileName), PersonList, Messages,
-                                                     storedPathFolders(Settings, ProgramDir), *m_reader);
+    const FavouritesLoad favourites =
+        loadFavourites(base + QLatin1String(kFavouritesFileName), PersonList, m_state.Messages,
+                       storedPathFolders(m_state.Settings, m_state.ProgramDir), *m_reader);
     if (!favourites.error.isEmpty())
         reportError(favourites.error);
     Favourites = favourites.entries;
     rebuildFavouritesMenu();
 
     if (!PersonList.isEmpty()) {
-        const StartList startList = takeCommandLine(PersonList, setup.arguments, setup.workingDir, Messages, *m_reader);
+        const StartList startList =
+            takeCommandLine(PersonList, setup.arguments, setup.workingDir, m_state.Messages, *m_reader);
         for (const QString& error : startList.errors)
             reportError(error);
         if (startList.fromCommandLine) {
@@ -315,7 +318,7 @@ void TForm1::FormCreate(const StartSetup& setup)
         showOneOf(PersonList);
     }
 
-    removeOldProgramFiles(ProgramDir, *m_remover);
+    removeOldProgramFiles(m_state.ProgramDir, *m_remover);
 
     setWindowTitle(windowCaption());
     FlatSpeedButton[12]->setEnabled(true);
@@ -356,7 +359,7 @@ void TForm1::showOneOf(const QList<PersonListEntry>& entries)
 void TForm1::RefreshPersonList()
 {
     FlatSpeedButton[11]->hide();
-    QList<PersonListEntry> entries = m_listing->RefreshPersonList(GroupMenu, FirstListing, Messages);
+    QList<PersonListEntry> entries = m_listing->RefreshPersonList(GroupMenu, FirstListing, m_state.Messages);
     if (FirstListing)
         rebuildGroupMenu();
     fillChooser(std::move(entries));
@@ -450,7 +453,8 @@ void TForm1::ShowPerson(const QString& path)
         return;
     case ShowResult::Status::Unreadable:
         // A question box whose answer is not used, as every file error of the main program.
-        Prompter::current().askYesNo(nullptr, messageBoxCaption(), fileErrorMessage(Messages, path, result.errorCode));
+        Prompter::current().askYesNo(nullptr, messageBoxCaption(),
+                                     fileErrorMessage(m_state.Messages, path, result.errorCode));
         return;
     case ShowResult::Status::Shown:
         break;
@@ -482,27 +486,27 @@ void TForm1::ShowPerson(const QString& path)
 
 void TForm1::LoadColours()
 {
-    Colors = readColorScheme(ProfileFile(settingsPathIn(ProgramDir)), Colors);
+    m_state.Colors = readColorScheme(ProfileFile(settingsPathIn(m_state.ProgramDir)), m_state.Colors);
     using namespace schemecolours;
-    applyToWindow(this, Colors);
+    applyToWindow(this, m_state.Colors);
     // The large number panels are drawn inverted.
     for (QLabel* panel : {Panel1, Panel2}) {
-        SetWidgetColor(panel, Colors.tlo_napisy);
-        SetFontColor(panel, Colors.tlo_tlo);
+        SetWidgetColor(panel, m_state.Colors.tlo_napisy);
+        SetFontColor(panel, m_state.Colors.tlo_tlo);
     }
-    applyToBar(Shape1, Colors);
-    applyToBar(Shape2, Colors);
+    applyToBar(Shape1, m_state.Colors);
+    applyToBar(Shape2, m_state.Colors);
     for (int number = 1; number <= 23; ++number) {
         if (TFlatSpeedButton* button = FlatSpeedButton[std::size_t(number)])
-            apply(button, Colors);
+            apply(button, m_state.Colors);
     }
-    apply(ZuboComboBox1, Colors);
-    colourPersonFields(*this, Colors, EditFont::Keep);
+    apply(ZuboComboBox1, m_state.Colors);
+    colourPersonFields(*this, m_state.Colors, EditFont::Keep);
 }
 
 void TForm1::BuildLanguageMenu()
 {
-    const LanguageMenu menu = ::BuildLanguageMenu(ProgramDir, ProfileFile(settingsPathIn(ProgramDir)));
+    const LanguageMenu menu = ::BuildLanguageMenu(m_state.ProgramDir, ProfileFile(settingsPathIn(m_state.ProgramDir)));
     PopupMenu2->clear();
     m_languageCaptions = menu.captions;
     for (qsizetype i = 0; i < menu.captions.size(); ++i) {
@@ -525,16 +529,17 @@ void TForm1::ApplyLanguage()
         if (items[i]->isChecked())
             checked = i;
     }
-    ProfileFile opcje(settingsPathIn(ProgramDir));
-    const LanguageSwitch change = ::ApplyLanguage(ProgramDir, m_languageCaptions.value(checked), Messages, opcje);
+    ProfileFile opcje(settingsPathIn(m_state.ProgramDir));
+    const LanguageSwitch change =
+        ::ApplyLanguage(m_state.ProgramDir, m_languageCaptions.value(checked), m_state.Messages, opcje);
     if (!change.readError.isEmpty())
         reportError(change.readError);
     if (!change.applies)
         return;
     for (const LanguageText& t : change.texts)
         Texts.apply(t.id, text(t.text));
-    Messages = change.messages;
-    GroupMenu.setCaptions(Messages);
+    m_state.Messages = change.messages;
+    GroupMenu.setCaptions(m_state.Messages);
     rebuildGroupMenu();
     if (!change.settingsError.isEmpty())
         reportError(change.settingsError);
@@ -626,14 +631,14 @@ void TForm1::FlatSpeedButton10Click()
 
 void TForm1::FillPrintDialog()
 {
-    QList<PersonListEntry> entries = scanPrintEntries(dataFolders(Settings, ProgramDir), *m_reader);
+    QList<PersonListEntry> entries = scanPrintEntries(dataFolders(m_state.Settings, m_state.ProgramDir), *m_reader);
     m_listing->sortByName(entries);
     PrintDialog->Fill(std::move(entries), GroupMenu.groups());
 }
 
 void TForm1::FillMailDialog()
 {
-    QList<PersonListEntry> entries = scanMailEntries(dataFolders(Settings, ProgramDir), *m_reader);
+    QList<PersonListEntry> entries = scanMailEntries(dataFolders(m_state.Settings, m_state.ProgramDir), *m_reader);
     m_listing->sortByName(entries);
     MailDialog->Fill(std::move(entries), GroupMenu.groups());
 }
@@ -689,7 +694,8 @@ void TForm1::FlatComboBox1Change()
 void TForm1::FlatComboBox1DrawItem(QPainter* canvas, int index, const QRect& rect, TOwnerDrawState state)
 {
     const QString path = index >= 0 && index < ZuboComboBox1->count() ? ZuboComboBox1->itemText(index) : QString();
-    DrawChooserRow(*canvas, chooserRow(PersonList, index, path, state.Selected, Colors), rect, ZuboComboBox1->font());
+    DrawChooserRow(*canvas, chooserRow(PersonList, index, path, state.Selected, m_state.Colors), rect,
+                   ZuboComboBox1->font());
 }
 
 void TForm1::FlatListBox1MouseUp()

@@ -5,6 +5,7 @@
 #include "messages.h"
 #include "personfields.h"
 #include "personlist.h"
+#include "programstate.h"
 #include "settings.h"
 #include "texttargets.h"
 
@@ -117,18 +118,14 @@ public:
     kolory::TForm11* ColourEditor = nullptr;
     imieniny::TForm12* NameDayDialog = nullptr;
 
-    // The program's state.
-    QString ProgramDir;
-    // The user's locale, which folds the names of the name-day search (names sort in Polish order
-    // whatever the locale).
-    QLocale Locale;
-    DatabaseSettings Settings;
+    // What every window of the program reads; the colour editor and the language switch change it.
+    ProgramState& State() { return m_state; }
+    const ProgramState& State() const { return m_state; }
+
     QList<PersonListEntry> PersonList;
     bool FirstListing = false;
     QList<PersonListEntry> Favourites;
     GroupFilterMenu GroupMenu;
-    MessageTable Messages = initialMessages();
-    ColorScheme Colors;
     // The targets of the language texts; each window registers its own when it is built.
     TextTargets Texts;
 
@@ -188,9 +185,6 @@ public:
     void rebuildGroupMenu();
     // The items of PopupMenu1 as they stand for GroupMenu now.
     QList<QAction*> GroupFilterActions();
-    // The reader of the person files.
-    const TextReader& Reader() const { return *m_reader; }
-
     // The menu point below a button at which its pop-up menu opens.
     QPoint popupPointOf(const TFlatSpeedButton* button) const;
 
@@ -256,6 +250,7 @@ private:
     // (empty otherwise): "#>" removes it, also when the chooser never holds it.
     QString m_pickedFavourite;
 
+    ProgramState m_state;
     const TextReader* m_reader;
     const FileRemover* m_remover;
     const Clock* m_clock;
@@ -275,9 +270,5 @@ private:
 
 // The program's main window, set by the entry once it is created.
 inline TForm1* Form1 = nullptr;
-
-// The tick of the last mouse release in the phone list or the name-day hit list. The two lists share
-// it, so a double click in either counts from the last click in both.
-inline std::int64_t LastPhoneClick = 0;
 
 } // namespace start

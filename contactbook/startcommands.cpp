@@ -214,7 +214,7 @@ void TForm1::createCommandControls()
     m_animation = std::make_unique<ButtonAnimation>(
         ButtonAnimation::Buttons{FlatSpeedButton[4], FlatSpeedButton[2], FlatSpeedButton[9], FlatSpeedButton[3],
                                  FlatSpeedButton[1], FlatSpeedButton[10], FlatSpeedButton[6], FlatSpeedButton[5]},
-        [this] { return Colors.guziki_tlo; });
+        [this] { return m_state.Colors.guziki_tlo; });
     Timer1 = new QTimer(this);
     Timer1->setInterval(5000);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
@@ -223,7 +223,7 @@ void TForm1::createCommandControls()
 
 QString TForm1::favouritesFile() const
 {
-    return defaultBaseIn(ProgramDir) + QLatin1String(kFavouritesFileName);
+    return defaultBaseIn(m_state.ProgramDir) + QLatin1String(kFavouritesFileName);
 }
 
 bool TForm1::AnimationDone() const
@@ -264,7 +264,7 @@ void TForm1::FlatSpeedButton2Click()
     const QString path = ShownPath;
     if (path.isEmpty())
         return;
-    const QByteArray question = Messages[3] + ": " + shownEntryName(PersonList, path, ShownName);
+    const QByteArray question = m_state.Messages[3] + ": " + shownEntryName(PersonList, path, ShownName);
     if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(question)) != Prompter::Answer::Yes)
         return;
     const std::optional<DeleteResult> result = deleteEntry(path, m_clock->now(), *m_writer, *m_remover);
@@ -273,7 +273,7 @@ void TForm1::FlatSpeedButton2Click()
     // The refreshed list shows the entry still there.
     if (!result->failedPath.isEmpty())
         Prompter::current().askYesNo(nullptr, messageBoxCaption(),
-                                     fileErrorMessage(Messages, result->failedPath, result->errorCode));
+                                     fileErrorMessage(m_state.Messages, result->failedPath, result->errorCode));
     ClearPersonView();
     FirstListing = true;
     RefreshPersonList();
@@ -286,7 +286,7 @@ void TForm1::FlatSpeedButton11Click()
     const QString path = ShownPath;
     if (path.isEmpty() || kindOfFileName(path) != EntryKind::Binned)
         return;
-    const QByteArray question = Messages[17] + ": " + shownEntryName(PersonList, path, ShownName);
+    const QByteArray question = m_state.Messages[17] + ": " + shownEntryName(PersonList, path, ShownName);
     if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(question)) != Prompter::Answer::Yes)
         return;
     const std::optional<RestoreResult> result = restoreEntry(path, m_clock->now(), *m_writer, *m_remover);
@@ -296,7 +296,7 @@ void TForm1::FlatSpeedButton11Click()
     // had the name is then not shown as if it were the restored person.
     if (!result->restored)
         Prompter::current().askYesNo(nullptr, messageBoxCaption(),
-                                     fileErrorMessage(Messages, result->failedPath, result->errorCode));
+                                     fileErrorMessage(m_state.Messages, result->failedPath, result->errorCode));
     const QString shown = result->restored ? result->restoredPath : path;
     FlatSpeedButton[11]->hide();
     FirstListing = true;
@@ -339,12 +339,12 @@ void TForm1::Kopiuj2Click()
 
 void TForm1::FlatSpeedButton20Click()
 {
-    if (!Prompter::current().askOkCancel(nullptr, messageBoxCaption(), text(Messages[23])))
+    if (!Prompter::current().askOkCancel(nullptr, messageBoxCaption(), text(m_state.Messages[23])))
         return;
-    const FloppyCopy copy = copyBaseToFloppy(ProgramDir, RemovableDrives::current(), *m_writer);
+    const FloppyCopy copy = copyBaseToFloppy(m_state.ProgramDir, RemovableDrives::current(), *m_writer);
     // Files that could not be copied are reported too: a backup must not seem made when it is not.
     if (copy.result != FloppyCopy::Result::Copied)
-        Prompter::current().showError(nullptr, messageBoxCaption(), text(Messages[24]));
+        Prompter::current().showError(nullptr, messageBoxCaption(), text(m_state.Messages[24]));
 }
 
 void TForm1::FlatSpeedButton22Click()
@@ -354,11 +354,12 @@ void TForm1::FlatSpeedButton22Click()
         return;
     const QString path = ZuboComboBox1->itemText(index);
     QString message;
-    if (!favouritesWritten(appendFavourite(favouritesFile(), path, *m_writer, *m_reader, &message), message, Messages))
+    if (!favouritesWritten(appendFavourite(favouritesFile(), path, *m_writer, *m_reader, &message), message,
+                           m_state.Messages))
         return;
     Favourites.append({path, listedName(PersonList, index), QByteArray()});
     rebuildFavouritesMenu();
-    Prompter::current().inform(nullptr, messageBoxCaption(), text(Messages[29]));
+    Prompter::current().inform(nullptr, messageBoxCaption(), text(m_state.Messages[29]));
 }
 
 void TForm1::FlatSpeedButton23Click()
@@ -396,14 +397,15 @@ void TForm1::FlatSpeedButton24Click()
     const qsizetype favourite = indexOfPath(Favourites, path);
     if (favourite < 0)
         return;
-    if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(Messages[30])) != Prompter::Answer::Yes)
+    if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(m_state.Messages[30])) != Prompter::Answer::Yes)
         return;
     QList<PersonListEntry> remaining = Favourites;
     remaining.removeAt(favourite);
     // The list in memory follows the file: a removal that could not be written is reported, and
     // the favourite stays instead of coming back unexpectedly at the next start.
     QString message;
-    if (!favouritesWritten(writeFavourites(favouritesFile(), remaining, *m_writer, &message), message, Messages))
+    if (!favouritesWritten(writeFavourites(favouritesFile(), remaining, *m_writer, &message), message,
+                           m_state.Messages))
         return;
     Favourites = remaining;
     rebuildFavouritesMenu();
@@ -412,8 +414,8 @@ void TForm1::FlatSpeedButton24Click()
 void TForm1::FlatListBox3MouseUp()
 {
     const std::int64_t now = m_clock->ticks();
-    const bool second = isSecondClick(now, LastPhoneClick);
-    LastPhoneClick = now;
+    const bool second = isSecondClick(now, m_state.LastPhoneClick);
+    m_state.LastPhoneClick = now;
     if (!second)
         return;
     const QList<int> rows = selectedRows(FlatListBox3);
@@ -431,17 +433,18 @@ void TForm1::Panel1Click()
 
 void TForm1::readAloud(int delayMs)
 {
-    m_numberReader->start(
-        SoundPlayer::current(), digitSounds(ProgramDir, Panel1->text()), delayMs, [this](SoundPlayer::Outcome outcome) {
-            // From the reader's thread: the message box is shown by the GUI thread.
-            QMetaObject::invokeMethod(
-                this,
-                [outcome] {
-                    tellMissingTool(outcome == SoundPlayer::Outcome::NoPlayer ? MissingTool::SoundPlayer
-                                                                              : MissingTool::SoundDevice);
-                },
-                Qt::QueuedConnection);
-        });
+    m_numberReader->start(SoundPlayer::current(), digitSounds(m_state.ProgramDir, Panel1->text()), delayMs,
+                          [this](SoundPlayer::Outcome outcome) {
+                              // From the reader's thread: the message box is shown by the GUI thread.
+                              QMetaObject::invokeMethod(
+                                  this,
+                                  [outcome] {
+                                      tellMissingTool(outcome == SoundPlayer::Outcome::NoPlayer
+                                                          ? MissingTool::SoundPlayer
+                                                          : MissingTool::SoundDevice);
+                                  },
+                                  Qt::QueuedConnection);
+                          });
 }
 
 void TForm1::Czytaj1Click()

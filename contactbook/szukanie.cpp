@@ -178,13 +178,14 @@ void TForm7::RunSearch()
     const SearchRequest r = request();
     const auto message = [this](int number) {
         Prompter::current().inform(nullptr, messageBoxCaption(),
-                                   cp1250::toUnicode(m_main.Messages[std::size_t(number)]));
+                                   cp1250::toUnicode(m_main.State().Messages[std::size_t(number)]));
     };
     if (r.isEmpty()) {
         message(kMsgNoCriteria);
         return;
     }
-    QList<PersonListEntry> hits = PersonSearch(dataFolders(m_main.Settings, m_main.ProgramDir), m_main.Reader()).run(r);
+    QList<PersonListEntry> hits =
+        PersonSearch(dataFolders(m_main.State().Settings, m_main.State().ProgramDir), *m_main.State().Reader).run(r);
     if (hits.isEmpty()) {
         message(kMsgNothingFound);
         done(mrCancel);
@@ -196,7 +197,7 @@ void TForm7::RunSearch()
 
 void TForm7::FormShow()
 {
-    const ColorScheme& s = m_main.Colors;
+    const ColorScheme& s = m_main.State().Colors;
     using namespace schemecolours;
     applyToWindow(this, s);
     applyToBar(Shape2, s);

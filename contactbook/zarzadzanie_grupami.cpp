@@ -126,7 +126,7 @@ void TForm5::showEvent(QShowEvent* event)
 void TForm5::FormShow()
 {
     GroupsChanged = QString::fromLatin1(kGroupsUnchanged);
-    const ColorScheme& s = m_main.Colors;
+    const ColorScheme& s = m_main.State().Colors;
     using namespace schemecolours;
     applyToWindow(this, s);
     applyToBar(Shape1, s);
@@ -158,7 +158,7 @@ void TForm5::FlatListBox1MouseUp()
     if (row < 0)
         return;
     m_pick.clicked(row, m_groups[row].marked);
-    toggleGroupMark(m_groups[row], m_main.Messages);
+    toggleGroupMark(m_groups[row], m_main.State().Messages);
     setRow(row);
     FlatListBox1->SetSelected(row, true);
 }
@@ -193,18 +193,19 @@ void TForm5::FlatSpeedButton1Click()
     if (row < 0)
         return;
     const QByteArray name = m_groups[row].name;
-    if (isProtectedGroup(name, m_main.Messages))
+    if (isProtectedGroup(name, m_main.State().Messages))
         return;
     // The main window rebuilds its list after the editor even when the question is answered No.
     GroupsChanged = QString::fromLatin1(kGroupsChanged);
-    const MessageTable& m = m_main.Messages;
+    const MessageTable& m = m_main.State().Messages;
     if (Prompter::current().askYesNoCancel(nullptr, messageBoxCaption(), text(m[4] + name + " ?" + m[5])) !=
         Prompter::Answer::Yes)
         return;
     m_groups.removeAt(row);
     FlatListBox1->DeleteItem(row);
     m_pick.clear();
-    groupsRewritten(RemoveGroupFromFiles(dataFolders(m_main.Settings, m_main.ProgramDir), name, *m_reader, *m_writer));
+    groupsRewritten(RemoveGroupFromFiles(dataFolders(m_main.State().Settings, m_main.State().ProgramDir), name,
+                                         *m_reader, *m_writer));
 }
 
 void TForm5::FlatSpeedButton5Click()
@@ -213,7 +214,7 @@ void TForm5::FlatSpeedButton5Click()
     if (row < 0)
         return;
     const QByteArray oldName = m_groups[row].name;
-    if (isProtectedGroup(oldName, m_main.Messages) || FlatEdit1->text().isEmpty())
+    if (isProtectedGroup(oldName, m_main.State().Messages) || FlatEdit1->text().isEmpty())
         return;
     const std::optional<QByteArray> newName = typedName();
     if (!newName)
@@ -227,8 +228,8 @@ void TForm5::FlatSpeedButton5Click()
         group.marked = *before;
     m_pick.clear();
     setRow(row);
-    groupsRewritten(
-        RenameGroupInFiles(dataFolders(m_main.Settings, m_main.ProgramDir), oldName, *newName, *m_reader, *m_writer));
+    groupsRewritten(RenameGroupInFiles(dataFolders(m_main.State().Settings, m_main.State().ProgramDir), oldName,
+                                       *newName, *m_reader, *m_writer));
 }
 
 // After a deletion or renaming: the files that could not be rewritten are named, and both group
@@ -237,20 +238,20 @@ void TForm5::groupsRewritten(const GroupRewrite& result)
 {
     if (!result.errors.isEmpty()) {
         Prompter::current().showError(nullptr, messageBoxCaption(),
-                                      text(m_main.Messages[kMsgFileError]) + u'\n' +
+                                      text(m_main.State().Messages[kMsgFileError]) + u'\n' +
                                           result.errors.join(QLatin1Char('\n')));
     }
-    EditorMenu = editorGroupMenu(m_groups, m_entryType, m_main.Messages);
+    EditorMenu = editorGroupMenu(m_groups, m_entryType, m_main.State().Messages);
     GroupFilterMenu& filter = m_main.GroupMenu;
-    filter.rebuild(m_main.Messages);
+    filter.rebuild(m_main.State().Messages);
     for (const MarkedGroup& group : m_groups)
-        filter.addGroup(group.name, m_main.Messages[kMsgAll]);
+        filter.addGroup(group.name, m_main.State().Messages[kMsgAll]);
     m_main.rebuildGroupMenu();
 }
 
 void TForm5::FlatSpeedButton4Click()
 {
-    EditorMenu = editorGroupMenu(m_groups, m_entryType, m_main.Messages);
+    EditorMenu = editorGroupMenu(m_groups, m_entryType, m_main.State().Messages);
 }
 
 GroupDialogResult ShowGroupDialog(TForm5& dialog, const QList<MarkedGroup>& groups, const QByteArray& entryType)

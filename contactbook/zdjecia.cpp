@@ -15,7 +15,6 @@
 #include "schemecolours.h"
 #include "settings.h"
 #include "shape.h"
-#include "start.h"
 #include "texttargets.h"
 #include "windowplace.h"
 
@@ -95,10 +94,10 @@ void TCropShape::mouseReleaseEvent(QMouseEvent* event)
     emit OnMouseUp(event->position().toPoint());
 }
 
-TForm4::TForm4(start::TForm1& main, QWidget* parent)
+TForm4::TForm4(const ProgramState& state, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint)
-    , m_main(main)
+    , m_state(state)
     , m_writer(&FileWriter::standard())
 {
     // Qt draws every window double-buffered, so the square moves over the picture without flicker.
@@ -178,7 +177,7 @@ TForm4::~TForm4()
 
 const MessageTable& TForm4::Messages() const
 {
-    return m_main.Messages;
+    return m_state.Messages;
 }
 
 void TForm4::RegisterTexts(TextTargets& texts)
@@ -199,7 +198,7 @@ void TForm4::showEvent(QShowEvent* event)
 void TForm4::FormShow()
 {
     FlatGauge1->SetProgress(0);
-    const ColorScheme& s = m_main.Colors;
+    const ColorScheme& s = m_state.Colors;
     schemecolours::applyToWindow(this, s);
     schemecolours::applyToBar(Shape1, s);
     schemecolours::apply(FlatSpeedButton1, s);
@@ -209,7 +208,7 @@ void TForm4::FormShow()
 
 QString TForm4::scratchPath() const
 {
-    return defaultBaseIn(m_main.ProgramDir) + QStringLiteral("bufor.bmp");
+    return defaultBaseIn(m_state.ProgramDir) + QStringLiteral("bufor.bmp");
 }
 
 bool TForm4::writeScratch(const QImage& picture, QString* error) const
@@ -357,7 +356,7 @@ void TForm4::FlatSpeedButton2Click()
     if (photo.isNull()) {
         // The window stays open; the editor's picture is not changed.
         Prompter::current().showError(nullptr, messageBoxCaption(),
-                                      cp1250::toUnicode(m_main.Messages[kMsgFileError]) + u'\n' + error);
+                                      cp1250::toUnicode(m_state.Messages[kMsgFileError]) + u'\n' + error);
         return;
     }
     Thumbnail = photo;

@@ -3,6 +3,7 @@
 #include "FlatColors.h"
 #include "messages.h"
 #include "photocrop.h"
+#include "programstate.h"
 
 #include <QDialog>
 #include <QImage>
@@ -15,10 +16,6 @@ class TFlatGauge;
 class TFlatSpeedButton;
 class TImage;
 class TShape;
-
-namespace start {
-class TForm1;
-}
 
 // The photo crop window: the chosen picture in a scroll box with a square over it that the user
 // drags and resizes; "Z" cuts the square out and makes the 100 x 100 photo of it.
@@ -54,9 +51,8 @@ private:
 class TForm4 : public QDialog {
     Q_OBJECT
 public:
-    // `main` is the main window, whose program folder, messages and colours the window uses; it
-    // must outlive the window.
-    explicit TForm4(start::TForm1& main, QWidget* parent = nullptr);
+    // `state` gives the program folder, the messages and the colours; it must outlive the window.
+    explicit TForm4(const ProgramState& state, QWidget* parent = nullptr);
     ~TForm4() override;
 
     QScrollArea* ScrollBox1;
@@ -83,7 +79,7 @@ public:
     // `error` names when it cannot be written; the photo is then null).
     QImage CropPhotoToThumbnail(QString* error = nullptr);
 
-    // The main window's message table, from which the window's reports take their texts.
+    // The program's message table, from which the window's reports take their texts.
     const MessageTable& Messages() const;
 
     void RegisterTexts(TextTargets& texts);
@@ -107,7 +103,7 @@ private:
     QString scratchPath() const;
     bool writeScratch(const QImage& picture, QString* error) const;
 
-    start::TForm1& m_main;
+    const ProgramState& m_state;
     const FileWriter* m_writer;
     QWidget* m_content;
     QImage m_picture; // 32-bit, what the scroll box shows

@@ -614,7 +614,7 @@ TEST_F(EditorTest, MinimisingAndRestoringKeepsTheChangesAndThePickedPicture)
 TEST_F(EditorTest, TakesTheSchemeEachTimeItIsShown)
 {
     start();
-    ColorScheme& s = main->Colors;
+    ColorScheme& s = main->State().Colors;
     s.tlo_tlo = 0x202020;
     s.paski_tlo = 0x00FF00;
     s.guziki_tlo = 0x0000FF;
@@ -642,7 +642,7 @@ TEST_F(EditorTest, TakesTheSchemeEachTimeItIsShown)
 TEST_F(EditorTest, BusinessDataChangesOnlyWhenConfirmed)
 {
     start();
-    dane_biznesowe::TForm14 business(main->Colors);
+    dane_biznesowe::TForm14 business(main->State().Colors);
     editor->BusinessData = &business;
     ScriptedDialogRunner dialogs;
     openNew();

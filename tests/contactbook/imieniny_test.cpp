@@ -34,8 +34,7 @@ protected:
                                               });
         write("baza/stale/Imiona_index.ind", {"<$@$>Jan</$@$>|Jan|Janek|Jaś|", "<$@$>Anna</$@$>|Anna|Ania|"});
         startMain();
-        start::LastPhoneClick = 0;
-        names = std::make_unique<TForm12>(*main, clock);
+        names = std::make_unique<TForm12>(main->State(), clock);
     }
 
     QStringList lastRow() const
@@ -119,8 +118,8 @@ TEST_F(NameDayWindowTest, GridDrawsDaysEmptyCellsAndTheChosenDay)
 {
     ColourValue value = 0x102030;
     for (const ColorSchemeKey& k : colorSchemeKeys())
-        main->Colors.*k.colour = value += 0x050403;
-    const ColorScheme& s = main->Colors;
+        main->State().Colors.*k.colour = value += 0x050403;
+    const ColorScheme& s = main->State().Colors;
     names->open(); // 3 May: column 2 of row 0
     const QImage grid = snapshot(*names->StringGrid1);
     EXPECT_EQ(Hex{pixel(grid, 2 * 24 + 20, 20)}, Hex{s.ComboBox_podswietlenie});
@@ -172,7 +171,7 @@ TEST_F(NameDayWindowTest, TheDoubleClickTimeIsSharedWithThePhoneList)
     names->open();
     searchFor("Jan");
     clickHit(2, 200000);
-    start::LastPhoneClick = 205000; // a release in the phone list
+    main->State().LastPhoneClick = 205000; // a release in the phone list
     clickHit(2, 205500);
     EXPECT_FALSE(names->isVisible());
     EXPECT_EQ(names->PickedIndex, 2);
@@ -248,7 +247,6 @@ protected:
             dir.write(QStringLiteral("baza/stale/") + QLatin1String(fileName), shipped.readAll());
         }
         startMain();
-        start::LastPhoneClick = 0;
     }
 
     FixedClock clock{QDate(2028, 2, 29), 100000};
@@ -256,7 +254,7 @@ protected:
 
 TEST_F(ShippedCalendarTest, TodayAndAChosenDayShowTheirNames)
 {
-    TForm12 names(*main, clock);
+    TForm12 names(main->State(), clock);
     names.open();
     EXPECT_EQ(names.StringGrid1->Col(), 0);
     EXPECT_EQ(names.StringGrid1->Row(), 4);

@@ -7,8 +7,8 @@
 #include "TFlatSpeedButtonUnit.h"
 #include "ZuboComboBox.h"
 #include "colorgrid.h"
-#include "profilefile.h"
 #include "mainwindowfixture.h"
+#include "profilefile.h"
 #include "settings.h"
 #include "shape.h"
 
@@ -33,7 +33,7 @@ protected:
     {
         write("baza/1.wps", {"<$@$>nazwisko</$@$>Adam"});
         startMain();
-        editor = std::make_unique<TForm11>(*main);
+        editor = std::make_unique<TForm11>(main->State());
         main->ColourEditor = editor.get();
     }
 
@@ -103,8 +103,8 @@ TEST_F(ColourEditorTest, ASwatchOfTheGroupIsEditedWithTheColourDialog)
     // Cancel changes nothing; OK gives every button of the mock-up the new border.
     editor->SpeedButton1->click();
     ASSERT_EQ(picker.opened.size(), 1);
-    EXPECT_EQ(fromQColor(picker.opened[0]), main->Colors.guziki_ramka);
-    EXPECT_EQ(editor->FlatSpeedButton[9]->ColorBorder(), main->Colors.guziki_ramka);
+    EXPECT_EQ(fromQColor(picker.opened[0]), main->State().Colors.guziki_ramka);
+    EXPECT_EQ(editor->FlatSpeedButton[9]->ColorBorder(), main->State().Colors.guziki_ramka);
     picker.answer = QColor(0x12, 0x34, 0x56);
     editor->SpeedButton1->click();
     for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 13, 15, 16})
@@ -129,7 +129,7 @@ TEST_F(ColourEditorTest, TheGridReportsOnlyANewCell)
     // The same colour for another key needs another cell first.
     click(*editor->kolor[3], QPoint(10, 10));
     chooseGridCell(9);
-    EXPECT_EQ(editor->FlatSpeedButton[4]->ColorDown(), main->Colors.guziki_down);
+    EXPECT_EQ(editor->FlatSpeedButton[4]->ColorDown(), main->State().Colors.guziki_down);
     chooseGridCell(0);
     chooseGridCell(9);
     EXPECT_EQ(Hex{editor->FlatSpeedButton[4]->ColorDown()}, Hex{0x0000FF});
@@ -216,14 +216,14 @@ TEST_F(ColourEditorTest, ZSavesAllColoursAndTheMainWindowTakesThem)
     EXPECT_EQ(opcje.readString("kolory", "guziki_tlo", ""), "clRed");
     EXPECT_EQ(opcje.readString("kolory", "ComboBox_tlo", ""), "clBlue");
     EXPECT_EQ(opcje.readString("kolory", "paski_tlo", ""), "$00004080");
-    EXPECT_EQ(Hex{main->Colors.guziki_tlo}, Hex{0x0000FF});
+    EXPECT_EQ(Hex{main->State().Colors.guziki_tlo}, Hex{0x0000FF});
     EXPECT_EQ(Hex{main->FlatSpeedButton[3]->Color()}, Hex{0x0000FF});
     EXPECT_EQ(Hex{main->ZuboComboBox2->Color()}, Hex{0xFF0000});
 }
 
 TEST_F(ColourEditorTest, XLeavesFileAndSchemeAndTheNextShowStartsFromThem)
 {
-    const ColorScheme before = main->Colors;
+    const ColorScheme before = main->State().Colors;
     dialogs.scripts << [&](QDialog&) {
         editor->FormClick();
         chooseGridCell(15);
@@ -233,7 +233,7 @@ TEST_F(ColourEditorTest, XLeavesFileAndSchemeAndTheNextShowStartsFromThem)
     main->FlatSpeedButton[16]->Click();
     EXPECT_EQ(editor->result(), mrCancel);
     EXPECT_FALSE(dir.exists("opcje.ini"));
-    EXPECT_EQ(main->Colors, before);
+    EXPECT_EQ(main->State().Colors, before);
 
     editor->open();
     EXPECT_EQ(Hex{WidgetColor(editor.get())}, Hex{before.tlo_tlo});
@@ -245,8 +245,8 @@ TEST_F(ColourEditorTest, AFailedSaveKeepsTheWindowOpenAndChangesNothing)
     const QByteArray file = crlf({"[kolory]", "tlo_tlo=clMedGray"});
     dir.write("opcje.ini", file);
     FailingFileWriter full(10);
-    TForm11 failing(*main, &full);
-    const ColorScheme before = main->Colors;
+    TForm11 failing(main->State(), &full);
+    const ColorScheme before = main->State().Colors;
     failing.open();
     failing.FormClick();
     click(*failing.ColorGrid1, QPoint(2, 2)); // black window
@@ -254,7 +254,7 @@ TEST_F(ColourEditorTest, AFailedSaveKeepsTheWindowOpenAndChangesNothing)
     EXPECT_EQ(messages(), QStringList({QStringLiteral("Unable to write to %1").arg(dir.file("opcje.ini"))}));
     EXPECT_TRUE(failing.isVisible());
     EXPECT_EQ(dir.read("opcje.ini"), file);
-    EXPECT_EQ(main->Colors, before);
+    EXPECT_EQ(main->State().Colors, before);
 }
 
 } // namespace

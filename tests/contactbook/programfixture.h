@@ -30,7 +30,7 @@ protected:
         ASSERT_TRUE(program->Form1->Started());
     }
 
-    QString msg(int number) const { return cp1250::toUnicode(program->Form1->Messages[std::size_t(number)]); }
+    QString msg(int number) const { return cp1250::toUnicode(program->Form1->State().Messages[std::size_t(number)]); }
 
     QStringList shownTexts() const
     {

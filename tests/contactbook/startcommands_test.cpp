@@ -32,9 +32,6 @@ using start::TForm1;
 // reach: message boxes, links, the clipboard, sound, removable drives and the clock.
 class CommandsTest : public ::testing::Test {
 protected:
-    // The time of the last list click is the program's, shared by its lists: each test starts anew.
-    CommandsTest() { start::LastPhoneClick = 0; }
-
     QString write(const QString& name, std::initializer_list<const char*> lines)
     {
         return dir.write(name, crlf(lines));
@@ -650,7 +647,7 @@ TEST_F(CommandsTest, TheTimerRunsTheButtonWaveWhichEndsInTheSchemesFaceColour)
     EXPECT_TRUE(form->AnimationDone());
 
     // The scheme changed since the start: the wave ends in the new face colour.
-    form->Colors.guziki_tlo = 0x00FF00;
+    form->State().Colors.guziki_tlo = 0x00FF00;
     form->Timer1Timer();
     EXPECT_EQ(form->Timer1->interval(), 60000);
     EXPECT_FALSE(form->AnimationDone());

@@ -155,8 +155,8 @@ TEST_F(SearchWindowTest, ShowColoursTheWindowFromTheScheme)
 {
     ColourValue value = 0x102030;
     for (const ColorSchemeKey& k : colorSchemeKeys())
-        main->Colors.*k.colour = value += 0x050403;
-    const ColorScheme& s = main->Colors;
+        main->State().Colors.*k.colour = value += 0x050403;
+    const ColorScheme& s = main->State().Colors;
     search->open();
     const struct {
         const char* what;

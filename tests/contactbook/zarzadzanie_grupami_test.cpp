@@ -306,7 +306,7 @@ TEST_F(GroupDialogTest, AFileThatCannotBeRewrittenIsNamedAndTheOthersAreDone)
 
 TEST_F(GroupDialogTest, TakesTheSchemeOnShowExceptTheRenameButton)
 {
-    ColorScheme& s = main->Colors;
+    ColorScheme& s = main->State().Colors;
     s.tlo_tlo = 0x203040;
     s.tlo_napisy = 0xE0E0E0;
     s.paski_tlo = 0x00FF00;

@@ -85,7 +85,7 @@ protected:
         setup.programDir = dir.path();
         setup.workingDir = dir.path();
         main = std::make_unique<start::TForm1>(setup);
-        window = std::make_unique<TForm4>(*main);
+        window = std::make_unique<TForm4>(main->State());
     }
 
     QString bitmap(const QString& name, const QImage& image) { return dir.write(name, encoded(image, "BMP")); }
@@ -354,7 +354,7 @@ TEST_F(CropWindowTest, AScratchBitmapThatCannotBeWrittenStopsTheStepWithAMessage
 
 TEST_F(CropWindowTest, TakesTheSchemeOnShowAndItsLanguageTexts)
 {
-    ColorScheme& s = main->Colors;
+    ColorScheme& s = main->State().Colors;
     s.tlo_tlo = 0x203040;
     s.paski_tlo = 0x00FF00;
     s.paski_postep = 0xFF00FF;
