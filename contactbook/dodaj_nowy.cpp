@@ -27,16 +27,13 @@
 #include "randomsource.h"
 #include "schemecolours.h"
 #include "shape.h"
-#include "start.h"
 #include "textreader.h"
 #include "texttargets.h"
 #include "windowplace.h"
-#include "wybor_typu_nowego.h"
 #include "zarzadzanie_grupami.h"
 #include "zdjecia.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -100,9 +97,10 @@ bool isPersonType(const QByteArray& type)
 
 } // namespace
 
-TForm3::TForm3(start::TForm1& main, const EditorServices& services, QWidget* parent)
+TForm3::TForm3(const ProgramState& state, const GroupFilterMenu& groups, const EditorServices& services,
+               QWidget* parent)
     : QDialog(parent)
-    , m_main(main)
+    , m_state(state)
     , m_random(services.random ? services.random : &RandomSource::standard())
     , m_writer(services.writer ? services.writer : &FileWriter::standard())
     , m_remover(services.remover ? services.remover : &FileRemover::standard())
@@ -112,7 +110,7 @@ TForm3::TForm3(start::TForm1& main, const EditorServices& services, QWidget* par
     TextTargets own;
     RegisterTexts(own);
     own.applyBuiltIn();
-    Groups = EntryGroupMenu::forNewEntry(main.GroupMenu);
+    Groups = EntryGroupMenu::forNewEntry(groups);
     RebuildGroupMenu();
 }
 
@@ -370,21 +368,43 @@ void TForm3::ClearForNewEntry()
     FlatEdit1->setFocus();
 }
 
-void TForm3::FillFromMainWindow(const start::TForm1& main)
+void TForm3::PrepareNewEntry(const GroupFilterMenu& groups)
 {
-    FlatEdit1->setText(text(main.ShownName));
+    AddMode = true;
+    ClearForNewEntry();
+    Groups = EntryGroupMenu::forNewEntry(groups);
+    RebuildGroupMenu();
+}
+
+void TForm3::SetEntryType(const QByteArray& type)
+{
+    EntryType = type;
+    FlatSpeedButton10->setEnabled(isPersonType(type));
+}
+
+void TForm3::PrepareEdit(const QString& path, PersonFieldValues shown, const ShownEntry& entry,
+                         const GroupFilterMenu& groups, const QList<QByteArray>& fileGroups)
+{
+    AddMode = false;
+    EditedPath = path;
+    m_editedHasPhoto = entry.HasPhoto;
+    FlatEdit1->setText(text(entry.ShownName));
     for (TFlatEdit* e : {FlatEdit10, FlatEdit12})
         e->clear();
     // The occasion to add starts empty; its year stays as the main window shows it.
-    PersonFieldValues shown = personFieldValues(main);
     shown.occasionDescription.clear();
     shown.occasionDate = {};
     setPersonFieldValues(*this, shown);
-    Nip = text(main.ShownNip);
-    Regon = text(main.ShownRegon);
+    Nip = text(entry.ShownNip);
+    Regon = text(entry.ShownRegon);
     FlatCheckBox1->SetChecked(ZuboComboBox2->currentIndex() >= 0);
     FlatCheckBox2->SetChecked(ZuboComboBox4->currentIndex() >= 0);
     UpdateEditorState();
+
+    const EntryKind kind = kindOfFileName(path);
+    FlatSpeedButton10->setEnabled(kind == EntryKind::Person || kind == EntryKind::Binned);
+    Groups = EntryGroupMenu::forEditedEntry(groups, fileGroups, kind);
+    RebuildGroupMenu();
 }
 
 void TForm3::RebuildGroupMenu()
@@ -419,8 +439,7 @@ void TForm3::NameDayFound(int day, int month)
 
 void TForm3::showMessage(int index, const QString& suffix) const
 {
-    Prompter::current().inform(nullptr, messageBoxCaption(),
-                               text(m_main.State().Messages[std::size_t(index)]) + suffix);
+    Prompter::current().inform(nullptr, messageBoxCaption(), text(m_state.Messages[std::size_t(index)]) + suffix);
 }
 
 bool TForm3::NormalizeYearField(TFlatEdit* edit)
@@ -459,7 +478,7 @@ void TForm3::FormShow()
     PickedPictureName.clear();
     EditorModified = false;
     using namespace schemecolours;
-    const ColorScheme& s = m_main.State().Colors;
+    const ColorScheme& s = m_state.Colors;
     applyToWindow(this, s);
     applyToBar(Shape1, s);
     for (TFlatSpeedButton* b :
@@ -598,7 +617,7 @@ void TForm3::deleteWithQuestion(TFlatListBox* list, TFlatEdit* entry, int messag
     if (row < 0)
         return;
     const QString question =
-        text(m_main.State().Messages[std::size_t(message)]) + list->Items().at(row) + QStringLiteral(" ?!");
+        text(m_state.Messages[std::size_t(message)]) + list->Items().at(row) + QStringLiteral(" ?!");
     if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), question) == Prompter::Answer::Yes) {
         list->DeleteItem(row);
         entry->clear();
@@ -709,9 +728,9 @@ void TForm3::FlatSpeedButton10Click()
 
 void TForm3::SpeedButton1Click()
 {
-    if (!m_main.NameDayDialog)
+    if (!NameDays)
         return;
-    if (const std::optional<NameDayHit> hit = m_main.NameDayDialog->PickNameDay(FlatEdit1->text()))
+    if (const std::optional<NameDayHit> hit = NameDays->PickNameDay(FlatEdit1->text()))
         NameDayFound(hit->day, hit->month);
 }
 
@@ -763,7 +782,7 @@ bool TForm3::collectRecord(PersonRecord& r, QByteArray& pendingPhone, QString* e
 // The photo file: the picture as shown, 100 x 100, as a bitmap.
 std::optional<QByteArray> TForm3::photoFile() const
 {
-    const bool withPhoto = !PickedPictureName.isEmpty() || (!AddMode && m_main.HasPhoto);
+    const bool withPhoto = !PickedPictureName.isEmpty() || (!AddMode && m_editedHasPhoto);
     if (!withPhoto)
         return std::nullopt;
     const QImage picture = Image1->Picture()
@@ -791,11 +810,10 @@ bool TForm3::SavePersonFile()
             EntryType = kEntryTypePerson;
         if (FlatCheckBox2->Checked() && !NormalizeYearField(FlatEdit2) &&
             Prompter::current().askYesNo(nullptr, messageBoxCaption(),
-                                         text(m_main.State().Messages[kMsgSaveWithoutBirthday])) ==
-                Prompter::Answer::No)
+                                         text(m_state.Messages[kMsgSaveWithoutBirthday])) == Prompter::Answer::No)
             return false;
         entry.entryType = EntryType;
-        entry.folder = m_main.State().Settings.saveFolder(m_main.State().ProgramDir);
+        entry.folder = m_state.Settings.saveFolder(m_state.ProgramDir);
     } else {
         entry.editedPath = EditedPath;
         entry.pendingPhone.clear();
@@ -817,11 +835,10 @@ bool TForm3::SavePersonFile()
     }
     entry.photo = photoFile();
 
-    const EntrySaveResult result = saveEntry(entry, *m_random, *m_writer, *m_remover, *m_main.State().Reader);
+    const EntrySaveResult result = saveEntry(entry, *m_random, *m_writer, *m_remover, *m_state.Reader);
     if (!result.saved) {
         Prompter::current().showError(nullptr, messageBoxCaption(),
-                                      text(m_main.State().Messages[kMsgFileError]) + QStringLiteral(": ") +
-                                          result.error);
+                                      text(m_state.Messages[kMsgFileError]) + QStringLiteral(": ") + result.error);
         return false;
     }
     if (AddMode)
@@ -839,8 +856,8 @@ void TForm3::FlatSpeedButton8Click()
 void TForm3::FlatSpeedButton5Click()
 {
     if (EditorModified && !FlatEdit1->text().isEmpty()) {
-        if (Prompter::current().askYesNo(nullptr, messageBoxCaption(),
-                                         text(m_main.State().Messages[kMsgSaveChanges])) == Prompter::Answer::Yes) {
+        if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(m_state.Messages[kMsgSaveChanges])) ==
+            Prompter::Answer::Yes) {
             SavePersonFile();
             return;
         }
@@ -872,94 +889,6 @@ void TForm3::keyPressEvent(QKeyEvent* e)
         return;
     }
     QDialog::keyPressEvent(e);
-}
-
-void NewEntryCommand(start::TForm1& main, TForm3& editor, wybor_typu_nowego::TForm6& entryType)
-{
-    editor.AddMode = true;
-    editor.ClearForNewEntry();
-    editor.Groups = EntryGroupMenu::forNewEntry(main.GroupMenu);
-    editor.RebuildGroupMenu();
-
-    entryType.FlatRadioButton1->SetChecked(true);
-    entryType.FlatRadioButton1->setFocus();
-    entryType.move(main.pos() + QPoint(216, 24));
-    if (DialogRunner::current().run(entryType) != mrOk)
-        return;
-    editor.EntryType = entryType.EntryType;
-    editor.FlatSpeedButton10->setEnabled(isPersonType(editor.EntryType));
-    if (DialogRunner::current().run(editor) != mrOk)
-        return;
-
-    main.FirstListing = true;
-    main.RefreshPersonList();
-    main.FirstListing = false;
-    if (main.ZuboComboBox1->count() == 0)
-        return;
-    if (!isPersonType(editor.EntryType)) {
-        // One-off reminders are not listed under the refreshed filter. The first entry is shown as
-        // well as selected, so the chooser names the person the view shows.
-        main.ZuboComboBox1->setCurrentIndex(0);
-        main.ShowPerson(main.ZuboComboBox1->itemText(0));
-        return;
-    }
-    for (int i = 0; i < main.ZuboComboBox1->count(); ++i) {
-        const QString path = main.ZuboComboBox1->itemText(i);
-        if (QFileInfo(path).fileName() == editor.NewFileName) {
-            main.ZuboComboBox1->setCurrentIndex(i);
-            main.ShowPerson(path);
-            return;
-        }
-    }
-}
-
-namespace {
-
-// Lists the entries again and selects and shows the one at `path`, listed or not.
-void showAfterEdit(start::TForm1& main, const QString& path)
-{
-    main.FirstListing = true;
-    main.RefreshPersonList();
-    main.FirstListing = false;
-    main.ZuboComboBox1->setCurrentIndex(main.ZuboComboBox1->findText(path, Qt::MatchExactly | Qt::MatchCaseSensitive));
-    main.ShowPerson(path);
-}
-
-} // namespace
-
-void EditEntryCommand(start::TForm1& main, TForm3& editor)
-{
-    // The editor is filled from the view, so it edits the file shown, whatever the chooser selects.
-    const QString path = main.ShownPath;
-    if (path.isEmpty())
-        return;
-    int code = 0;
-    const std::optional<Lines> lines =
-        QFileInfo(path).isFile() ? main.State().Reader->readLines(path, &code) : std::nullopt;
-    if (!lines) {
-        // A question box whose answer is not used, as every file error of the main program.
-        Prompter::current().askYesNo(nullptr, messageBoxCaption(), fileErrorMessage(main.State().Messages, path, code));
-        return;
-    }
-    const EntryKind kind = kindOfFileName(path);
-
-    editor.AddMode = false;
-    editor.EditedPath = path;
-    editor.FillFromMainWindow(main);
-    editor.FlatSpeedButton10->setEnabled(kind == EntryKind::Person || kind == EntryKind::Binned);
-    editor.Groups = EntryGroupMenu::forEditedEntry(main.GroupMenu, PersonRecord::parse(*lines).grupa, kind);
-    editor.RebuildGroupMenu();
-
-    if (DialogRunner::current().run(editor) == mrOk) {
-        showAfterEdit(main, path);
-        return;
-    }
-    // A group deleted or renamed in the dialog changed the files, saved or not.
-    zarzadzanie_grupami::TForm5* groups = zarzadzanie_grupami::Form5;
-    if (groups && groups->GroupsChanged == QLatin1String(zarzadzanie_grupami::kGroupsChanged)) {
-        groups->GroupsChanged = QString::fromLatin1(zarzadzanie_grupami::kGroupsUnchanged);
-        showAfterEdit(main, path);
-    }
 }
 
 } // namespace dodaj_nowy

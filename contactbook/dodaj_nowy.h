@@ -2,6 +2,8 @@
 
 #include "entryeditor.h"
 #include "personfields.h"
+#include "personlist.h"
+#include "programstate.h"
 
 #include <QByteArray>
 #include <QDialog>
@@ -28,18 +30,15 @@ class TImage;
 class TShape;
 class TZuboComboBox;
 
-namespace start {
-class TForm1;
-}
-namespace wybor_typu_nowego {
-class TForm6;
-}
 namespace dane_biznesowe {
 class TForm14;
 }
+namespace imieniny {
+class TForm12;
+}
 
 // The entry editor: the one window in which a person or a one-off reminder is made or changed.
-// Nothing reaches the disk until "Z" saves; the main window's "N" and "E" commands fill it and
+// Nothing reaches the disk until "Z" saves; the main window's "N" and "E" commands prepare it and
 // show it modally.
 namespace dodaj_nowy {
 
@@ -54,8 +53,10 @@ struct EditorServices {
 class TForm3 : public QDialog, public PersonFields {
     Q_OBJECT
 public:
-    // The editor reads the main window's colours, messages, save folder and shown photo.
-    explicit TForm3(start::TForm1& main, const EditorServices& services = {}, QWidget* parent = nullptr);
+    // The editor reads the program's colours, messages and save folder from `state`, which must
+    // outlive it; `groups` is the main window's group filter, whose groups a new entry may take.
+    TForm3(const ProgramState& state, const GroupFilterMenu& groups, const EditorServices& services = {},
+           QWidget* parent = nullptr);
     ~TForm3() override;
 
     // The person's fields are PersonFields; the occasion fields hold the occasion to add.
@@ -89,8 +90,9 @@ public:
     QList<QAction*> QuickDates;
     TFlatHint* FlatHint1;
 
-    // The business data dialog, set once it exists.
+    // The business data dialog and the name-day lookup, set once they exist.
     dane_biznesowe::TForm14* BusinessData = nullptr;
+    imieniny::TForm12* NameDays = nullptr;
 
     // The hand-over with the main window.
     bool AddMode = true;            // a new entry, else EditedPath is rewritten
@@ -111,8 +113,14 @@ public:
 
     // Empties every field for a new entry.
     void ClearForNewEntry();
-    // Takes the entry the main window shows.
-    void FillFromMainWindow(const start::TForm1& main);
+    // "N": an empty new entry, with the groups of the main window's filter to choose from.
+    void PrepareNewEntry(const GroupFilterMenu& groups);
+    // The type chosen for a new entry: "osoba" or "jednorazowka"; only persons have groups.
+    void SetEntryType(const QByteArray& type);
+    // "E": the entry at `path` as the main window shows it (its fields and `entry`), with the groups
+    // of the filter and those its file holds.
+    void PrepareEdit(const QString& path, PersonFieldValues shown, const ShownEntry& entry,
+                     const GroupFilterMenu& groups, const QList<QByteArray>& fileGroups);
     // Shows Groups in PopupMenu1.
     void RebuildGroupMenu();
     // A name day found by the name-day search: day 1..31, month 1..12.
@@ -169,18 +177,13 @@ private:
     std::optional<QByteArray> photoFile() const;
     void showMessage(int index, const QString& suffix = QString()) const;
 
-    start::TForm1& m_main;
+    const ProgramState& m_state;
+    // Whether the photo of the edited entry loaded in the main window: the save then keeps it.
+    bool m_editedHasPhoto = false;
     RandomSource* m_random;
     const FileWriter* m_writer;
     const FileRemover* m_remover;
     const Clock* m_clock;
 };
-
-// The main window's "N": asks for the entry type, opens the editor empty, and after a save lists
-// the entries again and shows the new one.
-void NewEntryCommand(start::TForm1& main, TForm3& editor, wybor_typu_nowego::TForm6& entryType);
-// The main window's "E": opens the editor on the shown entry, and after a save lists the entries
-// again and shows it.
-void EditEntryCommand(start::TForm1& main, TForm3& editor);
 
 } // namespace dodaj_nowy

@@ -22,6 +22,7 @@
 #include "filewriter.h"
 #include "imieniny.h"
 #include "kolory.h"
+#include "languagechoice.h"
 #include "personfields.h"
 #include "personpicker.h"
 #include "phonereading.h"
@@ -247,20 +248,20 @@ void TForm1::createControls()
 void TForm1::registerTexts()
 {
     for (int id = 1; id <= 18; ++id)
-        Texts.add(id, TextTargets::caption(Label[std::size_t(id)]));
+        m_texts.add(id, TextTargets::caption(Label[std::size_t(id)]));
     for (int number = 1; number <= 10; ++number) {
-        Texts.add(20 + number, TextTargets::caption(FlatSpeedButton[std::size_t(number)]));
-        Texts.add(30 + number, TextTargets::hint(FlatSpeedButton[std::size_t(number)]));
+        m_texts.add(20 + number, TextTargets::caption(FlatSpeedButton[std::size_t(number)]));
+        m_texts.add(30 + number, TextTargets::hint(FlatSpeedButton[std::size_t(number)]));
     }
-    Texts.add(80, [](const QString& title) { QCoreApplication::setApplicationName(title); });
+    m_texts.add(80, [](const QString& title) { QCoreApplication::setApplicationName(title); });
     for (int month = 0; month < 12; ++month) {
         for (TZuboComboBox* list : {ZuboComboBox3, ZuboComboBox5, ZuboComboBox7})
-            Texts.add(81 + month, TextTargets::item(list, month));
+            m_texts.add(81 + month, TextTargets::item(list, month));
     }
     // The window starts with the built-in texts.
     for (const int id : mainProgramTextIds()) {
-        if (id != 80 && Texts.has(id))
-            Texts.apply(id, text(builtInText(id)));
+        if (id != 80 && m_texts.has(id))
+            m_texts.apply(id, text(builtInText(id)));
     }
 }
 
@@ -287,35 +288,33 @@ void TForm1::FormCreate(const StartSetup& setup)
     BuildLanguageMenu();
 
     m_listing = std::make_unique<PersonListing>(dataFolders(m_state.Settings, m_state.ProgramDir), *m_reader);
-    FirstListing = true;
-    RefreshPersonList();
-    FirstListing = false;
+    RefreshPersonList(GroupScan::RebuildMenu);
 
     Image1->SetPicture(logo());
 
     // Unreadable favourites or command-line files are reported and skipped; the rest of the start
     // goes on, so the window never opens half made.
     const FavouritesLoad favourites =
-        loadFavourites(base + QLatin1String(kFavouritesFileName), PersonList, m_state.Messages,
+        loadFavourites(base + QLatin1String(kFavouritesFileName), m_personList, m_state.Messages,
                        storedPathFolders(m_state.Settings, m_state.ProgramDir), *m_reader);
     if (!favourites.error.isEmpty())
         reportError(favourites.error);
-    Favourites = favourites.entries;
+    m_favourites = favourites.entries;
     rebuildFavouritesMenu();
 
-    if (!PersonList.isEmpty()) {
+    if (!m_personList.isEmpty()) {
         const StartList startList =
-            takeCommandLine(PersonList, setup.arguments, setup.workingDir, m_state.Messages, *m_reader);
+            takeCommandLine(m_personList, setup.arguments, setup.workingDir, m_state.Messages, *m_reader);
         for (const QString& error : startList.errors)
             reportError(error);
         if (startList.fromCommandLine) {
-            GroupMenu.setChecked(GroupFilterMenu::All, false);
+            m_groupMenu.setChecked(GroupFilterMenu::All, false);
             rebuildGroupMenu();
         }
         // The first listed person is selected and shown, so the edit command always finds the
         // shown person selected.
         fillChooser(startList.persons);
-        showOneOf(PersonList);
+        showOneOf(m_personList);
     }
 
     removeOldProgramFiles(m_state.ProgramDir, *m_remover);
@@ -336,14 +335,14 @@ QImage TForm1::logo() const
 
 void TForm1::fillChooser(QList<PersonListEntry> entries)
 {
-    PersonList = std::move(entries);
+    m_personList = std::move(entries);
     QStringList paths;
-    paths.reserve(PersonList.size());
-    for (const PersonListEntry& entry : PersonList)
+    paths.reserve(m_personList.size());
+    for (const PersonListEntry& entry : m_personList)
         paths << entry.Path;
     ZuboComboBox1->SetItems(paths);
-    FlatSpeedButton[9]->setEnabled(!PersonList.isEmpty());
-    FlatSpeedButton[2]->setEnabled(!PersonList.isEmpty());
+    FlatSpeedButton[9]->setEnabled(!m_personList.isEmpty());
+    FlatSpeedButton[2]->setEnabled(!m_personList.isEmpty());
 }
 
 void TForm1::showOneOf(const QList<PersonListEntry>& entries)
@@ -356,26 +355,33 @@ void TForm1::showOneOf(const QList<PersonListEntry>& entries)
     ShowPerson(entries.first().Path);
 }
 
-void TForm1::RefreshPersonList()
+void TForm1::RefreshPersonList(GroupScan scan)
 {
     FlatSpeedButton[11]->hide();
-    QList<PersonListEntry> entries = m_listing->RefreshPersonList(GroupMenu, FirstListing, m_state.Messages);
-    if (FirstListing)
+    const bool rebuild = scan == GroupScan::RebuildMenu;
+    QList<PersonListEntry> entries = m_listing->RefreshPersonList(m_groupMenu, rebuild, m_state.Messages);
+    if (rebuild)
         rebuildGroupMenu();
     fillChooser(std::move(entries));
 }
 
 void TForm1::ListPersonsByGroup()
 {
-    fillChooser(m_listing->ListPersonsByGroup(GroupMenu));
+    fillChooser(m_listing->ListPersonsByGroup(m_groupMenu));
 }
 
 void TForm1::ShowSearchHits(QList<PersonListEntry> hits)
 {
     fillChooser(std::move(hits));
-    showOneOf(PersonList);
-    for (int i = 0; i < GroupMenu.items().size(); ++i)
-        GroupMenu.setChecked(i, false);
+    showOneOf(m_personList);
+    for (int i = 0; i < m_groupMenu.items().size(); ++i)
+        m_groupMenu.setChecked(i, false);
+    rebuildGroupMenu();
+}
+
+void TForm1::ShowGroups(const QList<QByteArray>& groups)
+{
+    m_groupMenu.setGroups(groups, m_state.Messages);
     rebuildGroupMenu();
 }
 
@@ -397,7 +403,7 @@ void TForm1::makeGroupMenuItems()
 {
     m_groupMenuStale = false;
     PopupMenu1->clear();
-    const QList<GroupFilterMenu::Item>& items = GroupMenu.items();
+    const QList<GroupFilterMenu::Item>& items = m_groupMenu.items();
     for (qsizetype i = 0; i < items.size(); ++i) {
         if (i == GroupFilterMenu::Separator) {
             PopupMenu1->addSeparator();
@@ -408,7 +414,7 @@ void TForm1::makeGroupMenuItems()
         action->setChecked(items[i].checked);
         // The item's check mark has toggled by the time the filter runs.
         connect(action, &QAction::triggered, this, [this, index = int(i)](bool checked) {
-            GroupMenu.setChecked(index, checked);
+            m_groupMenu.setChecked(index, checked);
             w1Click(index);
         });
     }
@@ -418,7 +424,7 @@ void TForm1::rebuildFavouritesMenu()
 {
     PopupMenu6->clear();
     auto* group = new QActionGroup(PopupMenu6);
-    for (const PersonListEntry& entry : Favourites) {
+    for (const PersonListEntry& entry : m_favourites) {
         QAction* action = PopupMenu6->addAction(menuText(entry.Name));
         action->setCheckable(true);
         group->addAction(action);
@@ -428,18 +434,18 @@ void TForm1::rebuildFavouritesMenu()
 
 void TForm1::w1Click(int)
 {
-    if (GroupMenu.showsAll())
+    if (m_groupMenu.showsAll())
         RefreshPersonList();
     else
         ListPersonsByGroup();
-    showOneOf(PersonList);
+    showOneOf(m_personList);
 }
 
 void TForm1::ClearPersonView()
 {
     clearPersonFields(*this, logo());
-    HasPhoto = false;
-    ShownPath.clear();
+    m_shown.HasPhoto = false;
+    m_shown.ShownPath.clear();
     m_pickedFavourite.clear();
 }
 
@@ -472,16 +478,16 @@ void TForm1::ShowPerson(const QString& path)
     Panel1->hide();
     Panel2->hide();
 
-    ShownPath = path;
-    ShownName = person.ShownName();
-    ShownNip = person.ShownNip();
-    ShownRegon = person.ShownRegon();
+    m_shown.ShownPath = path;
+    m_shown.ShownName = person.ShownName();
+    m_shown.ShownNip = person.ShownNip();
+    m_shown.ShownRegon = person.ShownRegon();
 
     setPersonFieldValues(*this, shownValues(person, logo()));
 
     // A photo that is missing or no picture leaves the built-in one, and the entry counts as one
     // without a photo.
-    HasPhoto = !person.photoPath.isEmpty() && Image1->LoadFromFile(person.photoPath);
+    m_shown.HasPhoto = !person.photoPath.isEmpty() && Image1->LoadFromFile(person.photoPath);
 }
 
 void TForm1::LoadColours()
@@ -537,9 +543,9 @@ void TForm1::ApplyLanguage()
     if (!change.applies)
         return;
     for (const LanguageText& t : change.texts)
-        Texts.apply(t.id, text(t.text));
+        m_texts.apply(t.id, text(t.text));
     m_state.Messages = change.messages;
-    GroupMenu.setCaptions(m_state.Messages);
+    m_groupMenu.setCaptions(m_state.Messages);
     rebuildGroupMenu();
     if (!change.settingsError.isEmpty())
         reportError(change.settingsError);
@@ -581,18 +587,6 @@ void TForm1::FlatSpeedButton3Click()
     PopupMenu1->popup(popupPointOf(FlatSpeedButton[3]));
 }
 
-void TForm1::FlatSpeedButton4Click()
-{
-    if (Editor && EntryTypeDialog)
-        dodaj_nowy::NewEntryCommand(*this, *Editor, *EntryTypeDialog);
-}
-
-void TForm1::FlatSpeedButton9Click()
-{
-    if (Editor)
-        dodaj_nowy::EditEntryCommand(*this, *Editor);
-}
-
 void TForm1::FlatSpeedButton5Click()
 {
     close();
@@ -600,8 +594,8 @@ void TForm1::FlatSpeedButton5Click()
 
 void TForm1::FlatSpeedButton6Click()
 {
-    if (AboutBox)
-        DialogRunner::current().run(*AboutBox);
+    if (m_dialogs.AboutBox)
+        DialogRunner::current().run(*m_dialogs.AboutBox);
 }
 
 void TForm1::FlatSpeedButton7Click()
@@ -633,55 +627,55 @@ void TForm1::FillPrintDialog()
 {
     QList<PersonListEntry> entries = scanPrintEntries(dataFolders(m_state.Settings, m_state.ProgramDir), *m_reader);
     m_listing->sortByName(entries);
-    PrintDialog->Fill(std::move(entries), GroupMenu.groups());
+    m_dialogs.PrintDialog->Fill(std::move(entries), m_groupMenu.groups());
 }
 
 void TForm1::FillMailDialog()
 {
     QList<PersonListEntry> entries = scanMailEntries(dataFolders(m_state.Settings, m_state.ProgramDir), *m_reader);
     m_listing->sortByName(entries);
-    MailDialog->Fill(std::move(entries), GroupMenu.groups());
+    m_dialogs.MailDialog->Fill(std::move(entries), m_groupMenu.groups());
 }
 
 // The pickers' and the options' results are not used: nothing of the main window changes.
 void TForm1::FlatSpeedButton13Click()
 {
-    if (!PrintDialog)
+    if (!m_dialogs.PrintDialog)
         return;
     FillPrintDialog();
-    DialogRunner::current().run(*PrintDialog);
+    DialogRunner::current().run(*m_dialogs.PrintDialog);
 }
 
 void TForm1::FlatSpeedButton15Click()
 {
-    if (!MailDialog)
+    if (!m_dialogs.MailDialog)
         return;
     FillMailDialog();
-    DialogRunner::current().run(*MailDialog);
+    DialogRunner::current().run(*m_dialogs.MailDialog);
 }
 
 void TForm1::FlatSpeedButton21Click()
 {
-    if (OptionsDialog)
-        DialogRunner::current().run(*OptionsDialog);
+    if (m_dialogs.OptionsDialog)
+        DialogRunner::current().run(*m_dialogs.OptionsDialog);
 }
 
 void TForm1::FlatSpeedButton12Click()
 {
-    if (SearchDialog)
-        SearchDialog->ShowSearch();
+    if (m_dialogs.SearchDialog)
+        m_dialogs.SearchDialog->ShowSearch();
 }
 
 void TForm1::FlatSpeedButton16Click()
 {
-    if (ColourEditor && ColourEditor->EditColours())
+    if (m_dialogs.ColourEditor && m_dialogs.ColourEditor->EditColours())
         LoadColours();
 }
 
 void TForm1::FlatSpeedButton17Click()
 {
-    if (NameDayDialog)
-        NameDayDialog->ShowLookup();
+    if (m_dialogs.NameDayDialog)
+        m_dialogs.NameDayDialog->ShowLookup();
 }
 
 void TForm1::FlatComboBox1Change()
@@ -694,7 +688,7 @@ void TForm1::FlatComboBox1Change()
 void TForm1::FlatComboBox1DrawItem(QPainter* canvas, int index, const QRect& rect, TOwnerDrawState state)
 {
     const QString path = index >= 0 && index < ZuboComboBox1->count() ? ZuboComboBox1->itemText(index) : QString();
-    DrawChooserRow(*canvas, chooserRow(PersonList, index, path, state.Selected, m_state.Colors), rect,
+    DrawChooserRow(*canvas, chooserRow(m_personList, index, path, state.Selected, m_state.Colors), rect,
                    ZuboComboBox1->font());
 }
 

@@ -1,12 +1,9 @@
 #pragma once
 
-#include "colorscheme.h"
-#include "languagechoice.h"
-#include "messages.h"
 #include "personfields.h"
 #include "personlist.h"
 #include "programstate.h"
-#include "settings.h"
+#include "shownperson.h"
 #include "texttargets.h"
 
 #include <QLocale>
@@ -15,7 +12,6 @@
 #include <QWidget>
 
 #include <array>
-#include <cstdint>
 #include <memory>
 
 class ButtonAnimation;
@@ -61,7 +57,8 @@ class TForm8;
 }
 
 // The main window of the contact book: one person at a time, the person chooser, the group filter
-// and the language menu. It owns the state every other window of the program reads and writes.
+// and the language menu. It owns the program state that every window reads, and the person list,
+// which other windows change only through PersonListOwner.
 namespace start {
 
 // What the create step takes from outside the window.
@@ -76,7 +73,7 @@ struct StartSetup {
     const FileWriter* writer = nullptr;   // the standard writer when null
 };
 
-class TForm1 : public QWidget, public PersonFields {
+class TForm1 : public QWidget, public PersonFields, public PersonListOwner {
     Q_OBJECT
 public:
     // Builds the window and runs its create step.
@@ -89,7 +86,7 @@ public:
 
     // The display: the person chooser, and the person's fields (PersonFields), whose occasion
     // fields show the occasion picked in FlatListBox1.
-    TZuboComboBox* ZuboComboBox1; // item i is the path of PersonList[i]
+    TZuboComboBox* ZuboComboBox1; // item i is the path of PersonList()[i]
     // Label1..Label18 by their text numbers; Label[0] is unused.
     std::array<QLabel*, 19> Label{};
     QLabel* Panel1; // the large phone number
@@ -100,58 +97,53 @@ public:
     // yet.
     std::array<TFlatSpeedButton*, 25> FlatSpeedButton{};
     TFlatHint* FlatHint1;
-    QMenu* PopupMenu1; // the group filter, a view of GroupMenu (see GroupFilterActions)
+    QMenu* PopupMenu1; // the group filter, a view of GroupMenu() (see GroupFilterActions)
     QMenu* PopupMenu2; // the languages
     QMenu* PopupMenu6; // the favourites
     QAction* Polski1;  // the built-in language, first item of PopupMenu2
-    // The about box "O" shows modally, once the windows after this one exist.
-    QDialog* AboutBox = nullptr;
-    // The entry editor and the entry type dialog of "N" and "E", once they exist.
-    dodaj_nowy::TForm3* Editor = nullptr;
-    wybor_typu_nowego::TForm6* EntryTypeDialog = nullptr;
-    // The print picker, the bulk e-mail picker (a print picker too) and the options dialog.
-    drukowanie::TForm8* PrintDialog = nullptr;
-    drukowanie::TForm8* MailDialog = nullptr;
-    QDialog* OptionsDialog = nullptr;
-    // The dialogs of "S", the colours command and "I", set once they exist.
-    szukanie::TForm7* SearchDialog = nullptr;
-    kolory::TForm11* ColourEditor = nullptr;
-    imieniny::TForm12* NameDayDialog = nullptr;
+
+    // The dialogs the commands open, once the windows after this one exist: the about box of "O",
+    // the entry editor and the entry type dialog of "N" and "E", the print picker, the bulk e-mail
+    // picker (a print picker too), the options dialog, and the dialogs of "S", the colours command
+    // and "I".
+    struct Dialogs {
+        QDialog* AboutBox = nullptr;
+        dodaj_nowy::TForm3* Editor = nullptr;
+        wybor_typu_nowego::TForm6* EntryTypeDialog = nullptr;
+        drukowanie::TForm8* PrintDialog = nullptr;
+        drukowanie::TForm8* MailDialog = nullptr;
+        QDialog* OptionsDialog = nullptr;
+        szukanie::TForm7* SearchDialog = nullptr;
+        kolory::TForm11* ColourEditor = nullptr;
+        imieniny::TForm12* NameDayDialog = nullptr;
+    };
+    void UseDialogs(const Dialogs& dialogs) { m_dialogs = dialogs; }
 
     // What every window of the program reads; the colour editor and the language switch change it.
     ProgramState& State() { return m_state; }
     const ProgramState& State() const { return m_state; }
-
-    QList<PersonListEntry> PersonList;
-    bool FirstListing = false;
-    QList<PersonListEntry> Favourites;
-    GroupFilterMenu GroupMenu;
     // The targets of the language texts; each window registers its own when it is built.
-    TextTargets Texts;
+    TextTargets& Texts() { return m_texts; }
 
-    // The shown person, for the commands that act on it. ShownPath is the file shown, empty when
-    // the view is cleared; the chooser's selection may differ (a favourite or an edited entry
-    // outside the list), so "E", its save and its photo, "K" and "P" all take this path.
-    QString ShownPath;
-    QByteArray ShownName;
-    bool HasPhoto = false;
-    QByteArray ShownNip;
-    QByteArray ShownRegon;
+    // The entries the chooser lists, in its order, and the favourites of "#".
+    const QList<PersonListEntry>& PersonList() const { return m_personList; }
+    const QList<PersonListEntry>& Favourites() const { return m_favourites; }
+    // The shown entry, for the commands that act on it.
+    const ShownEntry& Shown() const { return m_shown; }
+
+    // The list as other windows change it (PersonListOwner).
+    const GroupFilterMenu& GroupMenu() const override { return m_groupMenu; }
+    // Lists the hits of a search in place of the person list and shows the first. The list then
+    // follows no filter, so no item of the group filter is checked.
+    void ShowSearchHits(QList<PersonListEntry> hits) override;
+    // The group filter shows "everything" and the groups the group dialog leaves.
+    void ShowGroups(const QList<QByteArray>& groups) override;
 
     // Reads a person file whole and shows it. A missing file changes nothing; an unreadable one
     // changes nothing and is reported.
     void ShowPerson(const QString& path);
+    // Empties the view: nothing is shown, whatever the chooser selects.
     void ClearPersonView();
-    // The listings fill PersonList and the chooser together and leave the chooser without a
-    // selection.
-    void RefreshPersonList();
-    void ListPersonsByGroup();
-    // Lists the hits of a search in place of the person list and shows the first. The list then
-    // follows no filter, so no item of the group filter is checked.
-    void ShowSearchHits(QList<PersonListEntry> hits);
-    void LoadColours();
-    void BuildLanguageMenu();
-    void ApplyLanguage();
 
     // Handlers.
     void FlatSpeedButton3Click();  // "G": the group filter menu
@@ -179,11 +171,7 @@ public:
     void Polski1Click();
     void FormShow();
 
-    // Shows GroupMenu in PopupMenu1 again, after the group dialog changed it. The items are made
-    // when the menu next opens, or when GroupFilterActions asks for them: a data folder may name
-    // thousands of groups, and making their items would cost more than all the rest of the start.
-    void rebuildGroupMenu();
-    // The items of PopupMenu1 as they stand for GroupMenu now.
+    // The items of PopupMenu1 as they stand for GroupMenu() now.
     QList<QAction*> GroupFilterActions();
     // The menu point below a button at which its pop-up menu opens.
     QPoint popupPointOf(const TFlatSpeedButton* button) const;
@@ -235,6 +223,24 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Whether a listing also rebuilds the group filter menu from the files: after the start and
+    // after a command that added, changed, deleted or restored entries.
+    enum class GroupScan { KeepMenu, RebuildMenu };
+    // The listings fill the person list and the chooser together and leave the chooser without a
+    // selection.
+    void RefreshPersonList(GroupScan scan = GroupScan::KeepMenu);
+    void ListPersonsByGroup();
+    void LoadColours();
+    void BuildLanguageMenu();
+    void ApplyLanguage();
+    // Shows GroupMenu() in PopupMenu1 again after it changed. The items are made when the menu next
+    // opens, or when GroupFilterActions asks for them: a data folder may name thousands of groups,
+    // and making their items would cost more than all the rest of the start.
+    void rebuildGroupMenu();
+    // Lists the entries again with a group scan, then selects and shows the one at `path`, listed
+    // or not.
+    void showAfterEdit(const QString& path);
+
     void createControls();
     void registerTexts();
     void FormCreate(const StartSetup& setup);
@@ -251,6 +257,12 @@ private:
     QString m_pickedFavourite;
 
     ProgramState m_state;
+    TextTargets m_texts;
+    Dialogs m_dialogs;
+    QList<PersonListEntry> m_personList;
+    QList<PersonListEntry> m_favourites;
+    GroupFilterMenu m_groupMenu;
+    ShownEntry m_shown;
     const TextReader* m_reader;
     const FileRemover* m_remover;
     const Clock* m_clock;

@@ -1,10 +1,11 @@
-// The main window's commands on the shown person and its lists: e-mail and the copy menus, the
-// NIP/REGON and phone panels with the read-aloud, the bin, the favourites, the backup copy to a
-// removable medium and the button wave.
+// The main window's commands on the entries and the shown person: new and edit ("N", "E"), e-mail
+// and the copy menus, the NIP/REGON and phone panels with the read-aloud, the bin, the favourites,
+// the backup copy to a removable medium and the button wave.
 #include "start.h"
 #include "windowparts.h"
 
 #include "TFlatListBoxUnit.h"
+#include "TFlatRadioButtonUnit.h"
 #include "TFlatSpeedButtonUnit.h"
 #include "ZuboComboBox.h"
 #include "bin.h"
@@ -13,19 +14,27 @@
 #include "clipboard.h"
 #include "clock.h"
 #include "codec1250.h"
+#include "dialogrunner.h"
+#include "dodaj_nowy.h"
+#include "entryeditor.h"
 #include "favourites.h"
 #include "floppycopy.h"
 #include "mailto.h"
+#include "personfields.h"
 #include "personfile.h"
 #include "phonereading.h"
 #include "prompter.h"
 #include "removabledrives.h"
 #include "settings.h"
 #include "soundplayer.h"
+#include "textreader.h"
+#include "wybor_typu_nowego.h"
+#include "zarzadzanie_grupami.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QFileDevice>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -257,14 +266,91 @@ void TForm1::Kopiuj1Click()
         Clipboard::current().setText(FlatListBox2->Items().at(rows.first()));
 }
 
+// "N": asks for the entry type, opens the editor empty, and after a save lists the entries again
+// and shows the new one.
+void TForm1::FlatSpeedButton4Click()
+{
+    if (!m_dialogs.Editor || !m_dialogs.EntryTypeDialog)
+        return;
+    dodaj_nowy::TForm3& editor = *m_dialogs.Editor;
+    wybor_typu_nowego::TForm6& entryType = *m_dialogs.EntryTypeDialog;
+    editor.PrepareNewEntry(m_groupMenu);
+
+    entryType.FlatRadioButton1->SetChecked(true);
+    entryType.FlatRadioButton1->setFocus();
+    entryType.move(pos() + QPoint(216, 24));
+    if (DialogRunner::current().run(entryType) != mrOk)
+        return;
+    editor.SetEntryType(entryType.EntryType);
+    if (DialogRunner::current().run(editor) != mrOk)
+        return;
+
+    RefreshPersonList(GroupScan::RebuildMenu);
+    if (ZuboComboBox1->count() == 0)
+        return;
+    if (editor.EntryType != kEntryTypePerson) {
+        // One-off reminders are not listed under the refreshed filter. The first entry is shown as
+        // well as selected, so the chooser names the person the view shows.
+        ZuboComboBox1->setCurrentIndex(0);
+        ShowPerson(ZuboComboBox1->itemText(0));
+        return;
+    }
+    for (int i = 0; i < ZuboComboBox1->count(); ++i) {
+        const QString path = ZuboComboBox1->itemText(i);
+        if (QFileInfo(path).fileName() == editor.NewFileName) {
+            ZuboComboBox1->setCurrentIndex(i);
+            ShowPerson(path);
+            return;
+        }
+    }
+}
+
+void TForm1::showAfterEdit(const QString& path)
+{
+    RefreshPersonList(GroupScan::RebuildMenu);
+    ZuboComboBox1->setCurrentIndex(ZuboComboBox1->findText(path, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    ShowPerson(path);
+}
+
+// "E": opens the editor on the shown entry, and after a save lists the entries again and shows it.
+void TForm1::FlatSpeedButton9Click()
+{
+    if (!m_dialogs.Editor)
+        return;
+    dodaj_nowy::TForm3& editor = *m_dialogs.Editor;
+    // The editor is filled from the view, so it edits the file shown, whatever the chooser selects.
+    const QString path = m_shown.ShownPath;
+    if (path.isEmpty())
+        return;
+    int code = 0;
+    const std::optional<Lines> lines = QFileInfo(path).isFile() ? m_reader->readLines(path, &code) : std::nullopt;
+    if (!lines) {
+        // A question box whose answer is not used, as every file error of the main program.
+        Prompter::current().askYesNo(nullptr, messageBoxCaption(), fileErrorMessage(m_state.Messages, path, code));
+        return;
+    }
+    editor.PrepareEdit(path, personFieldValues(*this), m_shown, m_groupMenu, PersonRecord::parse(*lines).grupa);
+
+    if (DialogRunner::current().run(editor) == mrOk) {
+        showAfterEdit(path);
+        return;
+    }
+    // A group deleted or renamed in the dialog changed the files, saved or not.
+    zarzadzanie_grupami::TForm5* groups = zarzadzanie_grupami::Form5;
+    if (groups && groups->GroupsChanged == QLatin1String(zarzadzanie_grupami::kGroupsChanged)) {
+        groups->GroupsChanged = QString::fromLatin1(zarzadzanie_grupami::kGroupsUnchanged);
+        showAfterEdit(path);
+    }
+}
+
 // "K" and "P" act on the entry shown, which the chooser need not select (a favourite outside the
 // list): the user decides on what is in front of them.
 void TForm1::FlatSpeedButton2Click()
 {
-    const QString path = ShownPath;
+    const QString path = m_shown.ShownPath;
     if (path.isEmpty())
         return;
-    const QByteArray question = m_state.Messages[3] + ": " + shownEntryName(PersonList, path, ShownName);
+    const QByteArray question = m_state.Messages[3] + ": " + shownEntryName(m_personList, path, m_shown.ShownName);
     if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(question)) != Prompter::Answer::Yes)
         return;
     const std::optional<DeleteResult> result = deleteEntry(path, m_clock->now(), *m_writer, *m_remover);
@@ -275,18 +361,16 @@ void TForm1::FlatSpeedButton2Click()
         Prompter::current().askYesNo(nullptr, messageBoxCaption(),
                                      fileErrorMessage(m_state.Messages, result->failedPath, result->errorCode));
     ClearPersonView();
-    FirstListing = true;
-    RefreshPersonList();
-    FirstListing = false;
-    showOneOf(PersonList);
+    RefreshPersonList(GroupScan::RebuildMenu);
+    showOneOf(m_personList);
 }
 
 void TForm1::FlatSpeedButton11Click()
 {
-    const QString path = ShownPath;
+    const QString path = m_shown.ShownPath;
     if (path.isEmpty() || kindOfFileName(path) != EntryKind::Binned)
         return;
-    const QByteArray question = m_state.Messages[17] + ": " + shownEntryName(PersonList, path, ShownName);
+    const QByteArray question = m_state.Messages[17] + ": " + shownEntryName(m_personList, path, m_shown.ShownName);
     if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(question)) != Prompter::Answer::Yes)
         return;
     const std::optional<RestoreResult> result = restoreEntry(path, m_clock->now(), *m_writer, *m_remover);
@@ -299,9 +383,7 @@ void TForm1::FlatSpeedButton11Click()
                                      fileErrorMessage(m_state.Messages, result->failedPath, result->errorCode));
     const QString shown = result->restored ? result->restoredPath : path;
     FlatSpeedButton[11]->hide();
-    FirstListing = true;
-    RefreshPersonList();
-    FirstListing = false;
+    RefreshPersonList(GroupScan::RebuildMenu);
     if (ZuboComboBox1->count() == 0)
         return;
     int selected = -1;
@@ -315,14 +397,14 @@ void TForm1::FlatSpeedButton11Click()
 
 void TForm1::FlatSpeedButton18Click()
 {
-    Panel2->setText(text(ShownNip));
+    Panel2->setText(text(m_shown.ShownNip));
     Panel2->show();
     Panel2->raise();
 }
 
 void TForm1::FlatSpeedButton19Click()
 {
-    Panel2->setText(text(ShownRegon));
+    Panel2->setText(text(m_shown.ShownRegon));
     Panel2->show();
     Panel2->raise();
 }
@@ -357,7 +439,7 @@ void TForm1::FlatSpeedButton22Click()
     if (!favouritesWritten(appendFavourite(favouritesFile(), path, *m_writer, *m_reader, &message), message,
                            m_state.Messages))
         return;
-    Favourites.append({path, listedName(PersonList, index), QByteArray()});
+    m_favourites.append({path, listedName(m_personList, index), QByteArray()});
     rebuildFavouritesMenu();
     Prompter::current().inform(nullptr, messageBoxCaption(), text(m_state.Messages[29]));
 }
@@ -372,11 +454,11 @@ void TForm1::osoba1Click()
 {
     const QList<QAction*> items = PopupMenu6->actions();
     const auto checked = std::find_if(items.cbegin(), items.cend(), [](const QAction* a) { return a->isChecked(); });
-    if (checked == items.cend() || checked - items.cbegin() >= Favourites.size())
+    if (checked == items.cend() || checked - items.cbegin() >= m_favourites.size())
         return;
-    const QString path = Favourites[checked - items.cbegin()].Path;
+    const QString path = m_favourites[checked - items.cbegin()].Path;
     // A favourite outside the current list is shown all the same; the choice stays as it is.
-    if (const qsizetype listed = indexOfPath(PersonList, path); listed >= 0)
+    if (const qsizetype listed = indexOfPath(m_personList, path); listed >= 0)
         ZuboComboBox1->setCurrentIndex(int(listed));
     ShowPerson(path);
     // Also when its file is gone and nothing new could be shown: "#>" must still reach it.
@@ -394,12 +476,12 @@ void TForm1::FlatSpeedButton24Click()
             return;
         path = ZuboComboBox1->itemText(index);
     }
-    const qsizetype favourite = indexOfPath(Favourites, path);
+    const qsizetype favourite = indexOfPath(m_favourites, path);
     if (favourite < 0)
         return;
     if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(m_state.Messages[30])) != Prompter::Answer::Yes)
         return;
-    QList<PersonListEntry> remaining = Favourites;
+    QList<PersonListEntry> remaining = m_favourites;
     remaining.removeAt(favourite);
     // The list in memory follows the file: a removal that could not be written is reported, and
     // the favourite stays instead of coming back unexpectedly at the next start.
@@ -407,7 +489,7 @@ void TForm1::FlatSpeedButton24Click()
     if (!favouritesWritten(writeFavourites(favouritesFile(), remaining, *m_writer, &message), message,
                            m_state.Messages))
         return;
-    Favourites = remaining;
+    m_favourites = remaining;
     rebuildFavouritesMenu();
 }
 

@@ -11,7 +11,6 @@
 #include "prompter.h"
 #include "schemecolours.h"
 #include "shape.h"
-#include "start.h"
 #include "windowparts.h"
 #include "windowplace.h"
 
@@ -64,9 +63,10 @@ TShape* line(QWidget* parent, int x, int y, int w, int h)
 
 } // namespace
 
-TForm7::TForm7(start::TForm1& main, QWidget* parent)
+TForm7::TForm7(const ProgramState& state, PersonListOwner& list, QWidget* parent)
     : QDialog(parent)
-    , m_main(main)
+    , m_state(state)
+    , m_list(list)
 {
     setWindowTitle(windowCaption());
     setFixedSize(632, 266);
@@ -141,7 +141,7 @@ void TForm7::ShowSearch()
         FlatEdit[n]->clear();
     m_groupRows.clear();
     QStringList rows;
-    const QList<GroupFilterMenu::Item>& items = m_main.GroupMenu.items();
+    const QList<GroupFilterMenu::Item>& items = m_list.GroupMenu().items();
     for (qsizetype r = 0; r < items.size(); ++r) {
         m_groupRows.append(items[r].caption);
         rows << (r == GroupFilterMenu::Separator ? QString::fromLatin1(kSeparatorRow)
@@ -178,26 +178,26 @@ void TForm7::RunSearch()
     const SearchRequest r = request();
     const auto message = [this](int number) {
         Prompter::current().inform(nullptr, messageBoxCaption(),
-                                   cp1250::toUnicode(m_main.State().Messages[std::size_t(number)]));
+                                   cp1250::toUnicode(m_state.Messages[std::size_t(number)]));
     };
     if (r.isEmpty()) {
         message(kMsgNoCriteria);
         return;
     }
     QList<PersonListEntry> hits =
-        PersonSearch(dataFolders(m_main.State().Settings, m_main.State().ProgramDir), *m_main.State().Reader).run(r);
+        PersonSearch(dataFolders(m_state.Settings, m_state.ProgramDir), *m_state.Reader).run(r);
     if (hits.isEmpty()) {
         message(kMsgNothingFound);
         done(mrCancel);
         return;
     }
-    m_main.ShowSearchHits(std::move(hits));
+    m_list.ShowSearchHits(std::move(hits));
     done(mrOk);
 }
 
 void TForm7::FormShow()
 {
-    const ColorScheme& s = m_main.State().Colors;
+    const ColorScheme& s = m_state.Colors;
     using namespace schemecolours;
     applyToWindow(this, s);
     applyToBar(Shape2, s);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "personsearch.h"
+#include "programstate.h"
 
 #include <QDialog>
 
@@ -14,10 +15,6 @@ class TFlatRadioButton;
 class TFlatSpeedButton;
 class TShape;
 
-namespace start {
-class TForm1;
-}
-
 // The search window: up to twelve texts combined by AND or OR, limited to chosen groups; the hits
 // replace the main window's person list.
 namespace szukanie {
@@ -25,8 +22,9 @@ namespace szukanie {
 class TForm7 : public QDialog {
     Q_OBJECT
 public:
-    // `main` is the main window, whose data folders are searched and whose list takes the hits.
-    explicit TForm7(start::TForm1& main, QWidget* parent = nullptr);
+    // `state` gives the data folders searched, `list` (the main window's) takes the hits; both must
+    // outlive the window.
+    TForm7(const ProgramState& state, PersonListOwner& list, QWidget* parent = nullptr);
 
     // The main window's search command: empties the twelve fields, lists the main window's group
     // rows with "Wszystko" chosen and shows the window modally. The AND/OR choice stays.
@@ -60,7 +58,8 @@ protected:
 private:
     SearchRequest request() const;
 
-    start::TForm1& m_main;
+    const ProgramState& m_state;
+    PersonListOwner& m_list;
     // The rows of the group list as the main window's menu holds them.
     QList<QByteArray> m_groupRows;
 };

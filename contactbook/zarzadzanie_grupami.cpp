@@ -14,7 +14,6 @@
 #include "prompter.h"
 #include "schemecolours.h"
 #include "shape.h"
-#include "start.h"
 #include "texttargets.h"
 
 #include <QLabel>
@@ -32,9 +31,10 @@ QString text(const QByteArray& bytes)
 
 } // namespace
 
-TForm5::TForm5(start::TForm1& main, QWidget* parent)
+TForm5::TForm5(const ProgramState& state, PersonListOwner& list, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , m_main(main)
+    , m_state(state)
+    , m_list(list)
     , m_reader(&TextReader::standard())
     , m_writer(&FileWriter::standard())
 {
@@ -126,7 +126,7 @@ void TForm5::showEvent(QShowEvent* event)
 void TForm5::FormShow()
 {
     GroupsChanged = QString::fromLatin1(kGroupsUnchanged);
-    const ColorScheme& s = m_main.State().Colors;
+    const ColorScheme& s = m_state.Colors;
     using namespace schemecolours;
     applyToWindow(this, s);
     applyToBar(Shape1, s);
@@ -158,7 +158,7 @@ void TForm5::FlatListBox1MouseUp()
     if (row < 0)
         return;
     m_pick.clicked(row, m_groups[row].marked);
-    toggleGroupMark(m_groups[row], m_main.State().Messages);
+    toggleGroupMark(m_groups[row], m_state.Messages);
     setRow(row);
     FlatListBox1->SetSelected(row, true);
 }
@@ -193,19 +193,19 @@ void TForm5::FlatSpeedButton1Click()
     if (row < 0)
         return;
     const QByteArray name = m_groups[row].name;
-    if (isProtectedGroup(name, m_main.State().Messages))
+    if (isProtectedGroup(name, m_state.Messages))
         return;
     // The main window rebuilds its list after the editor even when the question is answered No.
     GroupsChanged = QString::fromLatin1(kGroupsChanged);
-    const MessageTable& m = m_main.State().Messages;
+    const MessageTable& m = m_state.Messages;
     if (Prompter::current().askYesNoCancel(nullptr, messageBoxCaption(), text(m[4] + name + " ?" + m[5])) !=
         Prompter::Answer::Yes)
         return;
     m_groups.removeAt(row);
     FlatListBox1->DeleteItem(row);
     m_pick.clear();
-    groupsRewritten(RemoveGroupFromFiles(dataFolders(m_main.State().Settings, m_main.State().ProgramDir), name,
-                                         *m_reader, *m_writer));
+    groupsRewritten(
+        RemoveGroupFromFiles(dataFolders(m_state.Settings, m_state.ProgramDir), name, *m_reader, *m_writer));
 }
 
 void TForm5::FlatSpeedButton5Click()
@@ -214,7 +214,7 @@ void TForm5::FlatSpeedButton5Click()
     if (row < 0)
         return;
     const QByteArray oldName = m_groups[row].name;
-    if (isProtectedGroup(oldName, m_main.State().Messages) || FlatEdit1->text().isEmpty())
+    if (isProtectedGroup(oldName, m_state.Messages) || FlatEdit1->text().isEmpty())
         return;
     const std::optional<QByteArray> newName = typedName();
     if (!newName)
@@ -228,8 +228,8 @@ void TForm5::FlatSpeedButton5Click()
         group.marked = *before;
     m_pick.clear();
     setRow(row);
-    groupsRewritten(RenameGroupInFiles(dataFolders(m_main.State().Settings, m_main.State().ProgramDir), oldName,
-                                       *newName, *m_reader, *m_writer));
+    groupsRewritten(
+        RenameGroupInFiles(dataFolders(m_state.Settings, m_state.ProgramDir), oldName, *newName, *m_reader, *m_writer));
 }
 
 // After a deletion or renaming: the files that could not be rewritten are named, and both group
@@ -238,20 +238,19 @@ void TForm5::groupsRewritten(const GroupRewrite& result)
 {
     if (!result.errors.isEmpty()) {
         Prompter::current().showError(nullptr, messageBoxCaption(),
-                                      text(m_main.State().Messages[kMsgFileError]) + u'\n' +
+                                      text(m_state.Messages[kMsgFileError]) + u'\n' +
                                           result.errors.join(QLatin1Char('\n')));
     }
-    EditorMenu = editorGroupMenu(m_groups, m_entryType, m_main.State().Messages);
-    GroupFilterMenu& filter = m_main.GroupMenu;
-    filter.rebuild(m_main.State().Messages);
+    EditorMenu = editorGroupMenu(m_groups, m_entryType, m_state.Messages);
+    QList<QByteArray> names;
     for (const MarkedGroup& group : m_groups)
-        filter.addGroup(group.name, m_main.State().Messages[kMsgAll]);
-    m_main.rebuildGroupMenu();
+        names.append(group.name);
+    m_list.ShowGroups(names);
 }
 
 void TForm5::FlatSpeedButton4Click()
 {
-    EditorMenu = editorGroupMenu(m_groups, m_entryType, m_main.State().Messages);
+    EditorMenu = editorGroupMenu(m_groups, m_entryType, m_state.Messages);
 }
 
 GroupDialogResult ShowGroupDialog(TForm5& dialog, const QList<MarkedGroup>& groups, const QByteArray& entryType)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "groupmanagement.h"
+#include "personlist.h"
+#include "programstate.h"
 
 #include <QByteArray>
 #include <QDialog>
@@ -18,10 +20,6 @@ class TFlatListBox;
 class TFlatSpeedButton;
 class TShape;
 
-namespace start {
-class TForm1;
-}
-
 // The group dialog, opened from the entry editor's "G": the groups with a mark for those the
 // edited entry belongs to. Marks and added groups go back to the editor; deleting and renaming a
 // group change every person file at once.
@@ -34,9 +32,9 @@ inline constexpr char kGroupsChanged[] = "tak";
 class TForm5 : public QDialog {
     Q_OBJECT
 public:
-    // `main` is the main window, whose data folders, messages, colours and group filter menu the
-    // dialog uses; it must outlive the dialog.
-    explicit TForm5(start::TForm1& main, QWidget* parent = nullptr);
+    // `state` gives the data folders, messages and colours; `list` (the main window's) shows the
+    // groups left after a deletion or renaming. Both must outlive the dialog.
+    TForm5(const ProgramState& state, PersonListOwner& list, QWidget* parent = nullptr);
     ~TForm5() override;
 
     TFlatListBox* FlatListBox1; // the groups: a mark of five characters, then the name
@@ -82,7 +80,8 @@ private:
     std::optional<QByteArray> typedName();
     void groupsRewritten(const GroupRewrite& result);
 
-    start::TForm1& m_main;
+    const ProgramState& m_state;
+    PersonListOwner& m_list;
     const TextReader* m_reader;
     const FileWriter* m_writer;
     QList<MarkedGroup> m_groups;

@@ -122,6 +122,13 @@ void GroupFilterMenu::collectTakenNames()
         addNamesOf(item.caption, m_taken);
 }
 
+void GroupFilterMenu::setGroups(const QList<QByteArray>& groups, const MessageTable& messages)
+{
+    rebuild(messages);
+    for (const QByteArray& group : groups)
+        addGroup(group, messages[kMsgAll]);
+}
+
 void GroupFilterMenu::addGroup(QByteArrayView name, QByteArrayView allText)
 {
     if (name == kAllGroup || name == allText)

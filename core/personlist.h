@@ -52,6 +52,8 @@ public:
     // The captions of the fixed items after a language switch; check marks stay.
     void setCaptions(const MessageTable& messages);
 
+    // Back to the fixed items with "everything" checked, then the groups in their order.
+    void setGroups(const QList<QByteArray>& groups, const MessageTable& messages);
     // Adds a group found in a person file unless an item already has that caption (or "&" and it),
     // or the name is "Wszystko" or the current text of message 1.
     void addGroup(QByteArrayView name, QByteArrayView allText);
@@ -72,6 +74,18 @@ private:
     QList<Item> m_items;
     // Every name some item stands for, so a group met in thousands of files is looked up at once.
     QSet<QByteArray> m_taken;
+};
+
+// The person list a window shows and the group filter it follows, as other windows change them:
+// the search shows its hits there, the group dialog the groups left after a rename or a deletion.
+class PersonListOwner {
+public:
+    virtual const GroupFilterMenu& GroupMenu() const = 0;
+    virtual void ShowSearchHits(QList<PersonListEntry> hits) = 0;
+    virtual void ShowGroups(const QList<QByteArray>& groups) = 0;
+
+protected:
+    ~PersonListOwner() = default;
 };
 
 // Builds the person list from the data folders. Every listing reads the files again: there is no

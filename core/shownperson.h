@@ -40,6 +40,17 @@ struct ShownPerson {
     const QByteArray& ShownRegon() const { return record.regon; }
 };
 
+// The entry the main window shows, for the commands that act on it. ShownPath is the file shown,
+// empty when the view is cleared; the chooser's selection may differ (a favourite or an edited
+// entry outside the list), so "E", its save and its photo, "K" and "P" all take this path.
+struct ShownEntry {
+    QString ShownPath;
+    QByteArray ShownName;
+    bool HasPhoto = false; // the photo the file names loaded
+    QByteArray ShownNip;
+    QByteArray ShownRegon;
+};
+
 struct ShowResult {
     enum class Status {
         Shown,      // `person` holds the new view

@@ -53,7 +53,8 @@ protected:
         setup.programDir = dir.path();
         setup.workingDir = dir.path();
         main = std::make_unique<TForm1>(setup);
-        editor = std::make_unique<TForm3>(*main, EditorServices{&random, &writer, nullptr, &clock});
+        editor = std::make_unique<TForm3>(main->State(), main->GroupMenu(),
+                                          EditorServices{&random, &writer, nullptr, &clock});
     }
 
     // The editor as the new-entry command leaves it, shown without blocking.
@@ -61,11 +62,8 @@ protected:
     {
         if (!editor)
             start();
-        editor->AddMode = true;
-        editor->ClearForNewEntry();
-        editor->EntryType = type;
-        editor->Groups = EntryGroupMenu::forNewEntry(main->GroupMenu);
-        editor->RebuildGroupMenu();
+        editor->PrepareNewEntry(main->GroupMenu());
+        editor->SetEntryType(type);
         editor->open();
     }
 
@@ -276,11 +274,8 @@ TEST_F(EditorTest, EditRewritesTheFileInItsOrderWithThePhotoUnderItsName)
                                T("telefony", "1"), T("grupa", "Praca"), T("notatka", "n")}));
     start();
     main->ShowPerson(path);
-    ASSERT_TRUE(main->HasPhoto);
-    editor->AddMode = false;
-    editor->EditedPath = path;
-    editor->FillFromMainWindow(*main);
-    editor->Groups = EntryGroupMenu::forEditedEntry(main->GroupMenu, {"Praca"}, EntryKind::OneOff);
+    ASSERT_TRUE(main->Shown().HasPhoto);
+    editor->PrepareEdit(path, personFieldValues(*main), main->Shown(), main->GroupMenu(), {"Praca"});
     editor->open();
     editor->FlatEdit1->setText(QStringLiteral("Rocznica ślubu"));
     editor->FlatEdit10->setText(QStringLiteral("dropped for an edit"));

@@ -115,8 +115,8 @@ TEST_F(EntryCommandsTest, NewPersonIsListedSelectedAndShown)
     ASSERT_TRUE(file.endsWith(".wps")) << file.toStdString();
     EXPECT_EQ(selectedPath(), dir.file("baza/" + file));
     EXPECT_EQ(shownStreet(), "Trzecia");
-    EXPECT_EQ(main().ShownName, "Cezary Cis");
-    EXPECT_EQ(main().PersonList.size(), 3);
+    EXPECT_EQ(main().Shown().ShownName, "Cezary Cis");
+    EXPECT_EQ(main().PersonList().size(), 3);
 }
 
 TEST_F(EntryCommandsTest, PictureChosenInTheEditorIsSavedAsThePhotoBesideTheNewEntry)
@@ -155,7 +155,7 @@ TEST_F(EntryCommandsTest, PictureChosenInTheEditorIsSavedAsThePhotoBesideTheNewE
         const QImage photo(dir.file("baza/" + base + ".bmp"));
         EXPECT_EQ(photo.size(), QSize(100, 100)) << c.what;
         EXPECT_EQ(photo.pixel(50, 50), c.photo) << c.what;
-        EXPECT_TRUE(main().HasPhoto) << c.what;
+        EXPECT_TRUE(main().Shown().HasPhoto) << c.what;
     }
 }
 
@@ -204,7 +204,7 @@ TEST_F(EntryCommandsTest, CancelledEntryTypeOrEditorChangesNothing)
         main().FlatSpeedButton[4]->Click();
         EXPECT_EQ(dialogs.shown.size(), c.dialogsShown) << c.what;
         EXPECT_EQ(selectedPath(), shown) << c.what;
-        EXPECT_EQ(main().PersonList.size(), 2) << c.what;
+        EXPECT_EQ(main().PersonList().size(), 2) << c.what;
     }
 }
 
@@ -378,7 +378,7 @@ TEST_F(EntryCommandsTest, GroupRenamedInAnEditLeftUnsavedStillRefreshesTheList)
     main().FlatSpeedButton[9]->Click();
     EXPECT_EQ(editor().result(), mrCancel);
     EXPECT_TRUE(dir.read("baza/1-1-1.wps").contains(T("grupa", "Firma")));
-    EXPECT_EQ(main().GroupMenu.groups(), QList<QByteArray>({"Firma", "&Rodzina"}));
+    EXPECT_EQ(main().GroupMenu().groups(), QList<QByteArray>({"Firma", "&Rodzina"}));
     EXPECT_EQ(zarzadzanie_grupami::Form5->GroupsChanged, "nie");
     EXPECT_EQ(selectedPath(), dir.file("baza/1-1-1.wps"));
 }

@@ -223,7 +223,7 @@ TEST_F(NameDayWindowTest, CancelledChoiceKeepsTheHitsForTheNextShow)
         kept = names->FlatListBox1->Items();
         chooseHidden = !names->FlatSpeedButton3->isVisible();
     };
-    main->NameDayDialog = names.get();
+    main->UseDialogs({.NameDayDialog = names.get()});
     main->FlatSpeedButton[17]->Click();
     EXPECT_EQ(kept.size(), 3);
     EXPECT_TRUE(chooseHidden);

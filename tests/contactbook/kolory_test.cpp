@@ -34,7 +34,7 @@ protected:
         write("baza/1.wps", {"<$@$>nazwisko</$@$>Adam"});
         startMain();
         editor = std::make_unique<TForm11>(main->State());
-        main->ColourEditor = editor.get();
+        main->UseDialogs({.ColourEditor = editor.get()});
     }
 
     // The frames of kolor1..kolor8.

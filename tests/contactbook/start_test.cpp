@@ -75,7 +75,7 @@ protected:
     static QStringList names(const TForm1& form)
     {
         QStringList list;
-        for (const PersonListEntry& e : form.PersonList)
+        for (const PersonListEntry& e : form.PersonList())
             list << cp1250::toUnicode(e.Name);
         return list;
     }
@@ -83,7 +83,7 @@ protected:
     static QStringList chooserPaths(const TForm1& form)
     {
         QStringList list;
-        for (const PersonListEntry& e : form.PersonList)
+        for (const PersonListEntry& e : form.PersonList())
             list << e.Path;
         return list;
     }
@@ -121,7 +121,7 @@ TEST_F(MainWindowTest, ListsBothFoldersInNameOrderAndShowsTheFirst)
     // listed as "???".
     EXPECT_EQ(names(*form), QStringList({"???", "Lucyna Bąk", "łucja Nowak", "Marek Zając"}));
     EXPECT_EQ(form->ZuboComboBox1->Items(), chooserPaths(*form));
-    EXPECT_EQ(form->PersonList[1].Path, dir.file("druga/5-5-5.wps"));
+    EXPECT_EQ(form->PersonList()[1].Path, dir.file("druga/5-5-5.wps"));
     EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 0);
     EXPECT_EQ(form->FlatEdit4->text(), "Polna");
     EXPECT_TRUE(form->FlatSpeedButton[9]->isEnabled());
@@ -150,11 +150,9 @@ TEST_F(MainWindowTest, TheGroupFilterMenuShowsTheGroupsAsItOpens)
     EXPECT_EQ(opened(),
               QStringList({"Jednorazowe przypomnienie", "Wykasowane", "-", "x Wszystko", "Praca", "Rodzina"}));
 
-    // A group added while the menu is closed is there the next time it opens.
-    form->GroupMenu.addGroup(cp("Sąsiedzi"), "Wszystko");
-    form->GroupMenu.setChecked(GroupFilterMenu::FirstGroup, true);
-    form->rebuildGroupMenu();
-    EXPECT_EQ(opened(), QStringList({"Jednorazowe przypomnienie", "Wykasowane", "-", "x Wszystko", "x Praca", "Rodzina",
+    // A group the group dialog leaves while the menu is closed is there the next time it opens.
+    form->ShowGroups({"Praca", "Rodzina", cp("Sąsiedzi")});
+    EXPECT_EQ(opened(), QStringList({"Jednorazowe przypomnienie", "Wykasowane", "-", "x Wszystko", "Praca", "Rodzina",
                                      QString::fromUtf8("Sąsiedzi")}));
 }
 
@@ -276,7 +274,7 @@ TEST_F(MainWindowTest, WithoutPersonsNothingIsShownAndTheCommandsAreOff)
     const QString file = write("elsewhere/1.wps", {"<$@$>nazwisko</$@$>Jan"});
     const auto form = startWith({file});
     EXPECT_TRUE(QFileInfo(dir.file("baza")).isDir()); // made at start
-    EXPECT_TRUE(form->PersonList.isEmpty());          // the command line is not looked at
+    EXPECT_TRUE(form->PersonList().isEmpty());        // the command line is not looked at
     EXPECT_EQ(form->ZuboComboBox1->count(), 0);
     EXPECT_FALSE(form->FlatSpeedButton[9]->isEnabled());
     EXPECT_FALSE(form->FlatSpeedButton[2]->isEnabled());
@@ -352,7 +350,7 @@ TEST_F(MainWindowTest, UnreadableStartFilesAreSkippedWithOneMessageEachAndTheSta
     ASSERT_EQ(prompter.shown.size(), 2);
     EXPECT_TRUE(prompter.shown[0].text.startsWith("Błąd pliku [id:" + favourites));
     EXPECT_TRUE(prompter.shown[1].text.startsWith("Błąd pliku [id:" + bad));
-    EXPECT_TRUE(form->Favourites.isEmpty());
+    EXPECT_TRUE(form->Favourites().isEmpty());
     EXPECT_EQ(names(*form), QStringList({"Dobry"}));
     // The steps after them ran: old files, caption, buttons, colours.
     EXPECT_EQ(remover.asked, QStringList({dir.file("zubo.exe")}));
@@ -367,9 +365,9 @@ TEST_F(MainWindowTest, FavouritesAreLoadedWithTheNamesOfTheListedPersons)
     const QByteArray listed = dir.file("baza/2-2-2.wps").toUtf8();
     dir.write("baza/ulubione.sps", listed + "\r\n\r\n" + dir.file("baza/4-4-4.wpj").toUtf8() + "\r\n");
     const auto form = startWith();
-    ASSERT_EQ(form->Favourites.size(), 2);
-    EXPECT_EQ(form->Favourites[0].Name, cp("łucja Nowak"));
-    EXPECT_EQ(form->Favourites[1].Name, ""); // a one-off reminder is not in the list at start
+    ASSERT_EQ(form->Favourites().size(), 2);
+    EXPECT_EQ(form->Favourites()[0].Name, cp("łucja Nowak"));
+    EXPECT_EQ(form->Favourites()[1].Name, ""); // a one-off reminder is not in the list at start
     ASSERT_EQ(form->PopupMenu6->actions().size(), 2);
     EXPECT_EQ(form->PopupMenu6->actions()[0]->text(), "łucja Nowak");
 }
@@ -427,13 +425,13 @@ TEST_F(MainWindowTest, ShowsEveryValueOfThePersonInItsControl)
     for (const Field& f : fields)
         EXPECT_EQ(f.shown, QString::fromUtf8(f.expected)) << f.what;
     EXPECT_EQ(form->ZuboComboBox6->currentIndex(), -1);
-    EXPECT_EQ(form->ShownName, cp("Kowalska Anna"));
-    EXPECT_EQ(form->ShownNip, "123-456");
-    EXPECT_EQ(form->ShownRegon, "");
+    EXPECT_EQ(form->Shown().ShownName, cp("Kowalska Anna"));
+    EXPECT_EQ(form->Shown().ShownNip, "123-456");
+    EXPECT_EQ(form->Shown().ShownRegon, "");
     EXPECT_FALSE(form->FlatSpeedButton[1]->isHidden());  // "M": the person has an address
     EXPECT_FALSE(form->FlatSpeedButton[18]->isHidden()); // "NIP"
     EXPECT_TRUE(form->FlatSpeedButton[19]->isHidden());  // an empty REGON keeps "REG" hidden
-    EXPECT_FALSE(form->HasPhoto);
+    EXPECT_FALSE(form->Shown().HasPhoto);
 
     // A click on an occasion fills its fields; one whose day is no number keeps the date lists.
     const auto pick = [&](int row) {
@@ -458,12 +456,12 @@ TEST_F(MainWindowTest, TheNextPersonReplacesEverythingOfThePreviousOne)
     const QString reminder = write("baza/4.wpj", {"<$@$>nazwisko</$@$>D Jednorazowa"});
     const auto form = startWith();
     form->ShowPerson(dir.file("baza/1.wps"));
-    ASSERT_EQ(form->ShownName, "A Pierwsza");
+    ASSERT_EQ(form->Shown().ShownName, "A Pierwsza");
 
     form->ShowPerson(nameless);
     // The edit command writes the shown name into the shown file: it must not be the previous one's.
-    EXPECT_EQ(form->ShownName, "");
-    EXPECT_EQ(form->ShownNip, "");
+    EXPECT_EQ(form->Shown().ShownName, "");
+    EXPECT_EQ(form->Shown().ShownNip, "");
     EXPECT_EQ(form->FlatEdit4->text(), "Nowa");
     EXPECT_EQ(form->FlatEdit2->text(), "");
     EXPECT_EQ(form->ZuboComboBox4->currentIndex(), -1);
@@ -482,7 +480,7 @@ TEST_F(MainWindowTest, TheNextPersonReplacesEverythingOfThePreviousOne)
     }
 
     form->ShowPerson(dir.file("baza/gone.wps")); // a missing file changes nothing
-    EXPECT_EQ(form->ShownName, "A Pierwsza");
+    EXPECT_EQ(form->Shown().ShownName, "A Pierwsza");
     EXPECT_TRUE(prompter.shown.isEmpty());
 }
 
@@ -493,7 +491,7 @@ TEST_F(MainWindowTest, AFileThatCannotBeReadChangesNothingAndIsReportedOnce)
     const FailingTextReader reader({broken});
     const auto form = startWith({}, &reader);
     form->ShowPerson(broken);
-    EXPECT_EQ(form->ShownName, "A Pierwsza");
+    EXPECT_EQ(form->Shown().ShownName, "A Pierwsza");
     EXPECT_EQ(form->FlatEdit4->text(), "Stara");
     EXPECT_EQ(form->FlatListBox3->Items(), QStringList({"1"}));
     ASSERT_EQ(prompter.shown.size(), 1);
@@ -523,7 +521,7 @@ TEST_F(MainWindowTest, PhotosOfEveryReadableTypeAreShownAndABadOneLeavesTheBuilt
                                  ("<$@$>zdjecie</$@$>" + std::string(c.file)).c_str(), "<$@$>ulica</$@$>Dalsza"});
         const auto form = startWith();
         form->ShowPerson(path);
-        EXPECT_EQ(form->HasPhoto, c.loads);
+        EXPECT_EQ(form->Shown().HasPhoto, c.loads);
         EXPECT_EQ(form->Image1->Picture().size(), c.loads ? QSize(120, 80) : QSize(100, 100));
         if (!c.loads) {
             EXPECT_EQ(form->Image1->Picture(), bitmapResource(u"LOGO"));
@@ -588,11 +586,11 @@ TEST_F(MainWindowTest, TheGroupFilterListsTheCheckedGroupsAndKinds)
         EXPECT_EQ(form->FlatSpeedButton[9]->isEnabled(), !s.names.isEmpty());
         if (s.shownName) {
             EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 0);
-            EXPECT_EQ(form->ShownName, cp(s.shownName));
+            EXPECT_EQ(form->Shown().ShownName, cp(s.shownName));
         } else {
             EXPECT_EQ(form->FlatEdit4->text(), "");
             EXPECT_EQ(form->Image1->Picture(), bitmapResource(u"LOGO"));
-            EXPECT_FALSE(form->HasPhoto);
+            EXPECT_FALSE(form->Shown().HasPhoto);
         }
     }
 }
@@ -791,7 +789,6 @@ TEST_F(MainWindowTest, WindowsAreCreatedInOrderAndXClosesTheMainOne)
     const auto program = createWindows(setup());
     ASSERT_TRUE(program->Form1 && program->Form2);
     EXPECT_EQ(start::Form1, program->Form1.get());
-    EXPECT_EQ(program->Form1->AboutBox, program->Form2.get());
     program->Form1->show();
 
     ScriptedDialogRunner dialogs;

@@ -52,7 +52,7 @@ protected:
     static QStringList names(const TForm1& form)
     {
         QStringList list;
-        for (const PersonListEntry& e : form.PersonList)
+        for (const PersonListEntry& e : form.PersonList())
             list << cp1250::toUnicode(e.Name);
         return list;
     }
@@ -140,7 +140,7 @@ TEST_F(CommandsTest, NipAndRegonFillTheirPanelWhichAClickOrAnotherPersonHides)
     write("baza/2.wps", {"<$@$>nazwisko</$@$>B Osoba"});
     const auto form = startWith();
     form->show();
-    ASSERT_EQ(form->ShownNip, "123-456-78-90");
+    ASSERT_EQ(form->Shown().ShownNip, "123-456-78-90");
     form->FlatSpeedButton[18]->Click();
     EXPECT_TRUE(form->Panel2->isVisible());
     EXPECT_EQ(form->Panel2->text(), "123-456-78-90");
@@ -223,14 +223,14 @@ TEST_F(CommandsTest, DeletingTheLastEntryLeavesTheViewCleared)
             a->trigger();
     }
     ASSERT_EQ(names(*form), QStringList({"Rocznica"}));
-    ASSERT_TRUE(form->HasPhoto);
+    ASSERT_TRUE(form->Shown().HasPhoto);
     prompter.answers = {Prompter::Answer::Yes};
     form->FlatSpeedButton[2]->Click();
     EXPECT_FALSE(dir.exists("baza/1.wpj"));
     EXPECT_FALSE(dir.exists("baza/1.bmp"));
     EXPECT_EQ(form->ZuboComboBox1->count(), 0);
     EXPECT_EQ(form->FlatEdit4->text(), "");
-    EXPECT_FALSE(form->HasPhoto);
+    EXPECT_FALSE(form->Shown().HasPhoto);
     EXPECT_EQ(form->Image1->Picture(), bitmapResource(u"LOGO"));
 }
 
@@ -283,7 +283,7 @@ TEST_F(CommandsTest, RestoringOverAPersonOfTheSameNameKeepsBothAndAFailedRestore
     restoreSelected();
     EXPECT_EQ(dir.read("baza/1.wps"), crlf({"<$@$>nazwisko</$@$>B Stara"}));
     EXPECT_EQ(dir.read("baza/2026128_957.wps"), crlf({"<$@$>nazwisko</$@$>A Nowa"}));
-    EXPECT_EQ(cp1250::toUnicode(form->ShownName), "B Stara");
+    EXPECT_EQ(cp1250::toUnicode(form->Shown().ShownName), "B Stara");
 
     // Deleted again and restored within the same second: the name to move aside to is taken.
     choose(*form, int(form->ZuboComboBox1->Items().indexOf(dir.file("baza/1.wps"))));
@@ -298,7 +298,7 @@ TEST_F(CommandsTest, RestoringOverAPersonOfTheSameNameKeepsBothAndAFailedRestore
     EXPECT_TRUE(dir.exists("baza/1.wpb"));
     EXPECT_EQ(dir.read("baza/1.wps"), crlf({"<$@$>nazwisko</$@$>C Najnowsza"}));
     // The person that kept the name is not shown as if it were the restored one: the bin entry is.
-    EXPECT_EQ(cp1250::toUnicode(form->ShownName), "B Stara");
+    EXPECT_EQ(cp1250::toUnicode(form->Shown().ShownName), "B Stara");
     EXPECT_FALSE(form->FlatSpeedButton[11]->isHidden());
 }
 
@@ -371,7 +371,7 @@ TEST_F(CommandsTest, FavouritesAreAddedRemovedAndShown)
 
     // Removing takes out the first of the two, after the question.
     form->FlatSpeedButton[24]->Click(); // answered No
-    EXPECT_EQ(form->Favourites.size(), 3);
+    EXPECT_EQ(form->Favourites().size(), 3);
     EXPECT_EQ(shownText(3), "Czy na pewno wykasować aktualnie wybraną osobę z listy podręcznej");
     prompter.answers = {Prompter::Answer::Yes, Prompter::Answer::Yes, Prompter::Answer::Yes};
     form->FlatSpeedButton[24]->Click();
@@ -380,7 +380,7 @@ TEST_F(CommandsTest, FavouritesAreAddedRemovedAndShown)
     form->FlatSpeedButton[24]->Click();
     choose(*form, 0);
     form->FlatSpeedButton[24]->Click();
-    EXPECT_TRUE(form->Favourites.isEmpty());
+    EXPECT_TRUE(form->Favourites().isEmpty());
     EXPECT_TRUE(favouriteItems(*form).isEmpty());
     EXPECT_TRUE(dir.exists("baza/ulubione.sps"));
     EXPECT_EQ(dir.read("baza/ulubione.sps"), "");
@@ -424,10 +424,10 @@ TEST_F(CommandsTest, AFavouriteOfTheOldSystemFindsItsFileWhateverTheCase)
     EXPECT_EQ(form->FlatEdit4->text(), "a");
     prompter.answers = {Prompter::Answer::Yes};
     form->FlatSpeedButton[24]->Click();
-    EXPECT_TRUE(form->Favourites.isEmpty());
+    EXPECT_TRUE(form->Favourites().isEmpty());
     EXPECT_EQ(dir.read("baza/ulubione.sps"), "");
     EXPECT_EQ(dir.read("baza/ab.wps"), crlf({"<$@$>nazwisko</$@$>A Pierwsza", "<$@$>ulica</$@$>a"}));
-    EXPECT_EQ(form->ShownPath, file);
+    EXPECT_EQ(form->Shown().ShownPath, file);
 }
 
 // "#>" removes the favourite just picked from "#", also one the chooser never holds (its file sent to
@@ -448,7 +448,7 @@ TEST_F(CommandsTest, AFavouritePickedAndStillShownIsRemovedEvenWhenNotListed)
     form->PopupMenu6->actions()[1]->trigger();
     ASSERT_EQ(form->FlatEdit4->text(), "c");
     form->FlatSpeedButton[24]->Click(); // answered No
-    EXPECT_EQ(form->Favourites.size(), 3);
+    EXPECT_EQ(form->Favourites().size(), 3);
     EXPECT_EQ(shownText(0), "Czy na pewno wykasować aktualnie wybraną osobę z listy podręcznej");
     prompter.answers = {Prompter::Answer::Yes};
     form->FlatSpeedButton[24]->Click();
@@ -504,7 +504,7 @@ TEST_F(CommandsTest, AFavouritesFileThatCannotBeWrittenIsReportedAndTheListKeeps
     EXPECT_EQ(prompter.shown[0].box, FakePrompter::Box::Error);
     EXPECT_EQ(shownText(0), "Program musi znajdować się na dysku twardym i mieć możliwość zapisywania nań, a w "
                             "tej chwili nie może.");
-    EXPECT_EQ(form->Favourites.size(), 2);
+    EXPECT_EQ(form->Favourites().size(), 2);
 
     prompter.answers = {Prompter::Answer::Yes};
     form->FlatSpeedButton[24]->Click();

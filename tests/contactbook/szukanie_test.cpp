@@ -27,7 +27,7 @@ protected:
         write("baza/3.wps", {"<$@$>nazwisko</$@$>Ewa Lis", "<$@$>ulica</$@$>Leśna ?"});
         write("baza/4.wpj", {"<$@$>nazwisko</$@$>Rocznica", "<$@$>ulica</$@$>Polna"});
         startMain();
-        search = std::make_unique<TForm7>(*main);
+        search = std::make_unique<TForm7>(main->State(), *main);
     }
 
     // Runs the main window's "S" with `fill` acting on the open window.
@@ -42,7 +42,7 @@ protected:
     QStringList listedNames() const
     {
         QStringList names;
-        for (const PersonListEntry& e : main->PersonList)
+        for (const PersonListEntry& e : main->PersonList())
             names << cp1250::toUnicode(e.Name);
         return names;
     }
@@ -52,7 +52,7 @@ protected:
 
 TEST_F(SearchWindowTest, SearchCommandPreparesTheWindowAndHitsReplaceTheList)
 {
-    main->SearchDialog = search.get();
+    main->UseDialogs({.SearchDialog = search.get()});
     type(search->FlatEdit[9], "left from before");
     QStringList rows;
     bool onlyAllChosen = false;
@@ -94,13 +94,13 @@ TEST_F(SearchWindowTest, EmptyFieldsAndNoHitsAreReported)
     EXPECT_TRUE(search->isVisible());
 
     // Nothing found: the window closes with Cancel and the list stays.
-    const QList<PersonListEntry> before = main->PersonList;
+    const QList<PersonListEntry> before = main->PersonList();
     type(search->FlatEdit[1], "Nikt");
     search->FlatSpeedButton10->Click();
     EXPECT_EQ(messages().value(1), QStringLiteral("Nic nie znaleziono"));
     EXPECT_FALSE(search->isVisible());
     EXPECT_EQ(search->result(), mrCancel);
-    EXPECT_EQ(main->PersonList, before);
+    EXPECT_EQ(main->PersonList(), before);
 }
 
 TEST_F(SearchWindowTest, TextOutsideTheCodePageIsNotSearchedAsAQuestionMark)
@@ -115,7 +115,7 @@ TEST_F(SearchWindowTest, TextOutsideTheCodePageIsNotSearchedAsAQuestionMark)
 
 TEST_F(SearchWindowTest, EnterSearchesAndTheAndOrChoiceStays)
 {
-    main->SearchDialog = search.get();
+    main->UseDialogs({.SearchDialog = search.get()});
     searchWith([&](TForm7& w) {
         EXPECT_TRUE(w.lub->Checked());
         w.i->SetChecked(true);
@@ -140,7 +140,7 @@ TEST_F(SearchWindowTest, EnterSearchesAndTheAndOrChoiceStays)
 
 TEST_F(SearchWindowTest, ChosenGroupsLimitTheSearch)
 {
-    main->SearchDialog = search.get();
+    main->UseDialogs({.SearchDialog = search.get()});
     searchWith([&](TForm7& w) {
         type(w.FlatEdit[2], "polna");
         const auto rows = w.FlatListBox1->ItemSlots();

@@ -36,7 +36,7 @@ protected:
         setup.programDir = dir.path();
         setup.workingDir = dir.path();
         main = std::make_unique<start::TForm1>(setup);
-        dialog = std::make_unique<TForm5>(*main);
+        dialog = std::make_unique<TForm5>(main->State(), *main);
     }
 
     // The editor's groups: Dom marked, Praca not, and the pseudo-group "Wszystko".
