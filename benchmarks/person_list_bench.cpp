@@ -97,9 +97,8 @@ void Search(benchmark::State& state, int persons)
 {
     const PersonSearch search(folders(persons));
     SearchRequest request;
-    request.texts.fill(QByteArray()); // the fields left empty
-    request.texts[0] = QByteArray("kowalski12");
-    request.texts[4] = QByteArray("warszawa");
+    request.texts.name = QByteArray("kowalski12");
+    request.texts.town = QByteArray("warszawa");
     request.andMode = true;
     for (auto _ : state) {
         const auto hits = search.run(request);

@@ -750,19 +750,24 @@ void TForm3::SpeedButton2Click()
 // when a text holds a character the code page lacks.
 bool TForm3::collectRecord(PersonRecord& r, QByteArray& pendingPhone, QString* error) const
 {
-    const std::pair<const TFlatEdit*, QByteArray PersonRecord::*> fields[] = {
-        {FlatEdit1, &PersonRecord::nazwisko},     {FlatEdit4, &PersonRecord::ulica},
-        {FlatEdit5, &PersonRecord::nr_domu},      {FlatEdit6, &PersonRecord::nr_mieszkania},
-        {FlatEdit7, &PersonRecord::kod_pocztowy}, {FlatEdit8, &PersonRecord::poczta},
-        {FlatEdit9, &PersonRecord::miejscowosc},  {FlatEdit13, &PersonRecord::wojewodztwo},
+    // Each field is named by its label; the first that cannot be stored is the one reported.
+    struct TextField {
+        const TFlatEdit* edit;
+        int label;
+        QByteArray PersonRecord::*value;
     };
-    const int labels[] = {1, 6, 7, 8, 9, 10, 11, 16};
-    for (std::size_t i = 0; i < std::size(fields); ++i) {
+    const TextField texts[] = {
+        {FlatEdit1, 1, &PersonRecord::nazwisko},     {FlatEdit4, 6, &PersonRecord::ulica},
+        {FlatEdit5, 7, &PersonRecord::nr_domu},      {FlatEdit6, 8, &PersonRecord::nr_mieszkania},
+        {FlatEdit7, 9, &PersonRecord::kod_pocztowy}, {FlatEdit8, 10, &PersonRecord::poczta},
+        {FlatEdit9, 11, &PersonRecord::miejscowosc}, {FlatEdit13, 16, &PersonRecord::wojewodztwo},
+    };
+    for (const TextField& field : texts) {
         const std::optional<QByteArray> value =
-            storableText(fields[i].first->text(), Label[std::size_t(labels[i])]->text(), error);
+            storableText(field.edit->text(), Label[std::size_t(field.label)]->text(), error);
         if (!value)
             return false;
-        r.*fields[i].second = *value;
+        r.*field.value = *value;
     }
     const std::optional<QByteArray> nip = storableText(Nip, QStringLiteral("NIP"), error);
     const std::optional<QByteArray> regon = nip ? storableText(Regon, QStringLiteral("Regon"), error) : std::nullopt;
@@ -773,10 +778,23 @@ bool TForm3::collectRecord(PersonRecord& r, QByteArray& pendingPhone, QString* e
     r.NIP = *nip;
     r.regon = *regon;
     pendingPhone = *pending;
-    return storedList(FlatListBox3->Items(), Label[12]->text(), r.telefony, error) &&
-           storedList(FlatListBox1->Items(), Label[2]->text(), r.impreza, error) &&
-           storedList(FlatListBox2->Items(), Label[13]->text(), r.mail, error) &&
-           storedList(FlatMemo1->Lines(), Label[14]->text(), r.notatka, error);
+
+    struct ListField {
+        QStringList items;
+        int label;
+        QList<QByteArray> PersonRecord::*values;
+    };
+    const ListField lists[] = {
+        {FlatListBox3->Items(), 12, &PersonRecord::telefony},
+        {FlatListBox1->Items(), 2, &PersonRecord::impreza},
+        {FlatListBox2->Items(), 13, &PersonRecord::mail},
+        {FlatMemo1->Lines(), 14, &PersonRecord::notatka},
+    };
+    for (const ListField& field : lists) {
+        if (!storedList(field.items, Label[std::size_t(field.label)]->text(), r.*field.values, error))
+            return false;
+    }
+    return true;
 }
 
 // The photo file: the picture as shown, 100 x 100, as a bitmap.

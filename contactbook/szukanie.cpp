@@ -31,25 +31,25 @@ constexpr int kEditWidth = 177;
 constexpr int kEditHeight = 19;
 constexpr int kJoinLine = 368;
 
-// The criteria rows from the top: the label, its number and the fields on the row.
+// The criteria rows from the top: the label's number and text, and the number of the row's edit; the
+// phone row (edit 0) holds three edits side by side.
 struct Row {
     int label;
     const char* text;
+    int edit;
 };
 constexpr Row kRows[] = {
-    {1, "Imię / Nazwisko / Nazwa"},
-    {2, "ulica"},
-    {3, "nr domu"},
-    {4, "nr mieszkania"},
-    {5, "miejscowość"},
-    {6, "telefon"},
-    {7, "email"},
-    {13, "NIP"},
-    {14, "Regon"},
-    {15, "Notatki"},
+    {1, "Imię / Nazwisko / Nazwa", 1},
+    {2, "ulica", 2},
+    {3, "nr domu", 3},
+    {4, "nr mieszkania", 4},
+    {5, "miejscowość", 5},
+    {6, "telefon", 0},
+    {7, "email", 9},
+    {13, "NIP", 10},
+    {14, "Regon", 11},
+    {15, "Notatki", 12},
 };
-// The edits of the rows other than the phone row, top to bottom.
-constexpr int kRowEdits[] = {1, 2, 3, 4, 5, 0, 9, 10, 11, 12};
 constexpr int kPhoneRow = 5;
 
 // A thin line, drawn as the outline of a shape one pixel wide or high.
@@ -85,7 +85,7 @@ TForm7::TForm7(const ProgramState& state, PersonListOwner& list, QWidget* parent
         Label[std::size_t(kRows[r].label)] = makeLabel(this, QString::fromUtf8(kRows[r].text), 8, top);
         Shape[std::size_t(3 + r)] = line(this, r == kPhoneRow ? 362 : kEditLeft + kEditWidth, top + 9,
                                          r == kPhoneRow ? kJoinLine - 362 : kJoinLine - kEditLeft - kEditWidth, 1);
-        if (const int number = kRowEdits[r]) {
+        if (const int number = kRows[r].edit) {
             auto* edit = new TFlatEdit(this);
             edit->setGeometry(kEditLeft, top, kEditWidth, kEditHeight);
             FlatEdit[std::size_t(number)] = edit;
@@ -156,8 +156,9 @@ void TForm7::ShowSearch()
 SearchRequest TForm7::request() const
 {
     SearchRequest r;
-    for (int n = 1; n <= kSearchCriteria; ++n)
-        r.texts[std::size_t(n - 1)] = cp1250::fromUnicode(FlatEdit[std::size_t(n)]->text());
+    const auto& criteria = searchCriteria();
+    for (std::size_t i = 0; i < criteria.size(); ++i)
+        r.texts.*criteria[i].text = cp1250::fromUnicode(FlatEdit[i + 1]->text());
     r.andMode = i->Checked();
     SearchGroups& g = r.groups;
     g.oneOffs = FlatListBox1->GetSelected(GroupFilterMenu::OneOffs);

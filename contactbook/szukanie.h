@@ -37,7 +37,7 @@ public:
 
     TFlatRadioButton* i;
     TFlatRadioButton* lub;
-    // FlatEdit1..FlatEdit12 by number, in the order of searchCriterionKeys(); FlatEdit[0] is unused.
+    // FlatEdit1..FlatEdit12 by number, in the order of searchCriteria(); FlatEdit[0] is unused.
     std::array<TFlatEdit*, 13> FlatEdit{};
     // Label1..Label15 by number; Label[0] is unused.
     std::array<QLabel*, 16> Label{};

@@ -10,13 +10,6 @@ namespace {
 
 constexpr char kUnknownName[] = "Osoba nieznana";
 
-// The second and third phone parts (0-based 6 and 7) only narrow the first: in OR mode they
-// count as found while empty.
-constexpr bool isNarrowingPhonePart(int i)
-{
-    return i == 6 || i == 7;
-}
-
 bool isEmptyText(const std::optional<QByteArray>& text)
 {
     return text && text->isEmpty();
@@ -29,13 +22,29 @@ bool contains(QByteArrayView value, const std::optional<QByteArray>& text)
 
 // The name under which one file's stored bytes are a hit, or nothing. `passesGroups` says whether
 // the file passes the group condition before its "grupa" lines are read.
+// The criteria's keys in lower case, as the lines' keys are compared.
+const std::array<QByteArray, kSearchCriteria>& lowerCaseKeys()
+{
+    static const std::array<QByteArray, kSearchCriteria> keys = [] {
+        std::array<QByteArray, kSearchCriteria> lower;
+        for (std::size_t i = 0; i < lower.size(); ++i)
+            lower[i] = QByteArray(searchCriteria()[i].key).toLower();
+        return lower;
+    }();
+    return keys;
+}
+
 std::optional<QByteArray> matchPerson(QByteArrayView stored, bool passesGroups, const SearchRequest& request)
 {
-    const auto& keys = searchCriterionKeys();
+    const auto& criteria = searchCriteria();
+    const auto& keys = lowerCaseKeys();
+    std::array<const SearchTexts::Text*, kSearchCriteria> texts{};
     std::array<bool, kSearchCriteria> found{};
-    for (int i = 0; i < kSearchCriteria; ++i) {
-        const bool empty = isEmptyText(request.texts[std::size_t(i)]);
-        found[std::size_t(i)] = request.andMode ? empty : isNarrowingPhonePart(i) && empty;
+    for (std::size_t i = 0; i < criteria.size(); ++i) {
+        texts[i] = &(request.texts.*criteria[i].text);
+        const bool empty = isEmptyText(*texts[i]);
+        // The parts that only narrow the first phone part count as found while empty, in OR mode too.
+        found[i] = request.andMode ? empty : criteria[i].phone == SearchCriterion::Phone::Narrowing && empty;
     }
     QByteArray name = kUnknownName;
     LineCursor lines(stored);
@@ -54,7 +63,7 @@ std::optional<QByteArray> matchPerson(QByteArrayView stored, bool passesGroups, 
         if (lowerKey == personkey::nazwisko)
             name = value.toByteArray();
         for (std::size_t i = 0; i < keys.size(); ++i) {
-            if (keys[i] == lowerKey && contains(value, request.texts[i]))
+            if (keys[i] == lowerKey && contains(value, *texts[i]))
                 found[i] = true;
         }
     }
@@ -65,31 +74,44 @@ std::optional<QByteArray> matchPerson(QByteArrayView stored, bool passesGroups, 
         hit = std::all_of(found.begin(), found.end(), [](bool f) { return f; });
     } else {
         // The three phone parts always combine by AND: the first must be found.
-        hit = found[5] && found[6] && found[7];
-        for (const int i : {0, 1, 2, 3, 4, 8, 9, 10, 11})
-            hit = hit || found[std::size_t(i)];
+        bool phone = true;
+        for (std::size_t i = 0; i < criteria.size(); ++i) {
+            if (criteria[i].phone == SearchCriterion::Phone::No)
+                hit = hit || found[i];
+            else
+                phone = phone && found[i];
+        }
+        hit = hit || phone;
     }
     return hit ? std::optional<QByteArray>(name) : std::nullopt;
 }
 
 } // namespace
 
-const std::array<QByteArray, kSearchCriteria>& searchCriterionKeys()
+const std::array<SearchCriterion, kSearchCriteria>& searchCriteria()
 {
-    static const std::array<QByteArray, kSearchCriteria> keys = {
-        personkey::nazwisko,    personkey::ulica,
-        personkey::nr_domu,     personkey::nr_mieszkania,
-        personkey::miejscowosc, personkey::telefony,
-        personkey::telefony,    personkey::telefony,
-        personkey::mail,        QByteArray(personkey::NIP).toLower(),
-        personkey::regon,       personkey::notatka,
-    };
-    return keys;
+    using Phone = SearchCriterion::Phone;
+    static constexpr std::array<SearchCriterion, kSearchCriteria> criteria = {{
+        {&SearchTexts::name, personkey::nazwisko, Phone::No},
+        {&SearchTexts::street, personkey::ulica, Phone::No},
+        {&SearchTexts::houseNumber, personkey::nr_domu, Phone::No},
+        {&SearchTexts::flatNumber, personkey::nr_mieszkania, Phone::No},
+        {&SearchTexts::town, personkey::miejscowosc, Phone::No},
+        {&SearchTexts::phone1, personkey::telefony, Phone::First},
+        {&SearchTexts::phone2, personkey::telefony, Phone::Narrowing},
+        {&SearchTexts::phone3, personkey::telefony, Phone::Narrowing},
+        {&SearchTexts::mail, personkey::mail, Phone::No},
+        {&SearchTexts::nip, personkey::NIP, Phone::No},
+        {&SearchTexts::regon, personkey::regon, Phone::No},
+        {&SearchTexts::notes, personkey::notatka, Phone::No},
+    }};
+    return criteria;
 }
 
 bool SearchRequest::isEmpty() const
 {
-    return std::all_of(texts.begin(), texts.end(), isEmptyText);
+    return std::all_of(searchCriteria().begin(), searchCriteria().end(),
+                       [this](const SearchCriterion& c) { return isEmptyText(texts.*c.text); });
 }
 
 PersonSearch::PersonSearch(QStringList folders, const TextReader& reader)

@@ -11,11 +11,30 @@
 
 // The search window's rules: up to twelve texts, each looked for in the values of one person-file
 // key, combined by AND or OR, and a choice among the group list's rows.
-inline constexpr int kSearchCriteria = 12;
 
-// The key each criterion is matched against, lower-case, in the order the criteria are tested:
-// name, street, house number, flat number, town, three phone parts, e-mail, NIP, REGON, notes.
-const std::array<QByteArray, kSearchCriteria>& searchCriterionKeys();
+// The search window's twelve texts, empty for a field left empty. Each is looked for as a part of
+// the values of one key; the three phone parts in the same phone values. Nothing for a text with a
+// character that code page 1250 lacks: no stored value can hold it, so it matches nothing.
+struct SearchTexts {
+    using Text = std::optional<QByteArray>;
+    Text name = QByteArray(), street = QByteArray(), houseNumber = QByteArray(), flatNumber = QByteArray(),
+         town = QByteArray();
+    // One phone number in three parts, always joined by AND.
+    Text phone1 = QByteArray(), phone2 = QByteArray(), phone3 = QByteArray();
+    Text mail = QByteArray(), nip = QByteArray(), regon = QByteArray(), notes = QByteArray();
+};
+
+// A criterion: its text, the key it is looked for under (in any case: "NIP" and "nip" alike), and
+// its part in the phone rule.
+struct SearchCriterion {
+    enum class Phone { No, First, Narrowing }; // the second and third parts only narrow the first
+    SearchTexts::Text SearchTexts::*text;
+    const char* key;
+    Phone phone;
+};
+inline constexpr int kSearchCriteria = 12;
+// The twelve in the window's order (its edits FlatEdit1..FlatEdit12).
+const std::array<SearchCriterion, kSearchCriteria>& searchCriteria();
 
 // The rows chosen in the group list (0 one-off reminders, 1 the bin, 2 the separator, 3 everything,
 // 4 and on the groups).
@@ -28,9 +47,7 @@ struct SearchGroups {
 };
 
 struct SearchRequest {
-    // The texts of the criteria, empty for an empty field. Nothing for a text with a character that
-    // code page 1250 lacks: no stored value can hold it, so it matches nothing.
-    std::array<std::optional<QByteArray>, kSearchCriteria> texts;
+    SearchTexts texts;
     bool andMode = false;
     SearchGroups groups;
 

@@ -7,7 +7,12 @@
 
 namespace {
 
-enum Criterion { Name, Street, House, Flat, Town, Phone1, Phone2, Phone3, Mail, Nip, Regon, Notes };
+// The criteria by short names for the cases below.
+using Criterion = SearchTexts::Text SearchTexts::*;
+constexpr Criterion Name = &SearchTexts::name, Street = &SearchTexts::street, House = &SearchTexts::houseNumber,
+                    Flat = &SearchTexts::flatNumber, Town = &SearchTexts::town, Phone1 = &SearchTexts::phone1,
+                    Phone2 = &SearchTexts::phone2, Phone3 = &SearchTexts::phone3, Mail = &SearchTexts::mail,
+                    Nip = &SearchTexts::nip, Regon = &SearchTexts::regon, Notes = &SearchTexts::notes;
 
 // Persons of both data folders, and a one-off reminder and a binned person in the default one.
 class PersonSearchTest : public ::testing::Test {
@@ -51,10 +56,8 @@ SearchRequest request(std::initializer_list<std::pair<Criterion, const char*>> t
                       SearchGroups groups = {false, false, true, true, {}})
 {
     SearchRequest r;
-    for (auto& text : r.texts)
-        text = QByteArray();
     for (const auto& [criterion, text] : texts)
-        r.texts[std::size_t(criterion)] = cp1250::fromUnicode(QString::fromUtf8(text));
+        r.texts.*criterion = cp1250::fromUnicode(QString::fromUtf8(text));
     r.andMode = andMode;
     r.groups = std::move(groups);
     return r;
@@ -124,7 +127,7 @@ TEST_F(PersonSearchTest, GroupRowsChooseKindsAndGroups)
 TEST_F(PersonSearchTest, TextOutsideTheCodePageMatchesNothing)
 {
     SearchRequest r = request({{Name, "adam"}}, false);
-    r.texts[Street] = std::nullopt;
+    r.texts.*Street = std::nullopt;
     EXPECT_FALSE(r.isEmpty());
     EXPECT_EQ(run(r), QStringList({"baza/a.wps: Adam Nowak", "druga/f.wps: Adam Nowak"}));
     r.andMode = true;
