@@ -1,5 +1,15 @@
 #include "mainwindowfixture.h"
 
+#include "codec1250.h"
+
+QStringList listedNames(const start::TForm1& form)
+{
+    QStringList names;
+    for (const PersonListEntry& e : form.PersonList())
+        names << cp1250::toUnicode(e.Name);
+    return names;
+}
+
 QString ProgramFixture::write(const QString& name, std::initializer_list<const char*> lines)
 {
     QByteArray bytes;

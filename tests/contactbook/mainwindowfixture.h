@@ -7,6 +7,9 @@
 
 #include <memory>
 
+// The names the main window's chooser lists, in its order.
+QStringList listedNames(const start::TForm1& form);
+
 // A program folder in a temporary folder with the main window started in it, message boxes and
 // modal shows answered by doubles.
 class ProgramFixture : public FlatTest {

@@ -9,6 +9,7 @@
 #include "codec1250.h"
 #include "fakes.h"
 #include "mainprogram.h"
+#include "mainwindowfixture.h"
 #include "picture.h"
 #include "profilefile.h"
 #include "shape.h"
@@ -72,14 +73,6 @@ protected:
         return s;
     }
 
-    static QStringList names(const TForm1& form)
-    {
-        QStringList list;
-        for (const PersonListEntry& e : form.PersonList())
-            list << cp1250::toUnicode(e.Name);
-        return list;
-    }
-
     static QStringList chooserPaths(const TForm1& form)
     {
         QStringList list;
@@ -119,7 +112,7 @@ TEST_F(MainWindowTest, ListsBothFoldersInNameOrderAndShowsTheFirst)
 
     // Persons only at start, in the Polish order whatever the case; a file without a name line is
     // listed as "???".
-    EXPECT_EQ(names(*form), QStringList({"???", "Lucyna Bąk", "łucja Nowak", "Marek Zając"}));
+    EXPECT_EQ(listedNames(*form), QStringList({"???", "Lucyna Bąk", "łucja Nowak", "Marek Zając"}));
     EXPECT_EQ(form->ZuboComboBox1->Items(), chooserPaths(*form));
     EXPECT_EQ(form->PersonList()[1].Path, dir.file("druga/5-5-5.wps"));
     EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 0);
@@ -322,7 +315,7 @@ TEST_F(MainWindowTest, CommandLineFilesReplaceTheList)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const auto form = startWith(c.arguments);
-        EXPECT_EQ(names(*form), c.names);
+        EXPECT_EQ(listedNames(*form), c.names);
         if (!c.listed.isEmpty()) {
             EXPECT_EQ(chooserPaths(*form), c.listed);
         }
@@ -351,7 +344,7 @@ TEST_F(MainWindowTest, UnreadableStartFilesAreSkippedWithOneMessageEachAndTheSta
     EXPECT_TRUE(prompter.shown[0].text.startsWith("Błąd pliku [id:" + favourites));
     EXPECT_TRUE(prompter.shown[1].text.startsWith("Błąd pliku [id:" + bad));
     EXPECT_TRUE(form->Favourites().isEmpty());
-    EXPECT_EQ(names(*form), QStringList({"Dobry"}));
+    EXPECT_EQ(listedNames(*form), QStringList({"Dobry"}));
     // The steps after them ran: old files, caption, buttons, colours.
     EXPECT_EQ(remover.asked, QStringList({dir.file("zubo.exe")}));
     EXPECT_EQ(form->windowTitle(), "..::  -- ZUBO --  ::..");
@@ -581,7 +574,7 @@ TEST_F(MainWindowTest, TheGroupFilterListsTheCheckedGroupsAndKinds)
     for (const Step& s : steps) {
         SCOPED_TRACE(s.item);
         groupItem(*form, QString::fromUtf8(s.item))->trigger();
-        EXPECT_EQ(names(*form), s.names);
+        EXPECT_EQ(listedNames(*form), s.names);
         EXPECT_EQ(form->ZuboComboBox1->Items(), chooserPaths(*form));
         EXPECT_EQ(form->FlatSpeedButton[9]->isEnabled(), !s.names.isEmpty());
         if (s.shownName) {
@@ -606,7 +599,7 @@ TEST_F(MainWindowTest, ChooserRowsCarryTheMarkAndColourOfTheirKind)
     const auto form = startWith();
     groupItem(*form, "Wykasowane")->trigger();
     groupItem(*form, "Jednorazowe przypomnienie")->trigger();
-    ASSERT_EQ(names(*form), QStringList({"???", "B Wykasowany", "C Osoba", "D Jednorazowe"}));
+    ASSERT_EQ(listedNames(*form), QStringList({"???", "B Wykasowany", "C Osoba", "D Jednorazowe"}));
 
     const QRect rowRect(0, 0, 200, 13);
     const auto drawRow = [&](int index) {
@@ -751,7 +744,7 @@ TEST_F(MainWindowTest, TheStartRemovesWhatAKilledSaveLeftAndListsNoEmptyEntry)
     aged("baza/ulubione.sps", "", 600);
 
     const auto form = startWith();
-    EXPECT_EQ(names(*form), QStringList({"Anna"}));
+    EXPECT_EQ(listedNames(*form), QStringList({"Anna"}));
     EXPECT_FALSE(dir.exists("baza/2-2-2.wps"));
     EXPECT_FALSE(dir.exists("baza/.zubo-77-1.tmp"));
     EXPECT_FALSE(dir.exists(".zubo-77-2.tmp"));

@@ -7,6 +7,7 @@
 #include "bitmaps.h"
 #include "codec1250.h"
 #include "fakes.h"
+#include "mainwindowfixture.h"
 #include "phonereading.h"
 #include "picture.h"
 #include "support.h"
@@ -47,14 +48,6 @@ protected:
         s.writer = writer;
         s.remover = remover;
         return std::make_unique<TForm1>(s);
-    }
-
-    static QStringList names(const TForm1& form)
-    {
-        QStringList list;
-        for (const PersonListEntry& e : form.PersonList())
-            list << cp1250::toUnicode(e.Name);
-        return list;
     }
 
     static QStringList favouriteItems(const TForm1& form)
@@ -178,7 +171,7 @@ TEST_F(CommandsTest, DeletingMovesAPersonToTheBinAndShowsTheFirstOfTheRefreshedL
     EXPECT_FALSE(dir.exists("baza/2.wps"));
     EXPECT_TRUE(dir.exists("baza/2.wpb"));
     EXPECT_TRUE(dir.exists("baza/2.bmp")); // restored with the person
-    EXPECT_EQ(names(*form), QStringList({"A Pierwsza"}));
+    EXPECT_EQ(listedNames(*form), QStringList({"A Pierwsza"}));
     EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 0);
     EXPECT_EQ(form->FlatEdit4->text(), "Pierwsza");
     EXPECT_EQ(dir.read("baza/ulubione.sps"), second.toUtf8() + "\r\n"); // favourites are not touched
@@ -197,7 +190,7 @@ TEST_F(CommandsTest, DeletingBesideAnOlderBinEntryKeepsBothInTheBinOrReportsWhyN
     ASSERT_EQ(prompter.shown.size(), 2);
     EXPECT_TRUE(shownText(1).startsWith("Błąd pliku [id:" + dir.file("baza/1.wpb")));
     EXPECT_TRUE(dir.exists("baza/1.wps"));
-    EXPECT_EQ(names(*failing), QStringList({"A Nowa"}));
+    EXPECT_EQ(listedNames(*failing), QStringList({"A Nowa"}));
 
     const auto form = startWith();
     prompter.answers = {Prompter::Answer::Yes};
@@ -206,7 +199,7 @@ TEST_F(CommandsTest, DeletingBesideAnOlderBinEntryKeepsBothInTheBinOrReportsWhyN
         if (a->text() == "Wykasowane")
             a->trigger();
     }
-    EXPECT_EQ(names(*form), QStringList({"A Nowa", "B Stara"}));
+    EXPECT_EQ(listedNames(*form), QStringList({"A Nowa", "B Stara"}));
     EXPECT_EQ(form->ZuboComboBox1->Items(), QStringList({dir.file("baza/1.wpb"), dir.file("baza/2026128_957.wpb")}));
 }
 
@@ -222,7 +215,7 @@ TEST_F(CommandsTest, DeletingTheLastEntryLeavesTheViewCleared)
         if (a->text() == "Jednorazowe przypomnienie")
             a->trigger();
     }
-    ASSERT_EQ(names(*form), QStringList({"Rocznica"}));
+    ASSERT_EQ(listedNames(*form), QStringList({"Rocznica"}));
     ASSERT_TRUE(form->Shown().HasPhoto);
     prompter.answers = {Prompter::Answer::Yes};
     form->FlatSpeedButton[2]->Click();
@@ -244,7 +237,7 @@ TEST_F(CommandsTest, RestoringBringsTheBinEntryBackAndShowsIt)
         if (a->text() == "Wykasowane")
             a->trigger();
     }
-    ASSERT_EQ(names(*form), QStringList({"???", "A Obecna", "B Wykasowana"}));
+    ASSERT_EQ(listedNames(*form), QStringList({"???", "A Obecna", "B Wykasowana"}));
     choose(*form, 0);
     form->FlatSpeedButton[11]->Click(); // answered No
     EXPECT_EQ(shownText(0), "Czy przywrócić tę osobę?: ???");
@@ -256,7 +249,7 @@ TEST_F(CommandsTest, RestoringBringsTheBinEntryBackAndShowsIt)
     EXPECT_TRUE(dir.exists("baza/2.wps"));
     EXPECT_FALSE(dir.exists("baza/2.wpb"));
     // The refreshed list has all persons again; the restored one is selected and shown.
-    EXPECT_EQ(names(*form), QStringList({"A Obecna", "B Wykasowana"}));
+    EXPECT_EQ(listedNames(*form), QStringList({"A Obecna", "B Wykasowana"}));
     EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 1);
     EXPECT_EQ(form->FlatEdit4->text(), "Kosz");
     EXPECT_TRUE(form->FlatSpeedButton[11]->isHidden());
@@ -322,7 +315,7 @@ TEST_F(CommandsTest, DeleteAndRestoreActOnTheShownEntryNotTheChoosersSelection)
     EXPECT_EQ(shownText(0), "Czy na pewno wykasować bieżącą osobę?: C Jednorazowa");
     EXPECT_FALSE(dir.exists("baza/3.wpj"));
     EXPECT_TRUE(dir.exists("baza/2.wps"));
-    EXPECT_EQ(names(*form), QStringList({"A Pierwsza", "B Druga"}));
+    EXPECT_EQ(listedNames(*form), QStringList({"A Pierwsza", "B Druga"}));
     EXPECT_EQ(form->FlatEdit4->text(), "a");
 
     choose(*form, 1);
@@ -335,7 +328,7 @@ TEST_F(CommandsTest, DeleteAndRestoreActOnTheShownEntryNotTheChoosersSelection)
     EXPECT_TRUE(dir.exists("baza/4.wps"));
     EXPECT_FALSE(dir.exists("baza/4.wpb"));
     EXPECT_TRUE(dir.exists("baza/2.wps"));
-    EXPECT_EQ(names(*form), QStringList({"A Pierwsza", "B Druga", "D Wykasowana"}));
+    EXPECT_EQ(listedNames(*form), QStringList({"A Pierwsza", "B Druga", "D Wykasowana"}));
     EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 2);
     EXPECT_EQ(form->FlatEdit4->text(), "d");
 
@@ -345,7 +338,7 @@ TEST_F(CommandsTest, DeleteAndRestoreActOnTheShownEntryNotTheChoosersSelection)
     form->FlatSpeedButton[2]->Click();
     form->FlatSpeedButton[11]->Click();
     EXPECT_EQ(prompter.shown.size(), 2);
-    EXPECT_EQ(names(*form), QStringList({"A Pierwsza", "B Druga", "D Wykasowana"}));
+    EXPECT_EQ(listedNames(*form), QStringList({"A Pierwsza", "B Druga", "D Wykasowana"}));
 }
 
 TEST_F(CommandsTest, FavouritesAreAddedRemovedAndShown)
