@@ -102,7 +102,6 @@ TForm3::TForm3(const ProgramState& state, const GroupFilterMenu& groups, const E
     : QDialog(parent)
     , m_state(state)
     , m_random(services.random ? services.random : &RandomSource::standard())
-    , m_writer(services.writer ? services.writer : &FileWriter::standard())
     , m_remover(services.remover ? services.remover : &FileRemover::standard())
     , m_clock(services.clock ? services.clock : &Clock::standard())
 {
@@ -853,7 +852,7 @@ bool TForm3::SavePersonFile()
     }
     entry.photo = photoFile();
 
-    const EntrySaveResult result = saveEntry(entry, *m_random, *m_writer, *m_remover, *m_state.Reader);
+    const EntrySaveResult result = saveEntry(entry, *m_random, *m_state.Writer, *m_remover, *m_state.Reader);
     if (!result.saved) {
         Prompter::current().showError(nullptr, messageBoxCaption(),
                                       text(m_state.Messages[kMsgFileError]) + QStringLiteral(": ") + result.error);

@@ -42,10 +42,10 @@ class TForm12;
 // show it modally.
 namespace dodaj_nowy {
 
-// The outside effects of the save and the quick dates; the standard ones when null.
+// The outside effects of the save and the quick dates besides the program state's reader and
+// writer; the standard ones when null.
 struct EditorServices {
     RandomSource* random = nullptr;
-    const FileWriter* writer = nullptr;
     const FileRemover* remover = nullptr;
     const Clock* clock = nullptr;
 };
@@ -181,7 +181,6 @@ private:
     // Whether the photo of the edited entry loaded in the main window: the save then keeps it.
     bool m_editedHasPhoto = false;
     RandomSource* m_random;
-    const FileWriter* m_writer;
     const FileRemover* m_remover;
     const Clock* m_clock;
 };

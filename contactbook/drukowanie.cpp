@@ -79,12 +79,10 @@ QListWidget* makeList(TForm8* form, QRect place, bool sorted, DrawItem draw)
 
 } // namespace
 
-TForm8::TForm8(const ProgramState& state, QWidget* parent)
+TForm8::TForm8(const ProgramState& state, const Clock& clock, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
-    , m_reader(&TextReader::standard())
-    , m_writer(&FileWriter::standard())
-    , m_clock(&Clock::standard())
+    , m_clock(clock)
 {
     setWindowTitle(windowCaption());
     setFixedSize(477, 453);
@@ -172,13 +170,6 @@ TForm8::TForm8(const ProgramState& state, QWidget* parent)
 }
 
 TForm8::~TForm8() = default;
-
-void TForm8::SetOutsideEffects(const TextReader& reader, const FileWriter& writer, const Clock& clock)
-{
-    m_reader = &reader;
-    m_writer = &writer;
-    m_clock = &clock;
-}
 
 void TForm8::Fill(QList<PersonListEntry> entries, const QList<QByteArray>& groups)
 {
@@ -306,7 +297,7 @@ void TForm8::ListBox2Click()
         if (index < 0 || index >= PickerEntries.size())
             continue;
         // A file that cannot be read selects nothing.
-        const auto lines = m_reader->readLines(PickerEntries[index].Path);
+        const auto lines = m_state.Reader->readLines(PickerEntries[index].Path);
         if (lines && inAnyGroup(*lines, groups))
             item->setSelected(true);
     }
@@ -337,7 +328,7 @@ void TForm8::FlatSpeedButton7Click()
         return;
     }
     int code = 0;
-    if (!m_writer->writeAtomically(*path, *content, nullptr, &code))
+    if (!m_state.Writer->writeAtomically(*path, *content, nullptr, &code))
         report(fileErrorMessage(m_state.Messages, *path, code));
 }
 
@@ -351,7 +342,7 @@ void TForm8::FlatSpeedButton8Click()
     if (!path)
         return;
     int code = 0;
-    const auto lines = m_reader->readLines(*path, &code);
+    const auto lines = m_state.Reader->readLines(*path, &code);
     // A list that cannot be read is reported, and the choice made so far stays.
     if (!lines) {
         report(fileErrorMessage(m_state.Messages, *path, code));
@@ -434,7 +425,7 @@ void TForm8::PrintPersonSheets()
     Printer& printer = Printer::current();
     if (!startStraightJob(printer))
         return;
-    if (!printouts::printPersonSheets(printer, Chosen(), *m_reader, m_clock->today(),
+    if (!printouts::printPersonSheets(printer, Chosen(), *m_state.Reader, m_clock.today(),
                                       [this](int progress) { FlatGauge1->SetProgress(progress); }))
         reportPrintFailure(printer);
 }
@@ -454,8 +445,8 @@ void TForm8::printEnvelopes(const EnvelopeFormat& format)
         return true;
     };
     if (!printouts::printEnvelopes(
-            printer, format, Chosen(), *m_reader, sender, [this](int progress) { FlatGauge1->SetProgress(progress); },
-            this))
+            printer, format, Chosen(), *m_state.Reader, sender,
+            [this](int progress) { FlatGauge1->SetProgress(progress); }, this))
         reportPrintFailure(printer);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clock.h"
 #include "personlist.h"
 #include "printlayout.h"
 #include "programstate.h"
@@ -9,13 +10,10 @@
 #include <QList>
 #include <QStringList>
 
-class Clock;
-class FileWriter;
 class Printer;
 class QLabel;
 class QListWidget;
 class QPainter;
-class TextReader;
 class TFlatGauge;
 class TFlatRadioButton;
 class TFlatSpeedButton;
@@ -33,9 +31,9 @@ namespace drukowanie {
 class TForm8 : public QDialog {
     Q_OBJECT
 public:
-    // `state` gives the program folder, the data folder settings, the messages and the colours; it
-    // must outlive the picker.
-    explicit TForm8(const ProgramState& state, QWidget* parent = nullptr);
+    // `state` gives the program folder, the data folder settings, the messages, the colours and the
+    // file access; `clock` dates the person sheets. Both must outlive the picker.
+    explicit TForm8(const ProgramState& state, const Clock& clock = Clock::standard(), QWidget* parent = nullptr);
     ~TForm8() override;
 
     // The persons on offer, sorted by name; the lists hold indexes into it.
@@ -71,9 +69,6 @@ public:
     // The chosen persons in list order.
     QList<PersonListEntry> Chosen() const;
 
-    // Tests pass a reader, a writer and a clock of their own; they must outlive the picker.
-    void SetOutsideEffects(const TextReader& reader, const FileWriter& writer, const Clock& clock);
-
     void FormShow();
     // Row `index` of a person list (ListBox1 or ListBox3): the entry's name after a bullet.
     void ListBox1DrawItem(const QListWidget* list, QPainter* canvas, int index, const QRect& rect, bool selected) const;
@@ -107,9 +102,7 @@ private:
     bool startStraightJob(Printer& printer);
     void reportPrintFailure(const Printer& printer) const;
 
-    const TextReader* m_reader;
-    const FileWriter* m_writer;
-    const Clock* m_clock;
+    const Clock& m_clock;
 };
 
 } // namespace drukowanie

@@ -59,10 +59,9 @@ bool choosesFieldByFocus(const QEvent* e)
 
 } // namespace
 
-TForm11::TForm11(ProgramState& state, const FileWriter* writer, QWidget* parent)
+TForm11::TForm11(ProgramState& state, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
-    , m_writer(writer ? writer : &FileWriter::standard())
 {
     setWindowTitle(QString::fromUtf8("Zmiana kolorów"));
     setFixedSize(688, 460);
@@ -412,7 +411,7 @@ void TForm11::SpeedButton1Click()
 void TForm11::FlatSpeedButton6Click()
 {
     const ColorScheme& edited = m_editor.scheme();
-    ProfileFile opcje(settingsPathIn(m_state.ProgramDir), *m_writer);
+    ProfileFile opcje(settingsPathIn(m_state.ProgramDir), *m_state.Writer);
     QString error;
     // The scheme in memory changes only once the file holds the new colours.
     if (!writeColorScheme(opcje, edited, &error)) {

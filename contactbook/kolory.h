@@ -32,8 +32,8 @@ namespace kolory {
 class TForm11 : public QDialog {
     Q_OBJECT
 public:
-    // `state` holds the scheme and the program folder; `writer` replaces the settings file.
-    explicit TForm11(ProgramState& state, const FileWriter* writer = nullptr, QWidget* parent = nullptr);
+    // `state` holds the scheme, the program folder and the writer that replaces the settings file.
+    explicit TForm11(ProgramState& state, QWidget* parent = nullptr);
 
     // The main window's colours command: copies the eight text-field colours of the scheme into
     // FieldColors and shows the editor modally; true when the colours were saved.
@@ -104,7 +104,6 @@ private:
     QList<TFlatSpeedButton*> mockupButtons() const;
 
     ProgramState& m_state;
-    const FileWriter* m_writer;
     SchemeEditor m_editor;
 };
 

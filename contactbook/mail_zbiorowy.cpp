@@ -12,7 +12,7 @@
 namespace mail_zbiorowy {
 
 TForm10::TForm10(const ProgramState& state, QWidget* parent)
-    : TForm8(state, parent)
+    : TForm8(state, Clock::standard(), parent)
 {
     setWindowTitle(QString::fromUtf8("Wysyłanie maila do wielu osób"));
     Label2->setText(QStringLiteral("Adresaci"));

@@ -30,7 +30,9 @@ std::unique_ptr<MainProgram> createWindows(const start::StartSetup& setup)
     program->Form2 = std::make_unique<oprogramie::TForm2>(form1->State().Colors);
     registerTexts(form1->Texts(), program->Form2.get());
 
-    program->Form3 = std::make_unique<dodaj_nowy::TForm3>(form1->State(), form1->GroupMenu());
+    const dodaj_nowy::EditorServices editorServices{.remover = setup.remover, .clock = setup.clock};
+    const Clock& clock = setup.clock ? *setup.clock : Clock::standard();
+    program->Form3 = std::make_unique<dodaj_nowy::TForm3>(form1->State(), form1->GroupMenu(), editorServices);
     program->Form3->RegisterTexts(form1->Texts());
 
     program->Form4 = std::make_unique<zdjecia::TForm4>(form1->State());
@@ -45,10 +47,10 @@ std::unique_ptr<MainProgram> createWindows(const start::StartSetup& setup)
     program->Form6->RegisterTexts(form1->Texts());
 
     program->Form7 = std::make_unique<szukanie::TForm7>(form1->State(), *form1);
-    program->Form8 = std::make_unique<drukowanie::TForm8>(form1->State());
+    program->Form8 = std::make_unique<drukowanie::TForm8>(form1->State(), clock);
     program->Form10 = std::make_unique<mail_zbiorowy::TForm10>(form1->State());
     program->Form11 = std::make_unique<kolory::TForm11>(form1->State());
-    program->Form12 = std::make_unique<imieniny::TForm12>(form1->State());
+    program->Form12 = std::make_unique<imieniny::TForm12>(form1->State(), clock);
     program->Form13 = std::make_unique<adres_nadawcy::TForm13>(form1->State());
     program->Form8->SenderAddress = program->Form13.get();
     program->Form10->SenderAddress = program->Form13.get();

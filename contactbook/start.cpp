@@ -70,12 +70,13 @@ void reportError(const QString& message)
 
 TForm1::TForm1(const StartSetup& setup, QWidget* parent)
     : QWidget(parent)
-    , m_reader(setup.reader ? setup.reader : &TextReader::standard())
     , m_remover(setup.remover ? setup.remover : &FileRemover::standard())
     , m_clock(setup.clock ? setup.clock : &Clock::standard())
-    , m_writer(setup.writer ? setup.writer : &FileWriter::standard())
 {
-    m_state.Reader = m_reader;
+    if (setup.reader)
+        m_state.Reader = setup.reader;
+    if (setup.writer)
+        m_state.Writer = setup.writer;
     createControls();
     registerTexts();
     FormCreate(setup);
@@ -287,7 +288,7 @@ void TForm1::FormCreate(const StartSetup& setup)
 
     BuildLanguageMenu();
 
-    m_listing = std::make_unique<PersonListing>(dataFolders(m_state.Settings, m_state.ProgramDir), *m_reader);
+    m_listing = std::make_unique<PersonListing>(dataFolders(m_state.Settings, m_state.ProgramDir), *m_state.Reader);
     RefreshPersonList(GroupScan::RebuildMenu);
 
     Image1->SetPicture(logo());
@@ -296,7 +297,7 @@ void TForm1::FormCreate(const StartSetup& setup)
     // goes on, so the window never opens half made.
     const FavouritesLoad favourites =
         loadFavourites(base + QLatin1String(kFavouritesFileName), m_personList, m_state.Messages,
-                       storedPathFolders(m_state.Settings, m_state.ProgramDir), *m_reader);
+                       storedPathFolders(m_state.Settings, m_state.ProgramDir), *m_state.Reader);
     if (!favourites.error.isEmpty())
         reportError(favourites.error);
     m_favourites = favourites.entries;
@@ -304,7 +305,7 @@ void TForm1::FormCreate(const StartSetup& setup)
 
     if (!m_personList.isEmpty()) {
         const StartList startList =
-            takeCommandLine(m_personList, setup.arguments, setup.workingDir, m_state.Messages, *m_reader);
+            takeCommandLine(m_personList, setup.arguments, setup.workingDir, m_state.Messages, *m_state.Reader);
         for (const QString& error : startList.errors)
             reportError(error);
         if (startList.fromCommandLine) {
@@ -453,7 +454,7 @@ void TForm1::ShowPerson(const QString& path)
 {
     // Whatever is asked to be shown now, a favourite picked before is no longer the last thing shown.
     m_pickedFavourite.clear();
-    const ShowResult result = ::ShowPerson(path, *m_reader);
+    const ShowResult result = ::ShowPerson(path, *m_state.Reader);
     switch (result.status) {
     case ShowResult::Status::Missing:
         return;
@@ -625,14 +626,16 @@ void TForm1::FlatSpeedButton10Click()
 
 void TForm1::FillPrintDialog()
 {
-    QList<PersonListEntry> entries = scanPrintEntries(dataFolders(m_state.Settings, m_state.ProgramDir), *m_reader);
+    QList<PersonListEntry> entries =
+        scanPrintEntries(dataFolders(m_state.Settings, m_state.ProgramDir), *m_state.Reader);
     m_listing->sortByName(entries);
     m_dialogs.PrintDialog->Fill(std::move(entries), m_groupMenu.groups());
 }
 
 void TForm1::FillMailDialog()
 {
-    QList<PersonListEntry> entries = scanMailEntries(dataFolders(m_state.Settings, m_state.ProgramDir), *m_reader);
+    QList<PersonListEntry> entries =
+        scanMailEntries(dataFolders(m_state.Settings, m_state.ProgramDir), *m_state.Reader);
     m_listing->sortByName(entries);
     m_dialogs.MailDialog->Fill(std::move(entries), m_groupMenu.groups());
 }

@@ -263,10 +263,8 @@ private:
     QList<PersonListEntry> m_favourites;
     GroupFilterMenu m_groupMenu;
     ShownEntry m_shown;
-    const TextReader* m_reader;
     const FileRemover* m_remover;
     const Clock* m_clock;
-    const FileWriter* m_writer;
     // Shared with the phone panel's watcher, which may still see the panel hidden while the window
     // is destroyed.
     std::shared_ptr<NumberReader> m_numberReader;

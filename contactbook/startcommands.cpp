@@ -323,7 +323,7 @@ void TForm1::FlatSpeedButton9Click()
     if (path.isEmpty())
         return;
     int code = 0;
-    const std::optional<Lines> lines = QFileInfo(path).isFile() ? m_reader->readLines(path, &code) : std::nullopt;
+    const std::optional<Lines> lines = QFileInfo(path).isFile() ? m_state.Reader->readLines(path, &code) : std::nullopt;
     if (!lines) {
         // A question box whose answer is not used, as every file error of the main program.
         Prompter::current().askYesNo(nullptr, messageBoxCaption(), fileErrorMessage(m_state.Messages, path, code));
@@ -353,7 +353,7 @@ void TForm1::FlatSpeedButton2Click()
     const QByteArray question = m_state.Messages[3] + ": " + shownEntryName(m_personList, path, m_shown.ShownName);
     if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(question)) != Prompter::Answer::Yes)
         return;
-    const std::optional<DeleteResult> result = deleteEntry(path, m_clock->now(), *m_writer, *m_remover);
+    const std::optional<DeleteResult> result = deleteEntry(path, m_clock->now(), *m_state.Writer, *m_remover);
     if (!result)
         return;
     // The refreshed list shows the entry still there.
@@ -373,7 +373,7 @@ void TForm1::FlatSpeedButton11Click()
     const QByteArray question = m_state.Messages[17] + ": " + shownEntryName(m_personList, path, m_shown.ShownName);
     if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(question)) != Prompter::Answer::Yes)
         return;
-    const std::optional<RestoreResult> result = restoreEntry(path, m_clock->now(), *m_writer, *m_remover);
+    const std::optional<RestoreResult> result = restoreEntry(path, m_clock->now(), *m_state.Writer, *m_remover);
     if (!result)
         return;
     // A failed restore is reported and the entry stays shown in the bin; a person file that already
@@ -423,7 +423,7 @@ void TForm1::FlatSpeedButton20Click()
 {
     if (!Prompter::current().askOkCancel(nullptr, messageBoxCaption(), text(m_state.Messages[23])))
         return;
-    const FloppyCopy copy = copyBaseToFloppy(m_state.ProgramDir, RemovableDrives::current(), *m_writer);
+    const FloppyCopy copy = copyBaseToFloppy(m_state.ProgramDir, RemovableDrives::current(), *m_state.Writer);
     // Files that could not be copied are reported too: a backup must not seem made when it is not.
     if (copy.result != FloppyCopy::Result::Copied)
         Prompter::current().showError(nullptr, messageBoxCaption(), text(m_state.Messages[24]));
@@ -436,7 +436,7 @@ void TForm1::FlatSpeedButton22Click()
         return;
     const QString path = ZuboComboBox1->itemText(index);
     QString message;
-    if (!favouritesWritten(appendFavourite(favouritesFile(), path, *m_writer, *m_reader, &message), message,
+    if (!favouritesWritten(appendFavourite(favouritesFile(), path, *m_state.Writer, *m_state.Reader, &message), message,
                            m_state.Messages))
         return;
     m_favourites.append({path, listedName(m_personList, index), QByteArray()});
@@ -486,7 +486,7 @@ void TForm1::FlatSpeedButton24Click()
     // The list in memory follows the file: a removal that could not be written is reported, and
     // the favourite stays instead of coming back unexpectedly at the next start.
     QString message;
-    if (!favouritesWritten(writeFavourites(favouritesFile(), remaining, *m_writer, &message), message,
+    if (!favouritesWritten(writeFavourites(favouritesFile(), remaining, *m_state.Writer, &message), message,
                            m_state.Messages))
         return;
     m_favourites = remaining;

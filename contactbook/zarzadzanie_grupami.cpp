@@ -35,8 +35,6 @@ TForm5::TForm5(const ProgramState& state, PersonListOwner& list, QWidget* parent
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_state(state)
     , m_list(list)
-    , m_reader(&TextReader::standard())
-    , m_writer(&FileWriter::standard())
 {
     setFixedSize(372, 242);
     setFont(DefaultUiFont());
@@ -95,12 +93,6 @@ void TForm5::RegisterTexts(TextTargets& texts)
         texts.add(63 + i, TextTargets::caption(numbered[i]));
         texts.add(73 + i, TextTargets::hint(numbered[i]));
     }
-}
-
-void TForm5::SetFileAccess(const TextReader& reader, const FileWriter& writer)
-{
-    m_reader = &reader;
-    m_writer = &writer;
 }
 
 void TForm5::FillGroups(const QList<MarkedGroup>& groups, const QByteArray& entryType)
@@ -204,8 +196,8 @@ void TForm5::FlatSpeedButton1Click()
     m_groups.removeAt(row);
     FlatListBox1->DeleteItem(row);
     m_pick.clear();
-    groupsRewritten(
-        RemoveGroupFromFiles(dataFolders(m_state.Settings, m_state.ProgramDir), name, *m_reader, *m_writer));
+    groupsRewritten(RemoveGroupFromFiles(dataFolders(m_state.Settings, m_state.ProgramDir), name, *m_state.Reader,
+                                         *m_state.Writer));
 }
 
 void TForm5::FlatSpeedButton5Click()
@@ -228,8 +220,8 @@ void TForm5::FlatSpeedButton5Click()
         group.marked = *before;
     m_pick.clear();
     setRow(row);
-    groupsRewritten(
-        RenameGroupInFiles(dataFolders(m_state.Settings, m_state.ProgramDir), oldName, *newName, *m_reader, *m_writer));
+    groupsRewritten(RenameGroupInFiles(dataFolders(m_state.Settings, m_state.ProgramDir), oldName, *newName,
+                                       *m_state.Reader, *m_state.Writer));
 }
 
 // After a deletion or renaming: the files that could not be rewritten are named, and both group

@@ -60,8 +60,6 @@ public:
     std::optional<QList<GroupMenuItem>> EditorMenu;
 
     void RegisterTexts(TextTargets& texts);
-    // Tests pass a reader and a writer that fail; both must outlive the dialog.
-    void SetFileAccess(const TextReader& reader, const FileWriter& writer);
 
     void FormShow();
     void FlatListBox1MouseUp();
@@ -82,8 +80,6 @@ private:
 
     const ProgramState& m_state;
     PersonListOwner& m_list;
-    const TextReader* m_reader;
-    const FileWriter* m_writer;
     QList<MarkedGroup> m_groups;
     QByteArray m_entryType;
     GroupPick m_pick;

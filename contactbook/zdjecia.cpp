@@ -98,7 +98,6 @@ TForm4::TForm4(const ProgramState& state, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint)
     , m_state(state)
-    , m_writer(&FileWriter::standard())
 {
     // Qt draws every window double-buffered, so the square moves over the picture without flicker.
     setWindowTitle(windowCaption());
@@ -221,7 +220,7 @@ bool TForm4::writeScratch(const QImage& picture, QString* error) const
             *error = scratchPath();
         return false;
     }
-    return m_writer->writeAtomically(scratchPath(), bytes, error);
+    return m_state.Writer->writeAtomically(scratchPath(), bytes, error);
 }
 
 bool TForm4::LoadPicture(const QString& path)

@@ -83,8 +83,6 @@ public:
     const MessageTable& Messages() const;
 
     void RegisterTexts(TextTargets& texts);
-    // Tests pass a writer that fails; it must outlive the window.
-    void SetFileWriter(const FileWriter& writer) { m_writer = &writer; }
 
     void FormShow();
     void Shape2MouseDown(QPoint at);
@@ -104,7 +102,6 @@ private:
     bool writeScratch(const QImage& picture, QString* error) const;
 
     const ProgramState& m_state;
-    const FileWriter* m_writer;
     QWidget* m_content;
     QImage m_picture; // 32-bit, what the scroll box shows
     bool m_dragging = false;

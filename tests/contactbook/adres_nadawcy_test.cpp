@@ -7,7 +7,7 @@
 
 namespace {
 
-class SenderDialogTest : public ProgramTest {
+class SenderDialogTest : public ProgramFixture {
 protected:
     adres_nadawcy::TForm13& form() { return *program->Form13; }
     // Shows the dialog, lets `act` work on it, and returns the result it closed with.

@@ -52,9 +52,9 @@ protected:
         start::StartSetup setup;
         setup.programDir = dir.path();
         setup.workingDir = dir.path();
+        setup.writer = &writer;
         main = std::make_unique<TForm1>(setup);
-        editor = std::make_unique<TForm3>(main->State(), main->GroupMenu(),
-                                          EditorServices{&random, &writer, nullptr, &clock});
+        editor = std::make_unique<TForm3>(main->State(), main->GroupMenu(), EditorServices{&random, nullptr, &clock});
     }
 
     // The editor as the new-entry command leaves it, shown without blocking.

@@ -64,7 +64,7 @@ QList<int> selectedRows(const QListWidget* list)
     return rows;
 }
 
-class PickerTest : public ProgramTest {
+class PickerTest : public ProgramFixture {
 protected:
     // Four persons found in another order than their names', in two groups, one of them without a
     // mail address; a one-off reminder and a file not starting with the name are never offered.
@@ -231,7 +231,8 @@ TEST_F(PickerTest, AListThatCannotBeWrittenOrReadIsReportedAndTheChoiceStays)
     start();
     const FailingFileWriter full(3);
     const FailingTextReader broken({dir.file("baza/zla.lst")});
-    picker().SetOutsideEffects(broken, full, Clock::standard());
+    program->Form1->State().Reader = &broken;
+    program->Form1->State().Writer = &full;
     files.answers = {dir.file("baza/lista1.lst"), dir.file("baza/zla.lst")};
     dir.write("baza/zla.lst", "1.wps\r\n");
     QStringList chosen;
@@ -266,9 +267,9 @@ TEST_F(PickerTest, PrintingWithNobodyChosenDoesNothingAndStaysOpen)
 TEST_F(PickerTest, SheetsPrintTheChosenAndTheDialogClosesWithOk)
 {
     writePersons();
-    start();
     const FixedClock day(QDate(2007, 3, 5));
-    picker().SetOutsideEffects(TextReader::standard(), FileWriter::standard(), day);
+    clock = &day;
+    start();
     int result = -1;
     dialogs.scripts.append([&](QDialog& d) {
         auto& f = static_cast<drukowanie::TForm8&>(d);
@@ -316,7 +317,7 @@ TEST_F(PickerTest, EnvelopesNeedTheSenderDialogAndTheChosenFormatThePrinterSetup
     printer.setupAnswer = false;
     prompter.shown.clear();
     printWith(&drukowanie::TForm8::FlatRadioButton2, true);
-    EXPECT_EQ(shownTexts(), (QStringList{msg(22)}));
+    EXPECT_EQ(messages(), (QStringList{msg(22)}));
     EXPECT_EQ(printer.setupShown, 1);
     EXPECT_EQ(printer.documents, 1);
 }
@@ -390,7 +391,7 @@ TEST_F(PrintJobTest, WithoutAPrinterTheJobGoesToAPdfFileOrIsToldOnce)
         files.saveRequests.clear();
         printer.documents = 0;
         print(c.radio);
-        EXPECT_EQ(shownTexts(), c.told) << c.what;
+        EXPECT_EQ(messages(), c.told) << c.what;
         EXPECT_EQ(printer.documents, c.documents) << c.what;
         EXPECT_EQ(printer.pdfFile, c.documents ? *c.file : QString()) << c.what;
         if (c.answer == Prompter::Answer::Yes) {
@@ -430,12 +431,12 @@ TEST_F(PrintJobTest, AJobThatDidNotFinishIsReported)
     start();
     printer.endError = "/tmp/x.pdf: No space left on device";
     print(&drukowanie::TForm8::FlatRadioButton1);
-    EXPECT_EQ(shownTexts(), (QStringList{"/tmp/x.pdf: No space left on device"}));
+    EXPECT_EQ(messages(), (QStringList{"/tmp/x.pdf: No space left on device"}));
     prompter.shown.clear();
     printer.endError.clear();
     printer.canPrint = false;
     print(&drukowanie::TForm8::FlatRadioButton1);
-    EXPECT_EQ(shownTexts(), (QStringList{QString::fromUtf8("Drukarka nie przyjęła wydruku.")}));
+    EXPECT_EQ(messages(), (QStringList{QString::fromUtf8("Drukarka nie przyjęła wydruku.")}));
 }
 
 TEST_F(PickerTest, BulkMailOpensOneMessageToAllChosenInNameOrder)
@@ -478,7 +479,7 @@ TEST_F(PickerTest, BulkMailWithoutAMailProgramIsTold)
         result = f.result();
     });
     program->Form1->FlatSpeedButton[15]->Click();
-    EXPECT_EQ(shownTexts(), QStringList{missingToolText(MissingTool::MailProgram)});
+    EXPECT_EQ(messages(), QStringList{missingToolText(MissingTool::MailProgram)});
     EXPECT_EQ(result, mrOk);
 }
 

@@ -7,7 +7,7 @@
 #include "TFlatSpeedButtonUnit.h"
 #include "ZuboComboBox.h"
 #include "mainprogram.h"
-#include "mainwindowfixture.h"
+#include "programfixture.h"
 #include "stringgrid.h"
 
 #include <QApplication>

@@ -7,8 +7,8 @@
 #include "TFlatSpeedButtonUnit.h"
 #include "ZuboComboBox.h"
 #include "colorgrid.h"
-#include "mainwindowfixture.h"
 #include "profilefile.h"
+#include "programfixture.h"
 #include "settings.h"
 #include "shape.h"
 
@@ -245,7 +245,8 @@ TEST_F(ColourEditorTest, AFailedSaveKeepsTheWindowOpenAndChangesNothing)
     const QByteArray file = crlf({"[kolory]", "tlo_tlo=clMedGray"});
     dir.write("opcje.ini", file);
     FailingFileWriter full(10);
-    TForm11 failing(main->State(), &full);
+    main->State().Writer = &full;
+    TForm11 failing(main->State());
     const ColorScheme before = main->State().Colors;
     failing.open();
     failing.FormClick();

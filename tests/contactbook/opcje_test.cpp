@@ -15,7 +15,7 @@
 
 namespace {
 
-class OptionsDialogTest : public ProgramTest {
+class OptionsDialogTest : public ProgramFixture {
 protected:
     opcje::TForm15& form() { return *program->Form15; }
     int runWith(std::function<void(opcje::TForm15&)> act)
@@ -81,7 +81,7 @@ TEST_F(OptionsDialogTest, SavesWhatIsShownAndTellsToRestart)
     EXPECT_EQ(shown, (QList<int>{-1, 3, 7, 1, 7, 3}));
     EXPECT_FALSE(standard);
     EXPECT_EQ(result, mrOk);
-    EXPECT_EQ(shownTexts(), (QStringList{msg(14)}));
+    EXPECT_EQ(messages(), (QStringList{msg(14)}));
     EXPECT_EQ(key("dni_do_urodzin"), "14");
     EXPECT_EQ(key("dni_po_imieninach"), "1");
     EXPECT_EQ(key("baza_1"), "brak");
@@ -97,7 +97,7 @@ TEST_F(OptionsDialogTest, ChecksCorrectTheChoiceWithTheirMessagesInOrder)
         f.FlatRadioButton2->SetChecked(true);
         f.FlatSpeedButton3->Click();
     });
-    EXPECT_EQ(shownTexts(), (QStringList{msg(25), msg(26), msg(14)}));
+    EXPECT_EQ(messages(), (QStringList{msg(25), msg(26), msg(14)}));
     EXPECT_EQ(key("baza_1"), "jest");
     EXPECT_EQ(key("baza_2"), "brak");
     EXPECT_EQ(key("zapis_do"), "domyslna_baza_danych");
@@ -107,7 +107,7 @@ TEST_F(OptionsDialogTest, ChecksCorrectTheChoiceWithTheirMessagesInOrder)
         f.FlatCheckBox1->SetChecked(false);
         f.FlatSpeedButton3->Click();
     });
-    EXPECT_EQ(shownTexts(), (QStringList{msg(27), msg(14)}));
+    EXPECT_EQ(messages(), (QStringList{msg(27), msg(14)}));
     EXPECT_EQ(key("baza_1"), "jest");
 }
 

@@ -9,9 +9,9 @@
 #include "codec1250.h"
 #include "fakes.h"
 #include "mainprogram.h"
-#include "mainwindowfixture.h"
 #include "picture.h"
 #include "profilefile.h"
+#include "programfixture.h"
 #include "shape.h"
 #include "support.h"
 

@@ -7,9 +7,9 @@
 #include "bitmaps.h"
 #include "codec1250.h"
 #include "fakes.h"
-#include "mainwindowfixture.h"
 #include "phonereading.h"
 #include "picture.h"
+#include "programfixture.h"
 #include "support.h"
 #include "windowparts.h"
 

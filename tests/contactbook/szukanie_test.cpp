@@ -6,7 +6,7 @@
 #include "TFlatSpeedButtonUnit.h"
 #include "ZuboComboBox.h"
 #include "codec1250.h"
-#include "mainwindowfixture.h"
+#include "programfixture.h"
 #include "shape.h"
 
 #include <QAction>

@@ -290,7 +290,7 @@ TEST_F(GroupDialogTest, ProtectedGroupsNoSelectionAndAnEmptyNameChangeNothing)
 TEST_F(GroupDialogTest, AFileThatCannotBeRewrittenIsNamedAndTheOthersAreDone)
 {
     const FileWriterFailingFor writer({dir.file("baza/2.wps")});
-    dialog->SetFileAccess(TextReader::standard(), writer);
+    main->State().Writer = &writer;
     fill();
     clickRow(1);
     dialog->FlatEdit1->setText(QStringLiteral("Biuro"));

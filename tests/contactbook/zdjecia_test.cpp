@@ -331,7 +331,7 @@ TEST_F(CropWindowTest, ASmallPictureIsEnlargedOnTheBoxBackground)
 TEST_F(CropWindowTest, AScratchBitmapThatCannotBeWrittenStopsTheStepWithAMessage)
 {
     const FailingFileWriter writer(0);
-    window->SetFileWriter(writer);
+    main->State().Writer = &writer;
 
     // Converting a JPEG: the picture message, the window not shown.
     FixedPictureChooser chooser(dir.write("photo.jpg", jpeg(pattern(120, 120))));

@@ -1,4 +1,4 @@
-#include "mainwindowfixture.h"
+#include "programfixture.h"
 
 #include "codec1250.h"
 
@@ -12,10 +12,7 @@ QStringList listedNames(const start::TForm1& form)
 
 QString ProgramFixture::write(const QString& name, std::initializer_list<const char*> lines)
 {
-    QByteArray bytes;
-    for (const char* line : lines)
-        bytes += cp(line) + "\r\n";
-    return dir.write(name, bytes);
+    return dir.write(name, crlf(lines));
 }
 
 start::StartSetup ProgramFixture::setup() const
@@ -24,6 +21,7 @@ start::StartSetup ProgramFixture::setup() const
     s.programDir = dir.path();
     s.workingDir = dir.path();
     s.locale = QLocale(QLocale::Polish, QLocale::Poland);
+    s.clock = clock;
     return s;
 }
 
@@ -32,6 +30,17 @@ start::TForm1& ProgramFixture::startMain()
     main = std::make_unique<start::TForm1>(setup());
     start::Form1 = main.get();
     return *main;
+}
+
+void ProgramFixture::start()
+{
+    program = createWindows(setup());
+    ASSERT_TRUE(program->Form1->Started());
+}
+
+QString ProgramFixture::msg(int number) const
+{
+    return cp1250::toUnicode(program->Form1->State().Messages[std::size_t(number)]);
 }
 
 QStringList ProgramFixture::messages() const
