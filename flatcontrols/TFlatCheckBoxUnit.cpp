@@ -114,11 +114,12 @@ void TFlatMarkControl::focusInEvent(QFocusEvent* e)
 void TFlatMarkControl::focusOutEvent(QFocusEvent* e)
 {
     TFlatButtonControl::focusOutEvent(e);
-    if (isEnabled()) {
+    // A control disabled while it has the focus loses it only after it is disabled: the focus
+    // fill goes all the same, or two controls would look focused.
+    m_focused = false;
+    if (isEnabled())
         m_hovered = false;
-        m_focused = false;
-        update();
-    }
+    update();
 }
 
 ClassTimer& TFlatCheckBox::HoverTimer()

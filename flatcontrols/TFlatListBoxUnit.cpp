@@ -128,8 +128,8 @@ void TFlatListBox::SetSorted(bool on)
 
 void TFlatListBox::ItemsChanged()
 {
-    // A list refilled with fewer items would otherwise stay scrolled past its end and look empty.
-    m_firstItem = std::min(m_firstItem, std::max(int(m_items.size()) - VisibleCount(), 0));
+    // The top row stays where it is, also past a shorter list's end: the bands and the wheel bring
+    // it back, so a refilled list does not jump.
     if (isEnabled())
         m_selected.reset();
     update();
@@ -331,8 +331,13 @@ void TFlatListBox::ScrollTimerTick()
 void TFlatListBox::wheelEvent(QWheelEvent* e)
 {
     e->accept();
-    // The whole delta counts, 120 units a notch; finer wheels add up to notches.
-    m_wheelDelta += e->angleDelta().y();
+    // The whole delta counts, 120 units a notch: fine wheels and touchpads add up to notches, a
+    // fast turn may bring several in one event. A turn the other way drops the part of a notch
+    // gathered so far, so that it scrolls as soon as the way back makes a notch.
+    const int delta = e->angleDelta().y();
+    if ((delta < 0 && m_wheelDelta > 0) || (delta > 0 && m_wheelDelta < 0))
+        m_wheelDelta = 0;
+    m_wheelDelta += delta;
     const int notches = m_wheelDelta / 120;
     m_wheelDelta -= notches * 120;
 

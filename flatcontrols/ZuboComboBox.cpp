@@ -87,6 +87,8 @@ TZuboComboBox::TZuboComboBox(QWidget* parent)
 {
     setStyle(flatComboStyle());
     setItemDelegate(new RowDelegate(this));
+    // The open list takes the keys (eventFilter).
+    view()->installEventFilter(this);
     setMaxVisibleItems(8);
     SetStyle(csDropDown);
     connect(this, &QComboBox::activated, this, &TZuboComboBox::OnChange);
@@ -188,6 +190,22 @@ void TZuboComboBox::keyPressEvent(QKeyEvent* e)
         return;
     }
     QComboBox::keyPressEvent(e);
+}
+
+bool TZuboComboBox::eventFilter(QObject* watched, QEvent* e)
+{
+    // In the open list Alt+Up closes it as Alt+Down and F4 do, instead of moving the highlight. The
+    // key press may still follow its shortcut check, after the list has closed.
+    if (watched == view() && (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress)) {
+        const auto* key = static_cast<QKeyEvent*>(e);
+        if (key->key() == Qt::Key_Up && (key->modifiers() & Qt::AltModifier)) {
+            e->accept();
+            if (view()->isVisible())
+                hidePopup();
+            return true;
+        }
+    }
+    return QComboBox::eventFilter(watched, e);
 }
 
 void TZuboComboBox::changeEvent(QEvent* e)

@@ -66,6 +66,7 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     void changeEvent(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void DrawButton(QPainter& p) const;

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 namespace {
 
@@ -270,6 +271,43 @@ TEST_F(MarkTest, OnlyALeftPressTakesTheFocus)
         }
         userClick(*c, {5, 8}, Qt::LeftButton);
         EXPECT_TRUE(c->hasFocus());
+    }
+}
+
+// Disabling the focused control moves the focus on while the control is already disabled; its
+// mark must still lose the focus fill, so that only one control looks focused.
+TEST_F(MarkTest, AControlDisabledWithTheFocusLosesTheFocusFill)
+{
+    struct Case {
+        const char* name;
+        bool radio, viaParent;
+    };
+    const Case cases[] = {
+        {"check box disabled itself", false, false},
+        {"radio button disabled itself", true, false},
+        {"check box on a disabled panel", false, true},
+        {"radio button on a disabled panel", true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QWidget panel(&form);
+        panel.show();
+        QLineEdit& other = focusHolder();
+        std::unique_ptr<TFlatMarkControl> w(c.radio ? static_cast<TFlatMarkControl*>(control<TFlatRadioButton>(&panel))
+                                                    : control<TFlatCheckBox>(&panel));
+        // Inside the box, or inside the circle.
+        const QPoint inside = c.radio ? QPoint(3, 8) : QPoint(10, 12);
+        w->setFocus();
+        ASSERT_EQ(Hex{pixel(snapshot(*w), inside.x(), inside.y())}, Hex{0x202020});
+
+        QWidget& disabled = c.viaParent ? panel : *w;
+        disabled.setEnabled(false);
+        EXPECT_FALSE(w->hasFocus());
+        // A disabled panel takes the focus away altogether; else it moves to the next control.
+        EXPECT_EQ(other.hasFocus(), !c.viaParent);
+        EXPECT_EQ(Hex{pixel(snapshot(*w), inside.x(), inside.y())}, Hex{0x101010});
+        disabled.setEnabled(true);
+        EXPECT_EQ(Hex{pixel(snapshot(*w), inside.x(), inside.y())}, Hex{0x101010});
     }
 }
 

@@ -195,7 +195,7 @@ TEST_F(ListBoxTest, PaintsFrameRowsBandsAndArrows)
     EXPECT_GT(countNear(disabled, ColorToRGB(clBtnShadow), QRect(3, 13, 20, 17)), 3);
 }
 
-TEST_F(ListBoxTest, WheelScrollsByTheWholeDeltaAndTheUsersLines)
+TEST_F(ListBoxTest, WheelScrollsByWholeNotchesOfTheDeltaAndTheUsersLines)
 {
     struct Case {
         const char* name;
@@ -217,6 +217,11 @@ TEST_F(ListBoxTest, WheelScrollsByTheWholeDeltaAndTheUsersLines)
         {"a page-at-a-time setting scrolls a page", 20, 0, -1, {-120}, 4},
         {"an absurd setting scrolls a page", 20, 8, 2000000000, {120}, 4},
         {"a list shorter than its rows stays put", 3, 0, 3, {-120}, 0},
+        {"touchpad steps add up to a notch", 20, 0, 3, {-8, -8, -8, -8, -8, -8, -8, -8, -8, -8, -8, -8, -8, -8, -8}, 3},
+        {"touchpad steps up add up to a notch", 20, 6, 3, {15, 15, 15, 15, 15, 15, 15, 15}, 3},
+        {"a notch down after a part notch up", 20, 0, 3, {100, -120}, 3},
+        {"a notch up after a part notch down", 20, 6, 3, {-100, 120}, 3},
+        {"turning back drops the part notch", 20, 0, 3, {-100, 40, -40, -40}, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -272,16 +277,59 @@ TEST_F(ListBoxTest, HoldingABandScrollsAtOnceThenAfter600ThenEvery100Millisecond
     EXPECT_EQ(timer.owner(), nullptr);
 }
 
-TEST_F(ListBoxTest, ARefilledListIsNotLeftScrolledPastItsEnd)
+// Changing the items leaves the top row where it was, also past the new end; the user's next
+// scroll brings it back: the wheel down to the last full page, the wheel up and the top band by
+// their own steps, and the bottom band not at all.
+TEST_F(ListBoxTest, ChangingTheItemsKeepsTheTopRow)
 {
-    TFlatListBox* l = list(20);
+    struct Case {
+        const char* name;
+        std::function<void(TFlatListBox&)> change;
+        std::function<void(TFlatListBox&)> thenScroll;
+        int firstItem;
+    };
+    auto refillWithTwo = [](TFlatListBox& l) {
+        QStringList two{"Ala", "Ola"};
+        l.SetItems(two);
+    };
+    auto deleteMost = [](TFlatListBox& l) {
+        while (l.Items().size() > 2)
+            l.DeleteItem(0);
+    };
+    auto clear = [](TFlatListBox& l) { l.ClearItems(); };
+    auto none = [](TFlatListBox&) {};
+    auto wheelDown = [](TFlatListBox& l) { wheel(l, -120); };
+    auto wheelUp = [](TFlatListBox& l) { wheel(l, 120); };
+    auto topBand = [](TFlatListBox& l) { click(l, {20, 5}); };
+    auto bottomBand = [](TFlatListBox& l) { click(l, {20, l.height() - 5}); };
+    const Case cases[] = {
+        {"refilled", refillWithTwo, none, 12},
+        {"items deleted", deleteMost, none, 12},
+        {"cleared", clear, none, 12},
+        {"refilled, then the wheel down", refillWithTwo, wheelDown, 0},
+        {"refilled, then the wheel up", refillWithTwo, wheelUp, 9},
+        {"refilled, then the top band", refillWithTwo, topBand, 11},
+        {"refilled, then the bottom band", refillWithTwo, bottomBand, 12},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::unique_ptr<TFlatListBox> l(list(20));
+        wheel(*l, -120 * 4);
+        ASSERT_EQ(l->FirstItem(), 12);
+        c.change(*l);
+        c.thenScroll(*l);
+        EXPECT_EQ(l->FirstItem(), c.firstItem);
+    }
+
+    // Scrolled past the end the rows are empty and only the up arrow is active.
+    std::unique_ptr<TFlatListBox> l(list(20));
     wheel(*l, -120 * 4);
-    EXPECT_EQ(l->FirstItem(), 12);
-    QStringList one{"tylko jeden"};
-    l->SetItems(one);
-    EXPECT_EQ(l->FirstItem(), 0);
-    EXPECT_EQ(Hex{pixel(snapshot(*l), 3, row(*l, 0).y())}, Hex{0x404040});
-    EXPECT_GT(countNear(snapshot(*l), FontColor(l), QRect(6, 13, 40, 17)), 3);
+    refillWithTwo(*l);
+    const QImage image = snapshot(*l);
+    const int m = l->width() / 2, b = l->height();
+    EXPECT_EQ(countNear(image, FontColor(l.get()), QRect(3, 13, 131, l->height() - 26)), 0);
+    EXPECT_EQ(Hex{pixel(image, m, 4)}, Hex{0x202020});
+    EXPECT_EQ(Hex{pixel(image, m, b - 5)}, Hex{clGray});
 }
 
 TEST_F(ListBoxTest, AListBoxNotYetShownScrollsByItsCurrentHeight)

@@ -1,10 +1,12 @@
 #include "ZuboComboBox.h"
 #include "flattest.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QTest>
 
 namespace {
 
@@ -157,4 +159,38 @@ TEST_F(ComboTest, AltWithAnArrowDropsTheListDownWithoutSteppingTheSelection)
     QApplication::sendEvent(c, &up);
     EXPECT_EQ(c->currentIndex(), 0);
     EXPECT_FALSE(c->DroppedDown());
+}
+
+// With the list open, Alt+Up closes it as Alt+Down and F4 do; none of them moves the highlight or
+// changes the choice.
+TEST_F(ComboTest, AltWithAnArrowOrF4ClosesTheOpenList)
+{
+    struct Case {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    const Case cases[] = {
+        {"Alt+Up", Qt::Key_Up, Qt::AltModifier},
+        {"Alt+Down", Qt::Key_Down, Qt::AltModifier},
+        {"F4", Qt::Key_F4, Qt::NoModifier},
+    };
+    for (TComboBoxStyle style : {csDropDownList, csDropDown}) {
+        for (const Case& k : cases) {
+            SCOPED_TRACE(testing::Message() << "style " << style << ", " << k.name);
+            std::unique_ptr<TZuboComboBox> c(combo(style));
+            int changes = 0;
+            QObject::connect(c.get(), &TZuboComboBox::OnChange, [&] { ++changes; });
+            c->setCurrentIndex(0);
+            c->setFocus();
+            c->showPopup();
+            c->view()->setCurrentIndex(c->model()->index(2, 0));
+            QTest::keyClick(c->view(), k.key, k.modifiers);
+            EXPECT_FALSE(c->DroppedDown());
+            EXPECT_FALSE(c->view()->isVisible());
+            EXPECT_EQ(c->view()->currentIndex().row(), 2);
+            EXPECT_EQ(c->currentIndex(), 0);
+            EXPECT_EQ(changes, 0);
+        }
+    }
 }
