@@ -55,7 +55,7 @@ void TForm13::FormShow()
 {
     FlatMemo1->clear();
     QStringList lines;
-    for (const QByteArray& line : readSenderAddress(ProfileFile(settingsPathIn(m_state.ProgramDir))))
+    for (const QByteArray& line : readSenderAddress(ProfileFile(settingsPathIn(m_state.ProgramDir), *m_state.Writer)))
         lines << cp1250::toUnicode(line);
     FlatMemo1->SetLines(lines);
     m_lines.clear();
@@ -83,7 +83,7 @@ void TForm13::FlatSpeedButton1Click()
         }
         lines.append(*bytes);
     }
-    ProfileFile opcje(settingsPathIn(m_state.ProgramDir));
+    ProfileFile opcje(settingsPathIn(m_state.ProgramDir), *m_state.Writer);
     QString error;
     // An address that could not be stored is not printed either: the dialog stays open.
     if (!storeSenderAddress(opcje, lines, &error)) {

@@ -97,10 +97,11 @@ bool isPersonType(const QByteArray& type)
 
 } // namespace
 
-TForm3::TForm3(const ProgramState& state, const GroupFilterMenu& groups, const EditorServices& services,
-               QWidget* parent)
+TForm3::TForm3(const ProgramState& state, const GroupFilterMenu& groups, const EditorDialogs& dialogs,
+               const EditorServices& services, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
+    , m_dialogs(dialogs)
     , m_random(services.random ? services.random : &RandomSource::standard())
     , m_remover(services.remover ? services.remover : &FileRemover::standard())
     , m_clock(services.clock ? services.clock : &Clock::standard())
@@ -694,9 +695,9 @@ void TForm3::FlatSpeedButton3Click()
 
 void TForm3::FlatSpeedButton1Click()
 {
-    if (!zdjecia::Form4)
+    if (!m_dialogs.cropWindow)
         return;
-    const zdjecia::PhotoChoice choice = zdjecia::ChoosePhoto(*zdjecia::Form4, this);
+    const zdjecia::PhotoChoice choice = zdjecia::ChoosePhoto(*m_dialogs.cropWindow, this);
     // A chosen picture counts even when its crop is cancelled: the save then writes the picture
     // the editor shows as the entry's photo.
     if (!choice.pickedName.isEmpty())
@@ -709,14 +710,15 @@ void TForm3::FlatSpeedButton1Click()
 
 void TForm3::FlatSpeedButton10Click()
 {
-    if (!zarzadzanie_grupami::Form5)
+    if (!m_dialogs.groupDialog)
         return;
     // An edited entry's own kind decides the fixed item of one-off reminders in the rebuilt menu.
     const QByteArray type =
         AddMode ? EntryType
                 : QByteArray(kindOfFileName(EditedPath) == EntryKind::OneOff ? kEntryTypeOneOff : kEntryTypePerson);
     const zarzadzanie_grupami::GroupDialogResult result =
-        zarzadzanie_grupami::ShowGroupDialog(*zarzadzanie_grupami::Form5, Groups.markedGroups(), type);
+        zarzadzanie_grupami::ShowGroupDialog(*m_dialogs.groupDialog, Groups.markedGroups(), type);
+    m_groupsChanged = result.groupsChanged;
     if (result.editorMenu) {
         Groups.items = *result.editorMenu;
         RebuildGroupMenu();
@@ -727,22 +729,23 @@ void TForm3::FlatSpeedButton10Click()
 
 void TForm3::SpeedButton1Click()
 {
-    if (!NameDays)
+    if (!m_dialogs.nameDays)
         return;
-    if (const std::optional<NameDayHit> hit = NameDays->PickNameDay(FlatEdit1->text()))
+    if (const std::optional<NameDayHit> hit = m_dialogs.nameDays->PickNameDay(FlatEdit1->text()))
         NameDayFound(hit->day, hit->month);
 }
 
 void TForm3::SpeedButton2Click()
 {
-    if (!BusinessData)
+    dane_biznesowe::TForm14* business = m_dialogs.businessData;
+    if (!business)
         return;
-    BusinessData->FlatEdit1->setText(Nip);
-    BusinessData->FlatEdit2->setText(Regon);
-    if (DialogRunner::current().run(*BusinessData) != mrOk)
+    business->FlatEdit1->setText(Nip);
+    business->FlatEdit2->setText(Regon);
+    if (DialogRunner::current().run(*business) != mrOk)
         return;
-    Nip = BusinessData->FlatEdit1->text();
-    Regon = BusinessData->FlatEdit2->text();
+    Nip = business->FlatEdit1->text();
+    Regon = business->FlatEdit2->text();
 }
 
 // The stored bytes of every text of the entry but its dates and photo; false, naming the field,

@@ -36,6 +36,12 @@ class TForm14;
 namespace imieniny {
 class TForm12;
 }
+namespace zarzadzanie_grupami {
+class TForm5;
+}
+namespace zdjecia {
+class TForm4;
+}
 
 // The entry editor: the one window in which a person or a one-off reminder is made or changed.
 // Nothing reaches the disk until "Z" saves; the main window's "N" and "E" commands prepare it and
@@ -50,13 +56,22 @@ struct EditorServices {
     const Clock* clock = nullptr;
 };
 
+// The dialogs the editor opens: the crop window of "...", the group dialog of "G", the business
+// data of its button and the name-day lookup. A button whose dialog is missing does nothing.
+struct EditorDialogs {
+    zdjecia::TForm4* cropWindow = nullptr;
+    zarzadzanie_grupami::TForm5* groupDialog = nullptr;
+    dane_biznesowe::TForm14* businessData = nullptr;
+    imieniny::TForm12* nameDays = nullptr;
+};
+
 class TForm3 : public QDialog, public PersonFields {
     Q_OBJECT
 public:
     // The editor reads the program's colours, messages and save folder from `state`, which must
     // outlive it; `groups` is the main window's group filter, whose groups a new entry may take.
-    TForm3(const ProgramState& state, const GroupFilterMenu& groups, const EditorServices& services = {},
-           QWidget* parent = nullptr);
+    TForm3(const ProgramState& state, const GroupFilterMenu& groups, const EditorDialogs& dialogs = {},
+           const EditorServices& services = {}, QWidget* parent = nullptr);
     ~TForm3() override;
 
     // The person's fields are PersonFields; the occasion fields hold the occasion to add.
@@ -90,10 +105,6 @@ public:
     QList<QAction*> QuickDates;
     TFlatHint* FlatHint1;
 
-    // The business data dialog and the name-day lookup, set once they exist.
-    dane_biznesowe::TForm14* BusinessData = nullptr;
-    imieniny::TForm12* NameDays = nullptr;
-
     // The hand-over with the main window.
     bool AddMode = true;            // a new entry, else EditedPath is rewritten
     QByteArray EntryType = "osoba"; // "osoba" or "jednorazowka"
@@ -104,6 +115,11 @@ public:
     QString Nip;
     QString Regon;
     EntryGroupMenu Groups;
+
+    // Whether the group dialog deleted or renamed a group in the files when it was last shown (its
+    // GroupsChanged); the edit command reads it after the editor closed unsaved, and sets it back.
+    bool GroupsChanged() const { return m_groupsChanged; }
+    void ForgetGroupsChanged() { m_groupsChanged = false; }
 
     // Which date group the quick-date menu fills.
     enum class DateTarget { None, NameDay, Birthday, Occasion };
@@ -178,6 +194,8 @@ private:
     void showMessage(int index, const QString& suffix = QString()) const;
 
     const ProgramState& m_state;
+    EditorDialogs m_dialogs;
+    bool m_groupsChanged = false;
     // Whether the photo of the edited entry loaded in the main window: the save then keeps it.
     bool m_editedHasPhoto = false;
     RandomSource* m_random;

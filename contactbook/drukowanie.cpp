@@ -79,9 +79,10 @@ QListWidget* makeList(TForm8* form, QRect place, bool sorted, DrawItem draw)
 
 } // namespace
 
-TForm8::TForm8(const ProgramState& state, const Clock& clock, QWidget* parent)
+TForm8::TForm8(const ProgramState& state, adres_nadawcy::TForm13* senderAddress, const Clock& clock, QWidget* parent)
     : QDialog(parent)
     , m_state(state)
+    , m_senderAddress(senderAddress)
     , m_clock(clock)
 {
     setWindowTitle(windowCaption());
@@ -439,9 +440,9 @@ void TForm8::printEnvelopes(const EnvelopeFormat& format)
     else if (!startStraightJob(printer))
         return;
     const auto sender = [this](QList<QByteArray>* lines) {
-        if (!SenderAddress || DialogRunner::current().run(*SenderAddress) != mrOk)
+        if (!m_senderAddress || DialogRunner::current().run(*m_senderAddress) != mrOk)
             return false;
-        *lines = SenderAddress->AddressLines();
+        *lines = m_senderAddress->AddressLines();
         return true;
     };
     if (!printouts::printEnvelopes(

@@ -32,15 +32,14 @@ class TForm8 : public QDialog {
     Q_OBJECT
 public:
     // `state` gives the program folder, the data folder settings, the messages, the colours and the
-    // file access; `clock` dates the person sheets. Both must outlive the picker.
-    explicit TForm8(const ProgramState& state, const Clock& clock = Clock::standard(), QWidget* parent = nullptr);
+    // file access; `senderAddress` is the sender address dialog the envelopes ask (without it
+    // envelopes are not printed); `clock` dates the person sheets. All must outlive the picker.
+    explicit TForm8(const ProgramState& state, adres_nadawcy::TForm13* senderAddress = nullptr,
+                    const Clock& clock = Clock::standard(), QWidget* parent = nullptr);
     ~TForm8() override;
 
     // The persons on offer, sorted by name; the lists hold indexes into it.
     QList<PersonListEntry> PickerEntries;
-    // The sender address dialog the envelopes ask, made after the picker; without it envelopes are
-    // not printed.
-    adres_nadawcy::TForm13* SenderAddress = nullptr;
 
     QLabel* Label1;
     QLabel* Label2;
@@ -102,6 +101,7 @@ private:
     bool startStraightJob(Printer& printer);
     void reportPrintFailure(const Printer& printer) const;
 
+    adres_nadawcy::TForm13* m_senderAddress;
     const Clock& m_clock;
 };
 

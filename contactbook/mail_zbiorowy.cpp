@@ -11,8 +11,8 @@
 
 namespace mail_zbiorowy {
 
-TForm10::TForm10(const ProgramState& state, QWidget* parent)
-    : TForm8(state, Clock::standard(), parent)
+TForm10::TForm10(const ProgramState& state, adres_nadawcy::TForm13* senderAddress, QWidget* parent)
+    : TForm8(state, senderAddress, Clock::standard(), parent)
 {
     setWindowTitle(QString::fromUtf8("Wysyłanie maila do wielu osób"));
     Label2->setText(QStringLiteral("Adresaci"));

@@ -9,7 +9,8 @@ namespace mail_zbiorowy {
 class TForm10 : public drukowanie::TForm8 {
     Q_OBJECT
 public:
-    explicit TForm10(const ProgramState& state, QWidget* parent = nullptr);
+    explicit TForm10(const ProgramState& state, adres_nadawcy::TForm13* senderAddress = nullptr,
+                     QWidget* parent = nullptr);
 
     // "R": the message to all chosen persons.
     void FlatSpeedButton6Click() override;

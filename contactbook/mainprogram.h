@@ -17,9 +17,9 @@
 
 #include <memory>
 
-// Every window of the main program, created once at start in a fixed order and alive until the
-// program ends: the main window first (its create step runs before any other window exists), then
-// the others.
+// Every window of the main program, created once at start and alive until the program ends: the
+// main window first (its create step runs before any other window exists), then, handed to it
+// through its constructor, the others, each made after the dialogs it opens.
 struct MainProgram {
     std::unique_ptr<start::TForm1> Form1;
     std::unique_ptr<oprogramie::TForm2> Form2;

@@ -170,7 +170,7 @@ void TForm15::show(const OptionsState& s)
 
 void TForm15::FormShow()
 {
-    ProfileFile file(settingsPathIn(m_state.ProgramDir));
+    ProfileFile file(settingsPathIn(m_state.ProgramDir), *m_state.Writer);
     const OptionsLoad load = readOptions(file);
     show(load.state);
     FlatEdit1->setText(cp1250::toUnicode(load.state.secondBase));
@@ -289,7 +289,7 @@ void TForm15::FlatSpeedButton3Click()
         return;
     }
     s.secondBase = folder.value_or(QByteArray());
-    ProfileFile file(settingsPathIn(m_state.ProgramDir));
+    ProfileFile file(settingsPathIn(m_state.ProgramDir), *m_state.Writer);
     // A failed write ends the command: the dialog stays open and says where it could not write.
     if (!writeOptions(file, s, &error)) {
         report(error);

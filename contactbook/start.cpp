@@ -80,13 +80,13 @@ TForm1::TForm1(const StartSetup& setup, QWidget* parent)
     createControls();
     registerTexts();
     FormCreate(setup);
+    if (m_started && setup.dialogs)
+        m_dialogs = setup.dialogs(*this);
 }
 
 TForm1::~TForm1()
 {
     FormDestroy();
-    if (Form1 == this)
-        Form1 = nullptr;
 }
 
 void TForm1::createControls()
@@ -270,7 +270,7 @@ void TForm1::FormCreate(const StartSetup& setup)
 {
     m_state.ProgramDir = setup.programDir;
     m_state.Locale = setup.locale;
-    ProfileFile opcje(settingsPathIn(m_state.ProgramDir));
+    ProfileFile opcje(settingsPathIn(m_state.ProgramDir), *m_state.Writer);
     m_state.Settings = DatabaseSettings::read(opcje);
 
     const QString base = defaultBaseIn(m_state.ProgramDir);
@@ -493,7 +493,7 @@ void TForm1::ShowPerson(const QString& path)
 
 void TForm1::LoadColours()
 {
-    m_state.Colors = readColorScheme(ProfileFile(settingsPathIn(m_state.ProgramDir)), m_state.Colors);
+    m_state.Colors = readColorScheme(ProfileFile(settingsPathIn(m_state.ProgramDir), *m_state.Writer), m_state.Colors);
     using namespace schemecolours;
     applyToWindow(this, m_state.Colors);
     // The large number panels are drawn inverted.
@@ -513,7 +513,8 @@ void TForm1::LoadColours()
 
 void TForm1::BuildLanguageMenu()
 {
-    const LanguageMenu menu = ::BuildLanguageMenu(m_state.ProgramDir, ProfileFile(settingsPathIn(m_state.ProgramDir)));
+    const LanguageMenu menu =
+        ::BuildLanguageMenu(m_state.ProgramDir, ProfileFile(settingsPathIn(m_state.ProgramDir), *m_state.Writer));
     PopupMenu2->clear();
     m_languageCaptions = menu.captions;
     for (qsizetype i = 0; i < menu.captions.size(); ++i) {
@@ -536,7 +537,7 @@ void TForm1::ApplyLanguage()
         if (items[i]->isChecked())
             checked = i;
     }
-    ProfileFile opcje(settingsPathIn(m_state.ProgramDir));
+    ProfileFile opcje(settingsPathIn(m_state.ProgramDir), *m_state.Writer);
     const LanguageSwitch change =
         ::ApplyLanguage(m_state.ProgramDir, m_languageCaptions.value(checked), m_state.Messages, opcje);
     if (!change.readError.isEmpty())

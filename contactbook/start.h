@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class ButtonAnimation;
@@ -61,6 +62,24 @@ class TForm8;
 // which other windows change only through PersonListOwner.
 namespace start {
 
+class TForm1;
+
+// The dialogs the main window's commands open: the about box of "O", the entry editor and the entry
+// type dialog of "N" and "E", the print picker, the bulk e-mail picker (a print picker too), the
+// options dialog, and the dialogs of "S", the colours command and "I". A command whose dialog is
+// missing does nothing.
+struct Dialogs {
+    QDialog* AboutBox = nullptr;
+    dodaj_nowy::TForm3* Editor = nullptr;
+    wybor_typu_nowego::TForm6* EntryTypeDialog = nullptr;
+    drukowanie::TForm8* PrintDialog = nullptr;
+    drukowanie::TForm8* MailDialog = nullptr;
+    QDialog* OptionsDialog = nullptr;
+    szukanie::TForm7* SearchDialog = nullptr;
+    kolory::TForm11* ColourEditor = nullptr;
+    imieniny::TForm12* NameDayDialog = nullptr;
+};
+
 // What the create step takes from outside the window.
 struct StartSetup {
     QString programDir;                   // the folder of the program, ending in "/"
@@ -71,6 +90,9 @@ struct StartSetup {
     const FileRemover* remover = nullptr; // the standard remover when null
     const Clock* clock = nullptr;         // the standard clock when null
     const FileWriter* writer = nullptr;   // the standard writer when null
+    // Makes the dialogs once the create step succeeded; they are built on the window's program
+    // state and person list, and must outlive the window. None when empty.
+    std::function<Dialogs(TForm1&)> dialogs;
 };
 
 class TForm1 : public QWidget, public PersonFields, public PersonListOwner {
@@ -101,23 +123,6 @@ public:
     QMenu* PopupMenu2; // the languages
     QMenu* PopupMenu6; // the favourites
     QAction* Polski1;  // the built-in language, first item of PopupMenu2
-
-    // The dialogs the commands open, once the windows after this one exist: the about box of "O",
-    // the entry editor and the entry type dialog of "N" and "E", the print picker, the bulk e-mail
-    // picker (a print picker too), the options dialog, and the dialogs of "S", the colours command
-    // and "I".
-    struct Dialogs {
-        QDialog* AboutBox = nullptr;
-        dodaj_nowy::TForm3* Editor = nullptr;
-        wybor_typu_nowego::TForm6* EntryTypeDialog = nullptr;
-        drukowanie::TForm8* PrintDialog = nullptr;
-        drukowanie::TForm8* MailDialog = nullptr;
-        QDialog* OptionsDialog = nullptr;
-        szukanie::TForm7* SearchDialog = nullptr;
-        kolory::TForm11* ColourEditor = nullptr;
-        imieniny::TForm12* NameDayDialog = nullptr;
-    };
-    void UseDialogs(const Dialogs& dialogs) { m_dialogs = dialogs; }
 
     // What every window of the program reads; the colour editor and the language switch change it.
     ProgramState& State() { return m_state; }
@@ -277,8 +282,5 @@ private:
     bool m_groupMenuStale = true; // PopupMenu1's items do not show GroupMenu yet
     void makeGroupMenuItems();
 };
-
-// The program's main window, set by the entry once it is created.
-inline TForm1* Form1 = nullptr;
 
 } // namespace start

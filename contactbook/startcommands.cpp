@@ -29,7 +29,6 @@
 #include "soundplayer.h"
 #include "textreader.h"
 #include "wybor_typu_nowego.h"
-#include "zarzadzanie_grupami.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -336,9 +335,8 @@ void TForm1::FlatSpeedButton9Click()
         return;
     }
     // A group deleted or renamed in the dialog changed the files, saved or not.
-    zarzadzanie_grupami::TForm5* groups = zarzadzanie_grupami::Form5;
-    if (groups && groups->GroupsChanged == QLatin1String(zarzadzanie_grupami::kGroupsChanged)) {
-        groups->GroupsChanged = QString::fromLatin1(zarzadzanie_grupami::kGroupsUnchanged);
+    if (editor.GroupsChanged()) {
+        editor.ForgetGroupsChanged();
         showAfterEdit(path);
     }
 }

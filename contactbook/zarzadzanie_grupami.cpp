@@ -78,11 +78,7 @@ TForm5::TForm5(const ProgramState& state, PersonListOwner& list, QWidget* parent
     own.applyBuiltIn();
 }
 
-TForm5::~TForm5()
-{
-    if (Form5 == this)
-        Form5 = nullptr;
-}
+TForm5::~TForm5() = default;
 
 void TForm5::RegisterTexts(TextTargets& texts)
 {
@@ -117,7 +113,7 @@ void TForm5::showEvent(QShowEvent* event)
 
 void TForm5::FormShow()
 {
-    GroupsChanged = QString::fromLatin1(kGroupsUnchanged);
+    m_groupsChanged = false;
     const ColorScheme& s = m_state.Colors;
     using namespace schemecolours;
     applyToWindow(this, s);
@@ -188,7 +184,7 @@ void TForm5::FlatSpeedButton1Click()
     if (isProtectedGroup(name, m_state.Messages))
         return;
     // The main window rebuilds its list after the editor even when the question is answered No.
-    GroupsChanged = QString::fromLatin1(kGroupsChanged);
+    m_groupsChanged = true;
     const MessageTable& m = m_state.Messages;
     if (Prompter::current().askYesNoCancel(nullptr, messageBoxCaption(), text(m[4] + name + " ?" + m[5])) !=
         Prompter::Answer::Yes)
@@ -211,7 +207,7 @@ void TForm5::FlatSpeedButton5Click()
     const std::optional<QByteArray> newName = typedName();
     if (!newName)
         return;
-    GroupsChanged = QString::fromLatin1(kGroupsChanged);
+    m_groupsChanged = true;
     // The group keeps its mark: the entry's own file has just been given the new name, and the
     // save writes the marked groups. The click that picked the group marked nothing.
     MarkedGroup& group = m_groups[row];
@@ -249,7 +245,7 @@ GroupDialogResult ShowGroupDialog(TForm5& dialog, const QList<MarkedGroup>& grou
 {
     dialog.FillGroups(groups, entryType);
     const int result = DialogRunner::current().run(dialog);
-    return {result == mrOk, dialog.EditorMenu};
+    return {result == mrOk, dialog.EditorMenu, dialog.GroupsChanged()};
 }
 
 } // namespace zarzadzanie_grupami

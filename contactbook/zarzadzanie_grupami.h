@@ -25,10 +25,6 @@ class TShape;
 // group change every person file at once.
 namespace zarzadzanie_grupami {
 
-// The values of GroupsChanged.
-inline constexpr char kGroupsUnchanged[] = "nie";
-inline constexpr char kGroupsChanged[] = "tak";
-
 class TForm5 : public QDialog {
     Q_OBJECT
 public:
@@ -47,9 +43,9 @@ public:
     QLabel* Label1;
     TFlatEdit* FlatEdit1; // the name for adding and renaming
 
-    // "nie" when the dialog is shown, "tak" once a group was deleted or renamed in the files. The
-    // main window's edit command reads it, and sets it back, after the editor closed unsaved.
-    QString GroupsChanged = QString::fromLatin1(kGroupsUnchanged);
+    // False when the dialog is shown, true once a group was deleted or renamed in the files (also
+    // when the deletion is then not confirmed).
+    bool GroupsChanged() const { return m_groupsChanged; }
 
     // Fills the list for one showing: the editor's groups with their marks, and its entry type,
     // which the rebuilt editor menu needs. Clears EditorMenu.
@@ -83,6 +79,7 @@ private:
     QList<MarkedGroup> m_groups;
     QByteArray m_entryType;
     GroupPick m_pick;
+    bool m_groupsChanged = false;
 };
 
 // What the editor's "G" got from the dialog.
@@ -90,13 +87,13 @@ struct GroupDialogResult {
     bool accepted = false; // "Z" or "X"; the close box gives false
     // The editor's group menu to show from now on, when the dialog rebuilt it.
     std::optional<QList<GroupMenuItem>> editorMenu;
+    // A group was deleted or renamed in the files (GroupsChanged): the main window lists the entries
+    // again even when the editor is not saved.
+    bool groupsChanged = false;
 };
 
 // The editor's "G": fills the dialog with the editor's groups (its menu items from index 4 on,
 // caption and check mark) and shows it modally.
 GroupDialogResult ShowGroupDialog(TForm5& dialog, const QList<MarkedGroup>& groups, const QByteArray& entryType);
-
-// The program's group dialog, set when the windows are created.
-inline TForm5* Form5 = nullptr;
 
 } // namespace zarzadzanie_grupami

@@ -168,11 +168,7 @@ TForm4::TForm4(const ProgramState& state, QWidget* parent)
     own.applyBuiltIn();
 }
 
-TForm4::~TForm4()
-{
-    if (Form4 == this)
-        Form4 = nullptr;
-}
+TForm4::~TForm4() = default;
 
 const MessageTable& TForm4::Messages() const
 {

@@ -125,7 +125,4 @@ struct PhotoChoice {
 // not shown.
 PhotoChoice ChoosePhoto(TForm4& cropWindow, QWidget* owner);
 
-// The program's crop window, set when the windows are created.
-inline TForm4* Form4 = nullptr;
-
 } // namespace zdjecia

@@ -47,14 +47,15 @@ protected:
         dir.write("baza/9-9-9.wps", crlf({T("nazwisko", "Inny"), T("grupa", "&Rodzina"), T("grupa", "Praca")}));
     }
 
-    void start(const FileWriter& writer = FileWriter::standard())
+    void start(const FileWriter& writer = FileWriter::standard(), const dodaj_nowy::EditorDialogs& dialogs = {})
     {
         start::StartSetup setup;
         setup.programDir = dir.path();
         setup.workingDir = dir.path();
         setup.writer = &writer;
         main = std::make_unique<TForm1>(setup);
-        editor = std::make_unique<TForm3>(main->State(), main->GroupMenu(), EditorServices{&random, nullptr, &clock});
+        editor = std::make_unique<TForm3>(main->State(), main->GroupMenu(), dialogs,
+                                          EditorServices{&random, nullptr, &clock});
     }
 
     // The editor as the new-entry command leaves it, shown without blocking.
@@ -636,9 +637,9 @@ TEST_F(EditorTest, TakesTheSchemeEachTimeItIsShown)
 
 TEST_F(EditorTest, BusinessDataChangesOnlyWhenConfirmed)
 {
-    start();
-    dane_biznesowe::TForm14 business(main->State().Colors);
-    editor->BusinessData = &business;
+    const ColorScheme scheme; // the built-in one, as the main window holds without a settings file
+    dane_biznesowe::TForm14 business(scheme);
+    start(FileWriter::standard(), {.businessData = &business});
     ScriptedDialogRunner dialogs;
     openNew();
     editor->Nip = QStringLiteral("111");

@@ -379,7 +379,7 @@ TEST_F(EntryCommandsTest, GroupRenamedInAnEditLeftUnsavedStillRefreshesTheList)
     EXPECT_EQ(editor().result(), mrCancel);
     EXPECT_TRUE(dir.read("baza/1-1-1.wps").contains(T("grupa", "Firma")));
     EXPECT_EQ(main().GroupMenu().groups(), QList<QByteArray>({"Firma", "&Rodzina"}));
-    EXPECT_EQ(zarzadzanie_grupami::Form5->GroupsChanged, "nie");
+    EXPECT_FALSE(editor().GroupsChanged());
     EXPECT_EQ(selectedPath(), dir.file("baza/1-1-1.wps"));
 }
 

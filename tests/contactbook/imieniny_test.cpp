@@ -33,8 +33,10 @@ protected:
                                                   "<$@$>31.08</$@$>@Rajmund",
                                               });
         write("baza/stale/Imiona_index.ind", {"<$@$>Jan</$@$>|Jan|Janek|Jaś|", "<$@$>Anna</$@$>|Anna|Ania|"});
-        startMain();
-        names = std::make_unique<TForm12>(main->State(), clock);
+        startMain([this](start::TForm1& m) {
+            names = std::make_unique<TForm12>(m.State(), clock);
+            return start::Dialogs{.NameDayDialog = names.get()};
+        });
     }
 
     QStringList lastRow() const
@@ -223,7 +225,6 @@ TEST_F(NameDayWindowTest, CancelledChoiceKeepsTheHitsForTheNextShow)
         kept = names->FlatListBox1->Items();
         chooseHidden = !names->FlatSpeedButton3->isVisible();
     };
-    main->UseDialogs({.NameDayDialog = names.get()});
     main->FlatSpeedButton[17]->Click();
     EXPECT_EQ(kept.size(), 3);
     EXPECT_TRUE(chooseHidden);

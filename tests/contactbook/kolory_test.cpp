@@ -32,9 +32,10 @@ protected:
     void SetUp() override
     {
         write("baza/1.wps", {"<$@$>nazwisko</$@$>Adam"});
-        startMain();
-        editor = std::make_unique<TForm11>(main->State());
-        main->UseDialogs({.ColourEditor = editor.get()});
+        startMain([this](start::TForm1& m) {
+            editor = std::make_unique<TForm11>(m.State());
+            return start::Dialogs{.ColourEditor = editor.get()};
+        });
     }
 
     // The frames of kolor1..kolor8.

@@ -25,10 +25,11 @@ start::StartSetup ProgramFixture::setup() const
     return s;
 }
 
-start::TForm1& ProgramFixture::startMain()
+start::TForm1& ProgramFixture::startMain(std::function<start::Dialogs(start::TForm1&)> dialogs)
 {
-    main = std::make_unique<start::TForm1>(setup());
-    start::Form1 = main.get();
+    start::StartSetup s = setup();
+    s.dialogs = std::move(dialogs);
+    main = std::make_unique<start::TForm1>(s);
     return *main;
 }
 

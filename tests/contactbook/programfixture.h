@@ -7,6 +7,7 @@
 #include "mainprogram.h"
 #include "support.h"
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 
@@ -24,8 +25,8 @@ protected:
     QString write(const QString& name, std::initializer_list<const char*> lines);
     // How the program starts in the folder.
     start::StartSetup setup() const;
-    // Starts the main window alone on what the folder holds now.
-    start::TForm1& startMain();
+    // Starts the main window alone on what the folder holds now, with the dialogs `dialogs` makes.
+    start::TForm1& startMain(std::function<start::Dialogs(start::TForm1&)> dialogs = {});
     // Creates every window of the program on what the folder holds now.
     void start();
 

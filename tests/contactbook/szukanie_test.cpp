@@ -26,8 +26,10 @@ protected:
         write("baza/2.wps", {"<$@$>nazwisko</$@$>Adam Kot", "<$@$>ulica</$@$>Polna 2", "<$@$>grupa</$@$>Rodzina"});
         write("baza/3.wps", {"<$@$>nazwisko</$@$>Ewa Lis", "<$@$>ulica</$@$>Leśna ?"});
         write("baza/4.wpj", {"<$@$>nazwisko</$@$>Rocznica", "<$@$>ulica</$@$>Polna"});
-        startMain();
-        search = std::make_unique<TForm7>(main->State(), *main);
+        startMain([this](start::TForm1& m) {
+            search = std::make_unique<TForm7>(m.State(), m);
+            return start::Dialogs{.SearchDialog = search.get()};
+        });
     }
 
     // Runs the main window's "S" with `fill` acting on the open window.
@@ -44,7 +46,6 @@ protected:
 
 TEST_F(SearchWindowTest, SearchCommandPreparesTheWindowAndHitsReplaceTheList)
 {
-    main->UseDialogs({.SearchDialog = search.get()});
     type(search->FlatEdit[9], "left from before");
     QStringList rows;
     bool onlyAllChosen = false;
@@ -107,7 +108,6 @@ TEST_F(SearchWindowTest, TextOutsideTheCodePageIsNotSearchedAsAQuestionMark)
 
 TEST_F(SearchWindowTest, EnterSearchesAndTheAndOrChoiceStays)
 {
-    main->UseDialogs({.SearchDialog = search.get()});
     searchWith([&](TForm7& w) {
         EXPECT_TRUE(w.lub->Checked());
         w.i->SetChecked(true);
@@ -132,7 +132,6 @@ TEST_F(SearchWindowTest, EnterSearchesAndTheAndOrChoiceStays)
 
 TEST_F(SearchWindowTest, ChosenGroupsLimitTheSearch)
 {
-    main->UseDialogs({.SearchDialog = search.get()});
     searchWith([&](TForm7& w) {
         type(w.FlatEdit[2], "polna");
         const auto rows = w.FlatListBox1->ItemSlots();

@@ -94,7 +94,7 @@ TEST_F(GroupDialogTest, ClicksMarkGroupsAndZHandsTheEditorItsNewMenu)
         {"Wszystko", true, false, true},
     };
     EXPECT_EQ(*result.editorMenu, expected);
-    EXPECT_EQ(dialog->GroupsChanged, "nie");
+    EXPECT_FALSE(dialog->GroupsChanged());
 }
 
 TEST_F(GroupDialogTest, XAcceptsWithoutRebuildingAndTheCloseBoxCancels)
@@ -147,7 +147,7 @@ TEST_F(GroupDialogTest, DeleteAsksFirstAndThenRewritesTheFilesAndBothMenus)
     clickRow(1); // back to unmarked, still selected
     for (const Prompter::Answer answer : {Prompter::Answer::No, Prompter::Answer::Cancel}) {
         prompter.shown.clear();
-        dialog->GroupsChanged = "nie";
+        dialog->FormShow(); // GroupsChanged false again
         prompter.answers = {answer};
         dialog->FlatSpeedButton1->Click();
         ASSERT_EQ(prompter.shown.size(), 1);
@@ -157,7 +157,7 @@ TEST_F(GroupDialogTest, DeleteAsksFirstAndThenRewritesTheFilesAndBothMenus)
         EXPECT_EQ(prompter.shown[0].text,
                   QString::fromUtf8("Czy na pewno wykasować grupę: Praca ? Wszystkie osoby powiązane z tą grupą "
                                     "stracą powiązanie."));
-        EXPECT_EQ(dialog->GroupsChanged, "tak");
+        EXPECT_TRUE(dialog->GroupsChanged());
         EXPECT_EQ(items().size(), 3);
         EXPECT_EQ(dir.read("baza/1.wps"), anna);
         EXPECT_FALSE(dialog->EditorMenu);
@@ -185,7 +185,7 @@ TEST_F(GroupDialogTest, RenameKeepsTheMarkAndRewritesTheFilesWithoutAQuestion)
     dialog->FlatSpeedButton5->Click();
 
     EXPECT_TRUE(prompter.shown.isEmpty());
-    EXPECT_EQ(dialog->GroupsChanged, "tak");
+    EXPECT_TRUE(dialog->GroupsChanged());
     EXPECT_EQ(items(), QStringList({"v    Rodzina", "     Praca", "     Wszystko"}));
     EXPECT_EQ(dir.read("baza/1.wps"),
               crlf({"<$@$>nazwisko</$@$>Anna", "<$@$>grupa</$@$>Rodzina", "<$@$>grupa</$@$>Praca"}));
@@ -282,7 +282,7 @@ TEST_F(GroupDialogTest, ProtectedGroupsNoSelectionAndAnEmptyNameChangeNothing)
     dialog->FlatSpeedButton5->Click();
 
     EXPECT_TRUE(prompter.shown.isEmpty());
-    EXPECT_EQ(dialog->GroupsChanged, "nie");
+    EXPECT_FALSE(dialog->GroupsChanged());
     EXPECT_EQ(items(), QStringList({"     Dom", "v    Wszystko", "     Jednorazowe przypomnienie"}));
     EXPECT_FALSE(dialog->EditorMenu);
 }
