@@ -39,6 +39,22 @@ constexpr char kListFilter[] = "Listy (*.lst)";
 constexpr int kItemHeight = 16;
 // The group's stored name, beside the text the list shows.
 constexpr int kGroupRole = Qt::UserRole;
+// A person row's index into PickerEntries; its text, the index in ten digits, only keeps the sorted
+// lists in index order.
+constexpr int kEntryRole = Qt::UserRole;
+
+QListWidgetItem* entryItem(int index)
+{
+    auto* item = new QListWidgetItem(pickerItem(index));
+    item->setData(kEntryRole, index);
+    return item;
+}
+
+const PersonListEntry* entryOf(const QList<PersonListEntry>& entries, const QListWidgetItem* item)
+{
+    const int index = item->data(kEntryRole).toInt();
+    return index >= 0 && index < entries.size() ? &entries[index] : nullptr;
+}
 
 using DrawItem = void (TForm8::*)(const QListWidget*, QPainter*, int, const QRect&, bool) const;
 
@@ -180,7 +196,7 @@ void TForm8::Fill(QList<PersonListEntry> entries, const QList<QByteArray>& group
     ListBox3->clear();
     PickerEntries = std::move(entries);
     for (qsizetype i = 0; i < PickerEntries.size(); ++i)
-        ListBox1->addItem(pickerItem(int(i)));
+        ListBox1->addItem(entryItem(int(i)));
     for (const QByteArray& group : groups) {
         auto* item = new QListWidgetItem(cp1250::toUnicode(group), ListBox2);
         item->setData(kGroupRole, group);
@@ -191,9 +207,8 @@ QList<PersonListEntry> TForm8::Chosen() const
 {
     QList<PersonListEntry> chosen;
     for (int row = 0; row < ListBox3->count(); ++row) {
-        const int index = pickerIndex(ListBox3->item(row)->text());
-        if (index >= 0 && index < PickerEntries.size())
-            chosen.append(PickerEntries[index]);
+        if (const PersonListEntry* entry = entryOf(PickerEntries, ListBox3->item(row)))
+            chosen.append(*entry);
     }
     return chosen;
 }
@@ -223,11 +238,9 @@ void TForm8::ListBox1DrawItem(const QListWidget* list, QPainter* canvas, int ind
     const ColorScheme& s = m_state.Colors;
     FillRect(*canvas, TRect::of(rect), selected ? s.ComboBox_podswietlenie : s.ComboBox_tlo);
     QByteArray name;
-    if (index >= 0 && index < list->count()) {
-        const int entry = pickerIndex(list->item(index)->text());
-        if (entry >= 0 && entry < PickerEntries.size())
-            name = PickerEntries[entry].Name;
-    }
+    if (const PersonListEntry* entry =
+            index >= 0 && index < list->count() ? entryOf(PickerEntries, list->item(index)) : nullptr)
+        name = entry->Name;
     if (!name.isEmpty() && name != "???") {
         static const QImage bullet = bitmapResource(u"PUNKT");
         DrawTransparent(*canvas, rect.topLeft() + QPoint(1, 2), bullet, qRgb(255, 255, 255));
@@ -250,10 +263,8 @@ void TForm8::ListBox2DrawItem(const QListWidget* list, QPainter* canvas, int ind
 void TForm8::moveSelected(QListWidget* from, QListWidget* to)
 {
     const QList<QListWidgetItem*> selected = from->selectedItems();
-    for (QListWidgetItem* item : selected) {
-        to->addItem(item->text());
-        delete from->takeItem(from->row(item));
-    }
+    for (QListWidgetItem* item : selected)
+        to->addItem(from->takeItem(from->row(item)));
 }
 
 void TForm8::putAll(QListWidget* into)
@@ -261,7 +272,7 @@ void TForm8::putAll(QListWidget* into)
     ListBox1->clear();
     ListBox3->clear();
     for (qsizetype i = 0; i < PickerEntries.size(); ++i)
-        into->addItem(pickerItem(int(i)));
+        into->addItem(entryItem(int(i)));
 }
 
 void TForm8::FlatSpeedButton2Click()
@@ -294,11 +305,11 @@ void TForm8::ListBox2Click()
     for (int row = 0; row < ListBox1->count(); ++row) {
         QListWidgetItem* item = ListBox1->item(row);
         item->setSelected(false);
-        const int index = pickerIndex(item->text());
-        if (index < 0 || index >= PickerEntries.size())
+        const PersonListEntry* entry = entryOf(PickerEntries, item);
+        if (!entry)
             continue;
         // A file that cannot be read selects nothing.
-        const auto lines = m_state.Reader->readLines(PickerEntries[index].Path);
+        const auto lines = m_state.Reader->readLines(entry->Path);
         if (lines && inAnyGroup(*lines, groups))
             item->setSelected(true);
     }
@@ -352,11 +363,10 @@ void TForm8::FlatSpeedButton8Click()
     putAll(ListBox1);
     for (const int index :
          chooseFromList(*lines, PickerEntries, storedPathFolders(m_state.Settings, m_state.ProgramDir))) {
-        const QList<QListWidgetItem*> found = ListBox1->findItems(pickerItem(index), Qt::MatchExactly);
-        if (found.isEmpty())
-            continue;
-        ListBox3->addItem(found.first()->text());
-        delete ListBox1->takeItem(ListBox1->row(found.first()));
+        const QModelIndexList found =
+            ListBox1->model()->match(ListBox1->model()->index(0, 0), kEntryRole, index, 1, Qt::MatchExactly);
+        if (!found.isEmpty())
+            ListBox3->addItem(ListBox1->takeItem(found.first().row()));
     }
 }
 

@@ -38,13 +38,6 @@ QString pickerItem(int index)
     return QStringLiteral("%1").arg(index, kItemDigits, 10, QLatin1Char('0'));
 }
 
-int pickerIndex(const QString& item)
-{
-    bool ok = false;
-    const int index = item.toInt(&ok);
-    return ok && index >= 0 ? index : -1;
-}
-
 QList<PersonListEntry> scanPrintEntries(const QStringList& folders, const TextReader& reader)
 {
     QList<PersonListEntry> entries;

@@ -17,11 +17,9 @@ struct DatabaseSettings;
 // The print and mail picker's rules: which persons it offers, how its lists name them, which
 // persons a group selects, and the saved lists of chosen persons (lista<N>.lst).
 
-// The picker's lists hold entry indexes as ten-digit texts, so that sorting the texts keeps the
-// entries in index order, which is name order.
+// The text of a picker list's row, whose data is its entry index: the index in ten digits, so that
+// the sorted lists keep their rows in index order, which is name order.
 QString pickerItem(int index);
-// The index of a list item; -1 for a text that is no index.
-int pickerIndex(const QString& item);
 
 // The persons to print: every person file of the folders whose line 1 names the person ("0" or an
 // empty name is skipped). Unsorted, in the order the files were found; unreadable files are skipped.

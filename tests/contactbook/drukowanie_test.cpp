@@ -90,11 +90,16 @@ protected:
         program->Form1->FlatSpeedButton[13]->Click();
     }
 
+    // A row's name, by the entry index the row holds as its data.
+    static QString nameOf(const drukowanie::TForm8& f, const QListWidgetItem* item)
+    {
+        return cp1250::toUnicode(f.PickerEntries[item->data(Qt::UserRole).toInt()].Name);
+    }
     static QStringList names(const drukowanie::TForm8& f, const QListWidget* list)
     {
         QStringList shown;
-        for (const QString& item : texts(list))
-            shown << cp1250::toUnicode(f.PickerEntries[item.toInt()].Name);
+        for (int row = 0; row < list->count(); ++row)
+            shown << nameOf(f, list->item(row));
         return shown;
     }
 };
@@ -177,7 +182,7 @@ TEST_F(PickerTest, AGroupClickSelectsTheCandidatesOfTheSelectedGroups)
         selectRows(f.ListBox2, {1}); // Rodzina
         f.ListBox2Click();
         for (const QListWidgetItem* item : f.ListBox1->selectedItems())
-            selected << cp1250::toUnicode(f.PickerEntries[item->text().toInt()].Name);
+            selected << nameOf(f, item);
     });
     EXPECT_EQ(selected, (QStringList{"adam Nowak"}));
 }
