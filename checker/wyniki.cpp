@@ -6,8 +6,8 @@
 #include "bitmaps.h"
 #include "codec1250.h"
 #include "fileremover.h"
-#include "numbers.h"
 #include "oprogramie.h"
+#include "personfile.h"
 #include "processstarter.h"
 #include "profilefile.h"
 #include "prompter.h"
@@ -15,7 +15,6 @@
 #include "schemecolours.h"
 #include "settings.h"
 #include "shape.h"
-#include "taggedline.h"
 #include "windowparts.h"
 #include "windowplace.h"
 
@@ -180,9 +179,9 @@ void TForm1::Fill(const CheckerResult& result)
     CurrentYear = result.CurrentYear;
     const QSignalBlocker quiet(ListBox1);
     ListBox1->clear();
-    for (const QByteArray& line : result.listItems()) {
+    for (const ResultRow& row : resultRows(result)) {
         auto* item = new QListWidgetItem(ListBox1);
-        item->setData(Qt::UserRole, line);
+        item->setData(Qt::UserRole, QVariant::fromValue(row));
     }
     ListBox1->setCurrentRow(-1);
 }
@@ -193,37 +192,37 @@ int TForm1::ItemIndex() const
     return selected.isEmpty() ? -1 : ListBox1->row(selected.first());
 }
 
-QByteArray TForm1::Item(int row) const
+std::optional<ResultRow> TForm1::Row(int row) const
 {
     const QListWidgetItem* item = ListBox1->item(row);
-    return item ? item->data(Qt::UserRole).toByteArray() : QByteArray();
+    if (!item)
+        return std::nullopt;
+    return item->data(Qt::UserRole).value<ResultRow>();
 }
 
-const wpis* TForm1::recordOf(int row) const
+const wpis* TForm1::recordOf(const std::optional<ResultRow>& row) const
 {
-    const QByteArray line = Item(row);
-    const QByteArray key = ExtractField(line, QByteArray());
-    const QList<wpis>* events = key == listitem::kComing ? &ComingEvents
-                                : key == listitem::kPast ? &PastEvents
-                                                         : nullptr;
-    if (!events)
+    if (!row)
         return nullptr;
-    const auto index = toInteger(ExtractField(line, key));
-    if (!index || *index < 0 || *index >= events->size())
+    const QList<wpis>* events = row->kind == RowKind::Coming ? &ComingEvents
+                                : row->kind == RowKind::Past ? &PastEvents
+                                                             : nullptr;
+    if (!events || row->index < 0 || row->index >= events->size())
         return nullptr;
-    return &(*events)[*index];
+    return &(*events)[row->index];
 }
 
 bool TForm1::isComingOneOff(int row) const
 {
-    const wpis* entry = recordOf(row);
-    return entry && ExtractField(Item(row), QByteArray()) == listitem::kComing && !entry->Path.isEmpty() &&
-           entry->Path.back().toLower() == u'j';
+    const std::optional<ResultRow> shownRow = Row(row);
+    const wpis* entry = recordOf(shownRow);
+    return entry && shownRow->kind == RowKind::Coming && kindOfFileName(entry->Path) == EntryKind::OneOff;
 }
 
 int TForm1::ListBox1MeasureItem(int row) const
 {
-    return rowHeight(ExtractField(Item(row), QByteArray()), QFontMetrics(ListBox1->font()).height());
+    const std::optional<ResultRow> shownRow = Row(row);
+    return shownRow ? rowHeight(shownRow->kind, QFontMetrics(ListBox1->font()).height()) : 0;
 }
 
 void TForm1::ListBox1DrawItem(QPainter& canvas, int row, const QRect& rect, bool selected) const
@@ -231,8 +230,10 @@ void TForm1::ListBox1DrawItem(QPainter& canvas, int row, const QRect& rect, bool
     const TRect r = TRect::of(rect);
     FillRect(canvas, r, kRowGray);
 
-    const QByteArray line = Item(row);
-    const QByteArray key = ExtractField(line, QByteArray());
+    const std::optional<ResultRow> shownRow = Row(row);
+    if (!shownRow)
+        return;
+    const RowKind kind = shownRow->kind;
     const QFontMetrics fm(ListBox1->font());
     const TextWidth width = [&fm](const QString& s) { return fm.horizontalAdvance(s); };
     canvas.setFont(ListBox1->font());
@@ -244,23 +245,22 @@ void TForm1::ListBox1DrawItem(QPainter& canvas, int row, const QRect& rect, bool
         textOut(centredTextX(r.Left, r.width(), width(text)), y, text, colour);
     };
 
-    if (key == listitem::kToday || key == listitem::kCaption) {
-        centred(r.Top + 4, shown(ExtractField(line, key)), key == listitem::kToday ? kTodayText : kCaptionText);
-    } else if (key == listitem::kHoliday) {
+    if (kind == RowKind::Today || kind == RowKind::Caption) {
+        centred(r.Top + 4, shown(shownRow->text), kind == RowKind::Today ? kTodayText : kCaptionText);
+    } else if (kind == RowKind::Holiday) {
         FillRect(canvas, r, m_scheme.ComboBox_podswietlenie);
-        const TwoLines lines = splitHoliday(shown(ExtractField(line, key)), r.width(), width);
+        const TwoLines lines = splitHoliday(shown(shownRow->text), r.width(), width);
         centred(r.Top + 4, lines.first, m_scheme.ComboBox_tekst1);
         centred(r.Top + 4 + fm.height(), lines.second, m_scheme.ComboBox_tekst1);
-    } else if (const wpis* entry = recordOf(row)) {
-        drawEntryRow(canvas, key, *entry, rect, selected);
+    } else if (const wpis* entry = recordOf(shownRow)) {
+        drawEntryRow(canvas, kind, *entry, rect, selected);
     }
 }
 
-void TForm1::drawEntryRow(QPainter& canvas, const QByteArray& key, const wpis& entry, const QRect& rect,
-                          bool selected) const
+void TForm1::drawEntryRow(QPainter& canvas, RowKind kind, const wpis& entry, const QRect& rect, bool selected) const
 {
     const TRect r = TRect::of(rect);
-    const bool coming = key == listitem::kComing;
+    const bool coming = kind == RowKind::Coming;
     FillRect(canvas, r, selected ? kSelectedRow : coming ? kComingRow : kPastRow);
     if (coming && !selected) {
         // The mark is drawn on white, which stands for the row's own colour.
@@ -291,7 +291,7 @@ void TForm1::ListBox1Click()
 
 void TForm1::ListBox1DblClick()
 {
-    const wpis* entry = recordOf(ItemIndex());
+    const wpis* entry = recordOf(Row(ItemIndex()));
     if (!entry)
         return;
     const ProgramStart start = OpenPersonCommand(m_programDir, entry->Path);
@@ -307,7 +307,7 @@ void TForm1::FlatSpeedButton1Click()
     const int row = ItemIndex();
     if (!isComingOneOff(row))
         return;
-    const wpis& entry = *recordOf(row);
+    const wpis& entry = *recordOf(Row(row));
     const QString question =
         shown(entry.Name) + QString::fromUtf8(": Czy na pewno wykasować przypomnienie jednorazowe?");
     if (Prompter::current().askYesNo(this, QLatin1String(kCaption), question) != Prompter::Answer::Yes)

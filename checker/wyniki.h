@@ -2,6 +2,7 @@
 
 #include "checkerscan.h"
 #include "colorscheme.h"
+#include "resultrows.h"
 
 #include <QDate>
 #include <QList>
@@ -9,6 +10,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 
 class FileRemover;
 class QLabel;
@@ -44,7 +46,7 @@ public:
     TFlatHint* FlatHint1;
     oprogramie::TForm2* Form2;
 
-    // The window's copies of the run's lists; the list rows index them.
+    // The window's copies of the run's lists; the coming and past rows index them.
     QList<wpis> ComingEvents;
     QList<wpis> PastEvents;
     QDate Today;
@@ -60,8 +62,8 @@ public:
 
     // The selected row, or -1.
     int ItemIndex() const;
-    // The tagged line of a row.
-    QByteArray Item(int row) const;
+    // A row of the list; nothing for a row that is not there.
+    std::optional<ResultRow> Row(int row) const;
 
     int ListBox1MeasureItem(int row) const;
     void ListBox1DrawItem(QPainter& canvas, int row, const QRect& rect, bool selected) const;
@@ -77,10 +79,9 @@ protected:
 private:
     void FormCreate();
     // The record of a coming or past row; null for the other rows.
-    const wpis* recordOf(int row) const;
+    const wpis* recordOf(const std::optional<ResultRow>& row) const;
     bool isComingOneOff(int row) const;
-    void drawEntryRow(QPainter& canvas, const QByteArray& key, const wpis& entry, const QRect& rect,
-                      bool selected) const;
+    void drawEntryRow(QPainter& canvas, RowKind kind, const wpis& entry, const QRect& rect, bool selected) const;
 
     QString m_programDir;
     const FileRemover& m_remover;

@@ -61,24 +61,6 @@ bool CheckerResult::silentEnd() const
     return ComingList.isEmpty() && PastList.isEmpty() && HolidayText.isEmpty();
 }
 
-Lines CheckerResult::listItems() const
-{
-    using namespace listitem;
-    Lines items;
-    items.append(taggedLine(kToday, Texts.text(checkertext::TodayIs) + ' ' + QByteArray::number(Today.day()) + ' ' +
-                                        Texts.monthName(Today.month()) + ' ' + QByteArray::number(CurrentYear)));
-    if (!HolidayText.isEmpty())
-        items.append(taggedLine(kHoliday, HolidayText));
-    items.append(taggedLine(kCaption, Texts.text(checkertext::ComingHeader)));
-    for (qsizetype i = 0; i < ComingList.size(); ++i)
-        items.append(taggedLine(kComing, QByteArray::number(i)));
-    items.append(taggedLine(kCaption, Texts.text(checkertext::PastHeader)));
-    for (qsizetype i = 0; i < PastList.size(); ++i)
-        items.append(taggedLine(kPast, QByteArray::number(i)));
-    items.append(taggedLine(kCaption, Texts.text(checkertext::ClosingLine)));
-    return items;
-}
-
 QByteArray readHoliday(const QString& path, QDate today)
 {
     static const QByteArray key("swieto");

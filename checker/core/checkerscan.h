@@ -27,15 +27,6 @@ struct CheckerSettings {
     static CheckerSettings read(const ProfileFile& opcje);
 };
 
-// The keys of the results list's rows.
-namespace listitem {
-inline constexpr char kToday[] = "dzis";     // the today line, always first
-inline constexpr char kHoliday[] = "swieto"; // today's holiday, second, only when there is one
-inline constexpr char kCaption[] = "napis";  // the two headers and the closing line
-inline constexpr char kComing[] = "bedzie";  // value: index into ComingList
-inline constexpr char kPast[] = "bylo";      // value: index into PastList
-} // namespace listitem
-
 // The outcome of one checker run, everything the results window shows.
 struct CheckerResult {
     QDate Today;
@@ -47,9 +38,6 @@ struct CheckerResult {
 
     // Nothing coming, nothing just passed and no holiday: the checker ends without a window.
     bool silentEnd() const;
-    // The rows of the results list as tagged lines: the today line, the holiday, the coming header,
-    // one row per coming occasion, the past header, one row per past occasion, the closing line.
-    Lines listItems() const;
 };
 
 // Today's holiday from the holiday file: the text of the last "swieto" line dated with today's day

@@ -14,15 +14,16 @@ namespace {
 
 // The three kinds of date line.
 struct DateLineKind {
+    OccasionKind occasion;
     const char* key;
     std::uint8_t DayWindows::*before;
     std::uint8_t DayWindows::*after;
 };
 
 const DateLineKind kDateLines[] = {
-    {kKindNameDay, &DayWindows::DaysBeforeNameDay, &DayWindows::DaysAfterNameDay},
-    {kKindBirthday, &DayWindows::DaysBeforeBirthday, &DayWindows::DaysAfterBirthday},
-    {kKindOccasion, &DayWindows::DaysBeforeOccasion, &DayWindows::DaysAfterOccasion},
+    {OccasionKind::NameDay, kKindNameDay, &DayWindows::DaysBeforeNameDay, &DayWindows::DaysAfterNameDay},
+    {OccasionKind::Birthday, kKindBirthday, &DayWindows::DaysBeforeBirthday, &DayWindows::DaysAfterBirthday},
+    {OccasionKind::Occasion, kKindOccasion, &DayWindows::DaysBeforeOccasion, &DayWindows::DaysAfterOccasion},
 };
 
 const DateLineKind* dateLineKind(QByteArrayView key)
@@ -238,7 +239,7 @@ constexpr int kLongestListedDayCount = 14;
 wpis listedEntry(const DateLine& line, const QByteArray& name, const QString& path, QDate today,
                  const CheckerTexts& texts)
 {
-    const bool birthday = qstrcmp(line.kind->key, kKindBirthday) == 0;
+    const bool birthday = line.kind->occasion == OccasionKind::Birthday;
     const QByteArray label = line.nameDay ? texts.text(checkertext::NameDayLabel)
                              : birthday   ? texts.text(checkertext::BirthdayLabel)
                                           : line.label;
@@ -254,7 +255,7 @@ wpis listedEntry(const DateLine& line, const QByteArray& name, const QString& pa
     }
     if (!line.nameDay)
         entry.Year = shiftedYear(line.yearPart, judged.occurrenceYear - today.year());
-    entry.Kind = line.kind->key;
+    entry.Kind = line.kind->occasion;
     entry.Path = path;
     return entry;
 }

@@ -25,6 +25,13 @@ struct DayWindows {
     std::uint8_t DaysAfterOccasion = 3;
 };
 
+// The kinds of occasion, by the date lines they are read from.
+enum class OccasionKind : std::uint8_t {
+    NameDay,  // "imieniny"
+    Birthday, // "urodziny"
+    Occasion, // "impreza"
+};
+
 // One listed occasion: a row of the results window.
 struct wpis {
     // The value of the last "nazwisko" line before the date line in the same file; empty if none.
@@ -36,8 +43,7 @@ struct wpis {
     // the listed occurrence and the current year when it is a whole number, so that CurrentYear - Year
     // is the age or count reached at that occurrence. Name days: empty.
     QByteArray Year;
-    // "imieniny", "urodziny" or "impreza".
-    QByteArray Kind;
+    OccasionKind Kind = OccasionKind::NameDay;
     // The folder + the file name as found: the person file to open.
     QString Path;
 };

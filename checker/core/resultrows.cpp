@@ -16,16 +16,38 @@ QByteArray ageWord(std::int64_t age, const CheckerTexts& texts)
 
 } // namespace
 
-int rowHeight(const QByteArray& key, int fontHeight)
+QList<ResultRow> resultRows(const CheckerResult& result)
 {
-    using namespace listitem;
-    if (key == kToday || key == kCaption)
+    const CheckerTexts& texts = result.Texts;
+    const QDate today = result.Today;
+    QList<ResultRow> rows;
+    rows.append({RowKind::Today, texts.text(checkertext::TodayIs) + ' ' + QByteArray::number(today.day()) + ' ' +
+                                     texts.monthName(today.month()) + ' ' + QByteArray::number(result.CurrentYear)});
+    if (!result.HolidayText.isEmpty())
+        rows.append({RowKind::Holiday, result.HolidayText});
+    rows.append({RowKind::Caption, texts.text(checkertext::ComingHeader)});
+    for (qsizetype i = 0; i < result.ComingList.size(); ++i)
+        rows.append({RowKind::Coming, {}, i});
+    rows.append({RowKind::Caption, texts.text(checkertext::PastHeader)});
+    for (qsizetype i = 0; i < result.PastList.size(); ++i)
+        rows.append({RowKind::Past, {}, i});
+    rows.append({RowKind::Caption, texts.text(checkertext::ClosingLine)});
+    return rows;
+}
+
+int rowHeight(RowKind kind, int fontHeight)
+{
+    switch (kind) {
+    case RowKind::Today:
+    case RowKind::Caption:
         return fontHeight + 20;
-    if (key == kHoliday)
+    case RowKind::Holiday:
         return 2 * fontHeight + 20;
-    if (key == kComing || key == kPast)
+    case RowKind::Coming:
+    case RowKind::Past:
         return 2 * fontHeight + 40;
-    return kDefaultRowHeight;
+    }
+    return fontHeight + 20;
 }
 
 int ageWordId(std::int64_t age)
@@ -44,9 +66,10 @@ RowFirstLine rowFirstLine(const wpis& entry, std::uint16_t currentYear, const Ch
 {
     const auto year = toInteger(entry.Year);
     const std::int64_t count = year ? std::int64_t(currentYear) - *year : 0;
-    if (entry.Kind == kKindNameDay)
+    switch (entry.Kind) {
+    case OccasionKind::NameDay:
         return {entry.Name, "..."};
-    if (entry.Kind == kKindBirthday) {
+    case OccasionKind::Birthday: {
         if (year && count == 0)
             return {entry.Name, "..."};
         QByteArray age;
@@ -63,7 +86,7 @@ RowFirstLine rowFirstLine(const wpis& entry, std::uint16_t currentYear, const Ch
         }
         return {entry.Name + " - " + texts.text(checkertext::Turns) + ' ' + age + ' ' + word, "..."};
     }
-    if (entry.Kind == kKindOccasion) {
+    case OccasionKind::Occasion:
         if (!year)
             return {entry.Name, "..."};
         if (count == 0)

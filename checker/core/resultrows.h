@@ -4,20 +4,43 @@
 #include "occasions.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
 #include <functional>
 
-// The layout arithmetic and the texts of the results list's rows; the window only measures and
-// paints.
+struct CheckerResult;
 
-// A row whose key is none of the list's keys keeps the list's default height.
-inline constexpr int kDefaultRowHeight = 16;
+// The rows of the results list, their layout arithmetic and their texts; the window only measures
+// and paints.
 
-// The height of a row by its key, from the height of the list's font.
-int rowHeight(const QByteArray& key, int fontHeight);
+// The kinds of row.
+enum class RowKind : std::uint8_t {
+    Today,   // the today line, always first
+    Holiday, // today's holiday, second, only when there is one
+    Caption, // the two headers and the closing line
+    Coming,  // an occasion coming
+    Past,    // an occasion just passed
+};
+
+// One row of the list: the today line, the holiday and a caption carry their text; a coming or past
+// row carries the index of its record in the run's ComingList or PastList.
+struct ResultRow {
+    RowKind kind = RowKind::Caption;
+    QByteArray text;
+    qsizetype index = -1;
+
+    bool operator==(const ResultRow&) const = default;
+};
+
+// The rows of a run: the today line, the holiday, the coming header, one row per coming occasion, the
+// past header, one row per past occasion, the closing line.
+QList<ResultRow> resultRows(const CheckerResult& result);
+
+// The height of a row by its kind, from the height of the list's font.
+int rowHeight(RowKind kind, int fontHeight);
 
 // The text id of the word after an age ("lat", "lata" or "rok") by the rules of Polish: 1 takes
 // "rok"; an age whose last digit is 2, 3 or 4 and whose last two digits are not 12, 13 or 14 takes
@@ -32,7 +55,7 @@ struct RowFirstLine {
 
 // Name days: the name. Birthdays: the name and the age turned ("kończy 47 lat"), or only the name
 // at age 0. Other occasions: the name and the years passed ("mija 26 rok"), or only the name when
-// the year is no number or the count is 0. Any other kind: no text.
+// the year is no number or the count is 0.
 RowFirstLine rowFirstLine(const wpis& entry, std::uint16_t currentYear, const CheckerTexts& texts);
 
 using TextWidth = std::function<int(const QString&)>;

@@ -2,6 +2,7 @@
 
 #include "codec1250.h"
 #include "fileremover.h"
+#include "resultrows.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
@@ -289,37 +290,18 @@ TEST(Holiday, IsTheLastLineDatedWithTodaysDayAndMonth)
     EXPECT_EQ(readHoliday(empty.file("swieta.wps"), kToday), "");
 }
 
-TEST(CheckerResult, ListsTodayTheHolidayAndBothListsBetweenTheirHeaders)
-{
-    CheckerResult r;
-    r.Today = kToday;
-    r.CurrentYear = 2026;
-    r.ComingList = {wpis(), wpis()};
-    r.PastList = {wpis()};
-    EXPECT_FALSE(r.silentEnd());
-    EXPECT_EQ(r.listItems(), Lines({
-                                 "<$@$>dzis</$@$>Dzisiaj jest  8 grudnia 2026",
-                                 "<$@$>napis</$@$>------- W NAJBLI\xAFSZYM CZASIE -------",
-                                 "<$@$>bedzie</$@$>0",
-                                 "<$@$>bedzie</$@$>1",
-                                 "<$@$>napis</$@$>------- JU\xAF MIN\xCA\xA3O -------",
-                                 "<$@$>bylo</$@$>0",
-                                 "<$@$>napis</$@$>------- KONIEC -------",
-                             }));
-}
-
 TEST(CheckerScan, AHolidayAloneOpensTheWindow)
 {
     TempDir prog;
     prog.write("baza/stale/swieta.wps", crlf({"<$@$>swieto</$@$>08.12.????-Niepokalane Poczęcie"}));
     const CheckerResult r = CheckerMain(prog.path(), kToday, RecordingRemover());
     EXPECT_FALSE(r.silentEnd());
-    EXPECT_EQ(r.listItems(), Lines({
-                                 "<$@$>dzis</$@$>Dzisiaj jest  8 grudnia 2026",
-                                 cp("<$@$>swieto</$@$>Niepokalane Poczęcie"),
-                                 "<$@$>napis</$@$>------- W NAJBLI\xAFSZYM CZASIE -------",
-                                 "<$@$>napis</$@$>------- JU\xAF MIN\xCA\xA3O -------",
-                                 "<$@$>napis</$@$>------- KONIEC -------",
+    EXPECT_EQ(resultRows(r), (QList<ResultRow>{
+                                 {RowKind::Today, "Dzisiaj jest  8 grudnia 2026"},
+                                 {RowKind::Holiday, cp("Niepokalane Poczęcie")},
+                                 {RowKind::Caption, "------- W NAJBLI\xAFSZYM CZASIE -------"},
+                                 {RowKind::Caption, "------- JU\xAF MIN\xCA\xA3O -------"},
+                                 {RowKind::Caption, "------- KONIEC -------"},
                              }));
     TempDir nothing;
     EXPECT_TRUE(CheckerMain(nothing.path(), kToday, RecordingRemover()).silentEnd());
@@ -335,7 +317,7 @@ TEST(CheckerScan, UsesTheChosenLanguage)
     const CheckerResult r = CheckerMain(prog.path(), kToday, RecordingRemover());
     ASSERT_EQ(r.ComingList.size(), 1);
     EXPECT_EQ(r.ComingList[0].EntryText, "Birthday (08 December) - today!");
-    EXPECT_EQ(r.listItems().first(), "<$@$>dzis</$@$>Today is 8 December 2026");
+    EXPECT_EQ(resultRows(r).first(), (ResultRow{RowKind::Today, "Today is 8 December 2026"}));
 }
 
 } // namespace

@@ -14,6 +14,13 @@ std::string utf8(const QByteArray& bytes)
     return cp1250::toUnicode(bytes).toStdString();
 }
 
+// The key of the date line an occasion was read from.
+std::string keyOf(OccasionKind kind)
+{
+    const char* const keys[] = {"imieniny", "urodziny", "impreza"};
+    return keys[int(kind)];
+}
+
 // What one date line gives: "none", "expired", or "coming|EntryText|Year" / "past|EntryText|Year".
 std::string judge(QDate today, const QString& fileName, const char* line, const DayWindows& days = {})
 {
@@ -263,7 +270,7 @@ TEST(Occasions, EachDateLineOfAFileIsJudgedWithTheNameReadBeforeIt)
     const auto rows = [](const QList<wpis>& list) {
         QList<std::string> out;
         for (const wpis& e : list)
-            out.append(utf8(e.Name) + '|' + utf8(e.Kind) + '|' + utf8(e.Year) + '|' + e.Path.toStdString());
+            out.append(utf8(e.Name) + '|' + keyOf(e.Kind) + '|' + utf8(e.Year) + '|' + e.Path.toStdString());
         return out;
     };
     EXPECT_EQ(rows(scan.ComingList), (QList<std::string>{

@@ -23,17 +23,37 @@ int tenEach(const QString& s)
     return int(s.size()) * 10;
 }
 
-TEST(ResultRows, HeightByKey)
+TEST(ResultRows, HeightByKind)
 {
     struct Case {
-        const char* key;
+        RowKind kind;
         int expected;
     };
     const Case cases[] = {
-        {"dzis", 35}, {"napis", 35}, {"swieto", 50}, {"bedzie", 70}, {"bylo", 70}, {"inne", 16}, {"", 16},
+        {RowKind::Today, 35},  {RowKind::Caption, 35}, {RowKind::Holiday, 50},
+        {RowKind::Coming, 70}, {RowKind::Past, 70},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(rowHeight(c.key, 15), c.expected) << c.key;
+        EXPECT_EQ(rowHeight(c.kind, 15), c.expected) << int(c.kind);
+}
+
+TEST(ResultRows, TodayTheHolidayAndBothListsBetweenTheirHeaders)
+{
+    CheckerResult r;
+    r.Today = QDate(2026, 12, 8);
+    r.CurrentYear = 2026;
+    r.ComingList = {wpis(), wpis()};
+    r.PastList = {wpis()};
+    EXPECT_FALSE(r.silentEnd());
+    EXPECT_EQ(resultRows(r), (QList<ResultRow>{
+                                 {RowKind::Today, "Dzisiaj jest  8 grudnia 2026"},
+                                 {RowKind::Caption, "------- W NAJBLI\xAFSZYM CZASIE -------"},
+                                 {RowKind::Coming, {}, 0},
+                                 {RowKind::Coming, {}, 1},
+                                 {RowKind::Caption, "------- JU\xAF MIN\xCA\xA3O -------"},
+                                 {RowKind::Past, {}, 0},
+                                 {RowKind::Caption, "------- KONIEC -------"},
+                             }));
 }
 
 TEST(ResultRows, AgeWordsFollowPolishGrammar)
@@ -57,30 +77,30 @@ TEST(ResultRows, FirstLineOfEachKind)
 {
     const CheckerTexts texts;
     struct Case {
-        const char* kind;
+        OccasionKind kind;
         const char* year;
         const char* line;
         const char* ending;
     };
+    using enum OccasionKind;
     const Case cases[] = {
-        {"imieniny", "", "Ala", "..."},
-        {"urodziny", "1979", "Ala - kończy 47 lat", "..."},
-        {"urodziny", "2025", "Ala - kończy 1 rok", "..."},
-        {"urodziny", "2003", "Ala - kończy 23 lata", "..."},
-        {"urodziny", "2026", "Ala", "..."},
-        {"urodziny", "????", "Ala - kończy nie wiadomo ile lat", "..."},
-        {"urodziny", "2030", "Ala - kończy -4 lata", "..."},
-        {"impreza", "2000", "Ala - mija 26 rok", " ..."},
-        {"impreza", "2026", "Ala", " ..."},
-        {"impreza", "????", "Ala", "..."},
-        {"impreza", "20x0", "Ala", "..."},
-        {"inne", "2000", "", ""},
+        {NameDay, "", "Ala", "..."},
+        {Birthday, "1979", "Ala - kończy 47 lat", "..."},
+        {Birthday, "2025", "Ala - kończy 1 rok", "..."},
+        {Birthday, "2003", "Ala - kończy 23 lata", "..."},
+        {Birthday, "2026", "Ala", "..."},
+        {Birthday, "????", "Ala - kończy nie wiadomo ile lat", "..."},
+        {Birthday, "2030", "Ala - kończy -4 lata", "..."},
+        {Occasion, "2000", "Ala - mija 26 rok", " ..."},
+        {Occasion, "2026", "Ala", " ..."},
+        {Occasion, "????", "Ala", "..."},
+        {Occasion, "20x0", "Ala", "..."},
     };
     for (const Case& c : cases) {
         const wpis entry{cp("Ala"), cp("Urodziny (08 grudnia)"), c.year, c.kind, "/dane/a.wps"};
         const RowFirstLine line = rowFirstLine(entry, 2026, texts);
-        EXPECT_EQ(utf8(line.text), c.line) << c.kind << ' ' << c.year;
-        EXPECT_EQ(line.ending.toStdString(), c.ending) << c.kind << ' ' << c.year;
+        EXPECT_EQ(utf8(line.text), c.line) << int(c.kind) << ' ' << c.year;
+        EXPECT_EQ(line.ending.toStdString(), c.ending) << int(c.kind) << ' ' << c.year;
     }
 }
 
@@ -90,7 +110,7 @@ TEST(ResultRows, UnknownAgeTakesTheLanguagesWords)
     texts.set(checkertext::Turns, "turns");
     texts.set(checkertext::AgeUnknown, "x2");
     texts.set(checkertext::YearsLata, "years (2-4)");
-    const wpis entry{"Al", "", "????", "urodziny", "/dane/a.wps"};
+    const wpis entry{"Al", "", "????", OccasionKind::Birthday, "/dane/a.wps"};
     EXPECT_EQ(rowFirstLine(entry, 2026, texts).text, "Al - turns x2 years (2-4)");
 }
 
