@@ -25,7 +25,7 @@ extern "C" Q_DECL_EXPORT int wakto19ShowResults(int& argc, char** argv, const QS
     QApplication::setFont(DefaultUiFont());
     wyniki::TForm1 form(programDir, FileRemover::standard());
     TFlatHint::SetMainForm(&form);
-    form.ApplyTexts(result.Texts);
+    form.ApplyTexts(result.texts);
     form.Fill(result);
     form.show();
     app.exec();

@@ -44,7 +44,7 @@ CheckerSettings CheckerSettings::read(const ProfileFile& file)
 {
     using namespace opcje;
     CheckerSettings s;
-    s.LanguageName = file.readString(kSectionLanguage, kLanguageName, kBuiltInLanguage);
+    s.languageName = file.readString(kSectionLanguage, kLanguageName, kBuiltInLanguage);
     const DayWindows defaults;
     s.days.DaysBeforeBirthday = readDays(file, kDaysBeforeBirthday, defaults.DaysBeforeBirthday);
     s.days.DaysBeforeNameDay = readDays(file, kDaysBeforeNameDay, defaults.DaysBeforeNameDay);
@@ -103,9 +103,9 @@ CheckerResult CheckerMain(const QString& programDir, QDate today, const FileRemo
     result.CurrentYear = std::uint16_t(today.year());
 
     const CheckerSettings settings = CheckerSettings::read(ProfileFile(settingsPathIn(programDir)));
-    result.Texts = loadCheckerTexts(programDir, settings.LanguageName);
+    result.texts = loadCheckerTexts(programDir, settings.languageName);
 
-    OccasionScan scan(today, settings.days, result.Texts);
+    OccasionScan scan(today, settings.days, result.texts);
     if (settings.bases.UseDefaultBase)
         scanFolder(scan, defaultBaseIn(programDir));
     if (settings.bases.UseSecondBase)

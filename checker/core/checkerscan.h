@@ -16,7 +16,7 @@ class FileRemover;
 
 // What the checker reads from opcje.ini.
 struct CheckerSettings {
-    QByteArray LanguageName;
+    QByteArray languageName;
     DayWindows days;
     // The checker takes the data folders by the same rule as the main program; it has no use for
     // the save target.
@@ -31,7 +31,7 @@ struct CheckerSettings {
 struct CheckerResult {
     QDate Today;
     std::uint16_t CurrentYear = 0;
-    CheckerTexts Texts;
+    CheckerTexts texts;
     QList<wpis> ComingList;
     QList<wpis> PastList;
     QByteArray HolidayText;

@@ -18,7 +18,7 @@ QByteArray ageWord(std::int64_t age, const CheckerTexts& texts)
 
 QList<ResultRow> resultRows(const CheckerResult& result)
 {
-    const CheckerTexts& texts = result.Texts;
+    const CheckerTexts& texts = result.texts;
     const QDate today = result.Today;
     QList<ResultRow> rows;
     rows.append({RowKind::Today, texts.text(checkertext::TodayIs) + ' ' + QByteArray::number(today.day()) + ' ' +

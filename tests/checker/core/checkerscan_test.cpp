@@ -61,7 +61,7 @@ TEST(CheckerSettings, DayCountsOutsideTheirRangeNeverStopTheChecker)
             dir.write("opcje.ini", c.ini);
         const CheckerSettings s = CheckerSettings::read(ProfileFile(dir.file("opcje.ini")));
         EXPECT_EQ(windows(s.days), c.days) << c.name;
-        EXPECT_EQ(s.LanguageName, c.language) << c.name;
+        EXPECT_EQ(s.languageName, c.language) << c.name;
     }
 }
 
