@@ -381,7 +381,7 @@ void TForm11::FlatComboBox1Change()
 void TForm11::FlatComboBox1DrawItem(QPainter* canvas, int index, const QRect& rect, TOwnerDrawState state)
 {
     const QString item = index >= 0 && index < ZuboComboBox[1]->count() ? ZuboComboBox[1]->itemText(index) : QString();
-    DrawChooserRow(*canvas, chooserRow(kPreviewEntries, index, item, state.Selected, m_editor.scheme()), rect,
+    DrawChooserRow(*canvas, chooserRow(kPreviewEntries, index, item, state.selected, m_editor.scheme()), rect,
                    ZuboComboBox[1]->font());
 }
 

@@ -692,7 +692,7 @@ void TForm1::FlatComboBox1Change()
 void TForm1::FlatComboBox1DrawItem(QPainter* canvas, int index, const QRect& rect, TOwnerDrawState state)
 {
     const QString path = index >= 0 && index < ZuboComboBox1->count() ? ZuboComboBox1->itemText(index) : QString();
-    DrawChooserRow(*canvas, chooserRow(m_personList, index, path, state.Selected, m_state.Colors), rect,
+    DrawChooserRow(*canvas, chooserRow(m_personList, index, path, state.selected, m_state.Colors), rect,
                    ZuboComboBox1->font());
 }
 

@@ -80,7 +80,7 @@ public:
         if (handler)
             handler->HandleShowHint(text, canShow, info);
         if (canShow && !text.isEmpty()) {
-            window->ShowHintAt(TRect{info.CursorPos.x(), info.CursorPos.y(), info.CursorPos.x(), info.CursorPos.y()},
+            window->ShowHintAt(TRect{info.cursorPos.x(), info.cursorPos.y(), info.cursorPos.x(), info.cursorPos.y()},
                                text);
             shownFor = w;
             hideTimer.start();

@@ -13,8 +13,8 @@ class TFlatHintWindow;
 
 // What a show-hint handler learns about the hint about to be shown.
 struct THintInfo {
-    QWidget* HintControl = nullptr;
-    QPoint CursorPos;
+    QWidget* hintControl = nullptr;
+    QPoint cursorPos;
 };
 
 // The application's tooltip look. Creating one makes every tooltip of the application a

@@ -60,17 +60,17 @@ public:
     void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         TOwnerDrawState state;
-        state.Selected = option.state & QStyle::State_Selected;
-        state.Focused = option.state & QStyle::State_HasFocus;
-        state.Disabled = !(option.state & QStyle::State_Enabled);
+        state.selected = option.state & QStyle::State_Selected;
+        state.focused = option.state & QStyle::State_HasFocus;
+        state.disabled = !(option.state & QStyle::State_Enabled);
         const TComboBoxStyle style = m_combo->Style();
         if (style == csOwnerDrawFixed || style == csOwnerDrawVariable) {
             emit m_combo->OnDrawItem(p, index.row(), option.rect, state);
             return;
         }
         const TRect r = TRect::of(option.rect);
-        FillRect(*p, r, state.Selected ? clHighlight : m_combo->Color());
-        p->setPen(state.Selected ? toQColor(clHighlightText) : toQColor(FontColor(m_combo)));
+        FillRect(*p, r, state.selected ? clHighlight : m_combo->Color());
+        p->setPen(state.selected ? toQColor(clHighlightText) : toQColor(FontColor(m_combo)));
         p->setFont(m_combo->font());
         p->drawText(r.shrunk(2, 0).toQRect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                     index.data().toString());
@@ -226,10 +226,10 @@ void TZuboComboBox::paintEvent(QPaintEvent*)
         if (m_style == csOwnerDrawFixed || m_style == csOwnerDrawVariable) {
             if (currentIndex() >= 0) {
                 TOwnerDrawState state;
-                state.Selected = focused;
-                state.Focused = focused;
-                state.Disabled = !isEnabled();
-                state.ComboBoxEdit = true;
+                state.selected = focused;
+                state.focused = focused;
+                state.disabled = !isEnabled();
+                state.comboBoxEdit = true;
                 p.save();
                 p.setClipRect(content.toQRect());
                 emit OnDrawItem(&p, currentIndex(), content.toQRect(), state);

@@ -8,12 +8,12 @@
 
 enum TComboBoxStyle { csDropDown = 0, csSimple = 1, csDropDownList = 2, csOwnerDrawFixed = 3, csOwnerDrawVariable = 4 };
 
-// How an owner-drawn row is to be drawn: ComboBoxEdit marks the closed box's own face.
+// How an owner-drawn row is to be drawn: comboBoxEdit marks the closed box's own face.
 struct TOwnerDrawState {
-    bool Selected = false;
-    bool Focused = false;
-    bool Disabled = false;
-    bool ComboBoxEdit = false;
+    bool selected = false;
+    bool focused = false;
+    bool disabled = false;
+    bool comboBoxEdit = false;
 };
 
 // The drop-down list: the platform's combo box with a flat face, a one-pixel border, a two-pixel

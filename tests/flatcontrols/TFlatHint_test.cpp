@@ -143,7 +143,7 @@ TEST_F(HintTest, TheNewestHintsHandlerDecidesAndADestroyedOneIsLetGo)
     QObject::connect(older.get(), &TFlatHint::OnShowHint, [&](QString&, bool&, THintInfo&) { ++olderCalls; });
     QObject::connect(newer.get(), &TFlatHint::OnShowHint, [&](QString& text, bool& canShow, THintInfo& info) {
         ++newerCalls;
-        EXPECT_EQ(info.HintControl, &target);
+        EXPECT_EQ(info.hintControl, &target);
         canShow = text != "ukryj";
         text += "!";
     });

@@ -112,7 +112,7 @@ TEST_F(ComboTest, OwnerDrawnBoxesLeaveTheFaceToTheWindowAndKeepTheFrame)
     QObject::connect(c, &TZuboComboBox::OnDrawItem,
                      [&](QPainter* canvas, int index, const QRect& rect, TOwnerDrawState state) {
                          drawn.push_back(index);
-                         faceFlag = state.ComboBoxEdit;
+                         faceFlag = state.comboBoxEdit;
                          canvas->fillRect(rect, Qt::green);
                      });
     c->setCurrentIndex(1);

@@ -305,7 +305,7 @@ void combos(QWidget* form, int y, TZuboComboBox*& dropped)
     auto* owner = combo(form, 180, y, csOwnerDrawFixed, 130);
     QObject::connect(owner, &TZuboComboBox::OnDrawItem,
                      [owner](QPainter* canvas, int index, const QRect& r, TOwnerDrawState state) {
-                         FillRect(*canvas, TRect::of(r), state.Selected ? ComboBox_podswietlenie : ComboBox_tlo);
+                         FillRect(*canvas, TRect::of(r), state.selected ? ComboBox_podswietlenie : ComboBox_tlo);
                          canvas->setPen(toQColor(index % 2 ? 0xFF0000 : ComboBox_tekst1));
                          canvas->drawText(r.adjusted(10, 0, 0, 0), Qt::AlignVCenter, owner->itemText(index));
                      });
