@@ -209,7 +209,8 @@ bool writtenOnQuietDay(const DateLineKind& kind, QByteArrayView value, const std
     }
     const int day = digit(0) * 10 + digit(1);
     const int month = digit(3) * 10 + digit(4);
-    return day >= 1 && month >= 1 && month <= 12 && quietDays[quietDayIndex(kind, month, day)];
+    // Days 32 and on are placed on the days after the month's end, which the table does not hold.
+    return day >= 1 && day <= 31 && month >= 1 && month <= 12 && quietDays[quietDayIndex(kind, month, day)];
 }
 
 // The year part moved by the years between the occurrence and the current year, when it is a whole

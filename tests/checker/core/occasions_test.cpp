@@ -144,6 +144,7 @@ TEST(Occasions, DatesThatCannotBePlacedGiveNothing)
         {"negative day", QDate(2026, 5, 1), "<$@$>urodziny</$@$>-5.05.1990", "none"},
         {"month 13", QDate(2026, 12, 31), "<$@$>urodziny</$@$>05.13.1990", "none"},
         {"day 35", QDate(2026, 2, 1), "<$@$>urodziny</$@$>35.01.1990", "none"},
+        {"day 99 of December", QDate(2026, 12, 31), "<$@$>impreza</$@$>99.12.????-x", "none"},
         {"letters", QDate(2026, 1, 1), "<$@$>imieniny</$@$>ab.cd", "none"},
         {"digit and letter", QDate(2026, 1, 1), "<$@$>imieniny</$@$>1x.01", "none"},
         {"empty value", QDate(2026, 1, 1), "<$@$>impreza</$@$>", "none"},
@@ -230,10 +231,12 @@ TEST(Occasions, WrittenDatesAreJudgedAlikeInPlaceAndInFull)
     uneven.DaysAfterBirthday = 0;
     uneven.DaysBeforeOccasion = 30;
     uneven.DaysAfterOccasion = 3;
-    for (const QDate today : {QDate(2027, 1, 1), QDate(2028, 2, 29), QDate(2026, 12, 31)}) {
+    // 5 February: "33.01" falls due on 2 February, just past, while 1 February is not listed.
+    for (const QDate today : {QDate(2027, 1, 1), QDate(2028, 2, 29), QDate(2026, 12, 31), QDate(2026, 2, 5)}) {
         for (const DayWindows& days : {DayWindows(), uneven}) {
             for (int month = 1; month <= 12; ++month) {
-                for (int day = 1; day <= 31; ++day) {
+                // Days 32 to 34 fall due after the month's end.
+                for (int day = 1; day <= 34; ++day) {
                     const QByteArray date =
                         QByteArray::number(100 + day).mid(1) + '.' + QByteArray::number(100 + month).mid(1);
                     for (const QByteArray& line : {"<$@$>imieniny</$@$>" + date, "<$@$>urodziny</$@$>" + date + ".????",
