@@ -247,5 +247,8 @@ QByteArray builtInText(int id)
 
 QString fileErrorMessage(const MessageTable& messages, const QString& path, int code)
 {
-    return cp1250::toUnicode(messages[kMsgFileError]) + QStringLiteral(" [id:%1 err: %2]").arg(path).arg(code);
+    // Both filled in at once, and the language's text added after: a "%" in the path or in the text
+    // is no place for the code.
+    return cp1250::toUnicode(messages[kMsgFileError]) +
+           QStringLiteral(" [id:%1 err: %2]").arg(path, QString::number(code));
 }

@@ -90,6 +90,12 @@ TEST(Messages, FileErrorNamesThePathAndTheCode)
 {
     EXPECT_EQ(fileErrorMessage(initialMessages(), "/dane/baza/1 2.wps", 5),
               QString::fromUtf8("Błąd pliku [id:/dane/baza/1 2.wps err: 5]"));
+    // A "%" in the path or in a language's text is shown as it stands.
+    EXPECT_EQ(fileErrorMessage(initialMessages(), "/dane/%2 %1.wps", 5),
+              QString::fromUtf8("Błąd pliku [id:/dane/%2 %1.wps err: 5]"));
+    MessageTable translated = initialMessages();
+    translated[kMsgFileError] = "File %0 error %1";
+    EXPECT_EQ(fileErrorMessage(translated, "/a.wps", 2), "File %0 error %1 [id:/a.wps err: 2]");
 }
 
 } // namespace
