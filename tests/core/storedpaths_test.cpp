@@ -31,6 +31,13 @@ TEST(LocalPersonPath, AnOldSystemsPathNamesTheFileInTheDataFolderItNames)
         {"1-2-3.wps", both, "1-2-3.wps"},
         {"C:\\zubo\\baza\\", both, "C:\\zubo\\baza\\"},
         {"", both, ""},
+        // "/" separates folders on the old system too, and "." or ".." is no file of a folder: the
+        // name looked for in a data folder never leads out of it.
+        {"C:\\zubo\\baza/1-2-3.wps", both, "/opt/zubo/baza/1-2-3.wps"},
+        {"C:\\zubo\\baza\\../../etc/passwd", both, "/home/jan/dane/passwd"},
+        {"C:\\zubo\\baza\\..", both, "C:\\zubo\\baza\\.."},
+        {"C:\\zubo\\baza\\.", both, "C:\\zubo\\baza\\."},
+        {"C:\\zubo\\baza\\dane/", both, "C:\\zubo\\baza\\dane/"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(localPersonPath(QString::fromUtf8(c.stored), c.folders), c.local) << c.stored;
