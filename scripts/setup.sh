@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build and the tests need; does nothing when all are there.
 # With --look-tools it also installs what is used to look at the running programs under Xvfb
-# (screenshots and mouse clicks); neither the programs nor the tests need those.
+# (screenshots and mouse clicks); neither the programs nor the tests need those. With --fuzz-tools
+# it also installs clang and its libFuzzer, with which scripts/fuzz.sh builds the fuzz targets.
 set -euo pipefail
 
 packages=(
@@ -22,6 +23,9 @@ packages=(
 )
 if [ "${1:-}" = "--look-tools" ]; then
     packages+=(xvfb xauth imagemagick xdotool libglib2.0-bin)
+fi
+if [ "${1:-}" = "--fuzz-tools" ]; then
+    packages+=(clang-14 libclang-rt-14-dev)
 fi
 
 missing=()

@@ -1,0 +1,5 @@
+C:\zubo\baza\../../../etc/passwd
+D:\dane\..
+C:\zubo\baza\.
+
+====

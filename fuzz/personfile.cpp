@@ -1,0 +1,125 @@
+// Person files: read, rewritten after an edit that changes nothing, shown, and listed by the print
+// and mail pickers.
+#include "fuzzsupport.h"
+
+#include "entrysave.h"
+#include "fileremover.h"
+#include "filewriter.h"
+#include "personfile.h"
+#include "personpicker.h"
+#include "randomsource.h"
+#include "shownperson.h"
+#include "textlines.h"
+
+#include <utility>
+
+namespace {
+
+// The first field in which the records differ, empty when they are the same.
+QByteArray differingField(const PersonRecord& a, const PersonRecord& b)
+{
+    const std::pair<const char*, bool> fields[] = {
+        {"nazwisko", a.nazwisko == b.nazwisko},
+        {"ulica", a.ulica == b.ulica},
+        {"nr_domu", a.nr_domu == b.nr_domu},
+        {"nr_mieszkania", a.nr_mieszkania == b.nr_mieszkania},
+        {"kod_pocztowy", a.kod_pocztowy == b.kod_pocztowy},
+        {"poczta", a.poczta == b.poczta},
+        {"miejscowosc", a.miejscowosc == b.miejscowosc},
+        {"wojewodztwo", a.wojewodztwo == b.wojewodztwo},
+        {"telefony", a.telefony == b.telefony},
+        {"NIP", a.NIP == b.NIP},
+        {"regon", a.regon == b.regon},
+        {"zdjecie", a.zdjecie == b.zdjecie},
+        {"imieniny", a.imieniny == b.imieniny},
+        {"urodziny", a.urodziny == b.urodziny},
+        {"impreza", a.impreza == b.impreza},
+        {"mail", a.mail == b.mail},
+        {"notatka", a.notatka == b.notatka},
+        {"grupa", a.grupa == b.grupa},
+        {"otherLines", a.otherLines == b.otherLines},
+    };
+    for (const auto& [name, same] : fields) {
+        if (!same)
+            return name;
+    }
+    return QByteArray();
+}
+
+void checkSame(const PersonRecord& read, const PersonRecord& expected, const QByteArray& bytes)
+{
+    const QByteArray field = differingField(read, expected);
+    FUZZ_CHECK(field.isEmpty(), field + ": " + bytes);
+}
+
+// The record as written: every value made single-line (a lone CR in a value becomes a blank).
+PersonRecord asWritten(PersonRecord r)
+{
+    for (QByteArray* value : {&r.nazwisko, &r.ulica, &r.nr_domu, &r.nr_mieszkania, &r.kod_pocztowy, &r.poczta,
+                              &r.miejscowosc, &r.wojewodztwo, &r.NIP, &r.regon, &r.zdjecie})
+        *value = oneLine(*value);
+    for (std::optional<QByteArray>* value : {&r.imieniny, &r.urodziny}) {
+        if (*value)
+            **value = oneLine(**value);
+    }
+    for (QList<QByteArray>* list : {&r.telefony, &r.impreza, &r.mail, &r.notatka, &r.grupa}) {
+        for (QByteArray& value : *list)
+            value = oneLine(value);
+    }
+    return r;
+}
+
+class NoRandom : public RandomSource {
+public:
+    int below(int) override { return 0; }
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    fuzz::ensureApplication();
+    const QByteArray bytes = fuzz::bytesOf(data, size);
+    const PersonRecord record = PersonRecord::parse(splitLines(bytes));
+
+    // Written in either order, the lines read back as the same record.
+    const PersonRecord written = asWritten(record);
+    checkSame(PersonRecord::parse(splitLines(joinLines(record.editedEntryLines()))), written, bytes);
+    PersonRecord fresh = record;
+    fresh.otherLines.clear();
+    checkSame(PersonRecord::parse(splitLines(joinLines(fresh.newEntryLines(QByteArray())))), asWritten(fresh), bytes);
+
+    // Shown, the file gives its record and selections that fit the lists.
+    const QString path = fuzz::writeScratchFile(QStringLiteral("1-2-3.wps"), bytes);
+    const ShowResult shown = ShowPerson(path);
+    FUZZ_CHECK(shown.status == ShowResult::Status::Shown, bytes);
+    checkSame(shown.person.record, record, bytes);
+    for (const DaySelection& s : {shown.person.nameDay, shown.person.birthday})
+        FUZZ_CHECK(s.day >= -1 && s.day < 31 && s.month >= -1 && s.month < 12, bytes);
+    for (const QByteArray& occasion : record.impreza) {
+        const OccasionFields fields = occasionFields(occasion);
+        if (fields.date)
+            FUZZ_CHECK(fields.date->day >= -1 && fields.date->day < 31 && fields.date->month >= -1 &&
+                           fields.date->month < 12,
+                       occasion);
+    }
+
+    // The pickers list the person under the name of line 1.
+    const QList<PersonListEntry> printed = scanPrintEntries({fuzz::scratchFolder()}, TextReader::standard());
+    const QList<PersonListEntry> mailed = scanMailEntries({fuzz::scratchFolder()}, TextReader::standard());
+    FUZZ_CHECK(printed.size() <= 1 && mailed.size() <= printed.size(), bytes);
+
+    // Saved by the editor without a change, the file reads back as the same record.
+    NoRandom random;
+    EntrySave save;
+    save.addMode = false;
+    save.editedPath = path;
+    save.record = record;
+    save.record.otherLines.clear();
+    const EntrySaveResult saved = saveEntry(save, random, FileWriter::standard(), FileRemover::standard());
+    FUZZ_CHECK(saved.saved, saved.error.toLocal8Bit());
+    const std::optional<QByteArray> after = readBytes(path);
+    FUZZ_CHECK(after.has_value(), path.toLocal8Bit());
+    checkSame(PersonRecord::parse(splitLines(*after)), written, bytes);
+    return 0;
+}
