@@ -48,15 +48,15 @@ start::Dialogs createDialogs(MainProgram& p, start::TForm1& main, const start::S
     p.Form6->RegisterTexts(texts);
 
     return {
-        .AboutBox = p.Form2.get(),
-        .Editor = p.Form3.get(),
-        .EntryTypeDialog = p.Form6.get(),
-        .PrintDialog = p.Form8.get(),
-        .MailDialog = p.Form10.get(),
-        .OptionsDialog = p.Form15.get(),
-        .SearchDialog = p.Form7.get(),
-        .ColourEditor = p.Form11.get(),
-        .NameDayDialog = p.Form12.get(),
+        .aboutBox = p.Form2.get(),
+        .editor = p.Form3.get(),
+        .entryTypeDialog = p.Form6.get(),
+        .printDialog = p.Form8.get(),
+        .mailDialog = p.Form10.get(),
+        .optionsDialog = p.Form15.get(),
+        .searchDialog = p.Form7.get(),
+        .colourEditor = p.Form11.get(),
+        .nameDayDialog = p.Form12.get(),
     };
 }
 

@@ -596,8 +596,8 @@ void TForm1::FlatSpeedButton5Click()
 
 void TForm1::FlatSpeedButton6Click()
 {
-    if (m_dialogs.AboutBox)
-        DialogRunner::current().run(*m_dialogs.AboutBox);
+    if (m_dialogs.aboutBox)
+        DialogRunner::current().run(*m_dialogs.aboutBox);
 }
 
 void TForm1::FlatSpeedButton7Click()
@@ -630,7 +630,7 @@ void TForm1::FillPrintDialog()
     QList<PersonListEntry> entries =
         scanPrintEntries(dataFolders(m_state.Settings, m_state.ProgramDir), *m_state.Reader);
     m_listing->sortByName(entries);
-    m_dialogs.PrintDialog->Fill(std::move(entries), m_groupMenu.groups());
+    m_dialogs.printDialog->Fill(std::move(entries), m_groupMenu.groups());
 }
 
 void TForm1::FillMailDialog()
@@ -638,48 +638,48 @@ void TForm1::FillMailDialog()
     QList<PersonListEntry> entries =
         scanMailEntries(dataFolders(m_state.Settings, m_state.ProgramDir), *m_state.Reader);
     m_listing->sortByName(entries);
-    m_dialogs.MailDialog->Fill(std::move(entries), m_groupMenu.groups());
+    m_dialogs.mailDialog->Fill(std::move(entries), m_groupMenu.groups());
 }
 
 // The pickers' and the options' results are not used: nothing of the main window changes.
 void TForm1::FlatSpeedButton13Click()
 {
-    if (!m_dialogs.PrintDialog)
+    if (!m_dialogs.printDialog)
         return;
     FillPrintDialog();
-    DialogRunner::current().run(*m_dialogs.PrintDialog);
+    DialogRunner::current().run(*m_dialogs.printDialog);
 }
 
 void TForm1::FlatSpeedButton15Click()
 {
-    if (!m_dialogs.MailDialog)
+    if (!m_dialogs.mailDialog)
         return;
     FillMailDialog();
-    DialogRunner::current().run(*m_dialogs.MailDialog);
+    DialogRunner::current().run(*m_dialogs.mailDialog);
 }
 
 void TForm1::FlatSpeedButton21Click()
 {
-    if (m_dialogs.OptionsDialog)
-        DialogRunner::current().run(*m_dialogs.OptionsDialog);
+    if (m_dialogs.optionsDialog)
+        DialogRunner::current().run(*m_dialogs.optionsDialog);
 }
 
 void TForm1::FlatSpeedButton12Click()
 {
-    if (m_dialogs.SearchDialog)
-        m_dialogs.SearchDialog->ShowSearch();
+    if (m_dialogs.searchDialog)
+        m_dialogs.searchDialog->ShowSearch();
 }
 
 void TForm1::FlatSpeedButton16Click()
 {
-    if (m_dialogs.ColourEditor && m_dialogs.ColourEditor->EditColours())
+    if (m_dialogs.colourEditor && m_dialogs.colourEditor->EditColours())
         LoadColours();
 }
 
 void TForm1::FlatSpeedButton17Click()
 {
-    if (m_dialogs.NameDayDialog)
-        m_dialogs.NameDayDialog->ShowLookup();
+    if (m_dialogs.nameDayDialog)
+        m_dialogs.nameDayDialog->ShowLookup();
 }
 
 void TForm1::FlatComboBox1Change()

@@ -69,15 +69,15 @@ class TForm1;
 // options dialog, and the dialogs of "S", the colours command and "I". A command whose dialog is
 // missing does nothing.
 struct Dialogs {
-    QDialog* AboutBox = nullptr;
-    dodaj_nowy::TForm3* Editor = nullptr;
-    wybor_typu_nowego::TForm6* EntryTypeDialog = nullptr;
-    drukowanie::TForm8* PrintDialog = nullptr;
-    drukowanie::TForm8* MailDialog = nullptr;
-    QDialog* OptionsDialog = nullptr;
-    szukanie::TForm7* SearchDialog = nullptr;
-    kolory::TForm11* ColourEditor = nullptr;
-    imieniny::TForm12* NameDayDialog = nullptr;
+    QDialog* aboutBox = nullptr;
+    dodaj_nowy::TForm3* editor = nullptr;
+    wybor_typu_nowego::TForm6* entryTypeDialog = nullptr;
+    drukowanie::TForm8* printDialog = nullptr;
+    drukowanie::TForm8* mailDialog = nullptr;
+    QDialog* optionsDialog = nullptr;
+    szukanie::TForm7* searchDialog = nullptr;
+    kolory::TForm11* colourEditor = nullptr;
+    imieniny::TForm12* nameDayDialog = nullptr;
 };
 
 // What the create step takes from outside the window.

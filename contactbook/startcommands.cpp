@@ -269,10 +269,10 @@ void TForm1::Kopiuj1Click()
 // and shows the new one.
 void TForm1::FlatSpeedButton4Click()
 {
-    if (!m_dialogs.Editor || !m_dialogs.EntryTypeDialog)
+    if (!m_dialogs.editor || !m_dialogs.entryTypeDialog)
         return;
-    dodaj_nowy::TForm3& editor = *m_dialogs.Editor;
-    wybor_typu_nowego::TForm6& entryType = *m_dialogs.EntryTypeDialog;
+    dodaj_nowy::TForm3& editor = *m_dialogs.editor;
+    wybor_typu_nowego::TForm6& entryType = *m_dialogs.entryTypeDialog;
     editor.PrepareNewEntry(m_groupMenu);
 
     entryType.FlatRadioButton1->SetChecked(true);
@@ -314,9 +314,9 @@ void TForm1::showAfterEdit(const QString& path)
 // "E": opens the editor on the shown entry, and after a save lists the entries again and shows it.
 void TForm1::FlatSpeedButton9Click()
 {
-    if (!m_dialogs.Editor)
+    if (!m_dialogs.editor)
         return;
-    dodaj_nowy::TForm3& editor = *m_dialogs.Editor;
+    dodaj_nowy::TForm3& editor = *m_dialogs.editor;
     // The editor is filled from the view, so it edits the file shown, whatever the chooser selects.
     const QString path = m_shown.ShownPath;
     if (path.isEmpty())
