@@ -244,6 +244,29 @@ void TForm1::createControls()
     m_languageGroup = new QActionGroup(this);
     m_languageGroup->setExclusive(true);
     createCommandControls();
+
+    nameNumbered(Label, "Label");
+    nameNumbered(FlatSpeedButton, "FlatSpeedButton");
+    nameControls({{ZuboComboBox1, "ZuboComboBox1"},
+                  {Panel1, "Panel1"},
+                  {Panel2, "Panel2"},
+                  {Shape1, "Shape1"},
+                  {Shape2, "Shape2"},
+                  {FlatHint1, "FlatHint1"},
+                  {PopupMenu1, "PopupMenu1"},
+                  {PopupMenu2, "PopupMenu2"},
+                  {PopupMenu3, "PopupMenu3"},
+                  {PopupMenu4, "PopupMenu4"},
+                  {PopupMenu5, "PopupMenu5"},
+                  {PopupMenu6, "PopupMenu6"},
+                  {Kopiuj1, "Kopiuj1"},
+                  {Kopiuj2, "Kopiuj2"},
+                  {Kopiuj3, "Kopiuj3"},
+                  {Czytaj1, "Czytaj1"},
+                  {Czytajza3sekundy1, "Czytajza3sekundy1"},
+                  {Czytajza5sekund1, "Czytajza5sekund1"},
+                  {Czytajza10sekund1, "Czytajza10sekund1"},
+                  {Timer1, "Timer1"}});
 }
 
 void TForm1::registerTexts()
@@ -523,8 +546,10 @@ void TForm1::BuildLanguageMenu()
         action->setChecked(i == menu.checked);
         m_languageGroup->addAction(action);
         connect(action, &QAction::triggered, this, &TForm1::Polski1Click);
-        if (i == 0)
+        if (i == 0) {
             Polski1 = action;
+            Polski1->setObjectName(QStringLiteral("Polski1"));
+        }
     }
     FlatSpeedButton[10]->setEnabled(menu.buttonEnabled);
 }

@@ -95,7 +95,7 @@ struct StartSetup {
     std::function<Dialogs(TForm1&)> dialogs;
 };
 
-class TForm1 : public QWidget, public PersonFields, public PersonListOwner {
+class TForm1 : public QWidget, private PersonFields, public PersonListOwner {
     Q_OBJECT
 public:
     // Builds the window and runs its create step.
@@ -105,24 +105,6 @@ public:
     // False when the create step could not make the data folder: the program then ends without
     // showing the window.
     bool Started() const { return m_started; }
-
-    // The display: the person chooser, and the person's fields (PersonFields), whose occasion
-    // fields show the occasion picked in FlatListBox1.
-    TZuboComboBox* ZuboComboBox1; // item i is the path of PersonList()[i]
-    // Label1..Label18 by their text numbers; Label[0] is unused.
-    std::array<QLabel*, 19> Label{};
-    QLabel* Panel1; // the large phone number
-    QLabel* Panel2; // NIP or REGON
-    TShape* Shape1; // the two vertical bars the buttons sit on
-    TShape* Shape2;
-    // FlatSpeedButton1..FlatSpeedButton24 by number; null for the buttons this window does not have
-    // yet.
-    std::array<TFlatSpeedButton*, 25> FlatSpeedButton{};
-    TFlatHint* FlatHint1;
-    QMenu* PopupMenu1; // the group filter, a view of GroupMenu() (see GroupFilterActions)
-    QMenu* PopupMenu2; // the languages
-    QMenu* PopupMenu6; // the favourites
-    QAction* Polski1;  // the built-in language, first item of PopupMenu2
 
     // What every window of the program reads; the colour editor and the language switch change it.
     ProgramState& State() { return m_state; }
@@ -135,6 +117,8 @@ public:
     const QList<PersonListEntry>& Favourites() const { return m_favourites; }
     // The shown entry, for the commands that act on it.
     const ShownEntry& Shown() const { return m_shown; }
+    // What the person fields show now, as the edit command hands them to the editor.
+    PersonFieldValues ShownFields() const { return personFieldValues(*this); }
 
     // The list as other windows change it (PersonListOwner).
     const GroupFilterMenu& GroupMenu() const override { return m_groupMenu; }
@@ -183,17 +167,6 @@ public:
 
     // E-mail, bin, favourites, NIP/REGON and phone panels, read-aloud, button wave, backup copy
     // (startcommands.cpp).
-    QMenu* PopupMenu3 = nullptr; // of the e-mail list
-    QAction* Kopiuj1 = nullptr;
-    QMenu* PopupMenu4 = nullptr; // of the phone panel
-    QAction* Czytaj1 = nullptr;
-    QAction* Czytajza3sekundy1 = nullptr;
-    QAction* Czytajza5sekund1 = nullptr;
-    QAction* Czytajza10sekund1 = nullptr;
-    QAction* Kopiuj3 = nullptr;
-    QMenu* PopupMenu5 = nullptr; // of the NIP/REGON panel
-    QAction* Kopiuj2 = nullptr;
-    QTimer* Timer1 = nullptr; // starts the button wave: after 5 s, then every minute
     // No button wave runs.
     bool AnimationDone() const;
     // No read-aloud runs.
@@ -228,6 +201,37 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The controls, each named by its component name (see nameControls). The display: the person
+    // chooser, and the person's fields (PersonFields), whose occasion fields show the occasion
+    // picked in FlatListBox1.
+    TZuboComboBox* ZuboComboBox1; // item i is the path of PersonList()[i]
+    // Label1..Label18 by their text numbers; Label[0] is unused.
+    std::array<QLabel*, 19> Label{};
+    QLabel* Panel1; // the large phone number
+    QLabel* Panel2; // NIP or REGON
+    TShape* Shape1; // the two vertical bars the buttons sit on
+    TShape* Shape2;
+    // FlatSpeedButton1..FlatSpeedButton24 by number; null for the buttons this window does not have
+    // yet.
+    std::array<TFlatSpeedButton*, 25> FlatSpeedButton{};
+    TFlatHint* FlatHint1;
+    QMenu* PopupMenu1; // the group filter, a view of GroupMenu() (see GroupFilterActions)
+    QMenu* PopupMenu2; // the languages
+    QMenu* PopupMenu6; // the favourites
+    QAction* Polski1;  // the built-in language, first item of PopupMenu2
+    // Of the e-mail list, the phone panel and the NIP/REGON panel (startcommands.cpp).
+    QMenu* PopupMenu3 = nullptr; // of the e-mail list
+    QAction* Kopiuj1 = nullptr;
+    QMenu* PopupMenu4 = nullptr; // of the phone panel
+    QAction* Czytaj1 = nullptr;
+    QAction* Czytajza3sekundy1 = nullptr;
+    QAction* Czytajza5sekund1 = nullptr;
+    QAction* Czytajza10sekund1 = nullptr;
+    QAction* Kopiuj3 = nullptr;
+    QMenu* PopupMenu5 = nullptr; // of the NIP/REGON panel
+    QAction* Kopiuj2 = nullptr;
+    QTimer* Timer1 = nullptr; // starts the button wave: after 5 s, then every minute
+
     // Whether a listing also rebuilds the group filter menu from the files: after the start and
     // after a command that added, changed, deleted or restored entries.
     enum class GroupScan { KeepMenu, RebuildMenu };

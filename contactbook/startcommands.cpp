@@ -328,7 +328,7 @@ void TForm1::FlatSpeedButton9Click()
         Prompter::current().askYesNo(nullptr, messageBoxCaption(), fileErrorMessage(m_state.Messages, path, code));
         return;
     }
-    editor.PrepareEdit(path, personFieldValues(*this), m_shown, m_groupMenu, PersonRecord::parse(*lines).grupa);
+    editor.PrepareEdit(path, ShownFields(), m_shown, m_groupMenu, PersonRecord::parse(*lines).grupa);
 
     if (DialogRunner::current().run(editor) == mrOk) {
         showAfterEdit(path);

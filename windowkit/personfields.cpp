@@ -7,6 +7,7 @@
 #include "codec1250.h"
 #include "datefields.h"
 #include "picture.h"
+#include "windowparts.h"
 
 namespace {
 
@@ -91,6 +92,28 @@ void buildPersonFields(QWidget* window, PersonFields& f, const PersonFieldPlaces
     f.FlatMemo1->setGeometry(24, 312, 409, 153);
     f.FlatMemo1->SetScrollBars(ssVertical);
     f.FlatMemo1->setReadOnly(!editable);
+
+    nameControls({{f.ZuboComboBox2, "ZuboComboBox2"},
+                  {f.ZuboComboBox3, "ZuboComboBox3"},
+                  {f.ZuboComboBox4, "ZuboComboBox4"},
+                  {f.ZuboComboBox5, "ZuboComboBox5"},
+                  {f.ZuboComboBox6, "ZuboComboBox6"},
+                  {f.ZuboComboBox7, "ZuboComboBox7"},
+                  {f.FlatEdit2, "FlatEdit2"},
+                  {f.FlatEdit3, "FlatEdit3"},
+                  {f.FlatEdit11, "FlatEdit11"},
+                  {f.FlatEdit4, "FlatEdit4"},
+                  {f.FlatEdit5, "FlatEdit5"},
+                  {f.FlatEdit6, "FlatEdit6"},
+                  {f.FlatEdit7, "FlatEdit7"},
+                  {f.FlatEdit8, "FlatEdit8"},
+                  {f.FlatEdit9, "FlatEdit9"},
+                  {f.FlatEdit13, "FlatEdit13"},
+                  {f.Image1, "Image1"},
+                  {f.FlatListBox1, "FlatListBox1"},
+                  {f.FlatListBox2, "FlatListBox2"},
+                  {f.FlatListBox3, "FlatListBox3"},
+                  {f.FlatMemo1, "FlatMemo1"}});
 }
 
 PersonFieldValues personFieldValues(const PersonFields& f)

@@ -7,6 +7,12 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
+void nameControls(std::initializer_list<std::pair<QObject*, const char*>> controls)
+{
+    for (const auto& [control, name] : controls)
+        control->setObjectName(QLatin1String(name));
+}
+
 QLabel* makeLabel(QWidget* parent, const QString& text, int x, int y)
 {
     auto* label = new QLabel(text, parent);

@@ -1,7 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
+
+#include <array>
+#include <cstddef>
+#include <initializer_list>
+#include <utility>
 
 class QLabel;
 class QPlainTextEdit;
@@ -37,6 +43,19 @@ QString menuText(const QByteArray& caption);
 
 // A label of plain text at a place, as wide as its text.
 QLabel* makeLabel(QWidget* parent, const QString& text, int x, int y);
+
+// Gives each control of a window its component name as its object name: the window keeps its
+// controls private, and tests find them by these names.
+void nameControls(std::initializer_list<std::pair<QObject*, const char*>> controls);
+// Names a numbered row of controls `name`1, `name`2, ... by their place in `controls`; the null
+// places (numbers the window has no control for) are skipped.
+template <class T, std::size_t N> void nameNumbered(const std::array<T*, N>& controls, const char* name)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        if (controls[i])
+            controls[i]->setObjectName(QLatin1String(name) + QString::number(i));
+    }
+}
 
 // Gives a control a slightly narrower face of its font, for captions that run to the next control.
 void useNarrowFont(QWidget* control);

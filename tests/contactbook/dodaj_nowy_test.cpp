@@ -276,7 +276,7 @@ TEST_F(EditorTest, EditRewritesTheFileInItsOrderWithThePhotoUnderItsName)
     start();
     main->ShowPerson(path);
     ASSERT_TRUE(main->Shown().HasPhoto);
-    editor->PrepareEdit(path, personFieldValues(*main), main->Shown(), main->GroupMenu(), {"Praca"});
+    editor->PrepareEdit(path, main->ShownFields(), main->Shown(), main->GroupMenu(), {"Praca"});
     editor->open();
     editor->FlatEdit1->setText(QStringLiteral("Rocznica ślubu"));
     editor->FlatEdit10->setText(QStringLiteral("dropped for an edit"));

@@ -5,6 +5,7 @@
 #include "TFlatRadioButtonUnit.h"
 #include "TFlatSpeedButtonUnit.h"
 #include "adres_nadawcy.h"
+#include "children.h"
 #include "mail_zbiorowy.h"
 #include "programfixture.h"
 #include "windowparts.h"
@@ -87,7 +88,7 @@ protected:
     void openPrint(std::function<void(drukowanie::TForm8&)> act)
     {
         dialogs.scripts.append([this, act](QDialog&) { act(picker()); });
-        program->Form1->FlatSpeedButton[13]->Click();
+        child<TFlatSpeedButton>(*program->Form1, "FlatSpeedButton13")->Click();
     }
 
     // A row's name, by the entry index the row holds as its data.
@@ -216,7 +217,7 @@ TEST_F(PickerTest, SavedListsAreProposedByFreeNumberAndLoadAgainInEitherPicker)
         for (const QString& item : texts(mail.ListBox3))
             chosen << cp1250::toUnicode(mail.PickerEntries[item.toInt()].Name);
     });
-    program->Form1->FlatSpeedButton[15]->Click();
+    child<TFlatSpeedButton>(*program->Form1, "FlatSpeedButton15")->Click();
     EXPECT_EQ(chosen, (QStringList{"Celina Lis", QString::fromUtf8("Zenon Zając")}));
 
     // A list saved on the old system names the files in its data folder, in any case.
@@ -308,7 +309,7 @@ TEST_F(PickerTest, EnvelopesNeedTheSenderDialogAndTheChosenFormatThePrinterSetup
             });
             f.FlatSpeedButton6->Click();
         });
-        program->Form1->FlatSpeedButton[13]->Click();
+        child<TFlatSpeedButton>(*program->Form1, "FlatSpeedButton13")->Click();
     };
 
     printWith(&drukowanie::TForm8::FlatRadioButton3, false);
@@ -342,7 +343,7 @@ protected:
                 [](QDialog& sender) { static_cast<adres_nadawcy::TForm13&>(sender).FlatSpeedButton1->Click(); });
             f.FlatSpeedButton6->Click();
         });
-        program->Form1->FlatSpeedButton[13]->Click();
+        child<TFlatSpeedButton>(*program->Form1, "FlatSpeedButton13")->Click();
     }
 };
 
@@ -461,7 +462,7 @@ TEST_F(PickerTest, BulkMailOpensOneMessageToAllChosenInNameOrder)
         f.FlatSpeedButton6->Click();
         result = f.result();
     });
-    program->Form1->FlatSpeedButton[15]->Click();
+    child<TFlatSpeedButton>(*program->Form1, "FlatSpeedButton15")->Click();
     EXPECT_TRUE(openAfterEmptyR);
     EXPECT_EQ(offered, (QStringList{"Beata Kos", "Celina Lis", QString::fromUtf8("Zenon Zając")}));
     EXPECT_EQ(links.opened, (QStringList{"mailto:b@x.pl; c@x.pl; z@x.pl; "}));
@@ -483,7 +484,7 @@ TEST_F(PickerTest, BulkMailWithoutAMailProgramIsTold)
         f.FlatSpeedButton6->Click();
         result = f.result();
     });
-    program->Form1->FlatSpeedButton[15]->Click();
+    child<TFlatSpeedButton>(*program->Form1, "FlatSpeedButton15")->Click();
     EXPECT_EQ(messages(), QStringList{missingToolText(MissingTool::MailProgram)});
     EXPECT_EQ(result, mrOk);
 }

@@ -7,6 +7,7 @@
 #include "TFlatRadioButtonUnit.h"
 #include "TFlatSpeedButtonUnit.h"
 #include "ZuboComboBox.h"
+#include "children.h"
 #include "codec1250.h"
 #include "fakes.h"
 #include "imieniny.h"
@@ -58,11 +59,11 @@ protected:
     dodaj_nowy::TForm3& editor() const { return *program->Form3; }
     wybor_typu_nowego::TForm6& entryType() const { return *program->Form6; }
 
-    QString shownStreet() const { return main().FlatEdit4->text(); }
+    QString shownStreet() const { return child<TFlatEdit>(main(), "FlatEdit4")->text(); }
     QString selectedPath() const
     {
-        const int i = main().ZuboComboBox1->currentIndex();
-        return i < 0 ? QString() : main().ZuboComboBox1->itemText(i);
+        const int i = child<TZuboComboBox>(main(), "ZuboComboBox1")->currentIndex();
+        return i < 0 ? QString() : child<TZuboComboBox>(main(), "ZuboComboBox1")->itemText(i);
     }
 
     static ScriptedDialogRunner::Script choose(bool person)
@@ -106,7 +107,7 @@ TEST_F(EntryCommandsTest, NewPersonIsListedSelectedAndShown)
 {
     start();
     dialogs.scripts = {choose(true), save("Cezary Cis", "Trzecia")};
-    main().FlatSpeedButton[4]->Click();
+    child<TFlatSpeedButton>(main(), "FlatSpeedButton4")->Click();
 
     ASSERT_EQ(dialogs.shown.size(), 2);
     EXPECT_EQ(dialogs.shown[0], &entryType());
@@ -148,7 +149,7 @@ TEST_F(EntryCommandsTest, PictureChosenInTheEditorIsSavedAsThePhotoBesideTheNewE
                                save("Foto", "Polna")(d);
                            },
                            c.crop};
-        main().FlatSpeedButton[4]->Click();
+        child<TFlatSpeedButton>(main(), "FlatSpeedButton4")->Click();
         const QString base = editor().NewFileName.chopped(4);
         EXPECT_TRUE(dir.read("baza/" + editor().NewFileName).contains(T("zdjecie", "") + base.toLatin1() + ".bmp"))
             << c.what;
@@ -179,7 +180,7 @@ TEST_F(EntryCommandsTest, NameDayChosenInTheSearchFillsTheEditorsNameDay)
                            names.FlatListBox1->SetSelected(1, true);
                            names.FlatSpeedButton3->Click();
                        }};
-    main().FlatSpeedButton[4]->Click();
+    child<TFlatSpeedButton>(main(), "FlatSpeedButton4")->Click();
     EXPECT_TRUE(dir.read("baza/" + editor().NewFileName).contains(T("imieniny", "27.12")));
 }
 
@@ -201,7 +202,7 @@ TEST_F(EntryCommandsTest, CancelledEntryTypeOrEditorChangesNothing)
     for (const Case& c : cases) {
         dialogs.shown.clear();
         dialogs.scripts = c.scripts;
-        main().FlatSpeedButton[4]->Click();
+        child<TFlatSpeedButton>(main(), "FlatSpeedButton4")->Click();
         EXPECT_EQ(dialogs.shown.size(), c.dialogsShown) << c.what;
         EXPECT_EQ(selectedPath(), shown) << c.what;
         EXPECT_EQ(main().PersonList().size(), 2) << c.what;
@@ -211,8 +212,8 @@ TEST_F(EntryCommandsTest, CancelledEntryTypeOrEditorChangesNothing)
 TEST_F(EntryCommandsTest, NewReminderSelectsAndShowsTheFirstEntry)
 {
     start();
-    main().ZuboComboBox1->setCurrentIndex(1);
-    main().ShowPerson(main().ZuboComboBox1->itemText(1));
+    child<TZuboComboBox>(main(), "ZuboComboBox1")->setCurrentIndex(1);
+    main().ShowPerson(child<TZuboComboBox>(main(), "ZuboComboBox1")->itemText(1));
     ASSERT_EQ(shownStreet(), "Druga");
 
     bool groupsOffered = true;
@@ -220,7 +221,7 @@ TEST_F(EntryCommandsTest, NewReminderSelectsAndShowsTheFirstEntry)
                            groupsOffered = editor().FlatSpeedButton10->isEnabled();
                            save("Rocznica", "")(d);
                        }};
-    main().FlatSpeedButton[4]->Click();
+    child<TFlatSpeedButton>(main(), "FlatSpeedButton4")->Click();
     EXPECT_FALSE(groupsOffered);
     EXPECT_TRUE(editor().NewFileName.endsWith(".wpj"));
     EXPECT_TRUE(QFileInfo::exists(dir.file("baza/" + editor().NewFileName)));
@@ -236,7 +237,7 @@ TEST_F(EntryCommandsTest, NewReminderSelectsAndShowsTheFirstEntry)
                            QApplication::sendEvent(type.FlatRadioButton1, &enter);
                        },
                        [&](QDialog&) { groupsOffered = editor().FlatSpeedButton10->isEnabled(); }};
-    main().FlatSpeedButton[4]->Click();
+    child<TFlatSpeedButton>(main(), "FlatSpeedButton4")->Click();
     EXPECT_EQ(entryType().EntryType, "osoba");
     EXPECT_TRUE(groupsOffered);
 }
@@ -263,7 +264,7 @@ TEST_F(EntryCommandsTest, EditStartsFromTheShownEntryAndShowsItAgain)
         e.FlatEdit4->setText(QStringLiteral("Nowa"));
         e.FlatSpeedButton8->Click();
     }};
-    main().FlatSpeedButton[9]->Click();
+    child<TFlatSpeedButton>(main(), "FlatSpeedButton9")->Click();
 
     EXPECT_EQ(shownStreet(), "Nowa");
     EXPECT_EQ(selectedPath(), dir.file("baza/1-1-1.wps"));
@@ -285,7 +286,7 @@ TEST_F(EntryCommandsTest, EditSavesTheShownEntryWhereverTheChooserStands)
     dir.write("baza/ulubione.sps", bak.toUtf8() + "\r\n");
     const QByteArray abacki = dir.read("baza/1-1-1.wps");
     start({dir.file("baza/1-1-1.wps")});
-    main().PopupMenu6->actions().at(0)->trigger();
+    child<QMenu>(main(), "PopupMenu6")->actions().at(0)->trigger();
     ASSERT_EQ(selectedPath(), dir.file("baza/1-1-1.wps"));
     ASSERT_EQ(shownStreet(), "Druga");
 
@@ -294,7 +295,7 @@ TEST_F(EntryCommandsTest, EditSavesTheShownEntryWhereverTheChooserStands)
         editor().FlatEdit4->setText(QStringLiteral("Nowa"));
         editor().FlatSpeedButton8->Click();
     }};
-    main().FlatSpeedButton[9]->Click();
+    child<TFlatSpeedButton>(main(), "FlatSpeedButton9")->Click();
     EXPECT_EQ(dir.read("baza/1-1-1.wps"), abacki);
     EXPECT_FALSE(dir.exists("baza/1-1-1.bmp"));
     EXPECT_EQ(dir.read("baza/2-2-2.wps"),
@@ -319,7 +320,7 @@ TEST_F(EntryCommandsTest, GroupsMarkedInTheGroupDialogAreSavedWithTheEntry)
                            groups.FlatSpeedButton3Click();
                            groups.FlatSpeedButton4->Click();
                        }};
-    main().FlatSpeedButton[9]->Click();
+    child<TFlatSpeedButton>(main(), "FlatSpeedButton9")->Click();
     ASSERT_EQ(dialogs.shown.size(), 2);
     const QByteArray file = dir.read("baza/1-1-1.wps");
     EXPECT_FALSE(file.contains("Praca"));
@@ -334,7 +335,7 @@ TEST_F(EntryCommandsTest, GroupRenamedInAnEditStaysTheEntrysGroupWhenItIsSaved)
                            editor().FlatSpeedButton8->Click();
                        },
                        renameFirstGroup("Firma", true)};
-    main().FlatSpeedButton[9]->Click();
+    child<TFlatSpeedButton>(main(), "FlatSpeedButton9")->Click();
     ASSERT_EQ(editor().result(), mrOk);
     const QByteArray file = dir.read("baza/1-1-1.wps");
     EXPECT_TRUE(file.contains(crlf({T("grupa", "Firma"), T("grupa", "Rodzina")}))) << file.constData();
@@ -359,7 +360,7 @@ TEST_F(EntryCommandsTest, GroupPickedByAClickAndRenamedStaysTheEntrysGroupWhenIt
                            groups.FlatSpeedButton5Click();
                            groups.FlatSpeedButton4->Click();
                        }};
-    main().FlatSpeedButton[9]->Click();
+    child<TFlatSpeedButton>(main(), "FlatSpeedButton9")->Click();
     ASSERT_EQ(editor().result(), mrOk);
     const QByteArray file = dir.read("baza/1-1-1.wps");
     EXPECT_TRUE(file.contains(crlf({T("grupa", "Praca"), T("grupa", "Bliscy")}))) << file.constData();
@@ -375,7 +376,7 @@ TEST_F(EntryCommandsTest, GroupRenamedInAnEditLeftUnsavedStillRefreshesTheList)
                        },
                        renameFirstGroup("Firma", false)};
     prompter.answers = {Prompter::Answer::No}; // do not save the entry
-    main().FlatSpeedButton[9]->Click();
+    child<TFlatSpeedButton>(main(), "FlatSpeedButton9")->Click();
     EXPECT_EQ(editor().result(), mrCancel);
     EXPECT_TRUE(dir.read("baza/1-1-1.wps").contains(T("grupa", "Firma")));
     EXPECT_EQ(main().GroupMenu().groups(), QList<QByteArray>({"Firma", "&Rodzina"}));
@@ -387,7 +388,7 @@ TEST_F(EntryCommandsTest, EditOfAFileGoneMissingReportsItAndOpensNothing)
 {
     start();
     QFile::remove(dir.file("baza/1-1-1.wps"));
-    main().FlatSpeedButton[9]->Click();
+    child<TFlatSpeedButton>(main(), "FlatSpeedButton9")->Click();
     EXPECT_TRUE(dialogs.shown.isEmpty());
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_TRUE(prompter.shown[0].question);
@@ -407,7 +408,7 @@ TEST_F(EntryCommandsTest, EditOfAReminderOffersNoGroups)
         EXPECT_FALSE(items[0]->isEnabled());
         editor().FlatSpeedButton5->Click();
     }};
-    main().FlatSpeedButton[9]->Click();
+    child<TFlatSpeedButton>(main(), "FlatSpeedButton9")->Click();
     EXPECT_EQ(dialogs.shown.size(), 1);
 }
 

@@ -1,6 +1,7 @@
 #include "imieniny.h"
 
 #include "TFlatCheckBoxUnit.h"
+#include "children.h"
 
 #include "TFlatEditUnit.h"
 #include "TFlatListBoxUnit.h"
@@ -225,7 +226,7 @@ TEST_F(NameDayWindowTest, CancelledChoiceKeepsTheHitsForTheNextShow)
         kept = names->FlatListBox1->Items();
         chooseHidden = !names->FlatSpeedButton3->isVisible();
     };
-    main->FlatSpeedButton[17]->Click();
+    child<TFlatSpeedButton>(*main, "FlatSpeedButton17")->Click();
     EXPECT_EQ(kept.size(), 3);
     EXPECT_TRUE(chooseHidden);
     EXPECT_EQ(names->Hits.size(), 3);

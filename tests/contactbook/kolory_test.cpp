@@ -6,6 +6,7 @@
 #include "TFlatMemoUnit.h"
 #include "TFlatSpeedButtonUnit.h"
 #include "ZuboComboBox.h"
+#include "children.h"
 #include "colorgrid.h"
 #include "profilefile.h"
 #include "programfixture.h"
@@ -208,7 +209,7 @@ TEST_F(ColourEditorTest, ZSavesAllColoursAndTheMainWindowTakesThem)
         chooseGridCell(12); // the fields' background: blue
         editor->FlatSpeedButton[6]->Click();
     };
-    main->FlatSpeedButton[16]->Click();
+    child<TFlatSpeedButton>(*main, "FlatSpeedButton16")->Click();
     EXPECT_TRUE(opened);
     EXPECT_EQ(editor->result(), mrOk);
     EXPECT_FALSE(editor->isVisible());
@@ -218,8 +219,8 @@ TEST_F(ColourEditorTest, ZSavesAllColoursAndTheMainWindowTakesThem)
     EXPECT_EQ(opcje.readString("kolory", "ComboBox_tlo", ""), "clBlue");
     EXPECT_EQ(opcje.readString("kolory", "paski_tlo", ""), "$00004080");
     EXPECT_EQ(Hex{main->State().Colors.guziki_tlo}, Hex{0x0000FF});
-    EXPECT_EQ(Hex{main->FlatSpeedButton[3]->Color()}, Hex{0x0000FF});
-    EXPECT_EQ(Hex{main->ZuboComboBox2->Color()}, Hex{0xFF0000});
+    EXPECT_EQ(Hex{child<TFlatSpeedButton>(*main, "FlatSpeedButton3")->Color()}, Hex{0x0000FF});
+    EXPECT_EQ(Hex{child<TZuboComboBox>(*main, "ZuboComboBox2")->Color()}, Hex{0xFF0000});
 }
 
 TEST_F(ColourEditorTest, XLeavesFileAndSchemeAndTheNextShowStartsFromThem)
@@ -231,7 +232,7 @@ TEST_F(ColourEditorTest, XLeavesFileAndSchemeAndTheNextShowStartsFromThem)
         EXPECT_EQ(Hex{WidgetColor(editor.get())}, Hex{0xFFFFFF});
         editor->FlatSpeedButton[5]->Click();
     };
-    main->FlatSpeedButton[16]->Click();
+    child<TFlatSpeedButton>(*main, "FlatSpeedButton16")->Click();
     EXPECT_EQ(editor->result(), mrCancel);
     EXPECT_FALSE(dir.exists("opcje.ini"));
     EXPECT_EQ(main->State().Colors, before);

@@ -5,6 +5,7 @@
 #include "TFlatRadioButtonUnit.h"
 #include "TFlatSpeedButtonUnit.h"
 #include "ZuboComboBox.h"
+#include "children.h"
 #include "profilefile.h"
 #include "programfixture.h"
 #include "start.h"
@@ -52,7 +53,7 @@ TEST_F(OptionsDialogTest, WithoutSettingsShowsDefaultsAndRecordsTheDefaultBaseAt
         folder = f.FlatEdit1->text();
         f.FlatSpeedButton2->Click(); // "X"
     });
-    program->Form1->FlatSpeedButton[21]->Click();
+    child<TFlatSpeedButton>(*program->Form1, "FlatSpeedButton21")->Click();
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_EQ(dialogs.shown[0], &form());
     EXPECT_EQ(shown, (QList<int>{7, 3, 7, 3, 7, 3}));

@@ -6,6 +6,7 @@
 #include "TFlatSpeedButtonUnit.h"
 #include "ZuboComboBox.h"
 #include "bitmaps.h"
+#include "children.h"
 #include "codec1250.h"
 #include "fakes.h"
 #include "mainprogram.h"
@@ -113,17 +114,17 @@ TEST_F(MainWindowTest, ListsBothFoldersInNameOrderAndShowsTheFirst)
     // Persons only at start, in the Polish order whatever the case; a file without a name line is
     // listed as "???".
     EXPECT_EQ(listedNames(*form), QStringList({"???", "Lucyna Bąk", "łucja Nowak", "Marek Zając"}));
-    EXPECT_EQ(form->ZuboComboBox1->Items(), chooserPaths(*form));
+    EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->Items(), chooserPaths(*form));
     EXPECT_EQ(form->PersonList()[1].Path, dir.file("druga/5-5-5.wps"));
-    EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 0);
-    EXPECT_EQ(form->FlatEdit4->text(), "Polna");
-    EXPECT_TRUE(form->FlatSpeedButton[9]->isEnabled());
-    EXPECT_TRUE(form->FlatSpeedButton[2]->isEnabled());
+    EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->currentIndex(), 0);
+    EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "Polna");
+    EXPECT_TRUE(child<TFlatSpeedButton>(*form, "FlatSpeedButton9")->isEnabled());
+    EXPECT_TRUE(child<TFlatSpeedButton>(*form, "FlatSpeedButton2")->isEnabled());
     EXPECT_EQ(groupMenu(*form),
               QStringList({"Jednorazowe przypomnienie", "Wykasowane", "-", "x Wszystko", "Praca", "Rodzina"}));
     EXPECT_EQ(form->windowTitle(), "..::  -- ZUBO --  ::..");
-    EXPECT_TRUE(form->FlatSpeedButton[12]->isEnabled());
-    EXPECT_TRUE(form->FlatSpeedButton[17]->isEnabled());
+    EXPECT_TRUE(child<TFlatSpeedButton>(*form, "FlatSpeedButton12")->isEnabled());
+    EXPECT_TRUE(child<TFlatSpeedButton>(*form, "FlatSpeedButton17")->isEnabled());
     EXPECT_TRUE(prompter.shown.isEmpty());
 }
 
@@ -133,11 +134,11 @@ TEST_F(MainWindowTest, TheGroupFilterMenuShowsTheGroupsAsItOpens)
     const auto form = startWith();
     form->show();
     const auto opened = [&] {
-        form->FlatSpeedButton[3]->Click();
+        child<TFlatSpeedButton>(*form, "FlatSpeedButton3")->Click();
         QStringList captions;
-        for (const QAction* a : form->PopupMenu1->actions())
+        for (const QAction* a : child<QMenu>(*form, "PopupMenu1")->actions())
             captions << (a->isSeparator() ? QStringLiteral("-") : (a->isChecked() ? "x " : "") + a->text());
-        form->PopupMenu1->hide();
+        child<QMenu>(*form, "PopupMenu1")->hide();
         return captions;
     };
     EXPECT_EQ(opened(),
@@ -159,54 +160,61 @@ TEST_F(MainWindowTest, DisplayControlsStandAtTheirPlaces)
         QRect rect;
     };
     const Place places[] = {
-        {"chooser", form->ZuboComboBox1, {48, 24, 361, 19}},
-        {"name-day day", form->ZuboComboBox2, {104, 72, 49, 21}},
-        {"name-day month", form->ZuboComboBox3, {168, 72, 73, 21}},
-        {"birthday day", form->ZuboComboBox4, {104, 104, 49, 21}},
-        {"birthday month", form->ZuboComboBox5, {168, 104, 73, 21}},
-        {"birth year", form->FlatEdit2, {256, 104, 57, 19}},
-        {"occasion day", form->ZuboComboBox6, {104, 136, 49, 21}},
-        {"occasion month", form->ZuboComboBox7, {168, 136, 73, 21}},
-        {"occasion year", form->FlatEdit3, {256, 136, 57, 19}},
-        {"photo", form->Image1, {333, 64, 100, 100}},
-        {"occasion text", form->FlatEdit11, {24, 176, 409, 19}},
-        {"occasions", form->FlatListBox1, {24, 192, 409, 100}},
-        {"notes", form->FlatMemo1, {24, 312, 409, 153}},
-        {"street", form->FlatEdit4, {472, 24, 177, 19}},
-        {"house number", form->FlatEdit5, {472, 72, 57, 19}},
-        {"flat number", form->FlatEdit6, {544, 72, 105, 19}},
-        {"postal code", form->FlatEdit7, {472, 120, 73, 19}},
-        {"post office", form->FlatEdit8, {560, 120, 89, 19}},
-        {"town", form->FlatEdit9, {472, 168, 177, 19}},
-        {"province", form->FlatEdit13, {472, 216, 177, 19}},
-        {"mails", form->FlatListBox2, {472, 264, 177, 81}},
-        {"phones", form->FlatListBox3, {472, 368, 177, 100}},
-        {"phone panel", form->Panel1, {0, 360, 681, 105}},
-        {"NIP panel", form->Panel2, {0, 85, 681, 105}},
+        {"chooser", child<TZuboComboBox>(*form, "ZuboComboBox1"), {48, 24, 361, 19}},
+        {"name-day day", child<TZuboComboBox>(*form, "ZuboComboBox2"), {104, 72, 49, 21}},
+        {"name-day month", child<TZuboComboBox>(*form, "ZuboComboBox3"), {168, 72, 73, 21}},
+        {"birthday day", child<TZuboComboBox>(*form, "ZuboComboBox4"), {104, 104, 49, 21}},
+        {"birthday month", child<TZuboComboBox>(*form, "ZuboComboBox5"), {168, 104, 73, 21}},
+        {"birth year", child<TFlatEdit>(*form, "FlatEdit2"), {256, 104, 57, 19}},
+        {"occasion day", child<TZuboComboBox>(*form, "ZuboComboBox6"), {104, 136, 49, 21}},
+        {"occasion month", child<TZuboComboBox>(*form, "ZuboComboBox7"), {168, 136, 73, 21}},
+        {"occasion year", child<TFlatEdit>(*form, "FlatEdit3"), {256, 136, 57, 19}},
+        {"photo", child<TImage>(*form, "Image1"), {333, 64, 100, 100}},
+        {"occasion text", child<TFlatEdit>(*form, "FlatEdit11"), {24, 176, 409, 19}},
+        {"occasions", child<TFlatListBox>(*form, "FlatListBox1"), {24, 192, 409, 100}},
+        {"notes", child<TFlatMemo>(*form, "FlatMemo1"), {24, 312, 409, 153}},
+        {"street", child<TFlatEdit>(*form, "FlatEdit4"), {472, 24, 177, 19}},
+        {"house number", child<TFlatEdit>(*form, "FlatEdit5"), {472, 72, 57, 19}},
+        {"flat number", child<TFlatEdit>(*form, "FlatEdit6"), {544, 72, 105, 19}},
+        {"postal code", child<TFlatEdit>(*form, "FlatEdit7"), {472, 120, 73, 19}},
+        {"post office", child<TFlatEdit>(*form, "FlatEdit8"), {560, 120, 89, 19}},
+        {"town", child<TFlatEdit>(*form, "FlatEdit9"), {472, 168, 177, 19}},
+        {"province", child<TFlatEdit>(*form, "FlatEdit13"), {472, 216, 177, 19}},
+        {"mails", child<TFlatListBox>(*form, "FlatListBox2"), {472, 264, 177, 81}},
+        {"phones", child<TFlatListBox>(*form, "FlatListBox3"), {472, 368, 177, 100}},
+        {"phone panel", child<QLabel>(*form, "Panel1"), {0, 360, 681, 105}},
+        {"NIP panel", child<QLabel>(*form, "Panel2"), {0, 85, 681, 105}},
     };
     for (const Place& p : places)
         EXPECT_EQ(p.control->geometry(), p.rect) << p.what;
     // The button bars: 17 wide at x 440 and 664, over the whole height.
-    for (const TShape* bar : {form->Shape1, form->Shape2}) {
+    for (const TShape* bar : {child<TShape>(*form, "Shape1"), child<TShape>(*form, "Shape2")}) {
         EXPECT_EQ(bar->width(), 17);
         EXPECT_LE(bar->y(), 0);
         EXPECT_GE(bar->geometry().bottom(), form->height() - 1);
     }
-    EXPECT_EQ(form->Shape1->x(), 440);
-    EXPECT_EQ(form->Shape2->x(), 664);
+    EXPECT_EQ(child<TShape>(*form, "Shape1")->x(), 440);
+    EXPECT_EQ(child<TShape>(*form, "Shape2")->x(), 664);
 
     // Every field is read-only and disabled; the date lists hold days and genitive months.
-    for (const TFlatEdit* e : {form->FlatEdit2, form->FlatEdit3, form->FlatEdit4, form->FlatEdit5, form->FlatEdit6,
-                               form->FlatEdit7, form->FlatEdit8, form->FlatEdit9, form->FlatEdit11, form->FlatEdit13}) {
+    for (const TFlatEdit* e : {child<TFlatEdit>(*form, "FlatEdit2"), child<TFlatEdit>(*form, "FlatEdit3"),
+                               child<TFlatEdit>(*form, "FlatEdit4"), child<TFlatEdit>(*form, "FlatEdit5"),
+                               child<TFlatEdit>(*form, "FlatEdit6"), child<TFlatEdit>(*form, "FlatEdit7"),
+                               child<TFlatEdit>(*form, "FlatEdit8"), child<TFlatEdit>(*form, "FlatEdit9"),
+                               child<TFlatEdit>(*form, "FlatEdit11"), child<TFlatEdit>(*form, "FlatEdit13")}) {
         EXPECT_TRUE(e->isReadOnly());
         EXPECT_FALSE(e->isEnabled());
     }
-    for (const TZuboComboBox* c : {form->ZuboComboBox2, form->ZuboComboBox4, form->ZuboComboBox6}) {
+    for (const TZuboComboBox* c :
+         {child<TZuboComboBox>(*form, "ZuboComboBox2"), child<TZuboComboBox>(*form, "ZuboComboBox4"),
+          child<TZuboComboBox>(*form, "ZuboComboBox6")}) {
         EXPECT_FALSE(c->isEnabled());
         EXPECT_EQ(c->count(), 31);
         EXPECT_EQ(c->itemText(30), "31");
     }
-    for (const TZuboComboBox* c : {form->ZuboComboBox3, form->ZuboComboBox5, form->ZuboComboBox7}) {
+    for (const TZuboComboBox* c :
+         {child<TZuboComboBox>(*form, "ZuboComboBox3"), child<TZuboComboBox>(*form, "ZuboComboBox5"),
+          child<TZuboComboBox>(*form, "ZuboComboBox7")}) {
         EXPECT_FALSE(c->isEnabled());
         EXPECT_EQ(c->count(), 12);
         EXPECT_EQ(c->itemText(8), QString::fromUtf8("września"));
@@ -255,7 +263,7 @@ TEST_F(MainWindowTest, DisplayControlsStandAtTheirPlaces)
     }
     for (const Place& p : places) {
         for (const QLabel* label : byCaption) {
-            if (p.control != form->Panel1 && p.control != form->Panel2)
+            if (p.control != child<QLabel>(*form, "Panel1") && p.control != child<QLabel>(*form, "Panel2"))
                 EXPECT_FALSE(label->geometry().intersects(p.rect))
                     << p.what << " under " << label->text().toStdString();
         }
@@ -268,10 +276,10 @@ TEST_F(MainWindowTest, WithoutPersonsNothingIsShownAndTheCommandsAreOff)
     const auto form = startWith({file});
     EXPECT_TRUE(QFileInfo(dir.file("baza")).isDir()); // made at start
     EXPECT_TRUE(form->PersonList().isEmpty());        // the command line is not looked at
-    EXPECT_EQ(form->ZuboComboBox1->count(), 0);
-    EXPECT_FALSE(form->FlatSpeedButton[9]->isEnabled());
-    EXPECT_FALSE(form->FlatSpeedButton[2]->isEnabled());
-    EXPECT_EQ(form->Image1->Picture(), bitmapResource(u"LOGO"));
+    EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->count(), 0);
+    EXPECT_FALSE(child<TFlatSpeedButton>(*form, "FlatSpeedButton9")->isEnabled());
+    EXPECT_FALSE(child<TFlatSpeedButton>(*form, "FlatSpeedButton2")->isEnabled());
+    EXPECT_EQ(child<TImage>(*form, "Image1")->Picture(), bitmapResource(u"LOGO"));
 }
 
 TEST_F(MainWindowTest, ADataFolderThatCannotBeMadeEndsTheProgram)
@@ -319,9 +327,9 @@ TEST_F(MainWindowTest, CommandLineFilesReplaceTheList)
         if (!c.listed.isEmpty()) {
             EXPECT_EQ(chooserPaths(*form), c.listed);
         }
-        EXPECT_EQ(form->ZuboComboBox1->Items(), chooserPaths(*form));
-        EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 0);
-        EXPECT_EQ(form->FlatEdit4->text(), QString::fromUtf8(c.street));
+        EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->Items(), chooserPaths(*form));
+        EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->currentIndex(), 0);
+        EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), QString::fromUtf8(c.street));
         EXPECT_EQ(groupItem(*form, "Wszystko")->isChecked(), c.listed.isEmpty());
     }
     EXPECT_TRUE(prompter.shown.isEmpty());
@@ -348,7 +356,7 @@ TEST_F(MainWindowTest, UnreadableStartFilesAreSkippedWithOneMessageEachAndTheSta
     // The steps after them ran: old files, caption, buttons, colours.
     EXPECT_EQ(remover.asked, QStringList({dir.file("zubo.exe")}));
     EXPECT_EQ(form->windowTitle(), "..::  -- ZUBO --  ::..");
-    EXPECT_TRUE(form->FlatSpeedButton[12]->isEnabled());
+    EXPECT_TRUE(child<TFlatSpeedButton>(*form, "FlatSpeedButton12")->isEnabled());
     EXPECT_EQ(WidgetColor(form.get()), 0x0000FFu);
 }
 
@@ -361,8 +369,8 @@ TEST_F(MainWindowTest, FavouritesAreLoadedWithTheNamesOfTheListedPersons)
     ASSERT_EQ(form->Favourites().size(), 2);
     EXPECT_EQ(form->Favourites()[0].Name, cp("łucja Nowak"));
     EXPECT_EQ(form->Favourites()[1].Name, ""); // a one-off reminder is not in the list at start
-    ASSERT_EQ(form->PopupMenu6->actions().size(), 2);
-    EXPECT_EQ(form->PopupMenu6->actions()[0]->text(), "łucja Nowak");
+    ASSERT_EQ(child<QMenu>(*form, "PopupMenu6")->actions().size(), 2);
+    EXPECT_EQ(child<QMenu>(*form, "PopupMenu6")->actions()[0]->text(), "łucja Nowak");
 }
 
 TEST_F(MainWindowTest, ShowsEveryValueOfThePersonInItsControl)
@@ -390,7 +398,7 @@ TEST_F(MainWindowTest, ShowsEveryValueOfThePersonInItsControl)
                                                      "<$@$>regon</$@$>",
                                                  });
     const auto form = startWith();
-    ASSERT_EQ(form->ZuboComboBox1->Items(), QStringList({path}));
+    ASSERT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->Items(), QStringList({path}));
 
     struct Field {
         const char* what;
@@ -398,46 +406,55 @@ TEST_F(MainWindowTest, ShowsEveryValueOfThePersonInItsControl)
         const char* expected;
     };
     const Field fields[] = {
-        {"street", form->FlatEdit4->text(), "Długa"},
-        {"house", form->FlatEdit5->text(), "5a"},
-        {"flat", form->FlatEdit6->text(), "12"},
-        {"postal code", form->FlatEdit7->text(), "00-950"},
-        {"post office", form->FlatEdit8->text(), "Warszawa 1"},
-        {"town", form->FlatEdit9->text(), "Warszawa"},
-        {"province", form->FlatEdit13->text(), "mazowieckie"},
-        {"phones", form->FlatListBox3->Items().join('|'), "22 123|600 700 800"},
-        {"occasions", form->FlatListBox1->Items().join('|'), "24.12.2003-Wigilia|ab.12.2003-Zła data"},
-        {"mails", form->FlatListBox2->Items().join('|'), "anna@example.org"},
-        {"notes", form->FlatMemo1->Lines().join('|'), "pierwsza||trzecia"},
-        {"name day", form->ZuboComboBox2->currentText() + " " + form->ZuboComboBox3->currentText(), "26 lipca"},
-        {"birthday", form->ZuboComboBox4->currentText() + " " + form->ZuboComboBox5->currentText(), "5 listopada"},
-        {"birth year", form->FlatEdit2->text(), "????"},
-        {"occasion year", form->FlatEdit3->text(), ""},
-        {"occasion text", form->FlatEdit11->text(), ""},
+        {"street", child<TFlatEdit>(*form, "FlatEdit4")->text(), "Długa"},
+        {"house", child<TFlatEdit>(*form, "FlatEdit5")->text(), "5a"},
+        {"flat", child<TFlatEdit>(*form, "FlatEdit6")->text(), "12"},
+        {"postal code", child<TFlatEdit>(*form, "FlatEdit7")->text(), "00-950"},
+        {"post office", child<TFlatEdit>(*form, "FlatEdit8")->text(), "Warszawa 1"},
+        {"town", child<TFlatEdit>(*form, "FlatEdit9")->text(), "Warszawa"},
+        {"province", child<TFlatEdit>(*form, "FlatEdit13")->text(), "mazowieckie"},
+        {"phones", child<TFlatListBox>(*form, "FlatListBox3")->Items().join('|'), "22 123|600 700 800"},
+        {"occasions", child<TFlatListBox>(*form, "FlatListBox1")->Items().join('|'),
+         "24.12.2003-Wigilia|ab.12.2003-Zła data"},
+        {"mails", child<TFlatListBox>(*form, "FlatListBox2")->Items().join('|'), "anna@example.org"},
+        {"notes", child<TFlatMemo>(*form, "FlatMemo1")->Lines().join('|'), "pierwsza||trzecia"},
+        {"name day",
+         child<TZuboComboBox>(*form, "ZuboComboBox2")->currentText() + " " +
+             child<TZuboComboBox>(*form, "ZuboComboBox3")->currentText(),
+         "26 lipca"},
+        {"birthday",
+         child<TZuboComboBox>(*form, "ZuboComboBox4")->currentText() + " " +
+             child<TZuboComboBox>(*form, "ZuboComboBox5")->currentText(),
+         "5 listopada"},
+        {"birth year", child<TFlatEdit>(*form, "FlatEdit2")->text(), "????"},
+        {"occasion year", child<TFlatEdit>(*form, "FlatEdit3")->text(), ""},
+        {"occasion text", child<TFlatEdit>(*form, "FlatEdit11")->text(), ""},
     };
     for (const Field& f : fields)
         EXPECT_EQ(f.shown, QString::fromUtf8(f.expected)) << f.what;
-    EXPECT_EQ(form->ZuboComboBox6->currentIndex(), -1);
+    EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox6")->currentIndex(), -1);
     EXPECT_EQ(form->Shown().ShownName, cp("Kowalska Anna"));
     EXPECT_EQ(form->Shown().ShownNip, "123-456");
     EXPECT_EQ(form->Shown().ShownRegon, "");
-    EXPECT_FALSE(form->FlatSpeedButton[1]->isHidden());  // "M": the person has an address
-    EXPECT_FALSE(form->FlatSpeedButton[18]->isHidden()); // "NIP"
-    EXPECT_TRUE(form->FlatSpeedButton[19]->isHidden());  // an empty REGON keeps "REG" hidden
+    EXPECT_FALSE(child<TFlatSpeedButton>(*form, "FlatSpeedButton1")->isHidden());  // "M": the person has an address
+    EXPECT_FALSE(child<TFlatSpeedButton>(*form, "FlatSpeedButton18")->isHidden()); // "NIP"
+    EXPECT_TRUE(child<TFlatSpeedButton>(*form, "FlatSpeedButton19")->isHidden());  // an empty REGON keeps "REG" hidden
     EXPECT_FALSE(form->Shown().HasPhoto);
 
     // A click on an occasion fills its fields; one whose day is no number keeps the date lists.
     const auto pick = [&](int row) {
-        form->FlatListBox1->SetSelected(row, true);
-        emit form->FlatListBox1->OnMouseUp(Qt::LeftButton, Qt::NoModifier, 5, 5);
+        child<TFlatListBox>(*form, "FlatListBox1")->SetSelected(row, true);
+        emit child<TFlatListBox>(*form, "FlatListBox1")->OnMouseUp(Qt::LeftButton, Qt::NoModifier, 5, 5);
     };
     pick(0);
-    EXPECT_EQ(form->ZuboComboBox6->currentText() + " " + form->ZuboComboBox7->currentText(), "24 grudnia");
-    EXPECT_EQ(form->FlatEdit3->text(), "2003");
-    EXPECT_EQ(form->FlatEdit11->text(), "Wigilia");
+    EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox6")->currentText() + " " +
+                  child<TZuboComboBox>(*form, "ZuboComboBox7")->currentText(),
+              "24 grudnia");
+    EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit3")->text(), "2003");
+    EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit11")->text(), "Wigilia");
     pick(1);
-    EXPECT_EQ(form->ZuboComboBox6->currentText(), "24");
-    EXPECT_EQ(form->FlatEdit11->text(), "Zła data");
+    EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox6")->currentText(), "24");
+    EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit11")->text(), "Zła data");
 }
 
 TEST_F(MainWindowTest, TheNextPersonReplacesEverythingOfThePreviousOne)
@@ -455,11 +472,11 @@ TEST_F(MainWindowTest, TheNextPersonReplacesEverythingOfThePreviousOne)
     // The edit command writes the shown name into the shown file: it must not be the previous one's.
     EXPECT_EQ(form->Shown().ShownName, "");
     EXPECT_EQ(form->Shown().ShownNip, "");
-    EXPECT_EQ(form->FlatEdit4->text(), "Nowa");
-    EXPECT_EQ(form->FlatEdit2->text(), "");
-    EXPECT_EQ(form->ZuboComboBox4->currentIndex(), -1);
-    EXPECT_TRUE(form->FlatSpeedButton[1]->isHidden());
-    EXPECT_TRUE(form->FlatSpeedButton[18]->isHidden());
+    EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "Nowa");
+    EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit2")->text(), "");
+    EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox4")->currentIndex(), -1);
+    EXPECT_TRUE(child<TFlatSpeedButton>(*form, "FlatSpeedButton1")->isHidden());
+    EXPECT_TRUE(child<TFlatSpeedButton>(*form, "FlatSpeedButton18")->isHidden());
 
     struct Kind {
         QString path;
@@ -468,8 +485,9 @@ TEST_F(MainWindowTest, TheNextPersonReplacesEverythingOfThePreviousOne)
     for (const Kind& k : {Kind{dir.file("baza/3.wpb"), true, false}, Kind{reminder, false, true},
                           Kind{dir.file("baza/1.wps"), false, true}}) {
         form->ShowPerson(k.path);
-        EXPECT_EQ(!form->FlatSpeedButton[11]->isHidden(), k.restoreShown) << k.path.toStdString();
-        EXPECT_EQ(!form->FlatSpeedButton[9]->isHidden(), k.editShown) << k.path.toStdString();
+        EXPECT_EQ(!child<TFlatSpeedButton>(*form, "FlatSpeedButton11")->isHidden(), k.restoreShown)
+            << k.path.toStdString();
+        EXPECT_EQ(!child<TFlatSpeedButton>(*form, "FlatSpeedButton9")->isHidden(), k.editShown) << k.path.toStdString();
     }
 
     form->ShowPerson(dir.file("baza/gone.wps")); // a missing file changes nothing
@@ -485,8 +503,8 @@ TEST_F(MainWindowTest, AFileThatCannotBeReadChangesNothingAndIsReportedOnce)
     const auto form = startWith({}, &reader);
     form->ShowPerson(broken);
     EXPECT_EQ(form->Shown().ShownName, "A Pierwsza");
-    EXPECT_EQ(form->FlatEdit4->text(), "Stara");
-    EXPECT_EQ(form->FlatListBox3->Items(), QStringList({"1"}));
+    EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "Stara");
+    EXPECT_EQ(child<TFlatListBox>(*form, "FlatListBox3")->Items(), QStringList({"1"}));
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_TRUE(prompter.shown[0].question);
     EXPECT_TRUE(prompter.shown[0].text.startsWith("Błąd pliku [id:" + broken + " err: "));
@@ -515,11 +533,11 @@ TEST_F(MainWindowTest, PhotosOfEveryReadableTypeAreShownAndABadOneLeavesTheBuilt
         const auto form = startWith();
         form->ShowPerson(path);
         EXPECT_EQ(form->Shown().HasPhoto, c.loads);
-        EXPECT_EQ(form->Image1->Picture().size(), c.loads ? QSize(120, 80) : QSize(100, 100));
+        EXPECT_EQ(child<TImage>(*form, "Image1")->Picture().size(), c.loads ? QSize(120, 80) : QSize(100, 100));
         if (!c.loads) {
-            EXPECT_EQ(form->Image1->Picture(), bitmapResource(u"LOGO"));
+            EXPECT_EQ(child<TImage>(*form, "Image1")->Picture(), bitmapResource(u"LOGO"));
         }
-        EXPECT_EQ(form->FlatEdit4->text(), "Dalsza"); // the rest of the person is still shown
+        EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "Dalsza"); // the rest of the person is still shown
     }
     EXPECT_TRUE(prompter.shown.isEmpty());
 }
@@ -530,8 +548,8 @@ TEST_F(MainWindowTest, NextAndPreviousStopAtTheEndsAndTheChooserShowsItsChoice)
     write("baza/2.wps", {"<$@$>nazwisko</$@$>B", "<$@$>ulica</$@$>b"});
     write("baza/3.wps", {"<$@$>nazwisko</$@$>C", "<$@$>ulica</$@$>c"});
     const auto form = startWith();
-    TFlatSpeedButton* next = form->FlatSpeedButton[7];
-    TFlatSpeedButton* previous = form->FlatSpeedButton[8];
+    TFlatSpeedButton* next = child<TFlatSpeedButton>(*form, "FlatSpeedButton7");
+    TFlatSpeedButton* previous = child<TFlatSpeedButton>(*form, "FlatSpeedButton8");
     struct Step {
         TFlatSpeedButton* button;
         int index;
@@ -540,16 +558,16 @@ TEST_F(MainWindowTest, NextAndPreviousStopAtTheEndsAndTheChooserShowsItsChoice)
     const Step steps[] = {{previous, 0, "a"}, {next, 1, "b"}, {next, 2, "c"}, {next, 2, "c"}, {previous, 1, "b"}};
     for (const Step& s : steps) {
         s.button->Click();
-        EXPECT_EQ(form->ZuboComboBox1->currentIndex(), s.index);
-        EXPECT_EQ(form->FlatEdit4->text(), s.street);
+        EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->currentIndex(), s.index);
+        EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), s.street);
     }
-    form->ZuboComboBox1->setCurrentIndex(2);
-    emit form->ZuboComboBox1->OnChange();
-    EXPECT_EQ(form->FlatEdit4->text(), "c");
-    form->ZuboComboBox1->setCurrentIndex(-1);
+    child<TZuboComboBox>(*form, "ZuboComboBox1")->setCurrentIndex(2);
+    emit child<TZuboComboBox>(*form, "ZuboComboBox1")->OnChange();
+    EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "c");
+    child<TZuboComboBox>(*form, "ZuboComboBox1")->setCurrentIndex(-1);
     next->Click(); // from no selection to the first
-    EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 0);
-    EXPECT_EQ(form->FlatEdit4->text(), "a");
+    EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->currentIndex(), 0);
+    EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "a");
 }
 
 TEST_F(MainWindowTest, TheGroupFilterListsTheCheckedGroupsAndKinds)
@@ -575,14 +593,14 @@ TEST_F(MainWindowTest, TheGroupFilterListsTheCheckedGroupsAndKinds)
         SCOPED_TRACE(s.item);
         groupItem(*form, QString::fromUtf8(s.item))->trigger();
         EXPECT_EQ(listedNames(*form), s.names);
-        EXPECT_EQ(form->ZuboComboBox1->Items(), chooserPaths(*form));
-        EXPECT_EQ(form->FlatSpeedButton[9]->isEnabled(), !s.names.isEmpty());
+        EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->Items(), chooserPaths(*form));
+        EXPECT_EQ(child<TFlatSpeedButton>(*form, "FlatSpeedButton9")->isEnabled(), !s.names.isEmpty());
         if (s.shownName) {
-            EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 0);
+            EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->currentIndex(), 0);
             EXPECT_EQ(form->Shown().ShownName, cp(s.shownName));
         } else {
-            EXPECT_EQ(form->FlatEdit4->text(), "");
-            EXPECT_EQ(form->Image1->Picture(), bitmapResource(u"LOGO"));
+            EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "");
+            EXPECT_EQ(child<TImage>(*form, "Image1")->Picture(), bitmapResource(u"LOGO"));
             EXPECT_FALSE(form->Shown().HasPhoto);
         }
     }
@@ -655,13 +673,13 @@ TEST_F(MainWindowTest, TheSchemeColoursTheWindowAndABadValueCostsOnlyItsOwnKey)
     {
         const auto form = startWith();
         EXPECT_EQ(WidgetColor(form.get()), 0x102030u);
-        EXPECT_EQ(WidgetColor(form->Panel1), 0x405060u); // the panels are inverted
-        EXPECT_EQ(FontColor(form->Panel2), 0x102030u);
-        EXPECT_EQ(form->FlatSpeedButton[5]->Color(), 0x0000FFu);
-        EXPECT_EQ(form->FlatEdit4->ColorFlat(), 0x00FFFFu);
-        EXPECT_EQ(form->ZuboComboBox1->Color(), 0x00FFFFu);
-        EXPECT_EQ(form->FlatListBox1->Color(), 0x00FF00u);
-        EXPECT_EQ(form->FlatMemo1->ColorFlat(), 0x00FFFFu);
+        EXPECT_EQ(WidgetColor(child<QLabel>(*form, "Panel1")), 0x405060u); // the panels are inverted
+        EXPECT_EQ(FontColor(child<QLabel>(*form, "Panel2")), 0x102030u);
+        EXPECT_EQ(child<TFlatSpeedButton>(*form, "FlatSpeedButton5")->Color(), 0x0000FFu);
+        EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->ColorFlat(), 0x00FFFFu);
+        EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->Color(), 0x00FFFFu);
+        EXPECT_EQ(child<TFlatListBox>(*form, "FlatListBox1")->Color(), 0x00FF00u);
+        EXPECT_EQ(child<TFlatMemo>(*form, "FlatMemo1")->ColorFlat(), 0x00FFFFu);
         EXPECT_TRUE(prompter.shown.isEmpty());
     }
     // The bad value takes its key's built-in colour without a word; the keys after it still count.
@@ -669,8 +687,8 @@ TEST_F(MainWindowTest, TheSchemeColoursTheWindowAndABadValueCostsOnlyItsOwnKey)
     const auto form = startWith();
     EXPECT_TRUE(prompter.shown.isEmpty());
     EXPECT_EQ(WidgetColor(form.get()), 0x102030u);
-    EXPECT_EQ(form->FlatSpeedButton[5]->Color(), clMedGray);
-    EXPECT_EQ(form->FlatEdit4->ColorFlat(), 0x00FFFFu);
+    EXPECT_EQ(child<TFlatSpeedButton>(*form, "FlatSpeedButton5")->Color(), clMedGray);
+    EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->ColorFlat(), 0x00FFFFu);
     EXPECT_TRUE(form->Started());
 }
 
@@ -684,9 +702,9 @@ TEST_F(MainWindowTest, ALanguageSetsItsTextsOnEveryWindowAndPolishRestoresThemAl
     write("opcje.ini", {"[jezyk]", "nazwa=english"});
     const auto program = createWindows(setup());
     TForm1& form = *program->Form1;
-    ASSERT_TRUE(form.FlatSpeedButton[10]->isEnabled()); // a language file is there
-    ASSERT_EQ(form.PopupMenu2->actions().size(), 2);
-    EXPECT_TRUE(form.PopupMenu2->actions()[1]->isChecked());
+    ASSERT_TRUE(child<TFlatSpeedButton>(form, "FlatSpeedButton10")->isEnabled()); // a language file is there
+    ASSERT_EQ(child<QMenu>(form, "PopupMenu2")->actions().size(), 2);
+    EXPECT_TRUE(child<QMenu>(form, "PopupMenu2")->actions()[1]->isChecked());
 
     form.show(); // the show step applies the saved language
     struct Text {
@@ -697,13 +715,13 @@ TEST_F(MainWindowTest, ALanguageSetsItsTextsOnEveryWindowAndPolishRestoresThemAl
     };
     const auto shownTexts = [&] {
         return std::vector<Text>{
-            {"X caption", form.FlatSpeedButton[5]->Caption(), "Q", "X"},
-            {"X hint", form.FlatSpeedButton[5]->toolTip(), "Quit", "Zamknij program"},
-            {"O caption", form.FlatSpeedButton[6]->Caption(), "O", "O"}, // not in the file
-            {"label 1", form.Label[1]->text(), "Name", "Nazwisko i Imię/Imiona"},
-            {"label 2", form.Label[2]->text(), "Inne okazje", "Inne okazje"},
-            {"month item", form.ZuboComboBox7->itemText(0), "January", "stycznia"},
-            {"chosen month", form.ZuboComboBox5->currentText(), "January", "stycznia"},
+            {"X caption", child<TFlatSpeedButton>(form, "FlatSpeedButton5")->Caption(), "Q", "X"},
+            {"X hint", child<TFlatSpeedButton>(form, "FlatSpeedButton5")->toolTip(), "Quit", "Zamknij program"},
+            {"O caption", child<TFlatSpeedButton>(form, "FlatSpeedButton6")->Caption(), "O", "O"}, // not in the file
+            {"label 1", child<QLabel>(form, "Label1")->text(), "Name", "Nazwisko i Imię/Imiona"},
+            {"label 2", child<QLabel>(form, "Label2")->text(), "Inne okazje", "Inne okazje"},
+            {"month item", child<TZuboComboBox>(form, "ZuboComboBox7")->itemText(0), "January", "stycznia"},
+            {"chosen month", child<TZuboComboBox>(form, "ZuboComboBox5")->currentText(), "January", "stycznia"},
             {"message 0", cp1250::toUnicode(form.State().Messages[0]), "File error", "Błąd pliku"},
             {"message 10", cp1250::toUnicode(form.State().Messages[10]),
              "Jakaś lipa z tym obrazkiem, bo nie wiem, czy wiesz, ale to ma być obrazek",
@@ -718,10 +736,10 @@ TEST_F(MainWindowTest, ALanguageSetsItsTextsOnEveryWindowAndPolishRestoresThemAl
     };
     for (const Text& t : shownTexts())
         EXPECT_EQ(t.shown, QString::fromUtf8(t.english)) << t.what;
-    EXPECT_EQ(form.ZuboComboBox5->currentIndex(), 0); // the birthday month stays chosen
+    EXPECT_EQ(child<TZuboComboBox>(form, "ZuboComboBox5")->currentIndex(), 0); // the birthday month stays chosen
     EXPECT_EQ(ProfileFile(dir.file("opcje.ini")).readString("jezyk", "nazwa", ""), "English");
 
-    form.Polski1->trigger();
+    child<QAction>(form, "Polski1")->trigger();
     for (const Text& t : shownTexts())
         EXPECT_EQ(t.shown, QString::fromUtf8(t.polish)) << t.what;
     EXPECT_EQ(ProfileFile(dir.file("opcje.ini")).readString("jezyk", "nazwa", ""), "Polski");
@@ -789,13 +807,13 @@ TEST_F(MainWindowTest, WindowsAreCreatedInOrderAndXClosesTheMainOne)
         aboutShown = d.isVisible();
         program->Form2->FlatSpeedButton2->Click();
     };
-    program->Form1->FlatSpeedButton[6]->Click();
+    child<TFlatSpeedButton>(*program->Form1, "FlatSpeedButton6")->Click();
     EXPECT_TRUE(aboutShown);
     EXPECT_EQ(dialogs.shown, QList<QDialog*>{program->Form2.get()});
     EXPECT_FALSE(program->Form2->isVisible());
 
     ASSERT_TRUE(program->Form1->isVisible());
-    program->Form1->FlatSpeedButton[5]->Click();
+    child<TFlatSpeedButton>(*program->Form1, "FlatSpeedButton5")->Click();
     EXPECT_FALSE(program->Form1->isVisible());
 }
 

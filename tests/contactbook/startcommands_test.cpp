@@ -5,6 +5,7 @@
 #include "TFlatSpeedButtonUnit.h"
 #include "ZuboComboBox.h"
 #include "bitmaps.h"
+#include "children.h"
 #include "codec1250.h"
 #include "fakes.h"
 #include "phonereading.h"
@@ -53,15 +54,15 @@ protected:
     static QStringList favouriteItems(const TForm1& form)
     {
         QStringList items;
-        for (const QAction* a : form.PopupMenu6->actions())
+        for (const QAction* a : child<QMenu>(form, "PopupMenu6")->actions())
             items << a->text();
         return items;
     }
 
     static void choose(TForm1& form, int index)
     {
-        form.ZuboComboBox1->setCurrentIndex(index);
-        emit form.ZuboComboBox1->OnChange();
+        child<TZuboComboBox>(form, "ZuboComboBox1")->setCurrentIndex(index);
+        emit child<TZuboComboBox>(form, "ZuboComboBox1")->OnChange();
     }
 
     static void clickRow(TFlatListBox* list, int row, Qt::MouseButton button = Qt::LeftButton)
@@ -82,10 +83,10 @@ protected:
     void showFirstPhone(TForm1& form)
     {
         form.show();
-        clickRow(form.FlatListBox3, 0);
+        clickRow(child<TFlatListBox>(form, "FlatListBox3"), 0);
         clock.advance(10);
-        clickRow(form.FlatListBox3, 0);
-        ASSERT_TRUE(form.Panel1->isVisible());
+        clickRow(child<TFlatListBox>(form, "FlatListBox3"), 0);
+        ASSERT_TRUE(child<QLabel>(form, "Panel1")->isVisible());
     }
 
     QString shownText(int i) const { return prompter.shown.value(i).text; }
@@ -103,28 +104,28 @@ TEST_F(CommandsTest, MailGoesToTheLastSelectedAddressAndCopyTakesTheFirst)
 {
     write("baza/1.wps", {"<$@$>nazwisko</$@$>Anna", "<$@$>mail</$@$>a@x.pl", "<$@$>mail</$@$>b@y.pl?body=x"});
     const auto form = startWith();
-    TFlatListBox* mails = form->FlatListBox2;
+    TFlatListBox* mails = child<TFlatListBox>(*form, "FlatListBox2");
     ASSERT_EQ(mails->Items().size(), 2);
 
-    form->FlatSpeedButton[1]->Click(); // nothing selected: nothing opened
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton1")->Click(); // nothing selected: nothing opened
     EXPECT_TRUE(links.opened.isEmpty());
     clickRow(mails, -1);
-    EXPECT_FALSE(form->Kopiuj1->isEnabled());
-    form->Kopiuj1->trigger();
+    EXPECT_FALSE(child<QAction>(*form, "Kopiuj1")->isEnabled());
+    child<QAction>(*form, "Kopiuj1")->trigger();
     EXPECT_TRUE(clipboard.texts.isEmpty());
 
     mails->SetMultiSelect(true);
     clickRow(mails, 0);
     clickRow(mails, 1, Qt::RightButton);
-    EXPECT_TRUE(form->Kopiuj1->isEnabled());
-    form->FlatSpeedButton[1]->Click();
+    EXPECT_TRUE(child<QAction>(*form, "Kopiuj1")->isEnabled());
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton1")->Click();
     EXPECT_EQ(links.opened, QStringList({"mailto:b@y.pl%3Fbody%3Dx"}));
-    form->Kopiuj1->trigger();
+    child<QAction>(*form, "Kopiuj1")->trigger();
     EXPECT_EQ(clipboard.texts, QStringList({"a@x.pl"}));
     mails->SetSelected(0, false);
     mails->SetSelected(1, false);
     clickRow(mails, -1);
-    EXPECT_FALSE(form->Kopiuj1->isEnabled());
+    EXPECT_FALSE(child<QAction>(*form, "Kopiuj1")->isEnabled());
 }
 
 TEST_F(CommandsTest, NipAndRegonFillTheirPanelWhichAClickOrAnotherPersonHides)
@@ -134,21 +135,21 @@ TEST_F(CommandsTest, NipAndRegonFillTheirPanelWhichAClickOrAnotherPersonHides)
     const auto form = startWith();
     form->show();
     ASSERT_EQ(form->Shown().ShownNip, "123-456-78-90");
-    form->FlatSpeedButton[18]->Click();
-    EXPECT_TRUE(form->Panel2->isVisible());
-    EXPECT_EQ(form->Panel2->text(), "123-456-78-90");
-    form->FlatSpeedButton[19]->Click();
-    EXPECT_EQ(form->Panel2->text(), "012345678");
-    form->Kopiuj2->trigger();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton18")->Click();
+    EXPECT_TRUE(child<QLabel>(*form, "Panel2")->isVisible());
+    EXPECT_EQ(child<QLabel>(*form, "Panel2")->text(), "123-456-78-90");
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton19")->Click();
+    EXPECT_EQ(child<QLabel>(*form, "Panel2")->text(), "012345678");
+    child<QAction>(*form, "Kopiuj2")->trigger();
     EXPECT_EQ(clipboard.texts, QStringList({"012345678"}));
-    leftClick(form->Panel2);
-    EXPECT_FALSE(form->Panel2->isVisible());
+    leftClick(child<QLabel>(*form, "Panel2"));
+    EXPECT_FALSE(child<QLabel>(*form, "Panel2")->isVisible());
 
     // Another person's view never shows this person's number.
-    form->FlatSpeedButton[18]->Click();
-    ASSERT_TRUE(form->Panel2->isVisible());
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton18")->Click();
+    ASSERT_TRUE(child<QLabel>(*form, "Panel2")->isVisible());
     choose(*form, 1);
-    EXPECT_FALSE(form->Panel2->isVisible());
+    EXPECT_FALSE(child<QLabel>(*form, "Panel2")->isVisible());
 }
 
 TEST_F(CommandsTest, DeletingMovesAPersonToTheBinAndShowsTheFirstOfTheRefreshedList)
@@ -160,20 +161,20 @@ TEST_F(CommandsTest, DeletingMovesAPersonToTheBinAndShowsTheFirstOfTheRefreshedL
     const auto form = startWith();
     choose(*form, 1);
 
-    form->FlatSpeedButton[2]->Click(); // answered No
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton2")->Click(); // answered No
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_EQ(shownText(0), "Czy na pewno wykasować bieżącą osobę?: B Druga");
     EXPECT_EQ(prompter.shown[0].caption, "Zubo");
     EXPECT_TRUE(dir.exists("baza/2.wps"));
 
     prompter.answers = {Prompter::Answer::Yes};
-    form->FlatSpeedButton[2]->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton2")->Click();
     EXPECT_FALSE(dir.exists("baza/2.wps"));
     EXPECT_TRUE(dir.exists("baza/2.wpb"));
     EXPECT_TRUE(dir.exists("baza/2.bmp")); // restored with the person
     EXPECT_EQ(listedNames(*form), QStringList({"A Pierwsza"}));
-    EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 0);
-    EXPECT_EQ(form->FlatEdit4->text(), "Pierwsza");
+    EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->currentIndex(), 0);
+    EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "Pierwsza");
     EXPECT_EQ(dir.read("baza/ulubione.sps"), second.toUtf8() + "\r\n"); // favourites are not touched
 }
 
@@ -186,7 +187,7 @@ TEST_F(CommandsTest, DeletingBesideAnOlderBinEntryKeepsBothInTheBinOrReportsWhyN
     const FailingFileWriter fullDisk(0);
     const auto failing = startWith(&fullDisk);
     prompter.answers = {Prompter::Answer::Yes};
-    failing->FlatSpeedButton[2]->Click();
+    child<TFlatSpeedButton>(*failing, "FlatSpeedButton2")->Click();
     ASSERT_EQ(prompter.shown.size(), 2);
     EXPECT_TRUE(shownText(1).startsWith("Błąd pliku [id:" + dir.file("baza/1.wpb")));
     EXPECT_TRUE(dir.exists("baza/1.wps"));
@@ -194,13 +195,14 @@ TEST_F(CommandsTest, DeletingBesideAnOlderBinEntryKeepsBothInTheBinOrReportsWhyN
 
     const auto form = startWith();
     prompter.answers = {Prompter::Answer::Yes};
-    form->FlatSpeedButton[2]->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton2")->Click();
     for (QAction* a : form->GroupFilterActions()) {
         if (a->text() == "Wykasowane")
             a->trigger();
     }
     EXPECT_EQ(listedNames(*form), QStringList({"A Nowa", "B Stara"}));
-    EXPECT_EQ(form->ZuboComboBox1->Items(), QStringList({dir.file("baza/1.wpb"), dir.file("baza/2026128_957.wpb")}));
+    EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->Items(),
+              QStringList({dir.file("baza/1.wpb"), dir.file("baza/2026128_957.wpb")}));
 }
 
 TEST_F(CommandsTest, DeletingTheLastEntryLeavesTheViewCleared)
@@ -218,13 +220,13 @@ TEST_F(CommandsTest, DeletingTheLastEntryLeavesTheViewCleared)
     ASSERT_EQ(listedNames(*form), QStringList({"Rocznica"}));
     ASSERT_TRUE(form->Shown().HasPhoto);
     prompter.answers = {Prompter::Answer::Yes};
-    form->FlatSpeedButton[2]->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton2")->Click();
     EXPECT_FALSE(dir.exists("baza/1.wpj"));
     EXPECT_FALSE(dir.exists("baza/1.bmp"));
-    EXPECT_EQ(form->ZuboComboBox1->count(), 0);
-    EXPECT_EQ(form->FlatEdit4->text(), "");
+    EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->count(), 0);
+    EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "");
     EXPECT_FALSE(form->Shown().HasPhoto);
-    EXPECT_EQ(form->Image1->Picture(), bitmapResource(u"LOGO"));
+    EXPECT_EQ(child<TImage>(*form, "Image1")->Picture(), bitmapResource(u"LOGO"));
 }
 
 TEST_F(CommandsTest, RestoringBringsTheBinEntryBackAndShowsIt)
@@ -239,20 +241,20 @@ TEST_F(CommandsTest, RestoringBringsTheBinEntryBackAndShowsIt)
     }
     ASSERT_EQ(listedNames(*form), QStringList({"???", "A Obecna", "B Wykasowana"}));
     choose(*form, 0);
-    form->FlatSpeedButton[11]->Click(); // answered No
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton11")->Click(); // answered No
     EXPECT_EQ(shownText(0), "Czy przywrócić tę osobę?: ???");
 
     choose(*form, 2);
-    EXPECT_FALSE(form->FlatSpeedButton[11]->isHidden());
+    EXPECT_FALSE(child<TFlatSpeedButton>(*form, "FlatSpeedButton11")->isHidden());
     prompter.answers = {Prompter::Answer::Yes};
-    form->FlatSpeedButton[11]->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton11")->Click();
     EXPECT_TRUE(dir.exists("baza/2.wps"));
     EXPECT_FALSE(dir.exists("baza/2.wpb"));
     // The refreshed list has all persons again; the restored one is selected and shown.
     EXPECT_EQ(listedNames(*form), QStringList({"A Obecna", "B Wykasowana"}));
-    EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 1);
-    EXPECT_EQ(form->FlatEdit4->text(), "Kosz");
-    EXPECT_TRUE(form->FlatSpeedButton[11]->isHidden());
+    EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->currentIndex(), 1);
+    EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "Kosz");
+    EXPECT_TRUE(child<TFlatSpeedButton>(*form, "FlatSpeedButton11")->isHidden());
     EXPECT_EQ(prompter.shown.size(), 2);
 }
 
@@ -267,11 +269,11 @@ TEST_F(CommandsTest, RestoringOverAPersonOfTheSameNameKeepsBothAndAFailedRestore
             if (a->text() == "Wykasowane" && !a->isChecked())
                 a->trigger();
         }
-        const int bin = int(form->ZuboComboBox1->Items().indexOf(dir.file("baza/1.wpb")));
+        const int bin = int(child<TZuboComboBox>(*form, "ZuboComboBox1")->Items().indexOf(dir.file("baza/1.wpb")));
         ASSERT_GE(bin, 0);
         choose(*form, bin);
         prompter.answers = {Prompter::Answer::Yes};
-        form->FlatSpeedButton[11]->Click();
+        child<TFlatSpeedButton>(*form, "FlatSpeedButton11")->Click();
     };
     restoreSelected();
     EXPECT_EQ(dir.read("baza/1.wps"), crlf({"<$@$>nazwisko</$@$>B Stara"}));
@@ -279,9 +281,9 @@ TEST_F(CommandsTest, RestoringOverAPersonOfTheSameNameKeepsBothAndAFailedRestore
     EXPECT_EQ(cp1250::toUnicode(form->Shown().ShownName), "B Stara");
 
     // Deleted again and restored within the same second: the name to move aside to is taken.
-    choose(*form, int(form->ZuboComboBox1->Items().indexOf(dir.file("baza/1.wps"))));
+    choose(*form, int(child<TZuboComboBox>(*form, "ZuboComboBox1")->Items().indexOf(dir.file("baza/1.wps"))));
     prompter.answers = {Prompter::Answer::Yes};
-    form->FlatSpeedButton[2]->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton2")->Click();
     write("baza/1.wps", {"<$@$>nazwisko</$@$>C Najnowsza"});
     prompter.shown.clear();
     restoreSelected();
@@ -292,7 +294,7 @@ TEST_F(CommandsTest, RestoringOverAPersonOfTheSameNameKeepsBothAndAFailedRestore
     EXPECT_EQ(dir.read("baza/1.wps"), crlf({"<$@$>nazwisko</$@$>C Najnowsza"}));
     // The person that kept the name is not shown as if it were the restored one: the bin entry is.
     EXPECT_EQ(cp1250::toUnicode(form->Shown().ShownName), "B Stara");
-    EXPECT_FALSE(form->FlatSpeedButton[11]->isHidden());
+    EXPECT_FALSE(child<TFlatSpeedButton>(*form, "FlatSpeedButton11")->isHidden());
 }
 
 // A favourite outside the list is shown while the chooser still selects another person: "K" and "P"
@@ -307,36 +309,36 @@ TEST_F(CommandsTest, DeleteAndRestoreActOnTheShownEntryNotTheChoosersSelection)
     const auto form = startWith();
     choose(*form, 1);
 
-    form->PopupMenu6->actions()[0]->trigger();
-    ASSERT_EQ(form->FlatEdit4->text(), "c");
-    ASSERT_EQ(form->ZuboComboBox1->currentIndex(), 1);
+    child<QMenu>(*form, "PopupMenu6")->actions()[0]->trigger();
+    ASSERT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "c");
+    ASSERT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->currentIndex(), 1);
     prompter.answers = {Prompter::Answer::Yes};
-    form->FlatSpeedButton[2]->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton2")->Click();
     EXPECT_EQ(shownText(0), "Czy na pewno wykasować bieżącą osobę?: C Jednorazowa");
     EXPECT_FALSE(dir.exists("baza/3.wpj"));
     EXPECT_TRUE(dir.exists("baza/2.wps"));
     EXPECT_EQ(listedNames(*form), QStringList({"A Pierwsza", "B Druga"}));
-    EXPECT_EQ(form->FlatEdit4->text(), "a");
+    EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "a");
 
     choose(*form, 1);
-    form->PopupMenu6->actions()[1]->trigger();
-    ASSERT_EQ(form->FlatEdit4->text(), "d");
-    ASSERT_FALSE(form->FlatSpeedButton[11]->isHidden());
+    child<QMenu>(*form, "PopupMenu6")->actions()[1]->trigger();
+    ASSERT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "d");
+    ASSERT_FALSE(child<TFlatSpeedButton>(*form, "FlatSpeedButton11")->isHidden());
     prompter.answers = {Prompter::Answer::Yes};
-    form->FlatSpeedButton[11]->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton11")->Click();
     EXPECT_EQ(shownText(1), "Czy przywrócić tę osobę?: D Wykasowana");
     EXPECT_TRUE(dir.exists("baza/4.wps"));
     EXPECT_FALSE(dir.exists("baza/4.wpb"));
     EXPECT_TRUE(dir.exists("baza/2.wps"));
     EXPECT_EQ(listedNames(*form), QStringList({"A Pierwsza", "B Druga", "D Wykasowana"}));
-    EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 2);
-    EXPECT_EQ(form->FlatEdit4->text(), "d");
+    EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->currentIndex(), 2);
+    EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "d");
 
     // With nothing shown neither asks nor touches a file, whatever the chooser selects.
     form->ClearPersonView();
-    ASSERT_GE(form->ZuboComboBox1->currentIndex(), 0);
-    form->FlatSpeedButton[2]->Click();
-    form->FlatSpeedButton[11]->Click();
+    ASSERT_GE(child<TZuboComboBox>(*form, "ZuboComboBox1")->currentIndex(), 0);
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton2")->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton11")->Click();
     EXPECT_EQ(prompter.shown.size(), 2);
     EXPECT_EQ(listedNames(*form), QStringList({"A Pierwsza", "B Druga", "D Wykasowana"}));
 }
@@ -347,10 +349,10 @@ TEST_F(CommandsTest, FavouritesAreAddedRemovedAndShown)
     const QString b = write("baza/2.wps", {"<$@$>nazwisko</$@$>B Druga", "<$@$>ulica</$@$>b"});
     const auto form = startWith();
     choose(*form, 1);
-    form->FlatSpeedButton[22]->Click();
-    form->FlatSpeedButton[22]->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton22")->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton22")->Click();
     choose(*form, 0);
-    form->FlatSpeedButton[22]->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton22")->Click();
     EXPECT_EQ(dir.read("baza/ulubione.sps"), (b + "\r\n" + b + "\r\n" + a + "\r\n").toUtf8());
     EXPECT_EQ(favouriteItems(*form), QStringList({"B Druga", "B Druga", "A Pierwsza"}));
     ASSERT_EQ(prompter.shown.size(), 3);
@@ -358,21 +360,21 @@ TEST_F(CommandsTest, FavouritesAreAddedRemovedAndShown)
     EXPECT_EQ(shownText(0), "Osoba została dodana do listy podręcznej");
 
     // Choosing one selects and shows its person.
-    form->PopupMenu6->actions()[1]->trigger();
-    EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 1);
-    EXPECT_EQ(form->FlatEdit4->text(), "b");
+    child<QMenu>(*form, "PopupMenu6")->actions()[1]->trigger();
+    EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->currentIndex(), 1);
+    EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "b");
 
     // Removing takes out the first of the two, after the question.
-    form->FlatSpeedButton[24]->Click(); // answered No
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton24")->Click(); // answered No
     EXPECT_EQ(form->Favourites().size(), 3);
     EXPECT_EQ(shownText(3), "Czy na pewno wykasować aktualnie wybraną osobę z listy podręcznej");
     prompter.answers = {Prompter::Answer::Yes, Prompter::Answer::Yes, Prompter::Answer::Yes};
-    form->FlatSpeedButton[24]->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton24")->Click();
     EXPECT_EQ(dir.read("baza/ulubione.sps"), (b + "\r\n" + a + "\r\n").toUtf8());
     EXPECT_EQ(favouriteItems(*form), QStringList({"B Druga", "A Pierwsza"}));
-    form->FlatSpeedButton[24]->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton24")->Click();
     choose(*form, 0);
-    form->FlatSpeedButton[24]->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton24")->Click();
     EXPECT_TRUE(form->Favourites().isEmpty());
     EXPECT_TRUE(favouriteItems(*form).isEmpty());
     EXPECT_TRUE(dir.exists("baza/ulubione.sps"));
@@ -380,7 +382,7 @@ TEST_F(CommandsTest, FavouritesAreAddedRemovedAndShown)
 
     // A person that is no favourite: nothing asked, nothing changed.
     const qsizetype asked = prompter.shown.size();
-    form->FlatSpeedButton[24]->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton24")->Click();
     EXPECT_EQ(prompter.shown.size(), asked);
 }
 
@@ -393,10 +395,10 @@ TEST_F(CommandsTest, FavouritesSavedOnTheOldSystemNameTheirPersonsAndCanBeRemove
     const auto form = startWith();
     EXPECT_EQ(favouriteItems(*form), QStringList({"A Pierwsza", "B Druga"}));
 
-    form->PopupMenu6->actions()[1]->trigger();
-    ASSERT_EQ(form->ZuboComboBox1->currentIndex(), 1);
+    child<QMenu>(*form, "PopupMenu6")->actions()[1]->trigger();
+    ASSERT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->currentIndex(), 1);
     prompter.answers = {Prompter::Answer::Yes};
-    form->FlatSpeedButton[24]->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton24")->Click();
     EXPECT_EQ(favouriteItems(*form), QStringList({"A Pierwsza"}));
     // The file is written again with the paths of this system.
     EXPECT_EQ(dir.read("baza/ulubione.sps"), (a + "\r\n").toUtf8());
@@ -412,11 +414,11 @@ TEST_F(CommandsTest, AFavouriteOfTheOldSystemFindsItsFileWhateverTheCase)
     const auto form = startWith();
     EXPECT_EQ(favouriteItems(*form), QStringList({"A Pierwsza"}));
     choose(*form, 1);
-    form->PopupMenu6->actions()[0]->trigger();
-    EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 0);
-    EXPECT_EQ(form->FlatEdit4->text(), "a");
+    child<QMenu>(*form, "PopupMenu6")->actions()[0]->trigger();
+    EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->currentIndex(), 0);
+    EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "a");
     prompter.answers = {Prompter::Answer::Yes};
-    form->FlatSpeedButton[24]->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton24")->Click();
     EXPECT_TRUE(form->Favourites().isEmpty());
     EXPECT_EQ(dir.read("baza/ulubione.sps"), "");
     EXPECT_EQ(dir.read("baza/ab.wps"), crlf({"<$@$>nazwisko</$@$>A Pierwsza", "<$@$>ulica</$@$>a"}));
@@ -438,32 +440,32 @@ TEST_F(CommandsTest, AFavouritePickedAndStillShownIsRemovedEvenWhenNotListed)
     ASSERT_EQ(favouriteItems(*form), QStringList({"", "", "A Pierwsza"}));
     choose(*form, 1);
 
-    form->PopupMenu6->actions()[1]->trigger();
-    ASSERT_EQ(form->FlatEdit4->text(), "c");
-    form->FlatSpeedButton[24]->Click(); // answered No
+    child<QMenu>(*form, "PopupMenu6")->actions()[1]->trigger();
+    ASSERT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "c");
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton24")->Click(); // answered No
     EXPECT_EQ(form->Favourites().size(), 3);
     EXPECT_EQ(shownText(0), "Czy na pewno wykasować aktualnie wybraną osobę z listy podręcznej");
     prompter.answers = {Prompter::Answer::Yes};
-    form->FlatSpeedButton[24]->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton24")->Click();
     EXPECT_EQ(dir.read("baza/ulubione.sps"), (binned + "\r\n" + a + "\r\n").toUtf8());
     EXPECT_EQ(favouriteItems(*form), QStringList({"", "A Pierwsza"}));
-    EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 1);
+    EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->currentIndex(), 1);
     EXPECT_TRUE(dir.exists("baza/3.wpj"));
 
     // Its file is gone: nothing new is shown, but it was the last pick.
-    form->PopupMenu6->actions()[0]->trigger();
-    EXPECT_EQ(form->FlatEdit4->text(), "c");
+    child<QMenu>(*form, "PopupMenu6")->actions()[0]->trigger();
+    EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "c");
     prompter.answers = {Prompter::Answer::Yes};
-    form->FlatSpeedButton[24]->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton24")->Click();
     EXPECT_EQ(dir.read("baza/ulubione.sps"), (a + "\r\n").toUtf8());
     EXPECT_EQ(favouriteItems(*form), QStringList({"A Pierwsza"}));
 
     // Picked, then another person shown: the chooser's selection counts, and it is no favourite.
-    form->PopupMenu6->actions()[0]->trigger();
-    ASSERT_EQ(form->ZuboComboBox1->currentIndex(), 0);
+    child<QMenu>(*form, "PopupMenu6")->actions()[0]->trigger();
+    ASSERT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->currentIndex(), 0);
     choose(*form, 1);
     const qsizetype asked = prompter.shown.size();
-    form->FlatSpeedButton[24]->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton24")->Click();
     EXPECT_EQ(prompter.shown.size(), asked);
     EXPECT_EQ(dir.read("baza/ulubione.sps"), (a + "\r\n").toUtf8());
 }
@@ -477,9 +479,9 @@ TEST_F(CommandsTest, AFavouriteOutsideTheListIsShownWithoutChangingTheChoice)
     const auto form = startWith();
     ASSERT_EQ(favouriteItems(*form), QStringList({""})); // not listed at start: no name
     choose(*form, 1);
-    form->PopupMenu6->actions()[0]->trigger();
-    EXPECT_EQ(form->ZuboComboBox1->currentIndex(), 1);
-    EXPECT_EQ(form->FlatEdit4->text(), "c");
+    child<QMenu>(*form, "PopupMenu6")->actions()[0]->trigger();
+    EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->currentIndex(), 1);
+    EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "c");
     EXPECT_TRUE(prompter.shown.isEmpty());
 }
 
@@ -492,7 +494,7 @@ TEST_F(CommandsTest, AFavouritesFileThatCannotBeWrittenIsReportedAndTheListKeeps
     const FailingFileWriter full(0);
     const auto form = startWith(&full);
     choose(*form, 0);
-    form->FlatSpeedButton[22]->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton22")->Click();
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_EQ(prompter.shown[0].box, FakePrompter::Box::Error);
     EXPECT_EQ(shownText(0), "Program musi znajdować się na dysku twardym i mieć możliwość zapisywania nań, a w "
@@ -500,7 +502,7 @@ TEST_F(CommandsTest, AFavouritesFileThatCannotBeWrittenIsReportedAndTheListKeeps
     EXPECT_EQ(form->Favourites().size(), 2);
 
     prompter.answers = {Prompter::Answer::Yes};
-    form->FlatSpeedButton[24]->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton24")->Click();
     ASSERT_EQ(prompter.shown.size(), 3);
     EXPECT_EQ(shownText(2), shownText(0));
     // Still a favourite in the menu as in the file, so it does not come back unexpectedly at the
@@ -514,15 +516,16 @@ TEST_F(CommandsTest, TheFavouritesButtonsStandAboveTheChooserAndRemoveKeepsItsOw
     write("opcje.ini", {"[kolory]", "guziki_tlo=clRed", "guziki_podswietlenie=clLime"});
     const auto form = startWith();
     for (int number : {22, 23, 24}) {
-        const TFlatSpeedButton* b = form->FlatSpeedButton[std::size_t(number)];
-        EXPECT_LT(b->geometry().bottom(), form->ZuboComboBox1->y()) << number;
-        EXPECT_GE(b->x(), form->ZuboComboBox1->x()) << number;
+        const TFlatSpeedButton* b =
+            child<TFlatSpeedButton>(*form, QStringLiteral("FlatSpeedButton%1").arg(std::size_t(number)));
+        EXPECT_LT(b->geometry().bottom(), child<TZuboComboBox>(*form, "ZuboComboBox1")->y()) << number;
+        EXPECT_GE(b->x(), child<TZuboComboBox>(*form, "ZuboComboBox1")->x()) << number;
     }
-    EXPECT_EQ(form->FlatSpeedButton[22]->Caption(), ">#");
-    EXPECT_EQ(form->FlatSpeedButton[23]->Color(), 0x0000FFu);
-    EXPECT_EQ(form->FlatSpeedButton[20]->Color(), 0x0000FFu);
-    EXPECT_EQ(form->FlatSpeedButton[24]->Color(), clMedGray);
-    EXPECT_EQ(form->FlatSpeedButton[24]->ColorFocused(), 0x0080FFu);
+    EXPECT_EQ(child<TFlatSpeedButton>(*form, "FlatSpeedButton22")->Caption(), ">#");
+    EXPECT_EQ(child<TFlatSpeedButton>(*form, "FlatSpeedButton23")->Color(), 0x0000FFu);
+    EXPECT_EQ(child<TFlatSpeedButton>(*form, "FlatSpeedButton20")->Color(), 0x0000FFu);
+    EXPECT_EQ(child<TFlatSpeedButton>(*form, "FlatSpeedButton24")->Color(), clMedGray);
+    EXPECT_EQ(child<TFlatSpeedButton>(*form, "FlatSpeedButton24")->ColorFocused(), 0x0080FFu);
 }
 
 TEST_F(CommandsTest, ASecondReleaseOnThePhoneListWithin700MsShowsTheNumber)
@@ -531,7 +534,7 @@ TEST_F(CommandsTest, ASecondReleaseOnThePhoneListWithin700MsShowsTheNumber)
     write("baza/2.wps", {"<$@$>nazwisko</$@$>B"});
     const auto form = startWith();
     form->show();
-    TFlatListBox* phones = form->FlatListBox3;
+    TFlatListBox* phones = child<TFlatListBox>(*form, "FlatListBox3");
     struct Click {
         int row;
         std::int64_t after; // ms after the previous click
@@ -543,21 +546,21 @@ TEST_F(CommandsTest, ASecondReleaseOnThePhoneListWithin700MsShowsTheNumber)
     for (const Click& c : clicks) {
         clock.advance(c.after);
         clickRow(phones, c.row);
-        EXPECT_EQ(form->Panel1->isVisible(), c.panel != nullptr) << c.after;
+        EXPECT_EQ(child<QLabel>(*form, "Panel1")->isVisible(), c.panel != nullptr) << c.after;
         if (c.panel) {
-            EXPECT_EQ(form->Panel1->text(), c.panel);
+            EXPECT_EQ(child<QLabel>(*form, "Panel1")->text(), c.panel);
         }
     }
-    form->Kopiuj3->trigger();
+    child<QAction>(*form, "Kopiuj3")->trigger();
     EXPECT_EQ(clipboard.texts, QStringList({"600 700"}));
-    leftClick(form->Panel1);
-    EXPECT_FALSE(form->Panel1->isVisible());
+    leftClick(child<QLabel>(*form, "Panel1"));
+    EXPECT_FALSE(child<QLabel>(*form, "Panel1")->isVisible());
 
     clock.advance(100);
     clickRow(phones, 0);
-    ASSERT_TRUE(form->Panel1->isVisible());
+    ASSERT_TRUE(child<QLabel>(*form, "Panel1")->isVisible());
     choose(*form, 1); // another person hides it
-    EXPECT_FALSE(form->Panel1->isVisible());
+    EXPECT_FALSE(child<QLabel>(*form, "Panel1")->isVisible());
 }
 
 TEST_F(CommandsTest, ReadAloudPlaysTheDigitsOfThePanelAndIgnoresACommandWhileReading)
@@ -567,11 +570,11 @@ TEST_F(CommandsTest, ReadAloudPlaysTheDigitsOfThePanelAndIgnoresACommandWhileRea
     showFirstPhone(*form);
 
     sounds.holdSounds(true);
-    form->Czytaj1->trigger();
+    child<QAction>(*form, "Czytaj1")->trigger();
     ASSERT_TRUE(sounds.waitForSounds(1));
     EXPECT_EQ(form->PhoneReader().lastDelayMs(), 0);
     EXPECT_FALSE(form->ReaderIdle());
-    form->Czytaj1->trigger(); // ignored
+    child<QAction>(*form, "Czytaj1")->trigger(); // ignored
     sounds.holdSounds(false);
     form->PhoneReader().waitUntilIdle();
     const QString wav = dir.file("wav/");
@@ -596,7 +599,7 @@ TEST_F(CommandsTest, AReadingWithoutPlayerOrDeviceIsToldOnce)
     for (const auto& c : cases) {
         prompter.shown.clear();
         sounds.outcome = c.outcome;
-        form->Czytaj1->trigger();
+        child<QAction>(*form, "Czytaj1")->trigger();
         form->PhoneReader().waitUntilIdle();
         QCoreApplication::processEvents();
         ASSERT_EQ(prompter.shown.size(), 1);
@@ -613,19 +616,21 @@ TEST_F(CommandsTest, TheDelayedReadingsWaitAndAClickOnThePanelEndsThemSilently)
     const struct {
         QAction* command;
         int delayMs;
-    } commands[] = {{form->Czytajza3sekundy1, 3000}, {form->Czytajza5sekund1, 5000}, {form->Czytajza10sekund1, 10000}};
+    } commands[] = {{child<QAction>(*form, "Czytajza3sekundy1"), 3000},
+                    {child<QAction>(*form, "Czytajza5sekund1"), 5000},
+                    {child<QAction>(*form, "Czytajza10sekund1"), 10000}};
     for (const auto& [command, delayMs] : commands) {
         SCOPED_TRACE(command->text().toStdString());
         clock.advance(1000);
-        clickRow(form->FlatListBox3, 0);
+        clickRow(child<TFlatListBox>(*form, "FlatListBox3"), 0);
         clock.advance(10);
-        clickRow(form->FlatListBox3, 0);
-        ASSERT_TRUE(form->Panel1->isVisible());
+        clickRow(child<TFlatListBox>(*form, "FlatListBox3"), 0);
+        ASSERT_TRUE(child<QLabel>(*form, "Panel1")->isVisible());
         command->trigger();
         EXPECT_EQ(form->PhoneReader().lastDelayMs(), delayMs);
         EXPECT_FALSE(sounds.waitForSounds(1, 200)); // still waiting
         EXPECT_FALSE(form->ReaderIdle());
-        leftClick(form->Panel1);
+        leftClick(child<QLabel>(*form, "Panel1"));
         form->PhoneReader().waitUntilIdle();
         EXPECT_TRUE(sounds.played().isEmpty());
     }
@@ -635,16 +640,16 @@ TEST_F(CommandsTest, TheTimerRunsTheButtonWaveWhichEndsInTheSchemesFaceColour)
 {
     write("baza/1.wps", {"<$@$>nazwisko</$@$>A"});
     const auto form = startWith();
-    EXPECT_TRUE(form->Timer1->isActive());
-    EXPECT_EQ(form->Timer1->interval(), 5000);
+    EXPECT_TRUE(child<QTimer>(*form, "Timer1")->isActive());
+    EXPECT_EQ(child<QTimer>(*form, "Timer1")->interval(), 5000);
     EXPECT_TRUE(form->AnimationDone());
 
     // The scheme changed since the start: the wave ends in the new face colour.
     form->State().Colors.guziki_tlo = 0x00FF00;
     form->Timer1Timer();
-    EXPECT_EQ(form->Timer1->interval(), 60000);
+    EXPECT_EQ(child<QTimer>(*form, "Timer1")->interval(), 60000);
     EXPECT_FALSE(form->AnimationDone());
-    EXPECT_EQ(form->FlatSpeedButton[4]->Color(), 0x99FFF9u); // the head on "N"
+    EXPECT_EQ(child<TFlatSpeedButton>(*form, "FlatSpeedButton4")->Color(), 0x99FFF9u); // the head on "N"
     QElapsedTimer timer;
     timer.start();
     while (!form->AnimationDone() && timer.elapsed() < 10000)
@@ -652,8 +657,10 @@ TEST_F(CommandsTest, TheTimerRunsTheButtonWaveWhichEndsInTheSchemesFaceColour)
     EXPECT_TRUE(form->AnimationDone());
     EXPECT_GE(timer.elapsed(), 1250);
     for (int number : {4, 2, 9, 3, 1, 10, 6, 5})
-        EXPECT_EQ(form->FlatSpeedButton[std::size_t(number)]->Color(), 0x00FF00u) << number;
-    EXPECT_EQ(form->FlatSpeedButton[7]->Color(), clMedGray); // not in the wave
+        EXPECT_EQ(child<TFlatSpeedButton>(*form, QStringLiteral("FlatSpeedButton%1").arg(std::size_t(number)))->Color(),
+                  0x00FF00u)
+            << number;
+    EXPECT_EQ(child<TFlatSpeedButton>(*form, "FlatSpeedButton7")->Color(), clMedGray); // not in the wave
 }
 
 TEST_F(CommandsTest, ClosingDuringAWaveOrAReadingDoesNotWait)
@@ -661,10 +668,10 @@ TEST_F(CommandsTest, ClosingDuringAWaveOrAReadingDoesNotWait)
     write("baza/1.wps", {"<$@$>nazwisko</$@$>A", "<$@$>telefony</$@$>123"});
     auto form = startWith();
     form->show();
-    clickRow(form->FlatListBox3, 0);
-    clickRow(form->FlatListBox3, 0);
+    clickRow(child<TFlatListBox>(*form, "FlatListBox3"), 0);
+    clickRow(child<TFlatListBox>(*form, "FlatListBox3"), 0);
     sounds.holdSounds(true);
-    form->Czytaj1->trigger();
+    child<QAction>(*form, "Czytaj1")->trigger();
     ASSERT_TRUE(sounds.waitForSounds(1));
     form->Timer1Timer();
     QElapsedTimer timer;
@@ -681,7 +688,7 @@ TEST_F(CommandsTest, TheBackupCopyAsksFirstAndReportsWhenNoMediumTakesIt)
     const auto form = startWith();
     drives.roots = {{u'a', dir.mkdir("media/a")}};
 
-    form->FlatSpeedButton[20]->Click(); // cancelled
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton20")->Click(); // cancelled
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_EQ(prompter.shown[0].box, FakePrompter::Box::OkCancel);
     EXPECT_EQ(shownText(0), "Nastąpi kopiowanie danych na dyskietkę, proszę włożyć czystą dyskietk do stacji i "
@@ -689,13 +696,13 @@ TEST_F(CommandsTest, TheBackupCopyAsksFirstAndReportsWhenNoMediumTakesIt)
     EXPECT_FALSE(dir.exists("media/a/baza"));
 
     prompter.answers = {Prompter::Answer::Yes};
-    form->FlatSpeedButton[20]->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton20")->Click();
     EXPECT_EQ(prompter.shown.size(), 2); // nothing more to say
     EXPECT_EQ(QDir(dir.file("media/a/baza")).entryList(QDir::Files), QStringList({"1.wps"}));
 
     drives.roots.clear();
     prompter.answers = {Prompter::Answer::Yes};
-    form->FlatSpeedButton[20]->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton20")->Click();
     ASSERT_EQ(prompter.shown.size(), 4);
     EXPECT_EQ(prompter.shown[3].box, FakePrompter::Box::Error);
     EXPECT_EQ(shownText(3), "Nie znaleziono dyskietki lub dyskietka jest pełna albo zabezpieczona przed zapisem.");
@@ -708,7 +715,7 @@ TEST_F(CommandsTest, ABackupThatCouldNotCopyEveryFileIsReported)
     const auto form = startWith(&full);
     drives.roots = {{u'a', dir.mkdir("media/a")}};
     prompter.answers = {Prompter::Answer::Yes};
-    form->FlatSpeedButton[20]->Click();
+    child<TFlatSpeedButton>(*form, "FlatSpeedButton20")->Click();
     ASSERT_EQ(prompter.shown.size(), 2);
     EXPECT_EQ(shownText(1), "Nie znaleziono dyskietki lub dyskietka jest pełna albo zabezpieczona przed zapisem.");
 }

@@ -5,6 +5,7 @@
 #include "TFlatRadioButtonUnit.h"
 #include "TFlatSpeedButtonUnit.h"
 #include "ZuboComboBox.h"
+#include "children.h"
 #include "codec1250.h"
 #include "programfixture.h"
 #include "shape.h"
@@ -36,7 +37,7 @@ protected:
     void searchWith(const std::function<void(TForm7&)>& fill)
     {
         dialogs.scripts << [&](QDialog&) { fill(*search); };
-        main->FlatSpeedButton[12]->Click();
+        child<TFlatSpeedButton>(*main, "FlatSpeedButton12")->Click();
     }
 
     static void type(TFlatEdit* edit, const char* text) { edit->setText(QString::fromUtf8(text)); }
@@ -67,9 +68,10 @@ TEST_F(SearchWindowTest, SearchCommandPreparesTheWindowAndHitsReplaceTheList)
 
     // Persons only, by name; the first is shown and the group filter has nothing checked.
     EXPECT_EQ(listedNames(*main), QStringList({"Adam Kot", "Zofia Nowak"}));
-    EXPECT_EQ(main->ZuboComboBox1->Items(), QStringList({dir.file("baza/2.wps"), dir.file("baza/1.wps")}));
-    EXPECT_EQ(main->ZuboComboBox1->currentIndex(), 0);
-    EXPECT_EQ(main->FlatEdit4->text(), QStringLiteral("Polna 2"));
+    EXPECT_EQ(child<TZuboComboBox>(*main, "ZuboComboBox1")->Items(),
+              QStringList({dir.file("baza/2.wps"), dir.file("baza/1.wps")}));
+    EXPECT_EQ(child<TZuboComboBox>(*main, "ZuboComboBox1")->currentIndex(), 0);
+    EXPECT_EQ(child<TFlatEdit>(*main, "FlatEdit4")->text(), QStringLiteral("Polna 2"));
     for (const QAction* item : main->GroupFilterActions())
         EXPECT_FALSE(item->isChecked()) << item->text().toStdString();
     EXPECT_TRUE(prompter.shown.isEmpty());
