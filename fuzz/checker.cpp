@@ -57,6 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     result.PastList = person.PastList + reminder.PastList;
     const QList<ResultRow> rows = resultRows(result);
     FUZZ_CHECK(rows.size() >= 4 + result.ComingList.size() + result.PastList.size(), content);
+    for (const wpis& entry : result.ComingList + result.PastList)
+        rowFirstLine(entry, result.CurrentYear, result.texts);
 
     // The holiday file read on that day gives the text of one of its lines.
     const QString holidays = fuzz::writeScratchFile(QStringLiteral("swieta.wps"), content);
