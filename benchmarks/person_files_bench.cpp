@@ -1,5 +1,6 @@
 // Reading 10,000 person files: line 1 only (as the person list does) and whole (as showing and
-// searching do), next to reading the same bytes raw.
+// searching do), next to reading the same bytes raw. And line 1 of a file that is one line of 20 MB
+// (a foreign file, as a language file could be), next to reading that file raw.
 #include "bench_support.h"
 
 #include "personfile.h"
@@ -7,6 +8,7 @@
 #include "taggedline.h"
 #include "textlines.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -54,9 +56,37 @@ void WholeFileParsed(benchmark::State& state)
     }
 }
 
+const QString& hugeLineFile()
+{
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QString file = dir.path() + QStringLiteral("/huge.lng");
+        QFile out(file);
+        if (!out.open(QIODevice::WriteOnly) || out.write(QByteArray(20 * 1024 * 1024, 'x')) < 0)
+            qFatal("cannot write %s", qPrintable(file));
+        return file;
+    }();
+    return path;
+}
+
+void HugeLineRawRead(benchmark::State& state)
+{
+    const RawFiles raw({hugeLineFile()});
+    for (auto _ : state)
+        benchmark::DoNotOptimize(raw.read());
+}
+
+void HugeLineFirstLine(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readFirstLine(hugeLineFile()));
+}
+
 BENCHMARK(RawRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(FirstLineAndName)->Unit(benchmark::kMillisecond);
 BENCHMARK(WholeFileParsed)->Unit(benchmark::kMillisecond);
+BENCHMARK(HugeLineRawRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(HugeLineFirstLine)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace {
 
 constexpr char kEndOfFile = 0x1A;
@@ -113,21 +115,28 @@ std::optional<QByteArray> readFirstLine(const QString& path, QString* error, int
         describe(file, error, code);
         return std::nullopt;
     }
-    // Person files are small; one read almost always holds the whole first line.
+    // Person files are small; one read almost always holds the whole first line. Only the bytes of
+    // each read are searched, so a long line costs its length once, and no more than the limit (and
+    // room for its line end) is ever read.
+    constexpr qsizetype most = kFirstLineLimit + 2;
     QByteArray head;
-    char buffer[512];
-    for (;;) {
-        const qint64 n = file.read(buffer, sizeof buffer);
+    char buffer[4096];
+    while (head.size() < most) {
+        const qint64 n = file.read(buffer, std::min<qint64>(sizeof buffer, most - head.size()));
         if (n < 0) {
             describe(file, error, code);
             return std::nullopt;
         }
-        head.append(buffer, n);
-        if (n == 0 || head.contains('\n') || head.contains(kEndOfFile))
+        if (n == 0)
+            break;
+        const QByteArrayView read(buffer, n);
+        head.append(read);
+        if (read.contains('\n') || read.contains(kEndOfFile))
             break;
     }
-    const Lines lines = splitLines(head);
-    return lines.isEmpty() ? QByteArray() : lines.first();
+    LineCursor lines(head);
+    QByteArrayView first;
+    return lines.next(first) ? first.first(std::min(first.size(), kFirstLineLimit)).toByteArray() : QByteArray();
 }
 
 bool writeLines(const QString& path, const Lines& lines, const FileWriter& writer, QString* error)

@@ -45,7 +45,12 @@ std::optional<Lines> readLines(const QString& path, QString* error = nullptr, in
 // Writes the lines through a temporary file and a rename (see FileWriter).
 bool writeLines(const QString& path, const Lines& lines, const FileWriter& writer, QString* error);
 
-// Reads the first line of a file only; an empty file gives an empty line.
+// No first line that the programs write comes near this many bytes. A longer one (a damaged or
+// foreign file) is cut after them, so that reading it stays quick and small.
+inline constexpr qsizetype kFirstLineLimit = 64 * 1024;
+
+// Reads the first line of a file only, at most kFirstLineLimit bytes of it; an empty file gives an
+// empty line.
 std::optional<QByteArray> readFirstLine(const QString& path, QString* error = nullptr, int* code = nullptr);
 
 // Makes a value safe to be written as part of one line: CR, LF and Ctrl-Z become blanks, so a

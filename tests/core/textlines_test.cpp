@@ -67,12 +67,36 @@ TEST(ReadLines, ReadsFilesAndReportsMissingOnes)
     EXPECT_EQ(code, QFileDevice::OpenError);
 }
 
-TEST(ReadFirstLine, TakesALongFirstLineWhole)
+// The first line is read in pieces: it ends wherever its LF or Ctrl-Z falls, also at the edge of a
+// piece, and one longer than the limit is cut there, however long it is (one of 20 MB once held the
+// program's start for seconds).
+TEST(ReadFirstLine, TakesTheFirstLineWhereverItEndsAndCutsItAtTheLimit)
 {
+    struct Case {
+        qsizetype length;   // of the first line
+        QByteArray end;     // what follows it
+        qsizetype expected; // bytes of it that are read
+    };
+    const Case cases[] = {
+        {0, "\r\nsecond\r\n", 0},
+        {5000, "\r\nsecond\r\n", 5000},
+        {4095, "\nsecond", 4095},
+        {4096, "\nsecond", 4096},
+        {4095, "\r\nsecond", 4095},
+        {4097, "\x1Asecond\n", 4097},
+        {kFirstLineLimit - 1, "\r\nsecond\r\n", kFirstLineLimit - 1},
+        {kFirstLineLimit, "\r\nsecond\r\n", kFirstLineLimit},
+        {kFirstLineLimit + 1, "\r\nsecond\r\n", kFirstLineLimit},
+        {20 * 1024 * 1024, "", kFirstLineLimit},
+    };
     TempDir dir;
-    const QByteArray longLine(5000, 'x');
-    dir.write("long.txt", longLine + "\r\nsecond\r\n");
-    EXPECT_EQ(readFirstLine(dir.file("long.txt")), longLine);
+    for (const Case& c : cases) {
+        QByteArray line(c.length, 'x');
+        for (qsizetype i = 0; i < line.size(); i += 997)
+            line[i] = char('a' + i % 26);
+        dir.write("long.txt", line + c.end);
+        EXPECT_EQ(readFirstLine(dir.file("long.txt")), line.left(c.expected)) << c.length << " " << c.end.toStdString();
+    }
 }
 
 TEST(WriteLines, FailedWriteKeepsTheOldFile)
