@@ -836,6 +836,7 @@ bool TForm3::SavePersonFile()
         entry.folder = m_state.Settings.saveFolder(m_state.ProgramDir);
     } else {
         entry.editedPath = EditedPath;
+        entry.dataFolders = dataFolders(m_state.Settings, m_state.ProgramDir);
         entry.pendingPhone.clear();
     }
 

@@ -14,6 +14,7 @@
 #include "clipboard.h"
 #include "clock.h"
 #include "codec1250.h"
+#include "datafolders.h"
 #include "dialogrunner.h"
 #include "dodaj_nowy.h"
 #include "entryeditor.h"
@@ -22,6 +23,7 @@
 #include "mailto.h"
 #include "personfields.h"
 #include "personfile.h"
+#include "personlist.h"
 #include "phonereading.h"
 #include "prompter.h"
 #include "removabledrives.h"
@@ -70,6 +72,16 @@ QByteArray shownEntryName(const QList<PersonListEntry>& list, const QString& sho
 {
     const qsizetype listed = indexOfPath(list, shownPath);
     return listed >= 0 ? list[listed].Name : shownName;
+}
+
+// "K" and "P" change files only in the data folders in use: an entry shown from elsewhere (a
+// favourite, a saved list, the command line) is told why it stays as it is.
+bool mayChangeEntry(const ProgramState& state, const QString& path)
+{
+    if (liesInDataFolders(path, dataFolders(state.Settings, state.ProgramDir)))
+        return true;
+    Prompter::current().showError(nullptr, messageBoxCaption(), outsideEntryMessage(path));
+    return false;
 }
 
 // Tells a panel's clicks (left button released over it) and its showing and hiding.
@@ -346,7 +358,7 @@ void TForm1::FlatSpeedButton9Click()
 void TForm1::FlatSpeedButton2Click()
 {
     const QString path = m_shown.ShownPath;
-    if (path.isEmpty())
+    if (path.isEmpty() || !mayChangeEntry(m_state, path))
         return;
     const QByteArray question = m_state.Messages[3] + ": " + shownEntryName(m_personList, path, m_shown.ShownName);
     if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(question)) != Prompter::Answer::Yes)
@@ -366,7 +378,7 @@ void TForm1::FlatSpeedButton2Click()
 void TForm1::FlatSpeedButton11Click()
 {
     const QString path = m_shown.ShownPath;
-    if (path.isEmpty() || kindOfFileName(path) != EntryKind::Binned)
+    if (path.isEmpty() || kindOfFileName(path) != EntryKind::Binned || !mayChangeEntry(m_state, path))
         return;
     const QByteArray question = m_state.Messages[17] + ": " + shownEntryName(m_personList, path, m_shown.ShownName);
     if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(question)) != Prompter::Answer::Yes)

@@ -229,6 +229,8 @@ void TForm5::groupsRewritten(const GroupRewrite& result)
                                       text(m_state.Messages[kMsgFileError]) + u'\n' +
                                           result.errors.join(QLatin1Char('\n')));
     }
+    if (!result.left.isEmpty())
+        Prompter::current().showError(nullptr, messageBoxCaption(), leftLinksMessage(result.left));
     EditorMenu = editorGroupMenu(m_groups, m_entryType, m_state.Messages);
     QList<QByteArray> names;
     for (const MarkedGroup& group : m_groups)

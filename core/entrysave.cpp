@@ -1,5 +1,6 @@
 #include "entrysave.h"
 
+#include "datafolders.h"
 #include "fieldtext.h"
 #include "fileremover.h"
 #include "filewriter.h"
@@ -59,6 +60,17 @@ EntrySaveResult saveEdited(const EntrySave& entry, const FileWriter& writer, con
     EntrySaveResult result;
     const QFileInfo file(entry.editedPath);
     PersonRecord record = entry.record;
+    // An edited entry may lie anywhere (the command line), but a link is never written through to
+    // a file outside the data folders.
+    QStringList written = {entry.editedPath};
+    if (entry.photo)
+        written.append(file.path() + u'/' + photoFileName(file.fileName()));
+    for (const QString& path : written) {
+        if (isLinkLeadingOut(path, entry.dataFolders)) {
+            result.error = QStringLiteral("%1: a link out of the data folders").arg(path);
+            return result;
+        }
+    }
     // A file gone meanwhile is written anew; one that cannot be read is not overwritten blindly.
     if (file.exists()) {
         int code = 0;

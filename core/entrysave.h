@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -19,6 +20,7 @@ struct EntrySave {
     QByteArray entryType;    // new entry: "osoba" or "jednorazowka" (any other word means "osoba")
     QString folder;          // new entry: the save folder, ending in "/"
     QString editedPath;      // edited entry: its file
+    QStringList dataFolders; // edited entry: the data folders in use (see isLinkLeadingOut)
     PersonRecord record;     // every value but the photo's name, which the save sets
     QByteArray pendingPhone; // new entry: the phone still standing in the phone field
     // The photo file's bytes when the entry is saved with a photo.
@@ -36,5 +38,6 @@ struct EntrySaveResult {
 // write fails the save is undone as far as it went: a new entry leaves neither its claimed file nor
 // its photo behind, an edited one keeps its old file. An edited file is read again first (through
 // `reader`) and keeps the lines the editor does not show; when it cannot be read, nothing is saved.
+// Nor is it when the file or its photo is a symbolic link that leads out of the data folders.
 EntrySaveResult saveEntry(const EntrySave& entry, RandomSource& random, const FileWriter& writer,
                           const FileRemover& remover, const TextReader& reader = TextReader::standard());

@@ -1,6 +1,7 @@
 #include "favourites.h"
 
 #include "codec1250.h"
+#include "datafolders.h"
 
 #include <QFileInfo>
 
@@ -18,8 +19,15 @@ std::optional<QByteArray> storedPath(const QString& path, QString* message)
     return std::nullopt;
 }
 
+// The favourites file lies in the default data folder; a link there that leads out of it (a folder
+// copied from elsewhere) is not written through.
 FavouritesWrite write(const QString& file, const Lines& lines, const FileWriter& writer, QString* message)
 {
+    if (isLinkLeadingOut(file, {QFileInfo(file).absolutePath()})) {
+        if (message)
+            *message = QStringLiteral("%1: a link out of the data folders").arg(file);
+        return FavouritesWrite::Failed;
+    }
     return writeLines(file, lines, writer, message) ? FavouritesWrite::Done : FavouritesWrite::Failed;
 }
 

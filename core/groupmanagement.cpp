@@ -1,5 +1,6 @@
 #include "groupmanagement.h"
 
+#include "datafolders.h"
 #include "filelisting.h"
 #include "personfile.h"
 #include "personkeys.h"
@@ -44,6 +45,10 @@ GroupRewrite rewriteGroup(const QStringList& folders, const QByteArray& name, co
             const QString path = folder + fileName;
             if (!reader.readInto(path, stored) || !holdsGroupIn(stored, name))
                 continue;
+            if (isLinkLeadingOut(path, folders)) {
+                result.left.append(path);
+                continue;
+            }
             Lines rewritten;
             LineCursor lines(stored);
             for (QByteArrayView line; lines.next(line);) {

@@ -79,13 +79,16 @@ QList<GroupMenuItem> editorGroupMenu(const QList<MarkedGroup>& groups, const QBy
 struct GroupRewrite {
     QStringList rewritten; // the files that held the group, now rewritten
     QStringList errors;    // one text for each file that could not be rewritten; it keeps its content
+    QStringList left;      // the files that held the group but are links leading out of the folders
 };
 
 // Every person file (".wps") of the folders with a "grupa" line whose value is the name, or "&" and
 // the name (exactly, letter case included), is rewritten without those lines, or with the new name
 // in them. All other lines stay as they were. One-off reminders and binned persons are left alone;
 // files that cannot be read are skipped. Each file is replaced whole through the writer, so a file
-// that fails keeps its old content and the others are still done.
+// that fails keeps its old content and the others are still done. A file that is a symbolic link
+// leading out of the folders is never written through: it is left as it is (an unpacked archive may
+// hold such links, and what they point to is not the user's contact book).
 GroupRewrite RemoveGroupFromFiles(const QStringList& folders, const QByteArray& name, const TextReader& reader,
                                   const FileWriter& writer);
 GroupRewrite RenameGroupInFiles(const QStringList& folders, const QByteArray& oldName, const QByteArray& newName,

@@ -252,3 +252,15 @@ QString fileErrorMessage(const MessageTable& messages, const QString& path, int 
     return cp1250::toUnicode(messages[kMsgFileError]) +
            QStringLiteral(" [id:%1 err: %2]").arg(path, QString::number(code));
 }
+
+QString outsideEntryMessage(const QString& path)
+{
+    return cp1250::toUnicode(
+               text("Ten wpis leży poza używanymi bazami danych, nie można go wykasować ani przywrócić: ")) +
+           path;
+}
+
+QString leftLinksMessage(const QStringList& paths)
+{
+    return cp1250::toUnicode(text("Pominięto dowiązania do plików spoza baz danych:")) + u'\n' + paths.join(u'\n');
+}

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -49,3 +50,8 @@ int monthItemOfTextId(int id);
 // The file error message: message 0, then the path and the error code, as in
 // "Błąd pliku [id:/dane/baza/1-2-3.wps err: 5]".
 QString fileErrorMessage(const MessageTable& messages, const QString& path, int code);
+
+// The refusals to change files outside the data folders in use (see datafolders); no language
+// replaces them. "K" and "P" name the entry's file, the group dialog every link it left alone.
+QString outsideEntryMessage(const QString& path);
+QString leftLinksMessage(const QStringList& paths);

@@ -55,8 +55,9 @@ private:
     int m_fd;
 };
 
-// The file a path stands for: a symlink's target when the path is one, so that the link stays.
-QString resolvedTarget(const QString& path)
+} // namespace
+
+QString fileWrittenFor(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.isSymLink())
@@ -64,8 +65,6 @@ QString resolvedTarget(const QString& path)
     const QString target = info.canonicalFilePath();
     return target.isEmpty() ? info.symLinkTarget() : target;
 }
-
-} // namespace
 
 bool FileWriter::writeAtomically(const QString& path, const QByteArray& bytes, QString* error, int* code) const
 {
@@ -76,7 +75,7 @@ bool FileWriter::writeAtomically(const QString& path, const QByteArray& bytes, Q
             *code = what;
         return false;
     };
-    const QFileInfo target(resolvedTarget(path));
+    const QFileInfo target(fileWrittenFor(path));
     const QByteArray name = QFile::encodeName(target.fileName());
     // Everything is done relative to the folder once opened, so a folder renamed meanwhile cannot
     // send the file elsewhere.

@@ -38,6 +38,10 @@ protected:
     virtual bool syncFile(int fd) const;
 };
 
+// The file that writeAtomically(path) replaces: `path` itself, or the file a symlink there points to
+// (also when that file does not exist yet).
+QString fileWrittenFor(const QString& path);
+
 // Renames a file, never over an existing file and never by copying: the file either has its new
 // name or keeps the old one. False with `code` set to QFileDevice::RenameError when it was not moved.
 bool renameWithoutReplacing(const QString& from, const QString& to, int* code = nullptr);

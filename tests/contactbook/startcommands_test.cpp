@@ -18,7 +18,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
+#include <QMap>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
@@ -39,10 +41,12 @@ protected:
         return dir.write(name, crlf(lines));
     }
 
-    std::unique_ptr<TForm1> startWith(const FileWriter* writer = nullptr, const FileRemover* remover = nullptr)
+    std::unique_ptr<TForm1> startWith(const FileWriter* writer = nullptr, const FileRemover* remover = nullptr,
+                                      const QStringList& arguments = {})
     {
         StartSetup s;
         s.programDir = dir.path();
+        s.arguments = arguments;
         s.workingDir = dir.path();
         s.locale = QLocale(QLocale::Polish, QLocale::Poland);
         s.clock = &clock;
@@ -341,6 +345,53 @@ TEST_F(CommandsTest, DeleteAndRestoreActOnTheShownEntryNotTheChoosersSelection)
     child<TFlatSpeedButton>(*form, "FlatSpeedButton11")->Click();
     EXPECT_EQ(prompter.shown.size(), 2);
     EXPECT_EQ(listedNames(*form), QStringList({"A Pierwsza", "B Druga", "D Wykasowana"}));
+}
+
+// A favourite or the command line may name an entry outside the data folders, also through a link
+// in a data folder that leads out of them. It is shown, but "K" and "P" say why they cannot act on
+// it, before any question, and change nothing: not the entry, not its photo.
+TEST_F(CommandsTest, DeleteAndRestoreRefuseAnEntryOutsideTheDataFolders)
+{
+    write("baza/1.wps", {"<$@$>nazwisko</$@$>A Pierwsza", "<$@$>ulica</$@$>a"});
+    const QString notes =
+        write("obce/notes.wpj", {"<$@$>nazwisko</$@$>Obce", "<$@$>zdjecie</$@$>notes.bmp", "<$@$>ulica</$@$>n"});
+    dir.write("obce/notes.bmp", "photo");
+    const QString keep = write("obce/keep.wps", {"<$@$>nazwisko</$@$>Obca", "<$@$>ulica</$@$>k"});
+    const QString binned = write("obce/old.wpb", {"<$@$>nazwisko</$@$>Stara", "<$@$>ulica</$@$>o"});
+    ASSERT_TRUE(QFile::link(dir.file("obce"), dir.file("baza/obce")));
+    const QString throughLink = dir.file("baza/obce/keep.wps");
+    dir.write("baza/ulubione.sps", (notes + "\r\n" + binned + "\r\n" + throughLink + "\r\n").toUtf8());
+    const QStringList outside = {"obce/notes.wpj", "obce/notes.bmp", "obce/keep.wps", "obce/old.wpb"};
+    QMap<QString, QByteArray> before;
+    for (const QString& name : outside)
+        before[name] = dir.read(name);
+
+    const auto form = startWith(nullptr, nullptr, {keep});
+    ASSERT_EQ(form->Shown().ShownPath, keep);
+    ASSERT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "k");
+    const auto refused = [&](const QString& path, const char* button) {
+        prompter.shown.clear();
+        prompter.answers = {Prompter::Answer::Yes};
+        child<TFlatSpeedButton>(*form, button)->Click();
+        ASSERT_EQ(prompter.shown.size(), 1) << path.toStdString();
+        EXPECT_FALSE(prompter.shown[0].question);
+        EXPECT_EQ(shownText(0), QString::fromUtf8("Ten wpis leży poza używanymi bazami danych, nie można go "
+                                                  "wykasować ani przywrócić: ") +
+                                    path);
+        EXPECT_EQ(form->Shown().ShownPath, path);
+    };
+    refused(keep, "FlatSpeedButton2");
+    for (const auto& [favourite, path] : {std::pair{0, notes}, {1, binned}, {2, throughLink}}) {
+        child<QMenu>(*form, "PopupMenu6")->actions()[favourite]->trigger();
+        ASSERT_EQ(form->Shown().ShownPath, path);
+        refused(path, "FlatSpeedButton2");
+    }
+    child<QMenu>(*form, "PopupMenu6")->actions()[1]->trigger();
+    refused(binned, "FlatSpeedButton11");
+    for (const QString& name : outside)
+        EXPECT_EQ(dir.read(name), before[name]) << name.toStdString();
+    EXPECT_EQ(QDir(dir.file("obce")).entryList(QDir::Files, QDir::Name),
+              QStringList({"keep.wps", "notes.bmp", "notes.wpj", "old.wpb"}));
 }
 
 TEST_F(CommandsTest, FavouritesAreAddedRemovedAndShown)

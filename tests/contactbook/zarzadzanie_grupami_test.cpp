@@ -11,6 +11,7 @@
 #include "support.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 
@@ -301,6 +302,25 @@ TEST_F(GroupDialogTest, AFileThatCannotBeRewrittenIsNamedAndTheOthersAreDone)
     EXPECT_TRUE(prompter.shown[0].text.startsWith(QString::fromUtf8("Błąd pliku\n")));
     EXPECT_TRUE(prompter.shown[0].text.contains(dir.file("baza/2.wps")));
     EXPECT_EQ(dir.read("baza/2.wps"), crlf({"<$@$>nazwisko</$@$>Bartek", "<$@$>grupa</$@$>&Praca"}));
+    EXPECT_EQ(dir.read("druga/3.wps"), crlf({"<$@$>nazwisko</$@$>Ewa", "<$@$>grupa</$@$>Biuro"}));
+}
+
+// A link in a data folder that leads out of them (an unpacked archive) is never written through: the
+// rename leaves the file it points to and names the link.
+TEST_F(GroupDialogTest, ALinkLeadingOutOfTheDataFoldersIsLeftAndNamed)
+{
+    const QByteArray outside = crlf({"<$@$>nazwisko</$@$>Obcy", "<$@$>grupa</$@$>Praca"});
+    ASSERT_TRUE(QFile::link(dir.write("obce/keep.wps", outside), dir.file("baza/4.wps")));
+    fill();
+    clickRow(1);
+    dialog->FlatEdit1->setText(QStringLiteral("Biuro"));
+    dialog->FlatSpeedButton5->Click();
+
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_FALSE(prompter.shown[0].question);
+    EXPECT_EQ(prompter.shown[0].text,
+              QString::fromUtf8("Pominięto dowiązania do plików spoza baz danych:\n") + dir.file("baza/4.wps"));
+    EXPECT_EQ(dir.read("obce/keep.wps"), outside);
     EXPECT_EQ(dir.read("druga/3.wps"), crlf({"<$@$>nazwisko</$@$>Ewa", "<$@$>grupa</$@$>Biuro"}));
 }
 

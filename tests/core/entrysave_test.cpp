@@ -3,6 +3,8 @@
 #include "support.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -129,6 +131,46 @@ TEST_F(EntrySaveTest, EditKeepsTheLinesTheEditorDoesNotShow)
     EXPECT_FALSE(r.saved);
     EXPECT_TRUE(r.error.startsWith(path)) << r.error.toStdString();
     EXPECT_EQ(dir.read("1-1-1.wps"), before);
+}
+
+// A data folder unpacked from an archive may hold links. An edit never writes through one that leads
+// out of the data folders, neither as the person file nor as its photo: the outside files keep their
+// bytes, and the error names the link. A link to a file of the data folders is written through.
+TEST_F(EntrySaveTest, AnEditNeverWritesThroughALinkLeadingOutOfTheDataFolders)
+{
+    const QByteArray outside = crlf({T("nazwisko", "Obcy"), T("ulica", "Obca")});
+    const QByteArray old = crlf({T("nazwisko", "Stary")});
+    dir.write("baza/2.wps", old);
+    ASSERT_TRUE(QFile::link(dir.write("obce/notes.wps", outside), dir.file("baza/1.wps")));
+    ASSERT_TRUE(QFile::link(dir.write("obce/photo.bmp", "photo"), dir.file("baza/2.bmp")));
+    ASSERT_TRUE(QFile::link(dir.write("baza/archiwum/3.wps", old), dir.file("baza/3.wps")));
+    const struct {
+        const char* name;
+        bool withPhoto;
+        const char* refused; // the link named, or nothing when saved
+    } cases[] = {
+        {"1.wps", false, "baza/1.wps"},
+        {"1.wps", true, "baza/1.wps"},
+        {"2.wps", true, "baza/2.bmp"},
+        {"3.wps", true, nullptr},
+    };
+    EntrySave e;
+    e.addMode = false;
+    e.dataFolders = {dir.file("baza/")};
+    e.record.nazwisko = "Nowy";
+    for (const auto& c : cases) {
+        e.editedPath = dir.file(QStringLiteral("baza/") + c.name);
+        e.photo = c.withPhoto ? std::optional(photo) : std::nullopt;
+        const EntrySaveResult r = saveEntry(e, random, FileWriter::standard(), remover);
+        EXPECT_EQ(r.saved, !c.refused) << c.name;
+        if (c.refused)
+            EXPECT_TRUE(r.error.startsWith(dir.file(c.refused))) << r.error.toStdString();
+    }
+    EXPECT_EQ(dir.read("obce/notes.wps"), outside);
+    EXPECT_EQ(dir.read("obce/photo.bmp"), "photo");
+    EXPECT_EQ(dir.read("baza/2.wps"), old);
+    EXPECT_EQ(dir.read("baza/archiwum/3.wps"), crlf({T("nazwisko", "Nowy"), T("zdjecie", "3.bmp")}));
+    EXPECT_TRUE(QFileInfo(dir.file("baza/3.wps")).isSymLink());
 }
 
 TEST_F(EntrySaveTest, FailedEditKeepsTheOldFile)

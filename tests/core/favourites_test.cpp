@@ -3,6 +3,8 @@
 #include "codec1250.h"
 #include "support.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -48,6 +50,25 @@ TEST_F(FavouritesFile, AFileThatCannotBeReadOrWrittenStaysAsItWas)
     EXPECT_EQ(dir.read("baza/ulubione.sps"), old);
     EXPECT_EQ(writeFavourites(file, {{"/a/2.wps", "B", ""}}, FailingFileWriter(3), &message), FavouritesWrite::Failed);
     EXPECT_EQ(dir.read("baza/ulubione.sps"), old);
+}
+
+// A data folder copied from elsewhere may hold the favourites file as a link: one that leads out of
+// the folder is never written through.
+TEST_F(FavouritesFile, ALinkLeadingOutOfTheFolderIsNotWrittenThrough)
+{
+    const QByteArray old = "/a/1.wps\r\n";
+    dir.mkdir("baza");
+    ASSERT_TRUE(QFile::link(dir.write("obce/lista.txt", old), file));
+    EXPECT_EQ(append("/a/2.wps"), FavouritesWrite::Failed);
+    EXPECT_TRUE(message.startsWith(file)) << message.toStdString();
+    EXPECT_EQ(writeFavourites(file, {{"/a/2.wps", "B", ""}}, FileWriter::standard(), &message),
+              FavouritesWrite::Failed);
+    EXPECT_EQ(dir.read("obce/lista.txt"), old);
+
+    ASSERT_TRUE(QFile::remove(file));
+    ASSERT_TRUE(QFile::link(dir.write("baza/stara.sps", old), file));
+    EXPECT_EQ(append("/a/2.wps"), FavouritesWrite::Done);
+    EXPECT_EQ(dir.read("baza/stara.sps"), "/a/1.wps\r\n/a/2.wps\r\n");
 }
 
 TEST_F(FavouritesFile, APathTheFileCannotKeepIsRefusedWithAMessageNamingIt)

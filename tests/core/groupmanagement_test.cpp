@@ -3,6 +3,9 @@
 #include "filelisting.h"
 #include "support.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -103,6 +106,29 @@ TEST_F(GroupFilesTest, AFileThatCannotBeReadIsSkipped)
 
     EXPECT_EQ(changed(), QStringList({"baza/2.wps", "druga/6.WPS"}));
     EXPECT_TRUE(result.errors.isEmpty());
+}
+
+// A data folder unpacked from an archive may hold links. One that leads out of the data folders is
+// never written through: it is left, and named. One to a file of the data folders is rewritten.
+TEST_F(GroupFilesTest, ALinkLeadingOutOfTheDataFoldersIsLeftAndNamed)
+{
+    const QByteArray outside = crlf({"<$@$>nazwisko</$@$>Obcy", "<$@$>grupa</$@$>Praca"});
+    ASSERT_TRUE(QFile::link(dir.write("obce/keep.wps", outside), first + "7.wps"));
+    ASSERT_TRUE(QFile::link(dir.write("baza/archiwum/8.wps", outside), first + "8.wps"));
+
+    const GroupRewrite renamed =
+        RenameGroupInFiles(folders(), "Praca", "Biuro", TextReader::standard(), FileWriter::standard());
+    EXPECT_EQ(renamed.left, QStringList({first + "7.wps"}));
+    EXPECT_TRUE(renamed.rewritten.contains(first + "8.wps"));
+    EXPECT_EQ(dir.read("baza/archiwum/8.wps"), crlf({"<$@$>nazwisko</$@$>Obcy", "<$@$>grupa</$@$>Biuro"}));
+
+    const GroupRewrite removed =
+        RemoveGroupFromFiles(folders(), "Praca", TextReader::standard(), FileWriter::standard());
+    EXPECT_EQ(removed.left, QStringList({first + "7.wps"}));
+    EXPECT_TRUE(removed.rewritten.isEmpty());
+    EXPECT_EQ(dir.read("obce/keep.wps"), outside);
+    EXPECT_TRUE(QFileInfo(first + "7.wps").isSymLink());
+    EXPECT_TRUE(QFileInfo(first + "8.wps").isSymLink());
 }
 
 TEST(GroupMarks, ClickSwapsTheMarkExceptOnPseudoGroups)
