@@ -1,6 +1,7 @@
 #include "languagefile.h"
 
 #include "support.h"
+#include "textlines.h"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,18 @@ TEST(LanguageFiles, AreFoundByTheirFirstLine)
     EXPECT_EQ(findLanguageFile(lng, "English"), dir.file("lng/zz.lng"));
     EXPECT_EQ(findLanguageFile(lng, "english"), QString());
     EXPECT_EQ(findLanguageFile(dir.file("none/"), "English"), QString());
+}
+
+// A foreign file whose first line is 20 MB once held the start, which lists the languages, for
+// 20 s: only the first kFirstLineLimit bytes of that line are read.
+TEST(LanguageFiles, AHugeFirstLineIsReadOnlyUpToTheLimit)
+{
+    TempDir dir;
+    const QByteArray marker = "<$@$>jezyk</$@$>";
+    dir.write("lng/huge.lng", marker + QByteArray(20 * 1024 * 1024, 'x') + "\r\n");
+    const QList<LanguageFileInfo> found = findLanguageFiles(dir.file("lng/"));
+    ASSERT_EQ(found.size(), 1);
+    EXPECT_EQ(found[0].name, QByteArray(kFirstLineLimit - marker.size(), 'x'));
 }
 
 TEST(LanguageTexts, KeepTheLinesWhoseKeyIsAWholeInteger)
