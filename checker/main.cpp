@@ -3,8 +3,8 @@
 #include "checkerscan.h"
 #include "clock.h"
 #include "fileremover.h"
+#include "programfolder.h"
 #include "resultswindow.h"
-#include "settings.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -24,9 +24,9 @@ QString ownFolder(const char* argv0)
     return QFileInfo(self.canonicalFilePath()).absolutePath();
 }
 
-int showResults(int& argc, char** argv, const QString& folder, const QString& programDir, const CheckerResult& result)
+int showResults(int& argc, char** argv, const ProgramPlaces& places, const CheckerResult& result)
 {
-    const QByteArray module = QFile::encodeName(folder + u'/' + QLatin1String(kResultsWindowModule));
+    const QByteArray module = QFile::encodeName(places.ProgramsDir + QLatin1String(kResultsWindowModule));
     void* handle = dlopen(module.constData(), RTLD_NOW | RTLD_LOCAL);
     const auto show =
         handle ? reinterpret_cast<ShowResultsFunction>(dlsym(handle, kResultsWindowEntry)) : ShowResultsFunction();
@@ -36,17 +36,18 @@ int showResults(int& argc, char** argv, const QString& folder, const QString& pr
         return 1;
     }
     // The module stays loaded to the end: the application's objects live in it.
-    return show(argc, argv, programDir, result);
+    return show(argc, argv, places.ProgramDir, places.ProgramsDir, result);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const QString folder = ownFolder(argv[0]);
-    const QString programDir = programDirOf(folder);
-    const CheckerResult result = CheckerMain(programDir, Clock::standard().today(), FileRemover::standard());
+    // The program folder of a system install is the user's; the checker only reads it and never
+    // makes it: with no folder nothing is due.
+    const ProgramPlaces places = programPlacesOf(InstallFacts::probe(ownFolder(argv[0])));
+    const CheckerResult result = CheckerMain(places.ProgramDir, Clock::standard().today(), FileRemover::standard());
     if (result.silentEnd())
         return 0;
-    return showResults(argc, argv, folder, programDir, result);
+    return showResults(argc, argv, places, result);
 }

@@ -16,14 +16,14 @@
 #include <type_traits>
 
 extern "C" Q_DECL_EXPORT int wakto19ShowResults(int& argc, char** argv, const QString& programDir,
-                                                const CheckerResult& result)
+                                                const QString& programsDir, const CheckerResult& result)
 {
     QApplication app(argc, argv);
     installPolishQtTranslation(app);
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(bitmapResource(u"IKONA"))));
     QApplication::setApplicationName(QStringLiteral("Wakto"));
     QApplication::setFont(DefaultUiFont());
-    wyniki::TForm1 form(programDir, FileRemover::standard());
+    wyniki::TForm1 form(programDir, programsDir, FileRemover::standard());
     TFlatHint::SetMainForm(&form);
     form.ApplyTexts(result.texts);
     form.Fill(result);

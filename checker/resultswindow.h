@@ -10,4 +10,7 @@ struct CheckerResult;
 inline constexpr char kResultsWindowModule[] = "wakto19_wyniki.so";
 inline constexpr char kResultsWindowEntry[] = "wakto19ShowResults";
 
-using ShowResultsFunction = int (*)(int& argc, char** argv, const QString& programDir, const CheckerResult& result);
+// `programDir` is the program folder the results come from, `programsDir` the folder of the programs,
+// where the main program lies.
+using ShowResultsFunction = int (*)(int& argc, char** argv, const QString& programDir, const QString& programsDir,
+                                    const CheckerResult& result);

@@ -97,9 +97,10 @@ QString shown(const QByteArray& text)
 
 } // namespace
 
-TForm1::TForm1(const QString& programDir, const FileRemover& remover, QWidget* parent)
+TForm1::TForm1(const QString& programDir, const QString& programsDir, const FileRemover& remover, QWidget* parent)
     : QWidget(parent)
     , m_programDir(programDir)
+    , m_programsDir(programsDir)
     , m_remover(remover)
 {
     setFixedSize(640, 453);
@@ -294,7 +295,7 @@ void TForm1::ListBox1DblClick()
     const wpis* entry = recordOf(Row(ItemIndex()));
     if (!entry)
         return;
-    const ProgramStart start = OpenPersonCommand(m_programDir, entry->Path);
+    const ProgramStart start = OpenPersonCommand(m_programsDir, entry->Path);
     QString error;
     if (!ProcessStarter::current().startDetached(start.program, start.arguments, &error)) {
         Prompter::current().showError(this, QLatin1String(kCaption),

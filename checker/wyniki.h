@@ -31,10 +31,12 @@ namespace wyniki {
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    // Reads the colour scheme from the settings file in `programDir` (the checker's folder, ending in
-    // "/") and colours the window; the about box takes the same scheme. Passed one-off reminders are
-    // deleted through `remover`.
-    TForm1(const QString& programDir, const FileRemover& remover, QWidget* parent = nullptr);
+    // Reads the colour scheme from the settings file in `programDir` (the program folder, ending in
+    // "/") and colours the window; the about box takes the same scheme. A double click starts the
+    // main program of `programsDir`, the checker's own folder. Passed one-off reminders are deleted
+    // through `remover`.
+    TForm1(const QString& programDir, const QString& programsDir, const FileRemover& remover,
+           QWidget* parent = nullptr);
     ~TForm1() override;
 
     QListWidget* ListBox1;
@@ -84,6 +86,7 @@ private:
     void drawEntryRow(QPainter& canvas, RowKind kind, const wpis& entry, const QRect& rect, bool selected) const;
 
     QString m_programDir;
+    QString m_programsDir;
     const FileRemover& m_remover;
     ColorScheme m_scheme;
     CheckerTexts m_texts;

@@ -2,11 +2,12 @@
 #include "FlatUtilitys.h"
 #include "bitmaps.h"
 #include "mainprogram.h"
+#include "programfolder.h"
 #include "qttranslation.h"
-#include "settings.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QPixmap>
 
@@ -22,7 +23,12 @@ int main(int argc, char** argv)
     QApplication::setFont(DefaultUiFont());
 
     start::StartSetup setup;
-    setup.programDir = programDirOf(QCoreApplication::applicationDirPath());
+    const ProgramPlaces places =
+        programPlacesOf(InstallFacts::probe(QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath()));
+    setup.programDir = places.ProgramDir;
+    setup.soundDir = places.SoundDir;
+    setup.shippedNameDayDir = places.ShippedNameDayDir;
+    setup.shippedSums = places.ShippedSums;
     setup.arguments = QCoreApplication::arguments().mid(1);
     setup.workingDir = QDir::currentPath();
 

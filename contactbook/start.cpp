@@ -28,6 +28,7 @@
 #include "phonereading.h"
 #include "picture.h"
 #include "profilefile.h"
+#include "programfolder.h"
 #include "programstart.h"
 #include "prompter.h"
 #include "schemecolours.h"
@@ -292,12 +293,14 @@ void TForm1::registerTexts()
 void TForm1::FormCreate(const StartSetup& setup)
 {
     m_state.ProgramDir = setup.programDir;
+    m_state.SoundDir = setup.soundDir.isEmpty() ? m_state.ProgramDir + QStringLiteral("wav/") : setup.soundDir;
     m_state.Locale = setup.locale;
     ProfileFile opcje(settingsPathIn(m_state.ProgramDir), *m_state.Writer);
     m_state.Settings = DatabaseSettings::read(opcje);
 
     const QString base = defaultBaseIn(m_state.ProgramDir);
-    if (!QFileInfo(base).isDir() && !QDir().mkdir(base)) {
+    // A system install's first start makes the user's program folder too.
+    if (!QFileInfo(base).isDir() && !QDir().mkpath(base)) {
         // The program cannot work without its data folder; the answer does not matter.
         Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(m_state.Messages[2]));
         return;
@@ -310,6 +313,13 @@ void TForm1::FormCreate(const StartSetup& setup)
     removeWriterLeftovers(written, m_clock->now(), *m_remover);
 
     BuildLanguageMenu();
+
+    ProgramPlaces shipped;
+    shipped.ProgramDir = m_state.ProgramDir;
+    shipped.ShippedNameDayDir = setup.shippedNameDayDir;
+    shipped.ShippedSums = setup.shippedSums;
+    for (const NameDayProvision& failed : provideShippedNameDays(shipped, *m_state.Writer))
+        reportError(fileErrorMessage(m_state.Messages, failed.path, failed.code));
 
     m_listing = std::make_unique<PersonListing>(dataFolders(m_state.Settings, m_state.ProgramDir), *m_state.Reader);
     RefreshPersonList(GroupScan::RebuildMenu);

@@ -82,7 +82,10 @@ struct Dialogs {
 
 // What the create step takes from outside the window.
 struct StartSetup {
-    QString programDir;                   // the folder of the program, ending in "/"
+    QString programDir;                   // the program folder (ProgramPlaces), ending in "/"
+    QString soundDir;                     // the digit sounds; programDir's wav/ when empty
+    QString shippedNameDayDir;            // a system install's name-day files (ProgramPlaces)
+    QString shippedSums;                  // and the list of their shipped versions
     QStringList arguments;                // the command line without the program itself
     QString workingDir;                   // against which command-line paths are made absolute
     QLocale locale;                       // folds the names of the name-day search

@@ -525,7 +525,7 @@ void TForm1::Panel1Click()
 
 void TForm1::readAloud(int delayMs)
 {
-    m_numberReader->start(SoundPlayer::current(), digitSounds(m_state.ProgramDir, Panel1->text()), delayMs,
+    m_numberReader->start(SoundPlayer::current(), digitSounds(m_state.SoundDir, Panel1->text()), delayMs,
                           [this](SoundPlayer::Outcome outcome) {
                               // From the reader's thread: the message box is shown by the GUI thread.
                               QMetaObject::invokeMethod(

@@ -8,12 +8,12 @@ bool isSecondClick(std::int64_t now, std::int64_t previous)
     return now - previous < kSecondClickMs;
 }
 
-QStringList digitSounds(const QString& programDir, const QString& number)
+QStringList digitSounds(const QString& soundDir, const QString& number)
 {
     QStringList sounds;
     for (const QChar c : number) {
         if (c >= u'0' && c <= u'9')
-            sounds.append(programDir + QStringLiteral("wav/") + c + QStringLiteral(".wav"));
+            sounds.append(soundDir + c + QStringLiteral(".wav"));
     }
     return sounds;
 }

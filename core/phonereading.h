@@ -17,9 +17,10 @@
 inline constexpr std::int64_t kSecondClickMs = 700;
 bool isSecondClick(std::int64_t now, std::int64_t previous);
 
-// The sound files that read a phone number aloud: ProgramDir/wav/<digit>.wav for every digit of the
-// number, in order; every other character (plus, blanks, brackets, hyphens) is skipped.
-QStringList digitSounds(const QString& programDir, const QString& number);
+// The sound files that read a phone number aloud: <soundDir><digit>.wav (soundDir ending in "/") for
+// every digit of the number, in order; every other character (plus, blanks, brackets, hyphens) is
+// skipped.
+QStringList digitSounds(const QString& soundDir, const QString& number);
 
 // Reads a phone number aloud in a worker thread of its own, one sound file per digit, after an
 // optional delay that leaves time to pick up the receiver. The reading goes on only while the panel

@@ -17,6 +17,7 @@
 // The main window fills it in its create step; the language switch and the colour editor change it.
 struct ProgramState {
     QString ProgramDir; // ending in "/"
+    QString SoundDir;   // the digit sounds of the read-aloud, ending in "/"
     // Folds the names of the name-day search (names sort in Polish order whatever the locale).
     QLocale Locale;
     DatabaseSettings Settings;

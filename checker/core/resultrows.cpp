@@ -135,7 +135,7 @@ int centredTextX(int left, int rowWidth, int textWidth)
     return std::max(left + halfRoundedToEven(rowWidth + 10 - textWidth), left + 10);
 }
 
-ProgramStart OpenPersonCommand(const QString& programDir, const QString& personPath)
+ProgramStart OpenPersonCommand(const QString& programsDir, const QString& personPath)
 {
-    return {programDir + QLatin1String(kMainProgramFile), {QFileInfo(personPath).absoluteFilePath()}};
+    return {programsDir + QLatin1String(kMainProgramFile), {QFileInfo(personPath).absoluteFilePath()}};
 }

@@ -81,13 +81,13 @@ int centredTextX(int left, int rowWidth, int textWidth);
 // Half of n rounded to the nearest integer, halves to the even neighbour.
 int halfRoundedToEven(int n);
 
-// The main program started on one person: the program file beside the checker and the person
-// file's absolute path as its one argument.
+// The main program started on one person: the program file beside the checker (in `programsDir`,
+// ending in "/") and the person file's absolute path as its one argument.
 struct ProgramStart {
     QString program;
     QStringList arguments;
 };
-ProgramStart OpenPersonCommand(const QString& programDir, const QString& personPath);
+ProgramStart OpenPersonCommand(const QString& programsDir, const QString& personPath);
 
-// The main program's file name in the program folder.
+// The main program's file name beside the checker.
 inline constexpr char kMainProgramFile[] = "Zubo_37";

@@ -70,7 +70,7 @@ protected:
 
     std::unique_ptr<TForm1> open()
     {
-        auto form = std::make_unique<TForm1>(dir.path(), remover);
+        auto form = std::make_unique<TForm1>(dir.path(), programs, remover);
         form->ApplyTexts(CheckerTexts());
         form->Fill(run());
         form->show();
@@ -90,6 +90,8 @@ protected:
     }
 
     TempDir dir;
+    // The programs' own folder, as in a system install, where the program folder is elsewhere.
+    const QString programs = QStringLiteral("/usr/lib/zubo/");
     QString reminder;
     QString reminderPhoto;
     QString spaced;
@@ -195,7 +197,7 @@ TEST_F(ResultsWindowTest, DeletesTheReminderOnlyWhenAskedAndSaysWhenItCannot)
         SCOPED_TRACE(c.name);
         dir.write("baza/1-2-3.wpj", "x");
         RecordingRemover removing(c.failing ? QStringList{reminder} : QStringList{});
-        TForm1 form(dir.path(), removing);
+        TForm1 form(dir.path(), dir.path(), removing);
         form.Fill(run());
         form.show();
         FakePrompter prompter;
@@ -249,7 +251,7 @@ TEST_F(ResultsWindowTest, DoubleClickStartsTheMainProgramOnThePerson)
     doubleClick(*form->ListBox1->viewport(), rowRect(*form, ComingPerson).center());
     doubleClick(*form->ListBox1->viewport(), rowRect(*form, PastPerson).center());
     ASSERT_EQ(starter.started.size(), 2);
-    EXPECT_EQ(starter.started[0].program, dir.path() + "Zubo_37");
+    EXPECT_EQ(starter.started[0].program, programs + "Zubo_37");
     EXPECT_EQ(starter.started[0].arguments, QStringList{spaced});
     EXPECT_EQ(starter.started[1].arguments, QStringList{dir.file("baza/7-7-7.wps")});
     EXPECT_TRUE(prompter.shown.isEmpty());
@@ -259,7 +261,7 @@ TEST_F(ResultsWindowTest, DoubleClickStartsTheMainProgramOnThePerson)
     doubleClick(*form->ListBox1->viewport(), rowRect(*form, ComingPerson).center());
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_FALSE(prompter.shown[0].question);
-    EXPECT_TRUE(prompter.shown[0].text.contains(dir.path() + "Zubo_37"));
+    EXPECT_TRUE(prompter.shown[0].text.contains(programs + "Zubo_37"));
 }
 
 TEST_F(ResultsWindowTest, EscAndXEndTheChecker)
@@ -283,7 +285,7 @@ TEST_F(ResultsWindowTest, TakesTheSchemeAtCreationAndABadValueCostsOnlyItsOwnKey
                                  "guziki_podswietlenie=clAqua", "ComboBox_tlo=clYellow", "ComboBox_tekst1=clTeal"}));
     {
         FakePrompter prompter;
-        TForm1 form(dir.path(), remover);
+        TForm1 form(dir.path(), dir.path(), remover);
         EXPECT_TRUE(prompter.shown.isEmpty());
         EXPECT_EQ(Hex{WidgetColor(&form)}, Hex{0x800000});
         EXPECT_EQ(Hex{form.Shape1->BrushColor()}, Hex{0x0000FF});
@@ -302,7 +304,7 @@ TEST_F(ResultsWindowTest, TakesTheSchemeAtCreationAndABadValueCostsOnlyItsOwnKey
 
     dir.write("opcje.ini", crlf({"[kolory]", "tlo_tlo=clNavy", "guziki_tlo=zielony", "ComboBox_tlo=clYellow"}));
     FakePrompter prompter;
-    TForm1 form(dir.path(), remover);
+    TForm1 form(dir.path(), dir.path(), remover);
     EXPECT_TRUE(prompter.shown.isEmpty());
     EXPECT_EQ(Hex{WidgetColor(&form)}, Hex{0x800000});
     EXPECT_EQ(Hex{form.FlatSpeedButton5->Color()}, Hex{clMedGray});
@@ -320,7 +322,7 @@ TEST_F(ResultsWindowTest, ShowsTheLanguagesTexts)
     texts.set(checkertext::AboutBoxCloseCaption, "C");
     texts.set(checkertext::AboutBoxCloseHint, "Close");
     texts.set(checkertext::AboutText, "Line one\r\nLine two");
-    TForm1 form(dir.path(), remover);
+    TForm1 form(dir.path(), dir.path(), remover);
     form.ApplyTexts(texts);
     EXPECT_EQ(form.FlatSpeedButton5->Caption(), "Q");
     EXPECT_EQ(form.FlatSpeedButton5->toolTip(), "Quit");

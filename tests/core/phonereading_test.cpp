@@ -22,10 +22,10 @@ TEST(SecondClick, IsAReleaseWithin700MsOfThePreviousOne)
 
 TEST(DigitSounds, AreTheDigitsOfTheNumberInOrder)
 {
-    EXPECT_EQ(digitSounds("/p/", "+48 (22) 123-45"),
+    EXPECT_EQ(digitSounds("/p/wav/", "+48 (22) 123-45"),
               QStringList({"/p/wav/4.wav", "/p/wav/8.wav", "/p/wav/2.wav", "/p/wav/2.wav", "/p/wav/1.wav",
                            "/p/wav/2.wav", "/p/wav/3.wav", "/p/wav/4.wav", "/p/wav/5.wav"}));
-    EXPECT_EQ(digitSounds("/p/", "brak numeru"), QStringList());
+    EXPECT_EQ(digitSounds("/p/wav/", "brak numeru"), QStringList());
 }
 
 class NumberReaderTest : public ::testing::Test {

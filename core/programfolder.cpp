@@ -1,0 +1,111 @@
+#include "programfolder.h"
+
+#include "filereading.h"
+#include "filewriter.h"
+#include "namedays.h"
+#include "settings.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileDevice>
+#include <QFileInfo>
+
+#include <unistd.h>
+
+namespace {
+
+QString withSlash(const QString& folder)
+{
+    return folder.endsWith(u'/') ? folder : folder + u'/';
+}
+
+// The system install's read-only data, relative to the programs in <prefix>/lib/zubo/.
+constexpr char kSharedFromPrograms[] = "../../share/zubo/";
+
+// Whether `sums` (lines "<sha256>  <file name>") lists `bytes` as a version of `name`.
+bool isShippedVersion(const QByteArray& sums, const QByteArray& bytes, const QString& name)
+{
+    const QByteArray line = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() + "  " + name.toUtf8();
+    for (QByteArray listed : sums.split('\n')) {
+        if (listed.endsWith('\r'))
+            listed.chop(1);
+        if (listed == line)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+InstallFacts InstallFacts::probe(const QString& ownFolder)
+{
+    InstallFacts facts;
+    facts.OwnFolder = ownFolder;
+    facts.OwnFolderWritable = ::access(QFile::encodeName(ownFolder).constData(), W_OK) == 0;
+    facts.SharedDataBeside = QFileInfo(withSlash(ownFolder) + QLatin1String(kSharedFromPrograms)).isDir();
+    const QString zuboHome = qEnvironmentVariable("ZUBO_HOME");
+    if (!zuboHome.isEmpty())
+        facts.ZuboHome = QFileInfo(zuboHome).absoluteFilePath();
+    facts.Home = QDir::homePath();
+    return facts;
+}
+
+ProgramPlaces programPlacesOf(const InstallFacts& facts)
+{
+    ProgramPlaces places;
+    places.ProgramsDir = withSlash(facts.OwnFolder);
+    if (!facts.SharedDataBeside && facts.OwnFolderWritable) {
+        places.ProgramDir = programDirOf(facts.OwnFolder);
+        places.SoundDir = places.ProgramDir + QStringLiteral("wav/");
+        return places;
+    }
+    places.ProgramDir = withSlash(!facts.ZuboHome.isEmpty() ? facts.ZuboHome : withSlash(facts.Home) + "Zubo");
+    if (facts.SharedDataBeside) {
+        const QString shared = QDir::cleanPath(places.ProgramsDir + QLatin1String(kSharedFromPrograms)) + u'/';
+        places.SoundDir = shared + QStringLiteral("wav/");
+        places.ShippedNameDayDir = shared + QStringLiteral("stale/");
+        places.ShippedSums = places.ShippedNameDayDir + QStringLiteral("shipped.sha256");
+    } else {
+        // A folder install that cannot be written: what ships lies in it as it would in the user's.
+        places.SoundDir = places.ProgramsDir + QStringLiteral("wav/");
+        places.ShippedNameDayDir = nameDayFolderIn(places.ProgramsDir);
+    }
+    return places;
+}
+
+QList<NameDayProvision> provideShippedNameDays(const ProgramPlaces& places, const FileWriter& writer)
+{
+    QList<NameDayProvision> failed;
+    if (places.ShippedNameDayDir.isEmpty())
+        return failed;
+    const QString target = nameDayFolderIn(places.ProgramDir);
+    if (!QDir().mkpath(target)) {
+        failed.append({target, QFileDevice::OpenError});
+        return failed;
+    }
+    QByteArray sums;
+    if (!places.ShippedSums.isEmpty() && readWholeFile(places.ShippedSums, sums) != ReadResult::Read)
+        sums.clear(); // without the list only a missing file is written
+    for (const char* name : {kNamesByDateFile, kNameIndexFile}) {
+        const QString fileName = QLatin1String(name);
+        QByteArray shipped;
+        if (readWholeFile(places.ShippedNameDayDir + fileName, shipped) != ReadResult::Read) {
+            failed.append({places.ShippedNameDayDir + fileName, QFileDevice::ReadError});
+            continue;
+        }
+        const QString path = target + fileName;
+        if (QFileInfo(path).exists()) {
+            QByteArray present;
+            if (readWholeFile(path, present) != ReadResult::Read) {
+                failed.append({path, QFileDevice::ReadError});
+                continue;
+            }
+            if (present == shipped || !isShippedVersion(sums, present, fileName))
+                continue;
+        }
+        int code = 0;
+        if (!writer.writeAtomically(path, shipped, nullptr, &code))
+            failed.append({path, code});
+    }
+    return failed;
+}
