@@ -68,8 +68,9 @@ TEST_F(AboutBoxTest, EscInTheTextAndXCloseWithCancel)
         // key the user presses reaches the text.
         ASSERT_EQ(QApplication::focusWidget(), box.Memo1);
         for (const QWidget* w : box.findChildren<QWidget*>()) {
-            if (w != box.Memo1 && !box.Memo1->isAncestorOf(w))
+            if (w != box.Memo1 && !box.Memo1->isAncestorOf(w)) {
                 EXPECT_EQ(w->focusPolicy(), Qt::NoFocus) << w->metaObject()->className();
+            }
         }
         QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
         QApplication::sendEvent(QApplication::focusWidget(), &esc);

@@ -263,9 +263,10 @@ TEST_F(MainWindowTest, DisplayControlsStandAtTheirPlaces)
     }
     for (const Place& p : places) {
         for (const QLabel* label : byCaption) {
-            if (p.control != child<QLabel>(*form, "Panel1") && p.control != child<QLabel>(*form, "Panel2"))
+            if (p.control != child<QLabel>(*form, "Panel1") && p.control != child<QLabel>(*form, "Panel2")) {
                 EXPECT_FALSE(label->geometry().intersects(p.rect))
                     << p.what << " under " << label->text().toStdString();
+            }
         }
     }
 }
