@@ -1,32 +1,50 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build and the tests need; does nothing when all are there.
-# With --look-tools it also installs what is used to look at the running programs under Xvfb
-# (screenshots and mouse clicks); neither the programs nor the tests need those. With --fuzz-tools
-# it also installs clang and its libFuzzer, with which scripts/fuzz.sh builds the fuzz targets.
+# Installs the Debian 12 packages a command needs; does nothing when all are there.
+#
+#   scripts/setup.sh             what the build and the tests need (scripts/test.sh)
+#   scripts/setup.sh --build     what building the programs needs (scripts/run.sh, install.sh)
+#   scripts/setup.sh --package   that, and what building the Debian package needs (package.sh)
+#   scripts/setup.sh --package-check
+#                                that, and lintian, with which CI checks the package
+#   scripts/setup.sh --look-tools
+#                                what the tests need, and what is used to look at the running
+#                                programs under Xvfb (screenshots and mouse clicks)
+#   scripts/setup.sh --fuzz-tools
+#                                what the tests need, and clang with its libFuzzer, with which
+#                                scripts/fuzz.sh builds the fuzz targets
+#
+# Packages are installed with apt-get, through sudo when not run as root. When some are missing
+# and this user cannot install them (no sudo, or sudo refuses), it prints the list for an
+# administrator and ends with exit code 1.
 set -euo pipefail
 
-packages=(
+build_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev
+    libjpeg62-turbo-dev
     # Qt's own Polish texts (qtbase_pl.qm) for the standard dialogs and message-box buttons
     qt6-translations-l10n
-    libjpeg62-turbo-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
-    # pdfinfo and pdftotext, with which the tests read back the jobs printed into PDF files
-    poppler-utils
-    # desktop-file-validate, with which the tests check the desktop entries the installer writes
-    desktop-file-utils
     # aplay, the player of the main program's phone read-aloud when no PipeWire or PulseAudio
     # player is there
     alsa-utils
 )
-if [ "${1:-}" = "--look-tools" ]; then
-    packages+=(xvfb xauth imagemagick xdotool libglib2.0-bin)
-fi
-if [ "${1:-}" = "--fuzz-tools" ]; then
-    packages+=(clang-14 libclang-rt-14-dev)
-fi
+test_packages=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+    # pdfinfo and pdftotext, with which the tests read back the jobs printed into PDF files
+    poppler-utils
+    # desktop-file-validate, with which the tests check the desktop entries the installer writes
+    desktop-file-utils
+)
+case "${1:-}" in
+"") packages=("${build_packages[@]}" "${test_packages[@]}") ;;
+--build) packages=("${build_packages[@]}") ;;
+--package) packages=("${build_packages[@]}" dpkg-dev) ;;
+--package-check) packages=("${build_packages[@]}" dpkg-dev lintian) ;;
+--look-tools) packages=("${build_packages[@]}" "${test_packages[@]}" xvfb xauth imagemagick xdotool libglib2.0-bin) ;;
+--fuzz-tools) packages=("${build_packages[@]}" "${test_packages[@]}" clang-14 libclang-rt-14-dev) ;;
+*) echo "setup.sh: unknown argument: $1 (see the top of the script)" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -36,9 +54,28 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
+cannot_install() {
+    echo "These Debian packages are needed to build Zubo and are not installed:" >&2
+    echo >&2
+    echo "    ${missing[*]}" >&2
+    echo >&2
+    echo "This user cannot install them ($1). Ask an administrator to run:" >&2
+    echo >&2
+    echo "    apt-get install ${missing[*]}" >&2
+    exit 1
+}
+
 echo "Installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -q
-$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || cannot_install "no sudo"
+    # sudo asks for a password only on a terminal; without one it can only go on when it needs none.
+    if ! sudo -n true 2>/dev/null && ! [ -t 0 ]; then
+        cannot_install "sudo needs a password and there is no terminal to ask for it"
+    fi
+    sudo=(sudo)
+fi
+# sudo passes no environment on: the setting goes on apt-get's own command line.
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q || cannot_install "apt-get update failed"
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" ||
+    cannot_install "apt-get install failed"

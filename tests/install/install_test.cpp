@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -61,6 +62,19 @@ protected:
     // Runs the install script on this build; `shell` is run before it in the same bash (limits).
     Run install(QStringList arguments, const QMap<QString, QString>& environment = {}, const QString& shell = {})
     {
+        arguments.prepend(kBuild);
+        arguments.prepend(QStringLiteral("--build-dir"));
+        return script("install.sh", arguments, environment, shell);
+    }
+
+    Run uninstall(const QStringList& arguments, const QMap<QString, QString>& environment = {})
+    {
+        return script("uninstall.sh", arguments, environment);
+    }
+
+    Run script(const QString& name, const QStringList& arguments, const QMap<QString, QString>& environment = {},
+               const QString& shell = {})
+    {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("HOME", home);
         env.remove("ZUBO_HOME");
@@ -71,11 +85,9 @@ protected:
         QProcess process;
         process.setProcessEnvironment(env);
         process.setProcessChannelMode(QProcess::MergedChannels);
-        arguments.prepend(kBuild);
-        arguments.prepend(QStringLiteral("--build-dir"));
         process.start(QStringLiteral("bash"),
                       QStringList{QStringLiteral("-c"), shell + QStringLiteral("\nexec \"$0\" \"$@\""),
-                                  kSource + QStringLiteral("/scripts/install.sh")} +
+                                  kSource + QStringLiteral("/scripts/") + name} +
                           arguments);
         EXPECT_TRUE(process.waitForFinished(120000));
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -122,7 +134,8 @@ TEST_F(InstallTest, AFreshInstallLaysOutTheProgramFolderAndTheMenuEntry)
                          "wakto19_wyniki.so",
                          "zubo.png",
                          "baza/stale/Imiona_index.ind",
-                         "baza/stale/Imiona_wg_dat.wps"};
+                         "baza/stale/Imiona_wg_dat.wps",
+                         ".zubo-install.sha256"};
     for (int digit = 0; digit <= 9; ++digit)
         expected << QStringLiteral("wav/%1.wav").arg(digit);
     expected.sort();
@@ -143,6 +156,10 @@ TEST_F(InstallTest, AFreshInstallLaysOutTheProgramFolderAndTheMenuEntry)
     EXPECT_EQ(menu.value("Icon"), prefix + "/zubo.png");
     EXPECT_EQ(menu.value("Type"), "Application");
     EXPECT_EQ(QDir(applications()).entryList(QDir::Files | QDir::Hidden), QStringList{"zubo.desktop"});
+    // Readable by all, as the desktop's own entries are.
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(applications() + "zubo.desktop").constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0644u);
     EXPECT_FALSE(QFileInfo::exists(autostart()));
     EXPECT_TRUE(run.output.contains("scripts/install.sh --autostart")) << run.output.toStdString();
 }
@@ -176,8 +193,9 @@ TEST_F(InstallTest, AnUpdateReplacesWhatShipsAndKeepsTheUsersFiles)
     EXPECT_EQ(after.value("wakto19"), readFile(kBuild + "/program/wakto19"));
     EXPECT_EQ(after.value("wav/3.wav"), readFile(kSource + "/resources/wav/3.wav"));
     EXPECT_EQ(after.value("baza/stale/Imiona_index.ind"), readFile(kSource + "/resources/stale/Imiona_index.ind"));
-    // No staging folder is left behind.
-    EXPECT_FALSE(std::any_of(after.keyBegin(), after.keyEnd(), [](const QString& f) { return f.startsWith('.'); }));
+    // No staging folder is left behind; the one hidden file is the record of the install.
+    EXPECT_FALSE(std::any_of(after.keyBegin(), after.keyEnd(),
+                             [](const QString& f) { return f.startsWith('.') && f != ".zubo-install.sha256"; }));
 }
 
 // The shipped files are listed among the versions that ever shipped; otherwise an update would
@@ -239,6 +257,67 @@ TEST_F(InstallTest, AFailedUpdateLeavesTheFolderAsItWas)
     const Run run = install({"--prefix", prefix}, {}, "ulimit -f 2048; trap '' XFSZ");
     EXPECT_NE(run.code, 0) << run.output.toStdString();
     EXPECT_EQ(snapshot(prefix), before);
+}
+
+// scripts/run.sh installs with --if-changed: a folder that holds the programs of this very source is
+// left as it is, without setting up or building anything; another source's programs are replaced.
+TEST_F(InstallTest, AnInstallIfChangedSkipsAFolderOfThisSource)
+{
+    ASSERT_EQ(install({"--prefix", prefix}).code, 0);
+    dir.write("Zubo/Zubo_37", "the same source's program");
+    QFile(prefix + "/Zubo_37").setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_EQ(install({"--prefix", prefix, "--if-changed"}).code, 0);
+    EXPECT_EQ(readFile(prefix + "/Zubo_37"), "the same source's program");
+
+    QByteArray record = readFile(prefix + "/.zubo-install.sha256");
+    record.replace("# source ", "# source 0");
+    dir.write("Zubo/.zubo-install.sha256", record);
+    ASSERT_EQ(install({"--prefix", prefix, "--if-changed"}).code, 0);
+    EXPECT_EQ(readFile(prefix + "/Zubo_37"), readFile(kBuild + "/program/Zubo_37"));
+}
+
+// The uninstall removes what the install put there, unchanged, with the desktop entries, and keeps
+// every file of the user's, a changed name-day file and a changed sound included.
+TEST_F(InstallTest, AnUninstallRemovesWhatWasInstalledAndKeepsTheUsersFiles)
+{
+    const QMap<QString, QString> config{{"XDG_CONFIG_HOME", dir.file("config")}};
+    ASSERT_EQ(install({"--prefix", prefix, "--autostart"}, config).code, 0);
+    QMap<QString, QByteArray> users = writeUsersFiles(prefix);
+    users.insert("wav/3.wav", "my own sound");
+    dir.write("Zubo/wav/3.wav", "my own sound");
+
+    const Run run = uninstall({"--prefix", prefix}, config);
+    ASSERT_EQ(run.code, 0) << run.output.toStdString();
+    EXPECT_EQ(snapshot(prefix), users);
+    EXPECT_TRUE(QFileInfo(prefix + "/lng").isDir());
+    EXPECT_FALSE(QFileInfo::exists(applications() + "zubo.desktop"));
+    EXPECT_FALSE(QFileInfo::exists(dir.file("config/autostart/wakto19.desktop")));
+    EXPECT_TRUE(run.output.contains(prefix + "/wav/3.wav")) << run.output.toStdString();
+    EXPECT_TRUE(run.output.contains("stay in " + prefix)) << run.output.toStdString();
+
+    // With no record of an install nothing is touched.
+    const QMap<QString, QByteArray> left = snapshot(prefix);
+    const Run again = uninstall({"--prefix", prefix});
+    EXPECT_EQ(again.code, 1);
+    EXPECT_EQ(snapshot(prefix), left);
+}
+
+// A setup that lacks packages and may not install them (not root, sudo would need a password and
+// there is no terminal) lists them for an administrator and fails, installing nothing.
+TEST_F(InstallTest, ASetupWithoutTheRightToInstallListsThePackages)
+{
+    const QString bin = dir.mkdir("bin");
+    dir.write("bin/id", "#!/bin/sh\necho 1000\n");
+    dir.write("bin/dpkg-query", "#!/bin/sh\nexit 1\n");
+    dir.write("bin/sudo", "#!/bin/sh\nprintf '%s\\n' \"$*\" >>\"$0.called\"\nexit 1\n");
+    for (const char* tool : {"id", "dpkg-query", "sudo"})
+        QFile(bin + tool).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const Run run = script("setup.sh", {"--build"}, {{"PATH", bin + ":/usr/bin:/bin"}}, "exec </dev/null");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.output.contains("apt-get install cmake ninja-build")) << run.output.toStdString();
+    EXPECT_TRUE(run.output.contains("administrator")) << run.output.toStdString();
+    // Only the question whether sudo needs a password was asked.
+    EXPECT_EQ(readFile(bin + "sudo.called"), "-n true\n");
 }
 
 // The same on a real full disk: a small tmpfs filled to the last byte (needs the right to mount).
