@@ -35,6 +35,29 @@ NAME_FIXES = {
     "Wincenta": "Wincenty",  # 22.01
     "Miligost": "Miłogost",  # 08.03, given with the genitive Miłogosta
     "Jam": None,  # 05.04
+    # No Polish given names: foreign names no Polish calendar gives.
+    "Baldev": None,  # 26.07, an Indian name
+    "Scott": None,  # 22.09, an English name
+    "Kevin": None,  # 16.01, an Irish name
+    "Wouter": None,  # 02.05, the Dutch form of Walter, who is given that day
+    "Timur": None,  # 19.05, a Turkic name
+    "Gita": None,  # 29.08, an Indian name
+    "Herakles": None,  # 01.03, the hero of Greek myth, no saint's name
+}
+
+# Names added to a day: the partner of a well-known pair of saints whose feast the day is, which
+# the first table gives alone.
+ADDED_NAMES = {
+    "14.02": ["Metody"],  # Cyryl i Metody
+    "07.03": ["Perpetua"],  # Perpetua i Felicyta
+    "14.04": ["Tyburcjusz"],  # Tyburcjusz i Walerian
+    "06.05": ["Jakub"],  # Filip i Jakub
+    "11.05": ["Jakub"],  # Filip i Jakub, their earlier feast
+    "02.06": ["Marcelin"],  # Marcelin i Piotr
+    "15.06": ["Modest"],  # Wit i Modest
+    "18.06": ["Marcelian"],  # Marek i Marcelian
+    "27.09": ["Kosma"],  # Kosma i Damian, their earlier feast
+    "25.10": ["Kryspinian"],  # Kryspin i Kryspinian
 }
 
 # Genitives that the first table gives wrongly or not at all, checked by hand.
@@ -53,6 +76,14 @@ GENITIVE_FIXES = {
     "Niemir": "Niemira",
     "Samuel": "Samuela",
     "Ścibor": "Ścibora",
+    # Of the names added to a day:
+    "Metody": "Metodego",
+    "Tyburcjusz": "Tyburcjusza",
+    "Marcelin": "Marcelina",
+    "Modest": "Modesta",
+    "Marcelian": "Marceliana",
+    "Kosma": "Kosmy",
+    "Kryspinian": "Kryspiniana",
 }
 
 # Calendar names (genitive) of the second table corrected on a day: a misspelling, a name that
@@ -254,6 +285,11 @@ class Calendar:
                     self.notes.append(f"{day}: {raw} " + ("dropped" if name is None else f"read as {name}"))
                 if name is not None:
                     names.append(name)
+            for name in ADDED_NAMES.get(day, []):
+                if name in names:
+                    sys.exit(f"{day}: {name} is to be added but the table gives it")
+                self.notes.append(f"{day}: {name} added")
+                names.append(name)
             self.names_of_day[day] = unique(names)
             raw_genitives[day] = split_names(by_date[day][1])
         self.genitive = self._genitives(raw_genitives)
