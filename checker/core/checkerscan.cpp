@@ -84,12 +84,12 @@ void deleteExpiredOneOffs(const QList<ExpiredOneOff>& expired, QDate today, cons
     // Each folder is listed once, at its first deletion, however many reminders of it have passed.
     std::map<QString, FolderFilesByBase> folders;
     for (const ExpiredOneOff& reminder : expired) {
-        const auto now = readBytes(reminder.Path);
-        if (!now || *now != reminder.Content || !OneOffHasExpired(splitLines(*now), today, days))
+        const auto now = readBytes(reminder.path);
+        if (!now || *now != reminder.content || !OneOffHasExpired(splitLines(*now), today, days))
             continue;
-        if (!remover.remove(reminder.Path))
+        if (!remover.remove(reminder.path))
             continue;
-        const QFileInfo entry(reminder.Path);
+        const QFileInfo entry(reminder.path);
         FolderFilesByBase& files = folders.try_emplace(entry.path(), entry.path()).first->second;
         files.forget(entry.fileName());
         deletePhotoIfUnused(entry.fileName(), files, remover);

@@ -55,8 +55,8 @@ inline constexpr auto& kKindOccasion = personkey::impreza;
 // A one-off reminder all of whose dates have passed, with the bytes it was judged on: it may be
 // deleted only while the file still holds exactly these bytes.
 struct ExpiredOneOff {
-    QString Path;
-    QByteArray Content;
+    QString path;
+    QByteArray content;
 };
 
 // Whether a one-off reminder with these lines is done: one of its dates has just passed, none is

@@ -34,7 +34,7 @@ std::string judge(QDate today, const QString& fileName, const char* line, const 
     if (found > 1)
         return "more than one result";
     if (!scan.ExpiredOneOffs.isEmpty())
-        return scan.ExpiredOneOffs.first().Path == "/dane/" + fileName ? "expired" : "expired under another path";
+        return scan.ExpiredOneOffs.first().path == "/dane/" + fileName ? "expired" : "expired under another path";
     const bool coming = !scan.ComingList.isEmpty();
     const wpis& e = coming ? scan.ComingList.first() : scan.PastList.first();
     return (coming ? "coming|" : "past|") + utf8(e.EntryText) + '|' + utf8(e.Year);
@@ -364,8 +364,8 @@ TEST(Occasions, AOneOffReminderIsDeletedOnlyOnceAllItsDatesHavePassed)
             << c.name;
         if (!scan.ExpiredOneOffs.isEmpty()) {
             EXPECT_EQ(scan.ExpiredOneOffs.size(), 1) << c.name;
-            EXPECT_EQ(scan.ExpiredOneOffs.first().Path, "/dane/r.wpj") << c.name;
-            EXPECT_EQ(scan.ExpiredOneOffs.first().Content, content) << c.name;
+            EXPECT_EQ(scan.ExpiredOneOffs.first().path, "/dane/r.wpj") << c.name;
+            EXPECT_EQ(scan.ExpiredOneOffs.first().content, content) << c.name;
         }
     }
 }
