@@ -243,16 +243,16 @@ void TForm1::ListBox1DrawItem(QPainter& canvas, int row, const QRect& rect, bool
         canvas.drawText(QPoint(x, y + fm.ascent()), text);
     };
     const auto centred = [&](int y, const QString& text, TColor colour) {
-        textOut(centredTextX(r.Left, r.width(), width(text)), y, text, colour);
+        textOut(centredTextX(r.left, r.width(), width(text)), y, text, colour);
     };
 
     if (kind == RowKind::Today || kind == RowKind::Caption) {
-        centred(r.Top + 4, shown(shownRow->text), kind == RowKind::Today ? kTodayText : kCaptionText);
+        centred(r.top + 4, shown(shownRow->text), kind == RowKind::Today ? kTodayText : kCaptionText);
     } else if (kind == RowKind::Holiday) {
         FillRect(canvas, r, m_scheme.ComboBox_podswietlenie);
         const TwoLines lines = splitHoliday(shown(shownRow->text), r.width(), width);
-        centred(r.Top + 4, lines.first, m_scheme.ComboBox_tekst1);
-        centred(r.Top + 4 + fm.height(), lines.second, m_scheme.ComboBox_tekst1);
+        centred(r.top + 4, lines.first, m_scheme.ComboBox_tekst1);
+        centred(r.top + 4 + fm.height(), lines.second, m_scheme.ComboBox_tekst1);
     } else if (const wpis* entry = recordOf(shownRow)) {
         drawEntryRow(canvas, kind, *entry, rect, selected);
     }
@@ -265,7 +265,7 @@ void TForm1::drawEntryRow(QPainter& canvas, RowKind kind, const wpis& entry, con
     FillRect(canvas, r, selected ? kSelectedRow : coming ? kComingRow : kPastRow);
     if (coming && !selected) {
         // The mark is drawn on white, which stands for the row's own colour.
-        DrawTransparent(canvas, QPoint(r.Right - 38, r.Top + halfRoundedToEven(r.height()) - 16),
+        DrawTransparent(canvas, QPoint(r.right - 38, r.top + halfRoundedToEven(r.height()) - 16),
                         bitmapResource(u"WAS"), qRgb(255, 255, 255));
     }
     for (int i = 0; i < 4; ++i)
@@ -277,11 +277,11 @@ void TForm1::drawEntryRow(QPainter& canvas, RowKind kind, const wpis& entry, con
     const RowFirstLine first = rowFirstLine(entry, CurrentYear, m_texts);
     if (!first.text.isEmpty()) {
         canvas.setPen(toQColor(kEntryFirstLine));
-        canvas.drawText(QPoint(r.Left + 10, r.Top + 4 + fm.ascent()),
+        canvas.drawText(QPoint(r.left + 10, r.top + 4 + fm.ascent()),
                         fitText(shown(first.text), shown(first.ending), r.width(), width));
     }
     canvas.setPen(toQColor(kEntrySecondLine));
-    canvas.drawText(QPoint(r.Left + 10, r.Top + 4 + fm.height() + fm.ascent()),
+    canvas.drawText(QPoint(r.left + 10, r.top + 4 + fm.height() + fm.ascent()),
                     fitText(shown(entry.EntryText), QStringLiteral("..."), r.width(), width));
 }
 

@@ -130,7 +130,7 @@ void LayoutGlyphAndCaption(const QFontMetrics& fm, const TRect& client, QPoint o
         break;
     }
 
-    const QPoint origin(client.Left + offset.x(), client.Top + offset.y());
+    const QPoint origin(client.left + offset.x(), client.top + offset.y());
     glyphPos += origin;
     textBounds = TRect{0, 0, textSize.x(), textSize.y()}.moved(textPos.x() + origin.x(), textPos.y() + origin.y());
 }
@@ -145,10 +145,10 @@ void FrameRect(QPainter& p, const TRect& r, TColor c)
 {
     if (r.isEmpty())
         return;
-    FillRect(p, {r.Left, r.Top, r.Right, r.Top + 1}, c);
-    FillRect(p, {r.Left, r.Bottom - 1, r.Right, r.Bottom}, c);
-    FillRect(p, {r.Left, r.Top, r.Left + 1, r.Bottom}, c);
-    FillRect(p, {r.Right - 1, r.Top, r.Right, r.Bottom}, c);
+    FillRect(p, {r.left, r.top, r.right, r.top + 1}, c);
+    FillRect(p, {r.left, r.bottom - 1, r.right, r.bottom}, c);
+    FillRect(p, {r.left, r.top, r.left + 1, r.bottom}, c);
+    FillRect(p, {r.right - 1, r.top, r.right, r.bottom}, c);
 }
 
 void Frame3D(QPainter& p, TRect& r, TColor topLeft, TColor bottomRight)
@@ -156,10 +156,10 @@ void Frame3D(QPainter& p, TRect& r, TColor topLeft, TColor bottomRight)
     if (r.isEmpty())
         return;
     // The corners top-right and bottom-left belong to the bottom-right colour.
-    FillRect(p, {r.Left, r.Top, r.Right - 1, r.Top + 1}, topLeft);
-    FillRect(p, {r.Left, r.Top, r.Left + 1, r.Bottom - 1}, topLeft);
-    FillRect(p, {r.Right - 1, r.Top, r.Right, r.Bottom}, bottomRight);
-    FillRect(p, {r.Left, r.Bottom - 1, r.Right, r.Bottom}, bottomRight);
+    FillRect(p, {r.left, r.top, r.right - 1, r.top + 1}, topLeft);
+    FillRect(p, {r.left, r.top, r.left + 1, r.bottom - 1}, topLeft);
+    FillRect(p, {r.right - 1, r.top, r.right, r.bottom}, bottomRight);
+    FillRect(p, {r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
     r = r.shrunk(1, 1);
 }
 

@@ -23,18 +23,18 @@ class QTimer;
 // place so every window looks the same. main() sets it as the application font; controls inherit it.
 QFont DefaultUiFont();
 
-// A rectangle as the drawing code measures it: Right and Bottom are exclusive, so a rectangle
+// A rectangle as the drawing code measures it: right and bottom are exclusive, so a rectangle
 // (0, 0, 11, 11) covers 11 x 11 pixels.
 struct TRect {
-    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+    int left = 0, top = 0, right = 0, bottom = 0;
 
-    int width() const { return Right - Left; }
-    int height() const { return Bottom - Top; }
-    bool isEmpty() const { return Right <= Left || Bottom <= Top; }
-    bool contains(QPoint p) const { return p.x() >= Left && p.x() < Right && p.y() >= Top && p.y() < Bottom; }
-    TRect shrunk(int dx, int dy) const { return {Left + dx, Top + dy, Right - dx, Bottom - dy}; }
-    TRect moved(int dx, int dy) const { return {Left + dx, Top + dy, Right + dx, Bottom + dy}; }
-    QRect toQRect() const { return QRect(Left, Top, Right - Left, Bottom - Top); }
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+    bool isEmpty() const { return right <= left || bottom <= top; }
+    bool contains(QPoint p) const { return p.x() >= left && p.x() < right && p.y() >= top && p.y() < bottom; }
+    TRect shrunk(int dx, int dy) const { return {left + dx, top + dy, right - dx, bottom - dy}; }
+    TRect moved(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
+    QRect toQRect() const { return QRect(left, top, right - left, bottom - top); }
     static TRect of(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
     bool operator==(const TRect&) const = default;
 };

@@ -147,7 +147,7 @@ void TFlatCheckBox::DrawMark(QPainter& p) const
     FillRect(p, box, MarkFill());
     if (Checked()) {
         const TColor pen = isEnabled() ? ColorCheck() : clBtnShadow;
-        const int L = box.Left, T = box.Top;
+        const int L = box.left, T = box.top;
         DrawLine(p, {L + 2, T + 4}, {L + 6, T + 8}, pen);
         DrawLine(p, {L + 2, T + 5}, {L + 5, T + 8}, pen);
         DrawLine(p, {L + 2, T + 6}, {L + 5, T + 9}, pen);

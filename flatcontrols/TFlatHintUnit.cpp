@@ -222,7 +222,7 @@ void TFlatHintWindow::ShowHintAt(const TRect& rect, const QString& hintText)
         m_font = DefaultUiFont();
     }
     // The text wraps at MaxHintWidth - 22 pixels; band, border and margins add 22 and 6.
-    const QRect text = QFontMetrics(m_font).boundingRect(QRect(rect.Left, rect.Top, std::max(maxHintWidth - 22, 1), 0),
+    const QRect text = QFontMetrics(m_font).boundingRect(QRect(rect.left, rect.top, std::max(maxHintWidth - 22, 1), 0),
                                                          Qt::TextWordWrap, hintText);
     const QSize size(text.width() + 22, text.height() + 6);
 
@@ -241,10 +241,10 @@ void TFlatHintWindow::paintEvent(QPaintEvent*)
     QPainter p(this);
     const TRect c{0, 0, width(), height()};
     const bool bandLeft = m_arrow == TopLeft || m_arrow == BottomLeft;
-    const TRect band = bandLeft ? TRect{c.Left + 1, c.Top + 1, c.Left + 15, c.Bottom - 1}
-                                : TRect{c.Right - 15, c.Top + 1, c.Right - 1, c.Bottom - 1};
-    const TRect textArea = bandLeft ? TRect{c.Left + 15, c.Top + 1, c.Right - 1, c.Bottom - 1}
-                                    : TRect{c.Left + 1, c.Top + 1, c.Right - 15, c.Bottom - 1};
+    const TRect band = bandLeft ? TRect{c.left + 1, c.top + 1, c.left + 15, c.bottom - 1}
+                                : TRect{c.right - 15, c.top + 1, c.right - 1, c.bottom - 1};
+    const TRect textArea = bandLeft ? TRect{c.left + 15, c.top + 1, c.right - 1, c.bottom - 1}
+                                    : TRect{c.left + 1, c.top + 1, c.right - 15, c.bottom - 1};
     FillRect(p, band, m_colors[2]);
     FillRect(p, textArea, m_colors[0]);
     FrameRect(p, c, m_colors[1]);
@@ -253,16 +253,16 @@ void TFlatHintWindow::paintEvent(QPaintEvent*)
     QPoint anchor, dir;
     switch (m_arrow) {
     case TopLeft:
-        anchor = {band.Left + 2, band.Top + 2}, dir = {1, 1};
+        anchor = {band.left + 2, band.top + 2}, dir = {1, 1};
         break;
     case TopRight:
-        anchor = {band.Right - 3, band.Top + 2}, dir = {-1, 1};
+        anchor = {band.right - 3, band.top + 2}, dir = {-1, 1};
         break;
     case BottomRight:
-        anchor = {band.Right - 3, band.Bottom - 3}, dir = {-1, -1};
+        anchor = {band.right - 3, band.bottom - 3}, dir = {-1, -1};
         break;
     case BottomLeft:
-        anchor = {band.Left + 2, band.Bottom - 3}, dir = {1, -1};
+        anchor = {band.left + 2, band.bottom - 3}, dir = {1, -1};
         break;
     }
     static constexpr int shape[18][2] = {{0, 0}, {0, 6}, {1, 6}, {1, 0}, {6, 0}, {6, 1}, {2, 1}, {2, 4}, {5, 7},
@@ -274,6 +274,6 @@ void TFlatHintWindow::paintEvent(QPaintEvent*)
 
     p.setFont(m_font);
     p.setPen(toQColor(clWindowText));
-    p.drawText(TRect{textArea.Left + 3, textArea.Top + 1, textArea.Right - 3, textArea.Bottom - 1}.toQRect(),
+    p.drawText(TRect{textArea.left + 3, textArea.top + 1, textArea.right - 3, textArea.bottom - 1}.toQRect(),
                Qt::TextWordWrap, m_caption);
 }

@@ -261,11 +261,11 @@ void TZuboComboBox::RedrawBorder(QPainter& p) const
 void TZuboComboBox::DrawButton(QPainter& p) const
 {
     const TRect button = GetButtonRect();
-    const TRect b{button.Left - 1, button.Top, button.Right + 1, button.Bottom};
+    const TRect b{button.left - 1, button.top, button.right + 1, button.bottom};
     FillRect(p, b, ColorArrowBackground());
     FrameRect(p, b, ColorBorder());
-    const int x0 = b.Left + b.width() / 2 - 6;
-    const int y0 = b.Top + b.height() / 2 - 1;
+    const int x0 = b.left + b.width() / 2 - 6;
+    const int y0 = b.top + b.height() / 2 - 1;
     const std::vector<QPoint> arrow = m_droppedDown
                                           ? std::vector<QPoint>{{x0 + 4, y0 + 2}, {x0 + 8, y0 + 2}, {x0 + 6, y0}}
                                           : std::vector<QPoint>{{x0 + 4, y0}, {x0 + 8, y0}, {x0 + 6, y0 + 2}};

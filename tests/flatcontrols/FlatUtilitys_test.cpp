@@ -111,8 +111,8 @@ TEST(LayoutGlyphAndCaption, PlacesGlyphAndCaption)
         LayoutGlyphAndCaption(fm, c.client, offset, glyphPos, bounds, c.caption, 2, c.withGlyph ? glyph16 : QImage(),
                               c.margin, c.spacing, c.layout);
         EXPECT_EQ(glyphPos, c.glyphPos);
-        EXPECT_EQ(bounds.Left, c.textLeft);
-        EXPECT_EQ(bounds.Top, c.textTop);
+        EXPECT_EQ(bounds.left, c.textLeft);
+        EXPECT_EQ(bounds.top, c.textTop);
         EXPECT_EQ(bounds.width(), c.caption.isEmpty() ? 0 : w);
     }
 }

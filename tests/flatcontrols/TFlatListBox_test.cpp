@@ -35,7 +35,7 @@ protected:
     static QPoint row(const TFlatListBox& l, int k)
     {
         const TRect r = l.ItemSlots()[std::size_t(k)];
-        return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     }
 };
 
