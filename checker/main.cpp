@@ -26,7 +26,7 @@ QString ownFolder(const char* argv0)
 
 int showResults(int& argc, char** argv, const ProgramPlaces& places, const CheckerResult& result)
 {
-    const QByteArray module = QFile::encodeName(places.ProgramsDir + QLatin1String(kResultsWindowModule));
+    const QByteArray module = QFile::encodeName(places.programsDir + QLatin1String(kResultsWindowModule));
     void* handle = dlopen(module.constData(), RTLD_NOW | RTLD_LOCAL);
     const auto show =
         handle ? reinterpret_cast<ShowResultsFunction>(dlsym(handle, kResultsWindowEntry)) : ShowResultsFunction();
@@ -36,7 +36,7 @@ int showResults(int& argc, char** argv, const ProgramPlaces& places, const Check
         return 1;
     }
     // The module stays loaded to the end: the application's objects live in it.
-    return show(argc, argv, places.ProgramDir, places.ProgramsDir, result);
+    return show(argc, argv, places.ProgramDir, places.programsDir, result);
 }
 
 } // namespace

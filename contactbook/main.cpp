@@ -26,9 +26,9 @@ int main(int argc, char** argv)
     const ProgramPlaces places =
         programPlacesOf(InstallFacts::probe(QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath()));
     setup.programDir = places.ProgramDir;
-    setup.soundDir = places.SoundDir;
-    setup.shippedNameDayDir = places.ShippedNameDayDir;
-    setup.shippedSums = places.ShippedSums;
+    setup.soundDir = places.soundDir;
+    setup.shippedNameDayDir = places.shippedNameDayDir;
+    setup.shippedSums = places.shippedSums;
     setup.arguments = QCoreApplication::arguments().mid(1);
     setup.workingDir = QDir::currentPath();
 

@@ -316,8 +316,8 @@ void TForm1::FormCreate(const StartSetup& setup)
 
     ProgramPlaces shipped;
     shipped.ProgramDir = m_state.ProgramDir;
-    shipped.ShippedNameDayDir = setup.shippedNameDayDir;
-    shipped.ShippedSums = setup.shippedSums;
+    shipped.shippedNameDayDir = setup.shippedNameDayDir;
+    shipped.shippedSums = setup.shippedSums;
     for (const NameDayProvision& failed : provideShippedNameDays(shipped, *m_state.Writer))
         reportError(fileErrorMessage(m_state.Messages, failed.path, failed.code));
 

@@ -40,35 +40,35 @@ bool isShippedVersion(const QByteArray& sums, const QByteArray& bytes, const QSt
 InstallFacts InstallFacts::probe(const QString& ownFolder)
 {
     InstallFacts facts;
-    facts.OwnFolder = ownFolder;
-    facts.OwnFolderWritable = ::access(QFile::encodeName(ownFolder).constData(), W_OK) == 0;
-    facts.SharedDataBeside = QFileInfo(withSlash(ownFolder) + QLatin1String(kSharedFromPrograms)).isDir();
+    facts.ownFolder = ownFolder;
+    facts.ownFolderWritable = ::access(QFile::encodeName(ownFolder).constData(), W_OK) == 0;
+    facts.sharedDataBeside = QFileInfo(withSlash(ownFolder) + QLatin1String(kSharedFromPrograms)).isDir();
     const QString zuboHome = qEnvironmentVariable("ZUBO_HOME");
     if (!zuboHome.isEmpty())
-        facts.ZuboHome = QFileInfo(zuboHome).absoluteFilePath();
-    facts.Home = QDir::homePath();
+        facts.zuboHome = QFileInfo(zuboHome).absoluteFilePath();
+    facts.home = QDir::homePath();
     return facts;
 }
 
 ProgramPlaces programPlacesOf(const InstallFacts& facts)
 {
     ProgramPlaces places;
-    places.ProgramsDir = withSlash(facts.OwnFolder);
-    if (!facts.SharedDataBeside && facts.OwnFolderWritable) {
-        places.ProgramDir = programDirOf(facts.OwnFolder);
-        places.SoundDir = places.ProgramDir + QStringLiteral("wav/");
+    places.programsDir = withSlash(facts.ownFolder);
+    if (!facts.sharedDataBeside && facts.ownFolderWritable) {
+        places.ProgramDir = programDirOf(facts.ownFolder);
+        places.soundDir = places.ProgramDir + QStringLiteral("wav/");
         return places;
     }
-    places.ProgramDir = withSlash(!facts.ZuboHome.isEmpty() ? facts.ZuboHome : withSlash(facts.Home) + "Zubo");
-    if (facts.SharedDataBeside) {
-        const QString shared = QDir::cleanPath(places.ProgramsDir + QLatin1String(kSharedFromPrograms)) + u'/';
-        places.SoundDir = shared + QStringLiteral("wav/");
-        places.ShippedNameDayDir = shared + QStringLiteral("stale/");
-        places.ShippedSums = places.ShippedNameDayDir + QStringLiteral("shipped.sha256");
+    places.ProgramDir = withSlash(!facts.zuboHome.isEmpty() ? facts.zuboHome : withSlash(facts.home) + "Zubo");
+    if (facts.sharedDataBeside) {
+        const QString shared = QDir::cleanPath(places.programsDir + QLatin1String(kSharedFromPrograms)) + u'/';
+        places.soundDir = shared + QStringLiteral("wav/");
+        places.shippedNameDayDir = shared + QStringLiteral("stale/");
+        places.shippedSums = places.shippedNameDayDir + QStringLiteral("shipped.sha256");
     } else {
         // A folder install that cannot be written: what ships lies in it as it would in the user's.
-        places.SoundDir = places.ProgramsDir + QStringLiteral("wav/");
-        places.ShippedNameDayDir = nameDayFolderIn(places.ProgramsDir);
+        places.soundDir = places.programsDir + QStringLiteral("wav/");
+        places.shippedNameDayDir = nameDayFolderIn(places.programsDir);
     }
     return places;
 }
@@ -76,7 +76,7 @@ ProgramPlaces programPlacesOf(const InstallFacts& facts)
 QList<NameDayProvision> provideShippedNameDays(const ProgramPlaces& places, const FileWriter& writer)
 {
     QList<NameDayProvision> failed;
-    if (places.ShippedNameDayDir.isEmpty())
+    if (places.shippedNameDayDir.isEmpty())
         return failed;
     const QString target = nameDayFolderIn(places.ProgramDir);
     if (!QDir().mkpath(target)) {
@@ -84,13 +84,13 @@ QList<NameDayProvision> provideShippedNameDays(const ProgramPlaces& places, cons
         return failed;
     }
     QByteArray sums;
-    if (!places.ShippedSums.isEmpty() && readWholeFile(places.ShippedSums, sums) != ReadResult::Read)
+    if (!places.shippedSums.isEmpty() && readWholeFile(places.shippedSums, sums) != ReadResult::Read)
         sums.clear(); // without the list only a missing file is written
     for (const char* name : {kNamesByDateFile, kNameIndexFile}) {
         const QString fileName = QLatin1String(name);
         QByteArray shipped;
-        if (readWholeFile(places.ShippedNameDayDir + fileName, shipped) != ReadResult::Read) {
-            failed.append({places.ShippedNameDayDir + fileName, QFileDevice::ReadError});
+        if (readWholeFile(places.shippedNameDayDir + fileName, shipped) != ReadResult::Read) {
+            failed.append({places.shippedNameDayDir + fileName, QFileDevice::ReadError});
             continue;
         }
         const QString path = target + fileName;

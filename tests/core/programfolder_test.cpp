@@ -41,10 +41,10 @@ TEST(ProgramPlaces, FollowTheKindOfInstall)
         SCOPED_TRACE(c.name);
         const ProgramPlaces places = programPlacesOf(c.facts);
         EXPECT_EQ(places.ProgramDir, c.expected.ProgramDir);
-        EXPECT_EQ(places.ProgramsDir, c.expected.ProgramsDir);
-        EXPECT_EQ(places.SoundDir, c.expected.SoundDir);
-        EXPECT_EQ(places.ShippedNameDayDir, c.expected.ShippedNameDayDir);
-        EXPECT_EQ(places.ShippedSums, c.expected.ShippedSums);
+        EXPECT_EQ(places.programsDir, c.expected.programsDir);
+        EXPECT_EQ(places.soundDir, c.expected.soundDir);
+        EXPECT_EQ(places.shippedNameDayDir, c.expected.shippedNameDayDir);
+        EXPECT_EQ(places.shippedSums, c.expected.shippedSums);
     }
 }
 
@@ -52,11 +52,11 @@ TEST(ProgramPlaces, ProbeFindsTheSharedDataBesideThePrograms)
 {
     TempDir dir;
     dir.mkdir("usr/lib/zubo");
-    EXPECT_FALSE(InstallFacts::probe(dir.file("usr/lib/zubo")).SharedDataBeside);
+    EXPECT_FALSE(InstallFacts::probe(dir.file("usr/lib/zubo")).sharedDataBeside);
     dir.mkdir("usr/share/zubo");
     const InstallFacts facts = InstallFacts::probe(dir.file("usr/lib/zubo"));
-    EXPECT_TRUE(facts.SharedDataBeside);
-    EXPECT_TRUE(facts.OwnFolderWritable);
+    EXPECT_TRUE(facts.sharedDataBeside);
+    EXPECT_TRUE(facts.ownFolderWritable);
 }
 
 class ShippedNameDaysTest : public ::testing::Test {
@@ -64,10 +64,10 @@ protected:
     void SetUp() override
     {
         places.ProgramDir = dir.file("home/Zubo/");
-        places.ProgramsDir = dir.file("usr/lib/zubo/");
-        places.SoundDir = dir.file("usr/share/zubo/wav/");
-        places.ShippedNameDayDir = dir.file("usr/share/zubo/stale/");
-        places.ShippedSums = places.ShippedNameDayDir + "shipped.sha256";
+        places.programsDir = dir.file("usr/lib/zubo/");
+        places.soundDir = dir.file("usr/share/zubo/wav/");
+        places.shippedNameDayDir = dir.file("usr/share/zubo/stale/");
+        places.shippedSums = places.shippedNameDayDir + "shipped.sha256";
         dir.write("usr/share/zubo/stale/Imiona_wg_dat.wps", kDates);
         dir.write("usr/share/zubo/stale/Imiona_index.ind", kIndex);
         dir.write("usr/share/zubo/stale/shipped.sha256", sum(kOldDates) + "  Imiona_wg_dat.wps\n" + sum(kDates) +
@@ -106,7 +106,7 @@ TEST_F(ShippedNameDaysTest, AnEarlierShippedVersionIsReplacedAChangedOneKept)
 
     // Without the list of shipped versions every present file counts as the user's.
     dir.write("home/Zubo/baza/stale/Imiona_wg_dat.wps", kOldDates);
-    places.ShippedSums.clear();
+    places.shippedSums.clear();
     EXPECT_TRUE(provideShippedNameDays(places, FileWriter::standard()).isEmpty());
     EXPECT_EQ(dir.read("home/Zubo/baza/stale/Imiona_wg_dat.wps"), kOldDates);
 }
@@ -125,7 +125,7 @@ TEST_F(ShippedNameDaysTest, AFailedWriteIsReportedAndLeavesTheOldFile)
 
 TEST_F(ShippedNameDaysTest, AFolderInstallIsLeftAlone)
 {
-    places.ShippedNameDayDir.clear();
+    places.shippedNameDayDir.clear();
     EXPECT_TRUE(provideShippedNameDays(places, FileWriter::standard()).isEmpty());
     EXPECT_FALSE(dir.exists("home/Zubo"));
 }
