@@ -5,6 +5,7 @@
 #include "TFlatGaugeUnit.h"
 #include "TFlatSpeedButtonUnit.h"
 #include "codec1250.h"
+#include "desktop.h"
 #include "dialogrunner.h"
 #include "filewriter.h"
 #include "jpegdecoder.h"
@@ -33,6 +34,20 @@ constexpr TColor clTeal = 0x808000;
 // The scroll box's background, which also fills the parts of a square that lie off the picture.
 constexpr TColor kBoxBackground = clMedGray;
 const ScrollBoxFrame kBox;
+
+// Writes a picture as a bitmap file; false with `error` naming the file when it was not written.
+bool writeBitmap(const FileWriter& writer, const QString& path, const QImage& picture, QString* error)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "BMP")) {
+        if (error)
+            *error = path;
+        return false;
+    }
+    return writer.writeAtomically(path, bytes, error);
+}
 
 // The picture as the window shows it: 32 bits a pixel, transparent parts on the box's background.
 QImage opaque(const QImage& picture)
@@ -168,7 +183,10 @@ TForm4::TForm4(const ProgramState& state, QWidget* parent)
     own.applyBuiltIn();
 }
 
-TForm4::~TForm4() = default;
+TForm4::~TForm4()
+{
+    ScratchWritten();
+}
 
 const MessageTable& TForm4::Messages() const
 {
@@ -206,38 +224,36 @@ QString TForm4::scratchPath() const
     return defaultBaseIn(m_state.ProgramDir) + QStringLiteral("bufor.bmp");
 }
 
-bool TForm4::writeScratch(const QImage& picture, QString* error) const
+bool TForm4::ScratchWritten()
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, "BMP")) {
-        if (error)
-            *error = scratchPath();
-        return false;
-    }
-    return m_state.Writer->writeAtomically(scratchPath(), bytes, error);
+    if (m_scratch.valid())
+        m_scratchWritten = m_scratch.get();
+    return m_scratchWritten;
 }
 
 bool TForm4::LoadPicture(const QString& path)
 {
+    ScratchWritten();
+    m_scratchWritten = true;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return false;
-    QImage picture;
-    if (isJpegName(path)) {
-        picture = decodeJpeg(bytes).image;
-        if (picture.isNull() || !writeScratch(picture, nullptr))
-            return false;
-    } else {
-        picture = readPicture(bytes);
-        if (picture.isNull())
-            return false;
-    }
+    const bool jpeg = isJpegName(path);
+    const QImage picture = jpeg ? decodeJpeg(bytes).image : readPicture(bytes);
+    if (picture.isNull())
+        return false;
     SetPicture(picture);
+    if (jpeg) {
+        // A photo's bitmap is tens of megabytes, which take longer to write and sync than to decode;
+        // the window shows the picture meanwhile. Only this writer touches the picture and the
+        // scratch file until ScratchWritten() has waited for it.
+        m_scratch = std::async(std::launch::async, [writer = m_state.Writer, target = scratchPath(), picture] {
+            return writeBitmap(*writer, target, picture, nullptr);
+        });
+    }
     return true;
 }
 
@@ -339,7 +355,9 @@ QImage TForm4::CropPhotoToThumbnail(QString* error)
         });
     FlatGauge1->SetProgress(0);
 
-    if (!writeScratch(photo, error))
+    // The photo goes to the scratch file after the picture it was cut from.
+    ScratchWritten();
+    if (!writeBitmap(*m_state.Writer, scratchPath(), photo, error))
         return QImage();
     return photo;
 }
@@ -363,14 +381,24 @@ PhotoChoice ChoosePhoto(TForm4& cropWindow, QWidget* owner)
     const QString path = PictureChooser::current().choosePicture(owner);
     if (path.isEmpty())
         return {};
-    if (!cropWindow.LoadPicture(path)) {
+    const auto pictureError = [&cropWindow] {
         Prompter::current().inform(nullptr, messageBoxCaption(),
                                    cp1250::toUnicode(cropWindow.Messages()[kPictureError]));
-        return {};
-    }
+        return PhotoChoice();
+    };
+    const bool loaded = [&] {
+        const BusyCursor busy;
+        return cropWindow.LoadPicture(path);
+    }();
+    if (!loaded)
+        return pictureError();
     PhotoChoice choice;
     choice.pickedName = path;
-    if (DialogRunner::current().run(cropWindow) == mrOk) {
+    const bool cropped = DialogRunner::current().run(cropWindow) == mrOk;
+    // A photo whose picture could not go to the scratch file is not taken.
+    if (!cropWindow.ScratchWritten())
+        return pictureError();
+    if (cropped) {
         choice.cropped = true;
         choice.photo = cropWindow.Thumbnail;
     }

@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QString>
 
+#include <future>
+
 class FileWriter;
 class QScrollArea;
 class TextTargets;
@@ -67,10 +69,13 @@ public:
     // The photo "Z" made last, 100 x 100.
     QImage Thumbnail;
 
-    // Loads a picture file for cropping: a JPEG name through the JPEG decoder (the picture also goes
-    // to the scratch bitmap baza/bufor.bmp), any other through the readers of the platform. False,
-    // with the window unchanged, when the file is no picture that can be loaded.
+    // Loads a picture file for cropping: a JPEG name through the JPEG decoder, any other through the
+    // readers of the platform. False, with the window unchanged, when the file is no picture that
+    // can be loaded. A JPEG's picture also goes to the scratch bitmap baza/bufor.bmp, written in the
+    // background while the window shows it: ScratchWritten() waits for that write.
     bool LoadPicture(const QString& path);
+    // Waits for the scratch bitmap of the last loaded picture; false when it could not be written.
+    bool ScratchWritten();
     // Shows a picture: scrolled to its top left corner, the square 100 x 100 there.
     void SetPicture(const QImage& picture);
     CropView View() const;
@@ -99,11 +104,12 @@ protected:
 private:
     void setView(const CropView& view);
     QString scratchPath() const;
-    bool writeScratch(const QImage& picture, QString* error) const;
 
     const ProgramState& m_state;
     QWidget* m_content;
-    QImage m_picture; // 32-bit, what the scroll box shows
+    QImage m_picture;            // 32-bit, what the scroll box shows
+    std::future<bool> m_scratch; // the write of the loaded JPEG's scratch bitmap, while under way
+    bool m_scratchWritten = true;
     bool m_dragging = false;
     bool m_resizing = false;
     QPoint m_dragPress;
@@ -120,9 +126,10 @@ struct PhotoChoice {
     QImage photo;
 };
 
-// The editor's "...": the picture-open dialog, the picture loaded into the crop window, which is
-// then shown modally. A file that cannot be loaded is reported (message 10) and the crop window is
-// not shown.
+// The editor's "...": the picture-open dialog, the picture loaded into the crop window under the
+// busy cursor, which is then shown modally. A file that cannot be loaded is reported (message 10)
+// and the crop window is not shown; a scratch bitmap that could not be written is reported the
+// same way when the window closes, and the choice is not taken.
 PhotoChoice ChoosePhoto(TForm4& cropWindow, QWidget* owner);
 
 } // namespace zdjecia

@@ -73,6 +73,7 @@ std::optional<EntryKind> entryKindOfStored(QByteArrayView name)
 std::vector<StoredEntryFile> entryFilesIn(const FolderListing& listing, const std::function<bool(EntryKind)>& accepts)
 {
     std::vector<StoredEntryFile> files;
+    files.reserve(listing.names().size());
     for (const QByteArray& name : listing.names()) {
         const std::optional<EntryKind> kind = entryKindOfStored(name);
         if (kind && accepts(*kind))

@@ -78,6 +78,8 @@ void removeOldProgramFiles(const QString& programDir, const FileRemover& remover
 void removeWriterLeftovers(const QStringList& folders, const QDateTime& now, const FileRemover& remover)
 {
     constexpr qint64 kMinimumAgeSeconds = 60;
+    // Taken once: each conversion of a local time looks up the time zone.
+    const qint64 nowMs = now.toMSecsSinceEpoch();
     for (const QString& folder : folders) {
         // Listed once; only the names that may be leftovers are looked at, each with one status call
         // of its own right before it may be removed (and never through a link).
@@ -93,7 +95,7 @@ void removeWriterLeftovers(const QStringList& folders, const QDateTime& now, con
                 !S_ISREG(status.st_mode))
                 continue;
             const qint64 modified = qint64(status.st_mtim.tv_sec) * 1000 + status.st_mtim.tv_nsec / 1000000;
-            if ((now.toMSecsSinceEpoch() - modified) / 1000 < kMinimumAgeSeconds)
+            if ((nowMs - modified) / 1000 < kMinimumAgeSeconds)
                 continue;
             if (temporary || status.st_size == 0)
                 remover.remove(QDir(folder).filePath(QFile::decodeName(bytes)));

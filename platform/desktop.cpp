@@ -20,6 +20,16 @@ public:
             screen = QGuiApplication::primaryScreen();
         return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
     }
+    void showBusyCursor(bool busy) const override
+    {
+        if (busy) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            // Drawn now: the step that follows holds the event loop up.
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        } else {
+            QApplication::restoreOverrideCursor();
+        }
+    }
 };
 
 const SystemDesktop systemDesktop;

@@ -6,8 +6,9 @@
 class QWidget;
 
 // What the desktop tells a control about the mouse and the windows: the cursor position, the widget
-// under it, the active window, the screen and the wheel-scroll setting. The hover, hint and wheel
-// rules read them only through here, so tests can put the cursor anywhere without a real mouse.
+// under it, the active window, the screen and the wheel-scroll setting; and the busy cursor the
+// program shows over its windows during a long step. The hover, hint and wheel rules read them only
+// through here, so tests can put the cursor anywhere without a real mouse.
 class Desktop {
 public:
     virtual ~Desktop() = default;
@@ -21,9 +22,21 @@ public:
     virtual int wheelScrollLines() const = 0;
     // The screen that holds a global point.
     virtual QRect screenGeometry(const QPoint& global) const = 0;
+    // Shows the busy cursor over every window of the program (true) or the usual cursors again
+    // (false); the calls pair up and nest.
+    virtual void showBusyCursor(bool busy) const = 0;
 
     // The desktop in force: the real one unless a test installed another.
     static const Desktop& current();
     // Installs a desktop (nullptr goes back to the real one); the caller keeps ownership.
     static void setCurrent(const Desktop* desktop);
+};
+
+// The busy cursor for as long as it lives.
+class BusyCursor {
+public:
+    BusyCursor() { Desktop::current().showBusyCursor(true); }
+    ~BusyCursor() { Desktop::current().showBusyCursor(false); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
 };

@@ -16,7 +16,9 @@ constexpr qsizetype kFirstCapacity = 64 * 1024;
 // file reads the same either way.
 constexpr int kOpenFlags = O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
 
-ReadResult readOpened(int fd, QByteArray& buffer)
+// With `shortReadEnds`, a read that fills less than the room given ends the file, as it does for a
+// plain file; otherwise only a read of nothing does.
+ReadResult readOpened(int fd, QByteArray& buffer, bool shortReadEnds)
 {
     if (fd < 0) {
         buffer.resize(0);
@@ -40,7 +42,10 @@ ReadResult readOpened(int fd, QByteArray& buffer)
         }
         if (n == 0)
             break;
+        const bool filled = size + n == buffer.size();
         size += n;
+        if (shortReadEnds && !filled)
+            break;
     }
     ::close(fd);
     buffer.resize(size);
@@ -51,10 +56,10 @@ ReadResult readOpened(int fd, QByteArray& buffer)
 
 ReadResult readWholeFile(const QString& path, QByteArray& buffer)
 {
-    return readOpened(::open(QFile::encodeName(path).constData(), kOpenFlags), buffer);
+    return readOpened(::open(QFile::encodeName(path).constData(), kOpenFlags), buffer, false);
 }
 
 ReadResult readWholeFileIn(int folder, const char* name, QByteArray& buffer)
 {
-    return readOpened(::openat(folder, name, kOpenFlags), buffer);
+    return readOpened(::openat(folder, name, kOpenFlags), buffer, true);
 }

@@ -14,5 +14,8 @@ enum class ReadResult {
 };
 
 ReadResult readWholeFile(const QString& path, QByteArray& buffer);
-// The file `name` (as stored) of a folder held open, see FolderListing.
+// The file `name` (as stored) of a folder held open, see FolderListing, which lists plain files: a
+// read that returns less than the room it was given is taken as the end of the file, as it is for a
+// plain file, so a file that fits takes one read. A file swapped for something else since the
+// listing (a pipe) may then give only its first bytes; a caller that acts on them reads again first.
 ReadResult readWholeFileIn(int folder, const char* name, QByteArray& buffer);

@@ -67,19 +67,25 @@ std::unique_ptr<QFileDialog> createPictureOpenDialog(QWidget* owner)
         grid->addWidget(preview, 1, grid->columnCount(), grid->rowCount() - 1, 1, Qt::AlignTop);
     // The preview only shows the picture, upright as a phone's photo is to be seen; the chosen file
     // is loaded by the program itself.
+    // A photo passed over is read at about the preview's size: a JPEG reader then decodes only an
+    // eighth of its width and height, not the tens of millions of pixels of a phone's photo.
     QObject::connect(dialog.get(), &QFileDialog::currentChanged, preview, [preview](const QString& path) {
+        const QSize box = preview->size() - QSize(4, 4);
         QImage picture;
         if (QFileInfo(path).isFile()) {
             QImageReader reader(path);
             reader.setDecideFormatFromContent(true);
             reader.setAutoTransform(true);
+            // The stored size: a quarter turn swaps it, which a square box does not mind.
+            const QSize stored = reader.size();
+            if (stored.isValid() && (stored.width() > box.width() || stored.height() > box.height()))
+                reader.setScaledSize(stored.scaled(box, Qt::KeepAspectRatio));
             picture = reader.read();
         }
         if (picture.isNull())
             preview->clear();
         else
-            preview->setPixmap(QPixmap::fromImage(
-                picture.scaled(preview->size() - QSize(4, 4), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+            preview->setPixmap(QPixmap::fromImage(picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     });
     return dialog;
 }

@@ -2,7 +2,6 @@
 
 #include <csetjmp>
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 #include <jerror.h>
@@ -10,9 +9,17 @@
 
 namespace {
 
-// Pictures above this size are refused rather than allocated: a few bytes of header can claim
-// 65535 x 65535 pixels.
-constexpr qint64 kMaxPixelBytes = qint64(256) * 1024 * 1024;
+// No photo of a person needs more pixels than this; cameras and phones of 50 megapixels stay well
+// below it. A few bytes of header can claim 65535 x 65535 pixels.
+constexpr qint64 kMaxPixels = 100'000'000;
+
+// The pixels are decoded straight into the 32-bit form the windows show (QImage::Format_RGB32),
+// which is blue, green, red and an opaque byte in memory on a little-endian machine.
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+constexpr J_COLOR_SPACE kShownColours = JCS_EXT_BGRX;
+#else
+constexpr J_COLOR_SPACE kShownColours = JCS_EXT_XRGB;
+#endif
 
 // libjpeg reports a fatal error by calling error_exit, which must not return. It jumps back to
 // guarded() below. Everything between that jump and its target is libjpeg's C code and the step
@@ -23,9 +30,9 @@ struct Decoder {
     jpeg_error_mgr errors;
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
-    // libjpeg met data that ends early or is damaged and went on with made-up pixels.
+    // libjpeg met data that ends early or is damaged, and the decoding stopped there.
     bool damaged;
-    // Where the scanlines go, as RGB.
+    // Where the scanlines go, 32 bits a pixel.
     unsigned char* pixels;
     qsizetype bytesPerLine;
     // A file of inks (CMYK, YCCK) is read a row at a time into this buffer and turned into RGB.
@@ -42,8 +49,9 @@ struct Decoder {
 }
 
 // Warnings are not printed. Those that tell of lost picture data make the file count as broken:
-// libjpeg fills what is missing in grey and reports success. Other warnings (extra bytes before a
-// marker, an unusual header) leave the picture whole.
+// libjpeg would fill what is missing in grey and report success. The decoding stops there, as
+// error_exit does, so data that ends early is not decoded to its end in grey. Other warnings (extra
+// bytes before a marker, an unusual header) leave the picture whole.
 void onMessage(j_common_ptr cinfo, int level)
 {
     if (level >= 0)
@@ -56,10 +64,9 @@ void onMessage(j_common_ptr cinfo, int level)
     case JWRN_NOT_SEQUENTIAL:
     case JWRN_BOGUS_PROGRESSION: {
         auto* decoder = static_cast<Decoder*>(cinfo->client_data);
-        if (!decoder->damaged)
-            (*cinfo->err->format_message)(cinfo, decoder->message);
+        (*cinfo->err->format_message)(cinfo, decoder->message);
         decoder->damaged = true;
-        break;
+        std::longjmp(decoder->jump, 1);
     }
     default:
         break;
@@ -77,34 +84,57 @@ void readHeader(Decoder* d, const unsigned char* data, unsigned long size)
     // The EXIF block, which holds the orientation.
     jpeg_save_markers(&d->cinfo, JPEG_APP0 + 1, 0xFFFF);
     jpeg_read_header(&d->cinfo, TRUE);
+}
+
+void startDecompressing(Decoder* d)
+{
     d->cinfo.scale_num = 1;
     d->cinfo.scale_denom = 1;
     const bool inks = d->cinfo.jpeg_color_space == JCS_CMYK || d->cinfo.jpeg_color_space == JCS_YCCK;
     // libjpeg turns YCCK into CMYK but no inks into RGB; that is done below.
-    d->cinfo.out_color_space = inks ? JCS_CMYK : JCS_RGB;
+    d->cinfo.out_color_space = inks ? JCS_CMYK : kShownColours;
     jpeg_start_decompress(&d->cinfo);
 }
 
-// One row of inks as RGB: each ink takes its share of the light, black of all three.
-void inksToRgb(const unsigned char* inks, unsigned char* rgb, JDIMENSION width, bool inverted)
+// Whether the data can hold the picture its header declares. Huffman coding gives every 8 x 8 block
+// of a component that a scan covers one code of at least a bit for its first coefficient, and a
+// picture that decodes has such a scan of at least one component: so the data holds at least a bit
+// for each block of its component with the fewest. Photos hold many times that, even one of a
+// single colour. Arithmetic coding has no such lower bound.
+bool mayHoldItsSize(const jpeg_decompress_struct& cinfo, qsizetype dataSize)
 {
-    for (JDIMENSION x = 0; x < width; ++x, inks += 4, rgb += 3) {
+    if (cinfo.arith_code || cinfo.num_components < 1)
+        return true;
+    qint64 fewestBlocks = -1;
+    for (int i = 0; i < cinfo.num_components; ++i) {
+        const jpeg_component_info& c = cinfo.comp_info[i];
+        const qint64 blocks = qint64(c.width_in_blocks) * c.height_in_blocks;
+        if (fewestBlocks < 0 || blocks < fewestBlocks)
+            fewestBlocks = blocks;
+    }
+    return fewestBlocks / 8 <= dataSize;
+}
+
+// One row of inks as shown pixels: each ink takes its share of the light, black of all three.
+void inksToShown(const unsigned char* inks, QRgb* shown, JDIMENSION width, bool inverted)
+{
+    for (JDIMENSION x = 0; x < width; ++x, inks += 4) {
         // The light each ink lets through, 255 for no ink.
         const auto through = [inverted](unsigned char ink) { return inverted ? int(ink) : 255 - ink; };
         const int k = through(inks[3]);
-        for (int i = 0; i < 3; ++i)
-            rgb[i] = static_cast<unsigned char>((through(inks[i]) * k + 127) / 255);
+        const auto light = [&](int i) { return (through(inks[i]) * k + 127) / 255; };
+        shown[x] = qRgb(light(0), light(1), light(2));
     }
 }
 
 void readScanlines(Decoder* d)
 {
     while (d->cinfo.output_scanline < d->cinfo.output_height) {
-        unsigned char* rgb = d->pixels + qsizetype(d->cinfo.output_scanline) * d->bytesPerLine;
-        JSAMPROW row = d->inkRow ? d->inkRow : rgb;
+        unsigned char* line = d->pixels + qsizetype(d->cinfo.output_scanline) * d->bytesPerLine;
+        JSAMPROW row = d->inkRow ? d->inkRow : line;
         jpeg_read_scanlines(&d->cinfo, &row, 1);
         if (d->inkRow)
-            inksToRgb(d->inkRow, rgb, d->cinfo.output_width, d->invertedInks);
+            inksToShown(d->inkRow, reinterpret_cast<QRgb*>(line), d->cinfo.output_width, d->invertedInks);
     }
     jpeg_finish_decompress(&d->cinfo);
 }
@@ -154,16 +184,18 @@ QImage upright(const QImage& stored, int orientation)
     };
     const Map& m = maps[orientation];
     const bool swaps = orientation >= 5;
-    QImage shown(swaps ? sh : sw, swaps ? sw : sh, QImage::Format_RGB888);
+    QImage shown(swaps ? sh : sw, swaps ? sw : sh, QImage::Format_RGB32);
     if (shown.isNull())
         return shown;
-    const qsizetype line = stored.bytesPerLine();
-    const qsizetype step = qsizetype(m.ax) * 3 + qsizetype(m.ay) * line;
+    // In pixels: the rows of a 32-bit picture hold no padding.
+    const qsizetype line = stored.bytesPerLine() / 4;
+    const qsizetype step = qsizetype(m.ax) + qsizetype(m.ay) * line;
+    const auto* pixels = reinterpret_cast<const QRgb*>(stored.constBits());
     for (int y = 0; y < shown.height(); ++y) {
-        const uchar* from = stored.constBits() + qsizetype(m.by * y + m.cy) * line + qsizetype(m.bx * y + m.cx) * 3;
-        uchar* to = shown.scanLine(y);
-        for (int x = 0; x < shown.width(); ++x, from += step, to += 3)
-            std::memcpy(to, from, 3);
+        const QRgb* from = pixels + qsizetype(m.by * y + m.cy) * line + qsizetype(m.bx * y + m.cx);
+        auto* to = reinterpret_cast<QRgb*>(shown.scanLine(y));
+        for (int x = 0; x < shown.width(); ++x, from += step)
+            to[x] = *from;
     }
     return shown;
 }
@@ -237,27 +269,34 @@ JpegDecoding decodeJpeg(const QByteArray& data)
     if (!guarded(&d, readHeader, reinterpret_cast<const unsigned char*>(data.constData()),
                  static_cast<unsigned long>(data.size())))
         return failed("not a JPEG file");
+    // Refused by the size it declares, before anything is allocated for its pixels.
+    const auto refused = [](const char* why) {
+        JpegDecoding refusal{QImage(), QString::fromLatin1(why)};
+        refusal.sizeRefused = true;
+        return refusal;
+    };
+    if (qint64(d.cinfo.image_width) * d.cinfo.image_height > kMaxPixels)
+        return refused("picture too large");
+    if (!mayHoldItsSize(d.cinfo, data.size()))
+        return refused("the data cannot hold the picture size it declares");
+    if (!guarded(&d, startDecompressing))
+        return failed("broken JPEG data");
     // Read now: finishing the decompression frees the saved markers.
     const int orientation = orientationOf(d.cinfo);
     const bool inks = d.cinfo.out_color_space == JCS_CMYK;
-    if (d.cinfo.output_components != (inks ? 4 : 3))
+    if (d.cinfo.output_components != 4)
         return failed("unsupported colour format");
-    const qint64 lineBytes = qint64(d.cinfo.output_width) * d.cinfo.output_components;
-    if (qint64(d.cinfo.output_height) * lineBytes > kMaxPixelBytes)
-        return failed("picture too large");
 
-    QImage image(int(d.cinfo.output_width), int(d.cinfo.output_height), QImage::Format_RGB888);
+    QImage image(int(d.cinfo.output_width), int(d.cinfo.output_height), QImage::Format_RGB32);
     if (image.isNull())
         return failed("out of memory");
-    std::vector<unsigned char> inkRow(inks ? std::size_t(lineBytes) : 0);
+    std::vector<unsigned char> inkRow(inks ? std::size_t(d.cinfo.output_width) * 4 : 0);
     d.pixels = image.bits();
     d.bytesPerLine = image.bytesPerLine();
     d.inkRow = inks ? inkRow.data() : nullptr;
     d.invertedInks = d.cinfo.saw_Adobe_marker;
     if (!guarded(&d, readScanlines))
-        return failed("broken JPEG data");
-    if (d.damaged)
-        return failed("damaged or truncated JPEG data");
+        return failed(d.damaged ? "damaged or truncated JPEG data" : "broken JPEG data");
 
     image = upright(image, orientation);
     if (image.isNull())

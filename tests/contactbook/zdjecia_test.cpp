@@ -2,6 +2,7 @@
 
 #include "TFlatGaugeUnit.h"
 #include "TFlatSpeedButtonUnit.h"
+#include "fakedesktop.h"
 #include "fakes.h"
 #include "flattest.h"
 #include "jpegfiles.h"
@@ -166,7 +167,10 @@ TEST_F(CropWindowTest, AJpegGoesThroughTheDecoderAndZHandsBackTheSquare)
     const QImage picture = redOnBlue({300, 200}, {0, 0, 100, 100});
     const QString path = dir.write("photo.JPG", jpeg(picture));
     FixedPictureChooser chooser(path);
-    runner.scripts << [this](QDialog&) {
+    FakeDesktop desktop;
+    runner.scripts << [&](QDialog&) {
+        // The busy cursor showed while the photo was loaded, and is gone with the window shown.
+        EXPECT_EQ(desktop.busyCalls, (std::vector<bool>{true, false}));
         EXPECT_EQ(window->Image1->size(), QSize(300, 200));
         EXPECT_EQ(window->Shape2->geometry(), QRect(0, 0, 100, 100));
         EXPECT_EQ(window->Shape3->geometry(), QRect(94, 94, 9, 9));
@@ -228,6 +232,12 @@ TEST_F(CropWindowTest, OtherNamesAreLoadedDirectlyAndCancellingKeepsThePickedNam
     EXPECT_EQ(window->result(), mrCancel);
     EXPECT_EQ(window->Image1->Picture().pixel(299, 199), pattern(300, 200).pixel(299, 199));
     EXPECT_FALSE(dir.exists("baza/bufor.bmp")) << "only a JPEG passes through the scratch bitmap";
+
+    // A JPEG's crop cancelled: the scratch bitmap holds its picture.
+    chooser.answer = dir.write("photo.jpeg", jpeg(pattern(300, 200)));
+    runner.scripts << [this](QDialog&) { window->FlatSpeedButton1->Click(); };
+    EXPECT_EQ(ChoosePhoto(*window, nullptr).pickedName, chooser.answer);
+    EXPECT_EQ(QImage(dir.file("baza/bufor.bmp")).size(), QSize(300, 200));
 }
 
 TEST_F(CropWindowTest, DraggingAndResizingWithTheMouseChooseWhatIsCut)
@@ -333,11 +343,19 @@ TEST_F(CropWindowTest, AScratchBitmapThatCannotBeWrittenStopsTheStepWithAMessage
     const FailingFileWriter writer(0);
     main->State().Writer = &writer;
 
-    // Converting a JPEG: the picture message, the window not shown.
+    // Converting a JPEG, whose bitmap is written while the window shows it: the picture message
+    // once the window closes, and even a crop is not taken.
     FixedPictureChooser chooser(dir.write("photo.jpg", jpeg(pattern(120, 120))));
-    EXPECT_TRUE(ChoosePhoto(*window, nullptr).pickedName.isEmpty());
-    ASSERT_EQ(prompter.shown.size(), 1);
-    EXPECT_EQ(prompter.shown[0].text, kPictureMessage);
+    runner.scripts << [this](QDialog&) {
+        window->FlatSpeedButton2->Click();
+        EXPECT_TRUE(prompter.shown.size() == 1 && window->isVisible()) << "the photo cannot be written either";
+    };
+    const PhotoChoice converted = ChoosePhoto(*window, nullptr);
+    EXPECT_TRUE(converted.pickedName.isEmpty());
+    EXPECT_FALSE(converted.cropped);
+    ASSERT_EQ(prompter.shown.size(), 2);
+    EXPECT_EQ(prompter.shown[1].text, kPictureMessage);
+    prompter.shown.clear();
 
     // Cropping: the error names the file and the window stays open without a photo.
     chooser.answer = bitmap("photo.bmp", pattern(120, 120));
@@ -348,8 +366,8 @@ TEST_F(CropWindowTest, AScratchBitmapThatCannotBeWrittenStopsTheStepWithAMessage
     const PhotoChoice choice = ChoosePhoto(*window, nullptr);
     EXPECT_FALSE(choice.cropped);
     EXPECT_TRUE(window->Thumbnail.isNull());
-    ASSERT_EQ(prompter.shown.size(), 2);
-    EXPECT_TRUE(prompter.shown[1].text.contains(dir.file("baza/bufor.bmp"))) << prompter.shown[1].text.toStdString();
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_TRUE(prompter.shown[0].text.contains(dir.file("baza/bufor.bmp"))) << prompter.shown[0].text.toStdString();
 }
 
 TEST_F(CropWindowTest, TakesTheSchemeOnShowAndItsLanguageTexts)

@@ -38,6 +38,16 @@ TEST(ReadWholeFile, ReadsByNameInAFolderHeldOpen)
     QByteArray buffer;
     EXPECT_EQ(readWholeFileIn(folder, "a.wps", buffer), ReadResult::Read);
     EXPECT_EQ(buffer, "abc");
+    // A read that fills all the room it is given is no end yet: files of exactly the buffer's first
+    // size and larger are read whole.
+    for (const qsizetype size : {qsizetype(64 * 1024), qsizetype(64 * 1024 + 1), qsizetype(300 * 1024), qsizetype(0)}) {
+        QByteArray bytes(size, 'x');
+        for (qsizetype i = 0; i < size; i += 1000)
+            bytes[i] = char('0' + i % 7);
+        dir.write("b.wps", bytes);
+        EXPECT_EQ(readWholeFileIn(folder, "b.wps", buffer), ReadResult::Read);
+        EXPECT_EQ(buffer, bytes) << size;
+    }
     // A file that went away after the listing is only a failed open.
     EXPECT_EQ(readWholeFileIn(folder, "gone.wps", buffer), ReadResult::OpenFailed);
     EXPECT_TRUE(buffer.isEmpty());

@@ -51,18 +51,22 @@ TEST(PictureOpenDialog, OffersPictureFilesWhateverTheCaseOfTheirExtensions)
 TEST(PictureOpenDialog, ThePreviewShowsAPhonePhotoUpright)
 {
     TempDir dir;
-    JpegFile photo;
-    photo.picture = QImage(120, 80, QImage::Format_RGB32);
-    photo.picture.fill(Qt::red);
-    photo.orientation = 6; // stored on its side
-    const QString path = dir.write("IMG_0001.JPG", photo.encode());
-    const auto dialog = createPictureOpenDialog(nullptr);
-    auto* preview = dialog->findChild<QLabel*>(QStringLiteral("preview"));
-    ASSERT_NE(preview, nullptr);
-    emit dialog->currentChanged(path);
-    const QPixmap shown = preview->pixmap();
-    ASSERT_FALSE(shown.isNull());
-    EXPECT_LT(shown.width(), shown.height());
+    // Smaller than the preview, and larger, which is read at about the preview's size.
+    for (const QSize stored : {QSize(120, 80), QSize(1200, 800)}) {
+        JpegFile photo;
+        photo.picture = QImage(stored, QImage::Format_RGB32);
+        photo.picture.fill(Qt::red);
+        photo.orientation = 6; // stored on its side
+        const QString path = dir.write("IMG_0001.JPG", photo.encode());
+        const auto dialog = createPictureOpenDialog(nullptr);
+        auto* preview = dialog->findChild<QLabel*>(QStringLiteral("preview"));
+        ASSERT_NE(preview, nullptr);
+        emit dialog->currentChanged(path);
+        const QPixmap shown = preview->pixmap();
+        ASSERT_FALSE(shown.isNull());
+        EXPECT_LT(shown.width(), shown.height());
+        EXPECT_LE(shown.height(), preview->height());
+    }
 }
 
 } // namespace

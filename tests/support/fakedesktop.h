@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <vector>
+
 // A desktop whose cursor, widget under the cursor, active window and wheel setting the test sets.
 // Installs itself for its lifetime. Only widgets of the same process can be under the cursor.
 class FakeDesktop : public Desktop {
@@ -19,6 +21,11 @@ public:
     QWidget* activeWindow() const override { return active; }
     int wheelScrollLines() const override { return scrollLines; }
     QRect screenGeometry(const QPoint&) const override { return screen; }
+    void showBusyCursor(bool busy) const override
+    {
+        busyCalls.push_back(busy);
+        busyDepth += busy ? 1 : -1;
+    }
 
     // Puts the cursor on a point of w (local coordinates), or off every widget when w is null.
     void moveOnto(QWidget* w, QPoint local = QPoint(1, 1))
@@ -32,4 +39,7 @@ public:
     QPointer<QWidget> active;
     int scrollLines = 3;
     QRect screen{0, 0, 1024, 768};
+    // Each showBusyCursor call in turn, and how many busy cursors are shown now.
+    mutable std::vector<bool> busyCalls;
+    mutable int busyDepth = 0;
 };

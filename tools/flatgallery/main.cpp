@@ -32,6 +32,7 @@ public:
     QWidget* activeWindow() const override { return form; }
     int wheelScrollLines() const override { return 1; }
     QRect screenGeometry(const QPoint&) const override { return {0, 0, 1024, 768}; }
+    void showBusyCursor(bool) const override {}
 
     QPoint cursor;
     QWidget* under = nullptr;

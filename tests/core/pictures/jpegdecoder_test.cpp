@@ -58,7 +58,7 @@ void expectCorners(const QImage& image, std::array<QRgb, 4> expected)
             << "corner " << i << ": " << rgb(image.pixel(at[i])) << " instead of " << rgb(expected[std::size_t(i)]);
 }
 
-TEST(JpegDecoder, DecodesEveryColourFormAtFullScaleIn24Bits)
+TEST(JpegDecoder, DecodesEveryColourFormAtFullScaleAsShown)
 {
     using C = JpegFile::Colours;
     const struct {
@@ -84,13 +84,13 @@ TEST(JpegDecoder, DecodesEveryColourFormAtFullScaleIn24Bits)
         const JpegDecoding decoded = decodeJpeg(file.encode());
         ASSERT_FALSE(decoded.image.isNull()) << decoded.error.toStdString();
         EXPECT_EQ(decoded.image.size(), QSize(64, 48));
-        EXPECT_EQ(decoded.image.format(), QImage::Format_RGB888);
+        EXPECT_EQ(decoded.image.format(), QImage::Format_RGB32);
         expectCorners(decoded.image, {kRed, kGreen, kWhite, kBlue});
     }
 
     const JpegDecoding grey = decodeJpeg(jpeg(quarters(32, 32), C::Grey));
     ASSERT_FALSE(grey.image.isNull()) << grey.error.toStdString();
-    EXPECT_EQ(grey.image.format(), QImage::Format_RGB888);
+    EXPECT_EQ(grey.image.format(), QImage::Format_RGB32);
     EXPECT_TRUE(near(grey.image.pixel(4, 28), kWhite));
 }
 
@@ -124,7 +124,7 @@ TEST(JpegDecoder, TurnsThePictureAsItsExifOrientationSays)
             const JpegDecoding decoded = decodeJpeg(file.encode());
             ASSERT_FALSE(decoded.image.isNull()) << decoded.error.toStdString();
             EXPECT_EQ(decoded.image.size(), c.size);
-            EXPECT_EQ(decoded.image.format(), QImage::Format_RGB888);
+            EXPECT_EQ(decoded.image.format(), QImage::Format_RGB32);
             expectCorners(decoded.image, c.corners);
         }
     }
@@ -201,3 +201,46 @@ TEST(JpegDecoder, BrokenDataGivesAReasonInsteadOfAPicture)
 }
 
 } // namespace
+
+// A few hundred bytes can declare a picture of 85 megapixels, which would take seconds and half a
+// gigabyte to decode in grey before the data is found missing. Such a file is refused by its header.
+TEST(JpegDecoder, RefusesBeforeDecodingASizeNoPhotoNeedsOrItsDataCannotHold)
+{
+    // The frame header after the marker FF C0: length (2), precision (1), height (2), width (2).
+    const auto declaring = [](QByteArray data, int width, int height) {
+        const qsizetype frame = data.indexOf(QByteArray("\xFF\xC0", 2));
+        data[frame + 5] = char(height >> 8);
+        data[frame + 6] = char(height & 0xFF);
+        data[frame + 7] = char(width >> 8);
+        data[frame + 8] = char(width & 0xFF);
+        return data;
+    };
+    const QByteArray small = jpeg(quarters(16, 16));
+    ASSERT_LT(small.size(), 1000);
+    // Bytes after the end marker count as the file's data but hold no picture.
+    const QByteArray padding(4 * 1024 * 1024, '\0');
+    const struct {
+        const char* what;
+        QByteArray data;
+    } cases[] = {
+        {"65,296 x 1,300 in a few hundred bytes", declaring(small, 65296, 1300)},
+        {"4,000 x 3,000 in a few hundred bytes", declaring(small, 4000, 3000)},
+        {"20,000 x 10,000 with room for it", declaring(small, 20000, 10000) + padding},
+    };
+    for (const auto& c : cases) {
+        const JpegDecoding result = decodeJpeg(c.data);
+        EXPECT_TRUE(result.image.isNull()) << c.what;
+        EXPECT_TRUE(result.sizeRefused) << c.what << ": " << result.error.toStdString();
+    }
+
+    // The smallest files a camera makes: one colour, also progressive, at 48 megapixels.
+    QImage flat(8000, 6000, QImage::Format_RGB32);
+    flat.fill(qRgb(250, 250, 250));
+    for (const bool progressive : {false, true}) {
+        JpegFile file;
+        file.picture = flat;
+        file.progressive = progressive;
+        const JpegDecoding decoded = decodeJpeg(file.encode());
+        EXPECT_EQ(decoded.image.size(), QSize(8000, 6000)) << decoded.error.toStdString();
+    }
+}

@@ -1,0 +1,269 @@
+// The contact book's start as a user meets it: from the exec of Zubo_37 to its main window drawn on
+// the X server with the first person shown, on 10,000 and 100,000 persons (half in each data
+// folder); side by side with the floor, a Qt Widgets program that only shows a window (bare_window)
+// plus reading the same person files raw in this process. Needs an X server:
+//   xvfb-run -a -s "-screen 0 1024x768x24" build/benchmarks/start_bench
+//
+// The moment is seen from outside, as any X client sees it: the program's first top-level window is
+// mapped, then it answers two pings of the window manager protocol (_NET_WM_PING) in turn. The
+// program handles its X events in order and draws a newly mapped window in the round of its event
+// loop after the one that saw it mapped, so the second answer comes after the window was drawn.
+// Each run starts the program afresh and ends it once it has answered.
+#include "bench_support.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+class XServer {
+public:
+    XServer()
+    {
+        m_c = xcb_connect(nullptr, nullptr);
+        if (xcb_connection_has_error(m_c))
+            return;
+        m_root = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data->root;
+        // Every window mapped on the root, and the answers to pings, which go to the root.
+        const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(m_c, m_root, XCB_CW_EVENT_MASK, &mask);
+        m_protocols = atom("WM_PROTOCOLS");
+        m_ping = atom("_NET_WM_PING");
+        xcb_flush(m_c);
+        m_ok = true;
+    }
+    ~XServer()
+    {
+        if (m_c)
+            xcb_disconnect(m_c);
+    }
+    bool ok() const { return m_ok; }
+
+    // Starts the program and waits until its window is drawn: the seconds from the exec, or a
+    // negative number when it did not show a window within half a minute.
+    double timeToDrawnWindow(const QByteArray& program)
+    {
+        discardEvents();
+        const Clock::time_point start = Clock::now();
+        char* argv[] = {const_cast<char*>(program.constData()), nullptr};
+        pid_t pid = 0;
+        if (posix_spawn(&pid, program.constData(), nullptr, nullptr, argv, environ) != 0)
+            return -1;
+        double seconds = -1;
+        xcb_window_t window = 0;
+        int answers = 0;
+        while (const auto event = nextEvent(start + std::chrono::seconds(30))) {
+            const uint8_t type = event->response_type & 0x7F;
+            if (type == XCB_MAP_NOTIFY && !window) {
+                const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event.get());
+                if (map->event != m_root || map->override_redirect)
+                    continue;
+                window = map->window;
+                ping(window);
+            } else if (type == XCB_CLIENT_MESSAGE && window) {
+                const auto* message = reinterpret_cast<const xcb_client_message_event_t*>(event.get());
+                if (message->type != m_protocols || message->data.data32[0] != m_ping ||
+                    message->data.data32[2] != window)
+                    continue;
+                if (++answers < 2) {
+                    ping(window);
+                    continue;
+                }
+                seconds = std::chrono::duration<double>(Clock::now() - start).count();
+                break;
+            }
+        }
+        kill(pid, SIGTERM);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        return seconds;
+    }
+
+private:
+    struct Free {
+        void operator()(xcb_generic_event_t* e) const { std::free(e); }
+    };
+    using Event = std::unique_ptr<xcb_generic_event_t, Free>;
+
+    xcb_atom_t atom(const char* name)
+    {
+        const auto cookie = xcb_intern_atom(m_c, 0, uint16_t(std::strlen(name)), name);
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(m_c, cookie, nullptr);
+        const xcb_atom_t a = reply ? reply->atom : 0;
+        std::free(reply);
+        return a;
+    }
+
+    void ping(xcb_window_t window)
+    {
+        xcb_client_message_event_t message{};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = window;
+        message.type = m_protocols;
+        message.data.data32[0] = m_ping;
+        message.data.data32[1] = XCB_CURRENT_TIME;
+        message.data.data32[2] = window;
+        xcb_send_event(m_c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
+        xcb_flush(m_c);
+    }
+
+    Event nextEvent(Clock::time_point deadline)
+    {
+        for (;;) {
+            if (xcb_generic_event_t* e = xcb_poll_for_event(m_c))
+                return Event(e);
+            if (xcb_connection_has_error(m_c))
+                return nullptr;
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+            if (left.count() <= 0)
+                return nullptr;
+            pollfd fd{xcb_get_file_descriptor(m_c), POLLIN, 0};
+            poll(&fd, 1, int(left.count()));
+        }
+    }
+
+    void discardEvents()
+    {
+        while (xcb_generic_event_t* e = xcb_poll_for_event(m_c))
+            std::free(e);
+    }
+
+    xcb_connection_t* m_c = nullptr;
+    xcb_window_t m_root = 0;
+    xcb_atom_t m_protocols = 0;
+    xcb_atom_t m_ping = 0;
+    bool m_ok = false;
+};
+
+XServer& xserver()
+{
+    static XServer x;
+    return x;
+}
+
+// The contact book takes its own folder as the program folder, so each folder gets its own copy.
+struct Persons {
+    explicit Persons(int perFolder)
+        : folder(perFolder)
+    {
+        const QString target = folder.programDir + QStringLiteral("Zubo_37");
+        QFile::copy(QStringLiteral(ZUBO37_PATH), target);
+        program = QFile::encodeName(target);
+    }
+    GeneratedProgramFolder folder;
+    QByteArray program;
+};
+
+const Persons& persons(int count)
+{
+    if (count == 10000) {
+        static const Persons p(5000);
+        return p;
+    }
+    static const Persons p(50000);
+    return p;
+}
+
+void measureWindow(benchmark::State& state, const QByteArray& program)
+{
+    if (!xserver().ok()) {
+        state.SkipWithError("no X server (run it under xvfb-run)");
+        return;
+    }
+    for (auto _ : state) {
+        const double seconds = xserver().timeToDrawnWindow(program);
+        if (seconds < 0) {
+            state.SkipWithError("the program showed no window");
+            return;
+        }
+        state.SetIterationTime(seconds);
+    }
+}
+
+void BareWindow(benchmark::State& state)
+{
+    measureWindow(state, QByteArrayLiteral(BARE_WINDOW_PATH));
+}
+
+void RawRead(benchmark::State& state, int count)
+{
+    const Persons& p = persons(count);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(p.folder.raw.read());
+}
+
+void Zubo37(benchmark::State& state, int count)
+{
+    measureWindow(state, persons(count).program);
+}
+
+void registerBenchmarks()
+{
+    benchmark::RegisterBenchmark("BareWindow", BareWindow)
+        ->Unit(benchmark::kMillisecond)
+        ->UseManualTime()
+        ->Iterations(3);
+    for (const int count : {10000, 100000}) {
+        const std::string suffix = '/' + std::to_string(count);
+        const int runs = count == 10000 ? 3 : 1;
+        benchmark::RegisterBenchmark(("RawRead" + suffix).c_str(), RawRead, count)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(runs);
+        benchmark::RegisterBenchmark(("Zubo37" + suffix).c_str(), Zubo37, count)
+            ->Unit(benchmark::kMillisecond)
+            ->UseManualTime()
+            ->Iterations(runs);
+    }
+}
+
+void printTable(const Medians& m)
+{
+    const auto time = [&](const std::string& name) {
+        const auto it = m.find(name);
+        return it == m.end() ? -1.0 : it->second;
+    };
+    const double bare = time("BareWindow");
+    std::printf("\nMedians and ratios (from the exec to the window drawn)\n");
+    std::printf("%-10s %12s %12s %14s %12s %20s\n", "persons", "bare window", "raw read", "floor (sum)", "Zubo_37",
+                "ratio (goal <= 1.3x)");
+    for (const int count : {10000, 100000}) {
+        const std::string suffix = '/' + std::to_string(count);
+        const double raw = time("RawRead" + suffix);
+        const double zubo = time("Zubo37" + suffix);
+        const double floor = bare + raw;
+        std::printf("%-10d %9.1f ms %9.1f ms %11.1f ms %9.1f ms %19.2fx\n", count, bare, raw, floor, zubo,
+                    floor > 0 ? zubo / floor : 0.0);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    persons(10000); // written before anything is timed
+    persons(100000);
+    registerBenchmarks();
+    printTable(runBenchmarks(argc, argv));
+    return 0;
+}
