@@ -5,21 +5,22 @@
 //   xvfb-run -a -s "-screen 0 1024x768x24" build/benchmarks/start_bench
 //
 // The moment is seen from outside, as any X client sees it: the program's first top-level window is
-// mapped, then it answers two pings of the window manager protocol (_NET_WM_PING) in turn. The
-// program handles its X events in order and draws a newly mapped window in the round of its event
-// loop after the one that saw it mapped, so the second answer comes after the window was drawn.
-// Each run starts the program afresh and ends it once it has answered.
+// mapped, and then the middle row of its pixels on the screen differs from what the screen showed
+// there before the program started, that is, the program has drawn the window. The row is read
+// from the X server every half millisecond. Each run starts the program afresh and ends it then.
 #include "bench_support.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QRect>
+#include <QSize>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <string>
 
@@ -42,12 +43,14 @@ public:
         m_c = xcb_connect(nullptr, nullptr);
         if (xcb_connection_has_error(m_c))
             return;
-        m_root = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data->root;
-        // Every window mapped on the root, and the answers to pings, which go to the root.
+        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data;
+        m_root = screen->root;
+        m_screen = QSize(screen->width_in_pixels, screen->height_in_pixels);
+        if (screen->root_depth != 24 && screen->root_depth != 32)
+            return; // rows are compared as 4 bytes a pixel
+        // Every window mapped on the root.
         const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
         xcb_change_window_attributes(m_c, m_root, XCB_CW_EVENT_MASK, &mask);
-        m_protocols = atom("WM_PROTOCOLS");
-        m_ping = atom("_NET_WM_PING");
         xcb_flush(m_c);
         m_ok = true;
     }
@@ -63,33 +66,39 @@ public:
     double timeToDrawnWindow(const QByteArray& program)
     {
         discardEvents();
+        const std::string before = rowOf(m_root, 0, 0, m_screen.width(), m_screen.height());
         const Clock::time_point start = Clock::now();
+        const Clock::time_point deadline = start + std::chrono::seconds(30);
         char* argv[] = {const_cast<char*>(program.constData()), nullptr};
         pid_t pid = 0;
         if (posix_spawn(&pid, program.constData(), nullptr, nullptr, argv, environ) != 0)
             return -1;
         double seconds = -1;
         xcb_window_t window = 0;
-        int answers = 0;
-        while (const auto event = nextEvent(start + std::chrono::seconds(30))) {
-            const uint8_t type = event->response_type & 0x7F;
-            if (type == XCB_MAP_NOTIFY && !window) {
-                const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event.get());
-                if (map->event != m_root || map->override_redirect)
-                    continue;
-                window = map->window;
-                ping(window);
-            } else if (type == XCB_CLIENT_MESSAGE && window) {
-                const auto* message = reinterpret_cast<const xcb_client_message_event_t*>(event.get());
-                if (message->type != m_protocols || message->data.data32[0] != m_ping ||
-                    message->data.data32[2] != window)
-                    continue;
-                if (++answers < 2) {
-                    ping(window);
-                    continue;
-                }
-                seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        while (!window) {
+            const auto event = nextEvent(deadline);
+            if (!event)
                 break;
+            if ((event->response_type & 0x7F) != XCB_MAP_NOTIFY)
+                continue;
+            const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event.get());
+            if (map->event == m_root && !map->override_redirect)
+                window = map->window;
+        }
+        if (const QRect place = window ? geometry(window) : QRect(); place.isValid()) {
+            const int y = place.height() / 2;
+            const int screenY = place.y() + y;
+            // The screen's row there before the start, clipped to the screen.
+            const int left = std::max(place.x(), 0);
+            const int right = std::min(place.x() + place.width(), m_screen.width());
+            const std::string was =
+                before.substr(std::size_t(screenY * m_screen.width() + left) * 4, std::size_t(right - left) * 4);
+            while (Clock::now() < deadline) {
+                if (rowOf(window, left - place.x(), y, right - left, 1) != was) {
+                    seconds = std::chrono::duration<double>(Clock::now() - start).count();
+                    break;
+                }
+                usleep(500);
             }
         }
         kill(pid, SIGTERM);
@@ -104,27 +113,29 @@ private:
     };
     using Event = std::unique_ptr<xcb_generic_event_t, Free>;
 
-    xcb_atom_t atom(const char* name)
+    // Pixels of a window (the root: the screen), 4 bytes each.
+    std::string rowOf(xcb_window_t window, int x, int y, int width, int height)
     {
-        const auto cookie = xcb_intern_atom(m_c, 0, uint16_t(std::strlen(name)), name);
-        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(m_c, cookie, nullptr);
-        const xcb_atom_t a = reply ? reply->atom : 0;
+        const auto cookie = xcb_get_image(m_c, XCB_IMAGE_FORMAT_Z_PIXMAP, window, int16_t(x), int16_t(y),
+                                          uint16_t(width), uint16_t(height), ~0u);
+        xcb_get_image_reply_t* reply = xcb_get_image_reply(m_c, cookie, nullptr);
+        if (!reply)
+            return std::string();
+        std::string pixels(reinterpret_cast<const char*>(xcb_get_image_data(reply)),
+                           std::size_t(xcb_get_image_data_length(reply)));
         std::free(reply);
-        return a;
+        return pixels;
     }
 
-    void ping(xcb_window_t window)
+    // A top-level window's place on the screen (no window manager moves it).
+    QRect geometry(xcb_window_t window)
     {
-        xcb_client_message_event_t message{};
-        message.response_type = XCB_CLIENT_MESSAGE;
-        message.format = 32;
-        message.window = window;
-        message.type = m_protocols;
-        message.data.data32[0] = m_ping;
-        message.data.data32[1] = XCB_CURRENT_TIME;
-        message.data.data32[2] = window;
-        xcb_send_event(m_c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
-        xcb_flush(m_c);
+        xcb_get_geometry_reply_t* reply = xcb_get_geometry_reply(m_c, xcb_get_geometry(m_c, window), nullptr);
+        if (!reply)
+            return QRect();
+        const QRect place(reply->x, reply->y, reply->width, reply->height);
+        std::free(reply);
+        return place;
     }
 
     Event nextEvent(Clock::time_point deadline)
@@ -150,8 +161,7 @@ private:
 
     xcb_connection_t* m_c = nullptr;
     xcb_window_t m_root = 0;
-    xcb_atom_t m_protocols = 0;
-    xcb_atom_t m_ping = 0;
+    QSize m_screen;
     bool m_ok = false;
 };
 
