@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const JpegDecoding jpeg = decodeJpeg(bytes);
     FUZZ_CHECK(jpeg.image.isNull() != jpeg.error.isEmpty(), jpeg.error.toUtf8());
     if (!jpeg.image.isNull())
-        FUZZ_CHECK(jpeg.image.format() == QImage::Format_RGB888, bytes.left(64));
+        FUZZ_CHECK(jpeg.image.format() == QImage::Format_RGB32, bytes.left(64));
 
     const int orientation = exifOrientation(bytes);
     FUZZ_CHECK(orientation >= 0 && orientation <= 8, bytes.left(64));
