@@ -26,6 +26,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include <chrono>
+
 namespace zdjecia {
 namespace {
 
@@ -226,8 +228,14 @@ QString TForm4::scratchPath() const
 
 bool TForm4::ScratchWritten()
 {
-    if (m_scratch.valid())
-        m_scratchWritten = m_scratch.get();
+    if (!m_scratch.valid())
+        return m_scratchWritten;
+    // A window closed right after a large photo was chosen waits for the rest of its write.
+    if (m_scratch.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+        const BusyCursor busy;
+        m_scratch.wait();
+    }
+    m_scratchWritten = m_scratch.get();
     return m_scratchWritten;
 }
 
