@@ -215,6 +215,33 @@ void TForm3::createControls()
     PopupMenu2 = new QMenu(this);
     createQuickDates();
 
+    nameNumbered(Label, "Label");
+    nameControls({{FlatEdit1, "FlatEdit1"},
+                  {FlatCheckBox1, "FlatCheckBox1"},
+                  {FlatCheckBox2, "FlatCheckBox2"},
+                  {Image2, "Image2"},
+                  {Image3, "Image3"},
+                  {Image4, "Image4"},
+                  {SpeedButton1, "SpeedButton1"},
+                  {SpeedButton2, "SpeedButton2"},
+                  {FlatEdit10, "FlatEdit10"},
+                  {FlatEdit12, "FlatEdit12"},
+                  {Shape1, "Shape1"},
+                  {FlatSpeedButton1, "FlatSpeedButton1"},
+                  {FlatSpeedButton2, "FlatSpeedButton2"},
+                  {FlatSpeedButton3, "FlatSpeedButton3"},
+                  {FlatSpeedButton4, "FlatSpeedButton4"},
+                  {FlatSpeedButton5, "FlatSpeedButton5"},
+                  {FlatSpeedButton6, "FlatSpeedButton6"},
+                  {FlatSpeedButton7, "FlatSpeedButton7"},
+                  {FlatSpeedButton8, "FlatSpeedButton8"},
+                  {FlatSpeedButton9, "FlatSpeedButton9"},
+                  {FlatSpeedButton10, "FlatSpeedButton10"},
+                  {FlatSpeedButton11, "FlatSpeedButton11"},
+                  {FlatHint1, "FlatHint1"},
+                  {PopupMenu1, "PopupMenu1"},
+                  {PopupMenu2, "PopupMenu2"}});
+
     setTabOrder(FlatEdit1, FlatCheckBox1);
     QWidget* order[] = {FlatEdit1,     FlatCheckBox1, FlatCheckBox2, FlatEdit2,    FlatEdit3,     FlatEdit11,
                         FlatMemo1,     FlatEdit4,     FlatEdit5,     FlatEdit6,    FlatEdit7,     FlatEdit8,

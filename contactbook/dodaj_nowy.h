@@ -65,7 +65,7 @@ struct EditorDialogs {
     imieniny::TForm12* nameDays = nullptr;
 };
 
-class TForm3 : public QDialog, public PersonFields {
+class TForm3 : public QDialog, private PersonFields {
     Q_OBJECT
 public:
     // The editor reads the program's colours, messages and save folder from `state`, which must
@@ -73,37 +73,6 @@ public:
     TForm3(const ProgramState& state, const GroupFilterMenu& groups, const EditorDialogs& dialogs = {},
            const EditorServices& services = {}, QWidget* parent = nullptr);
     ~TForm3() override;
-
-    // The person's fields are PersonFields; the occasion fields hold the occasion to add.
-    TFlatEdit* FlatEdit1;         // name
-    TFlatCheckBox* FlatCheckBox1; // name day on
-    TFlatCheckBox* FlatCheckBox2; // birthday on
-    TImage* Image4;               // date warnings: name day, birthday, occasion
-    TImage* Image2;
-    TImage* Image3;
-    QToolButton* SpeedButton1;           // name-day search
-    QToolButton* SpeedButton2;           // business data
-    TFlatEdit* FlatEdit12;               // e-mail address to add
-    TFlatEdit* FlatEdit10;               // phone to add
-    TShape* Shape1;                      // the button bar
-    TFlatSpeedButton* FlatSpeedButton1;  // "..." photo
-    TFlatSpeedButton* FlatSpeedButton2;  // "D" e-mail
-    TFlatSpeedButton* FlatSpeedButton3;  // "K" photo
-    TFlatSpeedButton* FlatSpeedButton4;  // "K" e-mail
-    TFlatSpeedButton* FlatSpeedButton5;  // "X"
-    TFlatSpeedButton* FlatSpeedButton6;  // "D" occasion
-    TFlatSpeedButton* FlatSpeedButton7;  // "K" occasion
-    TFlatSpeedButton* FlatSpeedButton8;  // "Z"
-    TFlatSpeedButton* FlatSpeedButton9;  // "D" phone
-    TFlatSpeedButton* FlatSpeedButton10; // "G" groups
-    TFlatSpeedButton* FlatSpeedButton11; // "K" phone
-    // Label1..Label16 by their text numbers; Label[0] is unused.
-    std::array<QLabel*, 17> Label{};
-    QMenu* PopupMenu1; // the entry's groups, a view of Groups
-    QMenu* PopupMenu2; // quick dates
-    // The quick-date items in their order, separators and headings included.
-    QList<QAction*> QuickDates;
-    TFlatHint* FlatHint1;
 
     // The hand-over with the main window.
     bool AddMode = true;            // a new entry, else EditedPath is rewritten
@@ -120,6 +89,9 @@ public:
     // GroupsChanged); the edit command reads it after the editor closed unsaved, and sets it back.
     bool GroupsChanged() const { return m_groupsChanged; }
     void ForgetGroupsChanged() { m_groupsChanged = false; }
+
+    // The quick-date items in their order, separators and headings included.
+    const QList<QAction*>& QuickDateItems() const { return QuickDates; }
 
     // Which date group the quick-date menu fills.
     enum class DateTarget { None, NameDay, Birthday, Occasion };
@@ -183,6 +155,38 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    // The controls, each named by its component name (see nameControls). The person's fields are
+    // PersonFields; the occasion fields hold the occasion to add.
+    TFlatEdit* FlatEdit1;         // name
+    TFlatCheckBox* FlatCheckBox1; // name day on
+    TFlatCheckBox* FlatCheckBox2; // birthday on
+    TImage* Image4;               // date warnings: name day, birthday, occasion
+    TImage* Image2;
+    TImage* Image3;
+    QToolButton* SpeedButton1;           // name-day search
+    QToolButton* SpeedButton2;           // business data
+    TFlatEdit* FlatEdit12;               // e-mail address to add
+    TFlatEdit* FlatEdit10;               // phone to add
+    TShape* Shape1;                      // the button bar
+    TFlatSpeedButton* FlatSpeedButton1;  // "..." photo
+    TFlatSpeedButton* FlatSpeedButton2;  // "D" e-mail
+    TFlatSpeedButton* FlatSpeedButton3;  // "K" photo
+    TFlatSpeedButton* FlatSpeedButton4;  // "K" e-mail
+    TFlatSpeedButton* FlatSpeedButton5;  // "X"
+    TFlatSpeedButton* FlatSpeedButton6;  // "D" occasion
+    TFlatSpeedButton* FlatSpeedButton7;  // "K" occasion
+    TFlatSpeedButton* FlatSpeedButton8;  // "Z"
+    TFlatSpeedButton* FlatSpeedButton9;  // "D" phone
+    TFlatSpeedButton* FlatSpeedButton10; // "G" groups
+    TFlatSpeedButton* FlatSpeedButton11; // "K" phone
+    // Label1..Label16 by their text numbers; Label[0] is unused.
+    std::array<QLabel*, 17> Label{};
+    QMenu* PopupMenu1; // the entry's groups, a view of Groups
+    QMenu* PopupMenu2; // quick dates
+    TFlatHint* FlatHint1;
+    // The quick-date items in their order, separators and headings included.
+    QList<QAction*> QuickDates;
+
     void createControls();
     void createQuickDates();
     std::optional<QByteArray> typedText(const TFlatEdit* entry, int label) const;

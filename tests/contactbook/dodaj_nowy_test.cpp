@@ -6,6 +6,7 @@
 #include "TFlatMemoUnit.h"
 #include "TFlatSpeedButtonUnit.h"
 #include "ZuboComboBox.h"
+#include "children.h"
 #include "codec1250.h"
 #include "dane_biznesowe.h"
 #include "fakes.h"
@@ -83,7 +84,7 @@ protected:
 
     QAction* groupItem(const char* caption) const
     {
-        for (QAction* a : editor->PopupMenu1->actions()) {
+        for (QAction* a : child<QMenu>(*editor, "PopupMenu1")->actions()) {
             if (a->text() == QString::fromUtf8(caption))
                 return a;
         }
@@ -125,92 +126,93 @@ TEST_F(EditorTest, ControlsStandAtTheirPlaces)
         QRect rect;
     };
     const Place places[] = {
-        {"name", e.FlatEdit1, {24, 24, 409, 19}},
-        {"name-day box", e.FlatCheckBox1, {8, 72, 121, 17}},
-        {"name-day day", e.ZuboComboBox2, {112, 72, 49, 21}},
-        {"name-day month", e.ZuboComboBox3, {176, 72, 73, 21}},
-        {"name-day warning", e.Image4, {253, 74, 16, 16}},
-        {"name-day search", e.SpeedButton1, {272, 72, 23, 22}},
-        {"business data", e.SpeedButton2, {304, 72, 23, 22}},
-        {"birthday box", e.FlatCheckBox2, {8, 104, 121, 17}},
-        {"birthday day", e.ZuboComboBox4, {112, 104, 49, 21}},
-        {"birthday month", e.ZuboComboBox5, {176, 104, 73, 21}},
-        {"birthday warning", e.Image2, {253, 106, 16, 16}},
-        {"birth year", e.FlatEdit2, {272, 104, 57, 19}},
-        {"occasion day", e.ZuboComboBox6, {112, 136, 49, 21}},
-        {"occasion month", e.ZuboComboBox7, {176, 136, 73, 21}},
-        {"occasion warning", e.Image3, {253, 138, 16, 16}},
-        {"occasion year", e.FlatEdit3, {272, 136, 57, 19}},
-        {"occasion text", e.FlatEdit11, {24, 176, 409, 19}},
-        {"occasion D", e.FlatSpeedButton6, {0, 176, 17, 17}},
-        {"occasion K", e.FlatSpeedButton7, {0, 200, 17, 17}},
-        {"occasions", e.FlatListBox1, {24, 192, 409, 100}},
-        {"notes", e.FlatMemo1, {24, 312, 409, 153}},
-        {"photo", e.Image1, {333, 64, 100, 100}},
-        {"photo ...", e.FlatSpeedButton1, {440, 72, 17, 17}},
-        {"photo K", e.FlatSpeedButton3, {440, 96, 17, 17}},
-        {"groups", e.FlatSpeedButton10, {440, 136, 17, 17}},
-        {"save", e.FlatSpeedButton8, {440, 392, 17, 17}},
-        {"close", e.FlatSpeedButton5, {440, 424, 17, 17}},
-        {"street", e.FlatEdit4, {472, 24, 177, 19}},
-        {"house number", e.FlatEdit5, {472, 64, 57, 19}},
-        {"flat number", e.FlatEdit6, {544, 64, 105, 19}},
-        {"postal code", e.FlatEdit7, {472, 104, 73, 19}},
-        {"post office", e.FlatEdit8, {560, 104, 89, 19}},
-        {"town", e.FlatEdit9, {472, 144, 177, 19}},
-        {"province", e.FlatEdit13, {472, 184, 177, 19}},
-        {"mail entry", e.FlatEdit12, {472, 224, 177, 19}},
-        {"mail D", e.FlatSpeedButton2, {656, 224, 17, 17}},
-        {"mail K", e.FlatSpeedButton4, {656, 248, 17, 17}},
-        {"mails", e.FlatListBox2, {472, 248, 177, 81}},
-        {"phone entry", e.FlatEdit10, {472, 360, 177, 19}},
-        {"phone D", e.FlatSpeedButton9, {656, 360, 17, 17}},
-        {"phone K", e.FlatSpeedButton11, {656, 384, 17, 17}},
-        {"phones", e.FlatListBox3, {472, 384, 177, 81}},
+        {"name", child<TFlatEdit>(e, "FlatEdit1"), {24, 24, 409, 19}},
+        {"name-day box", child<TFlatCheckBox>(e, "FlatCheckBox1"), {8, 72, 121, 17}},
+        {"name-day day", child<TZuboComboBox>(e, "ZuboComboBox2"), {112, 72, 49, 21}},
+        {"name-day month", child<TZuboComboBox>(e, "ZuboComboBox3"), {176, 72, 73, 21}},
+        {"name-day warning", child<TImage>(e, "Image4"), {253, 74, 16, 16}},
+        {"name-day search", child<QToolButton>(e, "SpeedButton1"), {272, 72, 23, 22}},
+        {"business data", child<QToolButton>(e, "SpeedButton2"), {304, 72, 23, 22}},
+        {"birthday box", child<TFlatCheckBox>(e, "FlatCheckBox2"), {8, 104, 121, 17}},
+        {"birthday day", child<TZuboComboBox>(e, "ZuboComboBox4"), {112, 104, 49, 21}},
+        {"birthday month", child<TZuboComboBox>(e, "ZuboComboBox5"), {176, 104, 73, 21}},
+        {"birthday warning", child<TImage>(e, "Image2"), {253, 106, 16, 16}},
+        {"birth year", child<TFlatEdit>(e, "FlatEdit2"), {272, 104, 57, 19}},
+        {"occasion day", child<TZuboComboBox>(e, "ZuboComboBox6"), {112, 136, 49, 21}},
+        {"occasion month", child<TZuboComboBox>(e, "ZuboComboBox7"), {176, 136, 73, 21}},
+        {"occasion warning", child<TImage>(e, "Image3"), {253, 138, 16, 16}},
+        {"occasion year", child<TFlatEdit>(e, "FlatEdit3"), {272, 136, 57, 19}},
+        {"occasion text", child<TFlatEdit>(e, "FlatEdit11"), {24, 176, 409, 19}},
+        {"occasion D", child<TFlatSpeedButton>(e, "FlatSpeedButton6"), {0, 176, 17, 17}},
+        {"occasion K", child<TFlatSpeedButton>(e, "FlatSpeedButton7"), {0, 200, 17, 17}},
+        {"occasions", child<TFlatListBox>(e, "FlatListBox1"), {24, 192, 409, 100}},
+        {"notes", child<TFlatMemo>(e, "FlatMemo1"), {24, 312, 409, 153}},
+        {"photo", child<TImage>(e, "Image1"), {333, 64, 100, 100}},
+        {"photo ...", child<TFlatSpeedButton>(e, "FlatSpeedButton1"), {440, 72, 17, 17}},
+        {"photo K", child<TFlatSpeedButton>(e, "FlatSpeedButton3"), {440, 96, 17, 17}},
+        {"groups", child<TFlatSpeedButton>(e, "FlatSpeedButton10"), {440, 136, 17, 17}},
+        {"save", child<TFlatSpeedButton>(e, "FlatSpeedButton8"), {440, 392, 17, 17}},
+        {"close", child<TFlatSpeedButton>(e, "FlatSpeedButton5"), {440, 424, 17, 17}},
+        {"street", child<TFlatEdit>(e, "FlatEdit4"), {472, 24, 177, 19}},
+        {"house number", child<TFlatEdit>(e, "FlatEdit5"), {472, 64, 57, 19}},
+        {"flat number", child<TFlatEdit>(e, "FlatEdit6"), {544, 64, 105, 19}},
+        {"postal code", child<TFlatEdit>(e, "FlatEdit7"), {472, 104, 73, 19}},
+        {"post office", child<TFlatEdit>(e, "FlatEdit8"), {560, 104, 89, 19}},
+        {"town", child<TFlatEdit>(e, "FlatEdit9"), {472, 144, 177, 19}},
+        {"province", child<TFlatEdit>(e, "FlatEdit13"), {472, 184, 177, 19}},
+        {"mail entry", child<TFlatEdit>(e, "FlatEdit12"), {472, 224, 177, 19}},
+        {"mail D", child<TFlatSpeedButton>(e, "FlatSpeedButton2"), {656, 224, 17, 17}},
+        {"mail K", child<TFlatSpeedButton>(e, "FlatSpeedButton4"), {656, 248, 17, 17}},
+        {"mails", child<TFlatListBox>(e, "FlatListBox2"), {472, 248, 177, 81}},
+        {"phone entry", child<TFlatEdit>(e, "FlatEdit10"), {472, 360, 177, 19}},
+        {"phone D", child<TFlatSpeedButton>(e, "FlatSpeedButton9"), {656, 360, 17, 17}},
+        {"phone K", child<TFlatSpeedButton>(e, "FlatSpeedButton11"), {656, 384, 17, 17}},
+        {"phones", child<TFlatListBox>(e, "FlatListBox3"), {472, 384, 177, 81}},
     };
     for (const Place& p : places)
         EXPECT_EQ(p.control->geometry(), p.rect) << p.what;
-    EXPECT_EQ(e.Shape1->x(), 440);
-    EXPECT_EQ(e.Shape1->width(), 17);
+    EXPECT_EQ(child<TShape>(e, "Shape1")->x(), 440);
+    EXPECT_EQ(child<TShape>(e, "Shape1")->width(), 17);
 
     // The day lists lie over the right ends of the check boxes: their captions end before them.
-    for (const TFlatCheckBox* box : {e.FlatCheckBox1, e.FlatCheckBox2}) {
+    for (const TFlatCheckBox* box :
+         {child<TFlatCheckBox>(e, "FlatCheckBox1"), child<TFlatCheckBox>(e, "FlatCheckBox2")}) {
         ASSERT_FALSE(box->Caption().isEmpty());
         const int captionEnd = box->x() + 16 + box->fontMetrics().horizontalAdvance(box->Caption());
-        EXPECT_LE(captionEnd, e.ZuboComboBox2->x()) << box->Caption().toStdString();
+        EXPECT_LE(captionEnd, child<TZuboComboBox>(e, "ZuboComboBox2")->x()) << box->Caption().toStdString();
     }
 }
 
 TEST_F(EditorTest, NewEntryIsWrittenInTheNewEntryOrder)
 {
     openNew();
-    editor->FlatEdit1->setText(QString::fromUtf8("Nowak Anna"));
-    editor->FlatEdit4->setText(QString::fromUtf8("Długa"));
-    editor->FlatEdit5->setText(QStringLiteral("5"));
-    editor->FlatEdit7->setText(QStringLiteral("00-950"));
-    editor->FlatEdit13->setText(QStringLiteral("mazowieckie"));
-    editor->FlatEdit10->setText(QStringLiteral("22 123"));
-    editor->FlatSpeedButton9->Click();
-    editor->FlatEdit10->setText(QStringLiteral("600")); // typed but not added
-    editor->FlatEdit12->setText(QStringLiteral("anna@example.org"));
-    pressEnter(editor->FlatEdit12);
+    child<TFlatEdit>(*editor, "FlatEdit1")->setText(QString::fromUtf8("Nowak Anna"));
+    child<TFlatEdit>(*editor, "FlatEdit4")->setText(QString::fromUtf8("Długa"));
+    child<TFlatEdit>(*editor, "FlatEdit5")->setText(QStringLiteral("5"));
+    child<TFlatEdit>(*editor, "FlatEdit7")->setText(QStringLiteral("00-950"));
+    child<TFlatEdit>(*editor, "FlatEdit13")->setText(QStringLiteral("mazowieckie"));
+    child<TFlatEdit>(*editor, "FlatEdit10")->setText(QStringLiteral("22 123"));
+    child<TFlatSpeedButton>(*editor, "FlatSpeedButton9")->Click();
+    child<TFlatEdit>(*editor, "FlatEdit10")->setText(QStringLiteral("600")); // typed but not added
+    child<TFlatEdit>(*editor, "FlatEdit12")->setText(QStringLiteral("anna@example.org"));
+    pressEnter(child<TFlatEdit>(*editor, "FlatEdit12"));
     // The name day switched on without a choice is 01.01.
-    editor->FlatCheckBox1->SetChecked(true);
-    choose(editor->ZuboComboBox4, 4);
-    choose(editor->ZuboComboBox5, 10);
-    editor->FlatEdit2->setText(QStringLiteral("80"));
-    choose(editor->ZuboComboBox6, 23);
-    choose(editor->ZuboComboBox7, 11);
-    editor->FlatEdit3->clear();
-    editor->FlatEdit11->setText(QStringLiteral("Wigilia"));
-    editor->FlatSpeedButton6->Click();
-    editor->FlatMemo1->setPlainText(QStringLiteral("pierwsza\n\n\nczwarta"));
+    child<TFlatCheckBox>(*editor, "FlatCheckBox1")->SetChecked(true);
+    choose(child<TZuboComboBox>(*editor, "ZuboComboBox4"), 4);
+    choose(child<TZuboComboBox>(*editor, "ZuboComboBox5"), 10);
+    child<TFlatEdit>(*editor, "FlatEdit2")->setText(QStringLiteral("80"));
+    choose(child<TZuboComboBox>(*editor, "ZuboComboBox6"), 23);
+    choose(child<TZuboComboBox>(*editor, "ZuboComboBox7"), 11);
+    child<TFlatEdit>(*editor, "FlatEdit3")->clear();
+    child<TFlatEdit>(*editor, "FlatEdit11")->setText(QStringLiteral("Wigilia"));
+    child<TFlatSpeedButton>(*editor, "FlatSpeedButton6")->Click();
+    child<TFlatMemo>(*editor, "FlatMemo1")->setPlainText(QStringLiteral("pierwsza\n\n\nczwarta"));
     editor->Nip = QStringLiteral("123-45");
     groupItem("&&Rodzina")->trigger();
 
-    EXPECT_TRUE(editor->FlatCheckBox2->Checked()) << "choosing a birthday switches it on";
-    ASSERT_TRUE(editor->FlatSpeedButton8->isEnabled());
-    editor->FlatSpeedButton8->Click();
+    EXPECT_TRUE(child<TFlatCheckBox>(*editor, "FlatCheckBox2")->Checked()) << "choosing a birthday switches it on";
+    ASSERT_TRUE(child<TFlatSpeedButton>(*editor, "FlatSpeedButton8")->isEnabled());
+    child<TFlatSpeedButton>(*editor, "FlatSpeedButton8")->Click();
 
     EXPECT_EQ(messages(), QStringList());
     EXPECT_FALSE(editor->isVisible());
@@ -232,8 +234,8 @@ TEST_F(EditorTest, ReminderGoesToTheSecondFolderWhenItIsTheSaveTarget)
     dir.write("opcje.ini", crlf({"[opcje]", ("baza_2=" + dir.file("druga/").toStdString()).c_str(),
                                  ("zapis_do=" + dir.file("druga/").toStdString()).c_str()}));
     openNew("jednorazowka");
-    editor->FlatEdit1->setText(QStringLiteral("Rocznica"));
-    editor->FlatSpeedButton8->Click();
+    child<TFlatEdit>(*editor, "FlatEdit1")->setText(QStringLiteral("Rocznica"));
+    child<TFlatSpeedButton>(*editor, "FlatSpeedButton8")->Click();
     EXPECT_EQ(editor->NewFileName, "1-2-3.wpj");
     EXPECT_EQ(dir.read("druga/1-2-3.wpj"), crlf({T("nazwisko", "Rocznica")}));
 }
@@ -241,25 +243,25 @@ TEST_F(EditorTest, ReminderGoesToTheSecondFolderWhenItIsTheSaveTarget)
 TEST_F(EditorTest, NewEntryWithABadBirthYearAsksWhetherToSaveWithoutIt)
 {
     openNew();
-    editor->FlatEdit1->setText(QStringLiteral("Jan"));
-    choose(editor->ZuboComboBox4, 4);
-    choose(editor->ZuboComboBox5, 10);
-    editor->FlatEdit2->setText(QStringLiteral("19x0"));
+    child<TFlatEdit>(*editor, "FlatEdit1")->setText(QStringLiteral("Jan"));
+    choose(child<TZuboComboBox>(*editor, "ZuboComboBox4"), 4);
+    choose(child<TZuboComboBox>(*editor, "ZuboComboBox5"), 10);
+    child<TFlatEdit>(*editor, "FlatEdit2")->setText(QStringLiteral("19x0"));
     const QString yearMessage = QString::fromUtf8(kYearMessage) + "19x0";
     const QString question = QString::fromUtf8("Czy zapisać wszystko z pominięciem urodzin?");
 
     // No: nothing is written and the editor stays as it was.
     prompter.answers = {Prompter::Answer::No};
-    editor->FlatSpeedButton8->Click();
+    child<TFlatSpeedButton>(*editor, "FlatSpeedButton8")->Click();
     EXPECT_EQ(messages(), QStringList({yearMessage, question}));
     EXPECT_TRUE(editor->isVisible());
-    EXPECT_EQ(editor->FlatEdit2->text(), "19x0");
+    EXPECT_EQ(child<TFlatEdit>(*editor, "FlatEdit2")->text(), "19x0");
     EXPECT_TRUE(newFiles().isEmpty());
 
     // Yes: the birthday is saved without its year, and the year is reported once more.
     prompter.shown.clear();
     prompter.answers = {Prompter::Answer::Yes};
-    editor->FlatSpeedButton8->Click();
+    child<TFlatSpeedButton>(*editor, "FlatSpeedButton8")->Click();
     EXPECT_EQ(messages(), QStringList({yearMessage, question, yearMessage}));
     EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(dir.read("baza/1-2-3.wps"), crlf({T("nazwisko", "Jan"), T("urodziny", "05.11.????")}));
@@ -278,9 +280,9 @@ TEST_F(EditorTest, EditRewritesTheFileInItsOrderWithThePhotoUnderItsName)
     ASSERT_TRUE(main->Shown().HasPhoto);
     editor->PrepareEdit(path, main->ShownFields(), main->Shown(), main->GroupMenu(), {"Praca"});
     editor->open();
-    editor->FlatEdit1->setText(QStringLiteral("Rocznica ślubu"));
-    editor->FlatEdit10->setText(QStringLiteral("dropped for an edit"));
-    editor->FlatSpeedButton8->Click();
+    child<TFlatEdit>(*editor, "FlatEdit1")->setText(QStringLiteral("Rocznica ślubu"));
+    child<TFlatEdit>(*editor, "FlatEdit10")->setText(QStringLiteral("dropped for an edit"));
+    child<TFlatSpeedButton>(*editor, "FlatSpeedButton8")->Click();
 
     // A bad year is reported once, without the question, and written as "????".
     EXPECT_EQ(messages(), QStringList{QString::fromUtf8(kYearMessage) + "19x0"});
@@ -303,20 +305,24 @@ TEST_F(EditorTest, SaveThatCannotBeDoneKeepsTheEditorOpenAndWritesNothing)
     };
     const Case cases[] = {
         {"a character the code page lacks",
-         [](TForm3& e) { e.FlatEdit4->setText(QString::fromUtf8("ul. \xE2\x98\xBA")); },
+         [](TForm3& e) { child<TFlatEdit>(e, "FlatEdit4")->setText(QString::fromUtf8("ul. \xE2\x98\xBA")); },
          "Pole „ulica” zawiera znak „\xE2\x98\xBA”, którego nie można zapisać."},
-        {"in a list", [](TForm3& e) { e.FlatMemo1->setPlainText(QString::fromUtf8("\xE2\x82\xAC ok\n\xE4\xB8\xAD")); },
+        {"in a list",
+         [](TForm3& e) {
+             child<TFlatMemo>(e, "FlatMemo1")->setPlainText(QString::fromUtf8("\xE2\x82\xAC ok\n\xE4\xB8\xAD"));
+         },
          "Pole „notatki” zawiera znak „\xE4\xB8\xAD”, którego nie można zapisać."},
-        {"a full disk", [](TForm3& e) { e.FlatEdit4->setText(QStringLiteral("Polna")); }, "Błąd pliku: "},
+        {"a full disk", [](TForm3& e) { child<TFlatEdit>(e, "FlatEdit4")->setText(QStringLiteral("Polna")); },
+         "Błąd pliku: "},
     };
     const FailingFileWriter full(0);
     start(full);
     for (const Case& c : cases) {
         prompter.shown.clear();
         openNew();
-        editor->FlatEdit1->setText(QStringLiteral("Jan"));
+        child<TFlatEdit>(*editor, "FlatEdit1")->setText(QStringLiteral("Jan"));
         c.fill(*editor);
-        editor->FlatSpeedButton8->Click();
+        child<TFlatSpeedButton>(*editor, "FlatSpeedButton8")->Click();
         ASSERT_EQ(prompter.shown.size(), 1) << c.what;
         EXPECT_TRUE(prompter.shown[0].text.startsWith(QString::fromUtf8(c.message))) << c.what;
         EXPECT_TRUE(editor->isVisible()) << c.what;
@@ -331,18 +337,18 @@ TEST_F(EditorTest, OccasionsNeedADateAndTakeTheYearOrFourQuestionMarks)
         prompter.shown.clear();
         openNew();
         if (date.day >= 0)
-            choose(editor->ZuboComboBox6, date.day);
+            choose(child<TZuboComboBox>(*editor, "ZuboComboBox6"), date.day);
         if (date.month >= 0)
-            choose(editor->ZuboComboBox7, date.month);
-        editor->FlatEdit11->setText(QStringLiteral("Imieniny psa"));
-        editor->FlatSpeedButton6->Click();
+            choose(child<TZuboComboBox>(*editor, "ZuboComboBox7"), date.month);
+        child<TFlatEdit>(*editor, "FlatEdit11")->setText(QStringLiteral("Imieniny psa"));
+        child<TFlatSpeedButton>(*editor, "FlatSpeedButton6")->Click();
         EXPECT_EQ(messages(), QStringList{QString::fromUtf8("Wybierz datę dla okazji.")}) << date.day << date.month;
-        EXPECT_TRUE(editor->FlatListBox1->Items().isEmpty());
+        EXPECT_TRUE(child<TFlatListBox>(*editor, "FlatListBox1")->Items().isEmpty());
     }
 
     prompter.shown.clear();
-    choose(editor->ZuboComboBox6, 0);
-    choose(editor->ZuboComboBox7, 4);
+    choose(child<TZuboComboBox>(*editor, "ZuboComboBox6"), 0);
+    choose(child<TZuboComboBox>(*editor, "ZuboComboBox7"), 4);
     struct Case {
         const char* year;
         const char* item;
@@ -353,13 +359,14 @@ TEST_F(EditorTest, OccasionsNeedADateAndTakeTheYearOrFourQuestionMarks)
                           {"", "01.05.????-Imieniny psa", 0}};
     for (const Case& c : cases) {
         prompter.shown.clear();
-        editor->FlatListBox1->ClearItems();
-        editor->FlatEdit3->setText(QString::fromUtf8(c.year));
-        editor->FlatEdit11->setText(QStringLiteral("Imieniny psa"));
-        pressEnter(editor->FlatEdit11);
-        EXPECT_EQ(editor->FlatListBox1->Items(), QStringList{QString::fromUtf8(c.item)}) << c.year;
+        child<TFlatListBox>(*editor, "FlatListBox1")->ClearItems();
+        child<TFlatEdit>(*editor, "FlatEdit3")->setText(QString::fromUtf8(c.year));
+        child<TFlatEdit>(*editor, "FlatEdit11")->setText(QStringLiteral("Imieniny psa"));
+        pressEnter(child<TFlatEdit>(*editor, "FlatEdit11"));
+        EXPECT_EQ(child<TFlatListBox>(*editor, "FlatListBox1")->Items(), QStringList{QString::fromUtf8(c.item)})
+            << c.year;
         EXPECT_EQ(prompter.shown.size(), c.messages) << c.year;
-        EXPECT_TRUE(editor->FlatEdit11->text().isEmpty());
+        EXPECT_TRUE(child<TFlatEdit>(*editor, "FlatEdit11")->text().isEmpty());
     }
 }
 
@@ -373,11 +380,15 @@ TEST_F(EditorTest, AddressesNeedAnAtAndADotAndPhonesAreTakenAsTyped)
         const char* message; // empty when added
     };
     const Case cases[] = {
-        {editor->FlatEdit12, editor->FlatSpeedButton2, "jan@localhost", "Nieprawidłowy adres, brakuje kropki"},
-        {editor->FlatEdit12, editor->FlatSpeedButton2, "jan.example.org", "Nieprawidłowy adres, brakuje małpy \"@\""},
-        {editor->FlatEdit12, editor->FlatSpeedButton2, "jan@example.org", ""},
-        {editor->FlatEdit10, editor->FlatSpeedButton9, "+48 (22) 1", ""},
-        {editor->FlatEdit10, editor->FlatSpeedButton9, "", ""},
+        {child<TFlatEdit>(*editor, "FlatEdit12"), child<TFlatSpeedButton>(*editor, "FlatSpeedButton2"), "jan@localhost",
+         "Nieprawidłowy adres, brakuje kropki"},
+        {child<TFlatEdit>(*editor, "FlatEdit12"), child<TFlatSpeedButton>(*editor, "FlatSpeedButton2"),
+         "jan.example.org", "Nieprawidłowy adres, brakuje małpy \"@\""},
+        {child<TFlatEdit>(*editor, "FlatEdit12"), child<TFlatSpeedButton>(*editor, "FlatSpeedButton2"),
+         "jan@example.org", ""},
+        {child<TFlatEdit>(*editor, "FlatEdit10"), child<TFlatSpeedButton>(*editor, "FlatSpeedButton9"), "+48 (22) 1",
+         ""},
+        {child<TFlatEdit>(*editor, "FlatEdit10"), child<TFlatSpeedButton>(*editor, "FlatSpeedButton9"), "", ""},
     };
     for (const Case& c : cases) {
         prompter.shown.clear();
@@ -389,44 +400,44 @@ TEST_F(EditorTest, AddressesNeedAnAtAndADotAndPhonesAreTakenAsTyped)
         EXPECT_EQ(c.edit->text().isEmpty(), added || !*c.typed) << c.typed;
         EXPECT_EQ(editor->EditorModified, added) << c.typed;
     }
-    EXPECT_EQ(editor->FlatListBox2->Items(), QStringList{"jan@example.org"});
-    EXPECT_EQ(editor->FlatListBox3->Items(), QStringList{"+48 (22) 1"});
+    EXPECT_EQ(child<TFlatListBox>(*editor, "FlatListBox2")->Items(), QStringList{"jan@example.org"});
+    EXPECT_EQ(child<TFlatListBox>(*editor, "FlatListBox3")->Items(), QStringList{"+48 (22) 1"});
 }
 
 TEST_F(EditorTest, DeletingAListItemAsksFirst)
 {
     openNew();
-    editor->FlatListBox3->AddItem(QStringLiteral("600"));
-    editor->FlatListBox3->AddItem(QStringLiteral("700"));
+    child<TFlatListBox>(*editor, "FlatListBox3")->AddItem(QStringLiteral("600"));
+    child<TFlatListBox>(*editor, "FlatListBox3")->AddItem(QStringLiteral("700"));
     editor->EditorModified = false;
 
     // Nothing selected: no question and no change.
-    editor->FlatSpeedButton11->Click();
+    child<TFlatSpeedButton>(*editor, "FlatSpeedButton11")->Click();
     EXPECT_TRUE(prompter.shown.isEmpty());
     EXPECT_FALSE(editor->EditorModified);
 
-    editor->FlatListBox3->SetSelected(1, true);
-    editor->FlatEdit10->setText(QStringLiteral("typed"));
+    child<TFlatListBox>(*editor, "FlatListBox3")->SetSelected(1, true);
+    child<TFlatEdit>(*editor, "FlatEdit10")->setText(QStringLiteral("typed"));
     prompter.answers = {Prompter::Answer::No};
-    editor->FlatSpeedButton11->Click();
+    child<TFlatSpeedButton>(*editor, "FlatSpeedButton11")->Click();
     EXPECT_EQ(messages(), QStringList{QString::fromUtf8("Czy napewno wykasować telefon: 700 ?!")});
-    EXPECT_EQ(editor->FlatListBox3->Items().size(), 2);
+    EXPECT_EQ(child<TFlatListBox>(*editor, "FlatListBox3")->Items().size(), 2);
     EXPECT_TRUE(editor->EditorModified) << "answering No still counts";
 
-    editor->FlatListBox3->SetSelected(1, true);
+    child<TFlatListBox>(*editor, "FlatListBox3")->SetSelected(1, true);
     prompter.answers = {Prompter::Answer::Yes};
-    editor->FlatSpeedButton11->Click();
-    EXPECT_EQ(editor->FlatListBox3->Items(), QStringList{"600"});
-    EXPECT_TRUE(editor->FlatEdit10->text().isEmpty());
+    child<TFlatSpeedButton>(*editor, "FlatSpeedButton11")->Click();
+    EXPECT_EQ(child<TFlatListBox>(*editor, "FlatListBox3")->Items(), QStringList{"600"});
+    EXPECT_TRUE(child<TFlatEdit>(*editor, "FlatEdit10")->text().isEmpty());
 
     // The occasion and e-mail lists ask their own questions.
-    editor->FlatListBox1->AddItem(QStringLiteral("01.05.????-Majówka"));
-    editor->FlatListBox1->SetSelected(0, true);
-    editor->FlatListBox2->AddItem(QStringLiteral("a@b.pl"));
-    editor->FlatListBox2->SetSelected(0, true);
+    child<TFlatListBox>(*editor, "FlatListBox1")->AddItem(QStringLiteral("01.05.????-Majówka"));
+    child<TFlatListBox>(*editor, "FlatListBox1")->SetSelected(0, true);
+    child<TFlatListBox>(*editor, "FlatListBox2")->AddItem(QStringLiteral("a@b.pl"));
+    child<TFlatListBox>(*editor, "FlatListBox2")->SetSelected(0, true);
     prompter.shown.clear();
-    editor->FlatSpeedButton7->Click();
-    editor->FlatSpeedButton4->Click();
+    child<TFlatSpeedButton>(*editor, "FlatSpeedButton7")->Click();
+    child<TFlatSpeedButton>(*editor, "FlatSpeedButton4")->Click();
     EXPECT_EQ(messages(), QStringList({QString::fromUtf8("Czy na pewno wykasować wpis: 01.05.????-Majówka ?!"),
                                        QString::fromUtf8("Czy na pewno wykasować ten adres: a@b.pl ?!")}));
 }
@@ -442,50 +453,50 @@ TEST_F(EditorTest, SaveIsOfferedOnlyForAnEntryWithContent)
         {"nothing", [](TForm3&) {}, false},
         {"only phones",
          [](TForm3& e) {
-             e.FlatEdit10->setText("1");
-             e.FlatSpeedButton9->Click();
+             child<TFlatEdit>(e, "FlatEdit10")->setText("1");
+             child<TFlatSpeedButton>(e, "FlatSpeedButton9")->Click();
          },
          false},
         {"only business data",
          [](TForm3& e) {
              e.Nip = "1";
-             e.FlatEdit2->setText("1990");
+             child<TFlatEdit>(e, "FlatEdit2")->setText("1990");
          },
          false},
-        {"a name", [](TForm3& e) { e.FlatEdit1->setText("A"); }, true},
-        {"a town", [](TForm3& e) { e.FlatEdit9->setText("Kraków"); }, true},
-        {"a note", [](TForm3& e) { e.FlatMemo1->setPlainText("x"); }, true},
-        {"a name day", [](TForm3& e) { e.FlatCheckBox1->SetChecked(true); }, true},
+        {"a name", [](TForm3& e) { child<TFlatEdit>(e, "FlatEdit1")->setText("A"); }, true},
+        {"a town", [](TForm3& e) { child<TFlatEdit>(e, "FlatEdit9")->setText("Kraków"); }, true},
+        {"a note", [](TForm3& e) { child<TFlatMemo>(e, "FlatMemo1")->setPlainText("x"); }, true},
+        {"a name day", [](TForm3& e) { child<TFlatCheckBox>(e, "FlatCheckBox1")->SetChecked(true); }, true},
         {"an address",
          [](TForm3& e) {
-             e.FlatEdit12->setText("a@b.pl");
-             e.FlatSpeedButton2->Click();
+             child<TFlatEdit>(e, "FlatEdit12")->setText("a@b.pl");
+             child<TFlatSpeedButton>(e, "FlatSpeedButton2")->Click();
          },
          true},
     };
     for (const Case& c : cases) {
         openNew();
         c.fill(*editor);
-        EXPECT_EQ(editor->FlatSpeedButton8->isEnabled(), c.enabled) << c.what;
+        EXPECT_EQ(child<TFlatSpeedButton>(*editor, "FlatSpeedButton8")->isEnabled(), c.enabled) << c.what;
     }
 }
 
 TEST_F(EditorTest, DateWarningsShowForDaysTheMonthDoesNotHave)
 {
     openNew();
-    choose(editor->ZuboComboBox2, 30); // 31 lutego
-    choose(editor->ZuboComboBox3, 1);
-    EXPECT_TRUE(editor->Image4->isVisibleTo(editor.get()));
-    choose(editor->ZuboComboBox2, 28); // 29 lutego: the name day has no year
-    EXPECT_FALSE(editor->Image4->isVisibleTo(editor.get()));
+    choose(child<TZuboComboBox>(*editor, "ZuboComboBox2"), 30); // 31 lutego
+    choose(child<TZuboComboBox>(*editor, "ZuboComboBox3"), 1);
+    EXPECT_TRUE(child<TImage>(*editor, "Image4")->isVisibleTo(editor.get()));
+    choose(child<TZuboComboBox>(*editor, "ZuboComboBox2"), 28); // 29 lutego: the name day has no year
+    EXPECT_FALSE(child<TImage>(*editor, "Image4")->isVisibleTo(editor.get()));
 
-    choose(editor->ZuboComboBox4, 28);
-    choose(editor->ZuboComboBox5, 1);
-    EXPECT_FALSE(editor->Image2->isVisibleTo(editor.get())) << "no year counts as a leap year";
-    editor->FlatEdit2->setText(QStringLiteral("2003"));
-    EXPECT_TRUE(editor->Image2->isVisibleTo(editor.get()));
-    EXPECT_FALSE(editor->Image3->isVisibleTo(editor.get()));
-    EXPECT_EQ(editor->Image2->toolTip(), QString::fromUtf8("Data może być nieprawidłowa."));
+    choose(child<TZuboComboBox>(*editor, "ZuboComboBox4"), 28);
+    choose(child<TZuboComboBox>(*editor, "ZuboComboBox5"), 1);
+    EXPECT_FALSE(child<TImage>(*editor, "Image2")->isVisibleTo(editor.get())) << "no year counts as a leap year";
+    child<TFlatEdit>(*editor, "FlatEdit2")->setText(QStringLiteral("2003"));
+    EXPECT_TRUE(child<TImage>(*editor, "Image2")->isVisibleTo(editor.get()));
+    EXPECT_FALSE(child<TImage>(*editor, "Image3")->isVisibleTo(editor.get()));
+    EXPECT_EQ(child<TImage>(*editor, "Image2")->toolTip(), QString::fromUtf8("Data może być nieprawidłowa."));
 }
 
 TEST_F(EditorTest, QuickDatesFillTheDateTheMenuWasOpenedOn)
@@ -493,36 +504,36 @@ TEST_F(EditorTest, QuickDatesFillTheDateTheMenuWasOpenedOn)
     openNew();
     const auto pick = [&](QWidget* on, int item) {
         editor->PopupMenu2Popup(on);
-        editor->QuickDates.at(item)->trigger();
+        editor->QuickDateItems().at(item)->trigger();
     };
     // "Dzisiaj" on a name-day list switches the name day on.
-    pick(editor->ZuboComboBox3, 18);
-    EXPECT_EQ(editor->ZuboComboBox2->currentIndex(), 14);
-    EXPECT_EQ(editor->ZuboComboBox3->currentIndex(), 0);
-    EXPECT_TRUE(editor->FlatCheckBox1->Checked());
+    pick(child<TZuboComboBox>(*editor, "ZuboComboBox3"), 18);
+    EXPECT_EQ(child<TZuboComboBox>(*editor, "ZuboComboBox2")->currentIndex(), 14);
+    EXPECT_EQ(child<TZuboComboBox>(*editor, "ZuboComboBox3")->currentIndex(), 0);
+    EXPECT_TRUE(child<TFlatCheckBox>(*editor, "FlatCheckBox1")->Checked());
 
     // "w najbliższy(ą) poniedziałek" on the birthday's year: a week ahead, with the year.
-    pick(editor->FlatEdit2, 30);
-    EXPECT_EQ(editor->ZuboComboBox4->currentIndex(), 21);
-    EXPECT_EQ(editor->ZuboComboBox5->currentIndex(), 0);
-    EXPECT_EQ(editor->FlatEdit2->text(), "2024");
-    EXPECT_TRUE(editor->FlatCheckBox2->Checked());
+    pick(child<TFlatEdit>(*editor, "FlatEdit2"), 30);
+    EXPECT_EQ(child<TZuboComboBox>(*editor, "ZuboComboBox4")->currentIndex(), 21);
+    EXPECT_EQ(child<TZuboComboBox>(*editor, "ZuboComboBox5")->currentIndex(), 0);
+    EXPECT_EQ(child<TFlatEdit>(*editor, "FlatEdit2")->text(), "2024");
+    EXPECT_TRUE(child<TFlatCheckBox>(*editor, "FlatCheckBox2")->Checked());
 
     // "rok temu" on an occasion list fills the occasion; the change counts even when the year
     // stands as it was.
-    editor->FlatEdit3->setText(QStringLiteral("2023"));
+    child<TFlatEdit>(*editor, "FlatEdit3")->setText(QStringLiteral("2023"));
     editor->EditorModified = false;
-    pick(editor->ZuboComboBox6, 17);
-    EXPECT_EQ(editor->ZuboComboBox6->currentIndex(), 14);
-    EXPECT_EQ(editor->FlatEdit3->text(), "2023");
+    pick(child<TZuboComboBox>(*editor, "ZuboComboBox6"), 17);
+    EXPECT_EQ(child<TZuboComboBox>(*editor, "ZuboComboBox6")->currentIndex(), 14);
+    EXPECT_EQ(child<TFlatEdit>(*editor, "FlatEdit3")->text(), "2023");
     EXPECT_TRUE(editor->EditorModified);
 
     // A month back from 31 March is 31 February: filled, and warned about.
     clock.setToday(QDate(2024, 3, 31));
-    pick(editor->ZuboComboBox2, 16);
-    EXPECT_EQ(editor->ZuboComboBox2->currentIndex(), 30);
-    EXPECT_EQ(editor->ZuboComboBox3->currentIndex(), 1);
-    EXPECT_TRUE(editor->Image4->isVisibleTo(editor.get()));
+    pick(child<TZuboComboBox>(*editor, "ZuboComboBox2"), 16);
+    EXPECT_EQ(child<TZuboComboBox>(*editor, "ZuboComboBox2")->currentIndex(), 30);
+    EXPECT_EQ(child<TZuboComboBox>(*editor, "ZuboComboBox3")->currentIndex(), 1);
+    EXPECT_TRUE(child<TImage>(*editor, "Image4")->isVisibleTo(editor.get()));
 }
 
 TEST_F(EditorTest, ClosingAsksOnlyWhenANamedEntryWasChangedWhicheverWayItIsClosed)
@@ -543,7 +554,7 @@ TEST_F(EditorTest, ClosingAsksOnlyWhenANamedEntryWasChangedWhicheverWayItIsClose
     };
     // The window's close box and Alt+F4 reach the window as a close event.
     const std::pair<const char*, std::function<void()>> ways[] = {
-        {"X", [this] { editor->FlatSpeedButton5->Click(); }},
+        {"X", [this] { child<TFlatSpeedButton>(*editor, "FlatSpeedButton5")->Click(); }},
         {"close box", [this] { editor->close(); }},
     };
     for (const auto& [way, close] : ways) {
@@ -551,10 +562,10 @@ TEST_F(EditorTest, ClosingAsksOnlyWhenANamedEntryWasChangedWhicheverWayItIsClose
             SCOPED_TRACE(std::string(way) + ": " + c.what);
             prompter.shown.clear();
             openNew();
-            editor->FlatEdit1->setText(QString::fromUtf8(c.name));
+            child<TFlatEdit>(*editor, "FlatEdit1")->setText(QString::fromUtf8(c.name));
             editor->FormShow(); // the filling before the showing does not count
             if (c.change)
-                editor->FlatEdit9->setText(QStringLiteral("Kraków"));
+                child<TFlatEdit>(*editor, "FlatEdit9")->setText(QStringLiteral("Kraków"));
             prompter.answers = c.answers;
             close();
             EXPECT_EQ(prompter.shown.size(), c.questions);
@@ -575,7 +586,7 @@ TEST_F(EditorTest, ClosingAsksOnlyWhenANamedEntryWasChangedWhicheverWayItIsClose
     editor.reset();
     start(fullDisk);
     openNew();
-    editor->FlatEdit1->setText(QStringLiteral("Jan"));
+    child<TFlatEdit>(*editor, "FlatEdit1")->setText(QStringLiteral("Jan"));
     QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(editor.get(), &esc);
     EXPECT_TRUE(editor->isVisible());
@@ -584,7 +595,7 @@ TEST_F(EditorTest, ClosingAsksOnlyWhenANamedEntryWasChangedWhicheverWayItIsClose
     editor->close();
     EXPECT_TRUE(editor->isVisible());
     EXPECT_TRUE(editor->EditorModified);
-    editor->FlatSpeedButton5->Click(); // answered No
+    child<TFlatSpeedButton>(*editor, "FlatSpeedButton5")->Click(); // answered No
     EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(editor->result(), mrCancel);
     EXPECT_EQ(newFiles(), QStringList());
@@ -593,9 +604,9 @@ TEST_F(EditorTest, ClosingAsksOnlyWhenANamedEntryWasChangedWhicheverWayItIsClose
 TEST_F(EditorTest, MinimisingAndRestoringKeepsTheChangesAndThePickedPicture)
 {
     openNew();
-    editor->FlatEdit1->setText(QStringLiteral("Jan"));
+    child<TFlatEdit>(*editor, "FlatEdit1")->setText(QStringLiteral("Jan"));
     editor->PickedPictureName = dir.file("photo.png");
-    editor->FlatEdit9->setText(QStringLiteral("Kraków"));
+    child<TFlatEdit>(*editor, "FlatEdit9")->setText(QStringLiteral("Kraków"));
     editor->showMinimized();
     QCoreApplication::processEvents();
     editor->showNormal();
@@ -603,7 +614,7 @@ TEST_F(EditorTest, MinimisingAndRestoringKeepsTheChangesAndThePickedPicture)
     EXPECT_TRUE(editor->EditorModified);
     EXPECT_EQ(editor->PickedPictureName, dir.file("photo.png"));
     prompter.answers = {Prompter::Answer::No};
-    editor->FlatSpeedButton5->Click();
+    child<TFlatSpeedButton>(*editor, "FlatSpeedButton5")->Click();
     EXPECT_EQ(prompter.shown.size(), 1) << "closing still asks about the changes";
 }
 
@@ -632,7 +643,7 @@ TEST_F(EditorTest, TakesTheSchemeEachTimeItIsShown)
     };
     for (const Case& c : pixels)
         EXPECT_EQ(Hex{pixel(image, c.at.x(), c.at.y())}, Hex{c.expected}) << c.what;
-    EXPECT_EQ(Hex{FontColor(editor->FlatEdit4)}, Hex{s.ComboBox_tekst1});
+    EXPECT_EQ(Hex{FontColor(child<TFlatEdit>(*editor, "FlatEdit4"))}, Hex{s.ComboBox_tekst1});
 }
 
 TEST_F(EditorTest, BusinessDataChangesOnlyWhenConfirmed)
@@ -653,7 +664,7 @@ TEST_F(EditorTest, BusinessDataChangesOnlyWhenConfirmed)
         business.FlatSpeedButton3->Click();
         business.FlatSpeedButton1->Click();
     }};
-    editor->SpeedButton2->click();
+    child<QToolButton>(*editor, "SpeedButton2")->click();
     EXPECT_EQ(editor->Nip, "111");
 
     // Any text is taken with "Z", an emptied one too; it counts as no change of the entry.
@@ -662,11 +673,11 @@ TEST_F(EditorTest, BusinessDataChangesOnlyWhenConfirmed)
         business.FlatEdit1->setText(QStringLiteral("abc"));
         business.FlatSpeedButton2->Click();
     }};
-    editor->SpeedButton2->click();
+    child<QToolButton>(*editor, "SpeedButton2")->click();
     EXPECT_EQ(editor->Nip, "abc");
     EXPECT_EQ(editor->Regon, "");
     EXPECT_FALSE(editor->EditorModified);
-    EXPECT_FALSE(editor->FlatSpeedButton8->isEnabled());
+    EXPECT_FALSE(child<TFlatSpeedButton>(*editor, "FlatSpeedButton8")->isEnabled());
 }
 
 TEST_F(EditorTest, LanguageTextsReachEveryTargetOfTheirNumber)
@@ -678,25 +689,28 @@ TEST_F(EditorTest, LanguageTextsReachEveryTargetOfTheirNumber)
     texts.apply(78, QStringLiteral("year hint"));
     texts.apply(83, QStringLiteral("March"));
     texts.apply(18, QStringLiteral("Born"));
-    EXPECT_EQ(editor->FlatSpeedButton2->Caption(), "A");
-    EXPECT_EQ(editor->FlatSpeedButton9->Caption(), "A");
-    EXPECT_EQ(editor->FlatEdit2->toolTip(), "year hint");
-    EXPECT_EQ(editor->FlatEdit3->toolTip(), "year hint");
-    for (TZuboComboBox* months : {editor->ZuboComboBox3, editor->ZuboComboBox5, editor->ZuboComboBox7}) {
+    EXPECT_EQ(child<TFlatSpeedButton>(*editor, "FlatSpeedButton2")->Caption(), "A");
+    EXPECT_EQ(child<TFlatSpeedButton>(*editor, "FlatSpeedButton9")->Caption(), "A");
+    EXPECT_EQ(child<TFlatEdit>(*editor, "FlatEdit2")->toolTip(), "year hint");
+    EXPECT_EQ(child<TFlatEdit>(*editor, "FlatEdit3")->toolTip(), "year hint");
+    for (TZuboComboBox* months :
+         {child<TZuboComboBox>(*editor, "ZuboComboBox3"), child<TZuboComboBox>(*editor, "ZuboComboBox5"),
+          child<TZuboComboBox>(*editor, "ZuboComboBox7")}) {
         EXPECT_EQ(months->itemText(2), "March");
         EXPECT_EQ(months->count(), 12);
     }
-    EXPECT_EQ(editor->FlatCheckBox2->Caption(), "Born");
+    EXPECT_EQ(child<TFlatCheckBox>(*editor, "FlatCheckBox2")->Caption(), "Born");
     // Built with the built-in texts.
-    EXPECT_EQ(editor->Label[16]->text(), QString::fromUtf8("województwo"));
-    EXPECT_EQ(editor->FlatSpeedButton8->toolTip(), QString::fromUtf8("Zapisz zmiany i wyjdź"));
+    EXPECT_EQ(child<QLabel>(*editor, "Label16")->text(), QString::fromUtf8("województwo"));
+    EXPECT_EQ(child<TFlatSpeedButton>(*editor, "FlatSpeedButton8")->toolTip(),
+              QString::fromUtf8("Zapisz zmiany i wyjdź"));
 }
 
 TEST_F(EditorTest, OccasionClickedInTheListComesBackIntoItsFields)
 {
     openNew();
-    editor->FlatListBox1->AddItem(QStringLiteral("24.12.2003-Wigilia-kolacja"));
-    editor->FlatListBox1->AddItem(QStringLiteral("bez daty"));
+    child<TFlatListBox>(*editor, "FlatListBox1")->AddItem(QStringLiteral("24.12.2003-Wigilia-kolacja"));
+    child<TFlatListBox>(*editor, "FlatListBox1")->AddItem(QStringLiteral("bez daty"));
     struct Case {
         int row;
         const char* description;
@@ -705,13 +719,14 @@ TEST_F(EditorTest, OccasionClickedInTheListComesBackIntoItsFields)
     };
     const Case cases[] = {{0, "Wigilia-kolacja", "2003", 23, 11}, {1, "", "ty", 23, 11}};
     for (const Case& c : cases) {
-        editor->FlatListBox1->SetSelected(c.row, true);
-        emit editor->FlatListBox1->OnMouseUp(Qt::LeftButton, Qt::NoModifier, 5, 5);
-        EXPECT_EQ(editor->FlatEdit11->text(), c.description);
-        EXPECT_EQ(editor->FlatEdit3->text(), c.year);
-        EXPECT_EQ(editor->ZuboComboBox6->currentIndex(), c.day) << "a row without a date keeps the lists";
-        EXPECT_EQ(editor->ZuboComboBox7->currentIndex(), c.month);
-        EXPECT_EQ(editor->FlatListBox1->Items().size(), 2);
+        child<TFlatListBox>(*editor, "FlatListBox1")->SetSelected(c.row, true);
+        emit child<TFlatListBox>(*editor, "FlatListBox1")->OnMouseUp(Qt::LeftButton, Qt::NoModifier, 5, 5);
+        EXPECT_EQ(child<TFlatEdit>(*editor, "FlatEdit11")->text(), c.description);
+        EXPECT_EQ(child<TFlatEdit>(*editor, "FlatEdit3")->text(), c.year);
+        EXPECT_EQ(child<TZuboComboBox>(*editor, "ZuboComboBox6")->currentIndex(), c.day)
+            << "a row without a date keeps the lists";
+        EXPECT_EQ(child<TZuboComboBox>(*editor, "ZuboComboBox7")->currentIndex(), c.month);
+        EXPECT_EQ(child<TFlatListBox>(*editor, "FlatListBox1")->Items().size(), 2);
     }
 }
 

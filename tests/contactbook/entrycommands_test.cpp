@@ -91,9 +91,9 @@ protected:
     ScriptedDialogRunner::Script save(const char* name, const char* street)
     {
         return [this, name, street](QDialog&) {
-            editor().FlatEdit1->setText(QString::fromUtf8(name));
-            editor().FlatEdit4->setText(QString::fromUtf8(street));
-            editor().FlatSpeedButton8->Click();
+            child<TFlatEdit>(editor(), "FlatEdit1")->setText(QString::fromUtf8(name));
+            child<TFlatEdit>(editor(), "FlatEdit4")->setText(QString::fromUtf8(street));
+            child<TFlatSpeedButton>(editor(), "FlatSpeedButton8")->Click();
         };
     }
 
@@ -128,7 +128,7 @@ TEST_F(EntryCommandsTest, PictureChosenInTheEditorIsSavedAsThePhotoBesideTheNewE
     const QString picture = dir.file("wakacje.bmp");
     red.save(picture, "BMP");
     FixedPictureChooser chooser(picture);
-    const QImage logo = editor().Image1->Picture();
+    const QImage logo = child<TImage>(editor(), "Image1")->Picture();
     struct Case {
         const char* what;
         ScriptedDialogRunner::Script crop;
@@ -144,7 +144,7 @@ TEST_F(EntryCommandsTest, PictureChosenInTheEditorIsSavedAsThePhotoBesideTheNewE
     for (const Case& c : cases) {
         dialogs.scripts = {choose(true),
                            [&](QDialog& d) {
-                               editor().FlatSpeedButton1->Click();
+                               child<TFlatSpeedButton>(editor(), "FlatSpeedButton1")->Click();
                                EXPECT_EQ(editor().PickedPictureName, picture) << c.what;
                                save("Foto", "Polna")(d);
                            },
@@ -167,11 +167,11 @@ TEST_F(EntryCommandsTest, NameDayChosenInTheSearchFillsTheEditorsNameDay)
     start();
     dialogs.scripts = {choose(true),
                        [this](QDialog& d) {
-                           editor().FlatEdit1->setText(QStringLiteral("Kos Janek"));
-                           editor().SpeedButton1->click();
-                           EXPECT_TRUE(editor().FlatCheckBox1->Checked());
-                           EXPECT_EQ(editor().ZuboComboBox2->currentIndex(), 26);
-                           EXPECT_EQ(editor().ZuboComboBox3->currentIndex(), 11);
+                           child<TFlatEdit>(editor(), "FlatEdit1")->setText(QStringLiteral("Kos Janek"));
+                           child<QToolButton>(editor(), "SpeedButton1")->click();
+                           EXPECT_TRUE(child<TFlatCheckBox>(editor(), "FlatCheckBox1")->Checked());
+                           EXPECT_EQ(child<TZuboComboBox>(editor(), "ZuboComboBox2")->currentIndex(), 26);
+                           EXPECT_EQ(child<TZuboComboBox>(editor(), "ZuboComboBox3")->currentIndex(), 11);
                            save("Kos Janek", "")(d);
                        },
                        [](QDialog& d) {
@@ -197,7 +197,9 @@ TEST_F(EntryCommandsTest, CancelledEntryTypeOrEditorChangesNothing)
         {"X in the entry type",
          {[](QDialog& d) { static_cast<wybor_typu_nowego::TForm6&>(d).FlatSpeedButton2->Click(); }},
          1},
-        {"X in the editor", {choose(true), [this](QDialog&) { editor().FlatSpeedButton5->Click(); }}, 2},
+        {"X in the editor",
+         {choose(true), [this](QDialog&) { child<TFlatSpeedButton>(editor(), "FlatSpeedButton5")->Click(); }},
+         2},
     };
     for (const Case& c : cases) {
         dialogs.shown.clear();
@@ -218,7 +220,7 @@ TEST_F(EntryCommandsTest, NewReminderSelectsAndShowsTheFirstEntry)
 
     bool groupsOffered = true;
     dialogs.scripts = {choose(false), [&](QDialog& d) {
-                           groupsOffered = editor().FlatSpeedButton10->isEnabled();
+                           groupsOffered = child<TFlatSpeedButton>(editor(), "FlatSpeedButton10")->isEnabled();
                            save("Rocznica", "")(d);
                        }};
     child<TFlatSpeedButton>(main(), "FlatSpeedButton4")->Click();
@@ -231,12 +233,13 @@ TEST_F(EntryCommandsTest, NewReminderSelectsAndShowsTheFirstEntry)
     EXPECT_EQ(shownStreet(), "Pierwsza");
 
     // The next "N" starts on "Osoba" again: Enter at once makes a person with groups.
-    dialogs.scripts = {[](QDialog& d) {
-                           auto& type = static_cast<wybor_typu_nowego::TForm6&>(d);
-                           QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-                           QApplication::sendEvent(type.FlatRadioButton1, &enter);
-                       },
-                       [&](QDialog&) { groupsOffered = editor().FlatSpeedButton10->isEnabled(); }};
+    dialogs.scripts = {
+        [](QDialog& d) {
+            auto& type = static_cast<wybor_typu_nowego::TForm6&>(d);
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+            QApplication::sendEvent(type.FlatRadioButton1, &enter);
+        },
+        [&](QDialog&) { groupsOffered = child<TFlatSpeedButton>(editor(), "FlatSpeedButton10")->isEnabled(); }};
     child<TFlatSpeedButton>(main(), "FlatSpeedButton4")->Click();
     EXPECT_EQ(entryType().EntryType, "osoba");
     EXPECT_TRUE(groupsOffered);
@@ -249,20 +252,21 @@ TEST_F(EntryCommandsTest, EditStartsFromTheShownEntryAndShowsItAgain)
     dialogs.scripts = {[this](QDialog&) {
         dodaj_nowy::TForm3& e = editor();
         EXPECT_FALSE(e.AddMode);
-        EXPECT_EQ(e.FlatEdit1->text(), "Adam Abacki");
-        EXPECT_EQ(e.FlatEdit4->text(), "Pierwsza");
-        EXPECT_EQ(e.FlatListBox1->Items(), QStringList{QString::fromUtf8("01.05.2000-Majówka")});
-        EXPECT_EQ(e.FlatListBox2->Items(), QStringList{"adam@example.org"});
-        EXPECT_EQ(e.FlatMemo1->Lines(), QStringList({"raz", "dwa"}));
-        EXPECT_TRUE(e.FlatCheckBox1->Checked());
-        EXPECT_TRUE(e.FlatCheckBox2->Checked());
-        EXPECT_EQ(e.ZuboComboBox2->currentIndex(), 23);
-        EXPECT_EQ(e.ZuboComboBox5->currentIndex(), 10);
+        EXPECT_EQ(child<TFlatEdit>(e, "FlatEdit1")->text(), "Adam Abacki");
+        EXPECT_EQ(child<TFlatEdit>(e, "FlatEdit4")->text(), "Pierwsza");
+        EXPECT_EQ(child<TFlatListBox>(e, "FlatListBox1")->Items(),
+                  QStringList{QString::fromUtf8("01.05.2000-Majówka")});
+        EXPECT_EQ(child<TFlatListBox>(e, "FlatListBox2")->Items(), QStringList{"adam@example.org"});
+        EXPECT_EQ(child<TFlatMemo>(e, "FlatMemo1")->Lines(), QStringList({"raz", "dwa"}));
+        EXPECT_TRUE(child<TFlatCheckBox>(e, "FlatCheckBox1")->Checked());
+        EXPECT_TRUE(child<TFlatCheckBox>(e, "FlatCheckBox2")->Checked());
+        EXPECT_EQ(child<TZuboComboBox>(e, "ZuboComboBox2")->currentIndex(), 23);
+        EXPECT_EQ(child<TZuboComboBox>(e, "ZuboComboBox5")->currentIndex(), 10);
         EXPECT_EQ(e.Nip, "777");
         EXPECT_FALSE(e.EditorModified) << "the filling before the showing does not count";
         EXPECT_EQ(e.Groups.checkedGroups(), QList<QByteArray>({"Praca", "Rodzina"}));
-        e.FlatEdit4->setText(QStringLiteral("Nowa"));
-        e.FlatSpeedButton8->Click();
+        child<TFlatEdit>(e, "FlatEdit4")->setText(QStringLiteral("Nowa"));
+        child<TFlatSpeedButton>(e, "FlatSpeedButton8")->Click();
     }};
     child<TFlatSpeedButton>(main(), "FlatSpeedButton9")->Click();
 
@@ -291,9 +295,9 @@ TEST_F(EntryCommandsTest, EditSavesTheShownEntryWhereverTheChooserStands)
     ASSERT_EQ(shownStreet(), "Druga");
 
     dialogs.scripts = {[this](QDialog&) {
-        EXPECT_EQ(editor().FlatEdit1->text(), "Bogdan Bak");
-        editor().FlatEdit4->setText(QStringLiteral("Nowa"));
-        editor().FlatSpeedButton8->Click();
+        EXPECT_EQ(child<TFlatEdit>(editor(), "FlatEdit1")->text(), "Bogdan Bak");
+        child<TFlatEdit>(editor(), "FlatEdit4")->setText(QStringLiteral("Nowa"));
+        child<TFlatSpeedButton>(editor(), "FlatSpeedButton8")->Click();
     }};
     child<TFlatSpeedButton>(main(), "FlatSpeedButton9")->Click();
     EXPECT_EQ(dir.read("baza/1-1-1.wps"), abacki);
@@ -307,9 +311,9 @@ TEST_F(EntryCommandsTest, GroupsMarkedInTheGroupDialogAreSavedWithTheEntry)
 {
     start();
     dialogs.scripts = {[this](QDialog&) {
-                           editor().FlatSpeedButton10->Click();
+                           child<TFlatSpeedButton>(editor(), "FlatSpeedButton10")->Click();
                            EXPECT_TRUE(editor().EditorModified);
-                           editor().FlatSpeedButton8->Click();
+                           child<TFlatSpeedButton>(editor(), "FlatSpeedButton8")->Click();
                        },
                        [](QDialog& d) {
                            auto& groups = static_cast<zarzadzanie_grupami::TForm5&>(d);
@@ -331,8 +335,8 @@ TEST_F(EntryCommandsTest, GroupRenamedInAnEditStaysTheEntrysGroupWhenItIsSaved)
 {
     start();
     dialogs.scripts = {[this](QDialog&) {
-                           editor().FlatSpeedButton10->Click();
-                           editor().FlatSpeedButton8->Click();
+                           child<TFlatSpeedButton>(editor(), "FlatSpeedButton10")->Click();
+                           child<TFlatSpeedButton>(editor(), "FlatSpeedButton8")->Click();
                        },
                        renameFirstGroup("Firma", true)};
     child<TFlatSpeedButton>(main(), "FlatSpeedButton9")->Click();
@@ -348,8 +352,8 @@ TEST_F(EntryCommandsTest, GroupPickedByAClickAndRenamedStaysTheEntrysGroupWhenIt
 {
     start();
     dialogs.scripts = {[this](QDialog&) {
-                           editor().FlatSpeedButton10->Click();
-                           editor().FlatSpeedButton8->Click();
+                           child<TFlatSpeedButton>(editor(), "FlatSpeedButton10")->Click();
+                           child<TFlatSpeedButton>(editor(), "FlatSpeedButton8")->Click();
                        },
                        [](QDialog& d) {
                            auto& groups = static_cast<zarzadzanie_grupami::TForm5&>(d);
@@ -371,8 +375,8 @@ TEST_F(EntryCommandsTest, GroupRenamedInAnEditLeftUnsavedStillRefreshesTheList)
 {
     start();
     dialogs.scripts = {[this](QDialog&) {
-                           editor().FlatSpeedButton10->Click();
-                           editor().FlatSpeedButton5->Click();
+                           child<TFlatSpeedButton>(editor(), "FlatSpeedButton10")->Click();
+                           child<TFlatSpeedButton>(editor(), "FlatSpeedButton5")->Click();
                        },
                        renameFirstGroup("Firma", false)};
     prompter.answers = {Prompter::Answer::No}; // do not save the entry
@@ -401,12 +405,12 @@ TEST_F(EntryCommandsTest, EditOfAReminderOffersNoGroups)
     start({reminder});
     ASSERT_EQ(selectedPath(), reminder);
     dialogs.scripts = {[this](QDialog&) {
-        EXPECT_FALSE(editor().FlatSpeedButton10->isEnabled());
-        const QList<QAction*> items = editor().PopupMenu1->actions();
+        EXPECT_FALSE(child<TFlatSpeedButton>(editor(), "FlatSpeedButton10")->isEnabled());
+        const QList<QAction*> items = child<QMenu>(editor(), "PopupMenu1")->actions();
         EXPECT_TRUE(items[0]->isChecked()) << "the one-off reminder item";
         EXPECT_FALSE(items[1]->isChecked());
         EXPECT_FALSE(items[0]->isEnabled());
-        editor().FlatSpeedButton5->Click();
+        child<TFlatSpeedButton>(editor(), "FlatSpeedButton5")->Click();
     }};
     child<TFlatSpeedButton>(main(), "FlatSpeedButton9")->Click();
     EXPECT_EQ(dialogs.shown.size(), 1);

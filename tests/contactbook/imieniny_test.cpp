@@ -202,17 +202,17 @@ TEST_F(NameDayWindowTest, TheEditorsSearchTakesTheChosenDay)
     const auto program = createWindows(setup());
     dodaj_nowy::TForm3& editor = *program->Form3;
     TForm12& dialog = *program->Form12;
-    editor.FlatEdit1->setText(QStringLiteral("Jaś Nowak"));
+    child<TFlatEdit>(editor, "FlatEdit1")->setText(QStringLiteral("Jaś Nowak"));
     dialogs.scripts << [&](QDialog&) {
         ASSERT_EQ(dialog.FlatListBox1->Items().size(), 3);
         click(*dialog.FlatListBox1, dialog.FlatListBox1->ItemSlots()[0].toQRect().center());
         dialog.FlatSpeedButton3->Click();
     };
-    editor.SpeedButton1->click();
+    child<QToolButton>(editor, "SpeedButton1")->click();
     EXPECT_EQ(dialogs.shown, QList<QDialog*>{&dialog});
-    EXPECT_EQ(editor.ZuboComboBox2->currentIndex(), 2);
-    EXPECT_EQ(editor.ZuboComboBox3->currentIndex(), 4);
-    EXPECT_TRUE(editor.FlatCheckBox1->Checked());
+    EXPECT_EQ(child<TZuboComboBox>(editor, "ZuboComboBox2")->currentIndex(), 2);
+    EXPECT_EQ(child<TZuboComboBox>(editor, "ZuboComboBox3")->currentIndex(), 4);
+    EXPECT_TRUE(child<TFlatCheckBox>(editor, "FlatCheckBox1")->Checked());
 }
 
 TEST_F(NameDayWindowTest, CancelledChoiceKeepsTheHitsForTheNextShow)
@@ -278,7 +278,7 @@ TEST_F(ShippedCalendarTest, TheEditorsPickFindsTheTypedName)
     const auto program = createWindows(setup());
     dodaj_nowy::TForm3& editor = *program->Form3;
     TForm12& dialog = *program->Form12;
-    editor.FlatEdit1->setText(QString::fromUtf8("Mikołaj Kowalski"));
+    child<TFlatEdit>(editor, "FlatEdit1")->setText(QString::fromUtf8("Mikołaj Kowalski"));
     QStringList items;
     dialogs.scripts << [&](QDialog&) {
         items = dialog.FlatListBox1->Items();
@@ -287,11 +287,11 @@ TEST_F(ShippedCalendarTest, TheEditorsPickFindsTheTypedName)
         click(*dialog.FlatListBox1, dialog.FlatListBox1->ItemSlots()[std::size_t(row)].toQRect().center());
         dialog.FlatSpeedButton3->Click();
     };
-    editor.SpeedButton1->click();
+    child<QToolButton>(editor, "SpeedButton1")->click();
     EXPECT_EQ(items.size(), 10);
-    EXPECT_EQ(editor.ZuboComboBox2->currentIndex(), 5);
-    EXPECT_EQ(editor.ZuboComboBox3->currentIndex(), 11);
-    EXPECT_TRUE(editor.FlatCheckBox1->Checked());
+    EXPECT_EQ(child<TZuboComboBox>(editor, "ZuboComboBox2")->currentIndex(), 5);
+    EXPECT_EQ(child<TZuboComboBox>(editor, "ZuboComboBox3")->currentIndex(), 11);
+    EXPECT_TRUE(child<TFlatCheckBox>(editor, "FlatCheckBox1")->Checked());
 }
 
 TEST_F(NameDayWindowTest, MissingDataShowsNoNamesAndAnUnreadableFileIsReported)
