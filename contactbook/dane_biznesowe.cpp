@@ -3,6 +3,7 @@
 #include "TFlatEditUnit.h"
 #include "TFlatHintUnit.h"
 #include "TFlatSpeedButtonUnit.h"
+#include "dialogrunner.h"
 #include "schemecolours.h"
 #include "shape.h"
 #include "windowparts.h"
@@ -54,6 +55,27 @@ TForm14::TForm14(const ColorScheme& scheme, QWidget* parent)
 
     FlatHint1 = new TFlatHint(this);
     FlatHint1->SetFont(DefaultUiFont());
+    nameControls({{Shape1, "Shape1"},
+                  {Label6, "Label6"},
+                  {Label7, "Label7"},
+                  {FlatEdit1, "FlatEdit1"},
+                  {FlatEdit2, "FlatEdit2"},
+                  {FlatSpeedButton1, "FlatSpeedButton1"},
+                  {FlatSpeedButton2, "FlatSpeedButton2"},
+                  {FlatSpeedButton3, "FlatSpeedButton3"},
+                  {FlatSpeedButton4, "FlatSpeedButton4"},
+                  {FlatHint1, "FlatHint1"}});
+}
+
+bool TForm14::EditNumbers(QString& nip, QString& regon)
+{
+    FlatEdit1->setText(nip);
+    FlatEdit2->setText(regon);
+    if (DialogRunner::current().run(*this) != mrOk)
+        return false;
+    nip = FlatEdit1->text();
+    regon = FlatEdit2->text();
+    return true;
 }
 
 void TForm14::FormShow()

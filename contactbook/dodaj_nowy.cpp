@@ -764,15 +764,8 @@ void TForm3::SpeedButton1Click()
 
 void TForm3::SpeedButton2Click()
 {
-    dane_biznesowe::TForm14* business = m_dialogs.businessData;
-    if (!business)
-        return;
-    business->FlatEdit1->setText(Nip);
-    business->FlatEdit2->setText(Regon);
-    if (DialogRunner::current().run(*business) != mrOk)
-        return;
-    Nip = business->FlatEdit1->text();
-    Regon = business->FlatEdit2->text();
+    if (m_dialogs.businessData)
+        m_dialogs.businessData->EditNumbers(Nip, Regon);
 }
 
 // The stored bytes of every text of the entry but its dates and photo; false, naming the field,

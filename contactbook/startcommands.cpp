@@ -287,12 +287,11 @@ void TForm1::FlatSpeedButton4Click()
     wybor_typu_nowego::TForm6& entryType = *m_dialogs.entryTypeDialog;
     editor.PrepareNewEntry(m_groupMenu);
 
-    entryType.FlatRadioButton1->SetChecked(true);
-    entryType.FlatRadioButton1->setFocus();
+    entryType.OfferPerson();
     entryType.move(pos() + QPoint(216, 24));
     if (DialogRunner::current().run(entryType) != mrOk)
         return;
-    editor.SetEntryType(entryType.EntryType);
+    editor.SetEntryType(entryType.EntryType());
     if (DialogRunner::current().run(editor) != mrOk)
         return;
 

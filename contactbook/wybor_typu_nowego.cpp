@@ -49,10 +49,24 @@ TForm6::TForm6(const ColorScheme& scheme, QWidget* parent)
 
     FlatHint1 = new TFlatHint(this);
     FlatHint1->SetFont(DefaultUiFont());
+    nameControls({{Shape1, "Shape1"},
+                  {Shape2, "Shape2"},
+                  {Label1, "Label1"},
+                  {FlatSpeedButton1, "FlatSpeedButton1"},
+                  {FlatSpeedButton2, "FlatSpeedButton2"},
+                  {FlatRadioButton1, "FlatRadioButton1"},
+                  {FlatRadioButton2, "FlatRadioButton2"},
+                  {FlatHint1, "FlatHint1"}});
 
     TextTargets own;
     RegisterTexts(own);
     own.applyBuiltIn();
+    FlatRadioButton1->setFocus();
+}
+
+void TForm6::OfferPerson()
+{
+    FlatRadioButton1->SetChecked(true);
     FlatRadioButton1->setFocus();
 }
 
@@ -85,9 +99,9 @@ void TForm6::FormShow()
 void TForm6::FlatSpeedButton1Click()
 {
     if (FlatRadioButton1->Checked())
-        EntryType = kEntryTypePerson;
+        m_entryType = kEntryTypePerson;
     else if (FlatRadioButton2->Checked())
-        EntryType = kEntryTypeOneOff;
+        m_entryType = kEntryTypeOneOff;
     done(mrOk);
 }
 

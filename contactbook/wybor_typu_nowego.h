@@ -22,17 +22,10 @@ public:
     // `scheme` is the program's colour scheme, read each time the dialog is shown.
     explicit TForm6(const ColorScheme& scheme, QWidget* parent = nullptr);
 
-    TShape* Shape2; // the frame
-    QLabel* Label1;
-    TShape* Shape1;                     // the button bar
-    TFlatSpeedButton* FlatSpeedButton1; // "Z"
-    TFlatSpeedButton* FlatSpeedButton2; // "X"
-    TFlatRadioButton* FlatRadioButton1; // person
-    TFlatRadioButton* FlatRadioButton2; // one-off reminder
-    TFlatHint* FlatHint1;
-
     // The last confirmed choice: "osoba" or "jednorazowka". Cancelling keeps it.
-    QByteArray EntryType = "osoba";
+    const QByteArray& EntryType() const { return m_entryType; }
+    // "N" offers a person first: the person choice checked and focused.
+    void OfferPerson();
 
     void RegisterTexts(TextTargets& texts);
 
@@ -48,7 +41,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    // The controls, each named by its component name (see nameControls).
+    TShape* Shape2; // the frame
+    QLabel* Label1;
+    TShape* Shape1;                     // the button bar
+    TFlatSpeedButton* FlatSpeedButton1; // "Z"
+    TFlatSpeedButton* FlatSpeedButton2; // "X"
+    TFlatRadioButton* FlatRadioButton1; // person
+    TFlatRadioButton* FlatRadioButton2; // one-off reminder
+    TFlatHint* FlatHint1;
+
     const ColorScheme& m_scheme;
+    QByteArray m_entryType = "osoba";
 };
 
 } // namespace wybor_typu_nowego

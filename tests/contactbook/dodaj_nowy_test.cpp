@@ -659,19 +659,19 @@ TEST_F(EditorTest, BusinessDataChangesOnlyWhenConfirmed)
 
     // "K" then "X": nothing changes.
     dialogs.scripts = {[&](QDialog&) {
-        EXPECT_EQ(business.FlatEdit1->text(), "111");
-        EXPECT_EQ(business.FlatEdit2->text(), "222");
-        business.FlatSpeedButton3->Click();
-        business.FlatSpeedButton1->Click();
+        EXPECT_EQ(child<TFlatEdit>(business, "FlatEdit1")->text(), "111");
+        EXPECT_EQ(child<TFlatEdit>(business, "FlatEdit2")->text(), "222");
+        child<TFlatSpeedButton>(business, "FlatSpeedButton3")->Click();
+        child<TFlatSpeedButton>(business, "FlatSpeedButton1")->Click();
     }};
     child<QToolButton>(*editor, "SpeedButton2")->click();
     EXPECT_EQ(editor->Nip, "111");
 
     // Any text is taken with "Z", an emptied one too; it counts as no change of the entry.
     dialogs.scripts = {[&](QDialog&) {
-        business.FlatSpeedButton4->Click();
-        business.FlatEdit1->setText(QStringLiteral("abc"));
-        business.FlatSpeedButton2->Click();
+        child<TFlatSpeedButton>(business, "FlatSpeedButton4")->Click();
+        child<TFlatEdit>(business, "FlatEdit1")->setText(QStringLiteral("abc"));
+        child<TFlatSpeedButton>(business, "FlatSpeedButton2")->Click();
     }};
     child<QToolButton>(*editor, "SpeedButton2")->click();
     EXPECT_EQ(editor->Nip, "abc");

@@ -70,8 +70,10 @@ protected:
     {
         return [person](QDialog& d) {
             auto& type = static_cast<wybor_typu_nowego::TForm6&>(d);
-            (person ? type.FlatRadioButton1 : type.FlatRadioButton2)->SetChecked(true);
-            type.FlatSpeedButton1->Click();
+            (person ? child<TFlatRadioButton>(type, "FlatRadioButton1")
+                    : child<TFlatRadioButton>(type, "FlatRadioButton2"))
+                ->SetChecked(true);
+            child<TFlatSpeedButton>(type, "FlatSpeedButton1")->Click();
         };
     }
 
@@ -194,9 +196,7 @@ TEST_F(EntryCommandsTest, CancelledEntryTypeOrEditorChangesNothing)
         int dialogsShown;
     };
     const Case cases[] = {
-        {"X in the entry type",
-         {[](QDialog& d) { static_cast<wybor_typu_nowego::TForm6&>(d).FlatSpeedButton2->Click(); }},
-         1},
+        {"X in the entry type", {[](QDialog& d) { child<TFlatSpeedButton>(d, "FlatSpeedButton2")->Click(); }}, 1},
         {"X in the editor",
          {choose(true), [this](QDialog&) { child<TFlatSpeedButton>(editor(), "FlatSpeedButton5")->Click(); }},
          2},
@@ -237,11 +237,11 @@ TEST_F(EntryCommandsTest, NewReminderSelectsAndShowsTheFirstEntry)
         [](QDialog& d) {
             auto& type = static_cast<wybor_typu_nowego::TForm6&>(d);
             QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-            QApplication::sendEvent(type.FlatRadioButton1, &enter);
+            QApplication::sendEvent(child<TFlatRadioButton>(type, "FlatRadioButton1"), &enter);
         },
         [&](QDialog&) { groupsOffered = child<TFlatSpeedButton>(editor(), "FlatSpeedButton10")->isEnabled(); }};
     child<TFlatSpeedButton>(main(), "FlatSpeedButton4")->Click();
-    EXPECT_EQ(entryType().EntryType, "osoba");
+    EXPECT_EQ(entryType().EntryType(), "osoba");
     EXPECT_TRUE(groupsOffered);
 }
 

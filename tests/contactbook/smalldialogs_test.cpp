@@ -4,6 +4,7 @@
 #include "TFlatEditUnit.h"
 #include "TFlatRadioButtonUnit.h"
 #include "TFlatSpeedButtonUnit.h"
+#include "children.h"
 #include "flattest.h"
 #include "shape.h"
 
@@ -33,22 +34,22 @@ TEST_F(EntryTypeTest, ConfirmsTheCheckedKindAndCancelKeepsTheLastOne)
     const Case cases[] = {
         {"reminder",
          [](TForm6& d) {
-             d.FlatRadioButton2->SetChecked(true);
-             d.FlatSpeedButton1->Click();
+             child<TFlatRadioButton>(d, "FlatRadioButton2")->SetChecked(true);
+             child<TFlatSpeedButton>(d, "FlatSpeedButton1")->Click();
          },
          mrOk, "jednorazowka"},
         {"X keeps it",
          [](TForm6& d) {
-             d.FlatRadioButton1->SetChecked(true);
-             d.FlatSpeedButton2->Click();
+             child<TFlatRadioButton>(d, "FlatRadioButton1")->SetChecked(true);
+             child<TFlatSpeedButton>(d, "FlatSpeedButton2")->Click();
          },
          mrCancel, "jednorazowka"},
         {"close box", [](TForm6& d) { d.close(); }, mrCancel, "jednorazowka"},
         {"Enter on the person",
          [](TForm6& d) {
-             d.FlatRadioButton1->SetChecked(true);
+             child<TFlatRadioButton>(d, "FlatRadioButton1")->SetChecked(true);
              QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-             QApplication::sendEvent(d.FlatRadioButton1, &enter);
+             QApplication::sendEvent(child<TFlatRadioButton>(d, "FlatRadioButton1"), &enter);
          },
          mrOk, "osoba"},
     };
@@ -57,7 +58,7 @@ TEST_F(EntryTypeTest, ConfirmsTheCheckedKindAndCancelKeepsTheLastOne)
         c.act(dialog);
         EXPECT_FALSE(dialog.isVisible()) << c.what;
         EXPECT_EQ(dialog.result(), c.result) << c.what;
-        EXPECT_EQ(dialog.EntryType, c.entryType) << c.what;
+        EXPECT_EQ(dialog.EntryType(), c.entryType) << c.what;
     }
 }
 
@@ -71,9 +72,9 @@ TEST_F(EntryTypeTest, FrameTakesTheBarOutlineColour)
     const QImage image = snapshot(dialog);
     EXPECT_EQ(Hex{pixel(image, 2, 50)}, Hex{scheme.paski_ramka});
     EXPECT_EQ(Hex{pixel(image, 296, 10)}, Hex{scheme.paski_tlo});
-    EXPECT_EQ(Hex{dialog.FlatRadioButton2->ColorBorder()}, Hex{scheme.tlo_napisy});
-    EXPECT_EQ(dialog.FlatRadioButton1->Caption(), "Osoba");
-    EXPECT_EQ(dialog.FlatSpeedButton1->toolTip(), QString::fromUtf8("Zatwierdź wybór"));
+    EXPECT_EQ(Hex{child<TFlatRadioButton>(dialog, "FlatRadioButton2")->ColorBorder()}, Hex{scheme.tlo_napisy});
+    EXPECT_EQ(child<TFlatRadioButton>(dialog, "FlatRadioButton1")->Caption(), "Osoba");
+    EXPECT_EQ(child<TFlatSpeedButton>(dialog, "FlatSpeedButton1")->toolTip(), QString::fromUtf8("Zatwierdź wybór"));
 }
 
 TEST_F(EntryTypeTest, BusinessDataKEmptiesItsFieldAndTheButtonsClose)
@@ -82,19 +83,19 @@ TEST_F(EntryTypeTest, BusinessDataKEmptiesItsFieldAndTheButtonsClose)
     s.ComboBox_tekst1 = 0x123456;
     dane_biznesowe::TForm14 dialog(s);
     dialog.open();
-    EXPECT_EQ(Hex{FontColor(dialog.FlatEdit1)}, Hex{s.ComboBox_tekst1});
-    dialog.FlatEdit1->setText(QStringLiteral("1"));
-    dialog.FlatEdit2->setText(QStringLiteral("2"));
-    dialog.FlatSpeedButton4->Click();
-    EXPECT_EQ(dialog.FlatEdit1->text(), "1");
-    EXPECT_EQ(dialog.FlatEdit2->text(), "");
-    dialog.FlatSpeedButton3->Click();
-    EXPECT_EQ(dialog.FlatEdit1->text(), "");
+    EXPECT_EQ(Hex{FontColor(child<TFlatEdit>(dialog, "FlatEdit1"))}, Hex{s.ComboBox_tekst1});
+    child<TFlatEdit>(dialog, "FlatEdit1")->setText(QStringLiteral("1"));
+    child<TFlatEdit>(dialog, "FlatEdit2")->setText(QStringLiteral("2"));
+    child<TFlatSpeedButton>(dialog, "FlatSpeedButton4")->Click();
+    EXPECT_EQ(child<TFlatEdit>(dialog, "FlatEdit1")->text(), "1");
+    EXPECT_EQ(child<TFlatEdit>(dialog, "FlatEdit2")->text(), "");
+    child<TFlatSpeedButton>(dialog, "FlatSpeedButton3")->Click();
+    EXPECT_EQ(child<TFlatEdit>(dialog, "FlatEdit1")->text(), "");
     EXPECT_TRUE(dialog.isVisible());
-    dialog.FlatSpeedButton2->Click();
+    child<TFlatSpeedButton>(dialog, "FlatSpeedButton2")->Click();
     EXPECT_EQ(dialog.result(), mrOk);
     dialog.open();
-    dialog.FlatSpeedButton1->Click();
+    child<TFlatSpeedButton>(dialog, "FlatSpeedButton1")->Click();
     EXPECT_EQ(dialog.result(), mrCancel);
 }
 
