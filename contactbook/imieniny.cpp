@@ -120,6 +120,24 @@ TForm12::TForm12(ProgramState& state, const Clock& clock, QWidget* parent)
 
     FlatHint1 = new TFlatHint(this);
     FlatHint1->SetFont(DefaultUiFont());
+    nameControls({{Label1, "Label1"},
+                  {Label2, "Label2"},
+                  {Label3, "Label3"},
+                  {Label4, "Label4"},
+                  {Label5, "Label5"},
+                  {Label6, "Label6"},
+                  {Label7, "Label7"},
+                  {Label8, "Label8"},
+                  {FlatEdit1, "FlatEdit1"},
+                  {SpeedButton1, "SpeedButton1"},
+                  {ZuboComboBox1, "ZuboComboBox1"},
+                  {StringGrid1, "StringGrid1"},
+                  {FlatListBox1, "FlatListBox1"},
+                  {FlatSpeedButton1, "FlatSpeedButton1"},
+                  {FlatSpeedButton3, "FlatSpeedButton3"},
+                  {Shape1, "Shape1"},
+                  {Shape2, "Shape2"},
+                  {FlatHint1, "FlatHint1"}});
 }
 
 NameDayData TForm12::data() const

@@ -49,6 +49,20 @@ public:
     // The hits of the last search, one per row of the hit list.
     QList<NameDayHit> Hits;
 
+    // Handlers.
+    void FormShow();
+    void FlatComboBox1Change();
+    void StringGrid1SelectCell(int col, int row);
+    void StringGrid1DrawCell(QPainter* canvas, int col, int row, const QRect& rect, bool selected);
+    void SpeedButton1Click();
+    void FlatListBox1MouseUp();
+    void FlatSpeedButton3Click();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    // The controls, each named by its component name (see nameControls).
     QLabel* Label1; // "Dzisiaj są imieniny:" or the chosen day
     QLabel* Label2; // principal names
     QLabel* Label3; // "oraz"
@@ -68,19 +82,6 @@ public:
     TShape* Shape2;
     TFlatHint* FlatHint1;
 
-    // Handlers.
-    void FormShow();
-    void FlatComboBox1Change();
-    void StringGrid1SelectCell(int col, int row);
-    void StringGrid1DrawCell(QPainter* canvas, int col, int row, const QRect& rect, bool selected);
-    void SpeedButton1Click();
-    void FlatListBox1MouseUp();
-    void FlatSpeedButton3Click();
-
-protected:
-    void showEvent(QShowEvent* e) override;
-
-private:
     NameDayData data() const;
     void reportError(const std::optional<NameDayFileError>& error) const;
     void selectDay(int day);

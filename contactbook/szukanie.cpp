@@ -133,6 +133,16 @@ TForm7::TForm7(const ProgramState& state, PersonListOwner& list, QWidget* parent
 
     FlatHint1 = new TFlatHint(this);
     FlatHint1->SetFont(DefaultUiFont());
+    nameNumbered(FlatEdit, "FlatEdit");
+    nameNumbered(Label, "Label");
+    nameNumbered(Shape, "Shape");
+    nameControls({{i, "i"},
+                  {lub, "lub"},
+                  {FlatListBox1, "FlatListBox1"},
+                  {Shape2, "Shape2"},
+                  {FlatSpeedButton1, "FlatSpeedButton1"},
+                  {FlatSpeedButton10, "FlatSpeedButton10"},
+                  {FlatHint1, "FlatHint1"}});
 }
 
 void TForm7::ShowSearch()

@@ -35,19 +35,9 @@ public:
     // window closes with OK.
     void RunSearch();
 
-    TFlatRadioButton* i;
-    TFlatRadioButton* lub;
     // FlatEdit1..FlatEdit12 by number, in the order of searchCriteria(); FlatEdit[0] is unused.
-    std::array<TFlatEdit*, 13> FlatEdit{};
     // Label1..Label15 by number; Label[0] is unused.
-    std::array<QLabel*, 16> Label{};
-    TFlatListBox* FlatListBox1; // the group rows
-    TShape* Shape2;             // the vertical bar
     // The connecting lines: Shape1 and Shape3..Shape13 by number; Shape[0] and Shape[2] are unused.
-    std::array<TShape*, 14> Shape{};
-    TFlatSpeedButton* FlatSpeedButton10; // "Z"
-    TFlatSpeedButton* FlatSpeedButton1;  // "X"
-    TFlatHint* FlatHint1;
 
     // Colours the window from the scheme; runs each time it is shown.
     void FormShow();
@@ -56,6 +46,18 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    // The controls, each named by its component name (see nameControls).
+    TFlatRadioButton* i;
+    TFlatRadioButton* lub;
+    std::array<TFlatEdit*, 13> FlatEdit{};
+    std::array<QLabel*, 16> Label{};
+    TFlatListBox* FlatListBox1; // the group rows
+    TShape* Shape2;             // the vertical bar
+    std::array<TShape*, 14> Shape{};
+    TFlatSpeedButton* FlatSpeedButton10; // "Z"
+    TFlatSpeedButton* FlatSpeedButton1;  // "X"
+    TFlatHint* FlatHint1;
+
     SearchRequest request() const;
 
     const ProgramState& m_state;

@@ -71,6 +71,15 @@ TForm5::TForm5(const ProgramState& state, PersonListOwner& list, QWidget* parent
     Label1->move(208, 0);
     FlatEdit1 = new TFlatEdit(this);
     FlatEdit1->setGeometry(208, 16, 153, 19);
+    nameControls({{FlatListBox1, "FlatListBox1"},
+                  {Shape1, "Shape1"},
+                  {FlatSpeedButton1, "FlatSpeedButton1"},
+                  {FlatSpeedButton2, "FlatSpeedButton2"},
+                  {FlatSpeedButton3, "FlatSpeedButton3"},
+                  {FlatSpeedButton4, "FlatSpeedButton4"},
+                  {FlatSpeedButton5, "FlatSpeedButton5"},
+                  {Label1, "Label1"},
+                  {FlatEdit1, "FlatEdit1"}});
 
     // The window starts with the built-in texts of its language targets.
     TextTargets own;
@@ -96,7 +105,7 @@ void TForm5::FillGroups(const QList<MarkedGroup>& groups, const QByteArray& entr
     m_groups = groups;
     m_entryType = entryType;
     m_pick.clear();
-    EditorMenu.reset();
+    m_editorMenu.reset();
     FlatListBox1->ClearItems();
     for (const MarkedGroup& group : m_groups)
         FlatListBox1->AddItem(text(groupListItem(group)));
@@ -231,7 +240,7 @@ void TForm5::groupsRewritten(const GroupRewrite& result)
     }
     if (!result.left.isEmpty())
         Prompter::current().showError(nullptr, messageBoxCaption(), leftLinksMessage(result.left));
-    EditorMenu = editorGroupMenu(m_groups, m_entryType, m_state.Messages);
+    m_editorMenu = editorGroupMenu(m_groups, m_entryType, m_state.Messages);
     QList<QByteArray> names;
     for (const MarkedGroup& group : m_groups)
         names.append(group.name);
@@ -240,14 +249,14 @@ void TForm5::groupsRewritten(const GroupRewrite& result)
 
 void TForm5::FlatSpeedButton4Click()
 {
-    EditorMenu = editorGroupMenu(m_groups, m_entryType, m_state.Messages);
+    m_editorMenu = editorGroupMenu(m_groups, m_entryType, m_state.Messages);
 }
 
 GroupDialogResult ShowGroupDialog(TForm5& dialog, const QList<MarkedGroup>& groups, const QByteArray& entryType)
 {
     dialog.FillGroups(groups, entryType);
     const int result = DialogRunner::current().run(dialog);
-    return {result == mrOk, dialog.EditorMenu, dialog.GroupsChanged()};
+    return {result == mrOk, dialog.EditorMenu(), dialog.GroupsChanged()};
 }
 
 } // namespace zarzadzanie_grupami

@@ -33,16 +33,6 @@ public:
     TForm5(const ProgramState& state, PersonListOwner& list, QWidget* parent = nullptr);
     ~TForm5() override;
 
-    TFlatListBox* FlatListBox1; // the groups: a mark of five characters, then the name
-    TShape* Shape1;
-    TFlatSpeedButton* FlatSpeedButton3; // "D" add
-    TFlatSpeedButton* FlatSpeedButton1; // "K" delete
-    TFlatSpeedButton* FlatSpeedButton5; // "N" rename
-    TFlatSpeedButton* FlatSpeedButton4; // "Z" back to the editor with the marks
-    TFlatSpeedButton* FlatSpeedButton2; // "X"
-    QLabel* Label1;
-    TFlatEdit* FlatEdit1; // the name for adding and renaming
-
     // False when the dialog is shown, true once a group was deleted or renamed in the files (also
     // when the deletion is then not confirmed).
     bool GroupsChanged() const { return m_groupsChanged; }
@@ -53,7 +43,7 @@ public:
     const QList<MarkedGroup>& Groups() const { return m_groups; }
     // The editor's group menu as "Z", a deletion or a renaming last rebuilt it during this showing;
     // nothing when none of them ran.
-    std::optional<QList<GroupMenuItem>> EditorMenu;
+    const std::optional<QList<GroupMenuItem>>& EditorMenu() const { return m_editorMenu; }
 
     void RegisterTexts(TextTargets& texts);
 
@@ -68,6 +58,17 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The controls, each named by its component name (see nameControls).
+    TFlatListBox* FlatListBox1; // the groups: a mark of five characters, then the name
+    TShape* Shape1;
+    TFlatSpeedButton* FlatSpeedButton3; // "D" add
+    TFlatSpeedButton* FlatSpeedButton1; // "K" delete
+    TFlatSpeedButton* FlatSpeedButton5; // "N" rename
+    TFlatSpeedButton* FlatSpeedButton4; // "Z" back to the editor with the marks
+    TFlatSpeedButton* FlatSpeedButton2; // "X"
+    QLabel* Label1;
+    TFlatEdit* FlatEdit1; // the name for adding and renaming
+
     int selectedRow() const;
     void showGroups();
     void setRow(int row);
@@ -80,6 +81,7 @@ private:
     QByteArray m_entryType;
     GroupPick m_pick;
     bool m_groupsChanged = false;
+    std::optional<QList<GroupMenuItem>> m_editorMenu;
 };
 
 // What the editor's "G" got from the dialog.

@@ -83,10 +83,12 @@ protected:
     {
         return [name, handToEditor](QDialog& d) {
             auto& groups = static_cast<zarzadzanie_grupami::TForm5&>(d);
-            groups.FlatListBox1->SetSelected(0, true);
-            groups.FlatEdit1->setText(QString::fromUtf8(name));
+            child<TFlatListBox>(groups, "FlatListBox1")->SetSelected(0, true);
+            child<TFlatEdit>(groups, "FlatEdit1")->setText(QString::fromUtf8(name));
             groups.FlatSpeedButton5Click();
-            (handToEditor ? groups.FlatSpeedButton4 : groups.FlatSpeedButton2)->Click();
+            (handToEditor ? child<TFlatSpeedButton>(groups, "FlatSpeedButton4")
+                          : child<TFlatSpeedButton>(groups, "FlatSpeedButton2"))
+                ->Click();
         };
     }
 
@@ -179,8 +181,8 @@ TEST_F(EntryCommandsTest, NameDayChosenInTheSearchFillsTheEditorsNameDay)
                        [](QDialog& d) {
                            auto& names = static_cast<imieniny::TForm12&>(d);
                            ASSERT_EQ(names.Hits.size(), 2);
-                           names.FlatListBox1->SetSelected(1, true);
-                           names.FlatSpeedButton3->Click();
+                           child<TFlatListBox>(names, "FlatListBox1")->SetSelected(1, true);
+                           child<TFlatSpeedButton>(names, "FlatSpeedButton3")->Click();
                        }};
     child<TFlatSpeedButton>(main(), "FlatSpeedButton4")->Click();
     EXPECT_TRUE(dir.read("baza/" + editor().NewFileName).contains(T("imieniny", "27.12")));
@@ -317,12 +319,13 @@ TEST_F(EntryCommandsTest, GroupsMarkedInTheGroupDialogAreSavedWithTheEntry)
                        },
                        [](QDialog& d) {
                            auto& groups = static_cast<zarzadzanie_grupami::TForm5&>(d);
-                           EXPECT_EQ(groups.FlatListBox1->Items(), QStringList({"v    Praca", "v    &Rodzina"}));
-                           groups.FlatListBox1->SetSelected(0, true);
+                           EXPECT_EQ(child<TFlatListBox>(groups, "FlatListBox1")->Items(),
+                                     QStringList({"v    Praca", "v    &Rodzina"}));
+                           child<TFlatListBox>(groups, "FlatListBox1")->SetSelected(0, true);
                            groups.FlatListBox1MouseUp();
-                           groups.FlatEdit1->setText(QStringLiteral("Sport"));
+                           child<TFlatEdit>(groups, "FlatEdit1")->setText(QStringLiteral("Sport"));
                            groups.FlatSpeedButton3Click();
-                           groups.FlatSpeedButton4->Click();
+                           child<TFlatSpeedButton>(groups, "FlatSpeedButton4")->Click();
                        }};
     child<TFlatSpeedButton>(main(), "FlatSpeedButton9")->Click();
     ASSERT_EQ(dialogs.shown.size(), 2);
@@ -357,12 +360,12 @@ TEST_F(EntryCommandsTest, GroupPickedByAClickAndRenamedStaysTheEntrysGroupWhenIt
                        },
                        [](QDialog& d) {
                            auto& groups = static_cast<zarzadzanie_grupami::TForm5&>(d);
-                           groups.FlatListBox1->SetSelected(1, true);
+                           child<TFlatListBox>(groups, "FlatListBox1")->SetSelected(1, true);
                            groups.FlatListBox1MouseUp();
-                           EXPECT_EQ(groups.FlatListBox1->Items().at(1), "     &Rodzina");
-                           groups.FlatEdit1->setText(QStringLiteral("Bliscy"));
+                           EXPECT_EQ(child<TFlatListBox>(groups, "FlatListBox1")->Items().at(1), "     &Rodzina");
+                           child<TFlatEdit>(groups, "FlatEdit1")->setText(QStringLiteral("Bliscy"));
                            groups.FlatSpeedButton5Click();
-                           groups.FlatSpeedButton4->Click();
+                           child<TFlatSpeedButton>(groups, "FlatSpeedButton4")->Click();
                        }};
     child<TFlatSpeedButton>(main(), "FlatSpeedButton9")->Click();
     ASSERT_EQ(editor().result(), mrOk);

@@ -42,21 +42,24 @@ protected:
 
     QStringList lastRow() const
     {
-        return {names->StringGrid1->Cell(0, 4), names->StringGrid1->Cell(1, 4), names->StringGrid1->Cell(2, 4)};
+        return {child<TStringGrid>(*names, "StringGrid1")->Cell(0, 4),
+                child<TStringGrid>(*names, "StringGrid1")->Cell(1, 4),
+                child<TStringGrid>(*names, "StringGrid1")->Cell(2, 4)};
     }
 
     // A release on hit row `row` at tick `at`.
     void clickHit(int row, std::int64_t at)
     {
         clock.advance(at - clock.ticks());
-        click(*names->FlatListBox1, names->FlatListBox1->ItemSlots()[std::size_t(row)].toQRect().center());
+        click(*child<TFlatListBox>(*names, "FlatListBox1"),
+              child<TFlatListBox>(*names, "FlatListBox1")->ItemSlots()[std::size_t(row)].toQRect().center());
     }
 
     void searchFor(const char* text)
     {
-        names->FlatEdit1->setText(QString::fromUtf8(text));
+        child<TFlatEdit>(*names, "FlatEdit1")->setText(QString::fromUtf8(text));
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(names->FlatEdit1, &enter);
+        QApplication::sendEvent(child<TFlatEdit>(*names, "FlatEdit1"), &enter);
     }
 
     FixedClock clock{QDate(2024, 5, 3), 100000};
@@ -80,13 +83,13 @@ TEST_F(NameDayWindowTest, OpensOnTodayWithItsNames)
     for (const auto& c : cases) {
         clock.setToday(c.today);
         names->open();
-        EXPECT_EQ(names->StringGrid1->Col(), c.col) << c.principal;
-        EXPECT_EQ(names->StringGrid1->Row(), c.row) << c.principal;
-        EXPECT_EQ(names->ZuboComboBox1->currentIndex(), c.today.month() - 1);
-        EXPECT_EQ(names->Label1->text(), QString::fromUtf8("Dzisiaj są imieniny:"));
-        EXPECT_EQ(names->Label2->text(), QString::fromUtf8(c.principal));
-        EXPECT_EQ(names->Label4->text(), QString::fromUtf8(c.further));
-        EXPECT_EQ(names->Label3->isVisibleTo(names.get()), *c.further != '\0') << c.principal;
+        EXPECT_EQ(child<TStringGrid>(*names, "StringGrid1")->Col(), c.col) << c.principal;
+        EXPECT_EQ(child<TStringGrid>(*names, "StringGrid1")->Row(), c.row) << c.principal;
+        EXPECT_EQ(child<TZuboComboBox>(*names, "ZuboComboBox1")->currentIndex(), c.today.month() - 1);
+        EXPECT_EQ(child<QLabel>(*names, "Label1")->text(), QString::fromUtf8("Dzisiaj są imieniny:"));
+        EXPECT_EQ(child<QLabel>(*names, "Label2")->text(), QString::fromUtf8(c.principal));
+        EXPECT_EQ(child<QLabel>(*names, "Label4")->text(), QString::fromUtf8(c.further));
+        EXPECT_EQ(child<QLabel>(*names, "Label3")->isVisibleTo(names.get()), *c.further != '\0') << c.principal;
         names->reject();
     }
     EXPECT_TRUE(prompter.shown.isEmpty());
@@ -96,25 +99,26 @@ TEST_F(NameDayWindowTest, MonthAndDayChoicesShowThatDay)
 {
     names->open();
     const auto chooseMonth = [&](int index) {
-        names->ZuboComboBox1->setCurrentIndex(index);
-        emit names->ZuboComboBox1->activated(index);
+        child<TZuboComboBox>(*names, "ZuboComboBox1")->setCurrentIndex(index);
+        emit child<TZuboComboBox>(*names, "ZuboComboBox1")->activated(index);
     };
     chooseMonth(1);
     EXPECT_EQ(lastRow(), QStringList({"29", "", ""}));
-    EXPECT_EQ(names->Label1->text(), QString::fromUtf8("3 lutego są imieniny:"));
+    EXPECT_EQ(child<QLabel>(*names, "Label1")->text(), QString::fromUtf8("3 lutego są imieniny:"));
     chooseMonth(3);
     EXPECT_EQ(lastRow(), QStringList({"29", "30", ""}));
     chooseMonth(5);
-    const QRect day12 = names->StringGrid1->CellRect(4, 1);
-    click(*names->StringGrid1, day12.center());
-    EXPECT_EQ(names->Label1->text(), QString::fromUtf8("12 czerwca są imieniny:"));
-    EXPECT_EQ(names->Label2->text(), QStringLiteral("Jan"));
-    EXPECT_EQ(names->Label4->text(), QStringLiteral("Danuta"));
+    const QRect day12 = child<TStringGrid>(*names, "StringGrid1")->CellRect(4, 1);
+    click(*child<TStringGrid>(*names, "StringGrid1"), day12.center());
+    EXPECT_EQ(child<QLabel>(*names, "Label1")->text(), QString::fromUtf8("12 czerwca są imieniny:"));
+    EXPECT_EQ(child<QLabel>(*names, "Label2")->text(), QStringLiteral("Jan"));
+    EXPECT_EQ(child<QLabel>(*names, "Label4")->text(), QStringLiteral("Danuta"));
 
     // An empty cell can be chosen and changes nothing; a month without that day keeps the labels.
-    click(*names->StringGrid1, names->StringGrid1->CellRect(5, 4).center());
-    EXPECT_EQ(names->Label1->text(), QString::fromUtf8("12 czerwca są imieniny:"));
-    EXPECT_EQ(names->StringGrid1->Col(), 5);
+    click(*child<TStringGrid>(*names, "StringGrid1"),
+          child<TStringGrid>(*names, "StringGrid1")->CellRect(5, 4).center());
+    EXPECT_EQ(child<QLabel>(*names, "Label1")->text(), QString::fromUtf8("12 czerwca są imieniny:"));
+    EXPECT_EQ(child<TStringGrid>(*names, "StringGrid1")->Col(), 5);
 }
 
 TEST_F(NameDayWindowTest, GridDrawsDaysEmptyCellsAndTheChosenDay)
@@ -124,7 +128,7 @@ TEST_F(NameDayWindowTest, GridDrawsDaysEmptyCellsAndTheChosenDay)
         main->State().Colors.*k.colour = value += 0x050403;
     const ColorScheme& s = main->State().Colors;
     names->open(); // 3 May: column 2 of row 0
-    const QImage grid = snapshot(*names->StringGrid1);
+    const QImage grid = snapshot(*child<TStringGrid>(*names, "StringGrid1"));
     EXPECT_EQ(Hex{pixel(grid, 2 * 24 + 20, 20)}, Hex{s.ComboBox_podswietlenie});
     EXPECT_EQ(Hex{pixel(grid, 1 * 24 + 20, 20)}, Hex{s.ComboBox_tlo});
     EXPECT_EQ(Hex{pixel(grid, 6 * 24 + 20, 4 * 24 + 20)}, Hex{s.tlo_tlo});
@@ -138,19 +142,23 @@ TEST_F(NameDayWindowTest, SearchListsTheDaysOfTheNamesAndAHitShowsItsDay)
 {
     names->open();
     searchFor("Jaś, Ania");
-    EXPECT_EQ(names->FlatListBox1->Items(), QStringList({"03 maja (Jan)", "12 czerwca (Jan)", "07 lipca (Jan)"}));
+    EXPECT_EQ(child<TFlatListBox>(*names, "FlatListBox1")->Items(),
+              QStringList({"03 maja (Jan)", "12 czerwca (Jan)", "07 lipca (Jan)"}));
     ASSERT_EQ(names->Hits.size(), 3);
 
     clickHit(1, 200000);
     EXPECT_EQ(names->PickedIndex, 1);
-    EXPECT_EQ(names->ZuboComboBox1->currentIndex(), 5);
-    EXPECT_EQ(names->StringGrid1->Cell(names->StringGrid1->Col(), names->StringGrid1->Row()), QStringLiteral("12"));
-    EXPECT_EQ(names->Label1->text(), QString::fromUtf8("12 czerwca są imieniny:"));
+    EXPECT_EQ(child<TZuboComboBox>(*names, "ZuboComboBox1")->currentIndex(), 5);
+    EXPECT_EQ(
+        child<TStringGrid>(*names, "StringGrid1")
+            ->Cell(child<TStringGrid>(*names, "StringGrid1")->Col(), child<TStringGrid>(*names, "StringGrid1")->Row()),
+        QStringLiteral("12"));
+    EXPECT_EQ(child<QLabel>(*names, "Label1")->text(), QString::fromUtf8("12 czerwca są imieniny:"));
     EXPECT_TRUE(names->isVisible());
 
     // An empty text clears the list and finds nothing.
     searchFor("");
-    EXPECT_TRUE(names->FlatListBox1->Items().isEmpty());
+    EXPECT_TRUE(child<TFlatListBox>(*names, "FlatListBox1")->Items().isEmpty());
     EXPECT_TRUE(names->Hits.isEmpty());
 }
 
@@ -184,12 +192,12 @@ TEST_F(NameDayWindowTest, EditorPicksADayWithW)
 {
     std::optional<NameDayHit> picked;
     dialogs.scripts << [&](QDialog&) {
-        EXPECT_TRUE(names->FlatSpeedButton3->isVisible());
-        EXPECT_TRUE(names->FlatEdit1->text().isEmpty());
-        names->FlatSpeedButton3->Click(); // nothing chosen yet: nothing happens
+        EXPECT_TRUE(child<TFlatSpeedButton>(*names, "FlatSpeedButton3")->isVisible());
+        EXPECT_TRUE(child<TFlatEdit>(*names, "FlatEdit1")->text().isEmpty());
+        child<TFlatSpeedButton>(*names, "FlatSpeedButton3")->Click(); // nothing chosen yet: nothing happens
         EXPECT_TRUE(names->isVisible());
         clickHit(2, 300000);
-        names->FlatSpeedButton3->Click();
+        child<TFlatSpeedButton>(*names, "FlatSpeedButton3")->Click();
     };
     picked = names->PickNameDay(QStringLiteral("Janek"));
     ASSERT_TRUE(picked);
@@ -204,9 +212,10 @@ TEST_F(NameDayWindowTest, TheEditorsSearchTakesTheChosenDay)
     TForm12& dialog = *program->Form12;
     child<TFlatEdit>(editor, "FlatEdit1")->setText(QStringLiteral("Jaś Nowak"));
     dialogs.scripts << [&](QDialog&) {
-        ASSERT_EQ(dialog.FlatListBox1->Items().size(), 3);
-        click(*dialog.FlatListBox1, dialog.FlatListBox1->ItemSlots()[0].toQRect().center());
-        dialog.FlatSpeedButton3->Click();
+        ASSERT_EQ(child<TFlatListBox>(dialog, "FlatListBox1")->Items().size(), 3);
+        click(*child<TFlatListBox>(dialog, "FlatListBox1"),
+              child<TFlatListBox>(dialog, "FlatListBox1")->ItemSlots()[0].toQRect().center());
+        child<TFlatSpeedButton>(dialog, "FlatSpeedButton3")->Click();
     };
     child<QToolButton>(editor, "SpeedButton1")->click();
     EXPECT_EQ(dialogs.shown, QList<QDialog*>{&dialog});
@@ -223,8 +232,8 @@ TEST_F(NameDayWindowTest, CancelledChoiceKeepsTheHitsForTheNextShow)
     QStringList kept;
     bool chooseHidden = false;
     dialogs.scripts << [&](QDialog&) {
-        kept = names->FlatListBox1->Items();
-        chooseHidden = !names->FlatSpeedButton3->isVisible();
+        kept = child<TFlatListBox>(*names, "FlatListBox1")->Items();
+        chooseHidden = !child<TFlatSpeedButton>(*names, "FlatSpeedButton3")->isVisible();
     };
     child<TFlatSpeedButton>(*main, "FlatSpeedButton17")->Click();
     EXPECT_EQ(kept.size(), 3);
@@ -234,7 +243,7 @@ TEST_F(NameDayWindowTest, CancelledChoiceKeepsTheHitsForTheNextShow)
     // Once a show clears them, they are gone.
     names->KeepResults = 0;
     names->open();
-    EXPECT_TRUE(names->FlatListBox1->Items().isEmpty());
+    EXPECT_TRUE(child<TFlatListBox>(*names, "FlatListBox1")->Items().isEmpty());
     EXPECT_TRUE(names->Hits.isEmpty());
 }
 
@@ -258,18 +267,18 @@ TEST_F(ShippedCalendarTest, TodayAndAChosenDayShowTheirNames)
 {
     TForm12 names(main->State(), clock);
     names.open();
-    EXPECT_EQ(names.StringGrid1->Col(), 0);
-    EXPECT_EQ(names.StringGrid1->Row(), 4);
-    EXPECT_EQ(names.Label2->text(), QStringLiteral("Lech, Lutomir"));
-    EXPECT_EQ(names.Label4->text(), QStringLiteral("Dobronieg, Roman"));
-    EXPECT_TRUE(names.Label3->isVisibleTo(&names));
+    EXPECT_EQ(child<TStringGrid>(names, "StringGrid1")->Col(), 0);
+    EXPECT_EQ(child<TStringGrid>(names, "StringGrid1")->Row(), 4);
+    EXPECT_EQ(child<QLabel>(names, "Label2")->text(), QStringLiteral("Lech, Lutomir"));
+    EXPECT_EQ(child<QLabel>(names, "Label4")->text(), QStringLiteral("Dobronieg, Roman"));
+    EXPECT_TRUE(child<QLabel>(names, "Label3")->isVisibleTo(&names));
 
-    names.ZuboComboBox1->setCurrentIndex(11);
-    emit names.ZuboComboBox1->activated(11);
-    click(*names.StringGrid1, names.StringGrid1->CellRect(5, 0).center());
-    EXPECT_EQ(names.Label1->text(), QString::fromUtf8("6 grudnia są imieniny:"));
-    EXPECT_EQ(names.Label2->text(), QString::fromUtf8("Dionizja, Leontyna, Mikołaj"));
-    EXPECT_EQ(names.Label4->text(), QStringLiteral("Emilian, Jarogniew"));
+    child<TZuboComboBox>(names, "ZuboComboBox1")->setCurrentIndex(11);
+    emit child<TZuboComboBox>(names, "ZuboComboBox1")->activated(11);
+    click(*child<TStringGrid>(names, "StringGrid1"), child<TStringGrid>(names, "StringGrid1")->CellRect(5, 0).center());
+    EXPECT_EQ(child<QLabel>(names, "Label1")->text(), QString::fromUtf8("6 grudnia są imieniny:"));
+    EXPECT_EQ(child<QLabel>(names, "Label2")->text(), QString::fromUtf8("Dionizja, Leontyna, Mikołaj"));
+    EXPECT_EQ(child<QLabel>(names, "Label4")->text(), QStringLiteral("Emilian, Jarogniew"));
     EXPECT_TRUE(prompter.shown.isEmpty());
 }
 
@@ -281,11 +290,12 @@ TEST_F(ShippedCalendarTest, TheEditorsPickFindsTheTypedName)
     child<TFlatEdit>(editor, "FlatEdit1")->setText(QString::fromUtf8("Mikołaj Kowalski"));
     QStringList items;
     dialogs.scripts << [&](QDialog&) {
-        items = dialog.FlatListBox1->Items();
+        items = child<TFlatListBox>(dialog, "FlatListBox1")->Items();
         const int row = int(items.indexOf(QString::fromUtf8("06 grudnia (Mikołaj)")));
         ASSERT_GE(row, 0);
-        click(*dialog.FlatListBox1, dialog.FlatListBox1->ItemSlots()[std::size_t(row)].toQRect().center());
-        dialog.FlatSpeedButton3->Click();
+        click(*child<TFlatListBox>(dialog, "FlatListBox1"),
+              child<TFlatListBox>(dialog, "FlatListBox1")->ItemSlots()[std::size_t(row)].toQRect().center());
+        child<TFlatSpeedButton>(dialog, "FlatSpeedButton3")->Click();
     };
     child<QToolButton>(editor, "SpeedButton1")->click();
     EXPECT_EQ(items.size(), 10);
@@ -299,14 +309,14 @@ TEST_F(NameDayWindowTest, MissingDataShowsNoNamesAndAnUnreadableFileIsReported)
     QFile::remove(dir.file("baza/stale/Imiona_index.ind"));
     names->open();
     searchFor("Jan");
-    EXPECT_TRUE(names->FlatListBox1->Items().isEmpty());
+    EXPECT_TRUE(child<TFlatListBox>(*names, "FlatListBox1")->Items().isEmpty());
     names->reject();
 
     QFile::remove(dir.file("baza/stale/Imiona_wg_dat.wps"));
     names->open();
-    EXPECT_EQ(names->Label2->text(), QString::fromUtf8("Nie znaleziono imienin na dzień dzisiejszy"));
-    EXPECT_TRUE(names->Label4->text().isEmpty());
-    EXPECT_FALSE(names->Label3->isVisibleTo(names.get()));
+    EXPECT_EQ(child<QLabel>(*names, "Label2")->text(), QString::fromUtf8("Nie znaleziono imienin na dzień dzisiejszy"));
+    EXPECT_TRUE(child<QLabel>(*names, "Label4")->text().isEmpty());
+    EXPECT_FALSE(child<QLabel>(*names, "Label3")->isVisibleTo(names.get()));
     EXPECT_TRUE(prompter.shown.isEmpty());
     names->reject();
 

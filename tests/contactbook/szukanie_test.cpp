@@ -47,17 +47,19 @@ protected:
 
 TEST_F(SearchWindowTest, SearchCommandPreparesTheWindowAndHitsReplaceTheList)
 {
-    type(search->FlatEdit[9], "left from before");
+    type(child<TFlatEdit>(*search, "FlatEdit9"), "left from before");
     QStringList rows;
     bool onlyAllChosen = false;
     bool firstFieldFocused = false;
     searchWith([&](TForm7& w) {
-        rows = w.FlatListBox1->Items();
-        onlyAllChosen = w.FlatListBox1->GetSelected(3) && !w.FlatListBox1->GetSelected(0) &&
-                        !w.FlatListBox1->GetSelected(4) && w.FlatEdit[9]->text().isEmpty();
-        firstFieldFocused = w.focusWidget() == w.FlatEdit[1];
-        type(w.FlatEdit[2], "POLNA");
-        w.FlatSpeedButton10->Click();
+        rows = child<TFlatListBox>(w, "FlatListBox1")->Items();
+        onlyAllChosen = child<TFlatListBox>(w, "FlatListBox1")->GetSelected(3) &&
+                        !child<TFlatListBox>(w, "FlatListBox1")->GetSelected(0) &&
+                        !child<TFlatListBox>(w, "FlatListBox1")->GetSelected(4) &&
+                        child<TFlatEdit>(w, "FlatEdit9")->text().isEmpty();
+        firstFieldFocused = w.focusWidget() == child<TFlatEdit>(w, "FlatEdit1");
+        type(child<TFlatEdit>(w, "FlatEdit2"), "POLNA");
+        child<TFlatSpeedButton>(w, "FlatSpeedButton10")->Click();
     });
     EXPECT_EQ(rows, QStringList({"Jednorazowe przypomnienie", "Wykasowane", "--------------------------", "Wszystko",
                                  "Praca", "Rodzina"}));
@@ -81,7 +83,7 @@ TEST_F(SearchWindowTest, EmptyFieldsAndNoHitsAreReported)
 {
     // Nothing typed: the window stays open.
     search->open();
-    search->FlatSpeedButton10->Click();
+    child<TFlatSpeedButton>(*search, "FlatSpeedButton10")->Click();
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_EQ(prompter.shown[0].text, QString::fromUtf8("Nie wprowadzono żadnych danych"));
     EXPECT_EQ(prompter.shown[0].caption, QStringLiteral("Zubo"));
@@ -90,8 +92,8 @@ TEST_F(SearchWindowTest, EmptyFieldsAndNoHitsAreReported)
 
     // Nothing found: the window closes with Cancel and the list stays.
     const QList<PersonListEntry> before = main->PersonList();
-    type(search->FlatEdit[1], "Nikt");
-    search->FlatSpeedButton10->Click();
+    type(child<TFlatEdit>(*search, "FlatEdit1"), "Nikt");
+    child<TFlatSpeedButton>(*search, "FlatSpeedButton10")->Click();
     EXPECT_EQ(messages().value(1), QStringLiteral("Nic nie znaleziono"));
     EXPECT_FALSE(search->isVisible());
     EXPECT_EQ(search->result(), mrCancel);
@@ -102,31 +104,32 @@ TEST_F(SearchWindowTest, TextOutsideTheCodePageIsNotSearchedAsAQuestionMark)
 {
     // Ewa Lis lives in "Leśna ?": a character the code page lacks must not become "?" and find her.
     search->open();
-    search->i->SetChecked(true);
-    type(search->FlatEdit[2], "Leśna 名");
-    search->FlatSpeedButton10->Click();
+    child<TFlatRadioButton>(*search, "i")->SetChecked(true);
+    type(child<TFlatEdit>(*search, "FlatEdit2"), "Leśna 名");
+    child<TFlatSpeedButton>(*search, "FlatSpeedButton10")->Click();
     EXPECT_EQ(messages(), QStringList({"Nic nie znaleziono"}));
 }
 
 TEST_F(SearchWindowTest, EnterSearchesAndTheAndOrChoiceStays)
 {
     searchWith([&](TForm7& w) {
-        EXPECT_TRUE(w.lub->Checked());
-        w.i->SetChecked(true);
-        type(w.FlatEdit[1], "zofia");
-        type(w.FlatEdit[2], "polna");
+        EXPECT_TRUE(child<TFlatRadioButton>(w, "lub")->Checked());
+        child<TFlatRadioButton>(w, "i")->SetChecked(true);
+        type(child<TFlatEdit>(w, "FlatEdit1"), "zofia");
+        type(child<TFlatEdit>(w, "FlatEdit2"), "polna");
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(w.FlatEdit[2], &enter);
+        QApplication::sendEvent(child<TFlatEdit>(w, "FlatEdit2"), &enter);
     });
     EXPECT_EQ(listedNames(*main), QStringList({"Zofia Nowak"}));
 
     // The next search starts with AND still chosen; the one-off row adds the one-off reminders.
     bool andKept = false;
     searchWith([&](TForm7& w) {
-        andKept = w.i->Checked() && !w.lub->Checked();
-        type(w.FlatEdit[2], "Polna");
-        click(*w.FlatListBox1, w.FlatListBox1->ItemSlots()[0].toQRect().center());
-        w.FlatSpeedButton10->Click();
+        andKept = child<TFlatRadioButton>(w, "i")->Checked() && !child<TFlatRadioButton>(w, "lub")->Checked();
+        type(child<TFlatEdit>(w, "FlatEdit2"), "Polna");
+        click(*child<TFlatListBox>(w, "FlatListBox1"),
+              child<TFlatListBox>(w, "FlatListBox1")->ItemSlots()[0].toQRect().center());
+        child<TFlatSpeedButton>(w, "FlatSpeedButton10")->Click();
     });
     EXPECT_TRUE(andKept);
     EXPECT_EQ(listedNames(*main), QStringList({"Adam Kot", "Rocznica", "Zofia Nowak"}));
@@ -135,11 +138,11 @@ TEST_F(SearchWindowTest, EnterSearchesAndTheAndOrChoiceStays)
 TEST_F(SearchWindowTest, ChosenGroupsLimitTheSearch)
 {
     searchWith([&](TForm7& w) {
-        type(w.FlatEdit[2], "polna");
-        const auto rows = w.FlatListBox1->ItemSlots();
-        click(*w.FlatListBox1, rows[3].toQRect().center()); // "Wszystko" off
-        click(*w.FlatListBox1, rows[5].toQRect().center()); // "Rodzina" on
-        w.FlatSpeedButton10->Click();
+        type(child<TFlatEdit>(w, "FlatEdit2"), "polna");
+        const auto rows = child<TFlatListBox>(w, "FlatListBox1")->ItemSlots();
+        click(*child<TFlatListBox>(w, "FlatListBox1"), rows[3].toQRect().center()); // "Wszystko" off
+        click(*child<TFlatListBox>(w, "FlatListBox1"), rows[5].toQRect().center()); // "Rodzina" on
+        child<TFlatSpeedButton>(w, "FlatSpeedButton10")->Click();
     });
     EXPECT_EQ(listedNames(*main), QStringList({"Adam Kot"}));
 }
@@ -157,13 +160,13 @@ TEST_F(SearchWindowTest, ShowColoursTheWindowFromTheScheme)
         TColor expected;
     } checks[] = {
         {"window", WidgetColor(search.get()), s.tlo_tlo},
-        {"bar", search->Shape2->BrushColor(), s.paski_tlo},
-        {"line", search->Shape[13]->PenColor(), s.tlo_napisy},
-        {"button", search->FlatSpeedButton10->Color(), s.guziki_tlo},
-        {"phone part font", FontColor(search->FlatEdit[7]), s.ComboBox_tekst1},
-        {"notes field", search->FlatEdit[12]->ColorFlat(), s.ComboBox_tlo},
-        {"OR dot", search->lub->ColorDot(), s.tlo_napisy},
-        {"group list", search->FlatListBox1->Color(), s.ComboBox_tlo_strzalki},
+        {"bar", child<TShape>(*search, "Shape2")->BrushColor(), s.paski_tlo},
+        {"line", child<TShape>(*search, "Shape13")->PenColor(), s.tlo_napisy},
+        {"button", child<TFlatSpeedButton>(*search, "FlatSpeedButton10")->Color(), s.guziki_tlo},
+        {"phone part font", FontColor(child<TFlatEdit>(*search, "FlatEdit7")), s.ComboBox_tekst1},
+        {"notes field", child<TFlatEdit>(*search, "FlatEdit12")->ColorFlat(), s.ComboBox_tlo},
+        {"OR dot", child<TFlatRadioButton>(*search, "lub")->ColorDot(), s.tlo_napisy},
+        {"group list", child<TFlatListBox>(*search, "FlatListBox1")->Color(), s.ComboBox_tlo_strzalki},
     };
     for (const auto& c : checks)
         EXPECT_EQ(Hex{c.actual}, Hex{c.expected}) << c.what;

@@ -3,6 +3,7 @@
 #include "TFlatEditUnit.h"
 #include "TFlatListBoxUnit.h"
 #include "TFlatSpeedButtonUnit.h"
+#include "children.h"
 #include "codec1250.h"
 #include "fakes.h"
 #include "flattest.h"
@@ -45,11 +46,12 @@ protected:
 
     void clickRow(int row)
     {
-        const QPoint at = dialog->FlatListBox1->ItemSlots().at(std::size_t(row)).toQRect().center();
-        click(*dialog->FlatListBox1, at);
+        const QPoint at =
+            child<TFlatListBox>(*dialog, "FlatListBox1")->ItemSlots().at(std::size_t(row)).toQRect().center();
+        click(*child<TFlatListBox>(*dialog, "FlatListBox1"), at);
     }
 
-    QStringList items() const { return dialog->FlatListBox1->Items(); }
+    QStringList items() const { return child<TFlatListBox>(*dialog, "FlatListBox1")->Items(); }
 
     QStringList filterMenu() const
     {
@@ -75,10 +77,10 @@ TEST_F(GroupDialogTest, ClicksMarkGroupsAndZHandsTheEditorItsNewMenu)
         clickRow(2);
         EXPECT_EQ(items(), QStringList({"     Dom", "v    Praca", "v    Wszystko"}));
         // The clicked row stays selected; clicking "Wszystko" again keeps its mark.
-        EXPECT_TRUE(dialog->FlatListBox1->GetSelected(2));
+        EXPECT_TRUE(child<TFlatListBox>(*dialog, "FlatListBox1")->GetSelected(2));
         clickRow(2);
         EXPECT_EQ(items().at(2), "v    Wszystko");
-        dialog->FlatSpeedButton4->Click();
+        child<TFlatSpeedButton>(*dialog, "FlatSpeedButton4")->Click();
     };
     const GroupDialogResult result =
         ShowGroupDialog(*dialog, {{"Dom", true}, {"Praca", false}, {"Wszystko", false}}, "osoba");
@@ -102,7 +104,7 @@ TEST_F(GroupDialogTest, XAcceptsWithoutRebuildingAndTheCloseBoxCancels)
 {
     runner.scripts << [this](QDialog&) {
         clickRow(1);
-        dialog->FlatSpeedButton2->Click();
+        child<TFlatSpeedButton>(*dialog, "FlatSpeedButton2")->Click();
     };
     const GroupDialogResult x = ShowGroupDialog(*dialog, {{"Dom", true}, {"Praca", false}}, "osoba");
     EXPECT_TRUE(x.accepted);
@@ -116,19 +118,19 @@ TEST_F(GroupDialogTest, AddAppendsAMarkedGroupAndRefusesWhatCannotBeStored)
 {
     fill();
     const QStringList before = items();
-    dialog->FlatSpeedButton3->Click();
+    child<TFlatSpeedButton>(*dialog, "FlatSpeedButton3")->Click();
     EXPECT_EQ(items(), before) << "an empty name adds nothing";
 
-    dialog->FlatEdit1->setText(QString::fromUtf8("Przyjaciele łódź"));
-    dialog->FlatSpeedButton3->Click();
-    dialog->FlatSpeedButton3->Click();
+    child<TFlatEdit>(*dialog, "FlatEdit1")->setText(QString::fromUtf8("Przyjaciele łódź"));
+    child<TFlatSpeedButton>(*dialog, "FlatSpeedButton3")->Click();
+    child<TFlatSpeedButton>(*dialog, "FlatSpeedButton3")->Click();
     EXPECT_EQ(items().mid(3),
               QStringList({QString::fromUtf8("v    Przyjaciele łódź"), QString::fromUtf8("v    Przyjaciele łódź")}));
     EXPECT_EQ(dialog->Groups().last().name, cp("Przyjaciele łódź"));
-    EXPECT_EQ(dialog->FlatEdit1->text(), QString::fromUtf8("Przyjaciele łódź"));
+    EXPECT_EQ(child<TFlatEdit>(*dialog, "FlatEdit1")->text(), QString::fromUtf8("Przyjaciele łódź"));
 
-    dialog->FlatEdit1->setText(QString::fromUtf8("Rodzina ✓"));
-    dialog->FlatSpeedButton3->Click();
+    child<TFlatEdit>(*dialog, "FlatEdit1")->setText(QString::fromUtf8("Rodzina ✓"));
+    child<TFlatSpeedButton>(*dialog, "FlatSpeedButton3")->Click();
     EXPECT_EQ(items().size(), 5);
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_FALSE(prompter.shown[0].question);
@@ -150,7 +152,7 @@ TEST_F(GroupDialogTest, DeleteAsksFirstAndThenRewritesTheFilesAndBothMenus)
         prompter.shown.clear();
         dialog->FormShow(); // GroupsChanged false again
         prompter.answers = {answer};
-        dialog->FlatSpeedButton1->Click();
+        child<TFlatSpeedButton>(*dialog, "FlatSpeedButton1")->Click();
         ASSERT_EQ(prompter.shown.size(), 1);
         EXPECT_EQ(prompter.shown[0].box, FakePrompter::Box::YesNoCancel);
         EXPECT_EQ(prompter.shown[0].caption, "Zubo");
@@ -161,19 +163,19 @@ TEST_F(GroupDialogTest, DeleteAsksFirstAndThenRewritesTheFilesAndBothMenus)
         EXPECT_TRUE(dialog->GroupsChanged());
         EXPECT_EQ(items().size(), 3);
         EXPECT_EQ(dir.read("baza/1.wps"), anna);
-        EXPECT_FALSE(dialog->EditorMenu);
+        EXPECT_FALSE(dialog->EditorMenu());
     }
 
     prompter.answers = {Prompter::Answer::Yes};
-    dialog->FlatSpeedButton1->Click();
+    child<TFlatSpeedButton>(*dialog, "FlatSpeedButton1")->Click();
     EXPECT_EQ(items(), QStringList({"v    Dom", "     Wszystko"}));
     EXPECT_EQ(dir.read("baza/1.wps"), crlf({"<$@$>nazwisko</$@$>Anna", "<$@$>grupa</$@$>Dom"}));
     EXPECT_EQ(dir.read("baza/2.wps"), crlf({"<$@$>nazwisko</$@$>Bartek"}));
     EXPECT_EQ(dir.read("druga/3.wps"), crlf({"<$@$>nazwisko</$@$>Ewa"}));
     EXPECT_EQ(filterMenu(), QStringList({"Jednorazowe przypomnienie", "Wykasowane", "", "x Wszystko", "Dom"}));
-    ASSERT_TRUE(dialog->EditorMenu);
-    EXPECT_EQ(dialog->EditorMenu->size(), 6);
-    EXPECT_EQ(dialog->EditorMenu->at(4), (GroupMenuItem{"Dom", true, true, true}));
+    ASSERT_TRUE(dialog->EditorMenu());
+    EXPECT_EQ(dialog->EditorMenu()->size(), 6);
+    EXPECT_EQ(dialog->EditorMenu()->at(4), (GroupMenuItem{"Dom", true, true, true}));
 }
 
 TEST_F(GroupDialogTest, RenameKeepsTheMarkAndRewritesTheFilesWithoutAQuestion)
@@ -182,8 +184,8 @@ TEST_F(GroupDialogTest, RenameKeepsTheMarkAndRewritesTheFilesWithoutAQuestion)
     dialog->FormShow();
     clickRow(0); // Dom: unmarked
     clickRow(0); // marked again, selected
-    dialog->FlatEdit1->setText(QStringLiteral("Rodzina"));
-    dialog->FlatSpeedButton5->Click();
+    child<TFlatEdit>(*dialog, "FlatEdit1")->setText(QStringLiteral("Rodzina"));
+    child<TFlatSpeedButton>(*dialog, "FlatSpeedButton5")->Click();
 
     EXPECT_TRUE(prompter.shown.isEmpty());
     EXPECT_TRUE(dialog->GroupsChanged());
@@ -192,14 +194,14 @@ TEST_F(GroupDialogTest, RenameKeepsTheMarkAndRewritesTheFilesWithoutAQuestion)
               crlf({"<$@$>nazwisko</$@$>Anna", "<$@$>grupa</$@$>Rodzina", "<$@$>grupa</$@$>Praca"}));
     EXPECT_EQ(filterMenu(),
               QStringList({"Jednorazowe przypomnienie", "Wykasowane", "", "x Wszystko", "Rodzina", "Praca"}));
-    ASSERT_TRUE(dialog->EditorMenu);
-    EXPECT_EQ(dialog->EditorMenu->at(4), (GroupMenuItem{"Rodzina", true, true, true}));
+    ASSERT_TRUE(dialog->EditorMenu());
+    EXPECT_EQ(dialog->EditorMenu()->at(4), (GroupMenuItem{"Rodzina", true, true, true}));
 
     // An unmarked group stays unmarked.
     clickRow(1);
     clickRow(1); // unmarked again, selected
-    dialog->FlatEdit1->setText(QStringLiteral("Firma"));
-    dialog->FlatSpeedButton5->Click();
+    child<TFlatEdit>(*dialog, "FlatEdit1")->setText(QStringLiteral("Firma"));
+    child<TFlatSpeedButton>(*dialog, "FlatSpeedButton5")->Click();
     EXPECT_EQ(items().at(1), "     Firma");
 }
 
@@ -242,24 +244,24 @@ TEST_F(GroupDialogTest, PickingAGroupToRenameItLeavesTheEntrysGroupsAsTheyWere)
         dialog->FormShow();
         for (const int row : c.clicks)
             clickRow(row);
-        dialog->FlatEdit1->setText(QStringLiteral("Nowa"));
-        dialog->FlatSpeedButton5->Click();
+        child<TFlatEdit>(*dialog, "FlatEdit1")->setText(QStringLiteral("Nowa"));
+        child<TFlatSpeedButton>(*dialog, "FlatSpeedButton5")->Click();
         EXPECT_EQ(items(), c.items) << c.what;
         EXPECT_EQ(dir.read("baza/1.wps"), c.anna) << c.what;
-        ASSERT_TRUE(dialog->EditorMenu) << c.what;
+        ASSERT_TRUE(dialog->EditorMenu()) << c.what;
         // The editor gets the marks the list shows ("Wszystko" is always checked there).
         for (int row = 0; row < 2; ++row)
-            EXPECT_EQ(dialog->EditorMenu->at(4 + row).checked, items().at(row).startsWith(u'v')) << c.what;
+            EXPECT_EQ(dialog->EditorMenu()->at(4 + row).checked, items().at(row).startsWith(u'v')) << c.what;
     }
 
     // Once renamed, the row is picked anew by the next click.
     fill();
     clickRow(0);
-    dialog->FlatEdit1->setText(QStringLiteral("Dom2"));
-    dialog->FlatSpeedButton5->Click();
+    child<TFlatEdit>(*dialog, "FlatEdit1")->setText(QStringLiteral("Dom2"));
+    child<TFlatSpeedButton>(*dialog, "FlatSpeedButton5")->Click();
     clickRow(0);
-    dialog->FlatEdit1->setText(QStringLiteral("Dom3"));
-    dialog->FlatSpeedButton5->Click();
+    child<TFlatEdit>(*dialog, "FlatEdit1")->setText(QStringLiteral("Dom3"));
+    child<TFlatSpeedButton>(*dialog, "FlatSpeedButton5")->Click();
     EXPECT_EQ(items().at(0), "v    Dom3");
 }
 
@@ -267,10 +269,10 @@ TEST_F(GroupDialogTest, ProtectedGroupsNoSelectionAndAnEmptyNameChangeNothing)
 {
     dialog->FillGroups({{"Dom", true}, {"&Wszystko", false}, {"Jednorazowe przypomnienie", false}}, "osoba");
     dialog->FormShow();
-    dialog->FlatEdit1->setText(QStringLiteral("Nowa"));
+    child<TFlatEdit>(*dialog, "FlatEdit1")->setText(QStringLiteral("Nowa"));
     const auto tryAll = [this] {
-        dialog->FlatSpeedButton1->Click();
-        dialog->FlatSpeedButton5->Click();
+        child<TFlatSpeedButton>(*dialog, "FlatSpeedButton1")->Click();
+        child<TFlatSpeedButton>(*dialog, "FlatSpeedButton5")->Click();
     };
 
     tryAll(); // nothing selected
@@ -279,13 +281,13 @@ TEST_F(GroupDialogTest, ProtectedGroupsNoSelectionAndAnEmptyNameChangeNothing)
     clickRow(2);
     tryAll();
     clickRow(0); // unmarks Dom and selects it
-    dialog->FlatEdit1->clear();
-    dialog->FlatSpeedButton5->Click();
+    child<TFlatEdit>(*dialog, "FlatEdit1")->clear();
+    child<TFlatSpeedButton>(*dialog, "FlatSpeedButton5")->Click();
 
     EXPECT_TRUE(prompter.shown.isEmpty());
     EXPECT_FALSE(dialog->GroupsChanged());
     EXPECT_EQ(items(), QStringList({"     Dom", "v    Wszystko", "     Jednorazowe przypomnienie"}));
-    EXPECT_FALSE(dialog->EditorMenu);
+    EXPECT_FALSE(dialog->EditorMenu());
 }
 
 TEST_F(GroupDialogTest, AFileThatCannotBeRewrittenIsNamedAndTheOthersAreDone)
@@ -294,8 +296,8 @@ TEST_F(GroupDialogTest, AFileThatCannotBeRewrittenIsNamedAndTheOthersAreDone)
     main->State().Writer = &writer;
     fill();
     clickRow(1);
-    dialog->FlatEdit1->setText(QStringLiteral("Biuro"));
-    dialog->FlatSpeedButton5->Click();
+    child<TFlatEdit>(*dialog, "FlatEdit1")->setText(QStringLiteral("Biuro"));
+    child<TFlatSpeedButton>(*dialog, "FlatSpeedButton5")->Click();
 
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_FALSE(prompter.shown[0].question);
@@ -313,8 +315,8 @@ TEST_F(GroupDialogTest, ALinkLeadingOutOfTheDataFoldersIsLeftAndNamed)
     ASSERT_TRUE(QFile::link(dir.write("obce/keep.wps", outside), dir.file("baza/4.wps")));
     fill();
     clickRow(1);
-    dialog->FlatEdit1->setText(QStringLiteral("Biuro"));
-    dialog->FlatSpeedButton5->Click();
+    child<TFlatEdit>(*dialog, "FlatEdit1")->setText(QStringLiteral("Biuro"));
+    child<TFlatSpeedButton>(*dialog, "FlatSpeedButton5")->Click();
 
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_FALSE(prompter.shown[0].question);
@@ -348,8 +350,8 @@ TEST_F(GroupDialogTest, TakesTheSchemeOnShowExceptTheRenameButton)
     for (const auto& p : pixels)
         EXPECT_EQ(Hex{pixel(image, p.at.x(), p.at.y())}, Hex{p.expected}) << p.what;
     EXPECT_NE(Hex{pixel(image, 173, 66)}, Hex{s.guziki_tlo}) << "rename button";
-    EXPECT_EQ(Hex{FontColor(dialog->FlatListBox1)}, Hex{s.ComboBox_tekst1});
-    EXPECT_EQ(dialog->FlatEdit1->ColorFlat(), s.ComboBox_tlo);
+    EXPECT_EQ(Hex{FontColor(child<TFlatListBox>(*dialog, "FlatListBox1"))}, Hex{s.ComboBox_tekst1});
+    EXPECT_EQ(child<TFlatEdit>(*dialog, "FlatEdit1")->ColorFlat(), s.ComboBox_tlo);
     EXPECT_EQ(dialog->pos(), QPoint(288, 194));
 }
 
@@ -357,23 +359,25 @@ TEST_F(GroupDialogTest, LanguageTextsReachCaptionsAndHints)
 {
     // Built-in texts first.
     EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8("zarządzanie grupami"));
-    EXPECT_EQ(dialog->Label1->text(), "nazwa nowej grupy");
-    EXPECT_EQ(dialog->FlatSpeedButton1->Caption(), "K");
-    EXPECT_EQ(dialog->FlatSpeedButton4->toolTip(), QString::fromUtf8("Przypisz wybraną osobę do zaznaczonych grup"));
+    EXPECT_EQ(child<QLabel>(*dialog, "Label1")->text(), "nazwa nowej grupy");
+    EXPECT_EQ(child<TFlatSpeedButton>(*dialog, "FlatSpeedButton1")->Caption(), "K");
+    EXPECT_EQ(child<TFlatSpeedButton>(*dialog, "FlatSpeedButton4")->toolTip(),
+              QString::fromUtf8("Przypisz wybraną osobę do zaznaczonych grup"));
 
     TextTargets texts;
     dialog->RegisterTexts(texts);
     for (int id : {19, 20, 63, 64, 65, 66, 73, 74, 75, 76})
         texts.apply(id, QStringLiteral("t%1").arg(id));
-    EXPECT_EQ(dialog->Label1->text(), "t19");
+    EXPECT_EQ(child<QLabel>(*dialog, "Label1")->text(), "t19");
     EXPECT_EQ(dialog->windowTitle(), "t20");
-    const TFlatSpeedButton* numbered[] = {dialog->FlatSpeedButton1, dialog->FlatSpeedButton2, dialog->FlatSpeedButton3,
-                                          dialog->FlatSpeedButton4};
+    const TFlatSpeedButton* numbered[] = {
+        child<TFlatSpeedButton>(*dialog, "FlatSpeedButton1"), child<TFlatSpeedButton>(*dialog, "FlatSpeedButton2"),
+        child<TFlatSpeedButton>(*dialog, "FlatSpeedButton3"), child<TFlatSpeedButton>(*dialog, "FlatSpeedButton4")};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(numbered[i]->Caption(), QStringLiteral("t%1").arg(63 + i));
         EXPECT_EQ(numbered[i]->toolTip(), QStringLiteral("t%1").arg(73 + i));
     }
-    EXPECT_EQ(dialog->FlatSpeedButton5->Caption(), "N");
+    EXPECT_EQ(child<TFlatSpeedButton>(*dialog, "FlatSpeedButton5")->Caption(), "N");
 }
 
 } // namespace
