@@ -7,10 +7,16 @@
 
 bool liesInDataFolders(const QString& path, const QStringList& folders)
 {
-    // Cleaned first, so that "baza/.." names the folder above and not a file of baza.
-    const QFileInfo file(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
-    const QString folder = QFileInfo(file.absolutePath()).canonicalFilePath();
-    if (folder.isEmpty() || file.fileName().isEmpty())
+    // The folder is resolved as the system resolves it when the file is opened, never cleaned by
+    // its text first: "baza/link/../x.wps" names x.wps beside the folder the link leads to, not a
+    // file of baza. "." and ".." name a folder, not a file of it.
+    const QString absolute = QDir::isAbsolutePath(path) ? path : QDir::currentPath() + u'/' + path;
+    const qsizetype slash = absolute.lastIndexOf(u'/');
+    const QString name = absolute.mid(slash + 1);
+    if (name.isEmpty() || name == u"." || name == u"..")
+        return false;
+    const QString folder = QFileInfo(slash > 0 ? absolute.left(slash) : QStringLiteral("/")).canonicalFilePath();
+    if (folder.isEmpty())
         return false;
     for (const QString& dataFolder : folders) {
         const QString resolved = QFileInfo(dataFolder).canonicalFilePath();

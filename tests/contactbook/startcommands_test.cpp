@@ -360,7 +360,12 @@ TEST_F(CommandsTest, DeleteAndRestoreRefuseAnEntryOutsideTheDataFolders)
     const QString binned = write("obce/old.wpb", {"<$@$>nazwisko</$@$>Stara", "<$@$>ulica</$@$>o"});
     ASSERT_TRUE(QFile::link(dir.file("obce"), dir.file("baza/obce")));
     const QString throughLink = dir.file("baza/obce/keep.wps");
-    dir.write("baza/ulubione.sps", (notes + "\r\n" + binned + "\r\n" + throughLink + "\r\n").toUtf8());
+    // ".." after a folder link leads up from where the link leads: to the outside notes.wpj.
+    dir.mkdir("obce/sub");
+    ASSERT_TRUE(QFile::link(dir.file("obce/sub"), dir.file("baza/podfolder")));
+    const QString upFromLink = dir.file("baza/podfolder/../notes.wpj");
+    dir.write("baza/ulubione.sps",
+              (notes + "\r\n" + binned + "\r\n" + throughLink + "\r\n" + upFromLink + "\r\n").toUtf8());
     const QStringList outside = {"obce/notes.wpj", "obce/notes.bmp", "obce/keep.wps", "obce/old.wpb"};
     QMap<QString, QByteArray> before;
     for (const QString& name : outside)
@@ -381,7 +386,7 @@ TEST_F(CommandsTest, DeleteAndRestoreRefuseAnEntryOutsideTheDataFolders)
         EXPECT_EQ(form->Shown().ShownPath, path);
     };
     refused(keep, "FlatSpeedButton2");
-    for (const auto& [favourite, path] : {std::pair{0, notes}, {1, binned}, {2, throughLink}}) {
+    for (const auto& [favourite, path] : {std::pair{0, notes}, {1, binned}, {2, throughLink}, {3, upFromLink}}) {
         child<QMenu>(*form, "PopupMenu6")->actions()[favourite]->trigger();
         ASSERT_EQ(form->Shown().ShownPath, path);
         refused(path, "FlatSpeedButton2");

@@ -25,6 +25,8 @@ protected:
         link("obce/missing.wps", "prog/baza/dangling.wps");
         link("prog/baza/missing.wps", "prog/baza/danglingin.wps");
         link("obce", "prog/baza/obce");
+        dir.write("obce/sub/5.wps", "f");
+        link("obce/sub", "prog/baza/podfolder");
         link("druga", "prog/drugalink");
         link("prog/baza/out.wps", "prog/baza/chain.wps");
     }
@@ -55,6 +57,9 @@ TEST_F(DataFoldersTest, AFileLiesInTheFoldersWhenItsFolderDoesWithEveryLinkResol
         {"obce/notes.wpj", false},
         {"prog/baza/obce/notes.wpj", false}, // through a folder link that leads out
         {"prog/baza/../bazaobok/4.wps", false},
+        // ".." after a folder link goes up from where the link leads, whatever the text says
+        {"prog/baza/podfolder/../notes.wpj", false},
+        {"prog/baza/podfolder/../../prog/baza/1.wps", true},
         {"prog/baza/sub/..", false},
         {"prog/baza", false},
         {"nowhere/1.wps", false},
