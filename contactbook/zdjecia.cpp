@@ -5,6 +5,7 @@
 #include "TFlatGaugeUnit.h"
 #include "TFlatSpeedButtonUnit.h"
 #include "codec1250.h"
+#include "datafolders.h"
 #include "desktop.h"
 #include "dialogrunner.h"
 #include "filewriter.h"
@@ -21,6 +22,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollArea>
@@ -40,6 +42,13 @@ const ScrollBoxFrame kBox;
 // Writes a picture as a bitmap file; false with `error` naming the file when it was not written.
 bool writeBitmap(const FileWriter& writer, const QString& path, const QImage& picture, QString* error)
 {
+    // The writer keeps a link and replaces what it points to: a link here that leads out of the
+    // data folder (an unpacked archive) is never written through.
+    if (isLinkLeadingOut(path, {QFileInfo(path).absolutePath()})) {
+        if (error)
+            *error = QStringLiteral("%1: a link out of the data folders").arg(path);
+        return false;
+    }
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

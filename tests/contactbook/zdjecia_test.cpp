@@ -14,6 +14,8 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollArea>
@@ -368,6 +370,27 @@ TEST_F(CropWindowTest, AScratchBitmapThatCannotBeWrittenStopsTheStepWithAMessage
     EXPECT_TRUE(window->Thumbnail.isNull());
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_TRUE(prompter.shown[0].text.contains(dir.file("baza/bufor.bmp"))) << prompter.shown[0].text.toStdString();
+}
+
+TEST_F(CropWindowTest, AScratchBitmapThatIsALinkLeadingOutOfTheDataFolderIsNeverWrittenThrough)
+{
+    // An unpacked archive may hold the scratch bitmap as a link to a file elsewhere.
+    const QString outside = dir.write("obce/zdjecie.bmp", "someone else's");
+    ASSERT_TRUE(QFile::link(outside, dir.file("baza/bufor.bmp")));
+
+    FixedPictureChooser chooser(dir.write("photo.jpg", jpeg(pattern(120, 120))));
+    EXPECT_TRUE(ChoosePhoto(*window, nullptr).pickedName.isEmpty());
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_EQ(prompter.shown[0].text, kPictureMessage);
+
+    chooser.answer = bitmap("photo.bmp", pattern(120, 120));
+    runner.scripts << [this](QDialog&) { window->FlatSpeedButton2->Click(); };
+    EXPECT_FALSE(ChoosePhoto(*window, nullptr).cropped);
+    ASSERT_EQ(prompter.shown.size(), 2);
+    EXPECT_TRUE(prompter.shown[1].text.contains(dir.file("baza/bufor.bmp"))) << prompter.shown[1].text.toStdString();
+
+    EXPECT_EQ(dir.read("obce/zdjecie.bmp"), "someone else's");
+    EXPECT_TRUE(QFileInfo(dir.file("baza/bufor.bmp")).isSymLink());
 }
 
 TEST_F(CropWindowTest, TakesTheSchemeOnShowAndItsLanguageTexts)
