@@ -49,6 +49,11 @@ TForm13::TForm13(const ProgramState& state, QWidget* parent)
     FlatSpeedButton1 = button(71, "Z", "Zacznij drukowanie", mrNone);
     FlatSpeedButton2 = button(103, "X", "Zamknij okno i anuluj drukowanie", mrCancel);
     connect(FlatSpeedButton1, &TFlatSpeedButton::OnClick, this, &TForm13::FlatSpeedButton1Click);
+    nameControls({{Label1, "Label1"},
+                  {FlatMemo1, "FlatMemo1"},
+                  {Shape1, "Shape1"},
+                  {FlatSpeedButton1, "FlatSpeedButton1"},
+                  {FlatSpeedButton2, "FlatSpeedButton2"}});
 }
 
 void TForm13::FormShow()

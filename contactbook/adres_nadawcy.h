@@ -22,12 +22,6 @@ public:
     // `state` gives the program folder and the colours; it must outlive the dialog.
     explicit TForm13(const ProgramState& state, QWidget* parent = nullptr);
 
-    QLabel* Label1;
-    TFlatMemo* FlatMemo1; // the address, one line per line
-    TShape* Shape1;
-    TFlatSpeedButton* FlatSpeedButton1; // "Z"
-    TFlatSpeedButton* FlatSpeedButton2; // "X"
-
     // The address as the dialog closed, as stored bytes.
     QList<QByteArray> AddressLines() const { return m_lines; }
 
@@ -38,6 +32,13 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The controls, each named by its component name (see nameControls).
+    QLabel* Label1;
+    TFlatMemo* FlatMemo1; // the address, one line per line
+    TShape* Shape1;
+    TFlatSpeedButton* FlatSpeedButton1; // "Z"
+    TFlatSpeedButton* FlatSpeedButton2; // "X"
+
     const ProgramState& m_state;
     QList<QByteArray> m_lines;
 };

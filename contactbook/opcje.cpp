@@ -144,6 +144,21 @@ TForm15::TForm15(const ProgramState& state, QWidget* parent)
     FlatSpeedButton2->SetCaption(QStringLiteral("X"));
     FlatSpeedButton2->setToolTip(QStringLiteral("Zamknij okno"));
     FlatSpeedButton2->SetModalResult(mrCancel);
+
+    nameNumbered(Label, "Label");
+    nameNumbered(ZuboComboBox, "ZuboComboBox");
+    nameControls({{FlatCheckBox1, "FlatCheckBox1"},
+                  {FlatCheckBox2, "FlatCheckBox2"},
+                  {FlatEdit1, "FlatEdit1"},
+                  {FlatSpeedButton1, "FlatSpeedButton1"},
+                  {FlatSpeedButton2, "FlatSpeedButton2"},
+                  {FlatSpeedButton3, "FlatSpeedButton3"},
+                  {DirectoryListBox1, "DirectoryListBox1"},
+                  {DirectoryModel, "DirectoryModel"},
+                  {DriveComboBox1, "DriveComboBox1"},
+                  {FlatRadioButton1, "FlatRadioButton1"},
+                  {FlatRadioButton2, "FlatRadioButton2"},
+                  {Shape1, "Shape1"}});
 }
 
 OptionsState TForm15::state() const

@@ -30,22 +30,8 @@ public:
     explicit TForm15(const ProgramState& state, QWidget* parent = nullptr);
 
     // Label1..Label11 by number; Label[0] is unused.
-    std::array<QLabel*, 12> Label{};
-    TFlatCheckBox* FlatCheckBox1;       // "Standardowa": the default base in use
-    TFlatCheckBox* FlatCheckBox2;       // "Inna": the second base in use
-    TFlatEdit* FlatEdit1;               // the folder of the second base
-    TFlatSpeedButton* FlatSpeedButton1; // shows or hides the folder browser
-    QTreeView* DirectoryListBox1;
-    QFileSystemModel* DirectoryModel;
-    QComboBox* DriveComboBox1;
-    TFlatRadioButton* FlatRadioButton1; // save new entries in the default base
-    TFlatRadioButton* FlatRadioButton2; // ... in the second one
     // The day boxes by number (1 and 2 birthdays, 3 and 4 name days, 5 and 6 other occasions, the
     // days before and after); ZuboComboBox[0] is unused.
-    std::array<TZuboComboBox*, 7> ZuboComboBox{};
-    TFlatSpeedButton* FlatSpeedButton3; // "Z"
-    TFlatSpeedButton* FlatSpeedButton2; // "X"
-    TShape* Shape1;
 
     void FormShow();
     void FlatSpeedButton1Click();
@@ -57,6 +43,22 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The controls, each named by its component name (see nameControls).
+    std::array<QLabel*, 12> Label{};
+    TFlatCheckBox* FlatCheckBox1;       // "Standardowa": the default base in use
+    TFlatCheckBox* FlatCheckBox2;       // "Inna": the second base in use
+    TFlatEdit* FlatEdit1;               // the folder of the second base
+    TFlatSpeedButton* FlatSpeedButton1; // shows or hides the folder browser
+    QTreeView* DirectoryListBox1;
+    QFileSystemModel* DirectoryModel;
+    QComboBox* DriveComboBox1;
+    TFlatRadioButton* FlatRadioButton1; // save new entries in the default base
+    TFlatRadioButton* FlatRadioButton2; // ... in the second one
+    std::array<TZuboComboBox*, 7> ZuboComboBox{};
+    TFlatSpeedButton* FlatSpeedButton3; // "Z"
+    TFlatSpeedButton* FlatSpeedButton2; // "X"
+    TShape* Shape1;
+
     OptionsState state() const;
     void show(const OptionsState& s);
     void colour();

@@ -2,6 +2,7 @@
 
 #include "TFlatMemoUnit.h"
 #include "TFlatSpeedButtonUnit.h"
+#include "children.h"
 #include "profilefile.h"
 #include "programfixture.h"
 
@@ -25,9 +26,10 @@ TEST_F(SenderDialogTest, ShowsTheStoredAddressAndStoresItWholeOnZ)
     start();
     QStringList shown;
     const int result = runWith([&](adres_nadawcy::TForm13& f) {
-        shown = f.FlatMemo1->Lines();
-        f.FlatMemo1->SetLines({QString::fromUtf8("Jan Kos"), QString(), QString::fromUtf8("00-950 Łódź")});
-        f.FlatSpeedButton1->Click();
+        shown = child<TFlatMemo>(f, "FlatMemo1")->Lines();
+        child<TFlatMemo>(f, "FlatMemo1")
+            ->SetLines({QString::fromUtf8("Jan Kos"), QString(), QString::fromUtf8("00-950 Łódź")});
+        child<TFlatSpeedButton>(f, "FlatSpeedButton1")->Click();
     });
     EXPECT_EQ(shown, (QStringList{"Jan Kos", "ul. Polna 1"}));
     EXPECT_EQ(result, mrOk);
@@ -42,8 +44,8 @@ TEST_F(SenderDialogTest, EmptyLinesAtTheEndAreShownAndStoredAgain)
     start();
     QStringList shown;
     runWith([&](adres_nadawcy::TForm13& f) {
-        shown = f.FlatMemo1->Lines();
-        f.FlatSpeedButton1->Click();
+        shown = child<TFlatMemo>(f, "FlatMemo1")->Lines();
+        child<TFlatSpeedButton>(f, "FlatSpeedButton1")->Click();
     });
     EXPECT_EQ(shown, (QStringList{"Jan Kos", "", ""}));
     EXPECT_EQ(form().AddressLines(), (QList<QByteArray>{"Jan Kos", "", ""}));
@@ -55,8 +57,8 @@ TEST_F(SenderDialogTest, AnEmptyAddressPrintsNoneAndKeepsTheStoredOne)
     write("opcje.ini", {"[adres_nadawcy]", "linia1=Jan Kos"});
     start();
     const int result = runWith([](adres_nadawcy::TForm13& f) {
-        f.FlatMemo1->clear();
-        f.FlatSpeedButton1->Click();
+        child<TFlatMemo>(f, "FlatMemo1")->clear();
+        child<TFlatSpeedButton>(f, "FlatSpeedButton1")->Click();
     });
     EXPECT_EQ(result, mrOk);
     EXPECT_TRUE(form().AddressLines().isEmpty());
@@ -67,8 +69,8 @@ TEST_F(SenderDialogTest, XCancelsAndStoresNothing)
 {
     start();
     const int result = runWith([](adres_nadawcy::TForm13& f) {
-        f.FlatMemo1->SetLines({"Nowy"});
-        f.FlatSpeedButton2->Click();
+        child<TFlatMemo>(f, "FlatMemo1")->SetLines({"Nowy"});
+        child<TFlatSpeedButton>(f, "FlatSpeedButton2")->Click();
     });
     EXPECT_EQ(result, mrCancel);
     EXPECT_FALSE(dir.exists("opcje.ini") && ini().readString("adres_nadawcy", "linia1", "???") != "???");
@@ -79,8 +81,8 @@ TEST_F(SenderDialogTest, ALineOutsideTheCodePageIsRefusedByNameAndTheDialogStays
     start();
     bool stillOpen = false;
     runWith([&](adres_nadawcy::TForm13& f) {
-        f.FlatMemo1->SetLines({"Jan", QString::fromUtf8("Київ")});
-        f.FlatSpeedButton1->Click();
+        child<TFlatMemo>(f, "FlatMemo1")->SetLines({"Jan", QString::fromUtf8("Київ")});
+        child<TFlatSpeedButton>(f, "FlatSpeedButton1")->Click();
         stillOpen = f.isVisible();
     });
     EXPECT_TRUE(stillOpen);

@@ -304,8 +304,7 @@ TEST_F(PickerTest, EnvelopesNeedTheSenderDialogAndTheChosenFormatThePrinterSetup
             (f.*radio)->SetChecked(true);
             f.FlatSpeedButton4->Click();
             dialogs.scripts.prepend([confirmSender](QDialog& sender) {
-                auto& s = static_cast<adres_nadawcy::TForm13&>(sender);
-                (confirmSender ? s.FlatSpeedButton1 : s.FlatSpeedButton2)->Click();
+                child<TFlatSpeedButton>(sender, confirmSender ? "FlatSpeedButton1" : "FlatSpeedButton2")->Click();
             });
             f.FlatSpeedButton6->Click();
         });
@@ -340,7 +339,7 @@ protected:
             (f.*radio)->SetChecked(true);
             f.FlatSpeedButton4->Click();
             dialogs.scripts.prepend(
-                [](QDialog& sender) { static_cast<adres_nadawcy::TForm13&>(sender).FlatSpeedButton1->Click(); });
+                [](QDialog& sender) { child<TFlatSpeedButton>(sender, "FlatSpeedButton1")->Click(); });
             f.FlatSpeedButton6->Click();
         });
         child<TFlatSpeedButton>(*program->Form1, "FlatSpeedButton13")->Click();

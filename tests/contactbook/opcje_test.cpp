@@ -32,7 +32,7 @@ protected:
     {
         QList<int> list;
         for (int box = 1; box <= 6; ++box)
-            list << f.ZuboComboBox[std::size_t(box)]->currentIndex();
+            list << child<TZuboComboBox>(f, QStringLiteral("ZuboComboBox%1").arg(std::size_t(box)))->currentIndex();
         return list;
     }
 };
@@ -47,11 +47,11 @@ TEST_F(OptionsDialogTest, WithoutSettingsShowsDefaultsAndRecordsTheDefaultBaseAt
     dialogs.scripts.append([&](QDialog& d) {
         auto& f = static_cast<opcje::TForm15&>(d);
         shown = days(f);
-        standard = f.FlatCheckBox1->Checked();
-        other = f.FlatCheckBox2->Checked();
-        saveDefault = f.FlatRadioButton1->Checked();
-        folder = f.FlatEdit1->text();
-        f.FlatSpeedButton2->Click(); // "X"
+        standard = child<TFlatCheckBox>(f, "FlatCheckBox1")->Checked();
+        other = child<TFlatCheckBox>(f, "FlatCheckBox2")->Checked();
+        saveDefault = child<TFlatRadioButton>(f, "FlatRadioButton1")->Checked();
+        folder = child<TFlatEdit>(f, "FlatEdit1")->text();
+        child<TFlatSpeedButton>(f, "FlatSpeedButton2")->Click(); // "X"
     });
     child<TFlatSpeedButton>(*program->Form1, "FlatSpeedButton21")->Click();
     ASSERT_EQ(dialogs.shown.size(), 1);
@@ -75,9 +75,9 @@ TEST_F(OptionsDialogTest, SavesWhatIsShownAndTellsToRestart)
     const int result = runWith([&](opcje::TForm15& f) {
         shown = days(f);
         // A default base saved as not in use must not come back by opening and confirming.
-        standard = f.FlatCheckBox1->Checked();
-        f.ZuboComboBox[1]->setCurrentIndex(14);
-        f.FlatSpeedButton3->Click();
+        standard = child<TFlatCheckBox>(f, "FlatCheckBox1")->Checked();
+        child<TZuboComboBox>(f, "ZuboComboBox1")->setCurrentIndex(14);
+        child<TFlatSpeedButton>(f, "FlatSpeedButton3")->Click();
     });
     EXPECT_EQ(shown, (QList<int>{-1, 3, 7, 1, 7, 3}));
     EXPECT_FALSE(standard);
@@ -94,9 +94,9 @@ TEST_F(OptionsDialogTest, ChecksCorrectTheChoiceWithTheirMessagesInOrder)
 {
     start();
     runWith([&](opcje::TForm15& f) {
-        f.FlatCheckBox2->SetChecked(true); // "Inna" without a folder
-        f.FlatRadioButton2->SetChecked(true);
-        f.FlatSpeedButton3->Click();
+        child<TFlatCheckBox>(f, "FlatCheckBox2")->SetChecked(true); // "Inna" without a folder
+        child<TFlatRadioButton>(f, "FlatRadioButton2")->SetChecked(true);
+        child<TFlatSpeedButton>(f, "FlatSpeedButton3")->Click();
     });
     EXPECT_EQ(messages(), (QStringList{msg(25), msg(26), msg(14)}));
     EXPECT_EQ(key("baza_1"), "jest");
@@ -105,8 +105,8 @@ TEST_F(OptionsDialogTest, ChecksCorrectTheChoiceWithTheirMessagesInOrder)
 
     prompter.shown.clear();
     runWith([&](opcje::TForm15& f) {
-        f.FlatCheckBox1->SetChecked(false);
-        f.FlatSpeedButton3->Click();
+        child<TFlatCheckBox>(f, "FlatCheckBox1")->SetChecked(false);
+        child<TFlatSpeedButton>(f, "FlatSpeedButton3")->Click();
     });
     EXPECT_EQ(messages(), (QStringList{msg(27), msg(14)}));
     EXPECT_EQ(key("baza_1"), "jest");
@@ -119,16 +119,17 @@ TEST_F(OptionsDialogTest, AFolderDoubleClickedInTheBrowserIsTheSecondBase)
     start();
     bool browserShown = false;
     runWith([&](opcje::TForm15& f) {
-        f.FlatSpeedButton1->Click();
-        browserShown = f.DirectoryListBox1->isVisible() && f.DriveComboBox1->isVisible();
-        const QModelIndex index = f.DirectoryModel->index(dir.file("dane"));
-        emit f.DirectoryListBox1->doubleClicked(index);
-        f.FlatSpeedButton1->Click();
-        f.FlatSpeedButton3->Click();
+        child<TFlatSpeedButton>(f, "FlatSpeedButton1")->Click();
+        browserShown =
+            child<QTreeView>(f, "DirectoryListBox1")->isVisible() && child<QComboBox>(f, "DriveComboBox1")->isVisible();
+        const QModelIndex index = child<QFileSystemModel>(f, "DirectoryModel")->index(dir.file("dane"));
+        emit child<QTreeView>(f, "DirectoryListBox1")->doubleClicked(index);
+        child<TFlatSpeedButton>(f, "FlatSpeedButton1")->Click();
+        child<TFlatSpeedButton>(f, "FlatSpeedButton3")->Click();
     });
     EXPECT_TRUE(browserShown);
     EXPECT_EQ(key("baza_2").toStdString(), dir.file("dane").toStdString());
-    EXPECT_FALSE(form().DirectoryListBox1->isVisible());
+    EXPECT_FALSE(child<QTreeView>(form(), "DirectoryListBox1")->isVisible());
 }
 
 TEST_F(OptionsDialogTest, TheBrowserOpensAtTheDataFolderInUseOnItsDrive)
@@ -151,14 +152,16 @@ TEST_F(OptionsDialogTest, TheBrowserOpensAtTheDataFolderInUseOnItsDrive)
     for (const Case& c : cases) {
         QString root, chosen, driveShown;
         runWith([&](opcje::TForm15& f) {
-            f.FlatEdit1->setText(c.typed);
-            if (!f.DirectoryListBox1->isHidden())
-                f.FlatSpeedButton1->Click(); // hides it
-            f.FlatSpeedButton1->Click();
-            root = f.DirectoryModel->filePath(f.DirectoryListBox1->rootIndex());
-            chosen = f.DirectoryModel->filePath(f.DirectoryListBox1->currentIndex());
-            driveShown = f.DriveComboBox1->currentText();
-            f.FlatSpeedButton2->Click();
+            child<TFlatEdit>(f, "FlatEdit1")->setText(c.typed);
+            if (!child<QTreeView>(f, "DirectoryListBox1")->isHidden())
+                child<TFlatSpeedButton>(f, "FlatSpeedButton1")->Click(); // hides it
+            child<TFlatSpeedButton>(f, "FlatSpeedButton1")->Click();
+            root = child<QFileSystemModel>(f, "DirectoryModel")
+                       ->filePath(child<QTreeView>(f, "DirectoryListBox1")->rootIndex());
+            chosen = child<QFileSystemModel>(f, "DirectoryModel")
+                         ->filePath(child<QTreeView>(f, "DirectoryListBox1")->currentIndex());
+            driveShown = child<QComboBox>(f, "DriveComboBox1")->currentText();
+            child<TFlatSpeedButton>(f, "FlatSpeedButton2")->Click();
         });
         EXPECT_EQ(driveShown, drive) << c.what;
         EXPECT_EQ(root, dir.path().chopped(1)) << c.what;
@@ -169,8 +172,9 @@ TEST_F(OptionsDialogTest, TheBrowserOpensAtTheDataFolderInUseOnItsDrive)
     write("opcje.ini", {"[opcje]", ("baza_2=" + dir.file("dane/rok").toStdString()).c_str()});
     QString chosen;
     runWith([&](opcje::TForm15& f) {
-        chosen = f.DirectoryModel->filePath(f.DirectoryListBox1->currentIndex());
-        f.FlatSpeedButton2->Click();
+        chosen = child<QFileSystemModel>(f, "DirectoryModel")
+                     ->filePath(child<QTreeView>(f, "DirectoryListBox1")->currentIndex());
+        child<TFlatSpeedButton>(f, "FlatSpeedButton2")->Click();
     });
     EXPECT_EQ(chosen, dir.file("dane/rok"));
 }
@@ -180,9 +184,9 @@ TEST_F(OptionsDialogTest, AFolderOutsideTheCodePageIsRefusedAndTheDialogStaysOpe
     start();
     bool open = false;
     runWith([&](opcje::TForm15& f) {
-        f.FlatCheckBox2->SetChecked(true);
-        f.FlatEdit1->setText(QString::fromUtf8("/дані"));
-        f.FlatSpeedButton3->Click();
+        child<TFlatCheckBox>(f, "FlatCheckBox2")->SetChecked(true);
+        child<TFlatEdit>(f, "FlatEdit1")->setText(QString::fromUtf8("/дані"));
+        child<TFlatSpeedButton>(f, "FlatSpeedButton3")->Click();
         open = f.isVisible();
     });
     EXPECT_TRUE(open);
