@@ -31,6 +31,21 @@ QByteArray firstNameLine(const Lines& lines)
     return QByteArray();
 }
 
+// Whether `name` in the folder held open by `listing` is a plain file (never a link) last changed a
+// minute or more before `nowMs`: a file that another running program is writing is younger. One
+// status call, which also gives the size.
+bool isOldPlainFile(const FolderListing& listing, const QByteArray& name, qint64 nowMs, qint64* size = nullptr)
+{
+    constexpr qint64 kMinimumAgeSeconds = 60;
+    struct stat status;
+    if (fstatat(listing.handle(), name.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(status.st_mode))
+        return false;
+    if (size)
+        *size = status.st_size;
+    const qint64 modified = qint64(status.st_mtim.tv_sec) * 1000 + status.st_mtim.tv_nsec / 1000000;
+    return (nowMs - modified) / 1000 >= kMinimumAgeSeconds;
+}
+
 } // namespace
 
 StartList takeCommandLine(QList<PersonListEntry> listed, const QStringList& arguments, const QString& workingDir,
@@ -77,7 +92,6 @@ void removeOldProgramFiles(const QString& programDir, const FileRemover& remover
 
 void removeWriterLeftovers(const QStringList& folders, const QDateTime& now, const FileRemover& remover)
 {
-    constexpr qint64 kMinimumAgeSeconds = 60;
     // Taken once: each conversion of a local time looks up the time zone.
     const qint64 nowMs = now.toMSecsSinceEpoch();
     for (const QString& folder : folders) {
@@ -86,19 +100,32 @@ void removeWriterLeftovers(const QStringList& folders, const QDateTime& now, con
         const FolderListing listing(folder);
         std::vector<QByteArray> stored = listing.names();
         std::sort(stored.begin(), stored.end(), precedesAsText);
+        QStringList emptied; // entry files removed, whose photo may be left of the same save
         for (const QByteArray& bytes : stored) {
             const bool temporary = bytes.startsWith(".zubo-") && FileWriter::isTemporaryName(QFile::decodeName(bytes));
             if (!temporary && !isEntryFileName(QByteArrayView(bytes)))
                 continue;
-            struct stat status;
-            if (fstatat(listing.handle(), bytes.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0 ||
-                !S_ISREG(status.st_mode))
+            qint64 size = 0;
+            if (!isOldPlainFile(listing, bytes, nowMs, &size) || !(temporary || size == 0))
                 continue;
-            const qint64 modified = qint64(status.st_mtim.tv_sec) * 1000 + status.st_mtim.tv_nsec / 1000000;
-            if ((nowMs - modified) / 1000 < kMinimumAgeSeconds)
+            const QString name = QFile::decodeName(bytes);
+            if (remover.remove(QDir(folder).filePath(name)) && !temporary)
+                emptied.append(name);
+        }
+        // A save killed after it wrote the photo leaves it beside the empty entry file: it goes with
+        // that file when no other entry file of its base is left and it is as old and plain as the
+        // entry was. The picture scratch file is never the photo of an entry.
+        if (emptied.isEmpty())
+            continue;
+        FolderFilesByBase files(folder);
+        for (const QString& entry : emptied) {
+            const QString photo = QFileInfo(siblingPath(files, entry, QStringLiteral(".bmp"))).fileName();
+            if (photo.compare(QLatin1String("bufor.bmp"), Qt::CaseInsensitive) == 0 ||
+                !photoMayBeDeleted(files, baseNameOf(entry)) ||
+                !isOldPlainFile(listing, QFile::encodeName(photo), nowMs))
                 continue;
-            if (temporary || status.st_size == 0)
-                remover.remove(QDir(folder).filePath(QFile::decodeName(bytes)));
+            if (remover.remove(QDir(folder).filePath(photo)))
+                files.forget(photo);
         }
     }
 }

@@ -42,7 +42,8 @@ void removeOldProgramFiles(const QString& programDir, const FileRemover& remover
 
 // Removes what a program killed in the middle of a save leaves behind in `folders`, and nothing
 // else: the writer's temporary files (FileWriter::isTemporaryName), which may hold personal data,
-// and empty entry files (".wps", ".wpj", ".wpb"), claimed names whose content never came. Each only
+// and empty entry files (".wps", ".wpj", ".wpb"), claimed names whose content never came, with the
+// photo of an empty entry file when no other entry file of its base is left. Each only
 // when it is a plain file (never a link) last changed a minute or more before `now`, so that a save
 // another running program is making is left alone. Every file is looked at again right before it
 // is removed.

@@ -124,7 +124,16 @@ TEST(WriterLeftovers, OnlyOurOldTemporaryFilesAndEmptyEntryFilesAreRemoved)
         {"1-1-1.wps", "", 59, false},
         {"2-2-2.wps", "x", 3600, false},
         {"ulubione.sps", "", 3600, false}, // an empty favourites list is a list
-        {"1-2-3.bmp", "", 3600, false},
+        // The photo of an empty entry file goes with it when no other entry file of its base is left.
+        {"1-2-3.bmp", "BM", 3600, true},
+        {"7-8-9.BMP", "BM", 3600, true},
+        {"4-4-4.bmp", "BM", 3600, false},
+        {"4-4-4.wps", "", 3600, true},
+        {"4-4-4.wpb", "<$@$>nazwisko</$@$>Jan", 3600, false}, // still uses the photo
+        {"5-5-5.wpj", "", 3600, true},
+        {"5-5-5.bmp", "BM", 30, false},   // another program may be saving it
+        {"6-6-6.bmp", "BM", 3600, false}, // no entry file of its own was removed
+        {"bufor.wps", "", 3600, true},
         {"notatki.txt", "", 3600, false},
         {"lista1.lst", "", 3600, false},
         {"x.wps.zubo-1-2.tmp", "", 3600, false},
@@ -140,6 +149,8 @@ TEST(WriterLeftovers, OnlyOurOldTemporaryFilesAndEmptyEntryFilesAreRemoved)
     ASSERT_TRUE(QFile::link(victim, dir.file("3-3-3.wps")));
     ASSERT_TRUE(QFile::link(victim, dir.file(".zubo-1-1.tmp")));
     dir.mkdir(".zubo-2-2.tmp");
+    dir.write("8-8-8.wps", "", now.addSecs(-3600));
+    ASSERT_TRUE(QFile::link(victim, dir.file("8-8-8.bmp")));
     const QString other = dir.write("other/9-9-9.wps", "");
 
     RecordingRemover remover;
@@ -149,9 +160,10 @@ TEST(WriterLeftovers, OnlyOurOldTemporaryFilesAndEmptyEntryFilesAreRemoved)
     EXPECT_TRUE(QFileInfo(dir.file("3-3-3.wps")).isSymLink());
     EXPECT_TRUE(QFileInfo(dir.file(".zubo-1-1.tmp")).isSymLink());
     EXPECT_TRUE(QFileInfo(dir.file(".zubo-2-2.tmp")).isDir());
+    EXPECT_TRUE(QFileInfo(dir.file("8-8-8.bmp")).isSymLink());
     EXPECT_TRUE(QFileInfo::exists(victim));
     EXPECT_TRUE(QFileInfo::exists(other));
-    EXPECT_EQ(remover.asked.size(), 4);
+    EXPECT_EQ(remover.asked.size(), 10);
 }
 
 } // namespace
