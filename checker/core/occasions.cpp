@@ -8,6 +8,8 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cstdlib>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -145,10 +147,19 @@ DateLine judgeDateLine(const QByteArray& key, const QByteArray& value, bool oneO
     return line;
 }
 
-// A one-off reminder is done when one of its dates has just passed and none is announced or still
-// lies ahead. A date with a year after today's lies ahead until its day; a date read yearly (no year,
-// or a year gone by) lies ahead when its day is still to come in the year of the date that passed
-// last, so a reminder's dates without a year are read as dates of one calendar year.
+// The day a date line falls due when its day and month are placed in `year`.
+std::optional<QDate> dueIn(const DateLine& line, int year)
+{
+    const auto placed = placeDate(year, line.dayPart, line.monthPart);
+    return placed ? std::optional<QDate>(placed->due) : std::nullopt;
+}
+
+// A one-off reminder is done when one of its dates has just passed, none is announced, and every
+// date of the round of the one that passed last has had its day. Of that round, a date whose year is
+// not before the year the passed date was placed in is its own date as written (the first it has);
+// a date without a year, or of an earlier year, is its occurrence nearest to the date that passed
+// (the later of two as near), so that dates around a year's end are read as one round whichever
+// year they fall in. Dates that cannot be placed are left out.
 bool allDatesPassed(const QList<DateLine>& lines, QDate today)
 {
     const DateLine* lastPassed = nullptr;
@@ -160,14 +171,24 @@ bool allDatesPassed(const QList<DateLine>& lines, QDate today)
     }
     if (!lastPassed)
         return false;
+    const QDate passed = today.addDays(-lastPassed->judged.DayCount);
+    const int passedIn = lastPassed->judged.placedIn;
     for (const DateLine& line : lines) {
-        if (line.judged.window != Window::None || !line.placed)
-            continue;
-        if (line.ownYear && *line.ownYear > today.year())
-            return false;
-        const int year = std::max(lastPassed->judged.placedIn, line.ownYear.value_or(lastPassed->judged.placedIn));
-        const auto placed = placeDate(year, line.dayPart, line.monthPart);
-        if (placed && placed->due > today)
+        std::optional<QDate> reading;
+        if (line.ownYear && *line.ownYear >= passedIn) {
+            // 29.02 and days past a month's end exist in the leap years only.
+            for (int k = 0; k < 8 && !reading && *line.ownYear <= std::numeric_limits<int>::max() - k; ++k)
+                reading = dueIn(line, *line.ownYear + k);
+        } else {
+            for (int year = passed.year() - 2; year <= passed.year() + 1; ++year) {
+                if (line.ownYear && year < *line.ownYear)
+                    continue;
+                const auto due = dueIn(line, year);
+                if (due && (!reading || std::abs(passed.daysTo(*due)) <= std::abs(passed.daysTo(*reading))))
+                    reading = due;
+            }
+        }
+        if (reading && *reading >= today)
             return false;
     }
     return true;
