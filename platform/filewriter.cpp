@@ -43,12 +43,12 @@ public:
             ::close(m_fd);
         m_fd = fd;
     }
-    // Closes now; the result of close, which on some file systems is where a write error shows.
-    int close()
+    // Gives the descriptor up without closing it.
+    int release()
     {
-        const int result = ::close(m_fd);
+        const int fd = m_fd;
         m_fd = -1;
-        return result;
+        return fd;
     }
 
 private:
@@ -118,13 +118,13 @@ bool FileWriter::writeAtomically(const QString& path, const QByteArray& bytes, Q
     }
     if (!syncFile(file.get()))
         return discard(QFileDevice::WriteError, errno);
-    if (file.close() != 0)
+    // On some file systems a write error shows only when the file is closed.
+    if (closeFile(file.release()) != 0)
         return discard(QFileDevice::WriteError, errno);
     if (::renameat(folder.get(), temporary.constData(), folder.get(), name.constData()) != 0)
         return discard(QFileDevice::RenameError, errno);
-    // The rename itself reaches the disk with the folder. File systems that cannot sync a folder say
-    // EINVAL; that is no failure.
-    if (::fsync(folder.get()) != 0 && errno != EINVAL)
+    // The rename itself reaches the disk with the folder.
+    if (!syncFolder(folder.get()))
         return fail(QFileDevice::WriteError, errno);
     return true;
 }
@@ -159,6 +159,17 @@ qint64 FileWriter::writeChunk(const QString&, int fd, const char* data, qint64 s
 bool FileWriter::syncFile(int fd) const
 {
     return ::fsync(fd) == 0;
+}
+
+int FileWriter::closeFile(int fd) const
+{
+    return ::close(fd);
+}
+
+bool FileWriter::syncFolder(int fd) const
+{
+    // File systems that cannot sync a folder say EINVAL.
+    return ::fsync(fd) == 0 || errno == EINVAL;
 }
 
 bool renameWithoutReplacing(const QString& from, const QString& to, int* code)

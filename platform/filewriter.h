@@ -36,6 +36,12 @@ protected:
     virtual qint64 writeChunk(const QString& target, int fd, const char* data, qint64 size) const;
     // Syncs the temporary file to the disk; false when the disk reports a failure.
     virtual bool syncFile(int fd) const;
+    // Closes the written temporary file: 0, or -1 with errno set (some file systems report a write
+    // error only here).
+    virtual int closeFile(int fd) const;
+    // Syncs the folder after the rename; false with errno set when the disk reports a failure (a file
+    // system that cannot sync a folder is no failure).
+    virtual bool syncFolder(int fd) const;
 };
 
 // The file that writeAtomically(path) replaces: `path` itself, or the file a symlink there points to

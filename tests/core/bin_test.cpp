@@ -3,6 +3,7 @@
 #include "support.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -234,6 +235,66 @@ TEST_F(RestoreEntry, WhenTheMomentsNameIsTakenNothingIsRenamed)
     EXPECT_EQ(contents(dir),
               (QMap<QString, QByteArray>{
                   {"1.wpb", "binned"}, {"1.wps", "added since"}, {"2026128_957.wps", "moved aside a moment ago"}}));
+}
+
+TEST_F(RestoreEntry, TwoRestoresWithinOneSecondNeverShareTheMomentsName)
+{
+    // Each person moved aside has a photo of its own, so it is copied, not renamed: the second copy
+    // must not go over the first.
+    dir.write("1.wpb", "binned 1");
+    dir.write("1.wps", crlf({T("nazwisko", "Pierwsza"), T("zdjecie", "1.bmp")}));
+    dir.write("1.bmp", "photo 1");
+    dir.write("2.wpb", "binned 2");
+    dir.write("2.wps", crlf({T("nazwisko", "Druga"), T("zdjecie", "2.bmp")}));
+    dir.write("2.bmp", "photo 2");
+    const auto first = restoreEntry(dir.file("1.wpb"), now, FileWriter::standard(), FileRemover::standard());
+    ASSERT_TRUE(first);
+    ASSERT_TRUE(first->restored);
+    const QMap<QString, QByteArray> between = contents(dir);
+    const auto second = restoreEntry(dir.file("2.wpb"), now, FileWriter::standard(), FileRemover::standard());
+    ASSERT_TRUE(second);
+    EXPECT_FALSE(second->restored);
+    EXPECT_EQ(second->failedPath, dir.file("2.wps"));
+    EXPECT_EQ(contents(dir), between);
+    EXPECT_EQ(between.value("2026128_957.wps"), crlf({T("nazwisko", "Pierwsza"), T("zdjecie", "2026128_957.bmp")}));
+    EXPECT_EQ(between.value("2026128_957.bmp"), "photo 1");
+}
+
+TEST_F(RestoreEntry, APersonSavedMeanwhileIsNeverDeletedAsMovedAside)
+{
+    // Another window saves the person while its copy is being written: the copy is not what the
+    // file now holds, so the file stays and nothing is restored.
+    class SavingMeanwhile : public FileWriter {
+    public:
+        explicit SavingMeanwhile(QString person)
+            : m_person(std::move(person))
+        {}
+
+    protected:
+        qint64 writeChunk(const QString& target, int fd, const char* data, qint64 size) const override
+        {
+            QFile file(m_person);
+            if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                file.write(crlf({T("nazwisko", "Zapisana w innym oknie"), T("zdjecie", "1.bmp")}));
+            return FileWriter::writeChunk(target, fd, data, size);
+        }
+
+    private:
+        QString m_person;
+    };
+    dir.write("1.wpb", "binned");
+    dir.write("1.wps", crlf({T("nazwisko", "Nowy"), T("zdjecie", "1.bmp")}));
+    dir.write("1.bmp", "photo");
+    const auto result =
+        restoreEntry(dir.file("1.wpb"), now, SavingMeanwhile(dir.file("1.wps")), FileRemover::standard());
+    ASSERT_TRUE(result);
+    EXPECT_FALSE(result->restored);
+    EXPECT_EQ(result->failedPath, dir.file("1.wps"));
+    EXPECT_EQ(contents(dir), (QMap<QString, QByteArray>{
+                                 {"1.wpb", "binned"},
+                                 {"1.wps", crlf({T("nazwisko", "Zapisana w innym oknie"), T("zdjecie", "1.bmp")})},
+                                 {"1.bmp", "photo"},
+                             }));
 }
 
 TEST_F(RestoreEntry, OnlyBinEntriesAreRestored)

@@ -2,6 +2,8 @@
 
 #include "support.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -128,6 +130,27 @@ TEST_F(ProfileFileTest, UnreadableFileIsNeverReplaced)
     QString error;
     EXPECT_FALSE(ini.writeString("opcje", "baza_1", "brak", &error));
     EXPECT_TRUE(error.startsWith("Unable to write to"));
+}
+
+TEST(ProfileFile, AFileThatCannotBeReadIsNeverReplacedByTheNewKeyAlone)
+{
+    // A file that only its owner may read, written to by another user in a folder open to all: the
+    // new file could be renamed over it, but the old one was never read.
+    TempDir dir;
+    const QByteArray stored = "[opcje]\r\nbaza_1=/home/ala/dane/\r\n";
+    const QString path = dir.write("opcje.ini", stored);
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::Permissions()));
+    const auto refused = runAsAnotherUser([&] {
+        ProfileFile other(path);
+        QString error;
+        return !other.writeString("opcje", "dni_do_urodzin", "5", &error) && error == "Unable to write to " + path;
+    });
+    if (!refused)
+        GTEST_SKIP() << "the tests do not run as root, so no other user can be taken on";
+    EXPECT_TRUE(*refused);
+    EXPECT_EQ(dir.read("opcje.ini"), stored);
 }
 
 } // namespace

@@ -9,7 +9,29 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstdio>
+
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace {
+
+// Makes the file system refuse RENAME_NOREPLACE, as some network and FUSE file systems do.
+bool g_refuseNoReplace = false;
+
+} // namespace
+
+// Stands for the C library's renameat2 in this test program, so that the refusal can be injected.
+extern "C" int renameat2(int fromFolder, const char* from, int toFolder, const char* to, unsigned int flags) noexcept
+{
+    if (g_refuseNoReplace && (flags & RENAME_NOREPLACE) != 0) {
+        errno = EINVAL;
+        return -1;
+    }
+    return int(::syscall(SYS_renameat2, fromFolder, from, toFolder, to, flags));
+}
 
 namespace {
 
@@ -57,6 +79,77 @@ TEST(FileWriter, AFailedFlushToTheDiskKeepsTheOldFile)
     EXPECT_EQ(dir.read("opcje.ini"), "[jezyk]\r\nnazwa=Polski\r\n");
     EXPECT_EQ(code, QFileDevice::WriteError);
     EXPECT_EQ(namesIn(dir.path()), QStringList({"opcje.ini"}));
+}
+
+// Some file systems report a write error only when the file is closed, or when the folder is synced.
+TEST(FileWriter, AFailedCloseOrFolderSyncIsAFailure)
+{
+    class FailingClose : public FileWriter {
+    protected:
+        int closeFile(int fd) const override
+        {
+            ::close(fd);
+            errno = EIO;
+            return -1;
+        }
+    };
+    class FailingFolderSync : public FileWriter {
+    protected:
+        bool syncFolder(int) const override
+        {
+            errno = EIO;
+            return false;
+        }
+    };
+    TempDir dir;
+    dir.write("a.wps", "old");
+    QString error;
+    int code = 0;
+    EXPECT_FALSE(FailingClose().writeAtomically(dir.file("a.wps"), "new", &error, &code));
+    EXPECT_EQ(code, QFileDevice::WriteError);
+    EXPECT_TRUE(error.contains("a.wps"));
+    EXPECT_EQ(dir.read("a.wps"), "old");
+    EXPECT_EQ(namesIn(dir.path()), QStringList({"a.wps"}));
+    // The rename was done: the new content may stand, but the write is not reported as done.
+    code = 0;
+    EXPECT_FALSE(FailingFolderSync().writeAtomically(dir.file("a.wps"), "new", &error, &code));
+    EXPECT_EQ(code, QFileDevice::WriteError);
+    EXPECT_EQ(namesIn(dir.path()), QStringList({"a.wps"}));
+}
+
+// A temporary file left by a killed program of the same process id is never written into.
+TEST(FileWriter, NeverWritesIntoALeftoverTemporaryFile)
+{
+    // A writer that tells the name of its temporary file.
+    class Naming : public FileWriter {
+    public:
+        mutable QString used;
+
+    protected:
+        qint64 writeChunk(const QString& target, int fd, const char* data, qint64 size) const override
+        {
+            used = QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/fd/%1").arg(fd))).fileName();
+            return FileWriter::writeChunk(target, fd, data, size);
+        }
+    };
+    TempDir dir;
+    const Naming naming;
+    ASSERT_TRUE(naming.writeAtomically(dir.file("a.wps"), "first", nullptr));
+    const QString stem = naming.used.section(u'-', 0, 1) + u'-';
+    const int last = naming.used.section(u'-', 2).chopped(4).toInt();
+    ASSERT_TRUE(FileWriter::isTemporaryName(naming.used)) << naming.used.toStdString();
+    const QByteArray leftover = "a killed program's half-written file, longer than the new one";
+    QStringList expected{"a.wps"};
+    for (int n = last + 1; n <= last + 3; ++n) {
+        dir.write(stem + QString::number(n) + ".tmp", leftover);
+        expected.append(stem + QString::number(n) + ".tmp");
+    }
+    ASSERT_TRUE(naming.writeAtomically(dir.file("a.wps"), "second", nullptr));
+    EXPECT_EQ(dir.read("a.wps"), "second");
+    for (int n = last + 1; n <= last + 3; ++n)
+        EXPECT_EQ(dir.read(stem + QString::number(n) + ".tmp"), leftover);
+    expected.sort();
+    EXPECT_EQ(namesIn(dir.path()), expected);
 }
 
 TEST(FileWriter, FailureOnANewFileCreatesNothing)
@@ -198,6 +291,24 @@ TEST(RenameWithoutReplacing, MovesAFileButNeverOverAnother)
     EXPECT_EQ(dir.read("x.wpb"), "person");
     EXPECT_FALSE(dir.exists("x.wps"));
     EXPECT_FALSE(renameWithoutReplacing(dir.file("gone.wps"), dir.file("gone.wpb"), &code));
+}
+
+TEST(RenameWithoutReplacing, WhereTheFileSystemRefusesTheFlagStillNeverReplaces)
+{
+    TempDir dir;
+    dir.write("x.wps", "person");
+    dir.write("x.wpb", "older bin entry");
+    g_refuseNoReplace = true;
+    int code = 0;
+    const bool over = renameWithoutReplacing(dir.file("x.wps"), dir.file("x.wpb"), &code);
+    const bool beside = renameWithoutReplacing(dir.file("x.wps"), dir.file("y.wpb"), nullptr);
+    g_refuseNoReplace = false;
+    EXPECT_FALSE(over);
+    EXPECT_EQ(code, QFileDevice::RenameError);
+    EXPECT_EQ(dir.read("x.wpb"), "older bin entry");
+    EXPECT_TRUE(beside);
+    EXPECT_EQ(dir.read("y.wpb"), "person");
+    EXPECT_EQ(namesIn(dir.path()), QStringList({"x.wpb", "y.wpb"}));
 }
 
 } // namespace

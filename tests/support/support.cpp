@@ -15,6 +15,7 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -162,6 +163,27 @@ bool runUnderFileSizeLimit(qint64 limit, const std::function<bool()>& body)
     int status = 0;
     while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+std::optional<bool> runAsAnotherUser(const std::function<bool()>& body)
+{
+    constexpr uid_t kNobody = 65534;
+    if (::geteuid() != 0)
+        return std::nullopt;
+    const pid_t child = ::fork();
+    if (child < 0)
+        return std::nullopt;
+    if (child == 0) {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
+            ::_exit(2);
+        ::_exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 2)
+        return std::nullopt;
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 

@@ -23,6 +23,7 @@
 #include <functional>
 #include <initializer_list>
 #include <mutex>
+#include <optional>
 #include <ostream>
 
 // Readable failure messages for Qt strings (found by GoogleTest through the argument's namespace).
@@ -98,6 +99,12 @@ private:
 // ignored, so that a write past the limit fails with "file too large" as on a full disk. Returns
 // what the body returned; false also when the child did not end normally.
 bool runUnderFileSizeLimit(qint64 limit, const std::function<bool()>& body);
+
+// Runs `body` in a child process (fork) that has given up root for the user "nobody", so that a file
+// whose mode lets no one read it cannot be read, as for any user of the program. Nothing when the
+// process cannot switch users (it does not run as root); else what the body returned, false also
+// when the child did not end normally.
+std::optional<bool> runAsAnotherUser(const std::function<bool()>& body);
 
 // A writer whose writes fail after `limit` bytes, as on a full disk.
 class FailingFileWriter : public FileWriter {
