@@ -332,8 +332,9 @@ void TForm1::FlatSpeedButton9Click()
     const QString path = m_shown.ShownPath;
     if (path.isEmpty())
         return;
-    int code = 0;
-    const std::optional<Lines> lines = QFileInfo(path).isFile() ? m_state.Reader->readLines(path, &code) : std::nullopt;
+    // An entry deleted meanwhile is named with the system's cause.
+    int code = notAFileError(path);
+    const std::optional<Lines> lines = code == 0 ? m_state.Reader->readLines(path, &code) : std::nullopt;
     if (!lines) {
         // A question box whose answer is not used, as every file error of the main program.
         Prompter::current().askYesNo(nullptr, messageBoxCaption(), fileErrorMessage(m_state.Messages, path, code));

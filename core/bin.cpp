@@ -132,7 +132,8 @@ std::optional<QString> moveEntryAside(const QString& entry, const QString& base,
             line = taggedLine(key, photoFileName(base + extension).toLatin1());
     }
     // The old entry goes only once its copy is complete, and only while it is what was copied.
-    if (!writeLines(target, lines, writer, nullptr) || readBytes(entry) != bytes || !remover.remove(entry)) {
+    if (!writeLines(target, lines, writer, nullptr, afterEndOfFile(*bytes)) || readBytes(entry) != bytes ||
+        !remover.remove(entry)) {
         remover.remove(target);
         remover.remove(photoCopy);
         return fail(QFileDevice::RemoveError);

@@ -9,6 +9,8 @@
 
 #include <QFileInfo>
 
+#include <optional>
+
 namespace {
 
 // The photo is named by the person file's name as it stands, so the "zdjecie" value and the file
@@ -28,6 +30,15 @@ bool writePhoto(const QString& folder, const QString& personFileName, const QByt
         return false;
     record.zdjecie = *value;
     return true;
+}
+
+// The lines the memo shows for stored notes: a lone CR in a note breaks it.
+QList<QByteArray> memoLines(const QList<QByteArray>& notes)
+{
+    QList<QByteArray> lines;
+    for (const QByteArray& note : notes)
+        lines.append(note.split('\r'));
+    return lines;
 }
 
 EntrySaveResult saveNew(const EntrySave& entry, RandomSource& random, const FileWriter& writer,
@@ -72,18 +83,26 @@ EntrySaveResult saveEdited(const EntrySave& entry, const FileWriter& writer, con
         }
     }
     // A file gone meanwhile is written anew; one that cannot be read is not overwritten blindly.
+    QByteArray stored;
+    std::optional<PersonRecord> old;
     if (file.exists()) {
         int code = 0;
-        const std::optional<Lines> old = reader.readLines(entry.editedPath, &code);
-        if (!old) {
+        if (!reader.readInto(entry.editedPath, stored, &code)) {
             result.error = QStringLiteral("%1: read error %2").arg(entry.editedPath).arg(code);
             return result;
         }
-        record.otherLines = PersonRecord::parse(*old).otherLines;
+        old = PersonRecord::parse(splitLines(stored));
+        record.otherLines = old->otherLines;
+        // The memo shows a lone CR as a line break: lines that are the stored notes so broken are
+        // the stored notes, unchanged.
+        if (record.notatka == memoLines(old->notatka))
+            record.notatka = old->notatka;
     }
     if (entry.photo && !writePhoto(file.path() + u'/', file.fileName(), *entry.photo, writer, record, &result.error))
         return result;
-    if (!writeLines(entry.editedPath, record.editedEntryLines(), writer, &result.error))
+    // Unchanged values are written as stored, and what stands after the file's Ctrl-Z after the lines.
+    const Lines lines = record.editedEntryLines(old ? &*old : nullptr);
+    if (!writeLines(entry.editedPath, lines, writer, &result.error, afterEndOfFile(stored)))
         return result;
     result.saved = true;
     result.fileName = file.fileName();

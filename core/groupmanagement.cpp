@@ -58,7 +58,7 @@ GroupRewrite rewriteGroup(const QStringList& folders, const QByteArray& name, co
                     rewritten.append(taggedLine(personkey::grupa, *newName));
             }
             QString error;
-            if (writeLines(path, rewritten, writer, &error))
+            if (writeLines(path, rewritten, writer, &error, afterEndOfFile(stored)))
                 result.rewritten.append(path);
             else
                 result.errors.append(error);

@@ -124,50 +124,82 @@ const KeyTarget kTargets[] = {
     {personkey::grupa, nullptr, nullptr, &PersonRecord::grupa},
 };
 
-// Appends the lines of the keys written only when their value is not empty.
-void addIfSet(Lines& out, const PersonRecord& r, std::initializer_list<std::pair<const char*, Single>> keys)
-{
-    for (const auto& [key, field] : keys) {
-        if (!(r.*field).isEmpty())
-            out.append(taggedLine(key, r.*field));
+// Builds the lines of a record. A value that the stored file already holds under the same key (the
+// file as read before an edit) is written as stored, so a lone CR another tool wrote into it stays;
+// any other value is made one line.
+class LineBuilder {
+public:
+    explicit LineBuilder(const PersonRecord* stored)
+        : m_stored(stored)
+    {}
+
+    void add(const char* key, const QByteArray& value)
+    {
+        m_out.append(isStored(key, value) ? QByteArray(kOpenMarker) + key + kCloseMarker + value
+                                          : taggedLine(key, value));
     }
+    // The lines of the keys written only when their value is not empty.
+    void addIfSet(const PersonRecord& r, std::initializer_list<std::pair<const char*, Single>> keys)
+    {
+        for (const auto& [key, field] : keys) {
+            if (!(r.*field).isEmpty())
+                add(key, r.*field);
+        }
+    }
+    void addEach(const char* key, const QList<QByteArray>& values)
+    {
+        for (const QByteArray& value : values)
+            add(key, value);
+    }
+    Lines& lines() { return m_out; }
+
+private:
+    bool isStored(const char* key, const QByteArray& value) const
+    {
+        if (!m_stored)
+            return false;
+        const auto target = std::find_if(std::begin(kTargets), std::end(kTargets),
+                                         [&](const KeyTarget& t) { return qstrcmp(key, t.key) == 0; });
+        if (target == std::end(kTargets))
+            return false;
+        if (target->single)
+            return m_stored->*target->single == value;
+        if (target->onOff)
+            return m_stored->*target->onOff == value;
+        return (m_stored->*target->list).contains(value);
+    }
+
+    const PersonRecord* m_stored;
+    Lines m_out;
+};
+
+void addAddress(LineBuilder& out, const PersonRecord& r)
+{
+    out.addIfSet(r, {{personkey::nazwisko, &PersonRecord::nazwisko},
+                     {personkey::ulica, &PersonRecord::ulica},
+                     {personkey::nr_domu, &PersonRecord::nr_domu},
+                     {personkey::nr_mieszkania, &PersonRecord::nr_mieszkania},
+                     {personkey::kod_pocztowy, &PersonRecord::kod_pocztowy},
+                     {personkey::poczta, &PersonRecord::poczta},
+                     {personkey::miejscowosc, &PersonRecord::miejscowosc}});
 }
 
-void addEach(Lines& out, const char* key, const QList<QByteArray>& values)
+void addIdentifiersAndDates(LineBuilder& out, const PersonRecord& r)
 {
-    for (const QByteArray& value : values)
-        out.append(taggedLine(key, value));
-}
-
-void addAddress(Lines& out, const PersonRecord& r)
-{
-    addIfSet(out, r,
-             {{personkey::nazwisko, &PersonRecord::nazwisko},
-              {personkey::ulica, &PersonRecord::ulica},
-              {personkey::nr_domu, &PersonRecord::nr_domu},
-              {personkey::nr_mieszkania, &PersonRecord::nr_mieszkania},
-              {personkey::kod_pocztowy, &PersonRecord::kod_pocztowy},
-              {personkey::poczta, &PersonRecord::poczta},
-              {personkey::miejscowosc, &PersonRecord::miejscowosc}});
-}
-
-void addIdentifiersAndDates(Lines& out, const PersonRecord& r)
-{
-    addIfSet(out, r,
-             {{personkey::NIP, &PersonRecord::NIP},
-              {personkey::regon, &PersonRecord::regon},
-              {personkey::zdjecie, &PersonRecord::zdjecie}});
+    out.addIfSet(r, {{personkey::NIP, &PersonRecord::NIP},
+                     {personkey::regon, &PersonRecord::regon},
+                     {personkey::zdjecie, &PersonRecord::zdjecie}});
     if (r.imieniny)
-        out.append(taggedLine(personkey::imieniny, *r.imieniny));
+        out.add(personkey::imieniny, *r.imieniny);
     if (r.urodziny)
-        out.append(taggedLine(personkey::urodziny, *r.urodziny));
+        out.add(personkey::urodziny, *r.urodziny);
 }
 
-void addOccasionsMailsNotes(Lines& out, const PersonRecord& r)
+void addOccasionsMailsNotes(LineBuilder& out, const PersonRecord& r)
 {
-    addEach(out, personkey::impreza, r.impreza);
-    addEach(out, personkey::mail, r.mail);
-    addEach(out, personkey::notatka, r.notatka);
+    out.addEach(personkey::impreza, r.impreza);
+    out.addEach(personkey::mail, r.mail);
+    out.addEach(personkey::notatka, r.notatka);
 }
 
 } // namespace
@@ -197,29 +229,29 @@ PersonRecord PersonRecord::parse(const Lines& lines)
 
 Lines PersonRecord::newEntryLines(const QByteArray& pendingPhone) const
 {
-    Lines out;
+    LineBuilder out(nullptr);
     addAddress(out, *this);
     if (!pendingPhone.isEmpty())
-        out.append(taggedLine(personkey::telefony, pendingPhone));
-    addIfSet(out, *this, {{personkey::wojewodztwo, &PersonRecord::wojewodztwo}});
+        out.add(personkey::telefony, pendingPhone);
+    out.addIfSet(*this, {{personkey::wojewodztwo, &PersonRecord::wojewodztwo}});
     addIdentifiersAndDates(out, *this);
-    addEach(out, personkey::telefony, telefony);
+    out.addEach(personkey::telefony, telefony);
     addOccasionsMailsNotes(out, *this);
-    addEach(out, personkey::grupa, grupa);
-    return out;
+    out.addEach(personkey::grupa, grupa);
+    return out.lines();
 }
 
-Lines PersonRecord::editedEntryLines() const
+Lines PersonRecord::editedEntryLines(const PersonRecord* stored) const
 {
-    Lines out;
+    LineBuilder out(stored);
     addAddress(out, *this);
-    addEach(out, personkey::telefony, telefony);
-    addIfSet(out, *this, {{personkey::wojewodztwo, &PersonRecord::wojewodztwo}});
-    addEach(out, personkey::grupa, grupa);
+    out.addEach(personkey::telefony, telefony);
+    out.addIfSet(*this, {{personkey::wojewodztwo, &PersonRecord::wojewodztwo}});
+    out.addEach(personkey::grupa, grupa);
     addIdentifiersAndDates(out, *this);
     addOccasionsMailsNotes(out, *this);
-    out.append(otherLines);
-    return out;
+    out.lines().append(otherLines);
+    return out.lines();
 }
 
 namespace {

@@ -85,9 +85,11 @@ struct PersonRecord {
 
     // The two line orders the program writes. A new entry also writes the phone still standing in
     // the editor's phone field (`pendingPhone`, when not empty) right after the address. An edited
-    // entry keeps its other lines after the known ones, so an edit never loses them.
+    // entry keeps its other lines after the known ones, so an edit never loses them, and writes a
+    // value that `stored` (the file as read before the edit) holds under the same key as stored,
+    // byte for byte: a lone CR in it stays. Any other value is made one line (oneLine).
     Lines newEntryLines(const QByteArray& pendingPhone) const;
-    Lines editedEntryLines() const;
+    Lines editedEntryLines(const PersonRecord* stored = nullptr) const;
 };
 
 // The photo of a person file: its base name (the name without extension) and ".bmp".

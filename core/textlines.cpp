@@ -5,6 +5,9 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -139,9 +142,17 @@ std::optional<QByteArray> readFirstLine(const QString& path, QString* error, int
     return lines.next(first) ? first.first(std::min(first.size(), kFirstLineLimit)).toByteArray() : QByteArray();
 }
 
-bool writeLines(const QString& path, const Lines& lines, const FileWriter& writer, QString* error)
+bool writeLines(const QString& path, const Lines& lines, const FileWriter& writer, QString* error, QByteArrayView tail)
 {
-    return writer.writeAtomically(path, joinLines(lines), error);
+    QByteArray bytes = joinLines(lines);
+    bytes.append(tail);
+    return writer.writeAtomically(path, bytes, error);
+}
+
+QByteArrayView afterEndOfFile(QByteArrayView bytes)
+{
+    const qsizetype end = bytes.indexOf(kEndOfFile);
+    return end < 0 ? QByteArrayView() : bytes.sliced(end);
 }
 
 QByteArray oneLine(QByteArray value)
@@ -151,4 +162,12 @@ QByteArray oneLine(QByteArray value)
             c = ' ';
     }
     return value;
+}
+
+int notAFileError(const QString& path)
+{
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return errno;
+    return S_ISREG(status.st_mode) ? 0 : EISDIR;
 }

@@ -42,8 +42,15 @@ std::optional<QByteArray> readBytes(const QString& path, QString* error = nullpt
 // `code` gets the QFileDevice::FileError number that file error messages show).
 std::optional<Lines> readLines(const QString& path, QString* error = nullptr, int* code = nullptr);
 
-// Writes the lines through a temporary file and a rename (see FileWriter).
-bool writeLines(const QString& path, const Lines& lines, const FileWriter& writer, QString* error);
+// Writes the lines through a temporary file and a rename (see FileWriter), and after them `tail` as
+// it is.
+bool writeLines(const QString& path, const Lines& lines, const FileWriter& writer, QString* error,
+                QByteArrayView tail = {});
+
+// The bytes from the Ctrl-Z that ends the file on, that byte included, which reading leaves out;
+// empty when there is none. A rewrite of a file's lines writes them back after the lines (the
+// `tail` of writeLines), so what stands there is kept and still read as no part of the file.
+QByteArrayView afterEndOfFile(QByteArrayView bytes);
 
 // No first line that the programs write comes near this many bytes. A longer one (a damaged or
 // foreign file) is cut after them, so that reading it stays quick and small.
@@ -56,3 +63,8 @@ std::optional<QByteArray> readFirstLine(const QString& path, QString* error = nu
 // Makes a value safe to be written as part of one line: CR, LF and Ctrl-Z become blanks, so a
 // value can never end its line early or end the file.
 QByteArray oneLine(QByteArray value);
+
+// The system's error number (errno) for a path that names no file to read: what looking it up gives
+// (ENOENT for a file deleted meanwhile), EISDIR for a folder or anything else that is no regular
+// file; 0 for a regular file.
+int notAFileError(const QString& path);

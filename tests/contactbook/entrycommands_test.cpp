@@ -27,6 +27,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 #define T(key, value) "<$@$>" key "</$@$>" value
@@ -391,6 +393,51 @@ TEST_F(EntryCommandsTest, GroupRenamedInAnEditLeftUnsavedStillRefreshesTheList)
     EXPECT_EQ(selectedPath(), dir.file("baza/1-1-1.wps"));
 }
 
+// A file written by another tool, in the order an edit writes: lone CRs inside values, a note that
+// the memo shows as two lines, and bytes after a Ctrl-Z. Saving it unchanged, or renaming a group in
+// the editor of another person, keeps every byte.
+TEST_F(EntryCommandsTest, AnUnchangedEditOrAGroupRenameKeepsEveryByteOfAFileFromAnotherTool)
+{
+    const QByteArray stored =
+        crlf({T("nazwisko", "Adam\rAbacki"), T("ulica", "Lone CR\rinside"), T("telefony", "600\r1"),
+              T("grupa", "Praca\r"), T("imieniny", "24.12"), T("impreza", "01.05.2000-Maj\rowka"),
+              T("mail", "a\rdam@example.org"), T("notatka", "a\rb"), T("nieznany", "x\ry")}) +
+        "\x1a" T("grupa", "Dom") "\r\nstare dane";
+    dir.write("baza/1-1-1.wps", stored);
+    dir.write("baza/2-2-2.wps", crlf({T("nazwisko", "Bogdan Bak"), T("grupa", "Dom")}) + "\x1astare");
+    start();
+    ASSERT_EQ(selectedPath(), dir.file("baza/1-1-1.wps"));
+    dialogs.scripts = {[this](QDialog&) { child<TFlatSpeedButton>(editor(), "FlatSpeedButton8")->Click(); }};
+    child<TFlatSpeedButton>(main(), "FlatSpeedButton9")->Click();
+    ASSERT_EQ(editor().result(), mrOk);
+    EXPECT_EQ(dir.read("baza/1-1-1.wps"), stored);
+
+    // The group "Dom" stands only after the Ctrl-Z of Abacki's file: renaming it in Bak's editor
+    // leaves that file alone and keeps what follows Bak's own Ctrl-Z.
+    child<TZuboComboBox>(main(), "ZuboComboBox1")->setCurrentIndex(1);
+    main().ShowPerson(child<TZuboComboBox>(main(), "ZuboComboBox1")->itemText(1));
+    ASSERT_EQ(shownStreet(), "");
+    dialogs.scripts = {[this](QDialog&) {
+                           child<TFlatSpeedButton>(editor(), "FlatSpeedButton10")->Click();
+                           child<TFlatSpeedButton>(editor(), "FlatSpeedButton5")->Click();
+                       },
+                       [](QDialog& d) {
+                           auto& groups = static_cast<zarzadzanie_grupami::TForm5&>(d);
+                           const QStringList items = child<TFlatListBox>(groups, "FlatListBox1")->Items();
+                           const auto dom = std::find_if(items.cbegin(), items.cend(),
+                                                         [](const QString& item) { return item.endsWith("Dom"); });
+                           ASSERT_NE(dom, items.cend());
+                           child<TFlatListBox>(groups, "FlatListBox1")->SetSelected(int(dom - items.cbegin()), true);
+                           child<TFlatEdit>(groups, "FlatEdit1")->setText(QStringLiteral("Firma"));
+                           groups.FlatSpeedButton5Click();
+                           child<TFlatSpeedButton>(groups, "FlatSpeedButton2")->Click();
+                       }};
+    prompter.answers = {Prompter::Answer::No}; // do not save the entry
+    child<TFlatSpeedButton>(main(), "FlatSpeedButton9")->Click();
+    EXPECT_EQ(dir.read("baza/2-2-2.wps"), crlf({T("nazwisko", "Bogdan Bak"), T("grupa", "Firma")}) + "\x1astare");
+    EXPECT_EQ(dir.read("baza/1-1-1.wps"), stored);
+}
+
 TEST_F(EntryCommandsTest, EditOfAFileGoneMissingReportsItAndOpensNothing)
 {
     start();
@@ -399,7 +446,8 @@ TEST_F(EntryCommandsTest, EditOfAFileGoneMissingReportsItAndOpensNothing)
     EXPECT_TRUE(dialogs.shown.isEmpty());
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_TRUE(prompter.shown[0].question);
-    EXPECT_TRUE(prompter.shown[0].text.startsWith(QString::fromUtf8("Błąd pliku [id:") + dir.file("baza/1-1-1.wps")));
+    // The system's cause: no such file.
+    EXPECT_EQ(prompter.shown[0].text, QString::fromUtf8("Błąd pliku [id:") + dir.file("baza/1-1-1.wps") + " err: 2]");
 }
 
 TEST_F(EntryCommandsTest, EditOfAReminderOffersNoGroups)

@@ -106,7 +106,7 @@ TEST(DeleteEntry, AnOlderBinEntryMovedAsideTakesACopyOfThePhotoItNames)
     // The photo goes with the base, which the newly deleted person keeps.
     TempDir dir;
     dir.write("1.wps", crlf({T("nazwisko", "Nowy"), T("zdjecie", "1.bmp")}));
-    dir.write("1.wpb", crlf({T("nazwisko", "Stary"), T("zdjecie", "1.BMP"), T("nieznany", "x")}));
+    dir.write("1.wpb", crlf({T("nazwisko", "Stary"), T("zdjecie", "1.BMP"), T("nieznany", "x")}) + "\x1astare dane");
     dir.write("1.bmp", "photo");
     const auto result = deleteEntry(dir.file("1.wps"), now, FileWriter::standard(), FileRemover::standard());
     ASSERT_TRUE(result);
@@ -116,7 +116,8 @@ TEST(DeleteEntry, AnOlderBinEntryMovedAsideTakesACopyOfThePhotoItNames)
                                  {"1.wpb", crlf({T("nazwisko", "Nowy"), T("zdjecie", "1.bmp")})},
                                  {"1.bmp", "photo"},
                                  {"2026128_957.wpb",
-                                  crlf({T("nazwisko", "Stary"), T("zdjecie", "2026128_957.bmp"), T("nieznany", "x")})},
+                                  crlf({T("nazwisko", "Stary"), T("zdjecie", "2026128_957.bmp"), T("nieznany", "x")}) +
+                                      "\x1astare dane"},
                                  {"2026128_957.bmp", "photo"},
                              }));
 }

@@ -173,6 +173,40 @@ TEST_F(EntrySaveTest, AnEditNeverWritesThroughALinkLeadingOutOfTheDataFolders)
     EXPECT_TRUE(QFileInfo(dir.file("baza/3.wps")).isSymLink());
 }
 
+TEST_F(EntrySaveTest, AnEditKeepsEveryByteOfTheValuesItDoesNotChange)
+{
+    // Written by another tool in the order an edit writes: lone CRs inside values, a note the memo
+    // shows as two lines, and bytes after a Ctrl-Z, which reading leaves out.
+    const QByteArray stored =
+        crlf({T("nazwisko", "Adam\rAbacki"), T("ulica", "Lone CR\rinside"), T("telefony", "600\r1"),
+              T("grupa", "Praca\r"), T("grupa", "Dom"), T("NIP", "7\r77"), T("impreza", "01.05.2000-Maj\rówka"),
+              T("mail", "a\rdam@example.org"), T("notatka", "a\rb"), T("notatka", "c"), T("nieznany", "x\ry")}) +
+        "\x1a" T("ulica", "po końcu") "\r\nstare dane";
+    const QString path = dir.write("1-1-1.wps", stored);
+    // What the editor hands back when nothing was changed: the values as read, the notes as the
+    // memo's lines.
+    EntrySave e;
+    e.addMode = false;
+    e.editedPath = path;
+    e.record = PersonRecord::parse(splitLines(stored));
+    e.record.notatka = {"a", "b", "c"};
+    e.record.otherLines.clear();
+    ASSERT_TRUE(saveEntry(e, random, FileWriter::standard(), remover).saved);
+    EXPECT_EQ(dir.read("1-1-1.wps"), stored);
+
+    // Values that were changed are made one line; the others keep their bytes.
+    e.record.ulica = "Nowa\rulica";
+    e.record.grupa = {"Praca\r", "Dom\r"};
+    e.record.notatka = {"a", "b", "d"};
+    ASSERT_TRUE(saveEntry(e, random, FileWriter::standard(), remover).saved);
+    const QByteArray edited = dir.read("1-1-1.wps");
+    EXPECT_TRUE(edited.contains(T("ulica", "Nowa ulica") "\r\n"));
+    EXPECT_TRUE(edited.contains(T("grupa", "Praca\r") "\r\n" T("grupa", "Dom ") "\r\n"));
+    EXPECT_TRUE(edited.contains(T("notatka", "a") "\r\n" T("notatka", "b") "\r\n" T("notatka", "d") "\r\n"));
+    EXPECT_TRUE(edited.contains(T("nazwisko", "Adam\rAbacki") "\r\n"));
+    EXPECT_TRUE(edited.endsWith("\r\n\x1a" T("ulica", "po końcu") "\r\nstare dane"));
+}
+
 TEST_F(EntrySaveTest, FailedEditKeepsTheOldFile)
 {
     const QByteArray old = crlf({T("nazwisko", "Stary")});

@@ -87,6 +87,20 @@ TEST_F(GroupFilesTest, RenameWritesTheNewNameInPlaceWithoutTheAmpersand)
     EXPECT_EQ(changed().size(), 3);
 }
 
+TEST_F(GroupFilesTest, WhatStandsAfterTheFilesCtrlZStaysAfterTheRewrittenLines)
+{
+    // Old files and hand edits may hold bytes after a Ctrl-Z, which reading leaves out.
+    const QByteArray tail = "\x1a<$@$>grupa</$@$>Praca\r\nstare dane";
+    dir.write("baza/2.wps", crlf({"<$@$>nazwisko</$@$>Bartek", "<$@$>grupa</$@$>&Praca"}) + tail);
+    ASSERT_EQ(RenameGroupInFiles(folders(), "Praca", "Biuro", TextReader::standard(), FileWriter::standard())
+                  .rewritten.size(),
+              3);
+    EXPECT_EQ(dir.read("baza/2.wps"), crlf({"<$@$>nazwisko</$@$>Bartek", "<$@$>grupa</$@$>Biuro"}) + tail);
+    ASSERT_EQ(RemoveGroupFromFiles(folders(), "Biuro", TextReader::standard(), FileWriter::standard()).rewritten.size(),
+              3);
+    EXPECT_EQ(dir.read("baza/2.wps"), crlf({"<$@$>nazwisko</$@$>Bartek"}) + tail);
+}
+
 TEST_F(GroupFilesTest, AFileThatCannotBeWrittenKeepsItsContentAndTheOthersAreStillDone)
 {
     const FileWriterFailingFor writer({first + "2.wps"});

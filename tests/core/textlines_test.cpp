@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 namespace {
 
 struct Case {
@@ -65,6 +67,17 @@ TEST(ReadLines, ReadsFilesAndReportsMissingOnes)
     code = 0;
     EXPECT_FALSE(readFirstLine(dir.file("none.txt"), nullptr, &code));
     EXPECT_EQ(code, QFileDevice::OpenError);
+}
+
+TEST(NotAFileError, NamesWhyAPathIsNoFileToRead)
+{
+    TempDir dir;
+    dir.write("a.wps", "x");
+    dir.mkdir("b.wps");
+    EXPECT_EQ(notAFileError(dir.file("a.wps")), 0);
+    EXPECT_EQ(notAFileError(dir.file("gone.wps")), ENOENT);
+    EXPECT_EQ(notAFileError(dir.file("b.wps")), EISDIR);
+    EXPECT_EQ(notAFileError(dir.file("a.wps/c.wps")), ENOTDIR);
 }
 
 // The first line is read in pieces: it ends wherever its LF or Ctrl-Z falls, also at the edge of a
