@@ -70,6 +70,30 @@ TForm11::TForm11(ProgramState& state, QWidget* parent)
     createEditorControls();
     FlatHint1 = new TFlatHint(this);
     FlatHint1->SetFont(DefaultUiFont());
+
+    // The mock-up's labels in their order, from Label1.
+    for (qsizetype n = 0; n < Labels.size(); ++n)
+        Labels[n]->setObjectName(QStringLiteral("Label%1").arg(n + 1));
+    nameNumbered(ZuboComboBox, "ZuboComboBox");
+    nameNumbered(FlatSpeedButton, "FlatSpeedButton");
+    nameNumbered(kolor, "kolor");
+    nameControls({{Shape1, "Shape1"},
+                  {Shape2, "Shape2"},
+                  {Shape3, "Shape3"},
+                  {FlatGauge1, "FlatGauge1"},
+                  {Image1, "Image1"},
+                  {FlatEdit2, "FlatEdit2"},
+                  {FlatEdit3, "FlatEdit3"},
+                  {FlatEdit4, "FlatEdit4"},
+                  {FlatEdit11, "FlatEdit11"},
+                  {FlatListBox1, "FlatListBox1"},
+                  {FlatListBox3, "FlatListBox3"},
+                  {FlatMemo1, "FlatMemo1"},
+                  {Memo1, "Memo1"},
+                  {ChosenLabel, "ChosenLabel"},
+                  {ColorGrid1, "ColorGrid1"},
+                  {SpeedButton1, "SpeedButton1"},
+                  {FlatHint1, "FlatHint1"}});
 }
 
 void TForm11::createMockup()

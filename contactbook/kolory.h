@@ -43,6 +43,29 @@ public:
     // order; the caller fills it before each show.
     std::array<ColourValue, 8> FieldColors{};
 
+    // The colour being edited and the rules behind the swatches.
+    const SchemeEditor& Editor() const { return m_editor; }
+
+    // Handlers.
+    void FormShow();
+    void FormClick();
+    void Shape1MouseDown();
+    void FlatSpeedButton4Click();
+    void FlatComboBox1Click();
+    void kolorMouseDown(int n);
+    void FlatComboBox1Change();
+    void FlatComboBox1DrawItem(QPainter* canvas, int index, const QRect& rect, TOwnerDrawState state);
+    void ColorGrid1Change();
+    void SpeedButton1Click();
+    void FlatSpeedButton6Click();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    // The controls, each named by its component name (see nameControls).
     // The mock-up.
     TShape* Shape1;
     TShape* Shape2;
@@ -71,28 +94,6 @@ public:
     QToolButton* SpeedButton1; // opens the colour dialog
     TFlatHint* FlatHint1;
 
-    // The colour being edited and the rules behind the swatches.
-    const SchemeEditor& Editor() const { return m_editor; }
-
-    // Handlers.
-    void FormShow();
-    void FormClick();
-    void Shape1MouseDown();
-    void FlatSpeedButton4Click();
-    void FlatComboBox1Click();
-    void kolorMouseDown(int n);
-    void FlatComboBox1Change();
-    void FlatComboBox1DrawItem(QPainter* canvas, int index, const QRect& rect, TOwnerDrawState state);
-    void ColorGrid1Change();
-    void SpeedButton1Click();
-    void FlatSpeedButton6Click();
-
-protected:
-    void showEvent(QShowEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    bool eventFilter(QObject* watched, QEvent* e) override;
-
-private:
     void createMockup();
     void createEditorControls();
     void chooseGroup(ColourGroup group);

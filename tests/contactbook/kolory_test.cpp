@@ -44,14 +44,15 @@ protected:
     {
         std::vector<TColor> list;
         for (int n = 1; n <= 8; ++n)
-            list.push_back(editor->kolor[std::size_t(n)]->PenColor());
+            list.push_back(child<TShape>(*editor, QStringLiteral("kolor%1").arg(std::size_t(n)))->PenColor());
         return list;
     }
 
     void chooseGridCell(int index)
     {
-        const int side = editor->ColorGrid1->width() / 4;
-        click(*editor->ColorGrid1, QPoint((index % 4) * side + side / 2, (index / 4) * side + side / 2));
+        const int side = child<TColorGrid>(*editor, "ColorGrid1")->width() / 4;
+        click(*child<TColorGrid>(*editor, "ColorGrid1"),
+              QPoint((index % 4) * side + side / 2, (index / 4) * side + side / 2));
     }
 
     std::unique_ptr<TForm11> editor;
@@ -61,7 +62,7 @@ TEST_F(ColourEditorTest, ElementsOfTheMockUpChooseTheirGroup)
 {
     editor->open();
     EXPECT_EQ(editor->Editor().currentKey(), "tlo_tlo");
-    EXPECT_EQ(editor->FlatEdit4->text(), QStringLiteral("na razie nic"));
+    EXPECT_EQ(child<TFlatEdit>(*editor, "FlatEdit4")->text(), QStringLiteral("na razie nic"));
     EXPECT_EQ(frames(), std::vector<TColor>({kRed, kFrameOfGroup, kGrey, kGrey, kGrey, kGrey, kGrey, kGrey}));
 
     const struct {
@@ -69,26 +70,26 @@ TEST_F(ColourEditorTest, ElementsOfTheMockUpChooseTheirGroup)
         QWidget* target;
         const char* key;
     } cases[] = {
-        {"bar", editor->Shape2, "paski_tlo"},
-        {"label", editor->Labels[0], "tlo_tlo"},
-        {"gauge", editor->FlatGauge1, "paski_tlo"},
-        {"notes", editor->FlatMemo1->viewport(), "ComboBox_tlo"},
-        {"instructions", editor->Memo1->viewport(), "tlo_tlo"},
-        {"phone list", editor->FlatListBox3, "ComboBox_tlo"},
+        {"bar", child<TShape>(*editor, "Shape2"), "paski_tlo"},
+        {"label", child<QLabel>(*editor, "Label1"), "tlo_tlo"},
+        {"gauge", child<TFlatGauge>(*editor, "FlatGauge1"), "paski_tlo"},
+        {"notes", child<TFlatMemo>(*editor, "FlatMemo1")->viewport(), "ComboBox_tlo"},
+        {"instructions", child<QPlainTextEdit>(*editor, "Memo1")->viewport(), "tlo_tlo"},
+        {"phone list", child<TFlatListBox>(*editor, "FlatListBox3"), "ComboBox_tlo"},
         {"window", editor.get(), "tlo_tlo"},
-        {"year field", editor->FlatEdit3, "ComboBox_tlo"},
-        {"day list", editor->ZuboComboBox[4], "ComboBox_tlo"},
+        {"year field", child<TFlatEdit>(*editor, "FlatEdit3"), "ComboBox_tlo"},
+        {"day list", child<TZuboComboBox>(*editor, "ZuboComboBox4"), "ComboBox_tlo"},
     };
     for (const auto& c : cases) {
         editor->FlatSpeedButton4Click();
         click(*c.target, QPoint(3, 3));
         EXPECT_EQ(editor->Editor().currentKey(), c.key) << c.what;
-        editor->ZuboComboBox[4]->hidePopup();
+        child<TZuboComboBox>(*editor, "ZuboComboBox4")->hidePopup();
     }
     editor->FormClick();
-    editor->FlatSpeedButton[13]->Click();
+    child<TFlatSpeedButton>(*editor, "FlatSpeedButton13")->Click();
     EXPECT_EQ(editor->Editor().currentKey(), "guziki_tlo");
-    EXPECT_EQ(editor->FlatEdit4->text(), QString::fromUtf8("Kolor guzików"));
+    EXPECT_EQ(child<TFlatEdit>(*editor, "FlatEdit4")->text(), QString::fromUtf8("Kolor guzików"));
     EXPECT_EQ(frames(), std::vector<TColor>(
                             {kRed, kFrameOfGroup, kFrameOfGroup, kFrameOfGroup, kFrameOfGroup, kGrey, kGrey, kGrey}));
 }
@@ -97,58 +98,62 @@ TEST_F(ColourEditorTest, ASwatchOfTheGroupIsEditedWithTheColourDialog)
 {
     FakeColourPicker picker;
     editor->open();
-    editor->FlatSpeedButton[4]->Click();
-    click(*editor->kolor[4], QPoint(10, 10));
+    child<TFlatSpeedButton>(*editor, "FlatSpeedButton4")->Click();
+    click(*child<TShape>(*editor, "kolor4"), QPoint(10, 10));
     EXPECT_EQ(editor->Editor().currentKey(), "guziki_ramka");
-    EXPECT_EQ(editor->FlatEdit4->text(), QString::fromUtf8("Obramowanie guzików"));
+    EXPECT_EQ(child<TFlatEdit>(*editor, "FlatEdit4")->text(), QString::fromUtf8("Obramowanie guzików"));
 
     // Cancel changes nothing; OK gives every button of the mock-up the new border.
-    editor->SpeedButton1->click();
+    child<QToolButton>(*editor, "SpeedButton1")->click();
     ASSERT_EQ(picker.opened.size(), 1);
     EXPECT_EQ(fromQColor(picker.opened[0]), main->State().Colors.guziki_ramka);
-    EXPECT_EQ(editor->FlatSpeedButton[9]->ColorBorder(), main->State().Colors.guziki_ramka);
+    EXPECT_EQ(child<TFlatSpeedButton>(*editor, "FlatSpeedButton9")->ColorBorder(), main->State().Colors.guziki_ramka);
     picker.answer = QColor(0x12, 0x34, 0x56);
-    editor->SpeedButton1->click();
+    child<QToolButton>(*editor, "SpeedButton1")->click();
     for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 13, 15, 16})
-        EXPECT_EQ(Hex{editor->FlatSpeedButton[std::size_t(n)]->ColorBorder()}, Hex{0x563412}) << n;
-    EXPECT_EQ(Hex{editor->kolor[4]->BrushColor()}, Hex{0x563412});
+        EXPECT_EQ(Hex{child<TFlatSpeedButton>(*editor, QStringLiteral("FlatSpeedButton%1").arg(std::size_t(n)))
+                          ->ColorBorder()},
+                  Hex{0x563412})
+            << n;
+    EXPECT_EQ(Hex{child<TShape>(*editor, "kolor4")->BrushColor()}, Hex{0x563412});
 
     // A swatch the bars lack does nothing.
-    click(*editor->Shape1, QPoint(5, 5));
-    click(*editor->kolor[6], QPoint(10, 10));
+    click(*child<TShape>(*editor, "Shape1"), QPoint(5, 5));
+    click(*child<TShape>(*editor, "kolor6"), QPoint(10, 10));
     EXPECT_EQ(editor->Editor().currentKey(), "paski_tlo");
 }
 
 TEST_F(ColourEditorTest, TheGridReportsOnlyANewCell)
 {
     editor->open();
-    editor->FlatSpeedButton[4]->Click(); // the buttons' face
-    const TColor before = editor->FlatSpeedButton[4]->Color();
+    child<TFlatSpeedButton>(*editor, "FlatSpeedButton4")->Click(); // the buttons' face
+    const TColor before = child<TFlatSpeedButton>(*editor, "FlatSpeedButton4")->Color();
     chooseGridCell(7); // grey, chosen already
-    EXPECT_EQ(editor->FlatSpeedButton[4]->Color(), before);
+    EXPECT_EQ(child<TFlatSpeedButton>(*editor, "FlatSpeedButton4")->Color(), before);
     chooseGridCell(9);
-    EXPECT_EQ(Hex{editor->FlatSpeedButton[4]->Color()}, Hex{0x0000FF});
+    EXPECT_EQ(Hex{child<TFlatSpeedButton>(*editor, "FlatSpeedButton4")->Color()}, Hex{0x0000FF});
     // The same colour for another key needs another cell first.
-    click(*editor->kolor[3], QPoint(10, 10));
+    click(*child<TShape>(*editor, "kolor3"), QPoint(10, 10));
     chooseGridCell(9);
-    EXPECT_EQ(editor->FlatSpeedButton[4]->ColorDown(), main->State().Colors.guziki_down);
+    EXPECT_EQ(child<TFlatSpeedButton>(*editor, "FlatSpeedButton4")->ColorDown(), main->State().Colors.guziki_down);
     chooseGridCell(0);
     chooseGridCell(9);
-    EXPECT_EQ(Hex{editor->FlatSpeedButton[4]->ColorDown()}, Hex{0x0000FF});
+    EXPECT_EQ(Hex{child<TFlatSpeedButton>(*editor, "FlatSpeedButton4")->ColorDown()}, Hex{0x0000FF});
 }
 
 TEST_F(ColourEditorTest, OneOffTextColourShowsOnlyInThePreviewRow)
 {
     editor->open();
-    editor->ZuboComboBox[1]->setCurrentIndex(1);
-    emit editor->ZuboComboBox[1]->activated(1);
+    child<TZuboComboBox>(*editor, "ZuboComboBox1")->setCurrentIndex(1);
+    emit child<TZuboComboBox>(*editor, "ZuboComboBox1")->activated(1);
     EXPECT_EQ(editor->Editor().currentKey(), "ComboBox_tekst2");
-    EXPECT_EQ(editor->FlatEdit4->text(), QString::fromUtf8("Kolor tekstu dla jednorazowych przypomnień"));
+    EXPECT_EQ(child<TFlatEdit>(*editor, "FlatEdit4")->text(),
+              QString::fromUtf8("Kolor tekstu dla jednorazowych przypomnień"));
     EXPECT_EQ(frames(), std::vector<TColor>({kFrameOfGroup, kFrameOfGroup, kFrameOfGroup, kFrameOfGroup, kFrameOfGroup,
                                              kFrameOfGroup, kRed, kFrameOfGroup}));
     chooseGridCell(10); // lime
     EXPECT_EQ(Hex{editor->FieldColors[6]}, Hex{0x00FF00});
-    EXPECT_NE(FontColor(editor->ZuboComboBox[1]), TColor(0x00FF00));
+    EXPECT_NE(FontColor(child<TZuboComboBox>(*editor, "ZuboComboBox1")), TColor(0x00FF00));
 
     QImage row(200, 13, QImage::Format_RGB32);
     QPainter p(&row);
@@ -169,31 +174,34 @@ TEST_F(ColourEditorTest, ADescriptionLongerThanItsFieldShowsItsBeginning)
         {"swatch 2 of the text fields",
          [this] {
              editor->FlatComboBox1Click();
-             click(*editor->kolor[2], QPoint(10, 10));
+             click(*child<TShape>(*editor, "kolor2"), QPoint(10, 10));
          },
          "Wybrane pole tekstowe lub pozycja listy"},
-        {"swatch 7", [this] { click(*editor->kolor[7], QPoint(10, 10)); },
+        {"swatch 7", [this] { click(*child<TShape>(*editor, "kolor7"), QPoint(10, 10)); },
          "Kolor tekstu dla jednorazowego przypomnienia"},
         {"preview entry",
          [this] {
-             editor->ZuboComboBox[1]->setCurrentIndex(2);
-             emit editor->ZuboComboBox[1]->activated(2);
+             child<TZuboComboBox>(*editor, "ZuboComboBox1")->setCurrentIndex(2);
+             emit child<TZuboComboBox>(*editor, "ZuboComboBox1")->activated(2);
          },
          "Kolor tekstu dla osób wykasowanych"},
-        {"swatch 3", [this] { click(*editor->kolor[3], QPoint(10, 10)); }, "Obramowanie pól tekstowych i list"},
+        {"swatch 3", [this] { click(*child<TShape>(*editor, "kolor3"), QPoint(10, 10)); },
+         "Obramowanie pól tekstowych i list"},
     };
     for (const auto& c : cases) {
         c.choose();
         const QString text = QString::fromUtf8(c.description);
-        ASSERT_EQ(editor->FlatEdit4->text(), text) << c.what;
-        ASSERT_GT(editor->FlatEdit4->fontMetrics().horizontalAdvance(text), editor->FlatEdit4->width() - 6) << c.what;
-        EXPECT_EQ(editor->FlatEdit4->cursorPosition(), 0) << c.what;
+        ASSERT_EQ(child<TFlatEdit>(*editor, "FlatEdit4")->text(), text) << c.what;
+        ASSERT_GT(child<TFlatEdit>(*editor, "FlatEdit4")->fontMetrics().horizontalAdvance(text),
+                  child<TFlatEdit>(*editor, "FlatEdit4")->width() - 6)
+            << c.what;
+        EXPECT_EQ(child<TFlatEdit>(*editor, "FlatEdit4")->cursorPosition(), 0) << c.what;
     }
     // Shown again, the window starts from its first description once more.
     editor->FlatComboBox1Click();
     editor->reject();
     editor->open();
-    EXPECT_EQ(editor->FlatEdit4->cursorPosition(), 0);
+    EXPECT_EQ(child<TFlatEdit>(*editor, "FlatEdit4")->cursorPosition(), 0);
 }
 
 TEST_F(ColourEditorTest, ZSavesAllColoursAndTheMainWindowTakesThem)
@@ -203,11 +211,11 @@ TEST_F(ColourEditorTest, ZSavesAllColoursAndTheMainWindowTakesThem)
     bool opened = false;
     dialogs.scripts << [&](QDialog& d) {
         opened = &d == editor.get();
-        editor->FlatSpeedButton[8]->Click();
-        editor->SpeedButton1->click(); // the buttons' face
-        click(*editor->FlatEdit2, QPoint(3, 3));
+        child<TFlatSpeedButton>(*editor, "FlatSpeedButton8")->Click();
+        child<QToolButton>(*editor, "SpeedButton1")->click(); // the buttons' face
+        click(*child<TFlatEdit>(*editor, "FlatEdit2"), QPoint(3, 3));
         chooseGridCell(12); // the fields' background: blue
-        editor->FlatSpeedButton[6]->Click();
+        child<TFlatSpeedButton>(*editor, "FlatSpeedButton6")->Click();
     };
     child<TFlatSpeedButton>(*main, "FlatSpeedButton16")->Click();
     EXPECT_TRUE(opened);
@@ -230,7 +238,7 @@ TEST_F(ColourEditorTest, XLeavesFileAndSchemeAndTheNextShowStartsFromThem)
         editor->FormClick();
         chooseGridCell(15);
         EXPECT_EQ(Hex{WidgetColor(editor.get())}, Hex{0xFFFFFF});
-        editor->FlatSpeedButton[5]->Click();
+        child<TFlatSpeedButton>(*editor, "FlatSpeedButton5")->Click();
     };
     child<TFlatSpeedButton>(*main, "FlatSpeedButton16")->Click();
     EXPECT_EQ(editor->result(), mrCancel);
@@ -239,7 +247,7 @@ TEST_F(ColourEditorTest, XLeavesFileAndSchemeAndTheNextShowStartsFromThem)
 
     editor->open();
     EXPECT_EQ(Hex{WidgetColor(editor.get())}, Hex{before.tlo_tlo});
-    EXPECT_EQ(Hex{editor->kolor[1]->BrushColor()}, Hex{before.tlo_tlo});
+    EXPECT_EQ(Hex{child<TShape>(*editor, "kolor1")->BrushColor()}, Hex{before.tlo_tlo});
 }
 
 TEST_F(ColourEditorTest, AFailedSaveKeepsTheWindowOpenAndChangesNothing)
@@ -252,8 +260,8 @@ TEST_F(ColourEditorTest, AFailedSaveKeepsTheWindowOpenAndChangesNothing)
     const ColorScheme before = main->State().Colors;
     failing.open();
     failing.FormClick();
-    click(*failing.ColorGrid1, QPoint(2, 2)); // black window
-    failing.FlatSpeedButton[6]->Click();
+    click(*child<TColorGrid>(failing, "ColorGrid1"), QPoint(2, 2)); // black window
+    child<TFlatSpeedButton>(failing, "FlatSpeedButton6")->Click();
     EXPECT_EQ(messages(), QStringList({QStringLiteral("Unable to write to %1").arg(dir.file("opcje.ini"))}));
     EXPECT_TRUE(failing.isVisible());
     EXPECT_EQ(dir.read("opcje.ini"), file);
