@@ -1,5 +1,6 @@
 #include "programfolder.h"
 
+#include "datafolders.h"
 #include "filereading.h"
 #include "filewriter.h"
 #include "namedays.h"
@@ -94,6 +95,9 @@ QList<NameDayProvision> provideShippedNameDays(const ProgramPlaces& places, cons
             continue;
         }
         const QString path = target + fileName;
+        // A link leading out of the data folder is the user's own: never written through.
+        if (isLinkLeadingOut(path, {defaultBaseIn(places.ProgramDir)}))
+            continue;
         if (QFileInfo(path).exists()) {
             QByteArray present;
             if (readWholeFile(path, present) != ReadResult::Read) {

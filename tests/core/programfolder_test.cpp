@@ -3,7 +3,9 @@
 #include "support.h"
 
 #include <QCryptographicHash>
+#include <QFile>
 #include <QFileDevice>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -109,6 +111,18 @@ TEST_F(ShippedNameDaysTest, AnEarlierShippedVersionIsReplacedAChangedOneKept)
     places.shippedSums.clear();
     EXPECT_TRUE(provideShippedNameDays(places, FileWriter::standard()).isEmpty());
     EXPECT_EQ(dir.read("home/Zubo/baza/stale/Imiona_wg_dat.wps"), kOldDates);
+}
+
+TEST_F(ShippedNameDaysTest, AnEarlierShippedVersionBehindALinkLeadingOutIsLeftAlone)
+{
+    // The user's own copy elsewhere, linked in: an update never writes through to it.
+    const QString copy = dir.write("kopia/Imiona_wg_dat.wps", kOldDates);
+    dir.mkdir("home/Zubo/baza/stale");
+    ASSERT_TRUE(QFile::link(copy, dir.file("home/Zubo/baza/stale/Imiona_wg_dat.wps")));
+    EXPECT_TRUE(provideShippedNameDays(places, FileWriter::standard()).isEmpty());
+    EXPECT_EQ(dir.read("kopia/Imiona_wg_dat.wps"), kOldDates);
+    EXPECT_TRUE(QFileInfo(dir.file("home/Zubo/baza/stale/Imiona_wg_dat.wps")).isSymLink());
+    EXPECT_EQ(dir.read("home/Zubo/baza/stale/Imiona_index.ind"), kIndex);
 }
 
 TEST_F(ShippedNameDaysTest, AFailedWriteIsReportedAndLeavesTheOldFile)
