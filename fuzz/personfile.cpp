@@ -107,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The pickers list the person under the name of line 1.
     const QList<PersonListEntry> printed = scanPrintEntries({fuzz::scratchFolder()}, TextReader::standard());
     const QList<PersonListEntry> mailed = scanMailEntries({fuzz::scratchFolder()}, TextReader::standard());
-    FUZZ_CHECK(printed.size() <= 1 && mailed.size() <= printed.size(), bytes);
+    FUZZ_CHECK(printed.size() <= 1 && mailed.size() <= 1, bytes);
 
     // Saved by the editor without a change, the file reads back as the same record: the values it
     // left as stored keep their bytes, a lone CR too.
