@@ -110,6 +110,14 @@ void TFlatListBox::ClearItems()
     ItemsChanged();
 }
 
+void TFlatListBox::ScrollToTop()
+{
+    if (m_firstItem == 0)
+        return;
+    m_firstItem = 0;
+    update();
+}
+
 void TFlatListBox::sortItems()
 {
     std::stable_sort(m_items.begin(), m_items.end(), polishCollator());

@@ -53,6 +53,10 @@ public:
     void SetScrollBars(bool on);
 
     int FirstItem() const { return m_firstItem; }
+    // Puts the first item in the top row. A change of the items keeps the top row, so a window
+    // that fills a list with another entry's items calls this, or a list scrolled down would show
+    // the new, shorter list as empty.
+    void ScrollToTop();
     // Whole rows that fit the current height.
     int VisibleCount() const { return RowsFor(height()); }
     // Row rectangles in client coordinates.

@@ -28,9 +28,12 @@ QStringList texts(const QList<QByteArray>& values)
     return out;
 }
 
+// Another entry's items are shown from the first: the top row of a list the user scrolled down
+// would otherwise lie past the end of a shorter list, which then looks empty.
 void setItems(TFlatListBox* list, const QStringList& items)
 {
     list->ClearItems();
+    list->ScrollToTop();
     for (const QString& item : items)
         list->AddItem(item);
 }

@@ -17,6 +17,7 @@
 #include "support.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDateTime>
 #include <QDialog>
 #include <QDir>
@@ -25,6 +26,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -494,6 +496,34 @@ TEST_F(MainWindowTest, TheNextPersonReplacesEverythingOfThePreviousOne)
     form->ShowPerson(dir.file("baza/gone.wps")); // a missing file changes nothing
     EXPECT_EQ(form->Shown().ShownName, "A Pierwsza");
     EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+TEST_F(MainWindowTest, AnotherPersonsListsAreShownFromTheirFirstItem)
+{
+    QByteArray many = "<$@$>nazwisko</$@$>A Wiele\r\n";
+    for (int i = 1; i <= 12; ++i) {
+        many += "<$@$>telefony</$@$>" + QByteArray::number(i) + "\r\n<$@$>mail</$@$>m" + QByteArray::number(i) +
+                "@x.pl\r\n<$@$>impreza</$@$>01.01.2000-" + QByteArray::number(i) + "\r\n";
+    }
+    dir.write("baza/1.wps", many);
+    const QString one = write("baza/2.wps", {"<$@$>nazwisko</$@$>B Jedna", "<$@$>telefony</$@$>123456",
+                                             "<$@$>mail</$@$>b@x.pl", "<$@$>impreza</$@$>02.02.2002-Ślub"});
+    const auto form = startWith();
+    form->ShowPerson(dir.file("baza/1.wps"));
+    for (const char* name : {"FlatListBox1", "FlatListBox2", "FlatListBox3"}) {
+        auto* list = child<TFlatListBox>(*form, name);
+        QWheelEvent down(QPointF(5, 5), QPointF(list->mapToGlobal(QPoint(5, 5))), QPoint(), QPoint(0, -120),
+                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(list, &down);
+        ASSERT_GT(list->FirstItem(), 0) << name;
+    }
+
+    form->ShowPerson(one);
+    for (const char* name : {"FlatListBox1", "FlatListBox2", "FlatListBox3"}) {
+        const auto* list = child<TFlatListBox>(*form, name);
+        EXPECT_EQ(list->FirstItem(), 0) << name;
+        EXPECT_EQ(list->Items().size(), 1) << name;
+    }
 }
 
 TEST_F(MainWindowTest, AFileThatCannotBeReadChangesNothingAndIsReportedOnce)
