@@ -62,6 +62,19 @@ struct GeneratedProgramFolder {
     QString remindOne; // remind/jeden.rem
 };
 
+// The persons of a benchmark run of `count` persons (10,000 or 100,000), half in each data folder,
+// made once at first use: `Persons` is built from the number per folder.
+template <class Persons>
+const Persons& personsOf(int count)
+{
+    if (count == 10000) {
+        static const Persons p(5000);
+        return p;
+    }
+    static const Persons p(50000);
+    return p;
+}
+
 // Runs a program with these arguments and environment additions, its output thrown away, and waits
 // for it; its exit code, or -1 when it could not be started or did not end normally.
 int runProgram(const QString& program, const QStringList& arguments, const QStringList& environment = {});

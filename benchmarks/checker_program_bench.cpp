@@ -53,12 +53,7 @@ struct Persons {
 
 const Persons& persons(int count)
 {
-    if (count == 10000) {
-        static const Persons p(5000);
-        return p;
-    }
-    static const Persons p(50000);
-    return p;
+    return personsOf<Persons>(count);
 }
 
 // A window on the platform the caller has, or on the offscreen one when there is no display.

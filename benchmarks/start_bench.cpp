@@ -186,12 +186,7 @@ struct Persons {
 
 const Persons& persons(int count)
 {
-    if (count == 10000) {
-        static const Persons p(5000);
-        return p;
-    }
-    static const Persons p(50000);
-    return p;
+    return personsOf<Persons>(count);
 }
 
 void measureWindow(benchmark::State& state, const QByteArray& program)

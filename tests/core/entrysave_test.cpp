@@ -163,8 +163,9 @@ TEST_F(EntrySaveTest, AnEditNeverWritesThroughALinkLeadingOutOfTheDataFolders)
         e.photo = c.withPhoto ? std::optional(photo) : std::nullopt;
         const EntrySaveResult r = saveEntry(e, random, FileWriter::standard(), remover);
         EXPECT_EQ(r.saved, !c.refused) << c.name;
-        if (c.refused)
+        if (c.refused) {
             EXPECT_TRUE(r.error.startsWith(dir.file(c.refused))) << r.error.toStdString();
+        }
     }
     EXPECT_EQ(dir.read("obce/notes.wps"), outside);
     EXPECT_EQ(dir.read("obce/photo.bmp"), "photo");
