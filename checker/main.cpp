@@ -36,7 +36,7 @@ int showResults(int& argc, char** argv, const ProgramPlaces& places, const Check
         return 1;
     }
     // The module stays loaded to the end: the application's objects live in it.
-    return show(argc, argv, places.ProgramDir, places.programsDir, result);
+    return show(argc, argv, places.programDir, places.programsDir, result);
 }
 
 } // namespace
@@ -46,7 +46,7 @@ int main(int argc, char** argv)
     // The program folder of a system install is the user's; the checker only reads it and never
     // makes it: with no folder nothing is due.
     const ProgramPlaces places = programPlacesOf(InstallFacts::probe(ownFolder(argv[0])));
-    const CheckerResult result = CheckerMain(places.ProgramDir, Clock::standard().today(), FileRemover::standard());
+    const CheckerResult result = CheckerMain(places.programDir, Clock::standard().today(), FileRemover::standard());
     if (result.silentEnd())
         return 0;
     return showResults(argc, argv, places, result);

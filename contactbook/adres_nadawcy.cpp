@@ -60,12 +60,12 @@ void TForm13::FormShow()
 {
     FlatMemo1->clear();
     QStringList lines;
-    for (const QByteArray& line : readSenderAddress(ProfileFile(settingsPathIn(m_state.ProgramDir), *m_state.Writer)))
+    for (const QByteArray& line : readSenderAddress(ProfileFile(settingsPathIn(m_state.programDir), *m_state.writer)))
         lines << cp1250::toUnicode(line);
     FlatMemo1->SetLines(lines);
     m_lines.clear();
 
-    const ColorScheme& s = m_state.Colors;
+    const ColorScheme& s = m_state.colors;
     schemecolours::applyToWindow(this, s);
     schemecolours::applyToBar(Shape1, s);
     schemecolours::apply(FlatSpeedButton1, s);
@@ -88,7 +88,7 @@ void TForm13::FlatSpeedButton1Click()
         }
         lines.append(*bytes);
     }
-    ProfileFile opcje(settingsPathIn(m_state.ProgramDir), *m_state.Writer);
+    ProfileFile opcje(settingsPathIn(m_state.programDir), *m_state.writer);
     QString error;
     // An address that could not be stored is not printed either: the dialog stays open.
     if (!storeSenderAddress(opcje, lines, &error)) {

@@ -466,7 +466,7 @@ void TForm3::NameDayFound(int day, int month)
 
 void TForm3::showMessage(int index, const QString& suffix) const
 {
-    Prompter::current().inform(nullptr, messageBoxCaption(), text(m_state.Messages[std::size_t(index)]) + suffix);
+    Prompter::current().inform(nullptr, messageBoxCaption(), text(m_state.messages[std::size_t(index)]) + suffix);
 }
 
 bool TForm3::NormalizeYearField(TFlatEdit* edit)
@@ -505,7 +505,7 @@ void TForm3::FormShow()
     PickedPictureName.clear();
     EditorModified = false;
     using namespace schemecolours;
-    const ColorScheme& s = m_state.Colors;
+    const ColorScheme& s = m_state.colors;
     applyToWindow(this, s);
     applyToBar(Shape1, s);
     for (TFlatSpeedButton* b :
@@ -644,7 +644,7 @@ void TForm3::deleteWithQuestion(TFlatListBox* list, TFlatEdit* entry, int messag
     if (row < 0)
         return;
     const QString question =
-        text(m_state.Messages[std::size_t(message)]) + list->Items().at(row) + QStringLiteral(" ?!");
+        text(m_state.messages[std::size_t(message)]) + list->Items().at(row) + QStringLiteral(" ?!");
     if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), question) == Prompter::Answer::Yes) {
         list->DeleteItem(row);
         entry->clear();
@@ -850,13 +850,13 @@ bool TForm3::SavePersonFile()
             EntryType = kEntryTypePerson;
         if (FlatCheckBox2->Checked() && !NormalizeYearField(FlatEdit2) &&
             Prompter::current().askYesNo(nullptr, messageBoxCaption(),
-                                         text(m_state.Messages[kMsgSaveWithoutBirthday])) == Prompter::Answer::No)
+                                         text(m_state.messages[kMsgSaveWithoutBirthday])) == Prompter::Answer::No)
             return false;
         entry.entryType = EntryType;
-        entry.folder = m_state.Settings.saveFolder(m_state.ProgramDir);
+        entry.folder = m_state.settings.saveFolder(m_state.programDir);
     } else {
         entry.editedPath = EditedPath;
-        entry.dataFolders = dataFolders(m_state.Settings, m_state.ProgramDir);
+        entry.dataFolders = dataFolders(m_state.settings, m_state.programDir);
         entry.pendingPhone.clear();
     }
 
@@ -876,10 +876,10 @@ bool TForm3::SavePersonFile()
     }
     entry.photo = photoFile();
 
-    const EntrySaveResult result = saveEntry(entry, *m_random, *m_state.Writer, *m_remover, *m_state.Reader);
+    const EntrySaveResult result = saveEntry(entry, *m_random, *m_state.writer, *m_remover, *m_state.reader);
     if (!result.saved) {
         Prompter::current().showError(nullptr, messageBoxCaption(),
-                                      text(m_state.Messages[kMsgFileError]) + QStringLiteral(": ") + result.error);
+                                      text(m_state.messages[kMsgFileError]) + QStringLiteral(": ") + result.error);
         return false;
     }
     if (AddMode)
@@ -897,7 +897,7 @@ void TForm3::FlatSpeedButton8Click()
 void TForm3::FlatSpeedButton5Click()
 {
     if (EditorModified && !FlatEdit1->text().isEmpty()) {
-        if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(m_state.Messages[kMsgSaveChanges])) ==
+        if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(m_state.messages[kMsgSaveChanges])) ==
             Prompter::Answer::Yes) {
             SavePersonFile();
             return;

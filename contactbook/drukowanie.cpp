@@ -216,7 +216,7 @@ QList<PersonListEntry> TForm8::Chosen() const
 void TForm8::FormShow()
 {
     using namespace schemecolours;
-    const ColorScheme& s = m_state.Colors;
+    const ColorScheme& s = m_state.colors;
     applyToWindow(this, s);
     for (QLabel* label : {Label1, Label2, Label3})
         applyToLabel(label, s);
@@ -235,7 +235,7 @@ void TForm8::FormShow()
 void TForm8::ListBox1DrawItem(const QListWidget* list, QPainter* canvas, int index, const QRect& rect,
                               bool selected) const
 {
-    const ColorScheme& s = m_state.Colors;
+    const ColorScheme& s = m_state.colors;
     FillRect(*canvas, TRect::of(rect), selected ? s.ComboBox_podswietlenie : s.ComboBox_tlo);
     QByteArray name;
     if (const PersonListEntry* entry =
@@ -253,7 +253,7 @@ void TForm8::ListBox1DrawItem(const QListWidget* list, QPainter* canvas, int ind
 void TForm8::ListBox2DrawItem(const QListWidget* list, QPainter* canvas, int index, const QRect& rect,
                               bool selected) const
 {
-    const ColorScheme& s = m_state.Colors;
+    const ColorScheme& s = m_state.colors;
     FillRect(*canvas, TRect::of(rect), selected ? s.ComboBox_podswietlenie : s.ComboBox_tlo);
     canvas->setPen(toQColor(s.ComboBox_tekst1));
     const QString text = index >= 0 && index < list->count() ? list->item(index)->text() : QString();
@@ -309,7 +309,7 @@ void TForm8::ListBox2Click()
         if (!entry)
             continue;
         // A file that cannot be read selects nothing.
-        const auto lines = m_state.Reader->readLines(entry->Path);
+        const auto lines = m_state.reader->readLines(entry->Path);
         if (lines && inAnyGroup(*lines, groups))
             item->setSelected(true);
     }
@@ -324,7 +324,7 @@ void TForm8::FlatSpeedButton7Click()
 {
     if (ListBox3->count() == 0)
         return;
-    const QString folder = listFolder(m_state.Settings, m_state.ProgramDir);
+    const QString folder = listFolder(m_state.settings, m_state.programDir);
     FileChooser::Request request{QString::fromUtf8(kListDialogTitle), folder, firstFreeListName(folder),
                                  QString::fromLatin1(kListFilter), QStringLiteral("lst")};
     const std::optional<QString> path = FileChooser::current().saveFile(this, request);
@@ -340,29 +340,29 @@ void TForm8::FlatSpeedButton7Click()
         return;
     }
     int code = 0;
-    if (!m_state.Writer->writeAtomically(*path, *content, nullptr, &code))
-        report(fileErrorMessage(m_state.Messages, *path, code));
+    if (!m_state.writer->writeAtomically(*path, *content, nullptr, &code))
+        report(fileErrorMessage(m_state.messages, *path, code));
 }
 
 void TForm8::FlatSpeedButton8Click()
 {
     if (PickerEntries.isEmpty())
         return;
-    FileChooser::Request request{QString::fromUtf8(kListDialogTitle), listFolder(m_state.Settings, m_state.ProgramDir),
+    FileChooser::Request request{QString::fromUtf8(kListDialogTitle), listFolder(m_state.settings, m_state.programDir),
                                  QString(), QString::fromLatin1(kListFilter), QStringLiteral("lst")};
     const std::optional<QString> path = FileChooser::current().openFile(this, request);
     if (!path)
         return;
     int code = 0;
-    const auto lines = m_state.Reader->readLines(*path, &code);
+    const auto lines = m_state.reader->readLines(*path, &code);
     // A list that cannot be read is reported, and the choice made so far stays.
     if (!lines) {
-        report(fileErrorMessage(m_state.Messages, *path, code));
+        report(fileErrorMessage(m_state.messages, *path, code));
         return;
     }
     putAll(ListBox1);
     for (const int index :
-         chooseFromList(*lines, PickerEntries, storedPathFolders(m_state.Settings, m_state.ProgramDir))) {
+         chooseFromList(*lines, PickerEntries, storedPathFolders(m_state.settings, m_state.programDir))) {
         const QModelIndexList found =
             ListBox1->model()->match(ListBox1->model()->index(0, 0), kEntryRole, index, 1, Qt::MatchExactly);
         if (!found.isEmpty())
@@ -379,7 +379,7 @@ void TForm8::FlatSpeedButton6Click()
     if (FlatRadioButton1->Checked())
         PrintPersonSheets();
     if (FlatRadioButton2->Checked()) {
-        Prompter::current().inform(nullptr, messageBoxCaption(), cp1250::toUnicode(m_state.Messages[22]));
+        Prompter::current().inform(nullptr, messageBoxCaption(), cp1250::toUnicode(m_state.messages[22]));
         PrintEnvelopesChosenFormat();
     }
     if (FlatRadioButton3->Checked())
@@ -436,7 +436,7 @@ void TForm8::PrintPersonSheets()
     Printer& printer = Printer::current();
     if (!startStraightJob(printer))
         return;
-    if (!printouts::printPersonSheets(printer, Chosen(), *m_state.Reader, m_clock.today(),
+    if (!printouts::printPersonSheets(printer, Chosen(), *m_state.reader, m_clock.today(),
                                       [this](int progress) { FlatGauge1->SetProgress(progress); }))
         reportPrintFailure(printer);
 }
@@ -456,7 +456,7 @@ void TForm8::printEnvelopes(const EnvelopeFormat& format)
         return true;
     };
     if (!printouts::printEnvelopes(
-            printer, format, Chosen(), *m_state.Reader, sender,
+            printer, format, Chosen(), *m_state.reader, sender,
             [this](int progress) { FlatGauge1->SetProgress(progress); }, this))
         reportPrintFailure(printer);
 }

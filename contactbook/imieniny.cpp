@@ -142,14 +142,14 @@ TForm12::TForm12(ProgramState& state, const Clock& clock, QWidget* parent)
 
 NameDayData TForm12::data() const
 {
-    return NameDayData(nameDayFolderIn(m_state.ProgramDir), m_state.Locale, *m_state.Reader);
+    return NameDayData(nameDayFolderIn(m_state.programDir), m_state.locale, *m_state.reader);
 }
 
 void TForm12::reportError(const std::optional<NameDayFileError>& error) const
 {
     if (error) {
         Prompter::current().showError(nullptr, messageBoxCaption(),
-                                      fileErrorMessage(m_state.Messages, error->path, error->code));
+                                      fileErrorMessage(m_state.messages, error->path, error->code));
     }
 }
 
@@ -179,7 +179,7 @@ void TForm12::RunNameSearch()
 
 void TForm12::FormShow()
 {
-    const ColorScheme& s = m_state.Colors;
+    const ColorScheme& s = m_state.colors;
     using namespace schemecolours;
     applyToWindow(this, s);
     applyToBar(Shape1, s);
@@ -257,7 +257,7 @@ void TForm12::StringGrid1SelectCell(int, int)
 
 void TForm12::StringGrid1DrawCell(QPainter* canvas, int col, int row, const QRect& rect, bool selected)
 {
-    const ColorScheme& s = m_state.Colors;
+    const ColorScheme& s = m_state.colors;
     const QString text = StringGrid1->Cell(col, row);
     const ColourValue fill = text.isEmpty() ? s.tlo_tlo : selected ? s.ComboBox_podswietlenie : s.ComboBox_tlo;
     // Grown by a pixel to the right and down, so the frames of neighbours overlap into one line.
@@ -291,7 +291,7 @@ void TForm12::FlatListBox1MouseUp()
         PickedIndex = row;
     }
     const std::int64_t now = m_clock.ticks();
-    if (now - m_state.LastPhoneClick < kDoubleClickMs && PickedIndex == m_lastPickedIndex && PickedIndex != -1) {
+    if (now - m_state.lastPhoneClick < kDoubleClickMs && PickedIndex == m_lastPickedIndex && PickedIndex != -1) {
         done(mrOk);
         return;
     }
@@ -302,7 +302,7 @@ void TForm12::FlatListBox1MouseUp()
         selectDay(hit.day);
         FlatComboBox1Change();
     }
-    m_state.LastPhoneClick = now;
+    m_state.lastPhoneClick = now;
 }
 
 void TForm12::FlatSpeedButton3Click()

@@ -315,14 +315,14 @@ QList<TFlatSpeedButton*> TForm11::mockupButtons() const
 bool TForm11::EditColours()
 {
     for (std::size_t i = 0; i < FieldColors.size(); ++i)
-        FieldColors[i] = m_state.Colors.*colorSchemeKeys()[kFirstFieldKey + i].colour;
+        FieldColors[i] = m_state.colors.*colorSchemeKeys()[kFirstFieldKey + i].colour;
     return DialogRunner::current().run(*this) == mrOk;
 }
 
 void TForm11::FormShow()
 {
     // The window, bars and buttons from the scheme, the text fields from the editor's own copy.
-    ColorScheme scheme = m_state.Colors;
+    ColorScheme scheme = m_state.colors;
     for (std::size_t i = 0; i < FieldColors.size(); ++i)
         scheme.*colorSchemeKeys()[kFirstFieldKey + i].colour = FieldColors[i];
     m_editor.start(scheme);
@@ -435,15 +435,15 @@ void TForm11::SpeedButton1Click()
 void TForm11::FlatSpeedButton6Click()
 {
     const ColorScheme& edited = m_editor.scheme();
-    ProfileFile opcje(settingsPathIn(m_state.ProgramDir), *m_state.Writer);
+    ProfileFile opcje(settingsPathIn(m_state.programDir), *m_state.writer);
     QString error;
     // The scheme in memory changes only once the file holds the new colours.
     if (!writeColorScheme(opcje, edited, &error)) {
         Prompter::current().showError(nullptr, messageBoxCaption(), error);
         return;
     }
-    m_state.Colors.tlo_tlo = edited.tlo_tlo;
-    m_state.Colors.tlo_napisy = edited.tlo_napisy;
+    m_state.colors.tlo_tlo = edited.tlo_tlo;
+    m_state.colors.tlo_napisy = edited.tlo_napisy;
     done(mrOk);
 }
 

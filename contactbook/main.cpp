@@ -25,7 +25,7 @@ int main(int argc, char** argv)
     start::StartSetup setup;
     const ProgramPlaces places =
         programPlacesOf(InstallFacts::probe(QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath()));
-    setup.programDir = places.ProgramDir;
+    setup.programDir = places.programDir;
     setup.soundDir = places.soundDir;
     setup.shippedNameDayDir = places.shippedNameDayDir;
     setup.shippedSums = places.shippedSums;

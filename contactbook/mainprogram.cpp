@@ -20,17 +20,17 @@ start::Dialogs createDialogs(MainProgram& p, start::TForm1& main, const start::S
 {
     ProgramState& state = main.State();
     const Clock& clock = setup.clock ? *setup.clock : Clock::standard();
-    p.Form2 = std::make_unique<oprogramie::TForm2>(state.Colors);
+    p.Form2 = std::make_unique<oprogramie::TForm2>(state.colors);
     p.Form4 = std::make_unique<zdjecia::TForm4>(state);
     p.Form5 = std::make_unique<zarzadzanie_grupami::TForm5>(state, main);
-    p.Form6 = std::make_unique<wybor_typu_nowego::TForm6>(state.Colors);
+    p.Form6 = std::make_unique<wybor_typu_nowego::TForm6>(state.colors);
     p.Form7 = std::make_unique<szukanie::TForm7>(state, main);
     p.Form13 = std::make_unique<adres_nadawcy::TForm13>(state);
     p.Form8 = std::make_unique<drukowanie::TForm8>(state, p.Form13.get(), clock);
     p.Form10 = std::make_unique<mail_zbiorowy::TForm10>(state, p.Form13.get());
     p.Form11 = std::make_unique<kolory::TForm11>(state);
     p.Form12 = std::make_unique<imieniny::TForm12>(state, clock);
-    p.Form14 = std::make_unique<dane_biznesowe::TForm14>(state.Colors);
+    p.Form14 = std::make_unique<dane_biznesowe::TForm14>(state.colors);
     p.Form3 = std::make_unique<dodaj_nowy::TForm3>(
         state, main.GroupMenu(),
         dodaj_nowy::EditorDialogs{.cropWindow = p.Form4.get(),

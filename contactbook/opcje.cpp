@@ -185,7 +185,7 @@ void TForm15::show(const OptionsState& s)
 
 void TForm15::FormShow()
 {
-    ProfileFile file(settingsPathIn(m_state.ProgramDir), *m_state.Writer);
+    ProfileFile file(settingsPathIn(m_state.programDir), *m_state.writer);
     const OptionsLoad load = readOptions(file);
     show(load.state);
     FlatEdit1->setText(cp1250::toUnicode(load.state.secondBase));
@@ -210,7 +210,7 @@ void TForm15::FormShow()
 void TForm15::colour()
 {
     using namespace schemecolours;
-    const ColorScheme& s = m_state.Colors;
+    const ColorScheme& s = m_state.colors;
     applyToWindow(this, s);
     for (QLabel* label : Label) {
         if (label)
@@ -246,7 +246,7 @@ void TForm15::FlatSpeedButton1Click()
 // The browser opens on the drive of the data folder in use, with that folder chosen and in view.
 void TForm15::openBrowserAtDataFolder()
 {
-    const QString folder = browserStartFolder(FlatEdit1->text(), m_state.ProgramDir);
+    const QString folder = browserStartFolder(FlatEdit1->text(), m_state.programDir);
     QStringList drives;
     for (int i = 0; i < DriveComboBox1->count(); ++i)
         drives << DriveComboBox1->itemText(i);
@@ -295,7 +295,7 @@ void TForm15::FlatSpeedButton3Click()
         show(s);
     for (const int message : corrections)
         Prompter::current().inform(nullptr, messageBoxCaption(),
-                                   cp1250::toUnicode(m_state.Messages[std::size_t(message)]));
+                                   cp1250::toUnicode(m_state.messages[std::size_t(message)]));
 
     QString error;
     const std::optional<QByteArray> folder = storableText(FlatEdit1->text(), QStringLiteral("Inna"), &error);
@@ -304,14 +304,14 @@ void TForm15::FlatSpeedButton3Click()
         return;
     }
     s.secondBase = folder.value_or(QByteArray());
-    ProfileFile file(settingsPathIn(m_state.ProgramDir), *m_state.Writer);
+    ProfileFile file(settingsPathIn(m_state.programDir), *m_state.writer);
     // A failed write ends the command: the dialog stays open and says where it could not write.
     if (!writeOptions(file, s, &error)) {
         report(error);
         return;
     }
     Prompter::current().inform(nullptr, messageBoxCaption(),
-                               cp1250::toUnicode(m_state.Messages[std::size_t(kMsgRestart)]));
+                               cp1250::toUnicode(m_state.messages[std::size_t(kMsgRestart)]));
     done(mrOk);
 }
 

@@ -75,9 +75,9 @@ TForm1::TForm1(const StartSetup& setup, QWidget* parent)
     , m_clock(setup.clock ? setup.clock : &Clock::standard())
 {
     if (setup.reader)
-        m_state.Reader = setup.reader;
+        m_state.reader = setup.reader;
     if (setup.writer)
-        m_state.Writer = setup.writer;
+        m_state.writer = setup.writer;
     createControls();
     registerTexts();
     FormCreate(setup);
@@ -97,7 +97,7 @@ void TForm1::createControls()
     setFixedSize(kClientWidth, kClientHeight);
     setFont(DefaultUiFont());
     // The colours of the built-in scheme until the settings file's are applied.
-    schemecolours::applyToWindow(this, m_state.Colors);
+    schemecolours::applyToWindow(this, m_state.colors);
 
     Shape1 = new TShape(this);
     Shape2 = new TShape(this);
@@ -292,36 +292,36 @@ void TForm1::registerTexts()
 
 void TForm1::FormCreate(const StartSetup& setup)
 {
-    m_state.ProgramDir = setup.programDir;
-    m_state.SoundDir = setup.soundDir.isEmpty() ? m_state.ProgramDir + QStringLiteral("wav/") : setup.soundDir;
-    m_state.Locale = setup.locale;
-    ProfileFile opcje(settingsPathIn(m_state.ProgramDir), *m_state.Writer);
-    m_state.Settings = DatabaseSettings::read(opcje);
+    m_state.programDir = setup.programDir;
+    m_state.soundDir = setup.soundDir.isEmpty() ? m_state.programDir + QStringLiteral("wav/") : setup.soundDir;
+    m_state.locale = setup.locale;
+    ProfileFile opcje(settingsPathIn(m_state.programDir), *m_state.writer);
+    m_state.settings = DatabaseSettings::read(opcje);
 
-    const QString base = defaultBaseIn(m_state.ProgramDir);
+    const QString base = defaultBaseIn(m_state.programDir);
     // A system install's first start makes the user's program folder too.
     if (!QFileInfo(base).isDir() && !QDir().mkpath(base)) {
         // The program cannot work without its data folder; the answer does not matter.
-        Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(m_state.Messages[2]));
+        Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(m_state.messages[2]));
         return;
     }
 
     // What a save killed half-way left behind, before anything is listed.
-    QStringList written = dataFolders(m_state.Settings, m_state.ProgramDir);
-    written << m_state.ProgramDir << base << m_state.Settings.saveFolder(m_state.ProgramDir);
+    QStringList written = dataFolders(m_state.settings, m_state.programDir);
+    written << m_state.programDir << base << m_state.settings.saveFolder(m_state.programDir);
     written.removeDuplicates();
     removeWriterLeftovers(written, m_clock->now(), *m_remover);
 
     BuildLanguageMenu();
 
     ProgramPlaces shipped;
-    shipped.ProgramDir = m_state.ProgramDir;
+    shipped.programDir = m_state.programDir;
     shipped.shippedNameDayDir = setup.shippedNameDayDir;
     shipped.shippedSums = setup.shippedSums;
-    for (const NameDayProvision& failed : provideShippedNameDays(shipped, *m_state.Writer))
-        reportError(fileErrorMessage(m_state.Messages, failed.path, failed.code));
+    for (const NameDayProvision& failed : provideShippedNameDays(shipped, *m_state.writer))
+        reportError(fileErrorMessage(m_state.messages, failed.path, failed.code));
 
-    m_listing = std::make_unique<PersonListing>(dataFolders(m_state.Settings, m_state.ProgramDir), *m_state.Reader);
+    m_listing = std::make_unique<PersonListing>(dataFolders(m_state.settings, m_state.programDir), *m_state.reader);
     RefreshPersonList(GroupScan::RebuildMenu);
 
     Image1->SetPicture(logo());
@@ -329,8 +329,8 @@ void TForm1::FormCreate(const StartSetup& setup)
     // Unreadable favourites or command-line files are reported and skipped; the rest of the start
     // goes on, so the window never opens half made.
     const FavouritesLoad favourites =
-        loadFavourites(base + QLatin1String(kFavouritesFileName), m_personList, m_state.Messages,
-                       storedPathFolders(m_state.Settings, m_state.ProgramDir), *m_state.Reader);
+        loadFavourites(base + QLatin1String(kFavouritesFileName), m_personList, m_state.messages,
+                       storedPathFolders(m_state.settings, m_state.programDir), *m_state.reader);
     if (!favourites.error.isEmpty())
         reportError(favourites.error);
     m_favourites = favourites.entries;
@@ -338,7 +338,7 @@ void TForm1::FormCreate(const StartSetup& setup)
 
     if (!m_personList.isEmpty()) {
         const StartList startList =
-            takeCommandLine(m_personList, setup.arguments, setup.workingDir, m_state.Messages, *m_state.Reader);
+            takeCommandLine(m_personList, setup.arguments, setup.workingDir, m_state.messages, *m_state.reader);
         for (const QString& error : startList.errors)
             reportError(error);
         if (startList.fromCommandLine) {
@@ -351,7 +351,7 @@ void TForm1::FormCreate(const StartSetup& setup)
         showOneOf(m_personList);
     }
 
-    removeOldProgramFiles(m_state.ProgramDir, *m_remover);
+    removeOldProgramFiles(m_state.programDir, *m_remover);
 
     setWindowTitle(windowCaption());
     FlatSpeedButton[12]->setEnabled(true);
@@ -393,7 +393,7 @@ void TForm1::RefreshPersonList(GroupScan scan)
 {
     FlatSpeedButton[11]->hide();
     const bool rebuild = scan == GroupScan::RebuildMenu;
-    QList<PersonListEntry> entries = m_listing->RefreshPersonList(m_groupMenu, rebuild, m_state.Messages);
+    QList<PersonListEntry> entries = m_listing->RefreshPersonList(m_groupMenu, rebuild, m_state.messages);
     if (rebuild)
         rebuildGroupMenu();
     fillChooser(std::move(entries));
@@ -415,7 +415,7 @@ void TForm1::ShowSearchHits(QList<PersonListEntry> hits)
 
 void TForm1::ShowGroups(const QList<QByteArray>& groups)
 {
-    m_groupMenu.setGroups(groups, m_state.Messages);
+    m_groupMenu.setGroups(groups, m_state.messages);
     rebuildGroupMenu();
 }
 
@@ -487,14 +487,14 @@ void TForm1::ShowPerson(const QString& path)
 {
     // Whatever is asked to be shown now, a favourite picked before is no longer the last thing shown.
     m_pickedFavourite.clear();
-    const ShowResult result = ::ShowPerson(path, *m_state.Reader);
+    const ShowResult result = ::ShowPerson(path, *m_state.reader);
     switch (result.status) {
     case ShowResult::Status::Missing:
         return;
     case ShowResult::Status::Unreadable:
         // A question box whose answer is not used, as every file error of the main program.
         Prompter::current().askYesNo(nullptr, messageBoxCaption(),
-                                     fileErrorMessage(m_state.Messages, path, result.errorCode));
+                                     fileErrorMessage(m_state.messages, path, result.errorCode));
         return;
     case ShowResult::Status::Shown:
         break;
@@ -526,28 +526,28 @@ void TForm1::ShowPerson(const QString& path)
 
 void TForm1::LoadColours()
 {
-    m_state.Colors = readColorScheme(ProfileFile(settingsPathIn(m_state.ProgramDir), *m_state.Writer), m_state.Colors);
+    m_state.colors = readColorScheme(ProfileFile(settingsPathIn(m_state.programDir), *m_state.writer), m_state.colors);
     using namespace schemecolours;
-    applyToWindow(this, m_state.Colors);
+    applyToWindow(this, m_state.colors);
     // The large number panels are drawn inverted.
     for (QLabel* panel : {Panel1, Panel2}) {
-        SetWidgetColor(panel, m_state.Colors.tlo_napisy);
-        SetFontColor(panel, m_state.Colors.tlo_tlo);
+        SetWidgetColor(panel, m_state.colors.tlo_napisy);
+        SetFontColor(panel, m_state.colors.tlo_tlo);
     }
-    applyToBar(Shape1, m_state.Colors);
-    applyToBar(Shape2, m_state.Colors);
+    applyToBar(Shape1, m_state.colors);
+    applyToBar(Shape2, m_state.colors);
     for (int number = 1; number <= 23; ++number) {
         if (TFlatSpeedButton* button = FlatSpeedButton[std::size_t(number)])
-            apply(button, m_state.Colors);
+            apply(button, m_state.colors);
     }
-    apply(ZuboComboBox1, m_state.Colors);
-    colourPersonFields(*this, m_state.Colors, EditFont::Keep);
+    apply(ZuboComboBox1, m_state.colors);
+    colourPersonFields(*this, m_state.colors, EditFont::Keep);
 }
 
 void TForm1::BuildLanguageMenu()
 {
     const LanguageMenu menu =
-        ::BuildLanguageMenu(m_state.ProgramDir, ProfileFile(settingsPathIn(m_state.ProgramDir), *m_state.Writer));
+        ::BuildLanguageMenu(m_state.programDir, ProfileFile(settingsPathIn(m_state.programDir), *m_state.writer));
     PopupMenu2->clear();
     m_languageCaptions = menu.captions;
     for (qsizetype i = 0; i < menu.captions.size(); ++i) {
@@ -572,17 +572,17 @@ void TForm1::ApplyLanguage()
         if (items[i]->isChecked())
             checked = i;
     }
-    ProfileFile opcje(settingsPathIn(m_state.ProgramDir), *m_state.Writer);
+    ProfileFile opcje(settingsPathIn(m_state.programDir), *m_state.writer);
     const LanguageSwitch change =
-        ::ApplyLanguage(m_state.ProgramDir, m_languageCaptions.value(checked), m_state.Messages, opcje);
+        ::ApplyLanguage(m_state.programDir, m_languageCaptions.value(checked), m_state.messages, opcje);
     if (!change.readError.isEmpty())
         reportError(change.readError);
     if (!change.applies)
         return;
     for (const LanguageText& t : change.texts)
         m_texts.apply(t.id, text(t.text));
-    m_state.Messages = change.messages;
-    m_groupMenu.setCaptions(m_state.Messages);
+    m_state.messages = change.messages;
+    m_groupMenu.setCaptions(m_state.messages);
     rebuildGroupMenu();
     if (!change.settingsError.isEmpty())
         reportError(change.settingsError);
@@ -663,7 +663,7 @@ void TForm1::FlatSpeedButton10Click()
 void TForm1::FillPrintDialog()
 {
     QList<PersonListEntry> entries =
-        scanPrintEntries(dataFolders(m_state.Settings, m_state.ProgramDir), *m_state.Reader);
+        scanPrintEntries(dataFolders(m_state.settings, m_state.programDir), *m_state.reader);
     m_listing->sortByName(entries);
     m_dialogs.printDialog->Fill(std::move(entries), m_groupMenu.groups());
 }
@@ -671,7 +671,7 @@ void TForm1::FillPrintDialog()
 void TForm1::FillMailDialog()
 {
     QList<PersonListEntry> entries =
-        scanMailEntries(dataFolders(m_state.Settings, m_state.ProgramDir), *m_state.Reader);
+        scanMailEntries(dataFolders(m_state.settings, m_state.programDir), *m_state.reader);
     m_listing->sortByName(entries);
     m_dialogs.mailDialog->Fill(std::move(entries), m_groupMenu.groups());
 }
@@ -727,7 +727,7 @@ void TForm1::FlatComboBox1Change()
 void TForm1::FlatComboBox1DrawItem(QPainter* canvas, int index, const QRect& rect, TOwnerDrawState state)
 {
     const QString path = index >= 0 && index < ZuboComboBox1->count() ? ZuboComboBox1->itemText(index) : QString();
-    DrawChooserRow(*canvas, chooserRow(m_personList, index, path, state.selected, m_state.Colors), rect,
+    DrawChooserRow(*canvas, chooserRow(m_personList, index, path, state.selected, m_state.colors), rect,
                    ZuboComboBox1->font());
 }
 

@@ -78,7 +78,7 @@ QByteArray shownEntryName(const QList<PersonListEntry>& list, const QString& sho
 // favourite, a saved list, the command line) is told why it stays as it is.
 bool mayChangeEntry(const ProgramState& state, const QString& path)
 {
-    if (liesInDataFolders(path, dataFolders(state.Settings, state.ProgramDir)))
+    if (liesInDataFolders(path, dataFolders(state.settings, state.programDir)))
         return true;
     Prompter::current().showError(nullptr, messageBoxCaption(), outsideEntryMessage(path));
     return false;
@@ -234,7 +234,7 @@ void TForm1::createCommandControls()
     m_animation = std::make_unique<ButtonAnimation>(
         ButtonAnimation::Buttons{FlatSpeedButton[4], FlatSpeedButton[2], FlatSpeedButton[9], FlatSpeedButton[3],
                                  FlatSpeedButton[1], FlatSpeedButton[10], FlatSpeedButton[6], FlatSpeedButton[5]},
-        [this] { return m_state.Colors.guziki_tlo; });
+        [this] { return m_state.colors.guziki_tlo; });
     Timer1 = new QTimer(this);
     Timer1->setInterval(5000);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
@@ -243,7 +243,7 @@ void TForm1::createCommandControls()
 
 QString TForm1::favouritesFile() const
 {
-    return defaultBaseIn(m_state.ProgramDir) + QLatin1String(kFavouritesFileName);
+    return defaultBaseIn(m_state.programDir) + QLatin1String(kFavouritesFileName);
 }
 
 bool TForm1::AnimationDone() const
@@ -334,10 +334,10 @@ void TForm1::FlatSpeedButton9Click()
         return;
     // An entry deleted meanwhile is named with the system's cause.
     int code = notAFileError(path);
-    const std::optional<Lines> lines = code == 0 ? m_state.Reader->readLines(path, &code) : std::nullopt;
+    const std::optional<Lines> lines = code == 0 ? m_state.reader->readLines(path, &code) : std::nullopt;
     if (!lines) {
         // A question box whose answer is not used, as every file error of the main program.
-        Prompter::current().askYesNo(nullptr, messageBoxCaption(), fileErrorMessage(m_state.Messages, path, code));
+        Prompter::current().askYesNo(nullptr, messageBoxCaption(), fileErrorMessage(m_state.messages, path, code));
         return;
     }
     editor.PrepareEdit(path, ShownFields(), m_shown, m_groupMenu, PersonRecord::parse(*lines).grupa);
@@ -360,16 +360,16 @@ void TForm1::FlatSpeedButton2Click()
     const QString path = m_shown.ShownPath;
     if (path.isEmpty() || !mayChangeEntry(m_state, path))
         return;
-    const QByteArray question = m_state.Messages[3] + ": " + shownEntryName(m_personList, path, m_shown.ShownName);
+    const QByteArray question = m_state.messages[3] + ": " + shownEntryName(m_personList, path, m_shown.ShownName);
     if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(question)) != Prompter::Answer::Yes)
         return;
-    const std::optional<DeleteResult> result = deleteEntry(path, m_clock->now(), *m_state.Writer, *m_remover);
+    const std::optional<DeleteResult> result = deleteEntry(path, m_clock->now(), *m_state.writer, *m_remover);
     if (!result)
         return;
     // The refreshed list shows the entry still there.
     if (!result->failedPath.isEmpty())
         Prompter::current().askYesNo(nullptr, messageBoxCaption(),
-                                     fileErrorMessage(m_state.Messages, result->failedPath, result->errorCode));
+                                     fileErrorMessage(m_state.messages, result->failedPath, result->errorCode));
     ClearPersonView();
     RefreshPersonList(GroupScan::RebuildMenu);
     showOneOf(m_personList);
@@ -380,17 +380,17 @@ void TForm1::FlatSpeedButton11Click()
     const QString path = m_shown.ShownPath;
     if (path.isEmpty() || kindOfFileName(path) != EntryKind::Binned || !mayChangeEntry(m_state, path))
         return;
-    const QByteArray question = m_state.Messages[17] + ": " + shownEntryName(m_personList, path, m_shown.ShownName);
+    const QByteArray question = m_state.messages[17] + ": " + shownEntryName(m_personList, path, m_shown.ShownName);
     if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(question)) != Prompter::Answer::Yes)
         return;
-    const std::optional<RestoreResult> result = restoreEntry(path, m_clock->now(), *m_state.Writer, *m_remover);
+    const std::optional<RestoreResult> result = restoreEntry(path, m_clock->now(), *m_state.writer, *m_remover);
     if (!result)
         return;
     // A failed restore is reported and the entry stays shown in the bin; a person file that already
     // had the name is then not shown as if it were the restored person.
     if (!result->restored)
         Prompter::current().askYesNo(nullptr, messageBoxCaption(),
-                                     fileErrorMessage(m_state.Messages, result->failedPath, result->errorCode));
+                                     fileErrorMessage(m_state.messages, result->failedPath, result->errorCode));
     const QString shown = result->restored ? result->restoredPath : path;
     FlatSpeedButton[11]->hide();
     RefreshPersonList(GroupScan::RebuildMenu);
@@ -431,12 +431,12 @@ void TForm1::Kopiuj2Click()
 
 void TForm1::FlatSpeedButton20Click()
 {
-    if (!Prompter::current().askOkCancel(nullptr, messageBoxCaption(), text(m_state.Messages[23])))
+    if (!Prompter::current().askOkCancel(nullptr, messageBoxCaption(), text(m_state.messages[23])))
         return;
-    const FloppyCopy copy = copyBaseToFloppy(m_state.ProgramDir, RemovableDrives::current(), *m_state.Writer);
+    const FloppyCopy copy = copyBaseToFloppy(m_state.programDir, RemovableDrives::current(), *m_state.writer);
     // Files that could not be copied are reported too: a backup must not seem made when it is not.
     if (copy.result != FloppyCopy::Result::Copied)
-        Prompter::current().showError(nullptr, messageBoxCaption(), text(m_state.Messages[24]));
+        Prompter::current().showError(nullptr, messageBoxCaption(), text(m_state.messages[24]));
 }
 
 void TForm1::FlatSpeedButton22Click()
@@ -446,12 +446,12 @@ void TForm1::FlatSpeedButton22Click()
         return;
     const QString path = ZuboComboBox1->itemText(index);
     QString message;
-    if (!favouritesWritten(appendFavourite(favouritesFile(), path, *m_state.Writer, *m_state.Reader, &message), message,
-                           m_state.Messages))
+    if (!favouritesWritten(appendFavourite(favouritesFile(), path, *m_state.writer, *m_state.reader, &message), message,
+                           m_state.messages))
         return;
     m_favourites.append({path, listedName(m_personList, index), QByteArray()});
     rebuildFavouritesMenu();
-    Prompter::current().inform(nullptr, messageBoxCaption(), text(m_state.Messages[29]));
+    Prompter::current().inform(nullptr, messageBoxCaption(), text(m_state.messages[29]));
 }
 
 void TForm1::FlatSpeedButton23Click()
@@ -489,15 +489,15 @@ void TForm1::FlatSpeedButton24Click()
     const qsizetype favourite = indexOfPath(m_favourites, path);
     if (favourite < 0)
         return;
-    if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(m_state.Messages[30])) != Prompter::Answer::Yes)
+    if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(m_state.messages[30])) != Prompter::Answer::Yes)
         return;
     QList<PersonListEntry> remaining = m_favourites;
     remaining.removeAt(favourite);
     // The list in memory follows the file: a removal that could not be written is reported, and
     // the favourite stays instead of coming back unexpectedly at the next start.
     QString message;
-    if (!favouritesWritten(writeFavourites(favouritesFile(), remaining, *m_state.Writer, &message), message,
-                           m_state.Messages))
+    if (!favouritesWritten(writeFavourites(favouritesFile(), remaining, *m_state.writer, &message), message,
+                           m_state.messages))
         return;
     m_favourites = remaining;
     rebuildFavouritesMenu();
@@ -506,8 +506,8 @@ void TForm1::FlatSpeedButton24Click()
 void TForm1::FlatListBox3MouseUp()
 {
     const std::int64_t now = m_clock->ticks();
-    const bool second = isSecondClick(now, m_state.LastPhoneClick);
-    m_state.LastPhoneClick = now;
+    const bool second = isSecondClick(now, m_state.lastPhoneClick);
+    m_state.lastPhoneClick = now;
     if (!second)
         return;
     const QList<int> rows = selectedRows(FlatListBox3);
@@ -525,7 +525,7 @@ void TForm1::Panel1Click()
 
 void TForm1::readAloud(int delayMs)
 {
-    m_numberReader->start(SoundPlayer::current(), digitSounds(m_state.SoundDir, Panel1->text()), delayMs,
+    m_numberReader->start(SoundPlayer::current(), digitSounds(m_state.soundDir, Panel1->text()), delayMs,
                           [this](SoundPlayer::Outcome outcome) {
                               // From the reader's thread: the message box is shown by the GUI thread.
                               QMetaObject::invokeMethod(

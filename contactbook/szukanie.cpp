@@ -189,14 +189,14 @@ void TForm7::RunSearch()
     const SearchRequest r = request();
     const auto message = [this](int number) {
         Prompter::current().inform(nullptr, messageBoxCaption(),
-                                   cp1250::toUnicode(m_state.Messages[std::size_t(number)]));
+                                   cp1250::toUnicode(m_state.messages[std::size_t(number)]));
     };
     if (r.isEmpty()) {
         message(kMsgNoCriteria);
         return;
     }
     QList<PersonListEntry> hits =
-        PersonSearch(dataFolders(m_state.Settings, m_state.ProgramDir), *m_state.Reader).run(r);
+        PersonSearch(dataFolders(m_state.settings, m_state.programDir), *m_state.reader).run(r);
     if (hits.isEmpty()) {
         message(kMsgNothingFound);
         done(mrCancel);
@@ -208,7 +208,7 @@ void TForm7::RunSearch()
 
 void TForm7::FormShow()
 {
-    const ColorScheme& s = m_state.Colors;
+    const ColorScheme& s = m_state.colors;
     using namespace schemecolours;
     applyToWindow(this, s);
     applyToBar(Shape2, s);

@@ -123,7 +123,7 @@ void TForm5::showEvent(QShowEvent* event)
 void TForm5::FormShow()
 {
     m_groupsChanged = false;
-    const ColorScheme& s = m_state.Colors;
+    const ColorScheme& s = m_state.colors;
     using namespace schemecolours;
     applyToWindow(this, s);
     applyToBar(Shape1, s);
@@ -155,7 +155,7 @@ void TForm5::FlatListBox1MouseUp()
     if (row < 0)
         return;
     m_pick.clicked(row, m_groups[row].marked);
-    toggleGroupMark(m_groups[row], m_state.Messages);
+    toggleGroupMark(m_groups[row], m_state.messages);
     setRow(row);
     FlatListBox1->SetSelected(row, true);
 }
@@ -190,19 +190,19 @@ void TForm5::FlatSpeedButton1Click()
     if (row < 0)
         return;
     const QByteArray name = m_groups[row].name;
-    if (isProtectedGroup(name, m_state.Messages))
+    if (isProtectedGroup(name, m_state.messages))
         return;
     // The main window rebuilds its list after the editor even when the question is answered No.
     m_groupsChanged = true;
-    const MessageTable& m = m_state.Messages;
+    const MessageTable& m = m_state.messages;
     if (Prompter::current().askYesNoCancel(nullptr, messageBoxCaption(), text(m[4] + name + " ?" + m[5])) !=
         Prompter::Answer::Yes)
         return;
     m_groups.removeAt(row);
     FlatListBox1->DeleteItem(row);
     m_pick.clear();
-    groupsRewritten(RemoveGroupFromFiles(dataFolders(m_state.Settings, m_state.ProgramDir), name, *m_state.Reader,
-                                         *m_state.Writer));
+    groupsRewritten(RemoveGroupFromFiles(dataFolders(m_state.settings, m_state.programDir), name, *m_state.reader,
+                                         *m_state.writer));
 }
 
 void TForm5::FlatSpeedButton5Click()
@@ -211,7 +211,7 @@ void TForm5::FlatSpeedButton5Click()
     if (row < 0)
         return;
     const QByteArray oldName = m_groups[row].name;
-    if (isProtectedGroup(oldName, m_state.Messages) || FlatEdit1->text().isEmpty())
+    if (isProtectedGroup(oldName, m_state.messages) || FlatEdit1->text().isEmpty())
         return;
     const std::optional<QByteArray> newName = typedName();
     if (!newName)
@@ -225,8 +225,8 @@ void TForm5::FlatSpeedButton5Click()
         group.marked = *before;
     m_pick.clear();
     setRow(row);
-    groupsRewritten(RenameGroupInFiles(dataFolders(m_state.Settings, m_state.ProgramDir), oldName, *newName,
-                                       *m_state.Reader, *m_state.Writer));
+    groupsRewritten(RenameGroupInFiles(dataFolders(m_state.settings, m_state.programDir), oldName, *newName,
+                                       *m_state.reader, *m_state.writer));
 }
 
 // After a deletion or renaming: the files that could not be rewritten are named, and both group
@@ -235,12 +235,12 @@ void TForm5::groupsRewritten(const GroupRewrite& result)
 {
     if (!result.errors.isEmpty()) {
         Prompter::current().showError(nullptr, messageBoxCaption(),
-                                      text(m_state.Messages[kMsgFileError]) + u'\n' +
+                                      text(m_state.messages[kMsgFileError]) + u'\n' +
                                           result.errors.join(QLatin1Char('\n')));
     }
     if (!result.left.isEmpty())
         Prompter::current().showError(nullptr, messageBoxCaption(), leftLinksMessage(result.left));
-    m_editorMenu = editorGroupMenu(m_groups, m_entryType, m_state.Messages);
+    m_editorMenu = editorGroupMenu(m_groups, m_entryType, m_state.messages);
     QList<QByteArray> names;
     for (const MarkedGroup& group : m_groups)
         names.append(group.name);
@@ -249,7 +249,7 @@ void TForm5::groupsRewritten(const GroupRewrite& result)
 
 void TForm5::FlatSpeedButton4Click()
 {
-    m_editorMenu = editorGroupMenu(m_groups, m_entryType, m_state.Messages);
+    m_editorMenu = editorGroupMenu(m_groups, m_entryType, m_state.messages);
 }
 
 GroupDialogResult ShowGroupDialog(TForm5& dialog, const QList<MarkedGroup>& groups, const QByteArray& entryType)

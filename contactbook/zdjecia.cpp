@@ -201,7 +201,7 @@ TForm4::~TForm4()
 
 const MessageTable& TForm4::Messages() const
 {
-    return m_state.Messages;
+    return m_state.messages;
 }
 
 void TForm4::RegisterTexts(TextTargets& texts)
@@ -222,7 +222,7 @@ void TForm4::showEvent(QShowEvent* event)
 void TForm4::FormShow()
 {
     FlatGauge1->SetProgress(0);
-    const ColorScheme& s = m_state.Colors;
+    const ColorScheme& s = m_state.colors;
     schemecolours::applyToWindow(this, s);
     schemecolours::applyToBar(Shape1, s);
     schemecolours::apply(FlatSpeedButton1, s);
@@ -232,7 +232,7 @@ void TForm4::FormShow()
 
 QString TForm4::scratchPath() const
 {
-    return defaultBaseIn(m_state.ProgramDir) + QStringLiteral("bufor.bmp");
+    return defaultBaseIn(m_state.programDir) + QStringLiteral("bufor.bmp");
 }
 
 bool TForm4::ScratchWritten()
@@ -267,7 +267,7 @@ bool TForm4::LoadPicture(const QString& path)
         // A photo's bitmap is tens of megabytes, which take longer to write and sync than to decode;
         // the window shows the picture meanwhile. Only this writer touches the picture and the
         // scratch file until ScratchWritten() has waited for it.
-        m_scratch = std::async(std::launch::async, [writer = m_state.Writer, target = scratchPath(), picture] {
+        m_scratch = std::async(std::launch::async, [writer = m_state.writer, target = scratchPath(), picture] {
             return writeBitmap(*writer, target, picture, nullptr);
         });
     }
@@ -374,7 +374,7 @@ QImage TForm4::CropPhotoToThumbnail(QString* error)
 
     // The photo goes to the scratch file after the picture it was cut from.
     ScratchWritten();
-    if (!writeBitmap(*m_state.Writer, scratchPath(), photo, error))
+    if (!writeBitmap(*m_state.writer, scratchPath(), photo, error))
         return QImage();
     return photo;
 }
@@ -386,7 +386,7 @@ void TForm4::FlatSpeedButton2Click()
     if (photo.isNull()) {
         // The window stays open; the editor's picture is not changed.
         Prompter::current().showError(nullptr, messageBoxCaption(),
-                                      cp1250::toUnicode(m_state.Messages[kMsgFileError]) + u'\n' + error);
+                                      cp1250::toUnicode(m_state.messages[kMsgFileError]) + u'\n' + error);
         return;
     }
     Thumbnail = photo;

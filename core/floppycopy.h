@@ -7,7 +7,7 @@
 #include <QStringList>
 
 // The backup of the default data folder to a removable medium: every entry file (*.wp?: persons,
-// one-off reminders and the bin) of ProgramDir/baza goes to the folder "baza" of drive "a", or of
+// one-off reminders and the bin) of programDir/baza goes to the folder "baza" of drive "a", or of
 // drive "b" when that folder cannot be made on "a". Photos, the favourites and the settings are not
 // copied; a file of the same name on the medium is replaced.
 struct FloppyCopy {

@@ -56,11 +56,11 @@ ProgramPlaces programPlacesOf(const InstallFacts& facts)
     ProgramPlaces places;
     places.programsDir = withSlash(facts.ownFolder);
     if (!facts.sharedDataBeside && facts.ownFolderWritable) {
-        places.ProgramDir = programDirOf(facts.ownFolder);
-        places.soundDir = places.ProgramDir + QStringLiteral("wav/");
+        places.programDir = programDirOf(facts.ownFolder);
+        places.soundDir = places.programDir + QStringLiteral("wav/");
         return places;
     }
-    places.ProgramDir = withSlash(!facts.zuboHome.isEmpty() ? facts.zuboHome : withSlash(facts.home) + "Zubo");
+    places.programDir = withSlash(!facts.zuboHome.isEmpty() ? facts.zuboHome : withSlash(facts.home) + "Zubo");
     if (facts.sharedDataBeside) {
         const QString shared = QDir::cleanPath(places.programsDir + QLatin1String(kSharedFromPrograms)) + u'/';
         places.soundDir = shared + QStringLiteral("wav/");
@@ -79,7 +79,7 @@ QList<NameDayProvision> provideShippedNameDays(const ProgramPlaces& places, cons
     QList<NameDayProvision> failed;
     if (places.shippedNameDayDir.isEmpty())
         return failed;
-    const QString target = nameDayFolderIn(places.ProgramDir);
+    const QString target = nameDayFolderIn(places.programDir);
     if (!QDir().mkpath(target)) {
         failed.append({target, QFileDevice::OpenError});
         return failed;
@@ -96,7 +96,7 @@ QList<NameDayProvision> provideShippedNameDays(const ProgramPlaces& places, cons
         }
         const QString path = target + fileName;
         // A link leading out of the data folder is the user's own: never written through.
-        if (isLinkLeadingOut(path, {defaultBaseIn(places.ProgramDir)}))
+        if (isLinkLeadingOut(path, {defaultBaseIn(places.programDir)}))
             continue;
         if (QFileInfo(path).exists()) {
             QByteArray present;

@@ -12,7 +12,7 @@ class FileWriter;
 // ZUBO_HOME names, the folder a folder install uses by default, so either install finds the same
 // contacts. A folder install the user cannot write counts as a system install too.
 struct ProgramPlaces {
-    QString ProgramDir;  // the user's program folder: opcje.ini, baza/, lng/; ending in "/"
+    QString programDir;  // the user's program folder: opcje.ini, baza/, lng/; ending in "/"
     QString programsDir; // the folder of the programs themselves; ending in "/"
     QString soundDir;    // the digit sounds <digit>.wav; ending in "/"
     // The folder of the shipped name-day files when they are not the program folder's own (a system

@@ -621,7 +621,7 @@ TEST_F(EditorTest, MinimisingAndRestoringKeepsTheChangesAndThePickedPicture)
 TEST_F(EditorTest, TakesTheSchemeEachTimeItIsShown)
 {
     start();
-    ColorScheme& s = main->State().Colors;
+    ColorScheme& s = main->State().colors;
     s.tlo_tlo = 0x202020;
     s.paski_tlo = 0x00FF00;
     s.guziki_tlo = 0x0000FF;

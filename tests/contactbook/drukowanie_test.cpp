@@ -237,8 +237,8 @@ TEST_F(PickerTest, AListThatCannotBeWrittenOrReadIsReportedAndTheChoiceStays)
     start();
     const FailingFileWriter full(3);
     const FailingTextReader broken({dir.file("baza/zla.lst")});
-    program->Form1->State().Reader = &broken;
-    program->Form1->State().Writer = &full;
+    program->Form1->State().reader = &broken;
+    program->Form1->State().writer = &full;
     files.answers = {dir.file("baza/lista1.lst"), dir.file("baza/zla.lst")};
     dir.write("baza/zla.lst", "1.wps\r\n");
     QStringList chosen;

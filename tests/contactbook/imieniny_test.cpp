@@ -125,8 +125,8 @@ TEST_F(NameDayWindowTest, GridDrawsDaysEmptyCellsAndTheChosenDay)
 {
     ColourValue value = 0x102030;
     for (const ColorSchemeKey& k : colorSchemeKeys())
-        main->State().Colors.*k.colour = value += 0x050403;
-    const ColorScheme& s = main->State().Colors;
+        main->State().colors.*k.colour = value += 0x050403;
+    const ColorScheme& s = main->State().colors;
     names->open(); // 3 May: column 2 of row 0
     const QImage grid = snapshot(*child<TStringGrid>(*names, "StringGrid1"));
     EXPECT_EQ(Hex{pixel(grid, 2 * 24 + 20, 20)}, Hex{s.ComboBox_podswietlenie});
@@ -182,7 +182,7 @@ TEST_F(NameDayWindowTest, TheDoubleClickTimeIsSharedWithThePhoneList)
     names->open();
     searchFor("Jan");
     clickHit(2, 200000);
-    main->State().LastPhoneClick = 205000; // a release in the phone list
+    main->State().lastPhoneClick = 205000; // a release in the phone list
     clickHit(2, 205500);
     EXPECT_FALSE(names->isVisible());
     EXPECT_EQ(names->PickedIndex, 2);

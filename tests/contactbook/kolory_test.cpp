@@ -106,8 +106,8 @@ TEST_F(ColourEditorTest, ASwatchOfTheGroupIsEditedWithTheColourDialog)
     // Cancel changes nothing; OK gives every button of the mock-up the new border.
     child<QToolButton>(*editor, "SpeedButton1")->click();
     ASSERT_EQ(picker.opened.size(), 1);
-    EXPECT_EQ(fromQColor(picker.opened[0]), main->State().Colors.guziki_ramka);
-    EXPECT_EQ(child<TFlatSpeedButton>(*editor, "FlatSpeedButton9")->ColorBorder(), main->State().Colors.guziki_ramka);
+    EXPECT_EQ(fromQColor(picker.opened[0]), main->State().colors.guziki_ramka);
+    EXPECT_EQ(child<TFlatSpeedButton>(*editor, "FlatSpeedButton9")->ColorBorder(), main->State().colors.guziki_ramka);
     picker.answer = QColor(0x12, 0x34, 0x56);
     child<QToolButton>(*editor, "SpeedButton1")->click();
     for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 12, 13, 15, 16})
@@ -135,7 +135,7 @@ TEST_F(ColourEditorTest, TheGridReportsOnlyANewCell)
     // The same colour for another key needs another cell first.
     click(*child<TShape>(*editor, "kolor3"), QPoint(10, 10));
     chooseGridCell(9);
-    EXPECT_EQ(child<TFlatSpeedButton>(*editor, "FlatSpeedButton4")->ColorDown(), main->State().Colors.guziki_down);
+    EXPECT_EQ(child<TFlatSpeedButton>(*editor, "FlatSpeedButton4")->ColorDown(), main->State().colors.guziki_down);
     chooseGridCell(0);
     chooseGridCell(9);
     EXPECT_EQ(Hex{child<TFlatSpeedButton>(*editor, "FlatSpeedButton4")->ColorDown()}, Hex{0x0000FF});
@@ -226,14 +226,14 @@ TEST_F(ColourEditorTest, ZSavesAllColoursAndTheMainWindowTakesThem)
     EXPECT_EQ(opcje.readString("kolory", "guziki_tlo", ""), "clRed");
     EXPECT_EQ(opcje.readString("kolory", "ComboBox_tlo", ""), "clBlue");
     EXPECT_EQ(opcje.readString("kolory", "paski_tlo", ""), "$00004080");
-    EXPECT_EQ(Hex{main->State().Colors.guziki_tlo}, Hex{0x0000FF});
+    EXPECT_EQ(Hex{main->State().colors.guziki_tlo}, Hex{0x0000FF});
     EXPECT_EQ(Hex{child<TFlatSpeedButton>(*main, "FlatSpeedButton3")->Color()}, Hex{0x0000FF});
     EXPECT_EQ(Hex{child<TZuboComboBox>(*main, "ZuboComboBox2")->Color()}, Hex{0xFF0000});
 }
 
 TEST_F(ColourEditorTest, XLeavesFileAndSchemeAndTheNextShowStartsFromThem)
 {
-    const ColorScheme before = main->State().Colors;
+    const ColorScheme before = main->State().colors;
     dialogs.scripts << [&](QDialog&) {
         editor->FormClick();
         chooseGridCell(15);
@@ -243,7 +243,7 @@ TEST_F(ColourEditorTest, XLeavesFileAndSchemeAndTheNextShowStartsFromThem)
     child<TFlatSpeedButton>(*main, "FlatSpeedButton16")->Click();
     EXPECT_EQ(editor->result(), mrCancel);
     EXPECT_FALSE(dir.exists("opcje.ini"));
-    EXPECT_EQ(main->State().Colors, before);
+    EXPECT_EQ(main->State().colors, before);
 
     editor->open();
     EXPECT_EQ(Hex{WidgetColor(editor.get())}, Hex{before.tlo_tlo});
@@ -255,9 +255,9 @@ TEST_F(ColourEditorTest, AFailedSaveKeepsTheWindowOpenAndChangesNothing)
     const QByteArray file = crlf({"[kolory]", "tlo_tlo=clMedGray"});
     dir.write("opcje.ini", file);
     FailingFileWriter full(10);
-    main->State().Writer = &full;
+    main->State().writer = &full;
     TForm11 failing(main->State());
-    const ColorScheme before = main->State().Colors;
+    const ColorScheme before = main->State().colors;
     failing.open();
     failing.FormClick();
     click(*child<TColorGrid>(failing, "ColorGrid1"), QPoint(2, 2)); // black window
@@ -265,7 +265,7 @@ TEST_F(ColourEditorTest, AFailedSaveKeepsTheWindowOpenAndChangesNothing)
     EXPECT_EQ(messages(), QStringList({QStringLiteral("Unable to write to %1").arg(dir.file("opcje.ini"))}));
     EXPECT_TRUE(failing.isVisible());
     EXPECT_EQ(dir.read("opcje.ini"), file);
-    EXPECT_EQ(main->State().Colors, before);
+    EXPECT_EQ(main->State().colors, before);
 }
 
 } // namespace

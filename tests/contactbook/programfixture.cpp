@@ -41,7 +41,7 @@ void ProgramFixture::start()
 
 QString ProgramFixture::msg(int number) const
 {
-    return cp1250::toUnicode(program->Form1->State().Messages[std::size_t(number)]);
+    return cp1250::toUnicode(program->Form1->State().messages[std::size_t(number)]);
 }
 
 QStringList ProgramFixture::messages() const

@@ -701,7 +701,7 @@ TEST_F(CommandsTest, TheTimerRunsTheButtonWaveWhichEndsInTheSchemesFaceColour)
     EXPECT_TRUE(form->AnimationDone());
 
     // The scheme changed since the start: the wave ends in the new face colour.
-    form->State().Colors.guziki_tlo = 0x00FF00;
+    form->State().colors.guziki_tlo = 0x00FF00;
     form->Timer1Timer();
     EXPECT_EQ(child<QTimer>(*form, "Timer1")->interval(), 60000);
     EXPECT_FALSE(form->AnimationDone());

@@ -151,8 +151,8 @@ TEST_F(SearchWindowTest, ShowColoursTheWindowFromTheScheme)
 {
     ColourValue value = 0x102030;
     for (const ColorSchemeKey& k : colorSchemeKeys())
-        main->State().Colors.*k.colour = value += 0x050403;
-    const ColorScheme& s = main->State().Colors;
+        main->State().colors.*k.colour = value += 0x050403;
+    const ColorScheme& s = main->State().colors;
     search->open();
     const struct {
         const char* what;

@@ -293,7 +293,7 @@ TEST_F(GroupDialogTest, ProtectedGroupsNoSelectionAndAnEmptyNameChangeNothing)
 TEST_F(GroupDialogTest, AFileThatCannotBeRewrittenIsNamedAndTheOthersAreDone)
 {
     const FileWriterFailingFor writer({dir.file("baza/2.wps")});
-    main->State().Writer = &writer;
+    main->State().writer = &writer;
     fill();
     clickRow(1);
     child<TFlatEdit>(*dialog, "FlatEdit1")->setText(QStringLiteral("Biuro"));
@@ -328,7 +328,7 @@ TEST_F(GroupDialogTest, ALinkLeadingOutOfTheDataFoldersIsLeftAndNamed)
 
 TEST_F(GroupDialogTest, TakesTheSchemeOnShowExceptTheRenameButton)
 {
-    ColorScheme& s = main->State().Colors;
+    ColorScheme& s = main->State().colors;
     s.tlo_tlo = 0x203040;
     s.tlo_napisy = 0xE0E0E0;
     s.paski_tlo = 0x00FF00;

@@ -343,7 +343,7 @@ TEST_F(CropWindowTest, ASmallPictureIsEnlargedOnTheBoxBackground)
 TEST_F(CropWindowTest, AScratchBitmapThatCannotBeWrittenStopsTheStepWithAMessage)
 {
     const FailingFileWriter writer(0);
-    main->State().Writer = &writer;
+    main->State().writer = &writer;
 
     // Converting a JPEG, whose bitmap is written while the window shows it: the picture message
     // once the window closes, and even a crop is not taken.
@@ -395,7 +395,7 @@ TEST_F(CropWindowTest, AScratchBitmapThatIsALinkLeadingOutOfTheDataFolderIsNever
 
 TEST_F(CropWindowTest, TakesTheSchemeOnShowAndItsLanguageTexts)
 {
-    ColorScheme& s = main->State().Colors;
+    ColorScheme& s = main->State().colors;
     s.tlo_tlo = 0x203040;
     s.paski_tlo = 0x00FF00;
     s.paski_postep = 0xFF00FF;

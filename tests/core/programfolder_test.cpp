@@ -42,7 +42,7 @@ TEST(ProgramPlaces, FollowTheKindOfInstall)
     for (const PlacesCase& c : cases) {
         SCOPED_TRACE(c.name);
         const ProgramPlaces places = programPlacesOf(c.facts);
-        EXPECT_EQ(places.ProgramDir, c.expected.ProgramDir);
+        EXPECT_EQ(places.programDir, c.expected.programDir);
         EXPECT_EQ(places.programsDir, c.expected.programsDir);
         EXPECT_EQ(places.soundDir, c.expected.soundDir);
         EXPECT_EQ(places.shippedNameDayDir, c.expected.shippedNameDayDir);
@@ -65,7 +65,7 @@ class ShippedNameDaysTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        places.ProgramDir = dir.file("home/Zubo/");
+        places.programDir = dir.file("home/Zubo/");
         places.programsDir = dir.file("usr/lib/zubo/");
         places.soundDir = dir.file("usr/share/zubo/wav/");
         places.shippedNameDayDir = dir.file("usr/share/zubo/stale/");
@@ -128,7 +128,7 @@ TEST_F(ShippedNameDaysTest, AnEarlierShippedVersionBehindALinkLeadingOutIsLeftAl
 TEST_F(ShippedNameDaysTest, AFailedWriteIsReportedAndLeavesTheOldFile)
 {
     dir.write("home/Zubo/baza/stale/Imiona_wg_dat.wps", kOldDates);
-    const QString path = places.ProgramDir + "baza/stale/Imiona_wg_dat.wps";
+    const QString path = places.programDir + "baza/stale/Imiona_wg_dat.wps";
     const QList<NameDayProvision> failed = provideShippedNameDays(places, FileWriterFailingFor({path}));
     ASSERT_EQ(failed.size(), 1);
     EXPECT_EQ(failed[0].path, path);
