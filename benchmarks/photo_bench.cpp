@@ -181,7 +181,7 @@ void ChosenToCropWindow(benchmark::State& state, int photo)
     ChosenPhoto chooser;
     chooser.path = f.photos[std::size_t(photo)];
     ShowUntilDrawn runner;
-    runner.picture = crop->Image1;
+    runner.picture = crop->findChild<TImage*>(QStringLiteral("Image1"));
     PictureChooser::setCurrent(&chooser);
     DialogRunner::setCurrent(&runner);
     for (auto _ : state) {

@@ -186,6 +186,15 @@ TForm4::TForm4(const ProgramState& state, QWidget* parent)
     FlatSpeedButton1->setGeometry(660, 432, 17, 17);
     FlatSpeedButton1->SetModalResult(mrCancel);
 
+    nameControls({{ScrollBox1, "ScrollBox1"},
+                  {Image1, "Image1"},
+                  {Shape2, "Shape2"},
+                  {Shape3, "Shape3"},
+                  {Shape1, "Shape1"},
+                  {FlatGauge1, "FlatGauge1"},
+                  {FlatSpeedButton2, "FlatSpeedButton2"},
+                  {FlatSpeedButton1, "FlatSpeedButton1"}});
+
     SetPicture(QImage());
 
     // The window starts with the built-in texts of its language targets.
@@ -352,7 +361,6 @@ QImage TForm4::CropPhotoToThumbnail(QString* error)
 
     FlatGauge1->SetProgress(0);
     FlatGauge1->SetMaxValue(photoRowsFor(side));
-    int shownBar = FlatGauge1->BarWidth();
     resampleToPhoto(
         side,
         [&](int x, int y) {
@@ -360,16 +368,8 @@ QImage TForm4::CropPhotoToThumbnail(QString* error)
             return picture.contains(at) ? reinterpret_cast<const QRgb*>(m_picture.constScanLine(at.y()))[at.x()] : off;
         },
         [&photo](int x, int y, QRgb pixel) { reinterpret_cast<QRgb*>(photo.scanLine(y))[x] = pixel; },
-        [this, &shownBar](int row) {
-            FlatGauge1->SetProgress(row);
-            // The loop holds the event loop up, so an update would only show once the crop is over.
-            // The gauge is painted at once instead, without handling any other event in between,
-            // and only when its bar has grown.
-            if (FlatGauge1->BarWidth() != shownBar) {
-                shownBar = FlatGauge1->BarWidth();
-                FlatGauge1->repaint();
-            }
-        });
+        // The loop holds the event loop up: the gauge paints itself at once as its bar grows.
+        [this](int row) { FlatGauge1->SetProgressNow(row); });
     FlatGauge1->SetProgress(0);
 
     // The photo goes to the scratch file after the picture it was cut from.
@@ -389,7 +389,7 @@ void TForm4::FlatSpeedButton2Click()
                                       cp1250::toUnicode(m_state.messages[kMsgFileError]) + u'\n' + error);
         return;
     }
-    Thumbnail = photo;
+    m_thumbnail = photo;
     done(mrOk);
 }
 
@@ -417,7 +417,7 @@ PhotoChoice ChoosePhoto(TForm4& cropWindow, QWidget* owner)
         return pictureError();
     if (cropped) {
         choice.cropped = true;
-        choice.photo = cropWindow.Thumbnail;
+        choice.photo = cropWindow.Thumbnail();
     }
     return choice;
 }

@@ -57,17 +57,8 @@ public:
     explicit TForm4(const ProgramState& state, QWidget* parent = nullptr);
     ~TForm4() override;
 
-    QScrollArea* ScrollBox1;
-    TImage* Image1;     // the picture, at the top left corner of the scroll box's content
-    TCropShape* Shape2; // the selection square
-    TCropShape* Shape3; // its resize handle
-    TShape* Shape1;     // the button bar
-    TFlatGauge* FlatGauge1;
-    TFlatSpeedButton* FlatSpeedButton2; // "Z"
-    TFlatSpeedButton* FlatSpeedButton1; // "X"
-
     // The photo "Z" made last, 100 x 100.
-    QImage Thumbnail;
+    const QImage& Thumbnail() const { return m_thumbnail; }
 
     // Loads a picture file for cropping: a JPEG name through the JPEG decoder, any other through the
     // readers of the platform. False, with the window unchanged, when the file is no picture that
@@ -102,12 +93,23 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The controls, each named by its component name (see nameControls).
+    QScrollArea* ScrollBox1;
+    TImage* Image1;     // the picture, at the top left corner of the scroll box's content
+    TCropShape* Shape2; // the selection square
+    TCropShape* Shape3; // its resize handle
+    TShape* Shape1;     // the button bar
+    TFlatGauge* FlatGauge1;
+    TFlatSpeedButton* FlatSpeedButton2; // "Z"
+    TFlatSpeedButton* FlatSpeedButton1; // "X"
+
     void setView(const CropView& view);
     QString scratchPath() const;
 
     const ProgramState& m_state;
     QWidget* m_content;
-    QImage m_picture;            // 32-bit, what the scroll box shows
+    QImage m_picture; // 32-bit, what the scroll box shows
+    QImage m_thumbnail;
     std::future<bool> m_scratch; // the write of the loaded JPEG's scratch bitmap, while under way
     bool m_scratchWritten = true;
     bool m_dragging = false;

@@ -13,33 +13,74 @@ TFlatGauge::TFlatGauge(QWidget* parent)
     resize(145, 25);
 }
 
+namespace {
+
+// The done part in whole percent, truncated; -1 for an empty range. In floating point, so that no
+// span of two integers can overflow.
+int percentDone(int min, int max, int progress)
+{
+    if (max == min)
+        return -1;
+    return int(std::trunc((double(progress) - double(min)) / (double(max) - double(min)) * 100));
+}
+
+} // namespace
+
+TFlatGauge::Shown TFlatGauge::shown() const
+{
+    return {BarWidth(), m_showText ? percentDone(m_min, m_max, m_progress) : 0};
+}
+
+void TFlatGauge::updateIfChanged(const Shown& before)
+{
+    if (shown() != before)
+        update();
+}
+
+void TFlatGauge::setClampedProgress(int value)
+{
+    m_progress = value < m_min ? m_min : value > m_max ? m_max : value;
+}
+
 void TFlatGauge::SetMinValue(int value)
 {
     if (value == m_min)
         return;
+    const Shown before = shown();
     m_min = value > m_max ? m_max : value;
-    if (m_progress < m_min)
-        m_progress = m_min;
-    update();
+    setClampedProgress(m_progress);
+    updateIfChanged(before);
 }
 
 void TFlatGauge::SetMaxValue(int value)
 {
     if (value == m_max)
         return;
+    const Shown before = shown();
     m_max = value < m_min ? m_min : value;
-    if (m_progress > m_max)
-        m_progress = m_max;
-    update();
+    setClampedProgress(m_progress);
+    updateIfChanged(before);
+}
+
+bool TFlatGauge::moveProgress(int value)
+{
+    if (value == m_progress)
+        return false;
+    const Shown before = shown();
+    setClampedProgress(value);
+    return shown() != before;
 }
 
 void TFlatGauge::SetProgress(int value)
 {
-    const int clamped = value < m_min ? m_min : value > m_max ? m_max : value;
-    if (clamped == m_progress)
-        return;
-    m_progress = clamped;
-    update();
+    if (moveProgress(value))
+        update();
+}
+
+void TFlatGauge::SetProgressNow(int value)
+{
+    if (moveProgress(value))
+        repaint();
 }
 
 void TFlatGauge::SetShowText(bool on)
@@ -50,25 +91,12 @@ void TFlatGauge::SetShowText(bool on)
     update();
 }
 
-namespace {
-
-// The done part of the range, in floating point so that no span of two integers can overflow;
-// negative for an empty range.
-double fraction(int min, int max, int progress)
-{
-    if (max == min)
-        return -1;
-    return (double(progress) - double(min)) / (double(max) - double(min));
-}
-
-} // namespace
-
 QString TFlatGauge::ProgressText() const
 {
-    const double f = fraction(m_min, m_max, m_progress);
-    if (f < 0)
+    const int percent = percentDone(m_min, m_max, m_progress);
+    if (percent < 0)
         return QStringLiteral("error");
-    return QString::number(int(std::trunc(f * 100))) + QStringLiteral(" %");
+    return QString::number(percent) + QStringLiteral(" %");
 }
 
 int TFlatGauge::BarWidth() const

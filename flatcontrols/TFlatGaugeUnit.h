@@ -4,7 +4,8 @@
 
 // The horizontal progress bar: a flat frame, a bar filling from the left and an optional percentage
 // that reads in Color over the bar and in BarColor over the empty part. The setters keep
-// MinValue <= Progress <= MaxValue.
+// MinValue <= Progress <= MaxValue, and ask for a paint only when what the gauge shows changes: the
+// bar's width, or the percentage while it is shown.
 class TFlatGauge : public TFlatControl {
     Q_OBJECT
 public:
@@ -22,6 +23,10 @@ public:
     void SetMaxValue(int value);
     int Progress() const { return m_progress; }
     void SetProgress(int value);
+    // SetProgress for a loop that holds the event loop up, where an update would only show once
+    // the loop is over: the gauge is painted at once, without handling any other event in between,
+    // and only when what it shows has changed.
+    void SetProgressNow(int value);
     bool ShowText() const { return m_showText; }
     void SetShowText(bool on);
 
@@ -37,6 +42,19 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    // What the range and the progress decide of the picture: the bar's width and the percentage
+    // (0 while no text is shown).
+    struct Shown {
+        int bar;
+        int percent;
+        bool operator==(const Shown&) const = default;
+    };
+    Shown shown() const;
+    void updateIfChanged(const Shown& before);
+    void setClampedProgress(int value);
+    // Sets the progress within the range; true when what the gauge shows has changed.
+    bool moveProgress(int value);
+
     int m_min = 0;
     int m_max = 100;
     int m_progress = 25;

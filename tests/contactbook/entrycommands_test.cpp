@@ -15,7 +15,6 @@
 #include "picture.h"
 #include "support.h"
 #include "zarzadzanie_grupami.h"
-#include "zdjecia.h"
 
 #include <QAction>
 #include <QApplication>
@@ -141,10 +140,9 @@ TEST_F(EntryCommandsTest, PictureChosenInTheEditorIsSavedAsThePhotoBesideTheNewE
         QRgb photo; // the saved photo's pixel
     };
     const Case cases[] = {
-        {"cropped", [](QDialog& d) { static_cast<zdjecia::TForm4&>(d).FlatSpeedButton2->Click(); },
-         QColor(Qt::red).rgb()},
+        {"cropped", [](QDialog& d) { child<TFlatSpeedButton>(d, "FlatSpeedButton2")->Click(); }, QColor(Qt::red).rgb()},
         // A cancelled crop keeps the editor's picture, which still becomes the photo.
-        {"crop cancelled", [](QDialog& d) { static_cast<zdjecia::TForm4&>(d).FlatSpeedButton1->Click(); },
+        {"crop cancelled", [](QDialog& d) { child<TFlatSpeedButton>(d, "FlatSpeedButton1")->Click(); },
          logo.pixel(50, 50)},
     };
     for (const Case& c : cases) {

@@ -2,6 +2,7 @@
 
 #include "TFlatGaugeUnit.h"
 #include "TFlatSpeedButtonUnit.h"
+#include "children.h"
 #include "fakedesktop.h"
 #include "fakes.h"
 #include "flattest.h"
@@ -35,6 +36,7 @@ namespace {
 
 using zdjecia::ChoosePhoto;
 using zdjecia::PhotoChoice;
+using zdjecia::TCropShape;
 using zdjecia::TForm4;
 
 const QString kPictureMessage =
@@ -132,7 +134,7 @@ TEST_F(CropWindowTest, ACancelledChoiceShowsNothing)
 
 TEST_F(CropWindowTest, AFileThatIsNoPictureIsReportedAndTheWindowIsNotShown)
 {
-    const QImage before = window->Image1->Picture();
+    const QImage before = child<TImage>(*window, "Image1")->Picture();
     // Scans cut short: the platform's readers would make up the missing part.
     const QByteArray scan = encoded(pattern(300, 400), "BMP");
     const QByteArray jpegScan = jpeg(pattern(300, 400));
@@ -161,7 +163,7 @@ TEST_F(CropWindowTest, AFileThatIsNoPictureIsReportedAndTheWindowIsNotShown)
         EXPECT_EQ(prompter.shown[0].caption, "Zubo");
     }
     EXPECT_TRUE(runner.shown.isEmpty());
-    EXPECT_EQ(window->Image1->Picture(), before);
+    EXPECT_EQ(child<TImage>(*window, "Image1")->Picture(), before);
 }
 
 TEST_F(CropWindowTest, AJpegGoesThroughTheDecoderAndZHandsBackTheSquare)
@@ -173,10 +175,10 @@ TEST_F(CropWindowTest, AJpegGoesThroughTheDecoderAndZHandsBackTheSquare)
     runner.scripts << [&](QDialog&) {
         // The busy cursor showed while the photo was loaded, and is gone with the window shown.
         EXPECT_EQ(desktop.busyCalls, (std::vector<bool>{true, false}));
-        EXPECT_EQ(window->Image1->size(), QSize(300, 200));
-        EXPECT_EQ(window->Shape2->geometry(), QRect(0, 0, 100, 100));
-        EXPECT_EQ(window->Shape3->geometry(), QRect(94, 94, 9, 9));
-        window->FlatSpeedButton2->Click();
+        EXPECT_EQ(child<TImage>(*window, "Image1")->size(), QSize(300, 200));
+        EXPECT_EQ(child<TCropShape>(*window, "Shape2")->geometry(), QRect(0, 0, 100, 100));
+        EXPECT_EQ(child<TCropShape>(*window, "Shape3")->geometry(), QRect(94, 94, 9, 9));
+        child<TFlatSpeedButton>(*window, "FlatSpeedButton2")->Click();
     };
     const PhotoChoice choice = ChoosePhoto(*window, nullptr);
 
@@ -213,7 +215,7 @@ TEST_F(CropWindowTest, APhonePhotoStandsUprightAndCmykPrintWorkLoads)
         runner.scripts << [](QDialog&) {};
         const PhotoChoice choice = ChoosePhoto(*window, nullptr);
         EXPECT_FALSE(choice.pickedName.isEmpty()) << c.name;
-        const QImage shown = window->Image1->Picture();
+        const QImage shown = child<TImage>(*window, "Image1")->Picture();
         EXPECT_EQ(shown.size(), c.size) << c.name;
         const QRgb red = shown.pixel(c.red);
         EXPECT_TRUE(qRed(red) > 200 && qBlue(red) < 60) << c.name << ": " << QColor(red).name().toStdString();
@@ -225,19 +227,19 @@ TEST_F(CropWindowTest, OtherNamesAreLoadedDirectlyAndCancellingKeepsThePickedNam
 {
     const QString path = bitmap("photo.jpg.bmp", pattern(300, 200));
     FixedPictureChooser chooser(path);
-    runner.scripts << [this](QDialog&) { window->FlatSpeedButton1->Click(); };
+    runner.scripts << [this](QDialog&) { child<TFlatSpeedButton>(*window, "FlatSpeedButton1")->Click(); };
     const PhotoChoice choice = ChoosePhoto(*window, nullptr);
 
     EXPECT_EQ(choice.pickedName, path);
     EXPECT_FALSE(choice.cropped);
     EXPECT_TRUE(choice.photo.isNull());
     EXPECT_EQ(window->result(), mrCancel);
-    EXPECT_EQ(window->Image1->Picture().pixel(299, 199), pattern(300, 200).pixel(299, 199));
+    EXPECT_EQ(child<TImage>(*window, "Image1")->Picture().pixel(299, 199), pattern(300, 200).pixel(299, 199));
     EXPECT_FALSE(dir.exists("baza/bufor.bmp")) << "only a JPEG passes through the scratch bitmap";
 
     // A JPEG's crop cancelled: the scratch bitmap holds its picture.
     chooser.answer = dir.write("photo.jpeg", jpeg(pattern(300, 200)));
-    runner.scripts << [this](QDialog&) { window->FlatSpeedButton1->Click(); };
+    runner.scripts << [this](QDialog&) { child<TFlatSpeedButton>(*window, "FlatSpeedButton1")->Click(); };
     EXPECT_EQ(ChoosePhoto(*window, nullptr).pickedName, chooser.answer);
     EXPECT_EQ(QImage(dir.file("baza/bufor.bmp")).size(), QSize(300, 200));
 }
@@ -248,30 +250,30 @@ TEST_F(CropWindowTest, DraggingAndResizingWithTheMouseChooseWhatIsCut)
     window->SetPicture(picture);
     window->show();
 
-    drag(*window->Shape2, {50, 50}, {{10, 5}, {20, 15}});
-    EXPECT_EQ(window->Shape2->geometry(), QRect(30, 20, 100, 100));
+    drag(*child<TCropShape>(*window, "Shape2"), {50, 50}, {{10, 5}, {20, 15}});
+    EXPECT_EQ(child<TCropShape>(*window, "Shape2")->geometry(), QRect(30, 20, 100, 100));
     // Moves after the release drag nothing.
-    send(*window->Shape2, QEvent::MouseMove, {90, 90}, Qt::NoButton);
-    EXPECT_EQ(window->Shape2->geometry(), QRect(30, 20, 100, 100));
+    send(*child<TCropShape>(*window, "Shape2"), QEvent::MouseMove, {90, 90}, Qt::NoButton);
+    EXPECT_EQ(child<TCropShape>(*window, "Shape2")->geometry(), QRect(30, 20, 100, 100));
 
-    drag(*window->Shape3, {4, 4}, {{150, 100}});
-    EXPECT_EQ(window->Shape2->geometry(), QRect(30, 20, 200, 200));
-    EXPECT_EQ(window->Shape3->geometry(), QRect(224, 214, 9, 9));
+    drag(*child<TCropShape>(*window, "Shape3"), {4, 4}, {{150, 100}});
+    EXPECT_EQ(child<TCropShape>(*window, "Shape2")->geometry(), QRect(30, 20, 200, 200));
+    EXPECT_EQ(child<TCropShape>(*window, "Shape3")->geometry(), QRect(224, 214, 9, 9));
 
     const QImage photo = window->CropPhotoToThumbnail();
     // Reduced by half: photo pixel (x, y) comes from the square's (2x + 1, 2y + 1).
     for (const QPoint p : {QPoint(0, 0), QPoint(10, 40), QPoint(99, 99)})
         EXPECT_EQ(photo.pixel(p), picture.pixel(QPoint(30, 20) + 2 * p + QPoint(1, 1))) << p.x() << "," << p.y();
-    EXPECT_EQ(window->FlatGauge1->MaxValue(), 200);
-    EXPECT_EQ(window->FlatGauge1->Progress(), 0);
+    EXPECT_EQ(child<TFlatGauge>(*window, "FlatGauge1")->MaxValue(), 200);
+    EXPECT_EQ(child<TFlatGauge>(*window, "FlatGauge1")->Progress(), 0);
 }
 
 TEST_F(CropWindowTest, TheGaugeIsPaintedAsItsBarGrowsWhileTheSquareIsCut)
 {
     window->SetPicture(pattern(400, 300));
     window->show();
-    drag(*window->Shape3, {4, 4}, {{100, 100}});
-    ASSERT_EQ(window->Shape2->width(), 200);
+    drag(*child<TCropShape>(*window, "Shape3"), {4, 4}, {{100, 100}});
+    ASSERT_EQ(child<TCropShape>(*window, "Shape2")->width(), 200);
 
     // The bar each paint of the gauge showed while the square was being cut.
     struct PaintWatch : QObject {
@@ -284,11 +286,11 @@ TEST_F(CropWindowTest, TheGaugeIsPaintedAsItsBarGrowsWhileTheSquareIsCut)
             return false;
         }
     } watch;
-    watch.gauge = window->FlatGauge1;
+    watch.gauge = child<TFlatGauge>(*window, "FlatGauge1");
     QApplication::processEvents();
-    window->FlatGauge1->installEventFilter(&watch);
+    child<TFlatGauge>(*window, "FlatGauge1")->installEventFilter(&watch);
     window->CropPhotoToThumbnail();
-    window->FlatGauge1->removeEventFilter(&watch);
+    child<TFlatGauge>(*window, "FlatGauge1")->removeEventFilter(&watch);
 
     // 200 rows on a bar of 29 pixels: painted once for each pixel it grew, up to row 199 of 200.
     std::vector<int> expected(28);
@@ -301,12 +303,12 @@ TEST_F(CropWindowTest, DraggingToTheBoxEdgeScrollsThePicture)
     const QImage picture = pattern(2000, 1000);
     window->SetPicture(picture);
     window->show();
-    QScrollBar* horizontal = window->ScrollBox1->horizontalScrollBar();
+    QScrollBar* horizontal = child<QScrollArea>(*window, "ScrollBox1")->horizontalScrollBar();
     ASSERT_GT(horizontal->maximum(), 1000);
 
     // The square comes to 600: the pointer (600 + 50) is near the right edge of the box.
-    drag(*window->Shape2, {50, 50}, {{600, 0}});
-    EXPECT_EQ(window->Shape2->geometry().topLeft(), QPoint(600, 0));
+    drag(*child<TCropShape>(*window, "Shape2"), {50, 50}, {{600, 0}});
+    EXPECT_EQ(child<TCropShape>(*window, "Shape2")->geometry().topLeft(), QPoint(600, 0));
     EXPECT_EQ(horizontal->value(), 59);
     EXPECT_EQ(window->View().scroll, QPoint(59, 0));
 
@@ -317,7 +319,7 @@ TEST_F(CropWindowTest, DraggingToTheBoxEdgeScrollsThePicture)
     // A new picture starts again at the top left, not scrolled.
     window->SetPicture(pattern(2000, 1000));
     EXPECT_EQ(horizontal->value(), 0);
-    EXPECT_EQ(window->Shape2->geometry(), QRect(0, 0, 100, 100));
+    EXPECT_EQ(child<TCropShape>(*window, "Shape2")->geometry(), QRect(0, 0, 100, 100));
 }
 
 TEST_F(CropWindowTest, ASmallPictureIsEnlargedOnTheBoxBackground)
@@ -331,13 +333,13 @@ TEST_F(CropWindowTest, ASmallPictureIsEnlargedOnTheBoxBackground)
     EXPECT_EQ(Hex{fromQColor(photo.pixelColor(50, 50))}, Hex{clMedGray});
 
     // Pulled in to the picture, then enlarged: each picture pixel fills 10 / 3 photo pixels.
-    drag(*window->Shape3, {4, 4}, {{0, 0}});
-    EXPECT_EQ(window->Shape2->geometry(), QRect(0, 0, 30, 30));
+    drag(*child<TCropShape>(*window, "Shape3"), {4, 4}, {{0, 0}});
+    EXPECT_EQ(child<TCropShape>(*window, "Shape2")->geometry(), QRect(0, 0, 30, 30));
     const QImage enlarged = window->CropPhotoToThumbnail();
     EXPECT_EQ(enlarged.pixel(99, 99), picture.pixel(29, 29));
     EXPECT_EQ(enlarged.pixel(3, 3), picture.pixel(0, 0));
     EXPECT_EQ(enlarged.pixel(4, 4), picture.pixel(1, 1));
-    EXPECT_EQ(window->FlatGauge1->MaxValue(), 100);
+    EXPECT_EQ(child<TFlatGauge>(*window, "FlatGauge1")->MaxValue(), 100);
 }
 
 TEST_F(CropWindowTest, AScratchBitmapThatCannotBeWrittenStopsTheStepWithAMessage)
@@ -349,7 +351,7 @@ TEST_F(CropWindowTest, AScratchBitmapThatCannotBeWrittenStopsTheStepWithAMessage
     // once the window closes, and even a crop is not taken.
     FixedPictureChooser chooser(dir.write("photo.jpg", jpeg(pattern(120, 120))));
     runner.scripts << [this](QDialog&) {
-        window->FlatSpeedButton2->Click();
+        child<TFlatSpeedButton>(*window, "FlatSpeedButton2")->Click();
         EXPECT_TRUE(prompter.shown.size() == 1 && window->isVisible()) << "the photo cannot be written either";
     };
     const PhotoChoice converted = ChoosePhoto(*window, nullptr);
@@ -362,12 +364,12 @@ TEST_F(CropWindowTest, AScratchBitmapThatCannotBeWrittenStopsTheStepWithAMessage
     // Cropping: the error names the file and the window stays open without a photo.
     chooser.answer = bitmap("photo.bmp", pattern(120, 120));
     runner.scripts << [this](QDialog&) {
-        window->FlatSpeedButton2->Click();
+        child<TFlatSpeedButton>(*window, "FlatSpeedButton2")->Click();
         EXPECT_TRUE(window->isVisible());
     };
     const PhotoChoice choice = ChoosePhoto(*window, nullptr);
     EXPECT_FALSE(choice.cropped);
-    EXPECT_TRUE(window->Thumbnail.isNull());
+    EXPECT_TRUE(window->Thumbnail().isNull());
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_TRUE(prompter.shown[0].text.contains(dir.file("baza/bufor.bmp"))) << prompter.shown[0].text.toStdString();
 }
@@ -384,7 +386,7 @@ TEST_F(CropWindowTest, AScratchBitmapThatIsALinkLeadingOutOfTheDataFolderIsNever
     EXPECT_EQ(prompter.shown[0].text, kPictureMessage);
 
     chooser.answer = bitmap("photo.bmp", pattern(120, 120));
-    runner.scripts << [this](QDialog&) { window->FlatSpeedButton2->Click(); };
+    runner.scripts << [this](QDialog&) { child<TFlatSpeedButton>(*window, "FlatSpeedButton2")->Click(); };
     EXPECT_FALSE(ChoosePhoto(*window, nullptr).cropped);
     ASSERT_EQ(prompter.shown.size(), 2);
     EXPECT_TRUE(prompter.shown[1].text.contains(dir.file("baza/bufor.bmp"))) << prompter.shown[1].text.toStdString();
@@ -402,7 +404,7 @@ TEST_F(CropWindowTest, TakesTheSchemeOnShowAndItsLanguageTexts)
     s.guziki_tlo = 0x0000FF;
     window->SetPicture(pattern(100, 100));
     window->show();
-    window->FlatGauge1->SetProgress(100);
+    child<TFlatGauge>(*window, "FlatGauge1")->SetProgress(100);
     const QImage image = snapshot(*window);
     const struct {
         const char* what;
@@ -417,21 +419,21 @@ TEST_F(CropWindowTest, TakesTheSchemeOnShowAndItsLanguageTexts)
         EXPECT_EQ(Hex{pixel(image, p.at.x(), p.at.y())}, Hex{p.expected}) << p.what;
     window->hide();
     window->show();
-    EXPECT_EQ(window->FlatGauge1->Progress(), 0);
+    EXPECT_EQ(child<TFlatGauge>(*window, "FlatGauge1")->Progress(), 0);
 
-    EXPECT_EQ(window->FlatSpeedButton2->Caption(), "Z");
-    EXPECT_EQ(window->FlatSpeedButton1->toolTip(), "Zamknij okno bez dokonywania zmian");
-    EXPECT_TRUE(window->Shape2->toolTip().startsWith(QString::fromUtf8("Przesuń ten kwadrat")));
+    EXPECT_EQ(child<TFlatSpeedButton>(*window, "FlatSpeedButton2")->Caption(), "Z");
+    EXPECT_EQ(child<TFlatSpeedButton>(*window, "FlatSpeedButton1")->toolTip(), "Zamknij okno bez dokonywania zmian");
+    EXPECT_TRUE(child<TCropShape>(*window, "Shape2")->toolTip().startsWith(QString::fromUtf8("Przesuń ten kwadrat")));
 
     TextTargets texts;
     window->RegisterTexts(texts);
     for (int id : {61, 62, 71, 72, 79})
         texts.apply(id, QStringLiteral("t%1").arg(id));
-    EXPECT_EQ(window->FlatSpeedButton1->Caption(), "t61");
-    EXPECT_EQ(window->FlatSpeedButton2->Caption(), "t62");
-    EXPECT_EQ(window->FlatSpeedButton1->toolTip(), "t71");
-    EXPECT_EQ(window->FlatSpeedButton2->toolTip(), "t72");
-    EXPECT_EQ(window->Shape2->toolTip(), "t79");
+    EXPECT_EQ(child<TFlatSpeedButton>(*window, "FlatSpeedButton1")->Caption(), "t61");
+    EXPECT_EQ(child<TFlatSpeedButton>(*window, "FlatSpeedButton2")->Caption(), "t62");
+    EXPECT_EQ(child<TFlatSpeedButton>(*window, "FlatSpeedButton1")->toolTip(), "t71");
+    EXPECT_EQ(child<TFlatSpeedButton>(*window, "FlatSpeedButton2")->toolTip(), "t72");
+    EXPECT_EQ(child<TCropShape>(*window, "Shape2")->toolTip(), "t79");
 }
 
 } // namespace

@@ -1,7 +1,10 @@
 #include "TFlatGaugeUnit.h"
 #include "flattest.h"
 
+#include <QApplication>
+
 #include <climits>
+#include <functional>
 
 namespace {
 
@@ -130,4 +133,57 @@ TEST_F(GaugeTest, IndexedColoursAndDerivedBorder)
     g->SetUseAdvColors(true);
     EXPECT_TRUE(g->ParentColor());
     EXPECT_EQ(g->BorderColor(), ShadeFromParentColor(g->Color(), 0, 20, true));
+}
+
+TEST_F(GaugeTest, PaintsOnlyWhenWhatItShowsChanges)
+{
+    // Counts the paints of a widget.
+    struct PaintCount : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint)
+                ++paints;
+            return false;
+        }
+    };
+    struct Case {
+        const char* what;
+        bool text;
+        std::function<void(TFlatGauge&)> change;
+        int paintedAtOnce; // before any event is handled
+        int painted;       // once the events are handled
+    };
+    // 10 pixels of bar on a range of 1000: the bar grows a pixel each 100, the percentage each 10.
+    // Each case starts at 150: a pixel of bar, 15 %.
+    const Case cases[] = {
+        {"the same progress", false, [](TFlatGauge& g) { g.SetProgressNow(150); }, 0, 0},
+        {"within the bar's pixel", false, [](TFlatGauge& g) { g.SetProgressNow(199); }, 0, 0},
+        {"into the next pixel", false, [](TFlatGauge& g) { g.SetProgressNow(200); }, 1, 1},
+        {"back a pixel", false, [](TFlatGauge& g) { g.SetProgressNow(99); }, 1, 1},
+        {"the percentage shown changes", true, [](TFlatGauge& g) { g.SetProgressNow(160); }, 1, 1},
+        {"the percentage shown stays", true, [](TFlatGauge& g) { g.SetProgressNow(159); }, 0, 0},
+        {"a later paint within the pixel", false, [](TFlatGauge& g) { g.SetProgress(199); }, 0, 0},
+        {"a later paint of the next pixel", false, [](TFlatGauge& g) { g.SetProgress(200); }, 0, 1},
+        {"a later paint of a new percentage", true, [](TFlatGauge& g) { g.SetProgress(160); }, 0, 1},
+        {"a longer range, the same pixel", false, [](TFlatGauge& g) { g.SetMaxValue(1200); }, 0, 0},
+        {"a longer range, a shorter bar", false, [](TFlatGauge& g) { g.SetMaxValue(2000); }, 0, 1},
+        {"a higher minimum, a shorter bar", false, [](TFlatGauge& g) { g.SetMinValue(100); }, 0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto g = gauge(c.text);
+        g->resize(14, 25);
+        g->SetMaxValue(1000);
+        g->SetProgress(150);
+        g->show();
+        QApplication::processEvents();
+        PaintCount count;
+        g->installEventFilter(&count);
+        c.change(*g);
+        EXPECT_EQ(count.paints, c.paintedAtOnce);
+        QApplication::processEvents();
+        EXPECT_EQ(count.paints, c.painted);
+        g->removeEventFilter(&count);
+    }
 }
