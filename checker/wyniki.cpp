@@ -167,9 +167,8 @@ void TForm1::ApplyTexts(const CheckerTexts& texts)
     FlatSpeedButton5->setToolTip(shown(texts.text(CloseHint)));
     FlatSpeedButton6->SetCaption(shown(texts.text(AboutCaption)));
     FlatSpeedButton6->setToolTip(shown(texts.text(AboutHint)));
-    Form2->FlatSpeedButton2->SetCaption(shown(texts.text(AboutBoxCloseCaption)));
-    Form2->FlatSpeedButton2->setToolTip(shown(texts.text(AboutBoxCloseHint)));
-    Form2->Memo1->setPlainText(shown(texts.text(AboutText)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    Form2->SetTexts(shown(texts.text(AboutBoxCloseCaption)), shown(texts.text(AboutBoxCloseHint)),
+                    shown(texts.text(AboutText)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void TForm1::Fill(const CheckerResult& result)

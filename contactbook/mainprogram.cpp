@@ -1,18 +1,8 @@
 #include "mainprogram.h"
 
 #include "TFlatHintUnit.h"
-#include "TFlatSpeedButtonUnit.h"
-
-#include <QPlainTextEdit>
 
 namespace {
-
-void registerTexts(TextTargets& texts, oprogramie::TForm2* about)
-{
-    texts.add(67, TextTargets::caption(about->FlatSpeedButton2));
-    texts.add(77, TextTargets::hint(about->FlatSpeedButton2));
-    texts.add(106, [memo = about->Memo1](const QString& text) { memo->setPlainText(text); });
-}
 
 // The windows after the main one, each handed what it opens, and the dialogs of the main window's
 // commands.
@@ -41,7 +31,7 @@ start::Dialogs createDialogs(MainProgram& p, start::TForm1& main, const start::S
     p.Form15 = std::make_unique<opcje::TForm15>(state);
 
     TextTargets& texts = main.Texts();
-    registerTexts(texts, p.Form2.get());
+    p.Form2->RegisterTexts(texts);
     p.Form3->RegisterTexts(texts);
     p.Form4->RegisterTexts(texts);
     p.Form5->RegisterTexts(texts);

@@ -8,6 +8,7 @@
 #include "maker.h"
 #include "schemecolours.h"
 #include "shape.h"
+#include "texttargets.h"
 #include "windowparts.h"
 #include "windowplace.h"
 
@@ -92,7 +93,32 @@ TForm2::TForm2(const ColorScheme& scheme, Edition edition, QWidget* parent)
     FlatHint1 = new TFlatHint(this);
     FlatHint1->SetFont(DefaultUiFont());
 
+    nameControls({{Shape1, "Shape1"},
+                  {Shape2, "Shape2"},
+                  {Image1, "Image1"},
+                  {Memo1, "Memo1"},
+                  {Label3, "Label3"},
+                  {Label4, "Label4"},
+                  {Label1, "Label1"},
+                  {Label2, "Label2"},
+                  {FlatSpeedButton2, "FlatSpeedButton2"},
+                  {FlatHint1, "FlatHint1"}});
+
     Memo1->setFocus();
+}
+
+void TForm2::SetTexts(const QString& closeCaption, const QString& closeHint, const QString& aboutText)
+{
+    FlatSpeedButton2->SetCaption(closeCaption);
+    FlatSpeedButton2->setToolTip(closeHint);
+    Memo1->setPlainText(aboutText);
+}
+
+void TForm2::RegisterTexts(TextTargets& texts)
+{
+    texts.add(67, TextTargets::caption(FlatSpeedButton2));
+    texts.add(77, TextTargets::hint(FlatSpeedButton2));
+    texts.add(106, [this](const QString& text) { Memo1->setPlainText(text); });
 }
 
 void TForm2::FormShow()

@@ -6,6 +6,7 @@
 
 class QLabel;
 class QPlainTextEdit;
+class TextTargets;
 class TFlatHint;
 class TFlatSpeedButton;
 class TShape;
@@ -23,18 +24,11 @@ public:
     // the box.
     explicit TForm2(const ColorScheme& scheme, Edition edition = Edition::Contactbook, QWidget* parent = nullptr);
 
-    TShape* Shape1;
-    TShape* Shape2;
-    QLabel* Image1;
-    // The about text; each program's language step replaces it.
-    QPlainTextEdit* Memo1;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label1;
-    QLabel* Label2;
-    // "X"; caption and hint are language texts.
-    TFlatSpeedButton* FlatSpeedButton2;
-    TFlatHint* FlatHint1;
+    // The language's texts, which replace the built-in ones: "X"'s caption and hint and the about
+    // text, its lines broken at '\n'.
+    void SetTexts(const QString& closeCaption, const QString& closeHint, const QString& aboutText);
+    // The main program's language targets in the box: "X"'s caption and hint, the about text.
+    void RegisterTexts(TextTargets& texts);
 
     // Colours the box from the scheme; runs each time the box is shown.
     void FormShow();
@@ -47,6 +41,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    // The controls, each named by its component name (see nameControls).
+    TShape* Shape1;
+    TShape* Shape2;
+    QLabel* Image1;
+    QPlainTextEdit* Memo1; // the about text
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label1;
+    QLabel* Label2;
+    TFlatSpeedButton* FlatSpeedButton2; // "X"
+    TFlatHint* FlatHint1;
+
     const ColorScheme& m_scheme;
 };
 

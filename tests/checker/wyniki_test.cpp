@@ -1,6 +1,7 @@
 #include "wyniki.h"
 
 #include "TFlatSpeedButtonUnit.h"
+#include "children.h"
 #include "codec1250.h"
 #include "fakes.h"
 #include "flattest.h"
@@ -328,9 +329,9 @@ TEST_F(ResultsWindowTest, ShowsTheLanguagesTexts)
     EXPECT_EQ(form.FlatSpeedButton5->toolTip(), "Quit");
     EXPECT_EQ(form.FlatSpeedButton6->Caption(), "A");
     EXPECT_EQ(form.FlatSpeedButton6->toolTip(), "About");
-    EXPECT_EQ(form.Form2->FlatSpeedButton2->Caption(), "C");
-    EXPECT_EQ(form.Form2->FlatSpeedButton2->toolTip(), "Close");
-    EXPECT_EQ(form.Form2->Memo1->toPlainText(), "Line one\nLine two");
+    EXPECT_EQ(child<TFlatSpeedButton>(*form.Form2, "FlatSpeedButton2")->Caption(), "C");
+    EXPECT_EQ(child<TFlatSpeedButton>(*form.Form2, "FlatSpeedButton2")->toolTip(), "Close");
+    EXPECT_EQ(child<QPlainTextEdit>(*form.Form2, "Memo1")->toPlainText(), "Line one\nLine two");
 }
 
 } // namespace

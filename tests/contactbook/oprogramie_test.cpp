@@ -1,6 +1,7 @@
 #include "oprogramie.h"
 
 #include "TFlatSpeedButtonUnit.h"
+#include "children.h"
 #include "fakes.h"
 #include "flattest.h"
 #include "shape.h"
@@ -32,9 +33,9 @@ TEST_F(AboutBoxTest, EachLinkOpensItsAddress)
         const char* hint;
     };
     const Case cases[] = {
-        {box.Label1, "mailto:zubo@example.org?Subject=Zubo", "zubo@example.org"},
-        {box.Label2, "http://www.example.org/zubo/", "www.example.org/zubo/"},
-        {box.Label4, "mailto:testerzy@example.org?Subject=Zubo", ""},
+        {child<QLabel>(box, "Label1"), "mailto:zubo@example.org?Subject=Zubo", "zubo@example.org"},
+        {child<QLabel>(box, "Label2"), "http://www.example.org/zubo/", "www.example.org/zubo/"},
+        {child<QLabel>(box, "Label4"), "mailto:testerzy@example.org?Subject=Zubo", ""},
     };
     for (const Case& c : cases) {
         links.opened.clear();
@@ -49,11 +50,11 @@ TEST_F(AboutBoxTest, EachLinkOpensItsAddress)
     FakePrompter prompter;
     links.opened.clear();
     links.succeed = false;
-    click(*box.Label3, QPoint(2, 2));
-    click(*box.Label1, QPoint(2, 2));
+    click(*child<QLabel>(box, "Label3"), QPoint(2, 2));
+    click(*child<QLabel>(box, "Label1"), QPoint(2, 2));
     EXPECT_EQ(links.opened.size(), 1);
     EXPECT_TRUE(box.isVisible());
-    click(*box.Label2, QPoint(2, 2));
+    click(*child<QLabel>(box, "Label2"), QPoint(2, 2));
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_EQ(prompter.shown[0].text, missingToolText(MissingTool::MailProgram));
 }
@@ -66,9 +67,9 @@ TEST_F(AboutBoxTest, EscInTheTextAndXCloseWithCancel)
         QApplication::setActiveWindow(&box);
         // The text has the focus as the box opens, and no other control can take it, so the first
         // key the user presses reaches the text.
-        ASSERT_EQ(QApplication::focusWidget(), box.Memo1);
+        ASSERT_EQ(QApplication::focusWidget(), child<QPlainTextEdit>(box, "Memo1"));
         for (const QWidget* w : box.findChildren<QWidget*>()) {
-            if (w != box.Memo1 && !box.Memo1->isAncestorOf(w)) {
+            if (w != child<QPlainTextEdit>(box, "Memo1") && !child<QPlainTextEdit>(box, "Memo1")->isAncestorOf(w)) {
                 EXPECT_EQ(w->focusPolicy(), Qt::NoFocus) << w->metaObject()->className();
             }
         }
@@ -80,7 +81,7 @@ TEST_F(AboutBoxTest, EscInTheTextAndXCloseWithCancel)
     {
         TForm2 box(scheme);
         box.open();
-        box.FlatSpeedButton2->Click();
+        child<TFlatSpeedButton>(box, "FlatSpeedButton2")->Click();
         EXPECT_FALSE(box.isVisible());
         EXPECT_EQ(box.result(), mrCancel);
     }
@@ -114,18 +115,19 @@ TEST_F(AboutBoxTest, TakesTheSchemeEachTimeItIsShown)
     };
     for (const Case& c : pixels)
         EXPECT_EQ(Hex{pixel(image, c.at.x(), c.at.y())}, Hex{c.expected}) << c.what;
-    for (QLabel* label : {box.Label1, box.Label2, box.Label3, box.Label4})
+    for (QLabel* label : {child<QLabel>(box, "Label1"), child<QLabel>(box, "Label2"), child<QLabel>(box, "Label3"),
+                          child<QLabel>(box, "Label4")})
         EXPECT_EQ(Hex{FontColor(label)}, Hex{scheme.tlo_napisy}) << label->text().toStdString();
-    EXPECT_GT(countNear(image, scheme.tlo_napisy, box.Label1->geometry()), 5);
+    EXPECT_GT(countNear(image, scheme.tlo_napisy, child<QLabel>(box, "Label1")->geometry()), 5);
 }
 
 TEST_F(AboutBoxTest, StartsWithItsProgramsDescription)
 {
     const TForm2 main(scheme);
     const TForm2 checker(scheme, oprogramie::Edition::Checker);
-    EXPECT_TRUE(main.Memo1->toPlainText().startsWith(QStringLiteral("Zubo v3.7.1 - ")));
-    EXPECT_TRUE(checker.Memo1->toPlainText().startsWith(QStringLiteral("Zubo v3.7 - ")));
-    EXPECT_EQ(main.Memo1->document()->blockCount(), 3);
+    EXPECT_TRUE(child<QPlainTextEdit>(main, "Memo1")->toPlainText().startsWith(QStringLiteral("Zubo v3.7.1 - ")));
+    EXPECT_TRUE(child<QPlainTextEdit>(checker, "Memo1")->toPlainText().startsWith(QStringLiteral("Zubo v3.7 - ")));
+    EXPECT_EQ(child<QPlainTextEdit>(main, "Memo1")->document()->blockCount(), 3);
 }
 
 } // namespace

@@ -759,9 +759,9 @@ TEST_F(MainWindowTest, ALanguageSetsItsTextsOnEveryWindowAndPolishRestoresThemAl
              "Niewłaściwy (nieobsługiwany) format pliku graficznego"},
             {"filter item 3", form.GroupFilterActions()[3]->text(), "All", "Wszystko"},
             {"filter item 1", form.GroupFilterActions()[1]->text(), "Bin", "Wykasowane"},
-            {"about X", program->Form2->FlatSpeedButton2->Caption(), "C", "X"},
-            {"about text", program->Form2->Memo1->toPlainText().section('\n', 0, 0), "About Zubo",
-             "Zubo v3.7 - program do zarządzania kontaktami pod Windows 9x/Me/XP."},
+            {"about X", child<TFlatSpeedButton>(*program->Form2, "FlatSpeedButton2")->Caption(), "C", "X"},
+            {"about text", child<QPlainTextEdit>(*program->Form2, "Memo1")->toPlainText().section('\n', 0, 0),
+             "About Zubo", "Zubo v3.7 - program do zarządzania kontaktami pod Windows 9x/Me/XP."},
             {"title", QCoreApplication::applicationName(), "ZUBO EN", "ZUBO"},
         };
     };
@@ -836,7 +836,7 @@ TEST_F(MainWindowTest, WindowsAreCreatedInOrderAndXClosesTheMainOne)
     bool aboutShown = false;
     dialogs.scripts << [&](QDialog& d) {
         aboutShown = d.isVisible();
-        program->Form2->FlatSpeedButton2->Click();
+        child<TFlatSpeedButton>(*program->Form2, "FlatSpeedButton2")->Click();
     };
     child<TFlatSpeedButton>(*program->Form1, "FlatSpeedButton6")->Click();
     EXPECT_TRUE(aboutShown);
