@@ -39,7 +39,7 @@ constexpr char kListFilter[] = "Listy (*.lst)";
 constexpr int kItemHeight = 16;
 // The group's stored name, beside the text the list shows.
 constexpr int kGroupRole = Qt::UserRole;
-// A person row's index into PickerEntries; its text, the index in ten digits, only keeps the sorted
+// A person row's index into PickerEntries(); its text, the index in ten digits, only keeps the sorted
 // lists in index order.
 constexpr int kEntryRole = Qt::UserRole;
 
@@ -184,6 +184,40 @@ TForm8::TForm8(const ProgramState& state, adres_nadawcy::TForm13* senderAddress,
     FlatRadioButton2 = radio(432, 232, "Adresowanie kopert (wybór koperty)",
                              "Jeśli chcesz zaadresować koperty o znanym formacie wybierz tę opcję");
     FlatRadioButton1->SetChecked(true);
+
+    nameControls({{Label1, "Label1"},
+                  {Label2, "Label2"},
+                  {Label3, "Label3"},
+                  {ListBox1, "ListBox1"},
+                  {ListBox2, "ListBox2"},
+                  {ListBox3, "ListBox3"},
+                  {Shape1, "Shape1"},
+                  {Shape2, "Shape2"},
+                  {FlatSpeedButton1, "FlatSpeedButton1"},
+                  {FlatSpeedButton2, "FlatSpeedButton2"},
+                  {FlatSpeedButton3, "FlatSpeedButton3"},
+                  {FlatSpeedButton4, "FlatSpeedButton4"},
+                  {FlatSpeedButton5, "FlatSpeedButton5"},
+                  {FlatSpeedButton6, "FlatSpeedButton6"},
+                  {FlatSpeedButton7, "FlatSpeedButton7"},
+                  {FlatSpeedButton8, "FlatSpeedButton8"},
+                  {FlatGauge1, "FlatGauge1"},
+                  {FlatRadioButton1, "FlatRadioButton1"},
+                  {FlatRadioButton2, "FlatRadioButton2"},
+                  {FlatRadioButton3, "FlatRadioButton3"},
+                  {FlatRadioButton4, "FlatRadioButton4"}});
+}
+
+void TForm8::setOtherAction(const QString& chosenHeading, int chosenHeight, const QString& actionCaption,
+                            const QString& actionHint)
+{
+    Label2->setText(chosenHeading);
+    Label2->adjustSize();
+    ListBox3->resize(ListBox3->width(), chosenHeight);
+    FlatSpeedButton6->SetCaption(actionCaption);
+    FlatSpeedButton6->setToolTip(actionHint);
+    for (TFlatRadioButton* r : {FlatRadioButton1, FlatRadioButton2, FlatRadioButton3, FlatRadioButton4})
+        r->hide();
 }
 
 TForm8::~TForm8() = default;
@@ -194,8 +228,8 @@ void TForm8::Fill(QList<PersonListEntry> entries, const QList<QByteArray>& group
     ListBox1->clear();
     ListBox2->clear();
     ListBox3->clear();
-    PickerEntries = std::move(entries);
-    for (qsizetype i = 0; i < PickerEntries.size(); ++i)
+    m_entries = std::move(entries);
+    for (qsizetype i = 0; i < m_entries.size(); ++i)
         ListBox1->addItem(entryItem(int(i)));
     for (const QByteArray& group : groups) {
         auto* item = new QListWidgetItem(cp1250::toUnicode(group), ListBox2);
@@ -207,7 +241,7 @@ QList<PersonListEntry> TForm8::Chosen() const
 {
     QList<PersonListEntry> chosen;
     for (int row = 0; row < ListBox3->count(); ++row) {
-        if (const PersonListEntry* entry = entryOf(PickerEntries, ListBox3->item(row)))
+        if (const PersonListEntry* entry = entryOf(m_entries, ListBox3->item(row)))
             chosen.append(*entry);
     }
     return chosen;
@@ -239,7 +273,7 @@ void TForm8::ListBox1DrawItem(const QListWidget* list, QPainter* canvas, int ind
     FillRect(*canvas, TRect::of(rect), selected ? s.ComboBox_podswietlenie : s.ComboBox_tlo);
     QByteArray name;
     if (const PersonListEntry* entry =
-            index >= 0 && index < list->count() ? entryOf(PickerEntries, list->item(index)) : nullptr)
+            index >= 0 && index < list->count() ? entryOf(m_entries, list->item(index)) : nullptr)
         name = entry->Name;
     if (!name.isEmpty() && name != "???") {
         static const QImage bullet = bitmapResource(u"PUNKT");
@@ -271,7 +305,7 @@ void TForm8::putAll(QListWidget* into)
 {
     ListBox1->clear();
     ListBox3->clear();
-    for (qsizetype i = 0; i < PickerEntries.size(); ++i)
+    for (qsizetype i = 0; i < m_entries.size(); ++i)
         into->addItem(entryItem(int(i)));
 }
 
@@ -305,7 +339,7 @@ void TForm8::ListBox2Click()
     for (int row = 0; row < ListBox1->count(); ++row) {
         QListWidgetItem* item = ListBox1->item(row);
         item->setSelected(false);
-        const PersonListEntry* entry = entryOf(PickerEntries, item);
+        const PersonListEntry* entry = entryOf(m_entries, item);
         if (!entry)
             continue;
         // A file that cannot be read selects nothing.
@@ -346,7 +380,7 @@ void TForm8::FlatSpeedButton7Click()
 
 void TForm8::FlatSpeedButton8Click()
 {
-    if (PickerEntries.isEmpty())
+    if (m_entries.isEmpty())
         return;
     FileChooser::Request request{QString::fromUtf8(kListDialogTitle), listFolder(m_state.settings, m_state.programDir),
                                  QString(), QString::fromLatin1(kListFilter), QStringLiteral("lst")};
@@ -361,8 +395,7 @@ void TForm8::FlatSpeedButton8Click()
         return;
     }
     putAll(ListBox1);
-    for (const int index :
-         chooseFromList(*lines, PickerEntries, storedPathFolders(m_state.settings, m_state.programDir))) {
+    for (const int index : chooseFromList(*lines, m_entries, storedPathFolders(m_state.settings, m_state.programDir))) {
         const QModelIndexList found =
             ListBox1->model()->match(ListBox1->model()->index(0, 0), kEntryRole, index, 1, Qt::MatchExactly);
         if (!found.isEmpty())

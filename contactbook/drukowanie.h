@@ -38,30 +38,8 @@ public:
                     const Clock& clock = Clock::standard(), QWidget* parent = nullptr);
     ~TForm8() override;
 
-    // The persons on offer, sorted by name; the lists hold indexes into it.
-    QList<PersonListEntry> PickerEntries;
-
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QListWidget* ListBox1; // the candidates
-    QListWidget* ListBox2; // the groups
-    QListWidget* ListBox3; // the chosen persons
-    TShape* Shape1;
-    TShape* Shape2;
-    TFlatSpeedButton* FlatSpeedButton1; // "X"
-    TFlatSpeedButton* FlatSpeedButton2; // ">"
-    TFlatSpeedButton* FlatSpeedButton3; // "<"
-    TFlatSpeedButton* FlatSpeedButton4; // ">>"
-    TFlatSpeedButton* FlatSpeedButton5; // "<<"
-    TFlatSpeedButton* FlatSpeedButton6; // "D": print
-    TFlatSpeedButton* FlatSpeedButton7; // "Z": save the list
-    TFlatSpeedButton* FlatSpeedButton8; // "W": load a list
-    TFlatGauge* FlatGauge1;
-    TFlatRadioButton* FlatRadioButton1; // person sheets
-    TFlatRadioButton* FlatRadioButton3; // envelopes C6 on A4
-    TFlatRadioButton* FlatRadioButton4; // envelopes DL on A4
-    TFlatRadioButton* FlatRadioButton2; // envelopes of a chosen format
+    // The persons on offer, sorted by name; the person lists' rows hold indexes into it.
+    const QList<PersonListEntry>& PickerEntries() const { return m_entries; }
 
     // Empties the lists and offers these persons (sorted by name) and groups for one showing.
     void Fill(QList<PersonListEntry> entries, const QList<QByteArray>& groups);
@@ -86,12 +64,39 @@ public:
     void PrintEnvelopesChosenFormat();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void report(const QString& text) const;
+    // For a picker with another action than printing (the bulk e-mail window): the heading of the
+    // chosen list, which runs `chosenHeight` pixels down where the hidden layout choices were, and
+    // the action button's caption and hint.
+    void setOtherAction(const QString& chosenHeading, int chosenHeight, const QString& actionCaption,
+                        const QString& actionHint);
 
-    const ProgramState& m_state;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // The controls, each named by its component name (see nameControls).
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QListWidget* ListBox1; // the candidates
+    QListWidget* ListBox2; // the groups
+    QListWidget* ListBox3; // the chosen persons
+    TShape* Shape1;
+    TShape* Shape2;
+    TFlatSpeedButton* FlatSpeedButton1; // "X"
+    TFlatSpeedButton* FlatSpeedButton2; // ">"
+    TFlatSpeedButton* FlatSpeedButton3; // "<"
+    TFlatSpeedButton* FlatSpeedButton4; // ">>"
+    TFlatSpeedButton* FlatSpeedButton5; // "<<"
+    TFlatSpeedButton* FlatSpeedButton6; // "D": print
+    TFlatSpeedButton* FlatSpeedButton7; // "Z": save the list
+    TFlatSpeedButton* FlatSpeedButton8; // "W": load a list
+    TFlatGauge* FlatGauge1;
+    TFlatRadioButton* FlatRadioButton1; // person sheets
+    TFlatRadioButton* FlatRadioButton3; // envelopes C6 on A4
+    TFlatRadioButton* FlatRadioButton4; // envelopes DL on A4
+    TFlatRadioButton* FlatRadioButton2; // envelopes of a chosen format
+
+    void report(const QString& text) const;
     void moveSelected(QListWidget* from, QListWidget* to);
     void putAll(QListWidget* into);
     void printEnvelopes(const EnvelopeFormat& format);
@@ -101,8 +106,10 @@ private:
     bool startStraightJob(Printer& printer);
     void reportPrintFailure(const Printer& printer) const;
 
+    const ProgramState& m_state;
     adres_nadawcy::TForm13* m_senderAddress;
     const Clock& m_clock;
+    QList<PersonListEntry> m_entries;
 };
 
 } // namespace drukowanie

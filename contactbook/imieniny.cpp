@@ -27,6 +27,8 @@ namespace {
 constexpr char kNoNames[] = "Nie znaleziono imienin na dzień dzisiejszy";
 constexpr int kDoubleClickMs = 700;
 constexpr int kGridCols = 7;
+// The value of m_keepResults that makes the next show keep the hits.
+constexpr int kKeepResults = 1234;
 
 // A label of a fixed box, its text aligned in it.
 QLabel* boxedLabel(QWidget* parent, const QString& text, QRect place, Qt::Alignment alignment)
@@ -164,12 +166,12 @@ std::optional<NameDayHit> TForm12::PickNameDay(const QString& name)
     FlatSpeedButton3->show();
     FlatEdit1->setText(name);
     RunNameSearch();
-    KeepResults = kKeepResults;
+    m_keepResults = kKeepResults;
     FlatEdit1->clear();
-    if (DialogRunner::current().run(*this) != mrOk || PickedIndex < 0 || PickedIndex >= Hits.size())
+    if (DialogRunner::current().run(*this) != mrOk || m_pickedIndex < 0 || m_pickedIndex >= m_hits.size())
         return std::nullopt;
-    KeepResults = 0;
-    return Hits[PickedIndex];
+    m_keepResults = 0;
+    return m_hits[m_pickedIndex];
 }
 
 void TForm12::RunNameSearch()
@@ -193,9 +195,9 @@ void TForm12::FormShow()
     apply(FlatListBox1, s);
     StringGrid1->SetColor(s.ComboBox_tlo);
 
-    if (KeepResults != kKeepResults) {
+    if (m_keepResults != kKeepResults) {
         FlatListBox1->ClearItems();
-        Hits.clear();
+        m_hits.clear();
         FlatEdit1->clear();
     }
     FlatEdit1->setFocus();
@@ -272,32 +274,32 @@ void TForm12::StringGrid1DrawCell(QPainter* canvas, int col, int row, const QRec
 void TForm12::SpeedButton1Click()
 {
     FlatListBox1->ClearItems();
-    Hits.clear();
+    m_hits.clear();
     const NameDaySearch found = data().search(FlatEdit1->text());
     reportError(found.error);
-    Hits = found.hits;
-    for (const NameDayHit& hit : Hits)
+    m_hits = found.hits;
+    for (const NameDayHit& hit : m_hits)
         FlatListBox1->AddItem(cp1250::toUnicode(hit.item));
 }
 
 void TForm12::FlatListBox1MouseUp()
 {
-    PickedIndex = -1;
+    m_pickedIndex = -1;
     for (int row = 0; row < FlatListBox1->Items().size(); ++row) {
         if (!FlatListBox1->GetSelected(row))
             continue;
-        if (row >= Hits.size())
+        if (row >= m_hits.size())
             return;
-        PickedIndex = row;
+        m_pickedIndex = row;
     }
     const std::int64_t now = m_clock.ticks();
-    if (now - m_state.lastPhoneClick < kDoubleClickMs && PickedIndex == m_lastPickedIndex && PickedIndex != -1) {
+    if (now - m_state.lastPhoneClick < kDoubleClickMs && m_pickedIndex == m_lastPickedIndex && m_pickedIndex != -1) {
         done(mrOk);
         return;
     }
-    m_lastPickedIndex = PickedIndex;
-    if (PickedIndex >= 0) {
-        const NameDayHit& hit = Hits[PickedIndex];
+    m_lastPickedIndex = m_pickedIndex;
+    if (m_pickedIndex >= 0) {
+        const NameDayHit& hit = m_hits[m_pickedIndex];
         ZuboComboBox1->setCurrentIndex(hit.month - 1);
         selectDay(hit.day);
         FlatComboBox1Change();
@@ -310,8 +312,8 @@ void TForm12::FlatSpeedButton3Click()
     for (int row = 0; row < FlatListBox1->Items().size(); ++row) {
         if (!FlatListBox1->GetSelected(row))
             continue;
-        if (row < Hits.size()) {
-            PickedIndex = row;
+        if (row < m_hits.size()) {
+            m_pickedIndex = row;
             done(mrOk);
         }
         return;

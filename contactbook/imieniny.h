@@ -23,9 +23,6 @@ class TZuboComboBox;
 // (today's when the window opens), and on which days the typed names are celebrated.
 namespace imieniny {
 
-// KeepResults: the next show keeps the hit list and the name field.
-inline constexpr int kKeepResults = 1234;
-
 class TForm12 : public QDialog {
     Q_OBJECT
 public:
@@ -43,11 +40,11 @@ public:
     // What a click on the search button does.
     void RunNameSearch();
 
-    int KeepResults = 0;
-    // The hit chosen when the window closed with OK; -1 for none.
-    int PickedIndex = -1;
     // The hits of the last search, one per row of the hit list.
-    QList<NameDayHit> Hits;
+    const QList<NameDayHit>& Hits() const { return m_hits; }
+    // The hit chosen by the last click in the hit list, or when the window closed with OK; -1 for
+    // none.
+    int PickedIndex() const { return m_pickedIndex; }
 
     // Handlers.
     void FormShow();
@@ -92,7 +89,11 @@ private:
 
     ProgramState& m_state;
     const Clock& m_clock;
+    QList<NameDayHit> m_hits;
+    int m_pickedIndex = -1;
     int m_lastPickedIndex = -1;
+    // 1234 (kKeepResults): the next show keeps the hit list and the name field.
+    int m_keepResults = 0;
 };
 
 } // namespace imieniny

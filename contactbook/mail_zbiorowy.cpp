@@ -1,13 +1,8 @@
 #include "mail_zbiorowy.h"
 
-#include "TFlatRadioButtonUnit.h"
 #include "TFlatSpeedButtonUnit.h"
 #include "mailto.h"
-#include "personpicker.h"
 #include "windowparts.h"
-
-#include <QLabel>
-#include <QListWidget>
 
 namespace mail_zbiorowy {
 
@@ -15,21 +10,16 @@ TForm10::TForm10(const ProgramState& state, adres_nadawcy::TForm13* senderAddres
     : TForm8(state, senderAddress, Clock::standard(), parent)
 {
     setWindowTitle(QString::fromUtf8("Wysyłanie maila do wielu osób"));
-    Label2->setText(QStringLiteral("Adresaci"));
-    Label2->adjustSize();
-    ListBox3->resize(ListBox3->width(), 417);
-    FlatSpeedButton6->SetCaption(QStringLiteral("R"));
-    FlatSpeedButton6->setToolTip(QStringLiteral("Redaguj maila"));
-    for (TFlatRadioButton* r : {FlatRadioButton1, FlatRadioButton2, FlatRadioButton3, FlatRadioButton4})
-        r->hide();
+    setOtherAction(QStringLiteral("Adresaci"), 417, QStringLiteral("R"), QStringLiteral("Redaguj maila"));
 }
 
 void TForm10::FlatSpeedButton6Click()
 {
-    if (ListBox3->count() == 0)
+    const QList<PersonListEntry> chosen = Chosen();
+    if (chosen.isEmpty())
         return;
     QList<QByteArray> addresses;
-    for (const PersonListEntry& entry : Chosen())
+    for (const PersonListEntry& entry : chosen)
         addresses << entry.Mail;
     // The window closes also when there is no mail program to take the message (the user is told).
     openMail(bulkMailUrl(addresses));

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QScopeGuard>
@@ -65,6 +66,16 @@ QList<int> selectedRows(const QListWidget* list)
     return rows;
 }
 
+QListWidget* list(const QDialog& picker, const char* name)
+{
+    return child<QListWidget>(picker, name);
+}
+
+TFlatSpeedButton* button(const QDialog& picker, const char* name)
+{
+    return child<TFlatSpeedButton>(picker, name);
+}
+
 class PickerTest : public ProgramFixture {
 protected:
     // Four persons found in another order than their names', in two groups, one of them without a
@@ -94,7 +105,7 @@ protected:
     // A row's name, by the entry index the row holds as its data.
     static QString nameOf(const drukowanie::TForm8& f, const QListWidgetItem* item)
     {
-        return cp1250::toUnicode(f.PickerEntries[item->data(Qt::UserRole).toInt()].Name);
+        return cp1250::toUnicode(f.PickerEntries()[item->data(Qt::UserRole).toInt()].Name);
     }
     static QStringList names(const drukowanie::TForm8& f, const QListWidget* list)
     {
@@ -111,11 +122,11 @@ TEST_F(PickerTest, OffersNamedPersonsSortedWithTheGroupsOfTheFilterMenu)
     start();
     QStringList offered, groups;
     openPrint([&](drukowanie::TForm8& f) {
-        offered = names(f, f.ListBox1);
-        groups = texts(f.ListBox2);
+        offered = names(f, list(f, "ListBox1"));
+        groups = texts(list(f, "ListBox2"));
     });
     EXPECT_EQ(offered, (QStringList{"adam Nowak", "Beata Kos", "Celina Lis", QString::fromUtf8("Zenon Zając")}));
-    EXPECT_EQ(texts(picker().ListBox1), (QStringList{"0000000000", "0000000001", "0000000002", "0000000003"}));
+    EXPECT_EQ(texts(list(picker(), "ListBox1")), (QStringList{"0000000000", "0000000001", "0000000002", "0000000003"}));
     EXPECT_EQ(groups, (QStringList{"Praca", "Rodzina"}));
 }
 
@@ -127,13 +138,13 @@ TEST_F(PickerTest, MovingKeepsBothListsInNameOrder)
     start();
     QStringList chosen, left;
     openPrint([&](drukowanie::TForm8& f) {
-        f.FlatSpeedButton4->Click(); // ">>"
-        selectRows(f.ListBox3, {10, 2});
-        f.FlatSpeedButton3->Click(); // "<"
-        selectRows(f.ListBox1, {0});
-        emit f.ListBox1->doubleClicked(f.ListBox1->model()->index(0, 0));
-        chosen = texts(f.ListBox3);
-        left = texts(f.ListBox1);
+        button(f, "FlatSpeedButton4")->Click(); // ">>"
+        selectRows(list(f, "ListBox3"), {10, 2});
+        button(f, "FlatSpeedButton3")->Click(); // "<"
+        selectRows(list(f, "ListBox1"), {0});
+        emit list(f, "ListBox1")->doubleClicked(list(f, "ListBox1")->model()->index(0, 0));
+        chosen = texts(list(f, "ListBox3"));
+        left = texts(list(f, "ListBox1"));
     });
     EXPECT_EQ(left, (QStringList{"0000000010"}));
     EXPECT_EQ(chosen.first(), "0000000000");
@@ -148,27 +159,28 @@ TEST_F(PickerTest, AClickSelectsOneRowCtrlAndShiftExtendAndADoubleClickMovesItsR
     QList<QList<int>> selections;
     QStringList chosen, left;
     openPrint([&](drukowanie::TForm8& f) {
-        clickRow(f.ListBox1, 0);
-        clickRow(f.ListBox1, 2);
-        selections << selectedRows(f.ListBox1);
-        clickRow(f.ListBox1, 0, Qt::ControlModifier);
-        selections << selectedRows(f.ListBox1);
-        clickRow(f.ListBox1, 3, Qt::ShiftModifier);
-        selections << selectedRows(f.ListBox1);
-        clickRow(f.ListBox1, 1);
-        selections << selectedRows(f.ListBox1);
+        clickRow(list(f, "ListBox1"), 0);
+        clickRow(list(f, "ListBox1"), 2);
+        selections << selectedRows(list(f, "ListBox1"));
+        clickRow(list(f, "ListBox1"), 0, Qt::ControlModifier);
+        selections << selectedRows(list(f, "ListBox1"));
+        clickRow(list(f, "ListBox1"), 3, Qt::ShiftModifier);
+        selections << selectedRows(list(f, "ListBox1"));
+        clickRow(list(f, "ListBox1"), 1);
+        selections << selectedRows(list(f, "ListBox1"));
 
-        doubleClickRow(f.ListBox1, 3); // only Zenon, whatever was selected before
-        clickRow(f.ListBox1, 0);
-        doubleClickRow(f.ListBox1, 0, Qt::ControlModifier); // Ctrl unselects it on the way: adam moves all the same
-        chosen = names(f, f.ListBox3);
-        left = names(f, f.ListBox1);
-        doubleClickRow(f.ListBox3, 1);
+        doubleClickRow(list(f, "ListBox1"), 3); // only Zenon, whatever was selected before
+        clickRow(list(f, "ListBox1"), 0);
+        doubleClickRow(list(f, "ListBox1"), 0,
+                       Qt::ControlModifier); // Ctrl unselects it on the way: adam moves all the same
+        chosen = names(f, list(f, "ListBox3"));
+        left = names(f, list(f, "ListBox1"));
+        doubleClickRow(list(f, "ListBox3"), 1);
     });
     EXPECT_EQ(selections, (QList<QList<int>>{{2}, {0, 2}, {0, 1, 2, 3}, {1}}));
     EXPECT_EQ(chosen, (QStringList{"adam Nowak", QString::fromUtf8("Zenon Zając")}));
     EXPECT_EQ(left, (QStringList{"Beata Kos", "Celina Lis"}));
-    EXPECT_EQ(names(picker(), picker().ListBox3), QStringList{"adam Nowak"});
+    EXPECT_EQ(names(picker(), list(picker(), "ListBox3")), QStringList{"adam Nowak"});
 }
 
 TEST_F(PickerTest, AGroupClickSelectsTheCandidatesOfTheSelectedGroups)
@@ -178,11 +190,10 @@ TEST_F(PickerTest, AGroupClickSelectsTheCandidatesOfTheSelectedGroups)
     QStringList selected;
     openPrint([&](drukowanie::TForm8& f) {
         // "Beata Kos" is chosen already and so is not looked at.
-        selectRows(f.ListBox1, {1});
-        f.FlatSpeedButton2->Click();
-        selectRows(f.ListBox2, {1}); // Rodzina
-        f.ListBox2Click();
-        for (const QListWidgetItem* item : f.ListBox1->selectedItems())
+        selectRows(list(f, "ListBox1"), {1});
+        button(f, "FlatSpeedButton2")->Click();
+        clickRow(list(f, "ListBox2"), 1); // Rodzina
+        for (const QListWidgetItem* item : list(f, "ListBox1")->selectedItems())
             selected << nameOf(f, item);
     });
     EXPECT_EQ(selected, (QStringList{"adam Nowak"}));
@@ -194,11 +205,11 @@ TEST_F(PickerTest, SavedListsAreProposedByFreeNumberAndLoadAgainInEitherPicker)
     start();
     files.answers = {dir.file("baza/lista1.lst"), dir.file("baza/moja.lst")};
     openPrint([&](drukowanie::TForm8& f) {
-        f.FlatSpeedButton7->Click(); // nothing chosen: nothing happens
-        selectRows(f.ListBox1, {3, 0});
-        f.FlatSpeedButton2->Click();
-        f.FlatSpeedButton7->Click();
-        f.FlatSpeedButton7->Click();
+        button(f, "FlatSpeedButton7")->Click(); // nothing chosen: nothing happens
+        selectRows(list(f, "ListBox1"), {3, 0});
+        button(f, "FlatSpeedButton2")->Click();
+        button(f, "FlatSpeedButton7")->Click();
+        button(f, "FlatSpeedButton7")->Click();
     });
     ASSERT_EQ(files.saveRequests.size(), 2);
     EXPECT_EQ(files.saveRequests[0].folder, dir.file("baza/"));
@@ -213,9 +224,9 @@ TEST_F(PickerTest, SavedListsAreProposedByFreeNumberAndLoadAgainInEitherPicker)
     QStringList chosen;
     dialogs.scripts.append([&](QDialog& d) {
         auto& mail = static_cast<mail_zbiorowy::TForm10&>(d);
-        mail.FlatSpeedButton8->Click();
-        for (const QString& item : texts(mail.ListBox3))
-            chosen << cp1250::toUnicode(mail.PickerEntries[item.toInt()].Name);
+        button(mail, "FlatSpeedButton8")->Click();
+        for (const QString& item : texts(list(mail, "ListBox3")))
+            chosen << cp1250::toUnicode(mail.PickerEntries()[item.toInt()].Name);
     });
     child<TFlatSpeedButton>(*program->Form1, "FlatSpeedButton15")->Click();
     EXPECT_EQ(chosen, (QStringList{"Celina Lis", QString::fromUtf8("Zenon Zając")}));
@@ -225,8 +236,8 @@ TEST_F(PickerTest, SavedListsAreProposedByFreeNumberAndLoadAgainInEitherPicker)
     files.answers = {dir.file("baza/stara.lst")};
     chosen.clear();
     openPrint([&](drukowanie::TForm8& f) {
-        f.FlatSpeedButton8->Click();
-        chosen = names(f, f.ListBox3);
+        button(f, "FlatSpeedButton8")->Click();
+        chosen = names(f, list(f, "ListBox3"));
     });
     EXPECT_EQ(chosen, (QStringList{"adam Nowak", "Beata Kos", QString::fromUtf8("Zenon Zając")}));
 }
@@ -243,11 +254,11 @@ TEST_F(PickerTest, AListThatCannotBeWrittenOrReadIsReportedAndTheChoiceStays)
     dir.write("baza/zla.lst", "1.wps\r\n");
     QStringList chosen;
     openPrint([&](drukowanie::TForm8& f) {
-        selectRows(f.ListBox1, {0});
-        f.FlatSpeedButton2->Click();
-        f.FlatSpeedButton7->Click();
-        f.FlatSpeedButton8->Click();
-        chosen = texts(f.ListBox3);
+        selectRows(list(f, "ListBox1"), {0});
+        button(f, "FlatSpeedButton2")->Click();
+        button(f, "FlatSpeedButton7")->Click();
+        button(f, "FlatSpeedButton8")->Click();
+        chosen = texts(list(f, "ListBox3"));
     });
     EXPECT_FALSE(dir.exists("baza/lista1.lst"));
     ASSERT_EQ(prompter.shown.size(), 2);
@@ -263,7 +274,7 @@ TEST_F(PickerTest, PrintingWithNobodyChosenDoesNothingAndStaysOpen)
     start();
     bool open = false;
     openPrint([&](drukowanie::TForm8& f) {
-        f.FlatSpeedButton6->Click();
+        button(f, "FlatSpeedButton6")->Click();
         open = f.isVisible();
     });
     EXPECT_TRUE(open);
@@ -279,8 +290,8 @@ TEST_F(PickerTest, SheetsPrintTheChosenAndTheDialogClosesWithOk)
     int result = -1;
     dialogs.scripts.append([&](QDialog& d) {
         auto& f = static_cast<drukowanie::TForm8&>(d);
-        f.FlatSpeedButton4->Click();
-        f.FlatSpeedButton6->Click();
+        button(f, "FlatSpeedButton4")->Click();
+        button(f, "FlatSpeedButton6")->Click();
         result = f.result();
     });
     program->Form1->FillPrintDialog();
@@ -290,7 +301,7 @@ TEST_F(PickerTest, SheetsPrintTheChosenAndTheDialogClosesWithOk)
     EXPECT_EQ(printer.documentTitle, "ZUBO - drukowanie");
     EXPECT_EQ(printer.orientation, Printer::Orientation::Portrait);
     EXPECT_EQ(printer.pages.size(), 1);
-    EXPECT_EQ(picker().FlatGauge1->Progress(), 0);
+    EXPECT_EQ(child<TFlatGauge>(picker(), "FlatGauge1")->Progress(), 0);
 }
 
 TEST_F(PickerTest, EnvelopesNeedTheSenderDialogAndTheChosenFormatThePrinterSetup)
@@ -298,30 +309,30 @@ TEST_F(PickerTest, EnvelopesNeedTheSenderDialogAndTheChosenFormatThePrinterSetup
     writePersons();
     write("opcje.ini", {"[adres_nadawcy]", "linia1=Jan Kos"});
     start();
-    const auto printWith = [&](TFlatRadioButton* drukowanie::TForm8::*radio, bool confirmSender) {
+    const auto printWith = [&](const char* radio, bool confirmSender) {
         dialogs.scripts.append([&, radio, confirmSender](QDialog& d) {
             auto& f = static_cast<drukowanie::TForm8&>(d);
-            (f.*radio)->SetChecked(true);
-            f.FlatSpeedButton4->Click();
+            child<TFlatRadioButton>(f, radio)->SetChecked(true);
+            button(f, "FlatSpeedButton4")->Click();
             dialogs.scripts.prepend([confirmSender](QDialog& sender) {
                 child<TFlatSpeedButton>(sender, confirmSender ? "FlatSpeedButton1" : "FlatSpeedButton2")->Click();
             });
-            f.FlatSpeedButton6->Click();
+            button(f, "FlatSpeedButton6")->Click();
         });
         child<TFlatSpeedButton>(*program->Form1, "FlatSpeedButton13")->Click();
     };
 
-    printWith(&drukowanie::TForm8::FlatRadioButton3, false);
+    printWith("FlatRadioButton3", false);
     EXPECT_EQ(printer.documents, 0);
     EXPECT_EQ(printer.orientation, Printer::Orientation::Landscape);
 
-    printWith(&drukowanie::TForm8::FlatRadioButton4, true);
+    printWith("FlatRadioButton4", true);
     EXPECT_EQ(printer.documents, 1);
     EXPECT_EQ(printer.pages.size(), 4);
 
     printer.setupAnswer = false;
     prompter.shown.clear();
-    printWith(&drukowanie::TForm8::FlatRadioButton2, true);
+    printWith("FlatRadioButton2", true);
     EXPECT_EQ(messages(), (QStringList{msg(22)}));
     EXPECT_EQ(printer.setupShown, 1);
     EXPECT_EQ(printer.documents, 1);
@@ -330,17 +341,17 @@ TEST_F(PickerTest, EnvelopesNeedTheSenderDialogAndTheChosenFormatThePrinterSetup
 // Prints the chosen persons with one of the picker's layouts; the sender dialog is confirmed.
 class PrintJobTest : public PickerTest {
 protected:
-    void print(TFlatRadioButton* drukowanie::TForm8::*radio)
+    void print(const char* radio)
     {
         // The sender's script of a job that ended before asking for the sender.
         dialogs.scripts.clear();
         dialogs.scripts.append([this, radio](QDialog& d) {
             auto& f = static_cast<drukowanie::TForm8&>(d);
-            (f.*radio)->SetChecked(true);
-            f.FlatSpeedButton4->Click();
+            child<TFlatRadioButton>(f, radio)->SetChecked(true);
+            button(f, "FlatSpeedButton4")->Click();
             dialogs.scripts.prepend(
                 [](QDialog& sender) { child<TFlatSpeedButton>(sender, "FlatSpeedButton1")->Click(); });
-            f.FlatSpeedButton6->Click();
+            button(f, "FlatSpeedButton6")->Click();
         });
         child<TFlatSpeedButton>(*program->Form1, "FlatSpeedButton13")->Click();
     }
@@ -362,32 +373,17 @@ TEST_F(PrintJobTest, WithoutAPrinterTheJobGoesToAPdfFileOrIsToldOnce)
     const QString none = QString::fromUtf8("Nic nie wydrukowano: nie ma zainstalowanej drukarki.");
     const struct Case {
         const char* what;
-        TFlatRadioButton* drukowanie::TForm8::*radio;
+        const char* radio;
         Prompter::Answer answer;
         std::optional<QString> file;
         QStringList told;
         int documents;
     } cases[] = {
-        {"sheets, refused", &drukowanie::TForm8::FlatRadioButton1, Prompter::Answer::No, {}, {offer, none}, 0},
-        {"sheets, no file named",
-         &drukowanie::TForm8::FlatRadioButton1,
-         Prompter::Answer::Yes,
-         std::nullopt,
-         {offer, none},
-         0},
-        {"sheets to a file",
-         &drukowanie::TForm8::FlatRadioButton1,
-         Prompter::Answer::Yes,
-         dir.file("a.pdf"),
-         {offer},
-         1},
-        {"C6 envelopes, refused", &drukowanie::TForm8::FlatRadioButton3, Prompter::Answer::No, {}, {offer, none}, 0},
-        {"DL envelopes to a file",
-         &drukowanie::TForm8::FlatRadioButton4,
-         Prompter::Answer::Yes,
-         dir.file("b.pdf"),
-         {offer},
-         1},
+        {"sheets, refused", "FlatRadioButton1", Prompter::Answer::No, {}, {offer, none}, 0},
+        {"sheets, no file named", "FlatRadioButton1", Prompter::Answer::Yes, std::nullopt, {offer, none}, 0},
+        {"sheets to a file", "FlatRadioButton1", Prompter::Answer::Yes, dir.file("a.pdf"), {offer}, 1},
+        {"C6 envelopes, refused", "FlatRadioButton3", Prompter::Answer::No, {}, {offer, none}, 0},
+        {"DL envelopes to a file", "FlatRadioButton4", Prompter::Answer::Yes, dir.file("b.pdf"), {offer}, 1},
     };
     for (const Case& c : cases) {
         prompter.shown.clear();
@@ -418,11 +414,11 @@ TEST_F(PrintJobTest, EveryJobStartsOnItsOwnPaper)
     write("opcje.ini", {"[adres_nadawcy]", "linia1=Jan Kos"});
     start();
     printer.setupPage = QSize(450, 640);
-    print(&drukowanie::TForm8::FlatRadioButton2);
+    print("FlatRadioButton2");
     ASSERT_EQ(printer.pages.size(), 4);
     EXPECT_EQ(printer.pages[0].size(), QSize(640, 450));
 
-    print(&drukowanie::TForm8::FlatRadioButton1);
+    print("FlatRadioButton1");
     ASSERT_EQ(printer.pages.size(), 1);
     EXPECT_EQ(printer.pages[0].size(), printer.portraitPage);
     EXPECT_EQ(printer.setupShown, 1);
@@ -435,12 +431,12 @@ TEST_F(PrintJobTest, AJobThatDidNotFinishIsReported)
     writePersons();
     start();
     printer.endError = "/tmp/x.pdf: No space left on device";
-    print(&drukowanie::TForm8::FlatRadioButton1);
+    print("FlatRadioButton1");
     EXPECT_EQ(messages(), (QStringList{"/tmp/x.pdf: No space left on device"}));
     prompter.shown.clear();
     printer.endError.clear();
     printer.canPrint = false;
-    print(&drukowanie::TForm8::FlatRadioButton1);
+    print("FlatRadioButton1");
     EXPECT_EQ(messages(), (QStringList{QString::fromUtf8("Drukarka nie przyjęła wydruku.")}));
 }
 
@@ -454,11 +450,11 @@ TEST_F(PickerTest, BulkMailOpensOneMessageToAllChosenInNameOrder)
     int result = -1;
     dialogs.scripts.append([&](QDialog& d) {
         auto& f = static_cast<mail_zbiorowy::TForm10&>(d);
-        f.FlatSpeedButton6->Click(); // "R" with nobody chosen
+        button(f, "FlatSpeedButton6")->Click(); // "R" with nobody chosen
         openAfterEmptyR = f.isVisible();
-        offered = names(f, f.ListBox1);
-        f.FlatSpeedButton4->Click();
-        f.FlatSpeedButton6->Click();
+        offered = names(f, list(f, "ListBox1"));
+        button(f, "FlatSpeedButton4")->Click();
+        button(f, "FlatSpeedButton6")->Click();
         result = f.result();
     });
     child<TFlatSpeedButton>(*program->Form1, "FlatSpeedButton15")->Click();
@@ -467,6 +463,36 @@ TEST_F(PickerTest, BulkMailOpensOneMessageToAllChosenInNameOrder)
     EXPECT_EQ(links.opened, (QStringList{"mailto:b@x.pl; c@x.pl; z@x.pl; "}));
     EXPECT_EQ(result, mrOk);
     EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+// The bulk e-mail window is the print picker with its own action: its chosen list runs down to where
+// the print layouts were, which it does not offer.
+TEST_F(PickerTest, TheMailPickerTakesTheLayoutChoicesPlaceForItsList)
+{
+    startMain();
+    drukowanie::TForm8 print(main->State());
+    mail_zbiorowy::TForm10 mail(main->State());
+    const struct {
+        QDialog* picker;
+        const char* heading;
+        int chosenHeight;
+        const char* action;
+        const char* hint;
+        bool layouts;
+    } cases[] = {
+        {&print, "Do drukowania", 353, "D", "Drukuj", true},
+        {&mail, "Adresaci", 417, "R", "Redaguj maila", false},
+    };
+    for (const auto& c : cases) {
+        c.picker->open();
+        EXPECT_EQ(child<QLabel>(*c.picker, "Label2")->text(), c.heading);
+        EXPECT_EQ(list(*c.picker, "ListBox3")->geometry(), QRect(248, 24, 177, c.chosenHeight)) << c.heading;
+        EXPECT_EQ(button(*c.picker, "FlatSpeedButton6")->Caption(), c.action);
+        EXPECT_EQ(button(*c.picker, "FlatSpeedButton6")->toolTip(), c.hint);
+        for (const char* radio : {"FlatRadioButton1", "FlatRadioButton2", "FlatRadioButton3", "FlatRadioButton4"})
+            EXPECT_EQ(child<TFlatRadioButton>(*c.picker, radio)->isVisible(), c.layouts) << c.heading << radio;
+        c.picker->reject();
+    }
 }
 
 // Without a mail program the user is told, and the window closes as after a message was opened.
@@ -479,8 +505,8 @@ TEST_F(PickerTest, BulkMailWithoutAMailProgramIsTold)
     int result = -1;
     dialogs.scripts.append([&](QDialog& d) {
         auto& f = static_cast<mail_zbiorowy::TForm10&>(d);
-        f.FlatSpeedButton4->Click();
-        f.FlatSpeedButton6->Click();
+        button(f, "FlatSpeedButton4")->Click();
+        button(f, "FlatSpeedButton6")->Click();
         result = f.result();
     });
     child<TFlatSpeedButton>(*program->Form1, "FlatSpeedButton15")->Click();

@@ -180,7 +180,7 @@ TEST_F(EntryCommandsTest, NameDayChosenInTheSearchFillsTheEditorsNameDay)
                        },
                        [](QDialog& d) {
                            auto& names = static_cast<imieniny::TForm12&>(d);
-                           ASSERT_EQ(names.Hits.size(), 2);
+                           ASSERT_EQ(names.Hits().size(), 2);
                            child<TFlatListBox>(names, "FlatListBox1")->SetSelected(1, true);
                            child<TFlatSpeedButton>(names, "FlatSpeedButton3")->Click();
                        }};

@@ -144,10 +144,10 @@ TEST_F(NameDayWindowTest, SearchListsTheDaysOfTheNamesAndAHitShowsItsDay)
     searchFor("Jaś, Ania");
     EXPECT_EQ(child<TFlatListBox>(*names, "FlatListBox1")->Items(),
               QStringList({"03 maja (Jan)", "12 czerwca (Jan)", "07 lipca (Jan)"}));
-    ASSERT_EQ(names->Hits.size(), 3);
+    ASSERT_EQ(names->Hits().size(), 3);
 
     clickHit(1, 200000);
-    EXPECT_EQ(names->PickedIndex, 1);
+    EXPECT_EQ(names->PickedIndex(), 1);
     EXPECT_EQ(child<TZuboComboBox>(*names, "ZuboComboBox1")->currentIndex(), 5);
     EXPECT_EQ(
         child<TStringGrid>(*names, "StringGrid1")
@@ -159,7 +159,7 @@ TEST_F(NameDayWindowTest, SearchListsTheDaysOfTheNamesAndAHitShowsItsDay)
     // An empty text clears the list and finds nothing.
     searchFor("");
     EXPECT_TRUE(child<TFlatListBox>(*names, "FlatListBox1")->Items().isEmpty());
-    EXPECT_TRUE(names->Hits.isEmpty());
+    EXPECT_TRUE(names->Hits().isEmpty());
 }
 
 TEST_F(NameDayWindowTest, TwoQuickReleasesOnOneHitChooseIt)
@@ -174,7 +174,7 @@ TEST_F(NameDayWindowTest, TwoQuickReleasesOnOneHitChooseIt)
     clickHit(1, 201699);
     EXPECT_FALSE(names->isVisible());
     EXPECT_EQ(names->result(), mrOk);
-    EXPECT_EQ(names->PickedIndex, 1);
+    EXPECT_EQ(names->PickedIndex(), 1);
 }
 
 TEST_F(NameDayWindowTest, TheDoubleClickTimeIsSharedWithThePhoneList)
@@ -185,7 +185,7 @@ TEST_F(NameDayWindowTest, TheDoubleClickTimeIsSharedWithThePhoneList)
     main->State().lastPhoneClick = 205000; // a release in the phone list
     clickHit(2, 205500);
     EXPECT_FALSE(names->isVisible());
-    EXPECT_EQ(names->PickedIndex, 2);
+    EXPECT_EQ(names->PickedIndex(), 2);
 }
 
 TEST_F(NameDayWindowTest, EditorPicksADayWithW)
@@ -202,7 +202,6 @@ TEST_F(NameDayWindowTest, EditorPicksADayWithW)
     picked = names->PickNameDay(QStringLiteral("Janek"));
     ASSERT_TRUE(picked);
     EXPECT_EQ(*picked, (NameDayHit{"Jan", 7, 7, "07 lipca (Jan)"}));
-    EXPECT_EQ(names->KeepResults, 0);
 }
 
 TEST_F(NameDayWindowTest, TheEditorsSearchTakesTheChosenDay)
@@ -227,7 +226,6 @@ TEST_F(NameDayWindowTest, TheEditorsSearchTakesTheChosenDay)
 TEST_F(NameDayWindowTest, CancelledChoiceKeepsTheHitsForTheNextShow)
 {
     EXPECT_FALSE(names->PickNameDay(QStringLiteral("Jan")));
-    EXPECT_EQ(names->KeepResults, imieniny::kKeepResults);
 
     QStringList kept;
     bool chooseHidden = false;
@@ -238,13 +236,17 @@ TEST_F(NameDayWindowTest, CancelledChoiceKeepsTheHitsForTheNextShow)
     child<TFlatSpeedButton>(*main, "FlatSpeedButton17")->Click();
     EXPECT_EQ(kept.size(), 3);
     EXPECT_TRUE(chooseHidden);
-    EXPECT_EQ(names->Hits.size(), 3);
+    EXPECT_EQ(names->Hits().size(), 3);
 
-    // Once a show clears them, they are gone.
-    names->KeepResults = 0;
+    // A search of the editor's that ends with a day chosen leaves nothing for the next show.
+    dialogs.scripts << [&](QDialog&) {
+        clickHit(0, 400000);
+        child<TFlatSpeedButton>(*names, "FlatSpeedButton3")->Click();
+    };
+    ASSERT_TRUE(names->PickNameDay(QStringLiteral("Jan")));
     names->open();
     EXPECT_TRUE(child<TFlatListBox>(*names, "FlatListBox1")->Items().isEmpty());
-    EXPECT_TRUE(names->Hits.isEmpty());
+    EXPECT_TRUE(names->Hits().isEmpty());
 }
 
 // The calendar as the build ships it in the program folder.
