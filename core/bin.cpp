@@ -113,9 +113,8 @@ std::optional<QString> moveEntryAside(const QString& entry, const QString& base,
     const std::optional<QByteArray> bytes = readBytes(entry);
     if (!bytes)
         return fail(QFileDevice::ReadError);
-    Lines lines = splitLines(*bytes);
     const QString photo = photoPathFor(entry);
-    const QString named = cp1250::toUnicode(PersonRecord::parse(lines).zdjecie);
+    const QString named = cp1250::toUnicode(PersonRecord::parse(splitLines(*bytes)).zdjecie);
     if (named.compare(photoFileName(info.fileName()), Qt::CaseInsensitive) != 0 || !QFileInfo::exists(photo)) {
         if (!renameWithoutReplacing(entry, target))
             return fail(QFileDevice::RenameError);
@@ -127,13 +126,16 @@ std::optional<QString> moveEntryAside(const QString& entry, const QString& base,
     if (!picture || !writer.writeAtomically(photoCopy, *picture, nullptr))
         return fail(QFileDevice::WriteError);
     const QByteArray key(personkey::zdjecie);
-    for (QByteArray& line : lines) {
-        if (ExtractField(line, QByteArray()) == key)
-            line = taggedLine(key, photoFileName(base + extension).toLatin1());
+    LineRewrite copy(*bytes);
+    LineCursor lines(*bytes);
+    for (QByteArrayView line; lines.next(line);) {
+        if (TaggedFields(line).key() == key)
+            copy.add(taggedLine(key, photoFileName(base + extension).toLatin1()));
+        else
+            copy.keep(line, lines.end());
     }
     // The old entry goes only once its copy is complete, and only while it is what was copied.
-    if (!writeLines(target, lines, writer, nullptr, afterEndOfFile(*bytes)) || readBytes(entry) != bytes ||
-        !remover.remove(entry)) {
+    if (!writer.writeAtomically(target, copy.bytes(), nullptr) || readBytes(entry) != bytes || !remover.remove(entry)) {
         remover.remove(target);
         remover.remove(photoCopy);
         return fail(QFileDevice::RemoveError);

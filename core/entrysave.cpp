@@ -100,9 +100,11 @@ EntrySaveResult saveEdited(const EntrySave& entry, const FileWriter& writer, con
     }
     if (entry.photo && !writePhoto(file.path() + u'/', file.fileName(), *entry.photo, writer, record, &result.error))
         return result;
-    // Unchanged values are written as stored, and what stands after the file's Ctrl-Z after the lines.
-    const Lines lines = record.editedEntryLines(old ? &*old : nullptr);
-    if (!writeLines(entry.editedPath, lines, writer, &result.error, afterEndOfFile(stored)))
+    // Unchanged values are written as stored, lines the file holds with their own line ends, and what
+    // stands after the file's Ctrl-Z after the lines.
+    LineRewrite rewrite(stored);
+    rewrite.addMatching(record.editedEntryLines(old ? &*old : nullptr));
+    if (!writer.writeAtomically(entry.editedPath, rewrite.bytes(), &result.error))
         return result;
     result.saved = true;
     result.fileName = file.fileName();

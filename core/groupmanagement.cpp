@@ -2,6 +2,7 @@
 
 #include "datafolders.h"
 #include "filelisting.h"
+#include "filewriter.h"
 #include "personfile.h"
 #include "personkeys.h"
 #include "taggedline.h"
@@ -49,16 +50,16 @@ GroupRewrite rewriteGroup(const QStringList& folders, const QByteArray& name, co
                 result.left.append(path);
                 continue;
             }
-            Lines rewritten;
+            LineRewrite rewritten(stored);
             LineCursor lines(stored);
             for (QByteArrayView line; lines.next(line);) {
                 if (!holdsGroup(line, name))
-                    rewritten.append(line.toByteArray());
+                    rewritten.keep(line, lines.end());
                 else if (newName)
-                    rewritten.append(taggedLine(personkey::grupa, *newName));
+                    rewritten.add(taggedLine(personkey::grupa, *newName));
             }
             QString error;
-            if (writeLines(path, rewritten, writer, &error, afterEndOfFile(stored)))
+            if (writer.writeAtomically(path, rewritten.bytes(), &error))
                 result.rewritten.append(path);
             else
                 result.errors.append(error);

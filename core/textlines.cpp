@@ -3,6 +3,7 @@
 #include "filewriter.h"
 
 #include <QFile>
+#include <QHash>
 
 #include <algorithm>
 #include <cerrno>
@@ -53,6 +54,7 @@ bool LineCursor::next(QByteArrayView& line)
     const qsizetype lf = m_rest.indexOf('\n');
     if (lf < 0) {
         line = m_rest;
+        m_end = QByteArrayView();
         m_rest = QByteArrayView();
         return true;
     }
@@ -60,6 +62,7 @@ bool LineCursor::next(QByteArrayView& line)
     if (stop > 0 && m_rest[stop - 1] == '\r')
         --stop;
     line = m_rest.first(stop);
+    m_end = m_rest.sliced(stop, lf + 1 - stop);
     m_rest = m_rest.sliced(lf + 1);
     return true;
 }
@@ -142,17 +145,72 @@ std::optional<QByteArray> readFirstLine(const QString& path, QString* error, int
     return lines.next(first) ? first.first(std::min(first.size(), kFirstLineLimit)).toByteArray() : QByteArray();
 }
 
-bool writeLines(const QString& path, const Lines& lines, const FileWriter& writer, QString* error, QByteArrayView tail)
+bool writeLines(const QString& path, const Lines& lines, const FileWriter& writer, QString* error)
 {
-    QByteArray bytes = joinLines(lines);
-    bytes.append(tail);
-    return writer.writeAtomically(path, bytes, error);
+    return writer.writeAtomically(path, joinLines(lines), error);
 }
 
 QByteArrayView afterEndOfFile(QByteArrayView bytes)
 {
     const qsizetype end = bytes.indexOf(kEndOfFile);
     return end < 0 ? QByteArrayView() : bytes.sliced(end);
+}
+
+LineRewrite::LineRewrite(QByteArrayView stored)
+    : m_stored(stored)
+    , m_newEnd("\r\n")
+{
+    LineCursor lines(stored);
+    QByteArrayView first;
+    if (lines.next(first) && !lines.end().isEmpty())
+        m_newEnd = lines.end();
+    m_out.reserve(stored.size() + 64);
+}
+
+void LineRewrite::endOpenLine()
+{
+    if (!m_open)
+        return;
+    m_out.append(m_out.endsWith('\r') ? QByteArrayView("\r\n") : m_newEnd);
+    m_open = false;
+}
+
+void LineRewrite::keep(QByteArrayView line, QByteArrayView end)
+{
+    endOpenLine();
+    m_out.append(line);
+    m_out.append(end);
+    m_open = end.isEmpty();
+}
+
+void LineRewrite::add(QByteArrayView line)
+{
+    endOpenLine();
+    m_out.append(line);
+    m_open = true;
+    endOpenLine();
+}
+
+void LineRewrite::addMatching(const Lines& lines)
+{
+    QHash<QByteArrayView, QList<QByteArrayView>> ends;
+    LineCursor cursor(m_stored);
+    for (QByteArrayView line; cursor.next(line);)
+        ends[line].append(cursor.end());
+    for (const QByteArray& line : lines) {
+        const auto found = ends.find(line);
+        if (found == ends.end() || found->isEmpty()) {
+            add(line);
+            continue;
+        }
+        keep(line, found->takeFirst());
+    }
+}
+
+QByteArray LineRewrite::bytes() const
+{
+    QByteArray bytes = m_out;
+    return bytes.append(afterEndOfFile(m_stored));
 }
 
 QByteArray oneLine(QByteArray value)

@@ -11,7 +11,8 @@ class FileWriter;
 
 // Text files of the system are code page 1250 bytes in lines. Reading: a line ends at LF, a CR
 // right before the LF is not part of it, a lone CR stays in the line, Ctrl-Z ends the file and a
-// last line without LF still counts. Writing: CR LF after every line.
+// last line without LF still counts. Writing: CR LF after every line, except in a rewrite of a
+// stored file, which keeps each line's own end (see LineRewrite).
 using Lines = QList<QByteArray>;
 
 // Takes the lines of stored bytes apart in place, by the reading rules above: each line is a view
@@ -23,9 +24,13 @@ public:
     static LineCursor withoutEndOfFile(QByteArrayView bytes);
     // The next line into `line`; false after the last one.
     bool next(QByteArrayView& line);
+    // The line end of the line `next` gave last as it stands: "\r\n", "\n", or nothing for a last
+    // line without LF.
+    QByteArrayView end() const { return m_end; }
 
 private:
     QByteArrayView m_rest;
+    QByteArrayView m_end;
 };
 
 Lines splitLines(const QByteArray& bytes);
@@ -42,15 +47,43 @@ std::optional<QByteArray> readBytes(const QString& path, QString* error = nullpt
 // `code` gets the QFileDevice::FileError number that file error messages show).
 std::optional<Lines> readLines(const QString& path, QString* error = nullptr, int* code = nullptr);
 
-// Writes the lines through a temporary file and a rename (see FileWriter), and after them `tail` as
-// it is.
-bool writeLines(const QString& path, const Lines& lines, const FileWriter& writer, QString* error,
-                QByteArrayView tail = {});
+// Writes the lines through a temporary file and a rename (see FileWriter).
+bool writeLines(const QString& path, const Lines& lines, const FileWriter& writer, QString* error);
 
 // The bytes from the Ctrl-Z that ends the file on, that byte included, which reading leaves out;
-// empty when there is none. A rewrite of a file's lines writes them back after the lines (the
-// `tail` of writeLines), so what stands there is kept and still read as no part of the file.
+// empty when there is none.
 QByteArrayView afterEndOfFile(QByteArrayView bytes);
+
+// The bytes of a stored file rewritten, changing no byte it does not mean to: a line it keeps goes
+// back with the line end it has there, a line written anew gets the file's own line end (the one
+// its first line has; CR LF when that has none, as in a new file), and what follows the file's
+// Ctrl-Z (afterEndOfFile) comes after the lines, still no part of the file for a reader. A line
+// whose last byte is a CR always gets CR LF: after a bare LF that CR would be read as part of the
+// line end. A kept last line without LF stays without one while nothing follows it. The stored bytes
+// are read in place: they must outlive the rewrite.
+class LineRewrite {
+public:
+    explicit LineRewrite(QByteArrayView stored);
+
+    // A line of the stored file as it stands there, with its end (LineCursor::end).
+    void keep(QByteArrayView line, QByteArrayView end);
+    // A line written anew.
+    void add(QByteArrayView line);
+    // `lines` in their order, each that the stored file holds kept with its line end there (of lines
+    // it holds more than once, the ends in file order), any other added: for a rewrite that builds
+    // every line afresh, so the ones it did not change keep their bytes.
+    void addMatching(const Lines& lines);
+
+    QByteArray bytes() const;
+
+private:
+    void endOpenLine();
+
+    QByteArrayView m_stored;
+    QByteArrayView m_newEnd;
+    QByteArray m_out;
+    bool m_open = false;
+};
 
 // No first line that the programs write comes near this many bytes. A longer one (a damaged or
 // foreign file) is cut after them, so that reading it stays quick and small.

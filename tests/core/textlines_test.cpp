@@ -124,4 +124,39 @@ TEST(WriteLines, FailedWriteKeepsTheOldFile)
     EXPECT_EQ(dir.read("p.wps"), "new\r\n");
 }
 
+TEST(LineRewrite, GivesEachLineTheFileHoldsItsOwnEndAndNewLinesTheFilesEnd)
+{
+    struct Rewrite {
+        const char* what;
+        QByteArray stored;
+        Lines lines;
+        QByteArray expected;
+    };
+    const Rewrite cases[] = {
+        {"lines moved keep their ends, a new one gets the first line's", "b\r\na\n", {"a", "b", "c"}, "a\nb\r\nc\r\n"},
+        {"a line held twice gives its ends in file order", "x\ny\r\nx\r\n", {"x", "x", "x"}, "x\nx\r\nx\n"},
+        {"a last line without an end stays so while it is last", "a\nb", {"a", "b"}, "a\nb"},
+        {"and gets the file's end when a line follows it", "a\nb", {"b", "a"}, "b\na\n"},
+        {"a lone CR ending a line is never followed by a bare LF", "a\nb\r", {"b\r", "a", "c\r"}, "b\r\r\na\nc\r\r\n"},
+        {"a first line without an end means CR LF", "a", {"a", "c"}, "a\r\nc\r\n"},
+        {"so does an empty file", "", {"c"}, "c\r\n"},
+        {"what follows a Ctrl-Z stays after the lines",
+         QByteArray("a\nb\x1a"
+                    "rest\n"),
+         {"b", "a"},
+         QByteArray("b\na\n\x1a"
+                    "rest\n")},
+        {"a Ctrl-Z ending the first line leaves it no end",
+         QByteArray("a\x1a\n"),
+         {"a", "c"},
+         QByteArray("a\r\nc\r\n\x1a\n")},
+        {"lines dropped take their ends with them", "a\nb\r\nc\n", {"c"}, "c\n"},
+    };
+    for (const Rewrite& c : cases) {
+        LineRewrite rewrite(c.stored);
+        rewrite.addMatching(c.lines);
+        EXPECT_EQ(rewrite.bytes(), c.expected) << c.what;
+    }
+}
+
 } // namespace
