@@ -1,14 +1,16 @@
-// Person files: read, rewritten after an edit that changes nothing, shown, and listed by the print
-// and mail pickers.
+// Person files: read, rewritten after an edit that changes nothing and after a group deletion,
+// shown, and listed by the print and mail pickers.
 #include "fuzzsupport.h"
 
 #include "entrysave.h"
 #include "fileremover.h"
 #include "filewriter.h"
+#include "groupmanagement.h"
 #include "personfile.h"
 #include "personpicker.h"
 #include "randomsource.h"
 #include "shownperson.h"
+#include "taggedline.h"
 #include "textlines.h"
 
 #include <utility>
@@ -74,6 +76,51 @@ public:
     int below(int) override { return 0; }
 };
 
+// The editor's save of `record` as read from the file at `path`, with nothing changed; the file's
+// bytes after it.
+std::optional<QByteArray> saveUnchanged(const QString& path, const PersonRecord& record)
+{
+    NoRandom random;
+    EntrySave save;
+    save.addMode = false;
+    save.editedPath = path;
+    save.record = record;
+    save.record.otherLines.clear();
+    const EntrySaveResult saved = saveEntry(save, random, FileWriter::standard(), FileRemover::standard());
+    FUZZ_CHECK(saved.saved, saved.error.toLocal8Bit());
+    std::optional<QByteArray> after = readBytes(path);
+    FUZZ_CHECK(after.has_value(), path.toLocal8Bit());
+    return after;
+}
+
+void checkSameBytesForSameLines(const QByteArray& before, const QByteArray& after)
+{
+    if (splitLines(after) == splitLines(before))
+        FUZZ_CHECK(after == before, before + "\n====\n" + after);
+}
+
+// The file without the lines of `group` (as a `grupa` value, with or without "&"), each taken out
+// with its LF and the CR before it: the file is cut at every LF before its Ctrl-Z.
+QByteArray withoutGroup(const QByteArray& bytes, const QByteArray& group)
+{
+    const qsizetype end = bytes.indexOf('\x1a');
+    const QByteArray text = end < 0 ? bytes : bytes.left(end);
+    QByteArray kept;
+    for (qsizetype from = 0; from < text.size();) {
+        const qsizetype lf = text.indexOf('\n', from);
+        const qsizetype next = lf < 0 ? text.size() : lf + 1;
+        QByteArray line = text.mid(from, next - from);
+        if (line.endsWith('\n'))
+            line.chop(line.endsWith("\r\n") ? 2 : 1);
+        const bool holds = ExtractField(line, QByteArray()) == "grupa" &&
+                           (ExtractField(line, "grupa") == group || ExtractField(line, "grupa") == '&' + group);
+        if (!holds)
+            kept += text.mid(from, next - from);
+        from = next;
+    }
+    return end < 0 ? kept : kept + bytes.mid(end);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -111,16 +158,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Saved by the editor without a change, the file reads back as the same record: the values it
     // left as stored keep their bytes, a lone CR too.
-    NoRandom random;
-    EntrySave save;
-    save.addMode = false;
-    save.editedPath = path;
-    save.record = record;
-    save.record.otherLines.clear();
-    const EntrySaveResult saved = saveEntry(save, random, FileWriter::standard(), FileRemover::standard());
-    FUZZ_CHECK(saved.saved, saved.error.toLocal8Bit());
-    const std::optional<QByteArray> after = readBytes(path);
-    FUZZ_CHECK(after.has_value(), path.toLocal8Bit());
+    const std::optional<QByteArray> after = saveUnchanged(path, record);
     checkSame(PersonRecord::parse(splitLines(*after)), record, bytes);
+    // What the save changes on purpose: it writes the lines in the editor's order, one per value
+    // (of a single-valued key written more than once only the last, none for an empty name or
+    // address part, none for an empty line), each line of a known key rebuilt from its key and
+    // value, and gives a line it writes anew, or a last line without an end that no longer stands
+    // last, the file's own line end. Everything else keeps its bytes: where it writes the lines the
+    // file holds, in their order, it writes the file as it was, every line's end (CR LF, LF, none
+    // on a last line) and what follows a Ctrl-Z included.
+    checkSameBytesForSameLines(bytes, *after);
+    FUZZ_CHECK(after->endsWith(afterEndOfFile(bytes)), *after);
+    // So a file the editor wrote, whatever its line ends, is saved again byte for byte.
+    const std::optional<QByteArray> again = saveUnchanged(path, record);
+    FUZZ_CHECK(*again == *after, *after + "\n====\n" + *again);
+
+    // A group deleted in the files takes its lines with their ends, and leaves every other byte.
+    const QByteArray group = record.grupa.value(0);
+    if (!group.isEmpty()) {
+        fuzz::writeScratchFile(QStringLiteral("1-2-3.wps"), bytes);
+        RemoveGroupFromFiles({fuzz::scratchFolder()}, group, TextReader::standard(), FileWriter::standard());
+        const std::optional<QByteArray> removed = readBytes(path);
+        FUZZ_CHECK(removed.has_value(), path.toLocal8Bit());
+        FUZZ_CHECK(*removed == withoutGroup(bytes, group), bytes + "\n====\n" + *removed);
+    }
     return 0;
 }
