@@ -632,7 +632,7 @@ void TForm1::FlatSpeedButton5Click()
 void TForm1::FlatSpeedButton6Click()
 {
     if (m_dialogs.aboutBox)
-        DialogRunner::current().run(*m_dialogs.aboutBox);
+        DialogRunner::current().run(*m_dialogs.aboutBox());
 }
 
 void TForm1::FlatSpeedButton7Click()
@@ -665,7 +665,7 @@ void TForm1::FillPrintDialog()
     QList<PersonListEntry> entries =
         scanPrintEntries(dataFolders(m_state.settings, m_state.programDir), *m_state.reader);
     m_listing->sortByName(entries);
-    m_dialogs.printDialog->Fill(std::move(entries), m_groupMenu.groups());
+    m_dialogs.printDialog()->Fill(std::move(entries), m_groupMenu.groups());
 }
 
 void TForm1::FillMailDialog()
@@ -673,7 +673,7 @@ void TForm1::FillMailDialog()
     QList<PersonListEntry> entries =
         scanMailEntries(dataFolders(m_state.settings, m_state.programDir), *m_state.reader);
     m_listing->sortByName(entries);
-    m_dialogs.mailDialog->Fill(std::move(entries), m_groupMenu.groups());
+    m_dialogs.mailDialog()->Fill(std::move(entries), m_groupMenu.groups());
 }
 
 // The pickers' and the options' results are not used: nothing of the main window changes.
@@ -682,7 +682,7 @@ void TForm1::FlatSpeedButton13Click()
     if (!m_dialogs.printDialog)
         return;
     FillPrintDialog();
-    DialogRunner::current().run(*m_dialogs.printDialog);
+    DialogRunner::current().run(*m_dialogs.printDialog());
 }
 
 void TForm1::FlatSpeedButton15Click()
@@ -690,31 +690,31 @@ void TForm1::FlatSpeedButton15Click()
     if (!m_dialogs.mailDialog)
         return;
     FillMailDialog();
-    DialogRunner::current().run(*m_dialogs.mailDialog);
+    DialogRunner::current().run(*m_dialogs.mailDialog());
 }
 
 void TForm1::FlatSpeedButton21Click()
 {
     if (m_dialogs.optionsDialog)
-        DialogRunner::current().run(*m_dialogs.optionsDialog);
+        DialogRunner::current().run(*m_dialogs.optionsDialog());
 }
 
 void TForm1::FlatSpeedButton12Click()
 {
     if (m_dialogs.searchDialog)
-        m_dialogs.searchDialog->ShowSearch();
+        m_dialogs.searchDialog()->ShowSearch();
 }
 
 void TForm1::FlatSpeedButton16Click()
 {
-    if (m_dialogs.colourEditor && m_dialogs.colourEditor->EditColours())
+    if (m_dialogs.colourEditor && m_dialogs.colourEditor()->EditColours())
         LoadColours();
 }
 
 void TForm1::FlatSpeedButton17Click()
 {
     if (m_dialogs.nameDayDialog)
-        m_dialogs.nameDayDialog->ShowLookup();
+        m_dialogs.nameDayDialog()->ShowLookup();
 }
 
 void TForm1::FlatComboBox1Change()

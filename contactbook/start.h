@@ -64,20 +64,24 @@ namespace start {
 
 class TForm1;
 
+// A dialog of a command, asked for only when a command opens it, so that whoever makes the windows
+// may make it then; each call returns the same dialog. Missing when empty.
+template <class T> using DialogOf = std::function<T*()>;
+
 // The dialogs the main window's commands open: the about box of "O", the entry editor and the entry
 // type dialog of "N" and "E", the print picker, the bulk e-mail picker (a print picker too), the
 // options dialog, and the dialogs of "S", the colours command and "I". A command whose dialog is
 // missing does nothing.
 struct Dialogs {
-    QDialog* aboutBox = nullptr;
-    dodaj_nowy::TForm3* editor = nullptr;
-    wybor_typu_nowego::TForm6* entryTypeDialog = nullptr;
-    drukowanie::TForm8* printDialog = nullptr;
-    drukowanie::TForm8* mailDialog = nullptr;
-    QDialog* optionsDialog = nullptr;
-    szukanie::TForm7* searchDialog = nullptr;
-    kolory::TForm11* colourEditor = nullptr;
-    imieniny::TForm12* nameDayDialog = nullptr;
+    DialogOf<QDialog> aboutBox = {};
+    DialogOf<dodaj_nowy::TForm3> editor = {};
+    DialogOf<wybor_typu_nowego::TForm6> entryTypeDialog = {};
+    DialogOf<drukowanie::TForm8> printDialog = {};
+    DialogOf<drukowanie::TForm8> mailDialog = {};
+    DialogOf<QDialog> optionsDialog = {};
+    DialogOf<szukanie::TForm7> searchDialog = {};
+    DialogOf<kolory::TForm11> colourEditor = {};
+    DialogOf<imieniny::TForm12> nameDayDialog = {};
 };
 
 // What the create step takes from outside the window.
@@ -93,7 +97,7 @@ struct StartSetup {
     const FileRemover* remover = nullptr; // the standard remover when null
     const Clock* clock = nullptr;         // the standard clock when null
     const FileWriter* writer = nullptr;   // the standard writer when null
-    // Makes the dialogs once the create step succeeded; they are built on the window's program
+    // Hands over the dialogs once the create step succeeded; they are built on the window's program
     // state and person list, and must outlive the window. None when empty.
     std::function<Dialogs(TForm1&)> dialogs;
 };

@@ -283,8 +283,8 @@ void TForm1::FlatSpeedButton4Click()
 {
     if (!m_dialogs.editor || !m_dialogs.entryTypeDialog)
         return;
-    dodaj_nowy::TForm3& editor = *m_dialogs.editor;
-    wybor_typu_nowego::TForm6& entryType = *m_dialogs.entryTypeDialog;
+    dodaj_nowy::TForm3& editor = *m_dialogs.editor();
+    wybor_typu_nowego::TForm6& entryType = *m_dialogs.entryTypeDialog();
     editor.PrepareNewEntry(m_groupMenu);
 
     entryType.OfferPerson();
@@ -327,7 +327,7 @@ void TForm1::FlatSpeedButton9Click()
 {
     if (!m_dialogs.editor)
         return;
-    dodaj_nowy::TForm3& editor = *m_dialogs.editor;
+    dodaj_nowy::TForm3& editor = *m_dialogs.editor();
     // The editor is filled from the view, so it edits the file shown, whatever the chooser selects.
     const QString path = m_shown.ShownPath;
     if (path.isEmpty())

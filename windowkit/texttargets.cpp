@@ -9,11 +9,14 @@
 
 void TextTargets::add(int id, Setter setter)
 {
+    if (const auto text = m_texts.constFind(id); text != m_texts.cend())
+        setter(*text);
     m_targets[id].append(std::move(setter));
 }
 
-void TextTargets::apply(int id, const QString& text) const
+void TextTargets::apply(int id, const QString& text)
 {
+    m_texts.insert(id, text);
     const auto it = m_targets.constFind(id);
     if (it == m_targets.cend())
         return;
@@ -21,7 +24,7 @@ void TextTargets::apply(int id, const QString& text) const
         set(text);
 }
 
-void TextTargets::applyBuiltIn() const
+void TextTargets::applyBuiltIn()
 {
     for (auto it = m_targets.cbegin(); it != m_targets.cend(); ++it)
         apply(it.key(), cp1250::toUnicode(builtInText(it.key())));

@@ -36,7 +36,7 @@ protected:
         write("baza/stale/Imiona_index.ind", {"<$@$>Jan</$@$>|Jan|Janek|Jaś|", "<$@$>Anna</$@$>|Anna|Ania|"});
         startMain([this](start::TForm1& m) {
             names = std::make_unique<TForm12>(m.State(), clock);
-            return start::Dialogs{.nameDayDialog = names.get()};
+            return start::Dialogs{.nameDayDialog = [this] { return names.get(); }};
         });
     }
 

@@ -35,7 +35,7 @@ protected:
         write("baza/1.wps", {"<$@$>nazwisko</$@$>Adam"});
         startMain([this](start::TForm1& m) {
             editor = std::make_unique<TForm11>(m.State());
-            return start::Dialogs{.colourEditor = editor.get()};
+            return start::Dialogs{.colourEditor = [this] { return editor.get(); }};
         });
     }
 

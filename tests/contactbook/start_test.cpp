@@ -737,6 +737,10 @@ TEST_F(MainWindowTest, ALanguageSetsItsTextsOnEveryWindowAndPolishRestoresThemAl
     ASSERT_EQ(child<QMenu>(form, "PopupMenu2")->actions().size(), 2);
     EXPECT_TRUE(child<QMenu>(form, "PopupMenu2")->actions()[1]->isChecked());
 
+    // The editor is made before the language is applied and follows it; the about box is made
+    // after, when first looked at below, and takes the language in use then.
+    ASSERT_TRUE(program->Form3.get());
+    EXPECT_FALSE(program->Form2.made());
     form.show(); // the show step applies the saved language
     struct Text {
         const char* what;
@@ -759,6 +763,7 @@ TEST_F(MainWindowTest, ALanguageSetsItsTextsOnEveryWindowAndPolishRestoresThemAl
              "Niewłaściwy (nieobsługiwany) format pliku graficznego"},
             {"filter item 3", form.GroupFilterActions()[3]->text(), "All", "Wszystko"},
             {"filter item 1", form.GroupFilterActions()[1]->text(), "Bin", "Wykasowane"},
+            {"editor label 1", child<QLabel>(*program->Form3, "Label1")->text(), "Name", "Nazwisko i Imię/Imiona"},
             {"about X", child<TFlatSpeedButton>(*program->Form2, "FlatSpeedButton2")->Caption(), "C", "X"},
             {"about text", child<QPlainTextEdit>(*program->Form2, "Memo1")->toPlainText().section('\n', 0, 0),
              "About Zubo", "Zubo v3.7 - program do zarządzania kontaktami pod Windows 9x/Me/XP."},
@@ -825,12 +830,36 @@ TEST_F(MainWindowTest, TheFirstShowOnAFullDiskLeavesTheSettingsFileAsItWasAndSay
     EXPECT_TRUE(prompter.shown[0].text.contains(disk.file("opcje.ini"))) << prompter.shown[0].text.toStdString();
 }
 
+// The main window comes first and is shown without any other window made; a command makes its
+// dialog when it first opens it, and only that one.
 TEST_F(MainWindowTest, WindowsAreCreatedInOrderAndXClosesTheMainOne)
 {
     write("baza/1.wps", {"<$@$>nazwisko</$@$>A"});
     const auto program = createWindows(setup());
     ASSERT_TRUE(program->Form1 && program->Form2);
     program->Form1->show();
+    const auto madeWindows = [&] {
+        QStringList made;
+        const auto note = [&](const auto& window, const char* name) {
+            if (window.made())
+                made << name;
+        };
+        note(program->Form2, "Form2");
+        note(program->Form3, "Form3");
+        note(program->Form4, "Form4");
+        note(program->Form5, "Form5");
+        note(program->Form6, "Form6");
+        note(program->Form7, "Form7");
+        note(program->Form8, "Form8");
+        note(program->Form10, "Form10");
+        note(program->Form11, "Form11");
+        note(program->Form12, "Form12");
+        note(program->Form13, "Form13");
+        note(program->Form14, "Form14");
+        note(program->Form15, "Form15");
+        return made;
+    };
+    EXPECT_EQ(madeWindows(), QStringList());
 
     ScriptedDialogRunner dialogs;
     bool aboutShown = false;
@@ -840,6 +869,7 @@ TEST_F(MainWindowTest, WindowsAreCreatedInOrderAndXClosesTheMainOne)
     };
     child<TFlatSpeedButton>(*program->Form1, "FlatSpeedButton6")->Click();
     EXPECT_TRUE(aboutShown);
+    EXPECT_EQ(madeWindows(), QStringList{"Form2"});
     EXPECT_EQ(dialogs.shown, QList<QDialog*>{program->Form2.get()});
     EXPECT_FALSE(program->Form2->isVisible());
 

@@ -29,7 +29,7 @@ protected:
         write("baza/4.wpj", {"<$@$>nazwisko</$@$>Rocznica", "<$@$>ulica</$@$>Polna"});
         startMain([this](start::TForm1& m) {
             search = std::make_unique<TForm7>(m.State(), m);
-            return start::Dialogs{.searchDialog = search.get()};
+            return start::Dialogs{.searchDialog = [this] { return search.get(); }};
         });
     }
 
