@@ -96,6 +96,10 @@ void TForm1::createControls()
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
     setFont(DefaultUiFont());
+    // The first hint component sets the application's style; made before the other controls, none
+    // of them is polished twice.
+    FlatHint1 = new TFlatHint(this);
+    FlatHint1->SetFont(DefaultUiFont());
     // The colours of the built-in scheme until the settings file's are applied.
     schemecolours::applyToWindow(this, m_state.colors);
 
@@ -231,9 +235,6 @@ void TForm1::createControls()
     onClick(21, &TForm1::FlatSpeedButton21Click);
     FlatSpeedButton[16]->SetGlyph(bitmapResource(u"KOLORY"));
     FlatSpeedButton[16]->setToolTip(QString::fromUtf8("Zmiana kolorów programu"));
-
-    FlatHint1 = new TFlatHint(this);
-    FlatHint1->SetFont(DefaultUiFont());
 
     PopupMenu1 = new QMenu(this);
     connect(PopupMenu1, &QMenu::aboutToShow, this, [this] {
