@@ -73,7 +73,7 @@ void StartToFirstShownPerson(benchmark::State& state, const Dataset* d)
         start::TForm1 form(setup(p));
         form.show();
         QCoreApplication::processEvents();
-        if (form.PersonList().size() != p.files.size() || form.Shown().ShownName.isEmpty())
+        if (form.PersonList().size() != p.files.size() || form.Shown().record.nazwisko.isEmpty())
             state.SkipWithError("the window did not list and show the persons");
         state.PauseTiming();
         form.hide();

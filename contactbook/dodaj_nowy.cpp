@@ -110,7 +110,7 @@ TForm3::TForm3(const ProgramState& state, const GroupFilterMenu& groups, const E
     TextTargets own;
     RegisterTexts(own);
     own.applyBuiltIn();
-    Groups = EntryGroupMenu::forNewEntry(groups);
+    m_groups = EntryGroupMenu::forNewEntry(groups);
     RebuildGroupMenu();
 }
 
@@ -390,55 +390,53 @@ void TForm3::ClearForNewEntry()
     FlatCheckBox1->SetChecked(false);
     FlatCheckBox2->SetChecked(false);
     FlatSpeedButton8->setEnabled(false);
-    Nip.clear();
-    Regon.clear();
+    m_nip.clear();
+    m_regon.clear();
     FlatEdit1->setFocus();
 }
 
 void TForm3::PrepareNewEntry(const GroupFilterMenu& groups)
 {
-    AddMode = true;
+    m_addMode = true;
     ClearForNewEntry();
-    Groups = EntryGroupMenu::forNewEntry(groups);
+    m_groups = EntryGroupMenu::forNewEntry(groups);
     RebuildGroupMenu();
 }
 
 void TForm3::SetEntryType(const QByteArray& type)
 {
-    EntryType = type;
+    m_entryType = type;
     FlatSpeedButton10->setEnabled(isPersonType(type));
 }
 
-void TForm3::PrepareEdit(const QString& path, PersonFieldValues shown, const ShownEntry& entry,
-                         const GroupFilterMenu& groups, const QList<QByteArray>& fileGroups)
+void TForm3::PrepareEdit(const ShownPerson& person, const QImage& photo, const GroupFilterMenu& groups)
 {
-    AddMode = false;
-    EditedPath = path;
-    m_editedHasPhoto = entry.HasPhoto;
-    FlatEdit1->setText(text(entry.ShownName));
+    const PersonRecord& r = person.record;
+    m_addMode = false;
+    m_editedPath = person.path;
+    m_editedHasPhoto = person.hasPhoto;
+    FlatEdit1->setText(text(r.nazwisko));
     for (TFlatEdit* e : {FlatEdit10, FlatEdit12})
         e->clear();
-    // The occasion to add starts empty; its year stays as the main window shows it.
-    shown.occasionDescription.clear();
-    shown.occasionDate = {};
-    setPersonFieldValues(*this, shown);
-    Nip = text(entry.ShownNip);
-    Regon = text(entry.ShownRegon);
+    // The occasion to add starts empty but for the year of the occasion picked in the main window.
+    setPersonFieldValues(*this, shownValues(person, person.hasPhoto ? photo : logo()));
+    m_nip = text(r.NIP);
+    m_regon = text(r.regon);
     FlatCheckBox1->SetChecked(ZuboComboBox2->currentIndex() >= 0);
     FlatCheckBox2->SetChecked(ZuboComboBox4->currentIndex() >= 0);
     UpdateEditorState();
 
-    const EntryKind kind = kindOfFileName(path);
+    const EntryKind kind = kindOfFileName(person.path);
     FlatSpeedButton10->setEnabled(kind == EntryKind::Person || kind == EntryKind::Binned);
-    Groups = EntryGroupMenu::forEditedEntry(groups, fileGroups, kind);
+    m_groups = EntryGroupMenu::forEditedEntry(groups, r.grupa, kind);
     RebuildGroupMenu();
 }
 
 void TForm3::RebuildGroupMenu()
 {
     PopupMenu1->clear();
-    for (qsizetype i = 0; i < Groups.items.size(); ++i) {
-        const EntryGroupMenu::Item& item = Groups.items[i];
+    for (qsizetype i = 0; i < m_groups.items.size(); ++i) {
+        const EntryGroupMenu::Item& item = m_groups.items[i];
         if (i == EntryGroupMenu::Separator) {
             PopupMenu1->addSeparator();
             continue;
@@ -448,9 +446,9 @@ void TForm3::RebuildGroupMenu()
         action->setChecked(item.checked);
         action->setEnabled(item.enabled);
         connect(action, &QAction::triggered, this, [this, i](bool checked) {
-            if (!Groups.items[i].autoCheck)
+            if (!m_groups.items[i].autoCheck)
                 return;
-            Groups.items[i].checked = checked;
+            m_groups.items[i].checked = checked;
             PopupMenu1Change();
         });
     }
@@ -502,8 +500,8 @@ void TForm3::UpdateEditorState()
 
 void TForm3::FormShow()
 {
-    PickedPictureName.clear();
-    EditorModified = false;
+    m_pickedPictureName.clear();
+    m_editorModified = false;
     using namespace schemecolours;
     const ColorScheme& s = m_state.colors;
     applyToWindow(this, s);
@@ -522,7 +520,7 @@ void TForm3::FormShow()
 void TForm3::FlatEdit4Change()
 {
     UpdateEditorState();
-    EditorModified = true;
+    m_editorModified = true;
 }
 
 void TForm3::FlatEdit2Change()
@@ -572,7 +570,7 @@ void TForm3::FlatCheckBox2Click()
 
 void TForm3::PopupMenu1Change()
 {
-    EditorModified = true;
+    m_editorModified = true;
 }
 
 // The stored bytes of an entry field's text; nothing, after a message naming the field by its label,
@@ -676,11 +674,11 @@ void TForm3::FlatListBox1MouseUp()
 void TForm3::PopupMenu2Popup(QWidget* requester)
 {
     if (requester == FlatEdit2 || requester == ZuboComboBox4 || requester == ZuboComboBox5)
-        QuickDateTarget = DateTarget::Birthday;
+        m_quickDateTarget = DateTarget::Birthday;
     else if (requester == FlatEdit3 || requester == ZuboComboBox6 || requester == ZuboComboBox7)
-        QuickDateTarget = DateTarget::Occasion;
+        m_quickDateTarget = DateTarget::Occasion;
     else if (requester == ZuboComboBox2 || requester == ZuboComboBox3)
-        QuickDateTarget = DateTarget::NameDay;
+        m_quickDateTarget = DateTarget::NameDay;
 }
 
 void TForm3::poniedziaek2Click(int index)
@@ -691,7 +689,7 @@ void TForm3::poniedziaek2Click(int index)
 
 void TForm3::applyQuickDate(const CalendarDay& date)
 {
-    switch (QuickDateTarget) {
+    switch (m_quickDateTarget) {
     case DateTarget::NameDay:
         selectDate(ZuboComboBox2, ZuboComboBox3, {date.day - 1, date.month - 1});
         FlatCheckBox1->SetChecked(true);
@@ -715,9 +713,9 @@ void TForm3::applyQuickDate(const CalendarDay& date)
 
 void TForm3::FlatSpeedButton3Click()
 {
-    PickedPictureName.clear();
+    m_pickedPictureName.clear();
     Image1->SetPicture(logo());
-    EditorModified = true;
+    m_editorModified = true;
 }
 
 void TForm3::FlatSpeedButton1Click()
@@ -728,10 +726,10 @@ void TForm3::FlatSpeedButton1Click()
     // A chosen picture counts even when its crop is cancelled: the save then writes the picture
     // the editor shows as the entry's photo.
     if (!choice.pickedName.isEmpty())
-        PickedPictureName = choice.pickedName;
+        m_pickedPictureName = choice.pickedName;
     if (choice.cropped) {
         Image1->SetPicture(choice.photo);
-        EditorModified = true;
+        m_editorModified = true;
     }
 }
 
@@ -741,17 +739,17 @@ void TForm3::FlatSpeedButton10Click()
         return;
     // An edited entry's own kind decides the fixed item of one-off reminders in the rebuilt menu.
     const QByteArray type =
-        AddMode ? EntryType
-                : QByteArray(kindOfFileName(EditedPath) == EntryKind::OneOff ? kEntryTypeOneOff : kEntryTypePerson);
+        m_addMode ? m_entryType
+                  : QByteArray(kindOfFileName(m_editedPath) == EntryKind::OneOff ? kEntryTypeOneOff : kEntryTypePerson);
     const zarzadzanie_grupami::GroupDialogResult result =
-        zarzadzanie_grupami::ShowGroupDialog(*m_dialogs.groupDialog, Groups.markedGroups(), type);
+        zarzadzanie_grupami::ShowGroupDialog(*m_dialogs.groupDialog, m_groups.markedGroups(), type);
     m_groupsChanged = result.groupsChanged;
     if (result.editorMenu) {
-        Groups.items = *result.editorMenu;
+        m_groups.items = *result.editorMenu;
         RebuildGroupMenu();
     }
     if (result.accepted)
-        EditorModified = true;
+        m_editorModified = true;
 }
 
 void TForm3::SpeedButton1Click()
@@ -765,7 +763,7 @@ void TForm3::SpeedButton1Click()
 void TForm3::SpeedButton2Click()
 {
     if (m_dialogs.businessData)
-        m_dialogs.businessData->EditNumbers(Nip, Regon);
+        m_dialogs.businessData->EditNumbers(m_nip, m_regon);
 }
 
 // The stored bytes of every text of the entry but its dates and photo; false, naming the field,
@@ -791,8 +789,8 @@ bool TForm3::collectRecord(PersonRecord& r, QByteArray& pendingPhone, QString* e
             return false;
         r.*field.value = *value;
     }
-    const std::optional<QByteArray> nip = storableText(Nip, QStringLiteral("NIP"), error);
-    const std::optional<QByteArray> regon = nip ? storableText(Regon, QStringLiteral("Regon"), error) : std::nullopt;
+    const std::optional<QByteArray> nip = storableText(m_nip, QStringLiteral("NIP"), error);
+    const std::optional<QByteArray> regon = nip ? storableText(m_regon, QStringLiteral("Regon"), error) : std::nullopt;
     const std::optional<QByteArray> pending =
         regon ? storableText(FlatEdit10->text(), Label[12]->text(), error) : std::nullopt;
     if (!pending)
@@ -822,7 +820,7 @@ bool TForm3::collectRecord(PersonRecord& r, QByteArray& pendingPhone, QString* e
 // The photo file: the picture as shown, 100 x 100, as a bitmap.
 std::optional<QByteArray> TForm3::photoFile() const
 {
-    const bool withPhoto = !PickedPictureName.isEmpty() || (!AddMode && m_editedHasPhoto);
+    const bool withPhoto = !m_pickedPictureName.isEmpty() || (!m_addMode && m_editedHasPhoto);
     if (!withPhoto)
         return std::nullopt;
     const QImage picture = Image1->Picture()
@@ -837,25 +835,25 @@ std::optional<QByteArray> TForm3::photoFile() const
 bool TForm3::SavePersonFile()
 {
     EntrySave entry;
-    entry.addMode = AddMode;
+    entry.addMode = m_addMode;
     QString error;
     if (!collectRecord(entry.record, entry.pendingPhone, &error)) {
         Prompter::current().showError(nullptr, messageBoxCaption(), error);
         return false;
     }
-    entry.record.grupa = Groups.checkedGroups();
+    entry.record.grupa = m_groups.checkedGroups();
 
-    if (AddMode) {
-        if (EntryType != kEntryTypePerson && EntryType != kEntryTypeOneOff)
-            EntryType = kEntryTypePerson;
+    if (m_addMode) {
+        if (m_entryType != kEntryTypePerson && m_entryType != kEntryTypeOneOff)
+            m_entryType = kEntryTypePerson;
         if (FlatCheckBox2->Checked() && !NormalizeYearField(FlatEdit2) &&
             Prompter::current().askYesNo(nullptr, messageBoxCaption(),
                                          text(m_state.messages[kMsgSaveWithoutBirthday])) == Prompter::Answer::No)
             return false;
-        entry.entryType = EntryType;
+        entry.entryType = m_entryType;
         entry.folder = m_state.settings.saveFolder(m_state.programDir);
     } else {
-        entry.editedPath = EditedPath;
+        entry.editedPath = m_editedPath;
         entry.dataFolders = dataFolders(m_state.settings, m_state.programDir);
         entry.pendingPhone.clear();
     }
@@ -882,9 +880,10 @@ bool TForm3::SavePersonFile()
                                       text(m_state.messages[kMsgFileError]) + QStringLiteral(": ") + result.error);
         return false;
     }
-    if (AddMode)
-        NewFileName = result.fileName;
-    EditorModified = false;
+    if (m_addMode)
+        m_newFileName = result.fileName;
+    m_savedRecord = result.record;
+    m_editorModified = false;
     done(mrOk);
     return true;
 }
@@ -896,14 +895,14 @@ void TForm3::FlatSpeedButton8Click()
 
 void TForm3::FlatSpeedButton5Click()
 {
-    if (EditorModified && !FlatEdit1->text().isEmpty()) {
+    if (m_editorModified && !FlatEdit1->text().isEmpty()) {
         if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(m_state.messages[kMsgSaveChanges])) ==
             Prompter::Answer::Yes) {
             SavePersonFile();
             return;
         }
     }
-    EditorModified = false;
+    m_editorModified = false;
     done(mrCancel);
 }
 

@@ -74,16 +74,22 @@ public:
            const EditorServices& services = {}, QWidget* parent = nullptr);
     ~TForm3() override;
 
-    // The hand-over with the main window.
-    bool AddMode = true;            // a new entry, else EditedPath is rewritten
-    QByteArray EntryType = "osoba"; // "osoba" or "jednorazowka"
-    QString EditedPath;
-    QString NewFileName; // the file the last new-entry save created, without folder
-    bool EditorModified = false;
-    QString PickedPictureName; // the picture chosen during this showing
-    QString Nip;
-    QString Regon;
-    EntryGroupMenu Groups;
+    // What the main window reads of the editor.
+    bool AddMode() const { return m_addMode; }                  // a new entry, else the edited file is rewritten
+    const QByteArray& EntryType() const { return m_entryType; } // "osoba" or "jednorazowka"
+    // The file the last new-entry save created, without folder.
+    const QString& NewFileName() const { return m_newFileName; }
+    // What the last save wrote, as the file now holds it.
+    const PersonRecord& SavedRecord() const { return m_savedRecord; }
+    // Whether the entry was changed since the editor was shown.
+    bool EditorModified() const { return m_editorModified; }
+    // The picture chosen during this showing.
+    const QString& PickedPictureName() const { return m_pickedPictureName; }
+    // The business data the save writes.
+    const QString& Nip() const { return m_nip; }
+    const QString& Regon() const { return m_regon; }
+    // The entry's groups as the menu of "G" marks them.
+    const EntryGroupMenu& Groups() const { return m_groups; }
 
     // Whether the group dialog deleted or renamed a group in the files when it was last shown (its
     // GroupsChanged); the edit command reads it after the editor closed unsaved, and sets it back.
@@ -93,10 +99,6 @@ public:
     // The quick-date items in their order, separators and headings included.
     const QList<QAction*>& QuickDateItems() const { return QuickDates; }
 
-    // Which date group the quick-date menu fills.
-    enum class DateTarget { None, NameDay, Birthday, Occasion };
-    DateTarget QuickDateTarget = DateTarget::None;
-
     void RegisterTexts(TextTargets& texts);
 
     // Empties every field for a new entry.
@@ -105,12 +107,9 @@ public:
     void PrepareNewEntry(const GroupFilterMenu& groups);
     // The type chosen for a new entry: "osoba" or "jednorazowka"; only persons have groups.
     void SetEntryType(const QByteArray& type);
-    // "E": the entry at `path` as the main window shows it (its fields and `entry`), with the groups
-    // of the filter and those its file holds.
-    void PrepareEdit(const QString& path, PersonFieldValues shown, const ShownEntry& entry,
-                     const GroupFilterMenu& groups, const QList<QByteArray>& fileGroups);
-    // Shows Groups in PopupMenu1.
-    void RebuildGroupMenu();
+    // "E": the person the main window shows, with its photo as it loaded there (null for none), and
+    // the groups of the filter besides those its file holds.
+    void PrepareEdit(const ShownPerson& person, const QImage& photo, const GroupFilterMenu& groups);
     // A name day found by the name-day search: day 1..31, month 1..12.
     void NameDayFound(int day, int month);
 
@@ -155,6 +154,12 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    // Which date group the quick-date menu fills.
+    enum class DateTarget { None, NameDay, Birthday, Occasion };
+
+    // Shows Groups() in PopupMenu1.
+    void RebuildGroupMenu();
+
     // The controls, each named by its component name (see nameControls). The person's fields are
     // PersonFields; the occasion fields hold the occasion to add.
     TFlatEdit* FlatEdit1;         // name
@@ -199,6 +204,17 @@ private:
 
     const ProgramState& m_state;
     EditorDialogs m_dialogs;
+    bool m_addMode = true;
+    QByteArray m_entryType = kEntryTypePerson;
+    QString m_editedPath;
+    QString m_newFileName;
+    PersonRecord m_savedRecord;
+    bool m_editorModified = false;
+    QString m_pickedPictureName;
+    QString m_nip;
+    QString m_regon;
+    EntryGroupMenu m_groups;
+    DateTarget m_quickDateTarget = DateTarget::None;
     bool m_groupsChanged = false;
     // Whether the photo of the edited entry loaded in the main window: the save then keeps it.
     bool m_editedHasPhoto = false;

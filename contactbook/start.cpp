@@ -479,8 +479,12 @@ void TForm1::w1Click(int)
 void TForm1::ClearPersonView()
 {
     clearPersonFields(*this, logo());
-    m_shown.HasPhoto = false;
-    m_shown.ShownPath.clear();
+    // Nothing is shown; the buttons "NIP" and "REG", which stay as they were, still show the numbers
+    // of the person shown last.
+    m_shown.path.clear();
+    m_shown.hasPhoto = false;
+    m_shown.pickedOccasionYear.clear();
+    m_photo = QImage();
     m_pickedFavourite.clear();
 }
 
@@ -488,7 +492,7 @@ void TForm1::ShowPerson(const QString& path)
 {
     // Whatever is asked to be shown now, a favourite picked before is no longer the last thing shown.
     m_pickedFavourite.clear();
-    const ShowResult result = ::ShowPerson(path, *m_state.reader);
+    ShowResult result = ::ShowPerson(path, *m_state.reader);
     switch (result.status) {
     case ShowResult::Status::Missing:
         return;
@@ -500,8 +504,11 @@ void TForm1::ShowPerson(const QString& path)
     case ShowResult::Status::Shown:
         break;
     }
-    const ShownPerson& person = result.person;
+    showPerson(std::move(result.person));
+}
 
+void TForm1::showPerson(ShownPerson person)
+{
     ClearPersonView();
     FlatSpeedButton[1]->setVisible(person.showMail);
     FlatSpeedButton[18]->setVisible(person.showNip);
@@ -513,16 +520,14 @@ void TForm1::ShowPerson(const QString& path)
     Panel1->hide();
     Panel2->hide();
 
-    m_shown.ShownPath = path;
-    m_shown.ShownName = person.ShownName();
-    m_shown.ShownNip = person.ShownNip();
-    m_shown.ShownRegon = person.ShownRegon();
-
     setPersonFieldValues(*this, shownValues(person, logo()));
 
     // A photo that is missing or no picture leaves the built-in one, and the entry counts as one
     // without a photo.
-    m_shown.HasPhoto = !person.photoPath.isEmpty() && Image1->LoadFromFile(person.photoPath);
+    person.hasPhoto = !person.photoPath.isEmpty() && Image1->LoadFromFile(person.photoPath);
+    if (person.hasPhoto)
+        m_photo = Image1->Picture();
+    m_shown = std::move(person);
 }
 
 void TForm1::LoadColours()
@@ -734,7 +739,9 @@ void TForm1::FlatComboBox1DrawItem(QPainter* canvas, int index, const QRect& rec
 
 void TForm1::FlatListBox1MouseUp()
 {
-    pickOccasion(FlatListBox1, FlatEdit11, FlatEdit3, ZuboComboBox6, ZuboComboBox7);
+    if (const std::optional<OccasionFields> picked =
+            pickOccasion(FlatListBox1, FlatEdit11, FlatEdit3, ZuboComboBox6, ZuboComboBox7))
+        m_shown.pickedOccasionYear = picked->year;
 }
 
 } // namespace start

@@ -122,10 +122,11 @@ public:
     // The entries the chooser lists, in its order, and the favourites of "#".
     const QList<PersonListEntry>& PersonList() const { return m_personList; }
     const QList<PersonListEntry>& Favourites() const { return m_favourites; }
-    // The shown entry, for the commands that act on it.
-    const ShownEntry& Shown() const { return m_shown; }
-    // What the person fields show now, as the edit command hands them to the editor.
-    PersonFieldValues ShownFields() const { return personFieldValues(*this); }
+    // The person shown, for the commands that act on it and the editor of "E"; its path is empty
+    // when nothing is shown.
+    const ShownPerson& Shown() const { return m_shown; }
+    // The shown person's photo as it loaded; null when the built-in picture is shown.
+    const QImage& ShownPhoto() const { return m_photo; }
 
     // The list as other windows change it (PersonListOwner).
     const GroupFilterMenu& GroupMenu() const override { return m_groupMenu; }
@@ -254,8 +255,10 @@ private:
     // and making their items would cost more than all the rest of the start.
     void rebuildGroupMenu();
     // Lists the entries again with a group scan, then selects and shows the one at `path`, listed
-    // or not.
-    void showAfterEdit(const QString& path);
+    // or not: the record the editor saved, or the file as it now stands when it was not saved.
+    void showAfterEdit(const QString& path, const PersonRecord* saved);
+    // Shows a person read already, or just saved.
+    void showPerson(ShownPerson person);
 
     void createControls();
     void registerTexts();
@@ -278,7 +281,8 @@ private:
     QList<PersonListEntry> m_personList;
     QList<PersonListEntry> m_favourites;
     GroupFilterMenu m_groupMenu;
-    ShownEntry m_shown;
+    ShownPerson m_shown;
+    QImage m_photo;
     const FileRemover* m_remover;
     const Clock* m_clock;
     // Shared with the phone panel's watcher, which may still see the panel hidden while the window

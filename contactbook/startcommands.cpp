@@ -298,7 +298,7 @@ void TForm1::FlatSpeedButton4Click()
     RefreshPersonList(GroupScan::RebuildMenu);
     if (ZuboComboBox1->count() == 0)
         return;
-    if (editor.EntryType != kEntryTypePerson) {
+    if (editor.EntryType() != kEntryTypePerson) {
         // One-off reminders are not listed under the refreshed filter. The first entry is shown as
         // well as selected, so the chooser names the person the view shows.
         ZuboComboBox1->setCurrentIndex(0);
@@ -307,19 +307,22 @@ void TForm1::FlatSpeedButton4Click()
     }
     for (int i = 0; i < ZuboComboBox1->count(); ++i) {
         const QString path = ZuboComboBox1->itemText(i);
-        if (QFileInfo(path).fileName() == editor.NewFileName) {
+        if (QFileInfo(path).fileName() == editor.NewFileName()) {
             ZuboComboBox1->setCurrentIndex(i);
-            ShowPerson(path);
+            showPerson(shownPerson(path, editor.SavedRecord()));
             return;
         }
     }
 }
 
-void TForm1::showAfterEdit(const QString& path)
+void TForm1::showAfterEdit(const QString& path, const PersonRecord* saved)
 {
     RefreshPersonList(GroupScan::RebuildMenu);
     ZuboComboBox1->setCurrentIndex(ZuboComboBox1->findText(path, Qt::MatchExactly | Qt::MatchCaseSensitive));
-    ShowPerson(path);
+    if (saved)
+        showPerson(shownPerson(path, *saved));
+    else
+        ShowPerson(path);
 }
 
 // "E": opens the editor on the shown entry, and after a save lists the entries again and shows it.
@@ -328,28 +331,29 @@ void TForm1::FlatSpeedButton9Click()
     if (!m_dialogs.editor)
         return;
     dodaj_nowy::TForm3& editor = *m_dialogs.editor();
-    // The editor is filled from the view, so it edits the file shown, whatever the chooser selects.
-    const QString path = m_shown.ShownPath;
+    // The editor is filled from the person shown, so it edits the file shown, whatever the chooser
+    // selects.
+    const QString path = m_shown.path;
     if (path.isEmpty())
         return;
-    // An entry deleted meanwhile is named with the system's cause.
+    // Only a file still there and readable is edited: an entry deleted meanwhile is named with the
+    // system's cause. The save reads it again for the lines the editor does not show.
     int code = notAFileError(path);
-    const std::optional<Lines> lines = code == 0 ? m_state.reader->readLines(path, &code) : std::nullopt;
-    if (!lines) {
+    if (code != 0 || !m_state.reader->readFirstLine(path, &code)) {
         // A question box whose answer is not used, as every file error of the main program.
         Prompter::current().askYesNo(nullptr, messageBoxCaption(), fileErrorMessage(m_state.messages, path, code));
         return;
     }
-    editor.PrepareEdit(path, ShownFields(), m_shown, m_groupMenu, PersonRecord::parse(*lines).grupa);
+    editor.PrepareEdit(m_shown, m_photo, m_groupMenu);
 
     if (DialogRunner::current().run(editor) == mrOk) {
-        showAfterEdit(path);
+        showAfterEdit(path, &editor.SavedRecord());
         return;
     }
     // A group deleted or renamed in the dialog changed the files, saved or not.
     if (editor.GroupsChanged()) {
         editor.ForgetGroupsChanged();
-        showAfterEdit(path);
+        showAfterEdit(path, nullptr);
     }
 }
 
@@ -357,10 +361,11 @@ void TForm1::FlatSpeedButton9Click()
 // list): the user decides on what is in front of them.
 void TForm1::FlatSpeedButton2Click()
 {
-    const QString path = m_shown.ShownPath;
+    const QString path = m_shown.path;
     if (path.isEmpty() || !mayChangeEntry(m_state, path))
         return;
-    const QByteArray question = m_state.messages[3] + ": " + shownEntryName(m_personList, path, m_shown.ShownName);
+    const QByteArray question =
+        m_state.messages[3] + ": " + shownEntryName(m_personList, path, m_shown.record.nazwisko);
     if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(question)) != Prompter::Answer::Yes)
         return;
     const std::optional<DeleteResult> result = deleteEntry(path, m_clock->now(), *m_state.writer, *m_remover);
@@ -377,10 +382,11 @@ void TForm1::FlatSpeedButton2Click()
 
 void TForm1::FlatSpeedButton11Click()
 {
-    const QString path = m_shown.ShownPath;
+    const QString path = m_shown.path;
     if (path.isEmpty() || kindOfFileName(path) != EntryKind::Binned || !mayChangeEntry(m_state, path))
         return;
-    const QByteArray question = m_state.messages[17] + ": " + shownEntryName(m_personList, path, m_shown.ShownName);
+    const QByteArray question =
+        m_state.messages[17] + ": " + shownEntryName(m_personList, path, m_shown.record.nazwisko);
     if (Prompter::current().askYesNo(nullptr, messageBoxCaption(), text(question)) != Prompter::Answer::Yes)
         return;
     const std::optional<RestoreResult> result = restoreEntry(path, m_clock->now(), *m_state.writer, *m_remover);
@@ -407,14 +413,14 @@ void TForm1::FlatSpeedButton11Click()
 
 void TForm1::FlatSpeedButton18Click()
 {
-    Panel2->setText(text(m_shown.ShownNip));
+    Panel2->setText(text(m_shown.record.NIP));
     Panel2->show();
     Panel2->raise();
 }
 
 void TForm1::FlatSpeedButton19Click()
 {
-    Panel2->setText(text(m_shown.ShownRegon));
+    Panel2->setText(text(m_shown.record.regon));
     Panel2->show();
     Panel2->raise();
 }

@@ -55,7 +55,8 @@ EntrySaveResult saveNew(const EntrySave& entry, RandomSource& random, const File
         remover.remove(path);
         return result;
     }
-    if (!writeLines(path, record.newEntryLines(entry.pendingPhone), writer, &result.error)) {
+    const Lines lines = record.newEntryLines(entry.pendingPhone);
+    if (!writeLines(path, lines, writer, &result.error)) {
         if (entry.photo)
             remover.remove(entry.folder + photoFileName(*name));
         remover.remove(path);
@@ -63,6 +64,7 @@ EntrySaveResult saveNew(const EntrySave& entry, RandomSource& random, const File
     }
     result.saved = true;
     result.fileName = *name;
+    result.record = PersonRecord::parse(lines);
     return result;
 }
 
@@ -102,12 +104,14 @@ EntrySaveResult saveEdited(const EntrySave& entry, const FileWriter& writer, con
         return result;
     // Unchanged values are written as stored, lines the file holds with their own line ends, and what
     // stands after the file's Ctrl-Z after the lines.
+    const Lines lines = record.editedEntryLines(old ? &*old : nullptr);
     LineRewrite rewrite(stored);
-    rewrite.addMatching(record.editedEntryLines(old ? &*old : nullptr));
+    rewrite.addMatching(lines);
     if (!writer.writeAtomically(entry.editedPath, rewrite.bytes(), &result.error))
         return result;
     result.saved = true;
     result.fileName = file.fileName();
+    result.record = PersonRecord::parse(lines);
     return result;
 }
 

@@ -30,7 +30,10 @@ struct EntrySave {
 struct EntrySaveResult {
     bool saved = false;
     QString fileName; // the file written, without folder
-    QString error;    // why nothing was saved
+    // What the written file holds, as reading it again would give it: the main window shows it
+    // without reading the file it was just handed.
+    PersonRecord record;
+    QString error; // why nothing was saved
 };
 
 // Writes the entry. The photo goes first and the person file last, each through a temporary file

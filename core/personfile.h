@@ -90,6 +90,8 @@ struct PersonRecord {
     // byte for byte: a lone CR in it stays. Any other value is made one line (oneLine).
     Lines newEntryLines(const QByteArray& pendingPhone) const;
     Lines editedEntryLines(const PersonRecord* stored = nullptr) const;
+
+    bool operator==(const PersonRecord&) const = default;
 };
 
 // The photo of a person file: its base name (the name without extension) and ".bmp".

@@ -46,20 +46,11 @@ OccasionFields occasionFields(const QByteArray& value)
     return {selection(parts.day, parts.month), parts.year, parts.description};
 }
 
-ShowResult ShowPerson(const QString& path, const TextReader& reader)
+ShownPerson shownPerson(const QString& path, PersonRecord record)
 {
-    ShowResult result;
-    if (!isFile(path))
-        return result;
-    const auto lines = reader.readLines(path, &result.errorCode);
-    if (!lines) {
-        result.status = ShowResult::Status::Unreadable;
-        return result;
-    }
-    result.status = ShowResult::Status::Shown;
-    ShownPerson& shown = result.person;
+    ShownPerson shown;
     shown.path = path;
-    shown.record = PersonRecord::parse(*lines);
+    shown.record = std::move(record);
     const PersonRecord& r = shown.record;
 
     if (r.imieniny)
@@ -80,5 +71,20 @@ ShowResult ShowPerson(const QString& path, const TextReader& reader)
         if (isFile(photo))
             shown.photoPath = photo;
     }
+    return shown;
+}
+
+ShowResult ShowPerson(const QString& path, const TextReader& reader)
+{
+    ShowResult result;
+    if (!isFile(path))
+        return result;
+    const auto lines = reader.readLines(path, &result.errorCode);
+    if (!lines) {
+        result.status = ShowResult::Status::Unreadable;
+        return result;
+    }
+    result.status = ShowResult::Status::Shown;
+    result.person = shownPerson(path, PersonRecord::parse(*lines));
     return result;
 }

@@ -15,15 +15,21 @@ struct DaySelection {
     bool operator==(const DaySelection&) const = default;
 };
 
-// Everything the main window shows of one person file; the window copies it into its controls.
+// The person the main window shows, read from one person file: the window fills its controls from
+// it and the edit command fills the editor from it. `path` is the file shown, empty when the view is
+// cleared; the chooser's selection may differ (a favourite or an edited entry outside the list), so
+// "E", its save and its photo, "K" and "P" all take this path.
 struct ShownPerson {
     QString path;
     // Every value of the file: the address edits, the phone, e-mail and occasion lists and the
-    // note lines show these as they are.
+    // note lines show these as they are; the name, the NIP and the REGON are shown by their commands.
     PersonRecord record;
     DaySelection nameDay;    // the name-day lists
     DaySelection birthday;   // the birthday lists
     QByteArray birthdayYear; // characters 7-10 of the birthday; "????" stays as it is
+    // The year of the occasion last picked in the occasion list, empty until one is picked: the
+    // editor starts the occasion to add with it.
+    QByteArray pickedOccasionYear;
     // Buttons that depend on the entry: restore "P" for a binned person, edit "E" for every other.
     bool showRestore = false;
     bool showEdit = false;
@@ -31,24 +37,10 @@ struct ShownPerson {
     bool showNip = false;   // "NIP": a non-empty tax number
     bool showRegon = false; // "REG": a non-empty REGON
     // The photo to load; empty when the file names none or the named file is missing, and then the
-    // built-in picture is shown. The window sets HasPhoto only when this loads.
+    // built-in picture is shown. The window sets hasPhoto only when this loads, and an edit saves the
+    // photo again only then.
     QString photoPath;
-
-    // The name the edit command hands to the editor: the file's own, empty when it has none.
-    const QByteArray& ShownName() const { return record.nazwisko; }
-    const QByteArray& ShownNip() const { return record.NIP; }
-    const QByteArray& ShownRegon() const { return record.regon; }
-};
-
-// The entry the main window shows, for the commands that act on it. ShownPath is the file shown,
-// empty when the view is cleared; the chooser's selection may differ (a favourite or an edited
-// entry outside the list), so "E", its save and its photo, "K" and "P" all take this path.
-struct ShownEntry {
-    QString ShownPath;
-    QByteArray ShownName;
-    bool HasPhoto = false; // the photo the file names loaded
-    QByteArray ShownNip;
-    QByteArray ShownRegon;
+    bool hasPhoto = false;
 };
 
 struct ShowResult {
@@ -66,6 +58,8 @@ struct ShowResult {
 // Reads a person file completely before anything is shown, so a file that cannot be read changes
 // nothing and a shown person never mixes with the previous one.
 ShowResult ShowPerson(const QString& path, const TextReader& reader = TextReader::standard());
+// The person at `path` whose file holds `record` (read, or just written by a save).
+ShownPerson shownPerson(const QString& path, PersonRecord record);
 
 // The selections for a name day "DD.MM": the day is the value without its characters 3 to 5, the
 // month the value from its character 4 on. Nothing when either does not convert to an integer.

@@ -61,15 +61,16 @@ int lastSelectedRow(const TFlatListBox* list)
     return -1;
 }
 
-void pickOccasion(const TFlatListBox* list, TFlatEdit* description, TFlatEdit* year, TZuboComboBox* day,
-                  TZuboComboBox* month)
+std::optional<OccasionFields> pickOccasion(const TFlatListBox* list, TFlatEdit* description, TFlatEdit* year,
+                                           TZuboComboBox* day, TZuboComboBox* month)
 {
     const int row = lastSelectedRow(list);
     if (row < 0)
-        return;
+        return std::nullopt;
     const OccasionFields fields = occasionFields(cp1250::fromUnicode(list->Items().at(row)).value_or(QByteArray()));
     description->setText(cp1250::toUnicode(fields.description));
     year->setText(cp1250::toUnicode(fields.year));
     if (fields.date)
         selectDate(day, month, *fields.date);
+    return fields;
 }

@@ -26,6 +26,6 @@ int lastSelectedRow(const TFlatListBox* list);
 
 // Copies the picked row of an occasion list (the last selected one) into the occasion's
 // description, year, day and month; a row without a date, written by hand, leaves the day and
-// month as they are. Nothing happens without a picked row.
-void pickOccasion(const TFlatListBox* list, TFlatEdit* description, TFlatEdit* year, TZuboComboBox* day,
-                  TZuboComboBox* month);
+// month as they are. Nothing happens without a picked row, and then nothing is returned.
+std::optional<OccasionFields> pickOccasion(const TFlatListBox* list, TFlatEdit* description, TFlatEdit* year,
+                                           TZuboComboBox* day, TZuboComboBox* month);

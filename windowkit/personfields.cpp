@@ -119,44 +119,20 @@ void buildPersonFields(QWidget* window, PersonFields& f, const PersonFieldPlaces
                   {f.FlatMemo1, "FlatMemo1"}});
 }
 
-PersonFieldValues personFieldValues(const PersonFields& f)
-{
-    PersonFieldValues v;
-    v.nameDay = selectedDate(f.ZuboComboBox2, f.ZuboComboBox3);
-    v.birthday = selectedDate(f.ZuboComboBox4, f.ZuboComboBox5);
-    v.occasionDate = selectedDate(f.ZuboComboBox6, f.ZuboComboBox7);
-    v.birthdayYear = f.FlatEdit2->text();
-    v.occasionYear = f.FlatEdit3->text();
-    v.occasionDescription = f.FlatEdit11->text();
-    v.street = f.FlatEdit4->text();
-    v.houseNumber = f.FlatEdit5->text();
-    v.flatNumber = f.FlatEdit6->text();
-    v.postalCode = f.FlatEdit7->text();
-    v.postOffice = f.FlatEdit8->text();
-    v.town = f.FlatEdit9->text();
-    v.province = f.FlatEdit13->text();
-    v.occasions = f.FlatListBox1->Items();
-    v.mails = f.FlatListBox2->Items();
-    v.phones = f.FlatListBox3->Items();
-    v.notes = f.FlatMemo1->Lines();
-    v.picture = f.Image1->Picture();
-    return v;
-}
-
 void setPersonFieldValues(PersonFields& f, const PersonFieldValues& v)
 {
     const std::pair<TFlatEdit*, const QString*> edits[] = {
         {f.FlatEdit2, &v.birthdayYear}, {f.FlatEdit3, &v.occasionYear}, {f.FlatEdit11, &v.occasionDescription},
-        {f.FlatEdit4, &v.street},       {f.FlatEdit5, &v.houseNumber},  {f.FlatEdit6, &v.flatNumber},
-        {f.FlatEdit7, &v.postalCode},   {f.FlatEdit8, &v.postOffice},   {f.FlatEdit9, &v.town},
-        {f.FlatEdit13, &v.province},
+        {f.FlatEdit4, &v.ulica},        {f.FlatEdit5, &v.nr_domu},      {f.FlatEdit6, &v.nr_mieszkania},
+        {f.FlatEdit7, &v.kod_pocztowy}, {f.FlatEdit8, &v.poczta},       {f.FlatEdit9, &v.miejscowosc},
+        {f.FlatEdit13, &v.wojewodztwo},
     };
     for (const auto& [edit, value] : edits)
         edit->setText(*value);
-    setItems(f.FlatListBox1, v.occasions);
-    setItems(f.FlatListBox2, v.mails);
-    setItems(f.FlatListBox3, v.phones);
-    f.FlatMemo1->SetLines(v.notes);
+    setItems(f.FlatListBox1, v.impreza);
+    setItems(f.FlatListBox2, v.mail);
+    setItems(f.FlatListBox3, v.telefony);
+    f.FlatMemo1->SetLines(v.notatka);
     selectDate(f.ZuboComboBox2, f.ZuboComboBox3, v.nameDay);
     selectDate(f.ZuboComboBox4, f.ZuboComboBox5, v.birthday);
     selectDate(f.ZuboComboBox6, f.ZuboComboBox7, v.occasionDate);
@@ -170,17 +146,18 @@ PersonFieldValues shownValues(const ShownPerson& person, const QImage& picture)
     v.nameDay = person.nameDay;
     v.birthday = person.birthday;
     v.birthdayYear = text(person.birthdayYear);
-    v.street = text(r.ulica);
-    v.houseNumber = text(r.nr_domu);
-    v.flatNumber = text(r.nr_mieszkania);
-    v.postalCode = text(r.kod_pocztowy);
-    v.postOffice = text(r.poczta);
-    v.town = text(r.miejscowosc);
-    v.province = text(r.wojewodztwo);
-    v.occasions = texts(r.impreza);
-    v.mails = texts(r.mail);
-    v.phones = texts(r.telefony);
-    v.notes = texts(r.notatka);
+    v.occasionYear = text(person.pickedOccasionYear);
+    v.ulica = text(r.ulica);
+    v.nr_domu = text(r.nr_domu);
+    v.nr_mieszkania = text(r.nr_mieszkania);
+    v.kod_pocztowy = text(r.kod_pocztowy);
+    v.poczta = text(r.poczta);
+    v.miejscowosc = text(r.miejscowosc);
+    v.wojewodztwo = text(r.wojewodztwo);
+    v.impreza = texts(r.impreza);
+    v.mail = texts(r.mail);
+    v.telefony = texts(r.telefony);
+    v.notatka = texts(r.notatka);
     v.picture = picture;
     return v;
 }

@@ -63,19 +63,19 @@ enum class FieldUse { Show, Edit };
 // (the occasion list over the foot of the description edit).
 void buildPersonFields(QWidget* window, PersonFields& fields, const PersonFieldPlaces& places, FieldUse use);
 
-// What the fields hold, as the windows show it.
+// What the fields hold, as the windows show it: the values of a person file under the names
+// PersonRecord gives them, the date choices under ShownPerson's, and the occasion fields.
 struct PersonFieldValues {
     DaySelection nameDay, birthday, occasionDate;
     QString birthdayYear, occasionYear, occasionDescription;
-    QString street, houseNumber, flatNumber, postalCode, postOffice, town, province;
-    QStringList occasions, mails, phones, notes;
+    QString ulica, nr_domu, nr_mieszkania, kod_pocztowy, poczta, miejscowosc, wojewodztwo;
+    QStringList impreza, mail, telefony, notatka;
     QImage picture;
 };
-PersonFieldValues personFieldValues(const PersonFields& fields);
 // Sets every field: the edits first, then the lists, the notes, the date lists and the picture.
 void setPersonFieldValues(PersonFields& fields, const PersonFieldValues& values);
-// A person file as the main window shows it: every text as stored, the occasion fields empty,
-// `picture` until the photo loads.
+// A shown person as the fields show it: every text as stored, the occasion's year the one picked
+// last (empty until then), its date and description empty, and `picture`.
 PersonFieldValues shownValues(const ShownPerson& person, const QImage& picture);
 
 // Empties every field and shows `picture`.

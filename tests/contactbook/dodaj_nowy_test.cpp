@@ -16,6 +16,7 @@
 #include "start.h"
 #include "support.h"
 #include "texttargets.h"
+#include "zdjecia.h"
 
 #include <QAction>
 #include <QDir>
@@ -48,15 +49,44 @@ protected:
         dir.write("baza/9-9-9.wps", crlf({T("nazwisko", "Inny"), T("grupa", "&Rodzina"), T("grupa", "Praca")}));
     }
 
-    void start(const FileWriter& writer = FileWriter::standard(), const dodaj_nowy::EditorDialogs& dialogs = {})
+    // The editor with its crop window and business data dialog.
+    void start(const FileWriter& writer = FileWriter::standard())
     {
+        editor.reset();
+        businessDialog.reset();
+        cropWindow.reset();
         start::StartSetup setup;
         setup.programDir = dir.path();
         setup.workingDir = dir.path();
         setup.writer = &writer;
         main = std::make_unique<TForm1>(setup);
+        cropWindow = std::make_unique<zdjecia::TForm4>(main->State());
+        businessDialog = std::make_unique<dane_biznesowe::TForm14>(main->State().colors);
+        const dodaj_nowy::EditorDialogs dialogs{.cropWindow = cropWindow.get(), .businessData = businessDialog.get()};
         editor = std::make_unique<TForm3>(main->State(), main->GroupMenu(), dialogs,
                                           EditorServices{&random, nullptr, &clock});
+    }
+
+    // The editor as the edit command leaves it for the file at `path`, shown without blocking.
+    void openEdit(const QString& path)
+    {
+        if (!editor)
+            start();
+        main->ShowPerson(path);
+        editor->PrepareEdit(main->Shown(), main->ShownPhoto(), main->GroupMenu());
+        editor->open();
+    }
+
+    // The user's part in the business data dialog: the numbers typed, then "Z".
+    void typeBusinessData(const char* nip, const char* regon)
+    {
+        ScriptedDialogRunner dialogs;
+        dialogs.scripts = {[&](QDialog&) {
+            child<TFlatEdit>(*businessDialog, "FlatEdit1")->setText(QString::fromUtf8(nip));
+            child<TFlatEdit>(*businessDialog, "FlatEdit2")->setText(QString::fromUtf8(regon));
+            child<TFlatSpeedButton>(*businessDialog, "FlatSpeedButton2")->Click();
+        }};
+        child<QToolButton>(*editor, "SpeedButton2")->click();
     }
 
     // The editor as the new-entry command leaves it, shown without blocking.
@@ -112,6 +142,8 @@ protected:
     SequenceRandom random{1, 2, 3};
     FixedClock clock{QDate(2024, 1, 15)}; // a Monday
     std::unique_ptr<TForm1> main;
+    std::unique_ptr<zdjecia::TForm4> cropWindow;
+    std::unique_ptr<dane_biznesowe::TForm14> businessDialog;
     std::unique_ptr<TForm3> editor;
 };
 
@@ -207,7 +239,7 @@ TEST_F(EditorTest, NewEntryIsWrittenInTheNewEntryOrder)
     child<TFlatEdit>(*editor, "FlatEdit11")->setText(QStringLiteral("Wigilia"));
     child<TFlatSpeedButton>(*editor, "FlatSpeedButton6")->Click();
     child<TFlatMemo>(*editor, "FlatMemo1")->setPlainText(QStringLiteral("pierwsza\n\n\nczwarta"));
-    editor->Nip = QStringLiteral("123-45");
+    typeBusinessData("123-45", "");
     groupItem("&&Rodzina")->trigger();
 
     EXPECT_TRUE(child<TFlatCheckBox>(*editor, "FlatCheckBox2")->Checked()) << "choosing a birthday switches it on";
@@ -217,8 +249,8 @@ TEST_F(EditorTest, NewEntryIsWrittenInTheNewEntryOrder)
     EXPECT_EQ(messages(), QStringList());
     EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(editor->result(), mrOk);
-    EXPECT_FALSE(editor->EditorModified);
-    EXPECT_EQ(editor->NewFileName, "1-2-3.wps");
+    EXPECT_FALSE(editor->EditorModified());
+    EXPECT_EQ(editor->NewFileName(), "1-2-3.wps");
     EXPECT_EQ(newFiles(), QStringList{"1-2-3.wps"});
     EXPECT_EQ(dir.read("baza/1-2-3.wps"),
               crlf({T("nazwisko", "Nowak Anna"), T("ulica", "Długa"), T("nr_domu", "5"), T("kod_pocztowy", "00-950"),
@@ -236,7 +268,7 @@ TEST_F(EditorTest, ReminderGoesToTheSecondFolderWhenItIsTheSaveTarget)
     openNew("jednorazowka");
     child<TFlatEdit>(*editor, "FlatEdit1")->setText(QStringLiteral("Rocznica"));
     child<TFlatSpeedButton>(*editor, "FlatSpeedButton8")->Click();
-    EXPECT_EQ(editor->NewFileName, "1-2-3.wpj");
+    EXPECT_EQ(editor->NewFileName(), "1-2-3.wpj");
     EXPECT_EQ(dir.read("druga/1-2-3.wpj"), crlf({T("nazwisko", "Rocznica")}));
 }
 
@@ -275,11 +307,8 @@ TEST_F(EditorTest, EditRewritesTheFileInItsOrderWithThePhotoUnderItsName)
     const QString path = dir.write(
         "baza/AB-1.WPJ", crlf({T("nazwisko", "Rocznica"), T("zdjecie", "AB-1.bmp"), T("urodziny", "05.11.19x0"),
                                T("telefony", "1"), T("grupa", "Praca"), T("notatka", "n")}));
-    start();
-    main->ShowPerson(path);
-    ASSERT_TRUE(main->Shown().HasPhoto);
-    editor->PrepareEdit(path, main->ShownFields(), main->Shown(), main->GroupMenu(), {"Praca"});
-    editor->open();
+    openEdit(path);
+    ASSERT_TRUE(main->Shown().hasPhoto);
     child<TFlatEdit>(*editor, "FlatEdit1")->setText(QStringLiteral("Rocznica ślubu"));
     child<TFlatEdit>(*editor, "FlatEdit10")->setText(QStringLiteral("dropped for an edit"));
     child<TFlatSpeedButton>(*editor, "FlatSpeedButton8")->Click();
@@ -392,13 +421,13 @@ TEST_F(EditorTest, AddressesNeedAnAtAndADotAndPhonesAreTakenAsTyped)
     };
     for (const Case& c : cases) {
         prompter.shown.clear();
-        editor->EditorModified = false;
+        editor->FormShow(); // the cases before count as changes made before the showing
         c.edit->setText(QString::fromUtf8(c.typed));
         c.add->Click();
         const bool added = *c.typed && !*c.message;
         EXPECT_EQ(messages(), *c.message ? QStringList{QString::fromUtf8(c.message)} : QStringList()) << c.typed;
         EXPECT_EQ(c.edit->text().isEmpty(), added || !*c.typed) << c.typed;
-        EXPECT_EQ(editor->EditorModified, added) << c.typed;
+        EXPECT_EQ(editor->EditorModified(), added) << c.typed;
     }
     EXPECT_EQ(child<TFlatListBox>(*editor, "FlatListBox2")->Items(), QStringList{"jan@example.org"});
     EXPECT_EQ(child<TFlatListBox>(*editor, "FlatListBox3")->Items(), QStringList{"+48 (22) 1"});
@@ -409,12 +438,12 @@ TEST_F(EditorTest, DeletingAListItemAsksFirst)
     openNew();
     child<TFlatListBox>(*editor, "FlatListBox3")->AddItem(QStringLiteral("600"));
     child<TFlatListBox>(*editor, "FlatListBox3")->AddItem(QStringLiteral("700"));
-    editor->EditorModified = false;
+    editor->FormShow(); // the filling before the showing does not count
 
     // Nothing selected: no question and no change.
     child<TFlatSpeedButton>(*editor, "FlatSpeedButton11")->Click();
     EXPECT_TRUE(prompter.shown.isEmpty());
-    EXPECT_FALSE(editor->EditorModified);
+    EXPECT_FALSE(editor->EditorModified());
 
     child<TFlatListBox>(*editor, "FlatListBox3")->SetSelected(1, true);
     child<TFlatEdit>(*editor, "FlatEdit10")->setText(QStringLiteral("typed"));
@@ -422,7 +451,7 @@ TEST_F(EditorTest, DeletingAListItemAsksFirst)
     child<TFlatSpeedButton>(*editor, "FlatSpeedButton11")->Click();
     EXPECT_EQ(messages(), QStringList{QString::fromUtf8("Czy napewno wykasować telefon: 700 ?!")});
     EXPECT_EQ(child<TFlatListBox>(*editor, "FlatListBox3")->Items().size(), 2);
-    EXPECT_TRUE(editor->EditorModified) << "answering No still counts";
+    EXPECT_TRUE(editor->EditorModified()) << "answering No still counts";
 
     child<TFlatListBox>(*editor, "FlatListBox3")->SetSelected(1, true);
     prompter.answers = {Prompter::Answer::Yes};
@@ -458,8 +487,8 @@ TEST_F(EditorTest, SaveIsOfferedOnlyForAnEntryWithContent)
          },
          false},
         {"only business data",
-         [](TForm3& e) {
-             e.Nip = "1";
+         [this](TForm3& e) {
+             typeBusinessData("1", "");
              child<TFlatEdit>(e, "FlatEdit2")->setText("1990");
          },
          false},
@@ -522,11 +551,11 @@ TEST_F(EditorTest, QuickDatesFillTheDateTheMenuWasOpenedOn)
     // "rok temu" on an occasion list fills the occasion; the change counts even when the year
     // stands as it was.
     child<TFlatEdit>(*editor, "FlatEdit3")->setText(QStringLiteral("2023"));
-    editor->EditorModified = false;
+    editor->FormShow(); // the year typed counts as filled before the showing
     pick(child<TZuboComboBox>(*editor, "ZuboComboBox6"), 17);
     EXPECT_EQ(child<TZuboComboBox>(*editor, "ZuboComboBox6")->currentIndex(), 14);
     EXPECT_EQ(child<TFlatEdit>(*editor, "FlatEdit3")->text(), "2023");
-    EXPECT_TRUE(editor->EditorModified);
+    EXPECT_TRUE(editor->EditorModified());
 
     // A month back from 31 March is 31 February: filled, and warned about.
     clock.setToday(QDate(2024, 3, 31));
@@ -574,7 +603,7 @@ TEST_F(EditorTest, ClosingAsksOnlyWhenANamedEntryWasChangedWhicheverWayItIsClose
             }
             EXPECT_FALSE(editor->isVisible());
             EXPECT_EQ(editor->result(), c.result);
-            EXPECT_FALSE(editor->EditorModified);
+            EXPECT_FALSE(editor->EditorModified());
         }
         EXPECT_EQ(newFiles(), QStringList{"1-2-3.wps"});
         QFile::remove(dir.file("baza/1-2-3.wps"));
@@ -594,7 +623,7 @@ TEST_F(EditorTest, ClosingAsksOnlyWhenANamedEntryWasChangedWhicheverWayItIsClose
     prompter.answers = {Prompter::Answer::Yes};
     editor->close();
     EXPECT_TRUE(editor->isVisible());
-    EXPECT_TRUE(editor->EditorModified);
+    EXPECT_TRUE(editor->EditorModified());
     child<TFlatSpeedButton>(*editor, "FlatSpeedButton5")->Click(); // answered No
     EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(editor->result(), mrCancel);
@@ -603,16 +632,22 @@ TEST_F(EditorTest, ClosingAsksOnlyWhenANamedEntryWasChangedWhicheverWayItIsClose
 
 TEST_F(EditorTest, MinimisingAndRestoringKeepsTheChangesAndThePickedPicture)
 {
+    QImage picture(120, 90, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    ASSERT_TRUE(picture.save(dir.file("photo.png"), "PNG"));
+    FixedPictureChooser chooser(dir.file("photo.png"));
+    ScriptedDialogRunner dialogs; // the crop is cancelled, which keeps the picked picture
     openNew();
     child<TFlatEdit>(*editor, "FlatEdit1")->setText(QStringLiteral("Jan"));
-    editor->PickedPictureName = dir.file("photo.png");
+    child<TFlatSpeedButton>(*editor, "FlatSpeedButton1")->Click();
+    ASSERT_EQ(dialogs.shown.size(), 1);
     child<TFlatEdit>(*editor, "FlatEdit9")->setText(QStringLiteral("Kraków"));
     editor->showMinimized();
     QCoreApplication::processEvents();
     editor->showNormal();
     QCoreApplication::processEvents();
-    EXPECT_TRUE(editor->EditorModified);
-    EXPECT_EQ(editor->PickedPictureName, dir.file("photo.png"));
+    EXPECT_TRUE(editor->EditorModified());
+    EXPECT_EQ(editor->PickedPictureName(), dir.file("photo.png"));
     prompter.answers = {Prompter::Answer::No};
     child<TFlatSpeedButton>(*editor, "FlatSpeedButton5")->Click();
     EXPECT_EQ(prompter.shown.size(), 1) << "closing still asks about the changes";
@@ -648,14 +683,11 @@ TEST_F(EditorTest, TakesTheSchemeEachTimeItIsShown)
 
 TEST_F(EditorTest, BusinessDataChangesOnlyWhenConfirmed)
 {
-    const ColorScheme scheme; // the built-in one, as the main window holds without a settings file
-    dane_biznesowe::TForm14 business(scheme);
-    start(FileWriter::standard(), {.businessData = &business});
+    // An entry of business data alone.
+    openEdit(dir.write("baza/1-1-1.wps", crlf({T("NIP", "111"), T("regon", "222")})));
+    ASSERT_FALSE(editor->EditorModified());
     ScriptedDialogRunner dialogs;
-    openNew();
-    editor->Nip = QStringLiteral("111");
-    editor->Regon = QStringLiteral("222");
-    editor->EditorModified = false;
+    dane_biznesowe::TForm14& business = *businessDialog;
 
     // "K" then "X": nothing changes.
     dialogs.scripts = {[&](QDialog&) {
@@ -665,7 +697,7 @@ TEST_F(EditorTest, BusinessDataChangesOnlyWhenConfirmed)
         child<TFlatSpeedButton>(business, "FlatSpeedButton1")->Click();
     }};
     child<QToolButton>(*editor, "SpeedButton2")->click();
-    EXPECT_EQ(editor->Nip, "111");
+    EXPECT_EQ(editor->Nip(), "111");
 
     // Any text is taken with "Z", an emptied one too; it counts as no change of the entry.
     dialogs.scripts = {[&](QDialog&) {
@@ -674,9 +706,9 @@ TEST_F(EditorTest, BusinessDataChangesOnlyWhenConfirmed)
         child<TFlatSpeedButton>(business, "FlatSpeedButton2")->Click();
     }};
     child<QToolButton>(*editor, "SpeedButton2")->click();
-    EXPECT_EQ(editor->Nip, "abc");
-    EXPECT_EQ(editor->Regon, "");
-    EXPECT_FALSE(editor->EditorModified);
+    EXPECT_EQ(editor->Nip(), "abc");
+    EXPECT_EQ(editor->Regon(), "");
+    EXPECT_FALSE(editor->EditorModified());
     EXPECT_FALSE(child<TFlatSpeedButton>(*editor, "FlatSpeedButton8")->isEnabled());
 }
 

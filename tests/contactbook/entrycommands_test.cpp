@@ -27,6 +27,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -46,12 +47,13 @@ protected:
         dir.write("baza/2-2-2.wps", crlf({T("nazwisko", "Bogdan Bak"), T("ulica", "Druga")}));
     }
 
-    void start(const QStringList& arguments = {})
+    void start(const QStringList& arguments = {}, const TextReader* reader = nullptr)
     {
         start::StartSetup setup;
         setup.programDir = dir.path();
         setup.workingDir = dir.path();
         setup.arguments = arguments;
+        setup.reader = reader;
         program = createWindows(setup);
         ASSERT_TRUE(program->Form1->Started());
     }
@@ -117,11 +119,11 @@ TEST_F(EntryCommandsTest, NewPersonIsListedSelectedAndShown)
     ASSERT_EQ(dialogs.shown.size(), 2);
     EXPECT_EQ(dialogs.shown[0], &entryType());
     EXPECT_EQ(entryType().pos(), main().pos() + QPoint(216, 24));
-    const QString file = editor().NewFileName;
+    const QString file = editor().NewFileName();
     ASSERT_TRUE(file.endsWith(".wps")) << file.toStdString();
     EXPECT_EQ(selectedPath(), dir.file("baza/" + file));
     EXPECT_EQ(shownStreet(), "Trzecia");
-    EXPECT_EQ(main().Shown().ShownName, "Cezary Cis");
+    EXPECT_EQ(main().Shown().record.nazwisko, "Cezary Cis");
     EXPECT_EQ(main().PersonList().size(), 3);
 }
 
@@ -149,18 +151,18 @@ TEST_F(EntryCommandsTest, PictureChosenInTheEditorIsSavedAsThePhotoBesideTheNewE
         dialogs.scripts = {choose(true),
                            [&](QDialog& d) {
                                child<TFlatSpeedButton>(editor(), "FlatSpeedButton1")->Click();
-                               EXPECT_EQ(editor().PickedPictureName, picture) << c.what;
+                               EXPECT_EQ(editor().PickedPictureName(), picture) << c.what;
                                save("Foto", "Polna")(d);
                            },
                            c.crop};
         child<TFlatSpeedButton>(main(), "FlatSpeedButton4")->Click();
-        const QString base = editor().NewFileName.chopped(4);
-        EXPECT_TRUE(dir.read("baza/" + editor().NewFileName).contains(T("zdjecie", "") + base.toLatin1() + ".bmp"))
+        const QString base = editor().NewFileName().chopped(4);
+        EXPECT_TRUE(dir.read("baza/" + editor().NewFileName()).contains(T("zdjecie", "") + base.toLatin1() + ".bmp"))
             << c.what;
         const QImage photo(dir.file("baza/" + base + ".bmp"));
         EXPECT_EQ(photo.size(), QSize(100, 100)) << c.what;
         EXPECT_EQ(photo.pixel(50, 50), c.photo) << c.what;
-        EXPECT_TRUE(main().Shown().HasPhoto) << c.what;
+        EXPECT_TRUE(main().Shown().hasPhoto) << c.what;
     }
 }
 
@@ -185,7 +187,7 @@ TEST_F(EntryCommandsTest, NameDayChosenInTheSearchFillsTheEditorsNameDay)
                            child<TFlatSpeedButton>(names, "FlatSpeedButton3")->Click();
                        }};
     child<TFlatSpeedButton>(main(), "FlatSpeedButton4")->Click();
-    EXPECT_TRUE(dir.read("baza/" + editor().NewFileName).contains(T("imieniny", "27.12")));
+    EXPECT_TRUE(dir.read("baza/" + editor().NewFileName()).contains(T("imieniny", "27.12")));
 }
 
 TEST_F(EntryCommandsTest, CancelledEntryTypeOrEditorChangesNothing)
@@ -227,8 +229,8 @@ TEST_F(EntryCommandsTest, NewReminderSelectsAndShowsTheFirstEntry)
                        }};
     child<TFlatSpeedButton>(main(), "FlatSpeedButton4")->Click();
     EXPECT_FALSE(groupsOffered);
-    EXPECT_TRUE(editor().NewFileName.endsWith(".wpj"));
-    EXPECT_TRUE(QFileInfo::exists(dir.file("baza/" + editor().NewFileName)));
+    EXPECT_TRUE(editor().NewFileName().endsWith(".wpj"));
+    EXPECT_TRUE(QFileInfo::exists(dir.file("baza/" + editor().NewFileName())));
     // The reminder is not listed; the first entry is selected and shown, so that "E" edits what
     // the window shows.
     EXPECT_EQ(selectedPath(), dir.file("baza/1-1-1.wps"));
@@ -253,7 +255,7 @@ TEST_F(EntryCommandsTest, EditStartsFromTheShownEntryAndShowsItAgain)
     ASSERT_EQ(selectedPath(), dir.file("baza/1-1-1.wps"));
     dialogs.scripts = {[this](QDialog&) {
         dodaj_nowy::TForm3& e = editor();
-        EXPECT_FALSE(e.AddMode);
+        EXPECT_FALSE(e.AddMode());
         EXPECT_EQ(child<TFlatEdit>(e, "FlatEdit1")->text(), "Adam Abacki");
         EXPECT_EQ(child<TFlatEdit>(e, "FlatEdit4")->text(), "Pierwsza");
         EXPECT_EQ(child<TFlatListBox>(e, "FlatListBox1")->Items(),
@@ -264,9 +266,9 @@ TEST_F(EntryCommandsTest, EditStartsFromTheShownEntryAndShowsItAgain)
         EXPECT_TRUE(child<TFlatCheckBox>(e, "FlatCheckBox2")->Checked());
         EXPECT_EQ(child<TZuboComboBox>(e, "ZuboComboBox2")->currentIndex(), 23);
         EXPECT_EQ(child<TZuboComboBox>(e, "ZuboComboBox5")->currentIndex(), 10);
-        EXPECT_EQ(e.Nip, "777");
-        EXPECT_FALSE(e.EditorModified) << "the filling before the showing does not count";
-        EXPECT_EQ(e.Groups.checkedGroups(), QList<QByteArray>({"Praca", "Rodzina"}));
+        EXPECT_EQ(e.Nip(), "777");
+        EXPECT_FALSE(e.EditorModified()) << "the filling before the showing does not count";
+        EXPECT_EQ(e.Groups().checkedGroups(), QList<QByteArray>({"Praca", "Rodzina"}));
         child<TFlatEdit>(e, "FlatEdit4")->setText(QStringLiteral("Nowa"));
         child<TFlatSpeedButton>(e, "FlatSpeedButton8")->Click();
     }};
@@ -314,7 +316,7 @@ TEST_F(EntryCommandsTest, GroupsMarkedInTheGroupDialogAreSavedWithTheEntry)
     start();
     dialogs.scripts = {[this](QDialog&) {
                            child<TFlatSpeedButton>(editor(), "FlatSpeedButton10")->Click();
-                           EXPECT_TRUE(editor().EditorModified);
+                           EXPECT_TRUE(editor().EditorModified());
                            child<TFlatSpeedButton>(editor(), "FlatSpeedButton8")->Click();
                        },
                        [](QDialog& d) {
@@ -438,14 +440,54 @@ TEST_F(EntryCommandsTest, AnUnchangedEditOrAGroupRenameKeepsEveryByteOfAFileFrom
 
 TEST_F(EntryCommandsTest, EditOfAFileGoneMissingReportsItAndOpensNothing)
 {
+    FailingTextReader reader({});
+    start({}, &reader);
+    const QString path = dir.file("baza/1-1-1.wps");
+    ASSERT_EQ(main().Shown().path, path);
+    // The system's cause: a read error of a file still there, no such file.
+    const struct {
+        std::function<void()> damage;
+        int code;
+    } cases[] = {
+        {[&] { reader.fail(path); }, 1},
+        {[&] { QFile::remove(path); }, 2},
+    };
+    for (const auto& c : cases) {
+        prompter.shown.clear();
+        c.damage();
+        child<TFlatSpeedButton>(main(), "FlatSpeedButton9")->Click();
+        EXPECT_TRUE(dialogs.shown.isEmpty()) << c.code;
+        ASSERT_EQ(prompter.shown.size(), 1) << c.code;
+        EXPECT_TRUE(prompter.shown[0].question);
+        EXPECT_EQ(prompter.shown[0].text,
+                  QString::fromUtf8("Błąd pliku [id:") + path + " err: " + QString::number(c.code) + "]");
+    }
+}
+
+// The occasion picked in the view fills the view's occasion fields; the editor's occasion to add
+// takes only its year, and only while that person is shown.
+TEST_F(EntryCommandsTest, EditStartsTheOccasionToAddWithTheYearPickedInTheView)
+{
     start();
-    QFile::remove(dir.file("baza/1-1-1.wps"));
-    child<TFlatSpeedButton>(main(), "FlatSpeedButton9")->Click();
-    EXPECT_TRUE(dialogs.shown.isEmpty());
-    ASSERT_EQ(prompter.shown.size(), 1);
-    EXPECT_TRUE(prompter.shown[0].question);
-    // The system's cause: no such file.
-    EXPECT_EQ(prompter.shown[0].text, QString::fromUtf8("Błąd pliku [id:") + dir.file("baza/1-1-1.wps") + " err: 2]");
+    QStringList seen;
+    const auto edit = [&] {
+        dialogs.scripts = {[&](QDialog&) {
+            seen << child<TFlatEdit>(editor(), "FlatEdit3")->text() + "|" +
+                        child<TFlatEdit>(editor(), "FlatEdit11")->text() + "|" +
+                        QString::number(child<TZuboComboBox>(editor(), "ZuboComboBox6")->currentIndex());
+            child<TFlatSpeedButton>(editor(), "FlatSpeedButton5")->Click();
+        }};
+        child<TFlatSpeedButton>(main(), "FlatSpeedButton9")->Click();
+    };
+    auto* occasions = child<TFlatListBox>(main(), "FlatListBox1");
+    occasions->SetSelected(0, true);
+    emit occasions->OnMouseUp(Qt::LeftButton, Qt::NoModifier, 5, 5);
+    ASSERT_EQ(child<TFlatEdit>(main(), "FlatEdit3")->text(), "2000");
+    edit();
+    main().ShowPerson(dir.file("baza/2-2-2.wps"));
+    main().ShowPerson(dir.file("baza/1-1-1.wps"));
+    edit();
+    EXPECT_EQ(seen, QStringList({"2000||-1", "||-1"}));
 }
 
 TEST_F(EntryCommandsTest, EditOfAReminderOffersNoGroups)

@@ -436,13 +436,13 @@ TEST_F(MainWindowTest, ShowsEveryValueOfThePersonInItsControl)
     for (const Field& f : fields)
         EXPECT_EQ(f.shown, QString::fromUtf8(f.expected)) << f.what;
     EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox6")->currentIndex(), -1);
-    EXPECT_EQ(form->Shown().ShownName, cp("Kowalska Anna"));
-    EXPECT_EQ(form->Shown().ShownNip, "123-456");
-    EXPECT_EQ(form->Shown().ShownRegon, "");
+    EXPECT_EQ(form->Shown().record.nazwisko, cp("Kowalska Anna"));
+    EXPECT_EQ(form->Shown().record.NIP, "123-456");
+    EXPECT_EQ(form->Shown().record.regon, "");
     EXPECT_FALSE(child<TFlatSpeedButton>(*form, "FlatSpeedButton1")->isHidden());  // "M": the person has an address
     EXPECT_FALSE(child<TFlatSpeedButton>(*form, "FlatSpeedButton18")->isHidden()); // "NIP"
     EXPECT_TRUE(child<TFlatSpeedButton>(*form, "FlatSpeedButton19")->isHidden());  // an empty REGON keeps "REG" hidden
-    EXPECT_FALSE(form->Shown().HasPhoto);
+    EXPECT_FALSE(form->Shown().hasPhoto);
 
     // A click on an occasion fills its fields; one whose day is no number keeps the date lists.
     const auto pick = [&](int row) {
@@ -469,12 +469,12 @@ TEST_F(MainWindowTest, TheNextPersonReplacesEverythingOfThePreviousOne)
     const QString reminder = write("baza/4.wpj", {"<$@$>nazwisko</$@$>D Jednorazowa"});
     const auto form = startWith();
     form->ShowPerson(dir.file("baza/1.wps"));
-    ASSERT_EQ(form->Shown().ShownName, "A Pierwsza");
+    ASSERT_EQ(form->Shown().record.nazwisko, "A Pierwsza");
 
     form->ShowPerson(nameless);
     // The edit command writes the shown name into the shown file: it must not be the previous one's.
-    EXPECT_EQ(form->Shown().ShownName, "");
-    EXPECT_EQ(form->Shown().ShownNip, "");
+    EXPECT_EQ(form->Shown().record.nazwisko, "");
+    EXPECT_EQ(form->Shown().record.NIP, "");
     EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "Nowa");
     EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit2")->text(), "");
     EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox4")->currentIndex(), -1);
@@ -494,7 +494,7 @@ TEST_F(MainWindowTest, TheNextPersonReplacesEverythingOfThePreviousOne)
     }
 
     form->ShowPerson(dir.file("baza/gone.wps")); // a missing file changes nothing
-    EXPECT_EQ(form->Shown().ShownName, "A Pierwsza");
+    EXPECT_EQ(form->Shown().record.nazwisko, "A Pierwsza");
     EXPECT_TRUE(prompter.shown.isEmpty());
 }
 
@@ -533,7 +533,7 @@ TEST_F(MainWindowTest, AFileThatCannotBeReadChangesNothingAndIsReportedOnce)
     const FailingTextReader reader({broken});
     const auto form = startWith({}, &reader);
     form->ShowPerson(broken);
-    EXPECT_EQ(form->Shown().ShownName, "A Pierwsza");
+    EXPECT_EQ(form->Shown().record.nazwisko, "A Pierwsza");
     EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "Stara");
     EXPECT_EQ(child<TFlatListBox>(*form, "FlatListBox3")->Items(), QStringList({"1"}));
     ASSERT_EQ(prompter.shown.size(), 1);
@@ -563,7 +563,7 @@ TEST_F(MainWindowTest, PhotosOfEveryReadableTypeAreShownAndABadOneLeavesTheBuilt
                                  ("<$@$>zdjecie</$@$>" + std::string(c.file)).c_str(), "<$@$>ulica</$@$>Dalsza"});
         const auto form = startWith();
         form->ShowPerson(path);
-        EXPECT_EQ(form->Shown().HasPhoto, c.loads);
+        EXPECT_EQ(form->Shown().hasPhoto, c.loads);
         EXPECT_EQ(child<TImage>(*form, "Image1")->Picture().size(), c.loads ? QSize(120, 80) : QSize(100, 100));
         if (!c.loads) {
             EXPECT_EQ(child<TImage>(*form, "Image1")->Picture(), bitmapResource(u"LOGO"));
@@ -628,11 +628,11 @@ TEST_F(MainWindowTest, TheGroupFilterListsTheCheckedGroupsAndKinds)
         EXPECT_EQ(child<TFlatSpeedButton>(*form, "FlatSpeedButton9")->isEnabled(), !s.names.isEmpty());
         if (s.shownName) {
             EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->currentIndex(), 0);
-            EXPECT_EQ(form->Shown().ShownName, cp(s.shownName));
+            EXPECT_EQ(form->Shown().record.nazwisko, cp(s.shownName));
         } else {
             EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "");
             EXPECT_EQ(child<TImage>(*form, "Image1")->Picture(), bitmapResource(u"LOGO"));
-            EXPECT_FALSE(form->Shown().HasPhoto);
+            EXPECT_FALSE(form->Shown().hasPhoto);
         }
     }
 }

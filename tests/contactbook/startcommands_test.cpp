@@ -138,7 +138,7 @@ TEST_F(CommandsTest, NipAndRegonFillTheirPanelWhichAClickOrAnotherPersonHides)
     write("baza/2.wps", {"<$@$>nazwisko</$@$>B Osoba"});
     const auto form = startWith();
     form->show();
-    ASSERT_EQ(form->Shown().ShownNip, "123-456-78-90");
+    ASSERT_EQ(form->Shown().record.NIP, "123-456-78-90");
     child<TFlatSpeedButton>(*form, "FlatSpeedButton18")->Click();
     EXPECT_TRUE(child<QLabel>(*form, "Panel2")->isVisible());
     EXPECT_EQ(child<QLabel>(*form, "Panel2")->text(), "123-456-78-90");
@@ -222,14 +222,14 @@ TEST_F(CommandsTest, DeletingTheLastEntryLeavesTheViewCleared)
             a->trigger();
     }
     ASSERT_EQ(listedNames(*form), QStringList({"Rocznica"}));
-    ASSERT_TRUE(form->Shown().HasPhoto);
+    ASSERT_TRUE(form->Shown().hasPhoto);
     prompter.answers = {Prompter::Answer::Yes};
     child<TFlatSpeedButton>(*form, "FlatSpeedButton2")->Click();
     EXPECT_FALSE(dir.exists("baza/1.wpj"));
     EXPECT_FALSE(dir.exists("baza/1.bmp"));
     EXPECT_EQ(child<TZuboComboBox>(*form, "ZuboComboBox1")->count(), 0);
     EXPECT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "");
-    EXPECT_FALSE(form->Shown().HasPhoto);
+    EXPECT_FALSE(form->Shown().hasPhoto);
     EXPECT_EQ(child<TImage>(*form, "Image1")->Picture(), bitmapResource(u"LOGO"));
 }
 
@@ -282,7 +282,7 @@ TEST_F(CommandsTest, RestoringOverAPersonOfTheSameNameKeepsBothAndAFailedRestore
     restoreSelected();
     EXPECT_EQ(dir.read("baza/1.wps"), crlf({"<$@$>nazwisko</$@$>B Stara"}));
     EXPECT_EQ(dir.read("baza/2026128_957.wps"), crlf({"<$@$>nazwisko</$@$>A Nowa"}));
-    EXPECT_EQ(cp1250::toUnicode(form->Shown().ShownName), "B Stara");
+    EXPECT_EQ(cp1250::toUnicode(form->Shown().record.nazwisko), "B Stara");
 
     // Deleted again and restored within the same second: the name to move aside to is taken.
     choose(*form, int(child<TZuboComboBox>(*form, "ZuboComboBox1")->Items().indexOf(dir.file("baza/1.wps"))));
@@ -297,7 +297,7 @@ TEST_F(CommandsTest, RestoringOverAPersonOfTheSameNameKeepsBothAndAFailedRestore
     EXPECT_TRUE(dir.exists("baza/1.wpb"));
     EXPECT_EQ(dir.read("baza/1.wps"), crlf({"<$@$>nazwisko</$@$>C Najnowsza"}));
     // The person that kept the name is not shown as if it were the restored one: the bin entry is.
-    EXPECT_EQ(cp1250::toUnicode(form->Shown().ShownName), "B Stara");
+    EXPECT_EQ(cp1250::toUnicode(form->Shown().record.nazwisko), "B Stara");
     EXPECT_FALSE(child<TFlatSpeedButton>(*form, "FlatSpeedButton11")->isHidden());
 }
 
@@ -372,7 +372,7 @@ TEST_F(CommandsTest, DeleteAndRestoreRefuseAnEntryOutsideTheDataFolders)
         before[name] = dir.read(name);
 
     const auto form = startWith(nullptr, nullptr, {keep});
-    ASSERT_EQ(form->Shown().ShownPath, keep);
+    ASSERT_EQ(form->Shown().path, keep);
     ASSERT_EQ(child<TFlatEdit>(*form, "FlatEdit4")->text(), "k");
     const auto refused = [&](const QString& path, const char* button) {
         prompter.shown.clear();
@@ -383,12 +383,12 @@ TEST_F(CommandsTest, DeleteAndRestoreRefuseAnEntryOutsideTheDataFolders)
         EXPECT_EQ(shownText(0), QString::fromUtf8("Ten wpis leży poza używanymi bazami danych, nie można go "
                                                   "wykasować ani przywrócić: ") +
                                     path);
-        EXPECT_EQ(form->Shown().ShownPath, path);
+        EXPECT_EQ(form->Shown().path, path);
     };
     refused(keep, "FlatSpeedButton2");
     for (const auto& [favourite, path] : {std::pair{0, notes}, {1, binned}, {2, throughLink}, {3, upFromLink}}) {
         child<QMenu>(*form, "PopupMenu6")->actions()[favourite]->trigger();
-        ASSERT_EQ(form->Shown().ShownPath, path);
+        ASSERT_EQ(form->Shown().path, path);
         refused(path, "FlatSpeedButton2");
     }
     child<QMenu>(*form, "PopupMenu6")->actions()[1]->trigger();
@@ -478,7 +478,7 @@ TEST_F(CommandsTest, AFavouriteOfTheOldSystemFindsItsFileWhateverTheCase)
     EXPECT_TRUE(form->Favourites().isEmpty());
     EXPECT_EQ(dir.read("baza/ulubione.sps"), "");
     EXPECT_EQ(dir.read("baza/ab.wps"), crlf({"<$@$>nazwisko</$@$>A Pierwsza", "<$@$>ulica</$@$>a"}));
-    EXPECT_EQ(form->Shown().ShownPath, file);
+    EXPECT_EQ(form->Shown().path, file);
 }
 
 // "#>" removes the favourite just picked from "#", also one the chooser never holds (its file sent to

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 #define T(key, value) "<$@$>" key "</$@$>" value
@@ -206,6 +208,67 @@ TEST_F(EntrySaveTest, AnEditKeepsEveryByteOfTheValuesItDoesNotChange)
     EXPECT_TRUE(edited.contains(T("notatka", "a") "\r\n" T("notatka", "b") "\r\n" T("notatka", "d") "\r\n"));
     EXPECT_TRUE(edited.contains(T("nazwisko", "Adam\rAbacki") "\r\n"));
     EXPECT_TRUE(edited.endsWith("\r\n\x1a" T("ulica", "po końcu") "\r\nstare dane"));
+}
+
+// The main window shows the record a save hands back instead of reading the file again: it must be
+// what the file holds, also where the lines written differ from the record the editor gave.
+TEST_F(EntrySaveTest, TheRecordHandedBackIsWhatReadingTheFileGives)
+{
+    const QByteArray stored = crlf({T("nazwisko", "Adam\rAbacki"), T("ulica", "Lone CR\rinside"), T("grupa", "Praca\r"),
+                                    T("notatka", "a\rb"), T("nieznany", "x\ry"), "odręczna notatka"}) +
+                              "\x1a" T("ulica", "po końcu") "\r\n";
+    const auto edit = [&](const char* name, const QByteArray& bytes = {}) {
+        const QByteArray file = bytes.isEmpty() ? stored : bytes;
+        EntrySave e;
+        e.addMode = false;
+        e.editedPath = dir.write(name, file);
+        e.record = PersonRecord::parse(splitLines(file));
+        if (bytes.isEmpty())
+            e.record.notatka = {"a", "b"}; // the memo's lines of the stored note
+        e.record.otherLines.clear();
+        return e;
+    };
+    struct Case {
+        const char* what;
+        std::function<EntrySave()> make;
+    };
+    const Case cases[] = {
+        {"a new entry: the pending phone first, the photo named",
+         [&] {
+             EntrySave e = newEntry();
+             e.photo = photo;
+             return e;
+         }},
+        {"an unchanged edit: values as stored, other lines kept", [&] { return edit("1.wps"); }},
+        {"changed values made one line, with a photo",
+         [&] {
+             EntrySave e = edit("2.wps");
+             e.record.ulica = "Nowa\rulica\nz\x1a";
+             e.record.mail = {"a@b.pl"};
+             e.photo = photo;
+             return e;
+         }},
+        {"a file with LF line ends, a value added",
+         [&] {
+             EntrySave e = edit("4.wps", T("nazwisko", "Ola") "\n" T("ulica", "Stara\r") "\n" T("inny", "x") "\n");
+             e.record.telefony = {"600"};
+             return e;
+         }},
+        {"a file gone meanwhile, written anew",
+         [&] {
+             EntrySave e = edit("3.wps");
+             QFile::remove(e.editedPath);
+             return e;
+         }},
+    };
+    for (const Case& c : cases) {
+        const EntrySave e = c.make();
+        const EntrySaveResult r = saveEntry(e, random, FileWriter::standard(), remover);
+        ASSERT_TRUE(r.saved) << c.what << ": " << r.error.toStdString();
+        const std::optional<Lines> written = readLines(dir.file(r.fileName));
+        ASSERT_TRUE(written) << c.what;
+        EXPECT_EQ(r.record, PersonRecord::parse(*written)) << c.what;
+    }
 }
 
 TEST_F(EntrySaveTest, FailedEditKeepsTheOldFile)

@@ -34,7 +34,7 @@ TEST(ShowPerson, ShowsEveryKeyOfTheFile)
     ASSERT_EQ(result.status, ShowResult::Status::Shown);
     const ShownPerson& p = result.person;
     EXPECT_EQ(p.path, path);
-    EXPECT_EQ(p.ShownName(), "Kowalska Anna");
+    EXPECT_EQ(p.record.nazwisko, "Kowalska Anna");
     EXPECT_EQ(p.record.ulica, cp("Krótka")); // the later line wins
     EXPECT_EQ(p.record.nr_domu, "5");
     EXPECT_EQ(p.record.wojewodztwo, "mazowieckie");
@@ -45,8 +45,8 @@ TEST(ShowPerson, ShowsEveryKeyOfTheFile)
     EXPECT_EQ(p.nameDay, (DaySelection{30, 1})); // no calendar check
     EXPECT_EQ(p.birthday, (DaySelection{4, 10}));
     EXPECT_EQ(p.birthdayYear, "????");
-    EXPECT_EQ(p.ShownNip(), "123-456");
-    EXPECT_EQ(p.ShownRegon(), "");
+    EXPECT_EQ(p.record.NIP, "123-456");
+    EXPECT_EQ(p.record.regon, "");
     EXPECT_TRUE(p.showMail);
     EXPECT_TRUE(p.showNip);
     EXPECT_FALSE(p.showRegon); // an empty REGON keeps its button hidden
@@ -62,10 +62,10 @@ TEST(ShowPerson, AFileWithoutANameLineHasNoShownName)
     TempDir dir;
     const QString named = dir.write("a.wps", crlf({"<$@$>nazwisko</$@$>Nowak Jan", "<$@$>mail</$@$>jan@example.org"}));
     const QString nameless = dir.write("b.wps", crlf({"<$@$>ulica</$@$>Polna"}));
-    EXPECT_EQ(ShowPerson(named).person.ShownName(), "Nowak Jan");
+    EXPECT_EQ(ShowPerson(named).person.record.nazwisko, "Nowak Jan");
     const ShowResult result = ShowPerson(nameless);
     EXPECT_EQ(result.status, ShowResult::Status::Shown);
-    EXPECT_EQ(result.person.ShownName(), "");
+    EXPECT_EQ(result.person.record.nazwisko, "");
     EXPECT_FALSE(result.person.showMail);
     EXPECT_EQ(result.person.nameDay, DaySelection());
     EXPECT_EQ(result.person.photoPath, QString());
@@ -81,7 +81,7 @@ TEST(ShowPerson, AFileThatCannotBeReadChangesNothing)
     EXPECT_NE(unreadable.errorCode, 0);
     // Nothing of the file was taken: the window keeps the person it shows.
     EXPECT_EQ(unreadable.person.path, QString());
-    EXPECT_EQ(unreadable.person.ShownName(), "");
+    EXPECT_EQ(unreadable.person.record.nazwisko, "");
 
     EXPECT_EQ(ShowPerson(dir.file("none.wps")).status, ShowResult::Status::Missing);
     EXPECT_EQ(ShowPerson(dir.mkdir("folder.wps")).status, ShowResult::Status::Missing);

@@ -152,6 +152,9 @@ public:
     std::optional<QByteArray> readFirstLine(const QString& path, int* code = nullptr) const override;
     bool readInto(const QString& path, QByteArray& buffer, int* code = nullptr) const override;
 
+    // From now on `path` fails too, as a disk damaged while the program runs.
+    void fail(const QString& path) { m_failing.append(path); }
+
 private:
     bool fails(const QString& path, int* code) const;
 
