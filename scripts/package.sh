@@ -7,9 +7,9 @@
 # The package build is a build of its own: the programs alone (Release, stripped; no tests,
 # benchmarks or tools), laid out for /usr (ZUBO_LAYOUT=system): the programs and the results module
 # in /usr/lib/zubo/ with links in /usr/bin/, the digit sounds and the name-day files as shipped in
-# /usr/share/zubo/, the menu entry and the icon. Each user's settings and data are in ~/Zubo (or
-# ZUBO_HOME), made at the first start; `apt remove zubo` removes what the package installed and
-# never that folder.
+# /usr/share/zubo/, the menu entry, the icon and the manual pages. Each user's settings and data
+# are in ~/Zubo (or ZUBO_HOME), made at the first start; `apt remove zubo` removes what the package
+# installed and never that folder.
 set -euo pipefail
 source_dir="$(cd "$(dirname "$0")/.." && pwd)"
 build_dir="$source_dir/build-package"
@@ -34,6 +34,8 @@ name="zubo_${version}_${arch}"
 stage="$build_dir/$name"
 rm -rf -- "$stage"
 DESTDIR="$stage" cmake --install "$build_dir" --strip >/dev/null
+# Manual pages go compressed, without the name and time of the file, as Debian's own tools ship them.
+gzip -9n -- "$stage"/usr/share/man/man1/*.1
 
 doc="$stage/usr/share/doc/zubo"
 mkdir -p -- "$doc"

@@ -5,7 +5,8 @@
 #   scripts/setup.sh --build     what building the programs needs (scripts/run.sh, install.sh)
 #   scripts/setup.sh --package   that, and what building the Debian package needs (package.sh)
 #   scripts/setup.sh --package-check
-#                                that, and lintian, with which CI checks the package
+#                                that, and lintian, man and mandoc, with which CI checks the
+#                                package and its manual pages
 #   scripts/setup.sh --look-tools
 #                                what the tests need, and what is used to look at the running
 #                                programs under Xvfb (screenshots and mouse clicks)
@@ -40,7 +41,7 @@ case "${1:-}" in
 "") packages=("${build_packages[@]}" "${test_packages[@]}") ;;
 --build) packages=("${build_packages[@]}") ;;
 --package) packages=("${build_packages[@]}" dpkg-dev) ;;
---package-check) packages=("${build_packages[@]}" dpkg-dev lintian) ;;
+--package-check) packages=("${build_packages[@]}" dpkg-dev lintian man-db mandoc) ;;
 --look-tools) packages=("${build_packages[@]}" "${test_packages[@]}" xvfb xauth imagemagick xdotool libglib2.0-bin) ;;
 --fuzz-tools) packages=("${build_packages[@]}" "${test_packages[@]}" clang-14 libclang-rt-14-dev) ;;
 *) echo "setup.sh: unknown argument: $1 (see the top of the script)" >&2; exit 2 ;;
