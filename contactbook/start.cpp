@@ -307,11 +307,15 @@ void TForm1::FormCreate(const StartSetup& setup)
         return;
     }
 
-    // What a save killed half-way left behind, before anything is listed.
-    QStringList written = dataFolders(m_state.settings, m_state.programDir);
-    written << m_state.programDir << base << m_state.settings.saveFolder(m_state.programDir);
+    // What a save killed half-way left behind. The data folders are swept by the first listing
+    // below, which meets every file of theirs anyway; the other folders written to, here.
+    const QDateTime now = m_clock->now();
+    const QStringList data = dataFolders(m_state.settings, m_state.programDir);
+    QStringList written{m_state.programDir, base, m_state.settings.saveFolder(m_state.programDir)};
     written.removeDuplicates();
-    removeWriterLeftovers(written, m_clock->now(), *m_remover);
+    for (const QString& folder : data)
+        written.removeAll(folder);
+    removeWriterLeftovers(written, now, *m_remover);
 
     BuildLanguageMenu();
 
@@ -322,8 +326,11 @@ void TForm1::FormCreate(const StartSetup& setup)
     for (const NameDayProvision& failed : provideShippedNameDays(shipped, *m_state.writer))
         reportError(fileErrorMessage(m_state.messages, failed.path, failed.code));
 
-    m_listing = std::make_unique<PersonListing>(dataFolders(m_state.settings, m_state.programDir), *m_state.reader);
-    RefreshPersonList(GroupScan::RebuildMenu);
+    m_listing = std::make_unique<PersonListing>(data, *m_state.reader);
+    RefreshPersonList(GroupScan::RebuildMenu,
+                      [&](const QString& folder, const FolderListing& listing, const std::vector<QByteArray>& unread) {
+                          removeWriterLeftoversIn(folder, listing, unread, now, *m_remover);
+                      });
 
     Image1->SetPicture(logo());
 
@@ -390,11 +397,11 @@ void TForm1::showOneOf(const QList<PersonListEntry>& entries)
     ShowPerson(entries.first().Path);
 }
 
-void TForm1::RefreshPersonList(GroupScan scan)
+void TForm1::RefreshPersonList(GroupScan scan, const PersonListing::ListedFolderVisit& afterFolder)
 {
     FlatSpeedButton[11]->hide();
     const bool rebuild = scan == GroupScan::RebuildMenu;
-    QList<PersonListEntry> entries = m_listing->RefreshPersonList(m_groupMenu, rebuild, m_state.messages);
+    QList<PersonListEntry> entries = m_listing->RefreshPersonList(m_groupMenu, rebuild, m_state.messages, afterFolder);
     if (rebuild)
         rebuildGroupMenu();
     fillChooser(std::move(entries));

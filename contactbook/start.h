@@ -244,8 +244,9 @@ private:
     // after a command that added, changed, deleted or restored entries.
     enum class GroupScan { KeepMenu, RebuildMenu };
     // The listings fill the person list and the chooser together and leave the chooser without a
-    // selection.
-    void RefreshPersonList(GroupScan scan = GroupScan::KeepMenu);
+    // selection. `afterFolder` is told of each data folder listed (the start's sweep).
+    void RefreshPersonList(GroupScan scan = GroupScan::KeepMenu,
+                           const PersonListing::ListedFolderVisit& afterFolder = {});
     void ListPersonsByGroup();
     void LoadColours();
     void BuildLanguageMenu();

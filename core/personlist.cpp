@@ -27,23 +27,35 @@ KindFilter kindsOf(const GroupFilterMenu& menu)
     return {menu.showsOneOffs(), menu.showsBin()};
 }
 
-// Calls `visit(path, kind)` for each file of the accepted kinds.
-template <typename Visit> void forEachFile(const QStringList& folders, const KindFilter& kinds, Visit visit)
-{
-    for (const PersonListing::EntryFile& file : PersonListing::entryFiles(folders, kinds))
-        visit(file.path, file.kind);
-}
-
-// Calls `visit(lines)` for each readable file of the accepted kinds with a cursor on its stored
-// bytes, and the file's path and kind. One buffer serves every file.
+// Calls `visit(lines, path, kind)` for each file of the accepted kinds that holds bytes, with a cursor
+// on its stored bytes. Each folder is listed once and held open, its files opened through it; one
+// buffer serves every file. `afterFolder`, when set, is told of each folder while it is still held
+// open, with the entry files that were not found holding bytes.
 template <typename Visit>
-void forEachReadFile(const QStringList& folders, const KindFilter& kinds, const TextReader& reader, Visit visit)
+void forEachReadFile(const QStringList& folders, const KindFilter& kinds, const TextReader& reader, Visit visit,
+                     const PersonListing::ListedFolderVisit& afterFolder = {})
 {
     QByteArray buffer;
-    forEachFile(folders, kinds, [&](const QString& path, EntryKind kind) {
-        if (reader.readInto(path, buffer))
-            visit(LineCursor(buffer), path, kind);
-    });
+    std::vector<QByteArray> withoutBytes;
+    for (const QString& folder : folders) {
+        const FolderListing listing(folder);
+        // Every kind when `afterFolder` is told, so that the files not read are among those without bytes.
+        const auto listed = [&](EntryKind kind) { return afterFolder || kinds.accepts(kind); };
+        withoutBytes.clear();
+        for (const StoredEntryFile& file : entryFilesIn(listing, listed)) {
+            if (kinds.accepts(file.kind)) {
+                const QString path = folder + QFile::decodeName(file.name);
+                if (reader.readIn(listing, file.name, path, buffer) && !buffer.isEmpty()) {
+                    visit(LineCursor(buffer), path, file.kind);
+                    continue;
+                }
+            }
+            if (afterFolder)
+                withoutBytes.push_back(file.name);
+        }
+        if (afterFolder)
+            afterFolder(folder, listing, withoutBytes);
+    }
 }
 
 QByteArrayView firstLineOf(LineCursor& lines)
@@ -175,20 +187,22 @@ PersonListing::PersonListing(QStringList folders, const TextReader& reader)
 {}
 
 QList<PersonListEntry> PersonListing::RefreshPersonList(GroupFilterMenu& menu, bool firstListing,
-                                                        const MessageTable& messages) const
+                                                        const MessageTable& messages,
+                                                        const ListedFolderVisit& afterFolder) const
 {
     if (firstListing)
         menu.rebuild(messages);
-    QList<PersonListEntry> list = listKinds(kindsOf(menu), firstListing ? &menu : nullptr, messages[kMsgAll]);
+    QList<PersonListEntry> list =
+        listKinds(kindsOf(menu), firstListing ? &menu : nullptr, messages[kMsgAll], afterFolder);
     sortByName(list);
     return list;
 }
 
 QList<PersonListEntry> PersonListing::listKinds(const KindFilter& kinds, GroupFilterMenu* groupScan,
-                                                const QByteArray& allText) const
+                                                const QByteArray& allText, const ListedFolderVisit& afterFolder) const
 {
     QList<PersonListEntry> list;
-    forEachReadFile(m_folders, kinds, *m_reader, [&](LineCursor lines, const QString& path, EntryKind) {
+    const auto take = [&](LineCursor lines, const QString& path, EntryKind) {
         const QByteArrayView first = firstLineOf(lines);
         if (groupScan) {
             forEachGroup(lines, [&](QByteArrayView group) {
@@ -201,7 +215,8 @@ QList<PersonListEntry> PersonListing::listKinds(const KindFilter& kinds, GroupFi
         const TaggedFields fields(first);
         list.append({path, fields.key() == personkey::nazwisko ? fields.value().toByteArray() : QByteArray(kNoName),
                      QByteArray()});
-    });
+    };
+    forEachReadFile(m_folders, kinds, *m_reader, take, afterFolder);
     return list;
 }
 
@@ -232,7 +247,7 @@ QList<PersonListEntry> PersonListing::filtered(const GroupFilterMenu& menu) cons
 {
     if (!menu.showsAll())
         return ListPersonsByGroup(menu);
-    QList<PersonListEntry> list = listKinds(kindsOf(menu), nullptr, QByteArray());
+    QList<PersonListEntry> list = listKinds(kindsOf(menu), nullptr, QByteArray(), {});
     sortByName(list);
     return list;
 }

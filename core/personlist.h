@@ -11,9 +11,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
+#include <vector>
 
 struct DatabaseSettings;
+class FolderListing;
 
 // One listed entry: the person list, the favourites, the search hits and the pickers hold these.
 struct PersonListEntry {
@@ -94,12 +97,19 @@ class PersonListing {
 public:
     explicit PersonListing(QStringList folders, const TextReader& reader = TextReader::standard());
 
+    // Told of each folder a listing went through, while the folder is still held open: its "*.wp?"
+    // files (in the order entryFilesIn gives) that the listing did not find holding bytes: of a kind
+    // it does not list, unreadable, or empty. The start looks among them for what a killed save left,
+    // without a second pass over the folder.
+    using ListedFolderVisit = std::function<void(const QString& folder, const FolderListing& listing,
+                                                 const std::vector<QByteArray>& entryFilesWithoutBytes)>;
+
     // All entries of the kinds the menu checks. With `firstListing` the menu is rebuilt first (so
     // only persons are listed) and every group name of the listed kinds' files is added to it, also
     // from files that are not listed because their line 1 is empty. A file whose line 1 is not its
-    // name line is listed as "???".
-    QList<PersonListEntry> RefreshPersonList(GroupFilterMenu& menu, bool firstListing,
-                                             const MessageTable& messages) const;
+    // name line is listed as "???". `afterFolder`, when set, is told of each folder.
+    QList<PersonListEntry> RefreshPersonList(GroupFilterMenu& menu, bool firstListing, const MessageTable& messages,
+                                             const ListedFolderVisit& afterFolder = {}) const;
 
     // The entries of the checked groups: one-off reminders and binned persons when their items are
     // checked, persons when one of their groups is. The name is read from line 1 without testing its
@@ -133,8 +143,8 @@ public:
 
 private:
     // The entries of the given kinds, unsorted; with `groupScan`, every group name met is added to it.
-    QList<PersonListEntry> listKinds(const KindFilter& kinds, GroupFilterMenu* groupScan,
-                                     const QByteArray& allText) const;
+    QList<PersonListEntry> listKinds(const KindFilter& kinds, GroupFilterMenu* groupScan, const QByteArray& allText,
+                                     const ListedFolderVisit& afterFolder) const;
 
     QStringList m_folders;
     const TextReader* m_reader;

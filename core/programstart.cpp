@@ -12,6 +12,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include <fcntl.h>
@@ -44,6 +45,12 @@ bool isOldPlainFile(const FolderListing& listing, const QByteArray& name, qint64
         *size = status.st_size;
     const qint64 modified = qint64(status.st_mtim.tv_sec) * 1000 + status.st_mtim.tv_nsec / 1000000;
     return (nowMs - modified) / 1000 >= kMinimumAgeSeconds;
+}
+
+// A temporary file of FileWriter, judged on the stored name.
+bool isWriterTemporary(const QByteArray& name)
+{
+    return name.startsWith(".zubo-") && FileWriter::isTemporaryName(QFile::decodeName(name));
 }
 
 } // namespace
@@ -90,42 +97,55 @@ void removeOldProgramFiles(const QString& programDir, const FileRemover& remover
         removeIfPresent(name);
 }
 
+void removeWriterLeftoversIn(const QString& folder, const FolderListing& listing,
+                             const std::vector<QByteArray>& entryFilesWithoutBytes, const QDateTime& now,
+                             const FileRemover& remover)
+{
+    const qint64 nowMs = now.toMSecsSinceEpoch();
+    // The writer's temporary files, found by name, and the entry files told, in the order of their
+    // names; each with one status call of its own right before it may be removed (never a link).
+    std::vector<QByteArray> temporaries;
+    std::copy_if(listing.names().begin(), listing.names().end(), std::back_inserter(temporaries), isWriterTemporary);
+    std::sort(temporaries.begin(), temporaries.end(), precedesAsText);
+    std::vector<QByteArray> candidates;
+    candidates.reserve(temporaries.size() + entryFilesWithoutBytes.size());
+    std::merge(temporaries.begin(), temporaries.end(), entryFilesWithoutBytes.begin(), entryFilesWithoutBytes.end(),
+               std::back_inserter(candidates), precedesAsText);
+    QStringList emptied; // entry files removed, whose photo may be left of the same save
+    for (const QByteArray& bytes : candidates) {
+        const bool temporary = isWriterTemporary(bytes);
+        if (!temporary && !isEntryFileName(QByteArrayView(bytes)))
+            continue;
+        qint64 size = 0;
+        if (!isOldPlainFile(listing, bytes, nowMs, &size) || !(temporary || size == 0))
+            continue;
+        const QString name = QFile::decodeName(bytes);
+        if (remover.remove(QDir(folder).filePath(name)) && !temporary)
+            emptied.append(name);
+    }
+    // A save killed after it wrote the photo leaves it beside the empty entry file: it goes with
+    // that file when no other entry file of its base is left and it is as old and plain as the
+    // entry was. The picture scratch file is never the photo of an entry.
+    if (emptied.isEmpty())
+        return;
+    FolderFilesByBase files(folder);
+    for (const QString& entry : emptied) {
+        const QString photo = QFileInfo(siblingPath(files, entry, QStringLiteral(".bmp"))).fileName();
+        if (photo.compare(QLatin1String("bufor.bmp"), Qt::CaseInsensitive) == 0 ||
+            !photoMayBeDeleted(files, baseNameOf(entry)) || !isOldPlainFile(listing, QFile::encodeName(photo), nowMs))
+            continue;
+        if (remover.remove(QDir(folder).filePath(photo)))
+            files.forget(photo);
+    }
+}
+
 void removeWriterLeftovers(const QStringList& folders, const QDateTime& now, const FileRemover& remover)
 {
-    // Taken once: each conversion of a local time looks up the time zone.
-    const qint64 nowMs = now.toMSecsSinceEpoch();
     for (const QString& folder : folders) {
-        // Listed once; only the names that may be leftovers are looked at, each with one status call
-        // of its own right before it may be removed (and never through a link).
         const FolderListing listing(folder);
-        std::vector<QByteArray> stored = listing.names();
-        std::sort(stored.begin(), stored.end(), precedesAsText);
-        QStringList emptied; // entry files removed, whose photo may be left of the same save
-        for (const QByteArray& bytes : stored) {
-            const bool temporary = bytes.startsWith(".zubo-") && FileWriter::isTemporaryName(QFile::decodeName(bytes));
-            if (!temporary && !isEntryFileName(QByteArrayView(bytes)))
-                continue;
-            qint64 size = 0;
-            if (!isOldPlainFile(listing, bytes, nowMs, &size) || !(temporary || size == 0))
-                continue;
-            const QString name = QFile::decodeName(bytes);
-            if (remover.remove(QDir(folder).filePath(name)) && !temporary)
-                emptied.append(name);
-        }
-        // A save killed after it wrote the photo leaves it beside the empty entry file: it goes with
-        // that file when no other entry file of its base is left and it is as old and plain as the
-        // entry was. The picture scratch file is never the photo of an entry.
-        if (emptied.isEmpty())
-            continue;
-        FolderFilesByBase files(folder);
-        for (const QString& entry : emptied) {
-            const QString photo = QFileInfo(siblingPath(files, entry, QStringLiteral(".bmp"))).fileName();
-            if (photo.compare(QLatin1String("bufor.bmp"), Qt::CaseInsensitive) == 0 ||
-                !photoMayBeDeleted(files, baseNameOf(entry)) ||
-                !isOldPlainFile(listing, QFile::encodeName(photo), nowMs))
-                continue;
-            if (remover.remove(QDir(folder).filePath(photo)))
-                files.forget(photo);
-        }
+        std::vector<QByteArray> entryFiles;
+        for (const StoredEntryFile& file : entryFilesIn(listing, [](EntryKind) { return true; }))
+            entryFiles.push_back(file.name);
+        removeWriterLeftoversIn(folder, listing, entryFiles, now, remover);
     }
 }

@@ -9,7 +9,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 class FileRemover;
+class FolderListing;
 
 // The person list the main window starts with, after the command line was taken into account.
 struct StartList {
@@ -48,3 +51,10 @@ void removeOldProgramFiles(const QString& programDir, const FileRemover& remover
 // another running program is making is left alone. Every file is looked at again right before it
 // is removed.
 void removeWriterLeftovers(const QStringList& folders, const QDateTime& now, const FileRemover& remover);
+// The same for one folder listed and held open, looking only at the writer's temporary files and
+// at `entryFilesWithoutBytes` (names as stored, in the order entryFilesIn gives): the "*.wp?" files
+// that a listing which read the folder's other ones did not find holding bytes
+// (PersonListing::ListedFolderVisit).
+void removeWriterLeftoversIn(const QString& folder, const FolderListing& listing,
+                             const std::vector<QByteArray>& entryFilesWithoutBytes, const QDateTime& now,
+                             const FileRemover& remover);

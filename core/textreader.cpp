@@ -1,5 +1,6 @@
 #include "textreader.h"
 
+#include "filelisting.h"
 #include "filereading.h"
 
 #include <QFileDevice>
@@ -14,9 +15,11 @@ std::optional<QByteArray> TextReader::readFirstLine(const QString& path, int* co
     return ::readFirstLine(path, nullptr, code);
 }
 
-bool TextReader::readInto(const QString& path, QByteArray& buffer, int* code) const
+namespace {
+
+bool succeeded(ReadResult result, int* code)
 {
-    switch (readWholeFile(path, buffer)) {
+    switch (result) {
     case ReadResult::Read:
         return true;
     case ReadResult::OpenFailed:
@@ -29,6 +32,19 @@ bool TextReader::readInto(const QString& path, QByteArray& buffer, int* code) co
         return false;
     }
     return false;
+}
+
+} // namespace
+
+bool TextReader::readInto(const QString& path, QByteArray& buffer, int* code) const
+{
+    return succeeded(readWholeFile(path, buffer), code);
+}
+
+bool TextReader::readIn(const FolderListing& folder, const QByteArray& name, const QString&, QByteArray& buffer,
+                        int* code) const
+{
+    return succeeded(readWholeFileIn(folder.handle(), name.constData(), buffer), code);
 }
 
 const TextReader& TextReader::standard()

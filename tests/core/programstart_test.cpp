@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 class CommandLineTest : public ::testing::Test {
@@ -106,7 +110,21 @@ TEST(OldProgramFiles, AreRemovedInOrderAndTheOldCheckersOnlyBesideTheNewOne)
     }
 }
 
-// Only what our own writers can have left behind goes, and only once it is a minute old.
+// A file named by the bytes `name` as stored, not as text, last changed at `modified`.
+void writeStored(const QString& folder, const QByteArray& name, const QByteArray& bytes, const QDateTime& modified)
+{
+    const int fd = ::open(QFile::encodeName(folder).append(name).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, bytes.constData(), std::size_t(bytes.size())), bytes.size());
+    const qint64 seconds = modified.toSecsSinceEpoch();
+    const timespec times[2] = {{time_t(seconds), 0}, {time_t(seconds), 0}};
+    ASSERT_EQ(::futimens(fd, times), 0);
+    ::close(fd);
+}
+
+// Only what our own writers can have left behind goes, and only once it is a minute old: swept on
+// its own, as the program folder is, or by the first listing, as the data folders are, which tells
+// the sweep the entry files it did not find holding bytes.
 TEST(WriterLeftovers, OnlyOurOldTemporaryFilesAndEmptyEntryFilesAreRemoved)
 {
     struct Case {
@@ -123,7 +141,9 @@ TEST(WriterLeftovers, OnlyOurOldTemporaryFilesAndEmptyEntryFilesAreRemoved)
         {"7-8-9.wpb", "", 3600, true},
         {"1-1-1.wps", "", 59, false},
         {"2-2-2.wps", "x", 3600, false},
-        {"ulubione.sps", "", 3600, false}, // an empty favourites list is a list
+        {"2-2-3.wps", "<$@$>nazwisko</$@$>Jan", 3600, false}, // the listing fails to read it
+        {"ulubione.sps", "", 3600, false},                    // an empty favourites list is a list
+        {"7-7-7.wpx", "", 3600, false},
         // The photo of an empty entry file goes with it when no other entry file of its base is left.
         {"1-2-3.bmp", "BM", 3600, true},
         {"7-8-9.BMP", "BM", 3600, true},
@@ -139,31 +159,58 @@ TEST(WriterLeftovers, OnlyOurOldTemporaryFilesAndEmptyEntryFilesAreRemoved)
         {"x.wps.zubo-1-2.tmp", "", 3600, false},
         {".zubo-1-2.tmp.wps", "x", 3600, false},
         {"bufor.bmp", "", 3600, false},
+        // Decoded, the stored name "\xFF.wps" reads as this one's: only the file named is ever removed.
+        {"\uFFFD.wps", "<$@$>nazwisko</$@$>Jan", 3600, false},
     };
     const QDateTime now(QDate(2027, 6, 16), QTime(12, 0));
-    TempDir dir;
-    for (const Case& c : cases)
-        dir.write(c.name, c.bytes, now.addSecs(-c.ageSeconds));
-    // Links and folders are never ours, whatever their names.
-    const QString victim = dir.write("elsewhere/empty.wps", "");
-    ASSERT_TRUE(QFile::link(victim, dir.file("3-3-3.wps")));
-    ASSERT_TRUE(QFile::link(victim, dir.file(".zubo-1-1.tmp")));
-    dir.mkdir(".zubo-2-2.tmp");
-    dir.write("8-8-8.wps", "", now.addSecs(-3600));
-    ASSERT_TRUE(QFile::link(victim, dir.file("8-8-8.bmp")));
-    const QString other = dir.write("other/9-9-9.wps", "");
+    enum class Sweep { OnItsOwn, ByTheListing };
+    for (const Sweep sweep : {Sweep::OnItsOwn, Sweep::ByTheListing}) {
+        SCOPED_TRACE(sweep == Sweep::OnItsOwn ? "swept on its own" : "swept by the listing");
+        TempDir dir;
+        for (const Case& c : cases)
+            dir.write(QString::fromUtf8(c.name), c.bytes, now.addSecs(-c.ageSeconds));
+        writeStored(dir.path(), "\xFF.wps", "", now.addSecs(-3600));
+        // Links and folders are never ours, whatever their names.
+        const QString victim = dir.write("elsewhere/empty.wps", "");
+        ASSERT_TRUE(QFile::link(victim, dir.file("3-3-3.wps")));
+        ASSERT_TRUE(QFile::link(victim, dir.file(".zubo-1-1.tmp")));
+        dir.mkdir(".zubo-2-2.tmp");
+        dir.write("8-8-8.wps", "", now.addSecs(-3600));
+        ASSERT_TRUE(QFile::link(victim, dir.file("8-8-8.bmp")));
+        const QString other = dir.write("other/9-9-9.wps", "");
 
-    RecordingRemover remover;
-    removeWriterLeftovers({dir.path(), dir.file("missing/")}, now, remover);
-    for (const Case& c : cases)
-        EXPECT_EQ(dir.exists(c.name), !c.removed) << c.name;
-    EXPECT_TRUE(QFileInfo(dir.file("3-3-3.wps")).isSymLink());
-    EXPECT_TRUE(QFileInfo(dir.file(".zubo-1-1.tmp")).isSymLink());
-    EXPECT_TRUE(QFileInfo(dir.file(".zubo-2-2.tmp")).isDir());
-    EXPECT_TRUE(QFileInfo(dir.file("8-8-8.bmp")).isSymLink());
-    EXPECT_TRUE(QFileInfo::exists(victim));
-    EXPECT_TRUE(QFileInfo::exists(other));
-    EXPECT_EQ(remover.asked.size(), 10);
+        RecordingRemover remover;
+        const QStringList folders{dir.path(), dir.file("missing/")};
+        if (sweep == Sweep::OnItsOwn) {
+            removeWriterLeftovers(folders, now, remover);
+        } else {
+            // An empty file that cannot be read is still looked at; a full one is left all the same.
+            const FailingTextReader reader({dir.file("1-2-3.wps"), dir.file("2-2-3.wps")});
+            GroupFilterMenu menu;
+            const QList<PersonListEntry> listed =
+                PersonListing(folders, reader)
+                    .RefreshPersonList(menu, true, initialMessages(),
+                                       [&](const QString& folder, const FolderListing& listing,
+                                           const std::vector<QByteArray>& unread) {
+                                           removeWriterLeftoversIn(folder, listing, unread, now, remover);
+                                       });
+            QStringList names;
+            for (const PersonListEntry& entry : listed)
+                names.append(QFileInfo(entry.Path).fileName());
+            EXPECT_EQ(names, QStringList({".zubo-1-2.tmp.wps", "2-2-2.wps", QString::fromUtf8("\uFFFD.wps")}));
+        }
+        for (const Case& c : cases)
+            EXPECT_EQ(dir.exists(QString::fromUtf8(c.name)), !c.removed) << c.name;
+        EXPECT_TRUE(QFileInfo(dir.file("3-3-3.wps")).isSymLink());
+        EXPECT_TRUE(QFileInfo(dir.file(".zubo-1-1.tmp")).isSymLink());
+        EXPECT_TRUE(QFileInfo(dir.file(".zubo-2-2.tmp")).isDir());
+        EXPECT_TRUE(QFileInfo(dir.file("8-8-8.bmp")).isSymLink());
+        EXPECT_TRUE(QFileInfo::exists(victim));
+        EXPECT_TRUE(QFileInfo::exists(other));
+        EXPECT_EQ(remover.asked.size(), 10);
+        // It stays too: no text path reaches it. Removed here, as the temporary folder cannot.
+        EXPECT_EQ(::unlink(QFile::encodeName(dir.path()).append("\xFF.wps").constData()), 0);
+    }
 }
 
 } // namespace

@@ -217,6 +217,14 @@ bool FailingTextReader::readInto(const QString& path, QByteArray& buffer, int* c
     return TextReader::readInto(path, buffer, code);
 }
 
+bool FailingTextReader::readIn(const FolderListing& folder, const QByteArray& name, const QString& path,
+                               QByteArray& buffer, int* code) const
+{
+    if (fails(path, code))
+        return false;
+    return TextReader::readIn(folder, name, path, buffer, code);
+}
+
 RecordingSoundPlayer::RecordingSoundPlayer()
     : m_previous(&SoundPlayer::current())
 {

@@ -151,6 +151,8 @@ public:
     std::optional<Lines> readLines(const QString& path, int* code = nullptr) const override;
     std::optional<QByteArray> readFirstLine(const QString& path, int* code = nullptr) const override;
     bool readInto(const QString& path, QByteArray& buffer, int* code = nullptr) const override;
+    bool readIn(const FolderListing& folder, const QByteArray& name, const QString& path, QByteArray& buffer,
+                int* code = nullptr) const override;
 
     // From now on `path` fails too, as a disk damaged while the program runs.
     void fail(const QString& path) { m_failing.append(path); }
