@@ -6,6 +6,8 @@
 #include "bitmaps.h"
 #include "checkerscan.h"
 #include "fileremover.h"
+#include "processstarter.h"
+#include "prompter.h"
 #include "qttranslation.h"
 #include "wyniki.h"
 
@@ -23,7 +25,8 @@ extern "C" Q_DECL_EXPORT int wakto19ShowResults(int& argc, char** argv, const QS
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(bitmapResource(u"IKONA"))));
     QApplication::setApplicationName(QStringLiteral("Wakto"));
     QApplication::setFont(DefaultUiFont());
-    wyniki::TForm1 form(programDir, programsDir, FileRemover::standard());
+    wyniki::TForm1 form(programDir, programsDir, FileRemover::standard(), ProcessStarter::standard(),
+                        Prompter::current());
     TFlatHint::SetMainForm(&form);
     form.ApplyTexts(result.texts);
     form.Fill(result);

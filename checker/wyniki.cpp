@@ -97,11 +97,14 @@ QString shown(const QByteArray& text)
 
 } // namespace
 
-TForm1::TForm1(const QString& programDir, const QString& programsDir, const FileRemover& remover, QWidget* parent)
+TForm1::TForm1(const QString& programDir, const QString& programsDir, const FileRemover& remover,
+               const ProcessStarter& starter, Prompter& prompter, QWidget* parent)
     : QWidget(parent)
     , m_programDir(programDir)
     , m_programsDir(programsDir)
     , m_remover(remover)
+    , m_starter(starter)
+    , m_prompter(prompter)
 {
     setFixedSize(640, 453);
     setFont(DefaultUiFont());
@@ -141,6 +144,15 @@ TForm1::TForm1(const QString& programDir, const QString& programsDir, const File
     FormCreate();
     Form2 = new oprogramie::TForm2(m_scheme, oprogramie::Edition::Checker, this);
 
+    nameControls({{ListBox1, "ListBox1"},
+                  {Image1, "Image1"},
+                  {Shape1, "Shape1"},
+                  {FlatSpeedButton1, "FlatSpeedButton1"},
+                  {FlatSpeedButton6, "FlatSpeedButton6"},
+                  {FlatSpeedButton5, "FlatSpeedButton5"},
+                  {FlatHint1, "FlatHint1"},
+                  {Form2, "Form2"}});
+
     centreOnScreen(this);
     ListBox1->setFocus();
 }
@@ -173,10 +185,9 @@ void TForm1::ApplyTexts(const CheckerTexts& texts)
 
 void TForm1::Fill(const CheckerResult& result)
 {
-    ComingEvents = result.ComingList;
-    PastEvents = result.PastList;
-    Today = result.Today;
-    CurrentYear = result.CurrentYear;
+    m_comingEvents = result.ComingList;
+    m_pastEvents = result.PastList;
+    m_currentYear = result.CurrentYear;
     const QSignalBlocker quiet(ListBox1);
     ListBox1->clear();
     for (const ResultRow& row : resultRows(result)) {
@@ -204,8 +215,8 @@ const wpis* TForm1::recordOf(const std::optional<ResultRow>& row) const
 {
     if (!row)
         return nullptr;
-    const QList<wpis>* events = row->kind == RowKind::Coming ? &ComingEvents
-                                : row->kind == RowKind::Past ? &PastEvents
+    const QList<wpis>* events = row->kind == RowKind::Coming ? &m_comingEvents
+                                : row->kind == RowKind::Past ? &m_pastEvents
                                                              : nullptr;
     if (!events || row->index < 0 || row->index >= events->size())
         return nullptr;
@@ -273,7 +284,7 @@ void TForm1::drawEntryRow(QPainter& canvas, RowKind kind, const wpis& entry, con
     const QFontMetrics fm(ListBox1->font());
     const TextWidth width = [&fm](const QString& s) { return fm.horizontalAdvance(s); };
     canvas.setFont(ListBox1->font());
-    const RowFirstLine first = rowFirstLine(entry, CurrentYear, m_texts);
+    const RowFirstLine first = rowFirstLine(entry, m_currentYear, m_texts);
     if (!first.text.isEmpty()) {
         canvas.setPen(toQColor(kEntryFirstLine));
         canvas.drawText(QPoint(r.left + 10, r.top + 4 + fm.ascent()),
@@ -296,9 +307,9 @@ void TForm1::ListBox1DblClick()
         return;
     const ProgramStart start = OpenPersonCommand(m_programsDir, entry->Path);
     QString error;
-    if (!ProcessStarter::current().startDetached(start.program, start.arguments, &error)) {
-        Prompter::current().showError(this, QLatin1String(kCaption),
-                                      QStringLiteral("Nie można uruchomić programu %1:\n%2").arg(start.program, error));
+    if (!m_starter.startDetached(start.program, start.arguments, &error)) {
+        m_prompter.showError(this, QLatin1String(kCaption),
+                             QStringLiteral("Nie można uruchomić programu %1:\n%2").arg(start.program, error));
     }
 }
 
@@ -310,11 +321,11 @@ void TForm1::FlatSpeedButton1Click()
     const wpis& entry = *recordOf(Row(row));
     const QString question =
         shown(entry.Name) + QString::fromUtf8(": Czy na pewno wykasować przypomnienie jednorazowe?");
-    if (Prompter::current().askYesNo(this, QLatin1String(kCaption), question) != Prompter::Answer::Yes)
+    if (m_prompter.askYesNo(this, QLatin1String(kCaption), question) != Prompter::Answer::Yes)
         return;
     if (!m_remover.remove(entry.Path)) {
-        Prompter::current().showError(this, QLatin1String(kCaption),
-                                      QString::fromUtf8("Nie można wykasować pliku:\n%1").arg(entry.Path));
+        m_prompter.showError(this, QLatin1String(kCaption),
+                             QString::fromUtf8("Nie można wykasować pliku:\n%1").arg(entry.Path));
         return;
     }
     {

@@ -4,7 +4,6 @@
 #include "colorscheme.h"
 #include "resultrows.h"
 
-#include <QDate>
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -13,6 +12,8 @@
 #include <optional>
 
 class FileRemover;
+class ProcessStarter;
+class Prompter;
 class QLabel;
 class QListWidget;
 class QPainter;
@@ -33,28 +34,14 @@ class TForm1 : public QWidget {
 public:
     // Reads the colour scheme from the settings file in `programDir` (the program folder, ending in
     // "/") and colours the window; the about box takes the same scheme. A double click starts the
-    // main program of `programsDir`, the checker's own folder. Passed one-off reminders are deleted
-    // through `remover`.
+    // main program of `programsDir`, the checker's own folder, through `starter`. Passed one-off
+    // reminders are deleted through `remover`; the questions and errors go to `prompter`.
     TForm1(const QString& programDir, const QString& programsDir, const FileRemover& remover,
-           QWidget* parent = nullptr);
+           const ProcessStarter& starter, Prompter& prompter, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    QListWidget* ListBox1;
-    QLabel* Image1;
-    TShape* Shape1;
-    TFlatSpeedButton* FlatSpeedButton1; // "K": deletes a coming one-off reminder
-    TFlatSpeedButton* FlatSpeedButton6; // "O": the about box
-    TFlatSpeedButton* FlatSpeedButton5; // "X": ends the checker
-    TFlatHint* FlatHint1;
-    oprogramie::TForm2* Form2;
-
-    // The window's copies of the run's lists; the coming and past rows index them.
-    QList<wpis> ComingEvents;
-    QList<wpis> PastEvents;
-    QDate Today;
-    std::uint16_t CurrentYear = 0;
-
-    const ColorScheme& Scheme() const { return m_scheme; }
+    // The run's coming occasions as the window holds them; the coming rows index them.
+    const QList<wpis>& ComingEvents() const { return m_comingEvents; }
 
     // The chosen language's texts on the buttons and in the about box; the rows' words come from
     // them too.
@@ -79,15 +66,32 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    // The controls, each named by its component name (see nameControls).
+    QListWidget* ListBox1;
+    QLabel* Image1;
+    TShape* Shape1;
+    TFlatSpeedButton* FlatSpeedButton1; // "K": deletes a coming one-off reminder
+    TFlatSpeedButton* FlatSpeedButton6; // "O": the about box
+    TFlatSpeedButton* FlatSpeedButton5; // "X": ends the checker
+    TFlatHint* FlatHint1;
+    oprogramie::TForm2* Form2; // the about box
+
     void FormCreate();
     // The record of a coming or past row; null for the other rows.
     const wpis* recordOf(const std::optional<ResultRow>& row) const;
     bool isComingOneOff(int row) const;
     void drawEntryRow(QPainter& canvas, RowKind kind, const wpis& entry, const QRect& rect, bool selected) const;
 
+    // The window's copies of the run's lists, which the coming and past rows index, and the year the
+    // first lines of the rows count ages in.
+    QList<wpis> m_comingEvents;
+    QList<wpis> m_pastEvents;
+    std::uint16_t m_currentYear = 0;
     QString m_programDir;
     QString m_programsDir;
     const FileRemover& m_remover;
+    const ProcessStarter& m_starter;
+    Prompter& m_prompter;
     ColorScheme m_scheme;
     CheckerTexts m_texts;
 };

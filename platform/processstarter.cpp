@@ -6,7 +6,7 @@ namespace {
 
 class DetachedProcessStarter final : public ProcessStarter {
 public:
-    bool startDetached(const QString& program, const QStringList& arguments, QString* error) override
+    bool startDetached(const QString& program, const QStringList& arguments, QString* error) const override
     {
         QProcess process;
         process.setProgram(program);
@@ -19,17 +19,10 @@ public:
     }
 };
 
-ProcessStarter* g_current = nullptr;
-
 } // namespace
 
-ProcessStarter& ProcessStarter::current()
+const ProcessStarter& ProcessStarter::standard()
 {
-    static DetachedProcessStarter real;
-    return g_current ? *g_current : real;
-}
-
-void ProcessStarter::setCurrent(ProcessStarter* starter)
-{
-    g_current = starter;
+    static const DetachedProcessStarter real;
+    return real;
 }

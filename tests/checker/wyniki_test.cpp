@@ -69,26 +69,37 @@ protected:
         return r;
     }
 
+    // The window on the fixture's doubles, made as the program makes it.
+    std::unique_ptr<TForm1> make(const QString& programsDir, const FileRemover& remover)
+    {
+        return std::make_unique<TForm1>(dir.path(), programsDir, remover, starter, prompter);
+    }
+
     std::unique_ptr<TForm1> open()
     {
-        auto form = std::make_unique<TForm1>(dir.path(), programs, remover);
+        auto form = make(programs, remover);
         form->ApplyTexts(CheckerTexts());
         form->Fill(run());
         form->show();
         return form;
     }
 
-    static QRect rowRect(const TForm1& form, int row)
+    static QListWidget& list(const TForm1& form) { return *child<QListWidget>(form, "ListBox1"); }
+    static TFlatSpeedButton& button(const TForm1& form, const char* name)
     {
-        return form.ListBox1->visualItemRect(form.ListBox1->item(row));
+        return *child<TFlatSpeedButton>(form, name);
+    }
+    static oprogramie::TForm2& aboutBox(const TForm1& form) { return *child<oprogramie::TForm2>(form, "Form2"); }
+
+    static QRect rowRect(const TForm1& form, int row) { return list(form).visualItemRect(list(form).item(row)); }
+
+    static void clickRow(TForm1& form, int row) { click(*list(form).viewport(), rowRect(form, row).center()); }
+    static void doubleClickRow(TForm1& form, int row)
+    {
+        doubleClick(*list(form).viewport(), rowRect(form, row).center());
     }
 
-    static void clickRow(TForm1& form, int row) { click(*form.ListBox1->viewport(), rowRect(form, row).center()); }
-
-    static QImage rowImage(TForm1& form, int row)
-    {
-        return snapshot(*form.ListBox1->viewport()).copy(rowRect(form, row));
-    }
+    static QImage rowImage(TForm1& form, int row) { return snapshot(*list(form).viewport()).copy(rowRect(form, row)); }
 
     TempDir dir;
     // The programs' own folder, as in a system install, where the program folder is elsewhere.
@@ -97,18 +108,23 @@ protected:
     QString reminderPhoto;
     QString spaced;
     RecordingRemover remover;
+    RecordingProcessStarter starter;
+    // The window asks the prompter it is handed; a box on the process-wide one, installed after it,
+    // is one the window should not have reached.
+    FakePrompter prompter;
+    FakePrompter processWide;
 };
 
 TEST_F(ResultsWindowTest, RowHeightsFollowTheirKind)
 {
     const auto form = open();
-    const int h = QFontMetrics(form->ListBox1->font()).height();
+    const int h = QFontMetrics(list(*form).font()).height();
     const int expected[] = {h + 20,     2 * h + 20, h + 20,     2 * h + 40, 2 * h + 40,
                             2 * h + 40, h + 20,     2 * h + 40, 2 * h + 40, h + 20};
-    ASSERT_EQ(form->ListBox1->count(), 10);
+    ASSERT_EQ(list(*form).count(), 10);
     for (int row = 0; row < 10; ++row) {
         EXPECT_EQ(rowRect(*form, row).height(), expected[row]) << row;
-        EXPECT_EQ(rowRect(*form, row).width(), form->ListBox1->viewport()->width()) << row;
+        EXPECT_EQ(rowRect(*form, row).width(), list(*form).viewport()->width()) << row;
     }
     EXPECT_EQ(form->ItemIndex(), -1);
 }
@@ -160,7 +176,8 @@ TEST_F(ResultsWindowTest, PaintsEachRowKind)
 TEST_F(ResultsWindowTest, DeleteIsOfferedOnlyForAComingOneOffReminder)
 {
     const auto form = open();
-    EXPECT_FALSE(form->FlatSpeedButton1->isEnabled());
+    const TFlatSpeedButton& deleteButton = button(*form, "FlatSpeedButton1");
+    EXPECT_FALSE(deleteButton.isEnabled());
     const std::pair<int, bool> cases[] = {
         {Today, false},        {Holiday, false},     {ComingHeader, false},
         {ComingPerson, false}, {ComingOneOff, true}, {ComingOneOffUpper, true},
@@ -169,15 +186,15 @@ TEST_F(ResultsWindowTest, DeleteIsOfferedOnlyForAComingOneOffReminder)
     for (const auto& [row, enabled] : cases) {
         clickRow(*form, row);
         EXPECT_EQ(form->ItemIndex(), row);
-        EXPECT_EQ(form->FlatSpeedButton1->isEnabled(), enabled) << row;
+        EXPECT_EQ(deleteButton.isEnabled(), enabled) << row;
     }
 
     // The keyboard moves the selection as well.
     clickRow(*form, ComingPerson);
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-    QApplication::sendEvent(form->ListBox1, &down);
+    QApplication::sendEvent(&list(*form), &down);
     EXPECT_EQ(form->ItemIndex(), ComingOneOff);
-    EXPECT_TRUE(form->FlatSpeedButton1->isEnabled());
+    EXPECT_TRUE(deleteButton.isEnabled());
 }
 
 TEST_F(ResultsWindowTest, DeletesTheReminderOnlyWhenAskedAndSaysWhenItCannot)
@@ -198,13 +215,14 @@ TEST_F(ResultsWindowTest, DeletesTheReminderOnlyWhenAskedAndSaysWhenItCannot)
         SCOPED_TRACE(c.name);
         dir.write("baza/1-2-3.wpj", "x");
         RecordingRemover removing(c.failing ? QStringList{reminder} : QStringList{});
-        TForm1 form(dir.path(), dir.path(), removing);
+        const auto window = make(dir.path(), removing);
+        TForm1& form = *window;
         form.Fill(run());
         form.show();
-        FakePrompter prompter;
+        prompter.shown.clear();
         prompter.answers = {c.answer};
         clickRow(form, ComingOneOff);
-        form.FlatSpeedButton1->Click();
+        button(form, "FlatSpeedButton1").Click();
 
         ASSERT_GE(prompter.shown.size(), 1);
         EXPECT_TRUE(prompter.shown[0].question);
@@ -214,8 +232,8 @@ TEST_F(ResultsWindowTest, DeletesTheReminderOnlyWhenAskedAndSaysWhenItCannot)
         EXPECT_EQ(prompter.shown[0].owner, &form);
         EXPECT_EQ(!dir.exists("baza/1-2-3.wpj"), c.deleted);
         EXPECT_TRUE(dir.exists("baza/1-2-3.bmp")) << "the photo stays";
-        EXPECT_EQ(form.ListBox1->count(), c.deleted ? 9 : 10);
-        EXPECT_EQ(form.FlatSpeedButton1->isEnabled(), !c.deleted);
+        EXPECT_EQ(list(form).count(), c.deleted ? 9 : 10);
+        EXPECT_EQ(button(form, "FlatSpeedButton1").isEnabled(), !c.deleted);
         EXPECT_EQ(prompter.shown.size() == 2 && !prompter.shown[1].question &&
                       prompter.shown[1].text.contains(reminder),
                   c.error);
@@ -223,34 +241,33 @@ TEST_F(ResultsWindowTest, DeletesTheReminderOnlyWhenAskedAndSaysWhenItCannot)
             // The rows after it keep pointing at their own records.
             EXPECT_EQ(form.ItemIndex(), -1);
             EXPECT_EQ(form.Row(ComingOneOff), (ResultRow{RowKind::Coming, {}, 2}));
-            EXPECT_EQ(form.ComingEvents.size(), 3);
+            EXPECT_EQ(form.ComingEvents().size(), 3);
         }
     }
+    EXPECT_TRUE(processWide.shown.isEmpty());
 }
 
 TEST_F(ResultsWindowTest, DeleteWithoutASelectedReminderDoesNothing)
 {
     const auto form = open();
-    FakePrompter prompter;
     form->FlatSpeedButton1Click();
     clickRow(*form, PastOneOff);
     form->FlatSpeedButton1Click();
     EXPECT_TRUE(prompter.shown.isEmpty());
+    EXPECT_TRUE(processWide.shown.isEmpty());
     EXPECT_TRUE(remover.asked.isEmpty());
 }
 
 TEST_F(ResultsWindowTest, DoubleClickStartsTheMainProgramOnThePerson)
 {
     const auto form = open();
-    RecordingProcessStarter starter;
-    FakePrompter prompter;
     for (int row : {Today, Holiday, ComingHeader, Closing})
-        doubleClick(*form->ListBox1->viewport(), rowRect(*form, row).center());
+        doubleClickRow(*form, row);
     EXPECT_TRUE(starter.started.isEmpty());
 
     // A folder name with blanks, quotes and shell characters reaches the main program as it is.
-    doubleClick(*form->ListBox1->viewport(), rowRect(*form, ComingPerson).center());
-    doubleClick(*form->ListBox1->viewport(), rowRect(*form, PastPerson).center());
+    doubleClickRow(*form, ComingPerson);
+    doubleClickRow(*form, PastPerson);
     ASSERT_EQ(starter.started.size(), 2);
     EXPECT_EQ(starter.started[0].program, programs + "Zubo_37");
     EXPECT_EQ(starter.started[0].arguments, QStringList{spaced});
@@ -259,10 +276,11 @@ TEST_F(ResultsWindowTest, DoubleClickStartsTheMainProgramOnThePerson)
     EXPECT_TRUE(form->isVisible()) << "the checker stays open";
 
     starter.succeed = false;
-    doubleClick(*form->ListBox1->viewport(), rowRect(*form, ComingPerson).center());
+    doubleClickRow(*form, ComingPerson);
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_FALSE(prompter.shown[0].question);
     EXPECT_TRUE(prompter.shown[0].text.contains(programs + "Zubo_37"));
+    EXPECT_TRUE(processWide.shown.isEmpty());
 }
 
 TEST_F(ResultsWindowTest, EscAndXEndTheChecker)
@@ -270,12 +288,12 @@ TEST_F(ResultsWindowTest, EscAndXEndTheChecker)
     {
         const auto form = open();
         QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"));
-        QApplication::sendEvent(form->ListBox1, &esc);
+        QApplication::sendEvent(&list(*form), &esc);
         EXPECT_FALSE(form->isVisible());
     }
     {
         const auto form = open();
-        form->FlatSpeedButton5->Click();
+        button(*form, "FlatSpeedButton5").Click();
         EXPECT_FALSE(form->isVisible());
     }
 }
@@ -285,32 +303,32 @@ TEST_F(ResultsWindowTest, TakesTheSchemeAtCreationAndABadValueCostsOnlyItsOwnKey
     dir.write("opcje.ini", crlf({"[kolory]", "tlo_tlo=clNavy", "paski_tlo=clRed", "guziki_tlo=clLime",
                                  "guziki_podswietlenie=clAqua", "ComboBox_tlo=clYellow", "ComboBox_tekst1=clTeal"}));
     {
-        FakePrompter prompter;
-        TForm1 form(dir.path(), dir.path(), remover);
+        const auto form = make(dir.path(), remover);
         EXPECT_TRUE(prompter.shown.isEmpty());
-        EXPECT_EQ(Hex{WidgetColor(&form)}, Hex{0x800000});
-        EXPECT_EQ(Hex{form.Shape1->BrushColor()}, Hex{0x0000FF});
-        for (TFlatSpeedButton* b : {form.FlatSpeedButton1, form.FlatSpeedButton5, form.FlatSpeedButton6}) {
-            EXPECT_EQ(Hex{b->Color()}, Hex{0x00FF00});
-            EXPECT_EQ(Hex{b->ColorFocused()}, Hex{0xFFFF00});
+        EXPECT_TRUE(processWide.shown.isEmpty());
+        EXPECT_EQ(Hex{WidgetColor(form.get())}, Hex{0x800000});
+        EXPECT_EQ(Hex{child<TShape>(*form, "Shape1")->BrushColor()}, Hex{0x0000FF});
+        for (const char* name : {"FlatSpeedButton1", "FlatSpeedButton5", "FlatSpeedButton6"}) {
+            EXPECT_EQ(Hex{button(*form, name).Color()}, Hex{0x00FF00}) << name;
+            EXPECT_EQ(Hex{button(*form, name).ColorFocused()}, Hex{0xFFFF00}) << name;
         }
-        form.show();
-        EXPECT_EQ(Hex{pixel(snapshot(*form.ListBox1->viewport()), 5, 435)}, Hex{0x00FFFF}) << "list below its rows";
+        form->show();
+        EXPECT_EQ(Hex{pixel(snapshot(*list(*form).viewport()), 5, 435)}, Hex{0x00FFFF}) << "list below its rows";
         // The about box is painted in the same scheme.
-        form.FlatSpeedButton6->Click();
-        EXPECT_TRUE(form.Form2->isVisible());
-        EXPECT_EQ(Hex{WidgetColor(form.Form2)}, Hex{0x800000});
-        form.Form2->reject();
+        button(*form, "FlatSpeedButton6").Click();
+        EXPECT_TRUE(aboutBox(*form).isVisible());
+        EXPECT_EQ(Hex{WidgetColor(&aboutBox(*form))}, Hex{0x800000});
+        aboutBox(*form).reject();
     }
 
     dir.write("opcje.ini", crlf({"[kolory]", "tlo_tlo=clNavy", "guziki_tlo=zielony", "ComboBox_tlo=clYellow"}));
-    FakePrompter prompter;
-    TForm1 form(dir.path(), dir.path(), remover);
+    const auto form = make(dir.path(), remover);
     EXPECT_TRUE(prompter.shown.isEmpty());
-    EXPECT_EQ(Hex{WidgetColor(&form)}, Hex{0x800000});
-    EXPECT_EQ(Hex{form.FlatSpeedButton5->Color()}, Hex{clMedGray});
-    EXPECT_EQ(Hex{form.Shape1->BrushColor()}, Hex{0x004080});
-    EXPECT_EQ(Hex{WidgetColor(form.ListBox1)}, Hex{0x00FFFF}) << "a key after the bad one";
+    EXPECT_TRUE(processWide.shown.isEmpty());
+    EXPECT_EQ(Hex{WidgetColor(form.get())}, Hex{0x800000});
+    EXPECT_EQ(Hex{button(*form, "FlatSpeedButton5").Color()}, Hex{clMedGray});
+    EXPECT_EQ(Hex{child<TShape>(*form, "Shape1")->BrushColor()}, Hex{0x004080});
+    EXPECT_EQ(Hex{WidgetColor(&list(*form))}, Hex{0x00FFFF}) << "a key after the bad one";
 }
 
 TEST_F(ResultsWindowTest, ShowsTheLanguagesTexts)
@@ -323,15 +341,15 @@ TEST_F(ResultsWindowTest, ShowsTheLanguagesTexts)
     texts.set(checkertext::AboutBoxCloseCaption, "C");
     texts.set(checkertext::AboutBoxCloseHint, "Close");
     texts.set(checkertext::AboutText, "Line one\r\nLine two");
-    TForm1 form(dir.path(), dir.path(), remover);
-    form.ApplyTexts(texts);
-    EXPECT_EQ(form.FlatSpeedButton5->Caption(), "Q");
-    EXPECT_EQ(form.FlatSpeedButton5->toolTip(), "Quit");
-    EXPECT_EQ(form.FlatSpeedButton6->Caption(), "A");
-    EXPECT_EQ(form.FlatSpeedButton6->toolTip(), "About");
-    EXPECT_EQ(child<TFlatSpeedButton>(*form.Form2, "FlatSpeedButton2")->Caption(), "C");
-    EXPECT_EQ(child<TFlatSpeedButton>(*form.Form2, "FlatSpeedButton2")->toolTip(), "Close");
-    EXPECT_EQ(child<QPlainTextEdit>(*form.Form2, "Memo1")->toPlainText(), "Line one\nLine two");
+    const auto form = make(dir.path(), remover);
+    form->ApplyTexts(texts);
+    EXPECT_EQ(button(*form, "FlatSpeedButton5").Caption(), "Q");
+    EXPECT_EQ(button(*form, "FlatSpeedButton5").toolTip(), "Quit");
+    EXPECT_EQ(button(*form, "FlatSpeedButton6").Caption(), "A");
+    EXPECT_EQ(button(*form, "FlatSpeedButton6").toolTip(), "About");
+    EXPECT_EQ(child<TFlatSpeedButton>(aboutBox(*form), "FlatSpeedButton2")->Caption(), "C");
+    EXPECT_EQ(child<TFlatSpeedButton>(aboutBox(*form), "FlatSpeedButton2")->toolTip(), "Close");
+    EXPECT_EQ(child<QPlainTextEdit>(aboutBox(*form), "Memo1")->toPlainText(), "Line one\nLine two");
 }
 
 } // namespace

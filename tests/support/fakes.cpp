@@ -58,18 +58,7 @@ bool RecordingLinkOpener::open(const QString& url)
     return succeed;
 }
 
-RecordingProcessStarter::RecordingProcessStarter()
-    : m_previous(&ProcessStarter::current())
-{
-    ProcessStarter::setCurrent(this);
-}
-
-RecordingProcessStarter::~RecordingProcessStarter()
-{
-    ProcessStarter::setCurrent(m_previous);
-}
-
-bool RecordingProcessStarter::startDetached(const QString& program, const QStringList& arguments, QString* error)
+bool RecordingProcessStarter::startDetached(const QString& program, const QStringList& arguments, QString* error) const
 {
     started.append({program, arguments});
     if (!succeed && error)

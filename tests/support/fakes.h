@@ -14,8 +14,9 @@
 
 #include <functional>
 
-// Test doubles of the outside effects. Each installs itself for its lifetime and puts back the one
-// it replaced, so a test never reaches a real message box, browser or process.
+// Test doubles of the outside effects, so a test never reaches a real message box, browser or
+// process. Each double of a process-wide effect installs itself for its lifetime and puts back the
+// one it replaced; the others are handed to the window under test.
 
 // Answers questions from a script (then No; Yes stands for OK and No for Cancel), and records every
 // box it was asked to show.
@@ -64,6 +65,7 @@ private:
     LinkOpener* m_previous;
 };
 
+// Records the programs it is asked to start, and starts none.
 class RecordingProcessStarter : public ProcessStarter {
 public:
     struct Start {
@@ -71,18 +73,10 @@ public:
         QStringList arguments;
     };
 
-    RecordingProcessStarter();
-    ~RecordingProcessStarter() override;
-    RecordingProcessStarter(const RecordingProcessStarter&) = delete;
-    RecordingProcessStarter& operator=(const RecordingProcessStarter&) = delete;
+    bool startDetached(const QString& program, const QStringList& arguments, QString* error) const override;
 
-    bool startDetached(const QString& program, const QStringList& arguments, QString* error) override;
-
-    QList<Start> started;
+    mutable QList<Start> started;
     bool succeed = true;
-
-private:
-    ProcessStarter* m_previous;
 };
 
 // Opens each dialog without blocking, runs the next script on it (which clicks, types and so

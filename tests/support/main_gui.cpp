@@ -16,7 +16,6 @@ int main(int argc, char** argv)
     // install their own doubles.
     FakePrompter noModalDialogs;
     RecordingLinkOpener noBrowser;
-    RecordingProcessStarter noProcesses;
     ScriptedDialogRunner noBlockingDialogs;
     FixedPictureChooser noPictureDialog;
     // File dialogs are cancelled, and nothing reaches a real printer.
