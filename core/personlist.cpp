@@ -5,6 +5,7 @@
 #include "filelisting.h"
 #include "personfile.h"
 #include "personkeys.h"
+#include "readahead.h"
 #include "settings.h"
 #include "taggedline.h"
 
@@ -28,30 +29,39 @@ KindFilter kindsOf(const GroupFilterMenu& menu)
 }
 
 // Calls `visit(lines, path, kind)` for each file of the accepted kinds that holds bytes, with a cursor
-// on its stored bytes. Each folder is listed once and held open, its files opened through it; one
-// buffer serves every file. `afterFolder`, when set, is told of each folder while it is still held
-// open, with the entry files that were not found holding bytes.
+// on its stored bytes, in the order entryFilesIn gives. Each folder is listed once and held open, its
+// files opened through it and read ahead. `afterFolder`, when set, is told of each folder while it
+// is still held open, with the entry files that were not found holding bytes.
 template <typename Visit>
 void forEachReadFile(const QStringList& folders, const KindFilter& kinds, const TextReader& reader, Visit visit,
                      const PersonListing::ListedFolderVisit& afterFolder = {})
 {
-    QByteArray buffer;
     std::vector<QByteArray> withoutBytes;
     for (const QString& folder : folders) {
         const FolderListing listing(folder);
         // Every kind when `afterFolder` is told, so that the files not read are among those without bytes.
         const auto listed = [&](EntryKind kind) { return afterFolder || kinds.accepts(kind); };
+        const std::vector<StoredEntryFile> files = entryFilesIn(listing, listed);
         withoutBytes.clear();
-        for (const StoredEntryFile& file : entryFilesIn(listing, listed)) {
-            if (kinds.accepts(file.kind)) {
-                const QString path = folder + QFile::decodeName(file.name);
-                if (reader.readIn(listing, file.name, path, buffer) && !buffer.isEmpty()) {
-                    visit(LineCursor(buffer), path, file.kind);
-                    continue;
-                }
+        {
+            std::vector<QByteArray> read;
+            read.reserve(files.size());
+            for (const StoredEntryFile& file : files) {
+                if (kinds.accepts(file.kind))
+                    read.push_back(file.name);
             }
-            if (afterFolder)
-                withoutBytes.push_back(file.name);
+            FilesReadAhead ahead(listing, folder, std::move(read), reader);
+            for (const StoredEntryFile& file : files) {
+                if (kinds.accepts(file.kind)) {
+                    const FilesReadAhead::File content = ahead.next();
+                    if (content.read && !content.bytes.isEmpty()) {
+                        visit(LineCursor(content.bytes), content.path, file.kind);
+                        continue;
+                    }
+                }
+                if (afterFolder)
+                    withoutBytes.push_back(file.name);
+            }
         }
         if (afterFolder)
             afterFolder(folder, listing, withoutBytes);

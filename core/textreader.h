@@ -24,7 +24,8 @@ public:
     // of many files allocates nothing per file; false when it cannot be opened or read.
     virtual bool readInto(const QString& path, QByteArray& buffer, int* code = nullptr) const;
     // The same for the file `name` (as stored) of a folder held open, whose path is `path`: opened
-    // through the folder, without walking its path again (see readWholeFileIn).
+    // through the folder, without walking its path again (see readWholeFileIn). Listings call it
+    // from several threads at once (FilesReadAhead).
     virtual bool readIn(const FolderListing& folder, const QByteArray& name, const QString& path, QByteArray& buffer,
                         int* code = nullptr) const;
 

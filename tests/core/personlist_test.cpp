@@ -213,6 +213,47 @@ TEST_F(PersonListTest, FilesThatCannotBeReadAreSkipped)
     EXPECT_EQ(later.RefreshPersonList(menu, false, initialMessages()).size(), 6);
 }
 
+// A folder of many files is read ahead in batches on other threads, yet taken in the order of
+// its names: the listing's order among equal names, the groups in the order first met, and the files
+// without bytes told to the sweep, the reminders that the first listing does not read among them.
+TEST(PersonListing, AFolderOfManyFilesIsTakenInTheOrderOfItsNames)
+{
+    TempDir dir;
+    QStringList expectedPaths;
+    std::vector<QByteArray> expectedWithoutBytes;
+    for (int i = 0; i < 1500; ++i) {
+        const QString base = QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0'));
+        if (i % 100 == 50) {
+            dir.write("baza/" + base + ".wpj",
+                      crlf({"<$@$>nazwisko</$@$>Nowak", "<$@$>grupa</$@$>J" + base.toLatin1()}));
+            expectedWithoutBytes.push_back(base.toLatin1() + ".wpj");
+        }
+        const bool unlisted = i == 1234 || i == 300;
+        dir.write("baza/" + base + ".wps",
+                  i == 300 ? QByteArray()
+                           : crlf({"<$@$>nazwisko</$@$>Nowak", "<$@$>grupa</$@$>G" + QByteArray::number(i / 200)}));
+        if (unlisted)
+            expectedWithoutBytes.push_back(base.toLatin1() + ".wps");
+        else
+            expectedPaths.append(dir.file("baza/" + base + ".wps"));
+    }
+    const FailingTextReader reader({dir.file("baza/1234.wps")});
+    GroupFilterMenu menu;
+    std::vector<QByteArray> withoutBytes;
+    const QList<PersonListEntry> list =
+        PersonListing({dir.file("baza/")}, reader)
+            .RefreshPersonList(menu, true, initialMessages(),
+                               [&](const QString&, const FolderListing&, const std::vector<QByteArray>& unread) {
+                                   withoutBytes = unread;
+                               });
+    QStringList paths;
+    for (const PersonListEntry& entry : list)
+        paths.append(entry.Path);
+    EXPECT_EQ(paths, expectedPaths);
+    EXPECT_EQ(menu.groups(), QList<QByteArray>({"G0", "G1", "G2", "G3", "G4", "G5", "G6", "G7"}));
+    EXPECT_EQ(withoutBytes, expectedWithoutBytes);
+}
+
 TEST_F(PersonListTest, OnlyTheFoldersInUseAreListed)
 {
     DatabaseSettings settings;
