@@ -71,8 +71,7 @@ TForm12::TForm12(ProgramState& state, const Clock& clock, QWidget* parent)
     Label7 = makeLabel(this, QStringLiteral("lub"), 88, 96);
     Label8 = makeLabel(this, QString::fromUtf8("Wybierz datę"), 16, 136);
 
-    ZuboComboBox1 = new TZuboComboBox(this);
-    ZuboComboBox1->SetStyle(csDropDownList);
+    ZuboComboBox1 = new TZuboComboBox(this, csDropDownList);
     QStringList months;
     for (int m = 0; m < 12; ++m)
         months << monthName(m);

@@ -142,8 +142,7 @@ void TForm11::createMockup()
     Image1->setGeometry(333, 64, 100, 100);
     Image1->SetPicture(bitmapResource(u"LOGO"));
 
-    auto* chooser = new TZuboComboBox(this);
-    chooser->SetStyle(csOwnerDrawFixed);
+    auto* chooser = new TZuboComboBox(this, csOwnerDrawFixed);
     chooser->SetItemHeight(13);
     chooser->setGeometry(48, 23, 361, 19);
     chooser->setMaxVisibleItems(15);
@@ -164,13 +163,11 @@ void TForm11::createMockup()
         months << cp1250::toUnicode(month);
     for (int n = 2; n <= 7; n += 2) {
         const int y = 72 + (n / 2 - 1) * 32;
-        auto* day = new TZuboComboBox(this);
-        day->SetStyle(csDropDownList);
+        auto* day = new TZuboComboBox(this, csDropDownList);
         day->SetItems(days);
         day->setGeometry(104, y, 49, 21);
         day->setCurrentIndex(9);
-        auto* month = new TZuboComboBox(this);
-        month->SetStyle(csDropDownList);
+        auto* month = new TZuboComboBox(this, csDropDownList);
         month->SetItems(months);
         month->setGeometry(168, y, 73, 21);
         month->setCurrentIndex(4);

@@ -97,8 +97,7 @@ TForm15::TForm15(const ProgramState& state, QWidget* parent)
         label(first + 2, 374, y + 4, "dni po nich");
         for (int k = 0; k < 2; ++k) {
             const int box = 1 + 2 * row + k;
-            auto* combo = new TZuboComboBox(this);
-            combo->SetStyle(csDropDownList);
+            auto* combo = new TZuboComboBox(this, csDropDownList);
             QStringList items;
             for (int days = 0; days < dayBoxItemCount(box - 1); ++days)
                 items << QString::number(days);

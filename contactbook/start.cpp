@@ -130,8 +130,7 @@ void TForm1::createControls()
         Label[std::size_t(place.id)] = label;
     }
 
-    ZuboComboBox1 = new TZuboComboBox(this);
-    ZuboComboBox1->SetStyle(csOwnerDrawFixed);
+    ZuboComboBox1 = new TZuboComboBox(this, csOwnerDrawFixed);
     ZuboComboBox1->SetItemHeight(13);
     ZuboComboBox1->setGeometry(48, 24, 361, 19);
     connect(ZuboComboBox1, &TZuboComboBox::OnDrawItem, this,

@@ -83,6 +83,10 @@ private:
 } // namespace
 
 TZuboComboBox::TZuboComboBox(QWidget* parent)
+    : TZuboComboBox(parent, csDropDown)
+{}
+
+TZuboComboBox::TZuboComboBox(QWidget* parent, TComboBoxStyle style)
     : QComboBox(parent)
 {
     setStyle(flatComboStyle());
@@ -90,7 +94,7 @@ TZuboComboBox::TZuboComboBox(QWidget* parent)
     // The open list takes the keys (eventFilter).
     view()->installEventFilter(this);
     setMaxVisibleItems(8);
-    SetStyle(csDropDown);
+    SetStyle(style);
     connect(this, &QComboBox::activated, this, &TZuboComboBox::OnChange);
     resize(145, 21);
 }

@@ -27,6 +27,9 @@ public:
     static constexpr int ButtonWidth = 11;
 
     explicit TZuboComboBox(QWidget* parent = nullptr);
+    // A box that starts in `style`: one that is not edited never makes the text field of an edited
+    // one, which costs more than the rest of the box.
+    TZuboComboBox(QWidget* parent, TComboBoxStyle style);
 
     // Colours by index: 0 ColorArrow, 1 ColorArrowBackground, 2 ColorBorder. Stores without
     // comparing and repaints; another index stores nothing but still repaints.

@@ -10,8 +10,7 @@ namespace {
 
 TZuboComboBox* newDateList(QWidget* parent, const QStringList& items)
 {
-    auto* list = new TZuboComboBox(parent);
-    list->SetStyle(csDropDownList);
+    auto* list = new TZuboComboBox(parent, csDropDownList);
     list->SetItems(items);
     list->setMaxVisibleItems(int(items.size()));
     list->setCurrentIndex(-1);
