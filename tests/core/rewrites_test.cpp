@@ -96,4 +96,50 @@ TEST(PersonFileRewrites, KeepTheLineEndOfEveryLineTheyDoNotChange)
     }
 }
 
+// On a real full disk every rewrite fails, says so, and leaves each file byte for byte as it was,
+// with no temporary file behind. The file is padded so that no rewrite fits in what little the
+// filled disk leaves.
+TEST(PersonFileRewrites, OnAFullDiskEachFailsAndLeavesTheFilesAsTheyWere)
+{
+    FullDisk disk;
+    SKIP_WITHOUT_FULL_DISK(disk);
+    const Shape& lfOnly = kShapes[1];
+    const QByteArray old = fileOf(lfOnly) + T("notatka", "") + QByteArray(3000, 'x') + "\n";
+    const QString path = disk.write("1.wps", old);
+    disk.write("1.wpb", old);
+    disk.write("1.bmp", "photo");
+    ASSERT_TRUE(disk.fill());
+    const QStringList names = disk.names();
+    const auto unchanged = [&](const char* what) {
+        EXPECT_EQ(disk.read("1.wps"), old) << what;
+        EXPECT_EQ(disk.read("1.wpb"), old) << what;
+        EXPECT_EQ(disk.read("1.bmp"), "photo") << what;
+        EXPECT_EQ(disk.names(), names) << what;
+    };
+
+    EntrySave edit;
+    edit.addMode = false;
+    edit.editedPath = path;
+    edit.record = PersonRecord::parse(splitLines(old));
+    edit.record.otherLines.clear();
+    edit.record.grupa = {"Dom, Praca i Biuro"};
+    SequenceRandom random{1};
+    const EntrySaveResult saved = saveEntry(edit, random, FileWriter::standard(), FileRemover::standard());
+    EXPECT_FALSE(saved.saved);
+    EXPECT_FALSE(saved.error.isEmpty());
+    unchanged("edit");
+
+    const GroupRewrite renamed =
+        RenameGroupInFiles({disk.path()}, "Praca", "Biuro i Dom", TextReader::standard(), FileWriter::standard());
+    EXPECT_TRUE(renamed.rewritten.isEmpty());
+    EXPECT_EQ(renamed.errors.size(), 1);
+    unchanged("group rename");
+
+    const std::optional<DeleteResult> deleted = deleteEntry(path, QDateTime{QDate(2026, 12, 8), QTime(9, 5, 7)},
+                                                            FileWriter::standard(), FileRemover::standard());
+    ASSERT_TRUE(deleted);
+    EXPECT_FALSE(deleted->failedPath.isEmpty());
+    unchanged("bin entry moved aside");
+}
+
 } // namespace
